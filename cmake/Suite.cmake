@@ -1,0 +1,46 @@
+# Common settings of every module of the suite.
+
+# Runtime DLLs of the toolchain, shipped beside the programs.
+if(SUITE_ARCH STREQUAL "x86_64")
+  set(SUITE_GCC_DLL libgcc_s_seh-1.dll)
+else()
+  set(SUITE_GCC_DLL libgcc_s_dw2-1.dll)
+endif()
+set(SUITE_GCC_DIR /usr/lib/gcc/${SUITE_TRIPLE}/12-posix)
+set(SUITE_RUNTIME_DLLS
+  ${SUITE_GCC_DIR}/${SUITE_GCC_DLL}
+  ${SUITE_GCC_DIR}/libstdc++-6.dll
+  /usr/${SUITE_TRIPLE}/lib/libwinpthread-1.dll
+  /usr/${SUITE_TRIPLE}/lib/zlib1.dll)
+
+add_custom_target(runtime_dlls ALL
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SUITE_EXE_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${SUITE_RUNTIME_DLLS} ${SUITE_EXE_DIR}
+  COMMENT "Runtime DLLs")
+
+# ANSI/MBCS code page 932: sources are UTF-8, string literals Shift-JIS.
+function(suite_module target)
+  target_compile_options(${target} PRIVATE
+    $<$<COMPILE_LANGUAGE:CXX,C>:-finput-charset=UTF-8 -fexec-charset=CP932
+      -Wall -Wextra -Werror -Wno-unknown-pragmas -Wno-missing-field-initializers>)
+  target_compile_definitions(${target} PRIVATE
+    _WIN32_WINNT=0x0601 WINVER=0x0601 _MBCS STRICT)
+  target_link_options(${target} PRIVATE -shared-libgcc)
+  add_dependencies(${target} runtime_dlls)
+endfunction()
+
+# Resource scripts are UTF-8 with #pragma code_page(65001).
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
+
+# One GoogleTest program per module, run under Wine by CTest.
+function(suite_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  suite_module(${name})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SUITE_TEST_DIR})
+  target_link_libraries(${name} PRIVATE test_support ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "WINEPATH=${SUITE_EXE_DIR};SUITE_TEST_ROOT=${CMAKE_BINARY_DIR}/testroot"
+    TIMEOUT 300)
+endfunction()
