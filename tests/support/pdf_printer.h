@@ -1,0 +1,41 @@
+// Real printing in tests: a job on the CUPS "PDF" printer through Wine's
+// spooler, the PDF that cups-pdf writes, and its first page as grey pixels.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+class PdfPrintJob {
+public:
+    // Starts a document whose title begins with `title` and its first page.
+    explicit PdfPrintJob(const std::string& title);
+    ~PdfPrintJob();
+    PdfPrintJob(const PdfPrintJob&) = delete;
+    PdfPrintJob& operator=(const PdfPrintJob&) = delete;
+
+    HDC dc() const { return m_dc; }
+    bool started() const { return m_started; }
+    // Ends the page and the document and waits for the PDF; returns its
+    // Windows path, or an empty string when none appeared in time.
+    std::string finish();
+
+private:
+    HDC m_dc;
+    std::string m_title;
+    bool m_started;
+};
+
+struct GrayImage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> pixels;  // rows top-down, 0 black .. 255 white
+    int at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+    // Mean grey level of the rectangle.
+    double mean(int left, int top, int right, int bottom) const;
+};
+
+// Renders page 1 of a PDF at `dpi` with pdftoppm. Empty image on failure.
+GrayImage RasterizePdf(const std::string& pdfPath, int dpi);
+
+// The Unix path of a Windows path (Wine's own mapping).
+std::string UnixPathOf(const std::string& windowsPath);
