@@ -41,6 +41,6 @@ function(suite_test name)
   target_link_libraries(${name} PRIVATE test_support ${T_LIBS})
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "WINEPATH=${SUITE_EXE_DIR};SUITE_TEST_ROOT=${CMAKE_BINARY_DIR}/testroot"
+    ENVIRONMENT "WINEPATH=${SUITE_EXE_DIR};SUITE_EXE_DIR=${SUITE_EXE_DIR};SUITE_TEST_ROOT=${CMAKE_BINARY_DIR}/testroot"
     TIMEOUT 300)
 endfunction()

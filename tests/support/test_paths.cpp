@@ -6,19 +6,12 @@ namespace {
 
 std::string TestRoot()
 {
-    char buf[MAX_PATH];
-    DWORD n = ::GetEnvironmentVariableA("SUITE_TEST_ROOT", buf, sizeof buf);
-    if (n == 0 || n >= sizeof buf) {
+    std::string root = FolderFromEnvironment("SUITE_TEST_ROOT");
+    if (root.empty()) {
+        char buf[MAX_PATH];
         ::GetTempPathA(sizeof buf, buf);
-        return std::string(buf) + "suite-tests";
+        root = std::string(buf) + "suite-tests";
     }
-    // The variable holds a Unix path when set by CTest; Wine maps it.
-    std::string root(buf);
-    if (!root.empty() && root[0] == '/')
-        root = "Z:" + root;
-    for (char& c : root)
-        if (c == '/')
-            c = '\\';
     return root;
 }
 
@@ -53,6 +46,22 @@ void MakeTree(const std::string& dir)
 }
 
 }  // namespace
+
+std::string FolderFromEnvironment(const char* name)
+{
+    char buf[MAX_PATH];
+    DWORD n = ::GetEnvironmentVariableA(name, buf, sizeof buf);
+    if (n == 0 || n >= sizeof buf)
+        return std::string();
+    // CTest sets Unix paths; Wine maps them under drive Z:.
+    std::string folder(buf);
+    if (!folder.empty() && folder[0] == '/')
+        folder = "Z:" + folder;
+    for (char& c : folder)
+        if (c == '/')
+            c = '\\';
+    return folder;
+}
 
 std::string FreshTestFolder()
 {
