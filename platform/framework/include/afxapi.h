@@ -8,5 +8,6 @@
 #endif
 
 // Framework classes use 4-byte packing: record offsets of stored and
-// exchanged structures depend on it.
+// exchanged structures depend on it. Headers write the number itself in
+// `#pragma pack(push, 4)`, since GCC does not expand macros there.
 #define AFX_PACKING 4

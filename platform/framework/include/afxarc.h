@@ -1,0 +1,141 @@
+// CArchive: a buffered binary stream over a CFile in the framework's stored
+// format. Values are little-endian; objects and classes go in the
+// persistent-object format: a WORD tag that is 0 for null, 0xFFFF before a
+// new class record, 0x8000 | index for a class met before and the index of
+// an object met before; classes and objects share one index space from 1,
+// and indexes from 0x7FFF on are written as 0x7FFF and a DWORD (with
+// 0x80000000 set for classes).
+#pragma once
+#include <windows.h>
+#include "afxapi.h"
+#include "afxstr.h"
+#include "afxobj.h"
+#include "afxexcept.h"
+
+class CFile;
+class CDocument;
+struct CArchiveMaps;
+
+#pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
+
+class AFX_API CArchive
+{
+public:
+    enum Mode
+    {
+        store = 0,
+        load = 1,
+        bNoFlushOnDelete = 2
+    };
+
+    // The archive does not own the file. lpBuf, if given, is a caller's
+    // buffer of nBufSize bytes.
+    CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
+    // Closes the archive unless it was made with bNoFlushOnDelete or is
+    // destroyed by an exception (then it aborts); call Close to see errors.
+    ~CArchive() noexcept(false);
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    BOOL IsLoading() const { return (m_nMode & load) != 0; }
+    BOOL IsStoring() const { return (m_nMode & load) == 0; }
+    CFile* GetFile() const { return m_pFile; }
+
+    // The schema of the object being loaded, once; (UINT)-1 afterwards.
+    UINT GetObjectSchema();
+    void SetObjectSchema(UINT nSchema) { m_nObjectSchema = nSchema; }
+
+    // Raw bytes. Read returns fewer than nMax at the end of the file.
+    UINT Read(void* lpBuf, UINT nMax);
+    void Write(const void* lpBuf, UINT nMax);
+
+    // Storing: writes the buffer to the file. Loading: moves the file back to
+    // the first byte the archive has not consumed.
+    void Flush();
+    void Close();
+    void Abort();
+
+    // Text lines: WriteString writes the text as is; ReadString reads up to
+    // and without "\n" (and a "\r" before it), FALSE at the end of the file.
+    void WriteString(LPCSTR lpsz);
+    BOOL ReadString(CString& rString);
+
+    void WriteObject(const CObject* pOb);
+    // Throws CArchiveException badClass if the object is not a kind of
+    // pClassRefRequested (when given).
+    CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // Gives an object an index without storing it, as if stored before.
+    void MapObject(const CObject* pOb);
+
+    void WriteClass(const CRuntimeClass* pClassRef);
+    // pSchema receives the stored schema (else GetObjectSchema returns it);
+    // pObTag, if given, receives an object tag met instead of a class, in
+    // which case the result is null.
+    CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr, UINT* pSchema = nullptr,
+                             DWORD* pObTag = nullptr);
+    void SerializeClass(const CRuntimeClass* pClassRef);
+
+    // Element counts: a WORD, or 0xFFFF and a DWORD from 0xFFFF on.
+    void WriteCount(DWORD dwCount);
+    DWORD ReadCount();
+
+    CArchive& operator<<(BYTE by);
+    CArchive& operator<<(WORD w);
+    CArchive& operator<<(LONG l);
+    CArchive& operator<<(DWORD dw);
+    CArchive& operator<<(float f);
+    CArchive& operator<<(double d);
+    CArchive& operator<<(int i) { return *this << static_cast<LONG>(i); }
+    CArchive& operator<<(short w) { return *this << static_cast<WORD>(w); }
+    CArchive& operator<<(char ch) { return *this << static_cast<BYTE>(ch); }
+    CArchive& operator<<(unsigned u) { return *this << static_cast<DWORD>(u); }
+
+    CArchive& operator>>(BYTE& by);
+    CArchive& operator>>(WORD& w);
+    CArchive& operator>>(LONG& l);
+    CArchive& operator>>(DWORD& dw);
+    CArchive& operator>>(float& f);
+    CArchive& operator>>(double& d);
+    CArchive& operator>>(int& i);
+    CArchive& operator>>(short& w);
+    CArchive& operator>>(char& ch);
+    CArchive& operator>>(unsigned& u);
+
+    CDocument* m_pDocument;
+    CString m_strFileName;
+
+private:
+    void CheckStoring() const;
+    void CheckLoading() const;
+    BOOL FillBuffer();
+    void ReadBytes(void* lpBuf, UINT nCount);
+    void WriteLE(ULONGLONG value, UINT nBytes);
+    ULONGLONG ReadLE(UINT nBytes);
+    DWORD NewMapIndex();
+    void AddLoaded(void* p, BOOL bClass, UINT nSchema);
+    void* LoadedAt(DWORD nIndex, BOOL bClass, UINT* pSchema) const;
+    void WriteIndexTag(DWORD nIndex, DWORD dwBigFlag, WORD wSmallFlag);
+    void FreeStorage();
+
+    CFile* m_pFile;
+    UINT m_nMode;
+    BOOL m_bUserBuf;
+    int m_nBufSize;
+    BYTE* m_lpBufStart;
+    BYTE* m_lpBufCur;
+    BYTE* m_lpBufMax;
+    UINT m_nObjectSchema;
+    int m_nUncaughtAtStart;
+    CArchiveMaps* m_pMaps;
+};
+
+#pragma pack(pop)
+
+AFX_API CArchive& operator<<(CArchive& ar, const CObject* pOb);
+AFX_API CArchive& operator>>(CArchive& ar, CObject*& pOb);
+AFX_API CArchive& operator>>(CArchive& ar, const CObject*& pOb);
+
+// Strings: the length (a BYTE below 0xFF; 0xFF and a WORD below 0xFFFE;
+// 0xFF, 0xFFFF and a DWORD) followed by the characters.
+AFX_API CArchive& operator<<(CArchive& ar, const CString& string);
+AFX_API CArchive& operator>>(CArchive& ar, CString& string);

@@ -1,0 +1,55 @@
+#include "afx.h"
+
+namespace {
+
+// The module the framework loads resources from; the program's module
+// until set. A function's static, so that it is ready for any caller
+// during the initialisation of other modules.
+HINSTANCE& ResourceHandle()
+{
+    static HINSTANCE s_hResource = ::GetModuleHandleA(nullptr);
+    return s_hResource;
+}
+
+// The program's name: its file name without folder and extension.
+CString ProgramName()
+{
+    char szPath[MAX_PATH];
+    const DWORD nPath = ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    if (nPath == 0 || nPath >= MAX_PATH)
+        return CString();
+    CString name(szPath, static_cast<int>(nPath));
+    name = name.Mid(name.ReverseFind('\\') + 1);
+    const int nDot = name.ReverseFind('.');
+    return nDot > 0 ? name.Left(nDot) : name;
+}
+
+}  // namespace
+
+int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT)
+{
+    const CString caption = ProgramName();
+    return AfxShowMessageBox(::GetActiveWindow(), lpszText, caption, nType);
+}
+
+int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString text;
+    text.LoadString(nIDPrompt);
+    return AfxMessageBox(text, nType, nIDHelp == static_cast<UINT>(-1) ? nIDPrompt : nIDHelp);
+}
+
+HINSTANCE AfxGetInstanceHandle()
+{
+    return ::GetModuleHandleA(nullptr);
+}
+
+HINSTANCE AfxGetResourceHandle()
+{
+    return ResourceHandle();
+}
+
+void AfxSetResourceHandle(HINSTANCE hInstResource)
+{
+    ResourceHandle() = hInstResource;
+}
