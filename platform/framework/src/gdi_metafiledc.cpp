@@ -1,0 +1,20 @@
+#include "afxgdi.h"
+#include "gdi_internal.h"
+
+IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
+
+CMetaFileDC::~CMetaFileDC()
+{
+    if (m_hDC != nullptr)
+        ::DeleteEnhMetaFile(CloseEnhanced());
+}
+
+BOOL CMetaFileDC::CreateEnhanced(CDC* pDCRef, LPCSTR lpszFileName, LPCRECT lpBounds, LPCSTR lpszDescription)
+{
+    return Attach(::CreateEnhMetaFileA(afxgdi::OutputOf(pDCRef), lpszFileName, lpBounds, lpszDescription));
+}
+
+HENHMETAFILE CMetaFileDC::CloseEnhanced()
+{
+    return ::CloseEnhMetaFile(Detach());
+}
