@@ -5,6 +5,8 @@
 
 namespace {
 
+const char kLauncherTitle[] = "いんさつ テッサロ vora";
+
 struct WindowSearch {
     DWORD pid;
     HWND found;
@@ -22,53 +24,109 @@ BOOL CALLBACK FindProcessWindow(HWND wnd, LPARAM param)
     return TRUE;
 }
 
-HWND WaitForMainWindow(DWORD pid)
-{
-    WindowSearch search = {pid, nullptr};
-    for (int i = 0; i < 200 && search.found == nullptr; ++i) {
-        ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr)
-            ::Sleep(50);
+// A program of the install tree, started by the test and ended with it.
+class RunningProgram {
+public:
+    explicit RunningProgram(const char* program)
+    {
+        const std::string exe = FolderFromEnvironment("SUITE_EXE_DIR") + "\\" + program;
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string cmd = "\"" + exe + "\"";
+        m_started = ::CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
     }
-    return search.found;
+    ~RunningProgram()
+    {
+        if (!m_started)
+            return;
+        if (::WaitForSingleObject(m_pi.hProcess, 0) != WAIT_OBJECT_0)
+            ::TerminateProcess(m_pi.hProcess, 99);
+        ::CloseHandle(m_pi.hThread);
+        ::CloseHandle(m_pi.hProcess);
+    }
+    bool started() const { return m_started; }
+
+    // Its visible top-level window, waiting up to `ms` for it.
+    HWND mainWindow(int ms = 10000) const
+    {
+        WindowSearch search = {m_pi.dwProcessId, nullptr};
+        for (int waited = 0; waited <= ms && search.found == nullptr; waited += 50) {
+            ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+            if (search.found == nullptr)
+                ::Sleep(50);
+        }
+        return search.found;
+    }
+    bool ended(int ms = 10000) const { return ::WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0; }
+    DWORD exitCode() const
+    {
+        DWORD code = 99;
+        ::GetExitCodeProcess(m_pi.hProcess, &code);
+        return code;
+    }
+
+private:
+    BOOL m_started;
+    PROCESS_INFORMATION m_pi = {};
+};
+
+std::string TitleOf(HWND wnd)
+{
+    char text[256] = {};
+    ::GetWindowTextA(wnd, text, sizeof text);
+    return text;
 }
 
-// Starts a program of the install tree, checks its main window's title,
-// closes the window and expects a clean exit.
+// Starts a program, checks its main window's title, closes the window and
+// expects a clean exit.
 void StartShowAndClose(const char* program, const char* title)
 {
-    const std::string exe = FolderFromEnvironment("SUITE_EXE_DIR") + "\\" + program;
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    std::string cmd = "\"" + exe + "\"";
-    ASSERT_TRUE(::CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        << exe;
-    HWND wnd = WaitForMainWindow(pi.dwProcessId);
-    EXPECT_NE(nullptr, wnd);
-    if (wnd != nullptr) {
-        char text[256] = {};
-        ::GetWindowTextA(wnd, text, sizeof text);
-        EXPECT_STREQ(title, text);
-        ::PostMessageA(wnd, WM_CLOSE, 0, 0);
-    }
-    if (::WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0)
-        ::TerminateProcess(pi.hProcess, 99);
-    DWORD code = 99;
-    ::GetExitCodeProcess(pi.hProcess, &code);
-    EXPECT_EQ(0u, code);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    RunningProgram run(program);
+    ASSERT_TRUE(run.started()) << program;
+    HWND wnd = run.mainWindow();
+    ASSERT_NE(nullptr, wnd);
+    EXPECT_EQ(title, TitleOf(wnd));
+    ::PostMessageA(wnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(0u, run.exitCode());
 }
 
 }  // namespace
 
-TEST(Programs, LauncherShowsItsMainWindowAndExits)
-{
-    StartShowAndClose("StrelMain.exe", "いんさつ テッサロ vora");
-}
-
 TEST(Programs, FormScreenShowsItsMainWindowAndExits)
 {
     StartShowAndClose("Tolvane.exe", "Tolvane");
+}
+
+// One launcher at a time: a second start restores the first one's window and
+// ends without a window of its own; after the first has closed, a new start
+// runs normally.
+TEST(Programs, LauncherRunsOnceAndRestoresTheRunningOne)
+{
+    {
+        RunningProgram first("StrelMain.exe");
+        HWND wnd = first.mainWindow();
+        ASSERT_NE(nullptr, wnd);
+        EXPECT_EQ(kLauncherTitle, TitleOf(wnd));
+        ::ShowWindow(wnd, SW_MINIMIZE);
+        ASSERT_TRUE(::IsIconic(wnd));
+
+        RunningProgram second("StrelMain.exe");
+        ASSERT_TRUE(second.ended());
+        EXPECT_FALSE(::IsIconic(wnd));
+        ::PostMessageA(wnd, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(first.ended());
+        EXPECT_EQ(0u, first.exitCode());
+    }
+    StartShowAndClose("StrelMain.exe", kLauncherTitle);
+}
+
+TEST(Programs, LauncherEndsSilentlyWhileAnotherIsStarting)
+{
+    HANDLE starting = ::CreateMutexA(nullptr, FALSE, "hDizeziv");
+    ASSERT_NE(nullptr, starting);
+    RunningProgram second("StrelMain.exe");
+    EXPECT_TRUE(second.ended());
+    EXPECT_EQ(nullptr, second.mainWindow(0));
+    ::CloseHandle(starting);
 }

@@ -1,0 +1,24 @@
+// CStrelMainApp: the launcher's application object. Only one launcher runs:
+// the named mutex tells a second start to bring the first one's window to
+// the front and quit.
+#pragma once
+#include <afxwin.h>
+
+// Names that the form screen relies on too.
+#define STRELMAIN_MUTEX "hDizeziv"
+#define STRELMAIN_TITLE "いんさつ テッサロ vora"
+
+class CStrelMainApp : public CWinApp
+{
+public:
+    CStrelMainApp();
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+private:
+    BOOL CreateMainWindow();
+
+    int m_bMutexCreated;
+    HANDLE m_hMutex;
+    CWnd m_wndMain;
+};

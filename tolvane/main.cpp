@@ -1,8 +1,0 @@
-// Tolvane: the form screen.
-#include <windows.h>
-#include "plain_main_window.h"
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
-{
-    return RunPlainMainWindow(instance, "TolvaneWnd", "Tolvane", show);
-}
