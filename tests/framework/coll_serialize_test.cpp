@@ -305,6 +305,30 @@ TEST(CollSerializeTest, ObjectMapsRoundTripWithClasses)
     delete first;
 }
 
+// An element type with neither archive operators, Serialize nor a
+// SerializeElements of its own has no stored form: its raw bytes (padding,
+// members whose size follows the build) must not go into an archive.
+struct CollRawPair
+{
+    LONG n;
+    WORD w;
+};
+
+TEST(CollSerializeTest, ElementsWithoutAStoredFormAreRefused)
+{
+    CArray<CollRawPair, const CollRawPair&> pairs;
+    pairs.Add(CollRawPair{1, 2});
+    int cause = -1;
+    try {
+        Store(pairs);
+    } catch (CArchiveException* e) {
+        cause = e->m_cause;
+        e->Delete();
+    }
+    EXPECT_EQ(CArchiveException::generic, cause);
+    EXPECT_EQ(CArchiveException::generic, LoadFailure(pairs, Bytes({0x01, 0x00, 1, 0, 0, 0, 2, 0, 0, 0})));
+}
+
 // A list whose archive ends early: the elements read so far stay, and the
 // archive's end-of-file exception comes out.
 TEST(CollSerializeTest, TruncatedListThrowsEndOfFile)

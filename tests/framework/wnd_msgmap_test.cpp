@@ -121,7 +121,7 @@ protected:
     }
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     {
-        Log("setcursor %s %u %#x", Describe(pWnd), nHitTest, message);
+        Log("setcursor %s %d %#x", Describe(pWnd), static_cast<int>(nHitTest), message);
         return TRUE;
     }
     afx_msg UINT OnGetDlgCode()
@@ -273,6 +273,8 @@ TEST_F(WndMsgMapTest, HandlersGetTheMessageParametersInTheirOwnTypes)
         {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 0xFFFE), 0, "vscroll 5 -2 null", 0},
         {WM_SETCURSOR, reinterpret_cast<WPARAM>(hSelf), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
          "setcursor self 1 0x200", TRUE},
+        {WM_SETCURSOR, reinterpret_cast<WPARAM>(hSelf), MAKELPARAM(HTERROR, WM_LBUTTONDOWN),
+         "setcursor self -2 0x201", TRUE},   // hit-test codes are signed
         {WM_GETDLGCODE, 0, 0, "getdlgcode", DLGC_WANTCHARS},
         {WM_SHOWWINDOW, TRUE, SW_PARENTOPENING, "showwindow 1 3", 0},
         {WM_ACTIVATE, MAKEWPARAM(WA_CLICKACTIVE, 1), reinterpret_cast<LPARAM>(m_hOther), "activate 2 other 1", 0},

@@ -60,8 +60,9 @@ struct HasArchiveOperators<TYPE,
 
 // Archives elements one by one: through the archive's operators when it has
 // them (numbers, CString, CObject pointers with class information), through
-// Serialize for CObject-derived elements (no class information), as their
-// bytes for other plain data. Anything else has no stored form.
+// Serialize for CObject-derived elements (no class information). Anything
+// else has no stored form unless it specialises this template: raw bytes of
+// structures (padding) or of pointer-sized values differ between builds.
 template <class TYPE>
 void SerializeElements(CArchive& ar, TYPE* pElements, int nCount)
 {
@@ -75,12 +76,6 @@ void SerializeElements(CArchive& ar, TYPE* pElements, int nCount)
     } else if constexpr (std::is_base_of_v<CObject, TYPE>) {
         for (int i = 0; i < nCount; i++)
             pElements[i].Serialize(ar);
-    } else if constexpr (std::is_trivially_copyable_v<TYPE> && !std::is_pointer_v<TYPE>) {
-        const UINT nBytes = static_cast<UINT>(sizeof(TYPE) * nCount);
-        if (ar.IsStoring())
-            ar.Write(pElements, nBytes);
-        else if (ar.Read(pElements, nBytes) != nBytes)
-            AfxThrowArchiveException(CArchiveException::endOfFile);
     } else {
         AfxThrowArchiveException(CArchiveException::generic);
     }

@@ -16,7 +16,7 @@ const WORD wBigObjectTag = 0x7FFF;
 const DWORD nMaxMapCount = 0x3FFFFFFE;
 
 const int nBufSizeMin = 128;
-// Long strings are read in pieces, so that a corrupt length cannot make the
+// Long strings are read in chunks, so that a corrupt length cannot make the
 // archive allocate more than the data that is really there.
 const UINT nStringChunk = 0x10000;
 

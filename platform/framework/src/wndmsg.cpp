@@ -96,8 +96,9 @@ BOOL CWnd::DispatchMapEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
             reinterpret_cast<CScrollBar*>(WndFromParam(lParam)));
         return TRUE;
     case AfxSig_bWww:
-        r = (this->*AfxHandlerAs<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(WndFromParam(wParam), LOWORD(lParam),
-            HIWORD(lParam));
+        // The hit-test code is signed (HTERROR, HTTRANSPARENT).
+        r = (this->*AfxHandlerAs<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(WndFromParam(wParam),
+            static_cast<UINT>(static_cast<short>(LOWORD(lParam))), HIWORD(lParam));
         return TRUE;
     case AfxSig_wv:
         r = (this->*AfxHandlerAs<UINT (CWnd::*)()>(pfn))();

@@ -1,0 +1,230 @@
+#include "paldib.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <vector>
+
+IMPLEMENT_SERIAL(CPalDIB, CObject, 1)
+
+namespace {
+
+const int kFileHeaderSize = 14;
+const int kInfoHeaderSize = 40;
+const int kMaxPaletteEntries = 256;
+
+LONG LongAt(const BYTE* p)
+{
+    LONG value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+WORD WordAt(const BYTE* p)
+{
+    WORD value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+// Bytes of pixel rows that the information header asks for.
+LONGLONG PixelBytesNeeded(const BYTE* pBits)
+{
+    const LONGLONG width = LongAt(pBits + 18);
+    const LONGLONG height = std::llabs(LongAt(pBits + 22));
+    const WORD bitCount = WordAt(pBits + 28);
+    const DWORD compression = static_cast<DWORD>(LongAt(pBits + 30));
+    if (compression != BI_RGB && compression != BI_BITFIELDS)
+        return static_cast<DWORD>(LongAt(pBits + 34));   // the stored image size
+    return (width * bitCount + 31) / 32 * 4 * height;
+}
+
+// The bytes hold a whole BMP file: signature, headers, colour table and
+// pixel rows all lie within them.
+bool IsWholeBmp(const BYTE* pBits, int nBytes)
+{
+    if (nBytes < kFileHeaderSize + kInfoHeaderSize || pBits[0] != 'B' || pBits[1] != 'M')
+        return false;
+    const LONG infoSize = LongAt(pBits + 14);
+    const LONG pixelOffset = LongAt(pBits + 10);
+    if (infoSize < kInfoHeaderSize || pixelOffset < kFileHeaderSize + static_cast<LONGLONG>(infoSize) ||
+        pixelOffset > nBytes)
+        return false;
+    if (LongAt(pBits + 18) < 0)
+        return false;
+    return PixelBytesNeeded(pBits) <= nBytes - pixelOffset;
+}
+
+bool IsWindowsNT()
+{
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof info;
+    return ::GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// The outside JPEG converter: (JPEG path, BMP path, 0x8001, 0), nonzero when
+// the BMP file was written.
+typedef int(WINAPI* JPEG_TO_BMP)(LPCSTR lpszJpegPath, LPCSTR lpszBmpPath, DWORD dwFlags, DWORD dwReserved);
+
+BOOL RunJpegConverter(LPCSTR lpszJpegPath, LPCSTR lpszBmpPath)
+{
+    HMODULE hConverter = ::LoadLibraryA("Kestrin95.dll");
+    if (hConverter == nullptr)
+        return FALSE;
+    const auto pfnConvert = reinterpret_cast<JPEG_TO_BMP>(
+        reinterpret_cast<void*>(::GetProcAddress(hConverter, MAKEINTRESOURCEA(2))));
+    const BOOL bWritten = pfnConvert != nullptr && pfnConvert(lpszJpegPath, lpszBmpPath, 0x8001, 0) != 0;
+    ::FreeLibrary(hConverter);
+    return bWritten;
+}
+
+}  // namespace
+
+CPalDIB::CPalDIB()
+    : m_pBits(nullptr), m_nBytes(0), m_nWidth(1), m_nHeight(1), m_bReadFailed(0), m_dScale(100.0), m_rcTarget()
+{
+}
+
+CPalDIB::~CPalDIB()
+{
+    FreeBits();
+}
+
+void CPalDIB::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        WriteBmp(ar);
+    else
+        m_bReadFailed = ReadBmp(ar) ? 0 : 1;
+}
+
+int CPalDIB::ReadBmp(CArchive& ar)
+{
+    ar.Flush();
+    CFile* pFile = ar.GetFile();
+    const DWORD dwLength = pFile->GetLength();
+    FreeBits();
+    BYTE* pBits = dwLength <= static_cast<DWORD>(INT_MAX) ? new (std::nothrow) BYTE[dwLength] : nullptr;
+    if (pBits == nullptr) {
+        AfxMessageBox("画像ファイルが大きすぎてメモリ確保できませんでした｡\n起動中の他のｱﾌﾟﾘｹｰｼｮﾝを終了し､再度操作を行ってみてください。");
+        return 0;
+    }
+    const UINT nRead = pFile->Read(pBits, dwLength);
+    if (nRead != dwLength || !IsWholeBmp(pBits, static_cast<int>(dwLength))) {
+        delete[] pBits;
+        return 0;
+    }
+    return TakeBits(pBits, static_cast<int>(dwLength));
+}
+
+int CPalDIB::WriteBmp(CArchive& ar)
+{
+    ar.Flush();
+    if (m_pBits != nullptr)
+        ar.GetFile()->Write(m_pBits, static_cast<UINT>(m_nBytes));
+    return 1;
+}
+
+int CPalDIB::ConvertToTempBmp(CString& strBmpPath, LPCSTR lpszJpegPath)
+{
+    char szFolder[MAX_PATH];
+    char szPath[MAX_PATH];
+    if (::GetTempPathA(MAX_PATH, szFolder) == 0 || ::GetTempFileNameA(szFolder, "bmp", 0, szPath) == 0)
+        return 0;
+    if (!RunJpegConverter(lpszJpegPath, szPath)) {
+        ::DeleteFileA(szPath);
+        return 0;
+    }
+    strBmpPath = szPath;
+    return 1;
+}
+
+void CPalDIB::Draw(CDC* pDC)
+{
+    if (pDC == nullptr || IsEmpty())
+        return;
+    const int w = m_rcTarget.right - m_rcTarget.left;
+    const int h = m_rcTarget.bottom - m_rcTarget.top;
+    m_dScale = 100.0;
+    if (m_nWidth > 0 && m_nHeight > 0)
+        m_dScale = std::min(static_cast<double>(w) / m_nWidth, static_cast<double>(h) / m_nHeight) * 100.0;
+    const double cx = m_nWidth * m_dScale / 100.0;
+    const double cy = m_nHeight * m_dScale / 100.0;
+    const int x = static_cast<int>(m_rcTarget.left + (w - cx) / 2);
+    const int y = static_cast<int>(m_rcTarget.top + (h - cy) / 2);
+
+    m_palette.DeleteObject();
+    CPalette* pOldPalette = nullptr;
+    if (CreateDibPalette(&m_palette)) {
+        pOldPalette = pDC->SelectPalette(&m_palette, FALSE);
+        pDC->RealizePalette();
+    }
+    pDC->SetStretchBltMode(HALFTONE);
+    ::StretchDIBits(pDC->m_hDC, x, y, static_cast<int>(cx), static_cast<int>(cy), 0, 0,
+        static_cast<WORD>(m_nWidth), static_cast<WORD>(m_nHeight), GetPixels(), GetInfo(), DIB_RGB_COLORS,
+        SRCCOPY);
+    if (pOldPalette != nullptr)
+        pDC->SelectPalette(pOldPalette, TRUE);
+}
+
+BOOL CPalDIB::CreateDibPalette(CPalette* pPalette) const
+{
+    RGBQUAD table[kMaxPaletteEntries];
+    const int nEntries = IsWindowsNT() ? 0 : GetColorTable(table, kMaxPaletteEntries);
+    if (nEntries == 0) {
+        HDC hScreen = ::GetDC(nullptr);
+        HPALETTE hHalftone = ::CreateHalftonePalette(hScreen);
+        ::ReleaseDC(nullptr, hScreen);
+        return hHalftone != nullptr && pPalette->Attach(hHalftone);
+    }
+    std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nEntries * sizeof(PALETTEENTRY));
+    LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(buffer.data());
+    pLog->palVersion = 0x300;
+    pLog->palNumEntries = static_cast<WORD>(nEntries);
+    for (int i = 0; i < nEntries; i++)
+        pLog->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
+    return pPalette->CreatePalette(pLog);
+}
+
+int CPalDIB::GetColorTable(RGBQUAD* pEntries, int nMax) const
+{
+    if (IsEmpty())
+        return 0;
+    const WORD bitCount = WordAt(m_pBits + 28);
+    int nWanted = LongAt(m_pBits + 46);   // colours used
+    if (nWanted == 0 && bitCount <= 8)
+        nWanted = 1 << bitCount;
+    const BYTE* pTable = m_pBits + kFileHeaderSize + LongAt(m_pBits + 14);
+    const int nStored = static_cast<int>((GetPixels() - pTable) / sizeof(RGBQUAD));
+    const int nEntries = std::max(0, std::min({nWanted, nStored, nMax}));
+    std::memcpy(pEntries, pTable, nEntries * sizeof(RGBQUAD));
+    return nEntries;
+}
+
+void CPalDIB::FreeBits()
+{
+    delete[] m_pBits;
+    m_pBits = nullptr;
+    m_nBytes = 0;
+}
+
+BOOL CPalDIB::TakeBits(BYTE* pBits, int nBytes)
+{
+    m_pBits = pBits;
+    m_nBytes = nBytes;
+    m_nWidth = LongAt(pBits + 18);
+    m_nHeight = LongAt(pBits + 22);
+    return TRUE;
+}
+
+const BITMAPINFO* CPalDIB::GetInfo() const
+{
+    return reinterpret_cast<const BITMAPINFO*>(m_pBits + kFileHeaderSize);
+}
+
+const BYTE* CPalDIB::GetPixels() const
+{
+    return m_pBits + LongAt(m_pBits + 10);
+}

@@ -1,0 +1,195 @@
+#include "field_fixture.h"
+
+#include <afxdlgs.h>
+
+#include "windowcommand.h"
+
+IMPLEMENT_SERIAL(CTestField, CNPropObjCtrl, 1)
+IMPLEMENT_SERIAL(CTestGroup, CNPropObj, 1)
+
+CTestField::~CTestField()
+{
+    CTestField::DestroyControl();
+}
+
+CWnd* CTestField::CreateControl(CWnd* pParent, int)
+{
+    CTestField::DestroyControl();
+    CTestEntryWnd* pWnd = new CTestEntryWnd(this);
+    CalcDeviceRect(nullptr);
+    if (!pWnd->CreateEx(0, AfxRegisterWndClass(0), "", m_dwStyle, m_rcDevice, pParent,
+            m_nOrder + CONTROL_ID_BASE)) {
+        delete pWnd;
+        return nullptr;
+    }
+    m_pCtrlWnd = pWnd;
+    return pWnd;
+}
+
+int CTestField::DestroyControl()
+{
+    delete m_pCtrlWnd;
+    return CNPropObjCtrl::DestroyControl();
+}
+
+CNPropObj* CTestField::Clone(int dx, int dy)
+{
+    tagPROPBLOCK block;
+    GetBlock(block);
+    CTestField* pClone = new CTestField(block, m_dwStyle, m_dwExStyle);
+    CopyTo(pClone);
+    ::OffsetRect(&pClone->m_rect, dx, dy);
+    return pClone;
+}
+
+int CTestGroup::Draw(CDC* pDC, int)
+{
+    if (!CanDrawOn(pDC))
+        return 0;
+    RECT rect = m_rect;
+    ConvertRectUnits(pDC, &rect, TRUE);
+    pDC->FillSolidRect(&rect, RGB(0, 0, 0));
+    return 1;
+}
+
+CNPropObj* CTestGroup::Clone(int dx, int dy)
+{
+    tagPROPBLOCK block;
+    GetBlock(block);
+    CTestGroup* pClone = new CTestGroup(block);
+    CopyTo(pClone);
+    ::OffsetRect(&pClone->m_rect, dx, dy);
+    return pClone;
+}
+
+void CTestEntryWnd::DoDataExchange(CDataExchange* pDX)
+{
+    const WindowCommand* pCommand = CWindowCommandDlg::FromExchange(pDX);
+    if (pCommand == nullptr)
+        return;
+    const BOOL bSave = pDX->m_bSaveAndValidate;
+    m_log.push_back(std::to_string(pCommand->nCommand) + (bSave ? "s" : "l"));
+    switch (pCommand->nCommand) {
+    case WCMD_DATA:
+        if (bSave)
+            m_pField->m_strData = Text();
+        else
+            SetWindowText(m_pField->m_strData);
+        break;
+    case WCMD_LIST:
+        if (bSave) {
+            m_pField->m_listItems.RemoveAll();
+            m_pField->m_listItems.AddTail(m_strListItem);
+        } else {
+            m_strListItem = m_pField->m_listItems.IsEmpty() ? CString() : m_pField->m_listItems.GetHead();
+        }
+        break;
+    case WCMD_RESET:
+        SetWindowText("");
+        m_strListItem.Empty();
+        break;
+    default:
+        break;
+    }
+}
+
+std::string CTestEntryWnd::Log() const
+{
+    std::string log;
+    for (const std::string& entry : m_log)
+        log += (log.empty() ? "" : " ") + entry;
+    return log;
+}
+
+CString CTestEntryWnd::Text() const
+{
+    CString text;
+    GetWindowText(text);
+    return text;
+}
+
+CTestFormWnd::~CTestFormWnd()
+{
+    while (!m_listMen.IsEmpty())
+        delete static_cast<CPropData*>(m_listMen.RemoveHead());
+    delete m_pLayout;
+}
+
+void CTestFormWnd::SetLayout(CNMirtLayoutData* pLayout)
+{
+    delete m_pLayout;
+    m_pLayout = pLayout;
+}
+
+CHostWnd::CHostWnd()
+{
+    CreateEx(0, AfxRegisterWndClass(0), "host", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr);
+}
+
+CHostWnd::~CHostWnd()
+{
+    DestroyWindow();
+}
+
+CBorrowedDC::CBorrowedDC(HDC hOutput, HDC hAttrib, BOOL bPrinting)
+{
+    SetOutputDC(hOutput);
+    SetAttribDC(hAttrib);
+    m_bPrinting = bPrinting;
+}
+
+CBorrowedDC::~CBorrowedDC()
+{
+    ReleaseOutputDC();
+    ReleaseAttribDC();
+}
+
+tagPROPBLOCK MakeBlock(UINT nOrder, RECT rect, DWORD dwInput, DWORD dwClear)
+{
+    tagPROPBLOCK block = {};
+    block.nOrder = nOrder;
+    block.rect = rect;
+    block.dwAttr[CNPropObj::ATTRIBUTE_INPUT - 1] = dwInput;
+    block.dwAttr[CNPropObj::ATTRIBUTE_CLEAR - 1] = dwClear;
+    return block;
+}
+
+std::string Bytes(std::initializer_list<int> bytes)
+{
+    std::string s;
+    for (int b : bytes)
+        s += static_cast<char>(b);
+    return s;
+}
+
+std::string Store(CObject& object)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    object.Serialize(ar);
+    ar.Close();
+    std::string bytes(file.GetLength(), '\0');
+    file.SeekToBegin();
+    file.Read(&bytes[0], static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+void Load(CObject& object, std::string bytes)
+{
+    CMemFile file(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<UINT>(bytes.size()));
+    CArchive ar(&file, CArchive::load);
+    object.Serialize(ar);
+    ar.Close();
+}
+
+int LoadFailure(CObject& object, const std::string& bytes)
+{
+    try {
+        Load(object, bytes);
+    } catch (CArchiveException* e) {
+        const int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return -1;
+}

@@ -1,0 +1,112 @@
+// Fields, an entry window and a form window for the form model's tests.
+#pragma once
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "afxwin.h"
+#include "mirtbase.h"
+#include "nmirtlayoutdata.h"
+#include "npropobjctrl.h"
+#include "propdata.h"
+
+// A control-backed field with its own version (3) and a CTestEntryWnd as its
+// entry window.
+class CTestField : public CNPropObjCtrl
+{
+    DECLARE_SERIAL(CTestField)
+public:
+    CTestField() = default;
+    CTestField(const tagPROPBLOCK& block, DWORD dwStyle, DWORD dwExStyle) : CNPropObjCtrl(block, dwStyle, dwExStyle) {}
+    ~CTestField() override;
+
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    int DestroyControl() override;
+    CNPropObj* Clone(int dx, int dy) override;
+    UINT GetVersion() override { return 3; }
+};
+
+// A field straight on CNPropObj that counts its Execute calls and paints
+// its device rectangle black when the drawing gate lets it.
+class CTestGroup : public CNPropObj
+{
+    DECLARE_SERIAL(CTestGroup)
+public:
+    CTestGroup() = default;
+    explicit CTestGroup(const tagPROPBLOCK& block) : CNPropObj(block) {}
+
+    int m_nExecuted = 0;
+
+    int Draw(CDC* pDC, int nMode) override;
+    int Activate() override { return 0; }
+    CWnd* CreateControl(CWnd*, int) override { return nullptr; }
+    int DestroyControl() override { return 1; }
+    void SetMode(UINT nMode) override { m_nMode = nMode; }
+    UINT GetMode() override { return m_nMode; }
+    CNPropObj* Clone(int dx, int dy) override;
+    int Execute(DWORD, DWORD, DWORD) override { return ++m_nExecuted; }
+    BOOL HitTest(POINT) override { return FALSE; }
+    int ClearText() override { return 0; }
+    void SaveFromControl() override {}
+    void LoadToControl(int) override {}
+    void FocusControl() override {}
+    void SyncRectFromControl() override {}
+};
+
+// An entry window that answers the exchange: it logs each command as
+// "<command><s|l>" (s: window to field) and keeps the field's value in its
+// window text and the first item of the list in m_strListItem.
+class CTestEntryWnd : public CWnd
+{
+public:
+    explicit CTestEntryWnd(CNPropObj* pField) : m_pField(pField) {}
+
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    std::string Log() const;
+    CString Text() const;
+
+    CNPropObj* m_pField;
+    CString m_strListItem;
+    std::vector<std::string> m_log;
+};
+
+// A form window whose layout and face lists a test sets; it deletes both.
+class CTestFormWnd : public CMirtBase
+{
+public:
+    ~CTestFormWnd() override;
+
+    void SetLayout(CNMirtLayoutData* pLayout);
+    void AddFace(CPropData* pFace) { m_listMen.AddTail(pFace); }
+    void RedrawAria(CNPropObj* pField) override { m_redrawn.push_back(pField); }
+
+    std::vector<CNPropObj*> m_redrawn;
+};
+
+// A parent window for entry windows.
+class CHostWnd : public CWnd
+{
+public:
+    CHostWnd();
+    ~CHostWnd() override;
+};
+
+// A CDC over contexts the test owns, printing or not; with two contexts it
+// is a print preview (output apart from the printer's attributes).
+class CBorrowedDC : public CDC
+{
+public:
+    CBorrowedDC(HDC hOutput, HDC hAttrib, BOOL bPrinting);
+    ~CBorrowedDC() override;
+};
+
+// A block: order, rectangle, attribute 5 (input bits), attribute 8 (clear).
+tagPROPBLOCK MakeBlock(UINT nOrder, RECT rect, DWORD dwInput = 0, DWORD dwClear = 0);
+
+// Archive bytes.
+std::string Bytes(std::initializer_list<int> bytes);
+std::string Store(CObject& object);
+void Load(CObject& object, std::string bytes);
+// The cause of the archive exception that loading throws, or -1.
+int LoadFailure(CObject& object, const std::string& bytes);

@@ -1,0 +1,115 @@
+// The form window base: what the fields read of it, its layout's settings
+// and the picture requests it relays to the main window.
+#include <gtest/gtest.h>
+
+#include "field_fixture.h"
+#include "mirtmsgs.h"
+
+namespace {
+
+TEST(MirtBaseTest, ConstructionValues)
+{
+    CTestFormWnd form;
+    EXPECT_EQ(100u, form.GetPercent());
+    EXPECT_EQ(CSize(0, 0), form.GetMargin());
+    EXPECT_EQ(0u, form.GetPrintPaper());
+    EXPECT_EQ(1u, form.GetMetaFileA());
+    EXPECT_EQ(nullptr, form.GetParentWnd());
+    EXPECT_EQ(0, form.IsPrintForm());
+    EXPECT_EQ(0u, form.GetLayoutID());
+    EXPECT_EQ(0u, form.GetFromID());
+    EXPECT_EQ(0u, form.SetNumberCount(3, 0));
+    EXPECT_EQ(0u, form.GetTableFirstOrder());
+    EXPECT_EQ(0, form.IsTableData());
+}
+
+TEST(MirtBaseTest, LayoutIdAndTableSettings)
+{
+    struct Case
+    {
+        UINT nFirst;
+        UINT nLast;
+        UINT nLines;
+        int nTable;
+    };
+    const Case cases[] = {{3, 9, 5, 1}, {0, 9, 5, 0}, {3, 0, 5, 0}, {3, 9, 0, 0}};
+    for (const Case& c : cases) {
+        CTestFormWnd form;
+        CNMirtLayoutData* pLayout = new CNMirtLayoutData;
+        pLayout->m_nLayoutID = 40012;
+        pLayout->m_nTableFirstOrder = c.nFirst;
+        pLayout->m_nTableLastOrder = c.nLast;
+        pLayout->m_nTableLine = c.nLines;
+        form.SetLayout(pLayout);
+        EXPECT_NE(0, form.IsPrintForm());
+        EXPECT_EQ(40012u, form.GetLayoutID());
+        EXPECT_EQ(c.nFirst, form.GetTableFirstOrder());
+        EXPECT_EQ(c.nLast, form.GetTableLastOrder());
+        EXPECT_EQ(c.nLines, form.GetTableLine());
+        EXPECT_EQ(c.nTable, form.IsTableData()) << c.nFirst << " " << c.nLast << " " << c.nLines;
+    }
+}
+
+// A main window that loads and draws pictures by name.
+class CPictureHost : public CWnd
+{
+public:
+    CPictureHost()
+    {
+        CreateEx(0, AfxRegisterWndClass(0), "main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr);
+    }
+    ~CPictureHost() override { DestroyWindow(); }
+
+    std::string m_loaded;
+    std::string m_drawn;
+    CDC* m_pDrawDC = nullptr;
+    CRect m_drawRect;
+    int m_nDrawFlag = 0;
+
+protected:
+    afx_msg LRESULT OnSetPicture(WPARAM wParam, LPARAM)
+    {
+        m_loaded = reinterpret_cast<LPCSTR>(wParam);
+        return m_loaded != "missing.bmp";
+    }
+    afx_msg LRESULT OnDrawPicture(WPARAM wParam, LPARAM lParam)
+    {
+        const tagDRAWPICTURE* pRequest = reinterpret_cast<const tagDRAWPICTURE*>(lParam);
+        m_drawn = reinterpret_cast<LPCSTR>(wParam);
+        m_pDrawDC = pRequest->pDC;
+        m_drawRect = *pRequest->pRect;
+        m_nDrawFlag = *pRequest->pFlag;
+        return 1;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPictureHost, CWnd)
+    ON_MESSAGE(MsgSetPicture, OnSetPicture)
+    ON_MESSAGE(MsgDrawPicture, OnDrawPicture)
+END_MESSAGE_MAP()
+
+TEST(MirtBaseTest, PictureRequestsGoToTheMainWindow)
+{
+    CTestFormWnd form;
+    CDC dc;
+    CRect rect(1, 2, 3, 4);
+    EXPECT_EQ(0, form.SetPicture("a.bmp"));
+    EXPECT_EQ(0, form.DrawPicture(&dc, rect, "a.bmp", 1));
+
+    CWinApp app("MirtBaseTest");
+    CPictureHost host;
+    app.m_pMainWnd = &host;
+    EXPECT_EQ(1, form.SetPicture("C:\\DATA\\Defbmp\\印.bmp"));
+    EXPECT_EQ("C:\\DATA\\Defbmp\\印.bmp", host.m_loaded);
+    EXPECT_EQ(0, form.SetPicture("missing.bmp"));
+
+    EXPECT_EQ(1, form.DrawPicture(&dc, rect, "印.bmp", 2));
+    EXPECT_EQ("印.bmp", host.m_drawn);
+    EXPECT_EQ(&dc, host.m_pDrawDC);
+    EXPECT_EQ(rect, host.m_drawRect);
+    EXPECT_EQ(2, host.m_nDrawFlag);
+    app.m_pMainWnd = nullptr;
+}
+
+}  // namespace
