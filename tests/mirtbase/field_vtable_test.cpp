@@ -2,6 +2,7 @@
 // ABI CObject's destructor takes two slots (complete and deleting), so the
 // field's slot n (counted with one destructor slot) is table slot n + 1.
 #include <gtest/gtest.h>
+#include "vtable_slot.h"
 
 #include <cstddef>
 #include <cstring>
@@ -10,22 +11,6 @@
 
 namespace {
 
-// The vtable slot of a virtual member function: under the Itanium C++ ABI a
-// pointer to a virtual member holds 1 + the slot's byte offset.
-template <typename F>
-ptrdiff_t SlotOf(F pmf)
-{
-    struct Representation
-    {
-        ptrdiff_t ptr;
-        ptrdiff_t adj;
-    };
-    static_assert(sizeof(F) == sizeof(Representation), "Itanium member pointer");
-    Representation rep;
-    std::memcpy(&rep, &pmf, sizeof rep);
-    EXPECT_EQ(1, rep.ptr & 1) << "not virtual";
-    return (rep.ptr - 1) / static_cast<ptrdiff_t>(sizeof(void*));
-}
 
 // A field slot as the table index under GCC.
 ptrdiff_t Gcc(int nFieldSlot)
