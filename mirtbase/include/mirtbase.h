@@ -12,6 +12,7 @@
 class CNMirtLayoutData;
 class CNPropObj;
 class CMirtBaseSub;
+class CPropData;
 
 #pragma pack(push, 4)
 
@@ -22,6 +23,12 @@ public:
     CMirtBase();
     // Leaves the face lists' fields and the layout to the derived classes.
     ~CMirtBase() override;
+
+    // Loads the layout file "ON<id>.FMT" of the install root's "\DATA\FMT\"
+    // between InitMember and CreateList; 0, keeping what the window had,
+    // when the file does not open. Archive and file exceptions pass on,
+    // leaving the partly read layout and no face lists.
+    int SetFormat(UINT nLayoutID);
 
     // The loaded layout's id, 0 without one.
     UINT GetLayoutID() const;
@@ -49,7 +56,21 @@ public:
     void SetPrintPaper(UINT nPrintPaper) { m_nPrintPaper = nPrintPaper; }
     UINT GetMetaFileA() const { return m_nMetaFile; }
     void SetMetaFile(UINT nMetaFile) { m_nMetaFile = nMetaFile; }
+    int GetbRecieve() const { return m_bRecieve; }
+    void SetbRecieve(int bRecieve) { m_bRecieve = bRecieve; }
+    int GetModify() const { return m_bModify; }
+    void SetModify(int bModify) { m_bModify = bModify; }
 
+protected:
+    // Empties the window: deletes the layout and the face lists, and resets
+    // the settings to their first values.
+    virtual void InitMember();
+    // Builds the face lists from the layout's templates: face 0 from the
+    // outside templates at the first face's origin, then faces 1 .. n from
+    // the face templates at each face's origin.
+    virtual void CreateList();
+
+public:
     // Nonzero when a layout is loaded.
     virtual int IsPrintForm();
     // The reference id of the window; 0 in the base.
@@ -67,9 +88,20 @@ protected:
     CWnd* m_pParentWnd;         // not owned
     CSize m_sizeMargin;         // 0.1 mm, added to printed positions
     UINT m_nPercent;            // zoom, 100 = actual size
+    int m_bRecieve;             // kept for the host
+    UINT m_nWndKind;            // 1, reference windows 2
     UINT m_nPrintPaper;         // nonzero: printing on blank paper
     UINT m_nMetaFile;
+    int m_bModify;
     CObList m_listMen;          // CPropData, one per face
+    RECT m_rectAria;            // pixels: the layout's area, zoomed and offset
+    RECT m_rectSecond;          // pixels: the layout's third rectangle, zoomed and offset
+    RECT m_rectThird;           // pixels: the layout's second rectangle
+    CNPropObj* m_pCurPropObj;   // the field with the input focus, not owned
+
+private:
+    // A face list of clones of the templates, offset by the origin.
+    static CPropData* CloneTemplates(const CObList& listTemplates, UINT nMen, CPoint ptOrigin);
 };
 
 #pragma pack(pop)

@@ -58,6 +58,24 @@ public:
     void SetModeAll(UINT nMode);
     void DrawAll(CDC* pDC, int nMode);
 
+    // Picture renaming for the mail containers. It visits the picture
+    // fields (data kind 2) whose data string is not empty and sets their
+    // data strings directly. Names and paths compare without regard to case.
+    // Store: each path gets a stored name not yet in pList, recorded as
+    // pMap[path] = name and appended to pList; a path met before keeps its
+    // name. Nothing without both.
+    void StorePicNames(CMapStringToString* pMap, CStringList* pList);
+    void ClearPicNames();
+    // Load: each stored name becomes strFolder + its file-name part, renamed
+    // while that path is in pList or names an existing file, recorded as
+    // pMap[name] = path and appended to pList; a name met before keeps its
+    // path; a name with no file-name part is cleared. Nothing without both.
+    void LoadPicNames(CMapStringToString* pMap, CStringList* pList, const CString& strFolder);
+    // The name without folders, with "_N" after the part before its first
+    // "." (and before its first "_"): N is one more than the number read
+    // after that "_", or 1 when there is none or it is 0.
+    static void MakeUniqueName(CString& strName);
+
     UINT m_nMen;              // face number
     CObList m_listProp;       // CNPropObj, owned
 
@@ -67,6 +85,9 @@ protected:
 private:
     template <class Action>
     void ForEach(Action action) const;
+    // Action on every picture field with a data string.
+    template <class Action>
+    void ForEachPicture(Action action) const;
 };
 
 #pragma pack(pop)

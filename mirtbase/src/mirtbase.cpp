@@ -1,18 +1,92 @@
 #include "mirtbase.h"
 
 #include "mirtmsgs.h"
+#include "mirtpath.h"
 #include "nmirtlayoutdata.h"
+#include "npropobj.h"
 #include "propdata.h"
 
 IMPLEMENT_DYNAMIC(CMirtBase, CWnd)
 
+namespace {
+
+const RECT kEmptyRect = {0, 0, 0, 0};
+
+}  // namespace
+
 CMirtBase::CMirtBase()
-    : m_pLayout(nullptr), m_pParentWnd(nullptr), m_sizeMargin(0, 0), m_nPercent(100), m_nPrintPaper(0),
-      m_nMetaFile(1), m_listMen(10)
+    : m_pLayout(nullptr), m_pParentWnd(nullptr), m_sizeMargin(0, 0), m_nPercent(100), m_bRecieve(0),
+      m_nWndKind(1), m_nPrintPaper(0), m_nMetaFile(1), m_bModify(0), m_listMen(10), m_rectAria(kEmptyRect),
+      m_rectSecond(kEmptyRect), m_rectThird(kEmptyRect), m_pCurPropObj(nullptr)
 {
 }
 
 CMirtBase::~CMirtBase() = default;
+
+int CMirtBase::SetFormat(UINT nLayoutID)
+{
+    CString strName;
+    strName.Format("ON%d.FMT", static_cast<int>(nLayoutID));
+    const CString strPath = MirtInstallPath(MIRT_FMT_FOLDER) + strName;
+    CFile file;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
+        return 0;
+    InitMember();
+    m_pLayout = new CNMirtLayoutData;
+    CArchive ar(&file, CArchive::load, 4096);
+    ar.m_strFileName = strPath;
+    m_pLayout->Serialize(ar);
+    ar.Close();
+    file.Close();
+    CreateList();
+    return 1;
+}
+
+void CMirtBase::InitMember()
+{
+    delete m_pLayout;
+    m_pLayout = nullptr;
+    while (!m_listMen.IsEmpty())
+        delete static_cast<CPropData*>(m_listMen.RemoveHead());
+    m_pParentWnd = nullptr;
+    m_nWndKind = 1;
+    m_sizeMargin = CSize(0, 0);
+    m_nPercent = 100;
+    m_bRecieve = 0;
+    m_rectAria = m_rectSecond = m_rectThird = kEmptyRect;
+    m_pCurPropObj = nullptr;
+    m_bModify = 0;
+    m_nPrintPaper = 0;
+    m_nMetaFile = 1;
+}
+
+void CMirtBase::CreateList()
+{
+    if (m_pLayout == nullptr)
+        return;
+    const CArray<CPoint, CPoint>& arrayMen = m_pLayout->m_LayoutData.m_arrayMen;
+    if (!m_pLayout->m_listOutside.IsEmpty()) {
+        const CPoint ptFirst = arrayMen.GetSize() > 0 ? arrayMen[0] : CPoint(0, 0);
+        m_listMen.AddTail(CloneTemplates(m_pLayout->m_listOutside, 0, ptFirst));
+    }
+    if (!m_pLayout->m_listFaces.IsEmpty()) {
+        for (int i = 0; i < arrayMen.GetSize(); i++)
+            m_listMen.AddTail(CloneTemplates(m_pLayout->m_listFaces, static_cast<UINT>(i + 1), arrayMen[i]));
+    }
+}
+
+CPropData* CMirtBase::CloneTemplates(const CObList& listTemplates, UINT nMen, CPoint ptOrigin)
+{
+    CPropData* pMen = new CPropData;
+    pMen->m_nMen = nMen;
+    for (POSITION pos = listTemplates.GetHeadPosition(); pos != nullptr;) {
+        CNPropObj* pTemplate = static_cast<CNPropObj*>(listTemplates.GetNext(pos));
+        CNPropObj* pClone = pTemplate->Clone(ptOrigin.x, ptOrigin.y);
+        if (pClone != nullptr)
+            pMen->AddPropObj(pClone);
+    }
+    return pMen;
+}
 
 UINT CMirtBase::GetLayoutID() const
 {

@@ -38,7 +38,10 @@ void CPropData::Serialize(CArchive& ar)
         CObject* pObject = m_listProp.GetNext(pos);
         if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CNPropObj))) {
             m_listProp.RemoveAt(posAt);
-            delete pObject;
+            // In a page's blob a face list met here is a reference to one
+            // read before, which its own list owns.
+            if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CPropData)))
+                delete pObject;
             AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
         }
     }
