@@ -31,8 +31,9 @@ public:
 
     // First value, font, stored value, margins top, left, right, bottom,
     // then the header and body item lists with class information. A load
-    // replaces the items, accepts nothing but CLineDef in the lists (else
-    // CArchiveException badClass) and makes this the items' owner.
+    // replaces the items, accepts nothing but new CLineDef in the lists
+    // (else CArchiveException badClass, or badIndex for one met before)
+    // and makes this the items' owner.
     void Serialize(CArchive& ar) override;
 
     // Reads the definition of layout nLayoutID (nKind DEF_KIND_...). FALSE

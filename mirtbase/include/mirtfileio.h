@@ -18,8 +18,9 @@ public:
     ~CMirtFileIO() override;
 
     // The container list with class information. A load first deletes the
-    // containers held; every element read must be a distinct container
-    // (else CArchiveException badClass or badIndex).
+    // containers held; every element read must be a new container (else
+    // CArchiveException badClass, or badIndex for one met before), and
+    // after a throw none is held.
     void Serialize(CArchive& ar) override;
 
     // The given container (when not null) becomes the only one; every other
@@ -33,7 +34,6 @@ protected:
 
 private:
     void DeleteAllExcept(const CStrel95Data* pKeep);
-    void LoadContainers(CArchive& ar);
 };
 
 #pragma pack(pop)

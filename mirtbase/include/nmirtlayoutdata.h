@@ -28,7 +28,8 @@ public:
     // The layout file: header, strings, geometry, then the outside and face
     // template lists with class information. A load does not keep the
     // version read, zeroes settings C to E below version 2 and replaces
-    // the templates; an object other than a field throws badClass.
+    // the templates; an object other than a new field throws badClass
+    // (badIndex for one met before).
     void Serialize(CArchive& ar) override;
     // The same without the template lists (a page's data blob). A load
     // keeps the version read and settings C to E whatever the version.

@@ -54,14 +54,7 @@ public:
     // As the control base's, but an editable field with an empty value
     // takes the first item as its value when the list goes in.
     void LoadToControl(int bAlsoList) override;
-    void SetLogFont(const LOGFONT* pLogFont) override;
-    LOGFONT* GetLogFont() override;
-    void SetAlign(int nAlign) override;
-    int GetAlign() override;
-    void SetRowHeight(int nRowHeight) override;
-    int GetRowHeight() override;
-    void SetTextColor(COLORREF crText) override;
-    COLORREF GetTextColor() override;
+    DECLARE_TEXT_ATTR_OPERATIONS()
     // The device rectangle and the two shadow rectangles CalcShadowRect left.
     void GetDrawRects(CDC* pDC, RECT* pWhole, RECT* pFirst, RECT* pSecond) override;
     // The second shadow offset.
@@ -75,8 +68,6 @@ public:
     void SetPichRate(int nRate) override;
     void CopyTo(CNPropObj* pOther) override;
     UINT GetVersion() override;
-    int GetEntryMode() override;
-    int GetRowLimit() override;
 
     // Draws the shadow copies (Draw mode DRAW_NO_SHADOW) for the shadow mode.
     void DrawShadowCopies(CDC* pDC);
@@ -118,6 +109,8 @@ private:
     RECT ShadowCopyRect(CSize offset) const;
     // A new copy of this field (style, block, CopyTo) at rect with the owner.
     CNPropObjDoc* MakeCopyAt(const RECT& rect);
+    // Pitch, angle, origin and shadows as constructed (and as records older
+    // than version 3 leave them).
     void InitDocMembers();
 };
 

@@ -50,20 +50,11 @@ public:
     // takes the first item as its value when the list goes in, and a field
     // that is not editable never does.
     void LoadToControl(int bAlsoList) override;
-    void SetLogFont(const LOGFONT* pLogFont) override;
-    LOGFONT* GetLogFont() override;
-    void SetAlign(int nAlign) override;
-    int GetAlign() override;
-    void SetRowHeight(int nRowHeight) override;
-    int GetRowHeight() override;
-    void SetTextColor(COLORREF crText) override;
-    COLORREF GetTextColor() override;
+    DECLARE_TEXT_ATTR_OPERATIONS()
     void CopyTo(CNPropObj* pOther) override;
     UINT GetVersion() override;
-    int GetEntryMode() override;
     // 1 with the multi-line style.
     int IsMultiLine() override;
-    int GetRowLimit() override;
 
     CTextAttr m_text;
     int m_nFrameKind;         // frame colour of the in-place editor

@@ -18,8 +18,8 @@ public:
     ~CPropData() override;
 
     // Version, face number, then the fields with their classes. A load
-    // that meets an object other than a field throws CArchiveException
-    // badClass.
+    // appends the fields, all or none; an object other than a new field
+    // throws CArchiveException badClass (badIndex for one met before).
     void Serialize(CArchive& ar) override;
 
     void AddPropObj(CNPropObj* pField);

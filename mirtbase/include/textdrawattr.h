@@ -54,3 +54,32 @@ public:
 };
 
 #pragma pack(pop)
+
+// The field operations a text field answers from its CTextAttr m_text: font,
+// alignment, row height, text colour, entry mode and row limit. Declare them
+// in the class (public) with DECLARE_TEXT_ATTR_OPERATIONS() and define them
+// with IMPLEMENT_TEXT_ATTR_OPERATIONS(class). The in-place editor's document
+// will follow the alignment once that editor exists.
+#define DECLARE_TEXT_ATTR_OPERATIONS()                  \
+    void SetLogFont(const LOGFONT* pLogFont) override;  \
+    LOGFONT* GetLogFont() override;                     \
+    void SetAlign(int nAlign) override;                 \
+    int GetAlign() override;                            \
+    void SetRowHeight(int nRowHeight) override;         \
+    int GetRowHeight() override;                        \
+    void SetTextColor(COLORREF crText) override;        \
+    COLORREF GetTextColor() override;                   \
+    int GetEntryMode() override;                        \
+    int GetRowLimit() override;
+
+#define IMPLEMENT_TEXT_ATTR_OPERATIONS(class_name)                                         \
+    void class_name::SetLogFont(const LOGFONT* pLogFont) { m_text.m_logFont = *pLogFont; } \
+    LOGFONT* class_name::GetLogFont() { return &m_text.m_logFont; }                        \
+    void class_name::SetAlign(int nAlign) { m_text.m_nAlign = nAlign; }                    \
+    int class_name::GetAlign() { return m_text.m_nAlign; }                                 \
+    void class_name::SetRowHeight(int nRowHeight) { m_text.m_nRowHeight = nRowHeight; }    \
+    int class_name::GetRowHeight() { return m_text.GetRowHeight(); }                       \
+    void class_name::SetTextColor(COLORREF crText) { m_text.m_crText = crText; }           \
+    COLORREF class_name::GetTextColor() { return m_text.m_crText; }                        \
+    int class_name::GetEntryMode() { return m_text.m_nEntryMode; }                         \
+    int class_name::GetRowLimit() { return m_text.m_nRowLimit; }

@@ -13,10 +13,19 @@ char StyleAt(const CString& strTemplate, int nPosition)
     return nPosition < strTemplate.GetLength() ? strTemplate[nPosition] : '\0';
 }
 
-CString Upper(CString strText)
+// An English name in the four styles from chFirst on: the abbreviation in
+// capitals, the abbreviation, the full name in capitals, the full name.
+// FALSE for any other style.
+BOOL EnglishName(const COleDateTime& time, char chStyle, char chFirst, LPCSTR pszAbbreviation, LPCSTR pszFull,
+    CString& strName)
 {
-    strText.MakeUpper();
-    return strText;
+    const int nStyle = chStyle - chFirst;
+    if (nStyle < 0 || nStyle > 3)
+        return FALSE;
+    strName = time.Format(nStyle < 2 ? pszAbbreviation : pszFull);
+    if (nStyle % 2 == 0)
+        strName.MakeUpper();
+    return TRUE;
 }
 
 // Drops a leading '0' of a two-digit number ("00" gives "0").
@@ -94,15 +103,10 @@ CString CDateFormat::FormatEraYear(const COleDateTime& time, char chDigits)
 
 CString CDateFormat::FormatMonth(const COleDateTime& time, char chStyle)
 {
+    CString strName;
+    if (EnglishName(time, chStyle, '2', "%b", "%B", strName))
+        return strName;
     switch (chStyle) {
-    case '2':
-        return Upper(time.Format("%b"));
-    case '3':
-        return time.Format("%b");
-    case '4':
-        return Upper(time.Format("%B"));
-    case '5':
-        return time.Format("%B");
     case '6':
         return FormatNumber(time, "%m", '2');
     case '7':
@@ -119,20 +123,10 @@ CString CDateFormat::FormatDay(const COleDateTime& time, char chStyle)
 
 CString CDateFormat::FormatWeekday(const COleDateTime& time, char chStyle)
 {
-    switch (chStyle) {
-    case '0':
-        return Upper(time.Format("%a"));
-    case '1':
-        return time.Format("%a");
-    case '2':
-        return Upper(time.Format("%A"));
-    case '3':
-        return time.Format("%A");
-    case '7':
-        return FormatKanjiWeekday(time);
-    default:
-        return CString();
-    }
+    CString strName;
+    if (EnglishName(time, chStyle, '0', "%a", "%A", strName))
+        return strName;
+    return chStyle == '7' ? FormatKanjiWeekday(time) : CString();
 }
 
 CString CDateFormat::FormatAmPm(const COleDateTime& time, char chStyle)

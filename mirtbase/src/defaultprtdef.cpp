@@ -4,18 +4,9 @@
 #include <cstring>
 
 #include "mirtpath.h"
+#include "ownedread.h"
 
 IMPLEMENT_SERIAL(CDefaultPrtDef, CObject, 1)
-
-namespace {
-
-void DeleteObjects(CObList& list)
-{
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
-}
-
-}  // namespace
 
 CDefaultPrtDef::CDefaultPrtDef()
     : m_dwFirst(1), m_nLeft(0), m_nTop(0), m_nCurX(0), m_nCurY(0), m_nWidth(0), m_nHeight(0), m_nLineHeight(0),
@@ -47,26 +38,12 @@ void CDefaultPrtDef::Serialize(CArchive& ar)
     }
 }
 
-// Reads one item list; only items go in, all or none.
+// Reads one item list; only new items go in, all or none.
 void CDefaultPrtDef::LoadItems(CArchive& ar, CObList& list)
 {
-    CObList loaded;
-    try {
-        loaded.Serialize(ar);
-    } catch (CException*) {
-        DeleteObjects(loaded);
-        throw;
-    }
-    for (POSITION pos = loaded.GetHeadPosition(); pos != nullptr;) {
-        CObject* pObject = loaded.GetNext(pos);
-        if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CLineDef))) {
-            DeleteObjects(loaded);
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        }
-        static_cast<CLineDef*>(pObject)->m_pOwner = this;
-    }
-    list.AddTail(&loaded);
-    loaded.RemoveAll();
+    MirtReadOwnedList(ar, list, RUNTIME_CLASS(CLineDef));
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        static_cast<CLineDef*>(list.GetNext(pos))->m_pOwner = this;
 }
 
 BOOL CDefaultPrtDef::ReadDefFile(UINT nLayoutID, int nKind)
@@ -104,8 +81,8 @@ void CDefaultPrtDef::Reset()
 void CDefaultPrtDef::DeleteItems()
 {
     m_mapPageStarts.RemoveAll();
-    DeleteObjects(m_listHeader);
-    DeleteObjects(m_listBody);
+    MirtDeleteOwnedList(m_listHeader);
+    MirtDeleteOwnedList(m_listBody);
 }
 
 CLineDef* CDefaultPrtDef::GetNextLineDef(const CLineDef* pItem) const

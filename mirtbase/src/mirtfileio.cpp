@@ -1,5 +1,6 @@
 #include "mirtfileio.h"
 
+#include "ownedread.h"
 #include "strel95data.h"
 
 IMPLEMENT_SERIAL(CMirtFileIO, CObject, 1)
@@ -42,20 +43,5 @@ void CMirtFileIO::Serialize(CArchive& ar)
         return;
     }
     DeleteAllExcept(nullptr);
-    LoadContainers(ar);
-}
-
-// The stored form of CObList, read element by element so that only
-// containers are taken and each one only once (an element given as an
-// object met before would be owned twice).
-void CMirtFileIO::LoadContainers(CArchive& ar)
-{
-    for (DWORD nCount = ar.ReadCount(); nCount > 0; nCount--) {
-        CObject* pData = ar.ReadObject(RUNTIME_CLASS(CStrel95Data));
-        if (pData == nullptr)
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        if (m_listStrel.Find(pData) != nullptr)
-            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
-        m_listStrel.AddTail(pData);
-    }
+    MirtReadOwnedList(ar, m_listStrel, RUNTIME_CLASS(CStrel95Data));
 }

@@ -1,18 +1,12 @@
 #include "nlayoutdata.h"
 
+#include "rectarchive.h"
+
 IMPLEMENT_SERIAL(CNLayoutData, CObject, 1)
 
 namespace {
 
 const RECT kEmptyRect = {0, 0, 0, 0};
-
-void SerializeRect(CArchive& ar, RECT& rect)
-{
-    if (ar.IsStoring())
-        ar << rect.left << rect.top << rect.right << rect.bottom;
-    else
-        ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
-}
 
 }  // namespace
 
@@ -49,9 +43,9 @@ void CNLayoutData::Serialize(CArchive& ar)
         DWORD dwVersion;
         ar >> dwVersion;
     }
-    SerializeRect(ar, m_rectThird);
-    SerializeRect(ar, m_rectSecond);
-    SerializeRect(ar, m_rectAria);
+    MirtSerializeRect(ar, m_rectThird);
+    MirtSerializeRect(ar, m_rectSecond);
+    MirtSerializeRect(ar, m_rectAria);
     if (ar.IsStoring())
         ar << m_dwValue1 << m_dwValue5 << m_dwValue2 << m_dwValue3 << m_dwValue4 << m_crFace << m_dwValue7;
     else

@@ -6,12 +6,12 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <set>
 #include <utility>
 #include <vector>
 
 #include "nmirtlayoutdata.h"
 #include "npropobj.h"
+#include "ownedread.h"
 
 namespace {
 
@@ -122,9 +122,7 @@ private:
     std::vector<std::pair<CNPropObj*, CString>> m_saved;
 };
 
-// The face lists of a blob, owned until released. The archive may name an
-// object it has read before; a face list or field named twice is refused
-// (badIndex) before it gets a second owner.
+// The face lists of a blob, owned until released.
 class CFaceListReader
 {
 public:
@@ -133,24 +131,13 @@ public:
     {
         if (m_pList == nullptr)
             return;
-        while (!m_pList->IsEmpty())
-            delete static_cast<CPropData*>(m_pList->RemoveHead());
+        MirtDeleteOwnedList(*m_pList);
         delete m_pList;
     }
     CFaceListReader(const CFaceListReader&) = delete;
     CFaceListReader& operator=(const CFaceListReader&) = delete;
 
-    // The stored CObList: count, then each face list with its class.
-    void Read(CArchive& ar)
-    {
-        const DWORD dwCount = ar.ReadCount();
-        for (DWORD i = 0; i < dwCount; i++) {
-            CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CPropData));
-            if (pObject == nullptr)
-                AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-            Adopt(ar, static_cast<CPropData*>(pObject));
-        }
-    }
+    void Read(CArchive& ar) { MirtReadOwnedList(ar, *m_pList, RUNTIME_CLASS(CPropData)); }
 
     CObList* Release()
     {
@@ -160,22 +147,7 @@ public:
     }
 
 private:
-    void Adopt(const CArchive& ar, CPropData* pMen)
-    {
-        if (!m_owned.insert(pMen).second)
-            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
-        m_pList->AddTail(pMen);
-        for (POSITION pos = pMen->m_listProp.GetHeadPosition(); pos != nullptr;) {
-            const POSITION posAt = pos;
-            if (!m_owned.insert(pMen->m_listProp.GetNext(pos)).second) {
-                pMen->m_listProp.RemoveAt(posAt);
-                AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
-            }
-        }
-    }
-
     CObList* m_pList;
-    std::set<const CObject*> m_owned;
 };
 
 }  // namespace

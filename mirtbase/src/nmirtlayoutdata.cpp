@@ -1,34 +1,9 @@
 #include "nmirtlayoutdata.h"
 
 #include "npropobj.h"
+#include "ownedread.h"
 
 IMPLEMENT_SERIAL(CNMirtLayoutData, CObject, 1)
-
-namespace {
-
-// Reads a template list into an empty list; anything but a field throws
-// badClass (the list keeps, and its owner deletes, what came before it).
-void LoadTemplates(CArchive& ar, CObList& list)
-{
-    list.Serialize(ar);
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        const POSITION posAt = pos;
-        CObject* pObject = list.GetNext(pos);
-        if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CNPropObj))) {
-            list.RemoveAt(posAt);
-            delete pObject;
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        }
-    }
-}
-
-void DeleteFields(CObList& list)
-{
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
-}
-
-}  // namespace
 
 CNMirtLayoutData::CNMirtLayoutData()
     : m_nVersion(2), m_nLayoutID(0), m_dwSettingA(0), m_dateCreated(COleDateTime::GetCurrentTime()),
@@ -44,8 +19,8 @@ CNMirtLayoutData::~CNMirtLayoutData()
 
 void CNMirtLayoutData::DeleteTemplates()
 {
-    DeleteFields(m_listOutside);
-    DeleteFields(m_listFaces);
+    MirtDeleteOwnedList(m_listOutside);
+    MirtDeleteOwnedList(m_listFaces);
 }
 
 void CNMirtLayoutData::Copy(const CNMirtLayoutData* p)
@@ -75,8 +50,8 @@ void CNMirtLayoutData::Serialize(CArchive& ar)
         return;
     }
     DeleteTemplates();
-    LoadTemplates(ar, m_listOutside);
-    LoadTemplates(ar, m_listFaces);
+    MirtReadOwnedList(ar, m_listOutside, RUNTIME_CLASS(CNPropObj));
+    MirtReadOwnedList(ar, m_listFaces, RUNTIME_CLASS(CNPropObj));
 }
 
 void CNMirtLayoutData::SerializeWithoutTemplates(CArchive& ar)

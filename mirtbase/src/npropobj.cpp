@@ -1,20 +1,13 @@
 #include "npropobj.h"
 
 #include "mirtbase.h"
+#include "rectarchive.h"
 
 IMPLEMENT_DYNAMIC(CNPropObj, CObject)
 
 namespace {
 
 const DWORD kDefaultSetting = 3;
-
-void SerializeRect(CArchive& ar, RECT& rect)
-{
-    if (ar.IsStoring())
-        ar << rect.left << rect.top << rect.right << rect.bottom;
-    else
-        ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
-}
 
 }  // namespace
 
@@ -38,7 +31,7 @@ void CNPropObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << static_cast<DWORD>(GetVersion()) << static_cast<DWORD>(m_nOrder);
-        SerializeRect(ar, m_rect);
+        MirtSerializeRect(ar, m_rect);
         for (DWORD dwAttr : m_dwAttr)
             ar << dwAttr;
         ar << m_dwFlags << m_dwSetting;
@@ -48,7 +41,7 @@ void CNPropObj::Serialize(CArchive& ar)
     }
     DWORD dwVersion;
     ar >> dwVersion >> m_nOrder;
-    SerializeRect(ar, m_rect);
+    MirtSerializeRect(ar, m_rect);
     for (DWORD& dwAttr : m_dwAttr)
         ar >> dwAttr;
     ar >> m_dwFlags >> m_dwSetting;

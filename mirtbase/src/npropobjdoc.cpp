@@ -5,6 +5,7 @@
 #include "textdrawfield.h"
 
 IMPLEMENT_SERIAL(CNPropObjDoc, CNPropObjCtrl, 1)
+IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjDoc)
 
 namespace {
 
@@ -33,12 +34,7 @@ CNPropObjDoc::~CNPropObjDoc() = default;
 void CNPropObjDoc::InitDefaults()
 {
     m_text.InitDefaults();
-    m_nPichRate = 0;
-    m_nAngle = 0;
-    m_ptOrigin = CPoint(0, 0);
-    m_sizeShadow1 = CSize(0, 0);
-    m_sizeShadow2 = CSize(0, 0);
-    m_nShadow = SHADOW_NONE;
+    InitDocMembers();
     m_nFrameKind = 1;
     m_nDocVersion = DOC_VERSION;
     ::SetRectEmpty(&m_rcShadow1);
@@ -65,6 +61,11 @@ void CNPropObjDoc::Serialize(CArchive& ar)
             m_sizeShadow2.cx >> m_sizeShadow2.cy >> m_nShadow;
         return;
     }
+    InitDocMembers();
+}
+
+void CNPropObjDoc::InitDocMembers()
+{
     m_nPichRate = 0;
     m_nAngle = 0;
     m_ptOrigin = CPoint(0, 0);
@@ -181,48 +182,6 @@ void CNPropObjDoc::LoadToControl(int bAlsoList)
     LoadTextToControl(*this, bAlsoList, TRUE);
 }
 
-void CNPropObjDoc::SetLogFont(const LOGFONT* pLogFont)
-{
-    m_text.m_logFont = *pLogFont;
-}
-
-LOGFONT* CNPropObjDoc::GetLogFont()
-{
-    return &m_text.m_logFont;
-}
-
-// The in-place editor's document follows the alignment once that editor
-// exists.
-void CNPropObjDoc::SetAlign(int nAlign)
-{
-    m_text.m_nAlign = nAlign;
-}
-
-int CNPropObjDoc::GetAlign()
-{
-    return m_text.m_nAlign;
-}
-
-void CNPropObjDoc::SetRowHeight(int nRowHeight)
-{
-    m_text.m_nRowHeight = nRowHeight;
-}
-
-int CNPropObjDoc::GetRowHeight()
-{
-    return m_text.GetRowHeight();
-}
-
-void CNPropObjDoc::SetTextColor(COLORREF crText)
-{
-    m_text.m_crText = crText;
-}
-
-COLORREF CNPropObjDoc::GetTextColor()
-{
-    return m_text.m_crText;
-}
-
 CSize CNPropObjDoc::GetShadowOffset()
 {
     return m_sizeShadow2;
@@ -272,14 +231,4 @@ void CNPropObjDoc::CopyTo(CNPropObj* pOther)
 UINT CNPropObjDoc::GetVersion()
 {
     return m_nDocVersion;
-}
-
-int CNPropObjDoc::GetEntryMode()
-{
-    return m_text.m_nEntryMode;
-}
-
-int CNPropObjDoc::GetRowLimit()
-{
-    return m_text.m_nRowLimit;
 }

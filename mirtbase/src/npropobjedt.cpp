@@ -4,6 +4,7 @@
 #include "textdrawfield.h"
 
 IMPLEMENT_SERIAL(CNPropObjEdt, CNPropObjCtrl, 1)
+IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjEdt)
 
 namespace {
 
@@ -82,48 +83,6 @@ void CNPropObjEdt::LoadToControl(int bAlsoList)
     LoadTextToControl(*this, bAlsoList, FALSE);
 }
 
-void CNPropObjEdt::SetLogFont(const LOGFONT* pLogFont)
-{
-    m_text.m_logFont = *pLogFont;
-}
-
-LOGFONT* CNPropObjEdt::GetLogFont()
-{
-    return &m_text.m_logFont;
-}
-
-// The in-place editor's document follows the alignment once that editor
-// exists.
-void CNPropObjEdt::SetAlign(int nAlign)
-{
-    m_text.m_nAlign = nAlign;
-}
-
-int CNPropObjEdt::GetAlign()
-{
-    return m_text.m_nAlign;
-}
-
-void CNPropObjEdt::SetRowHeight(int nRowHeight)
-{
-    m_text.m_nRowHeight = nRowHeight;
-}
-
-int CNPropObjEdt::GetRowHeight()
-{
-    return m_text.GetRowHeight();
-}
-
-void CNPropObjEdt::SetTextColor(COLORREF crText)
-{
-    m_text.m_crText = crText;
-}
-
-COLORREF CNPropObjEdt::GetTextColor()
-{
-    return m_text.m_crText;
-}
-
 void CNPropObjEdt::CopyTo(CNPropObj* pOther)
 {
     CNPropObjCtrl::CopyTo(pOther);
@@ -137,17 +96,7 @@ UINT CNPropObjEdt::GetVersion()
     return m_nEdtVersion;
 }
 
-int CNPropObjEdt::GetEntryMode()
-{
-    return m_text.m_nEntryMode;
-}
-
 int CNPropObjEdt::IsMultiLine()
 {
     return (m_dwStyle & STYLE_MULTILINE) != 0;
-}
-
-int CNPropObjEdt::GetRowLimit()
-{
-    return m_text.m_nRowLimit;
 }

@@ -2,6 +2,7 @@
 
 #include "mirtbase.h"
 #include "npropobj.h"
+#include "ownedread.h"
 
 IMPLEMENT_SERIAL(CPropData, CObject, 1)
 
@@ -18,8 +19,7 @@ CPropData::CPropData() : m_nMen(0), m_listProp(10), m_nVersion(1)
 
 CPropData::~CPropData()
 {
-    ForEach([](CNPropObj* pField) { delete pField; });
-    m_listProp.RemoveAll();
+    MirtDeleteOwnedList(m_listProp);
 }
 
 void CPropData::Serialize(CArchive& ar)
@@ -30,21 +30,7 @@ void CPropData::Serialize(CArchive& ar)
         return;
     }
     ar >> m_nVersion >> m_nMen;
-    const int nBefore = m_listProp.GetCount();
-    m_listProp.Serialize(ar);
-    POSITION pos = m_listProp.FindIndex(nBefore);
-    while (pos != nullptr) {
-        const POSITION posAt = pos;
-        CObject* pObject = m_listProp.GetNext(pos);
-        if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CNPropObj))) {
-            m_listProp.RemoveAt(posAt);
-            // In a page's blob a face list met here is a reference to one
-            // read before, which its own list owns.
-            if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CPropData)))
-                delete pObject;
-            AfxThrowArchiveException(CArchiveException::badClass, ar.m_strFileName);
-        }
-    }
+    MirtReadOwnedList(ar, m_listProp, RUNTIME_CLASS(CNPropObj));
 }
 
 void CPropData::AddPropObj(CNPropObj* pField)

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "nocaselookup.h"
 #include "npropobj.h"
 
 namespace {
@@ -12,17 +13,6 @@ BOOL InListNoCase(const CStringList& list, LPCSTR pszName)
 {
     for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
         if (list.GetNext(pos).CompareNoCase(pszName) == 0)
-            return TRUE;
-    }
-    return FALSE;
-}
-
-BOOL LookupNoCase(const CMapStringToString& map, LPCSTR pszKey, CString& strValue)
-{
-    CString strKey;
-    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
-        map.GetNextAssoc(pos, strKey, strValue);
-        if (strKey.CompareNoCase(pszKey) == 0)
             return TRUE;
     }
     return FALSE;
@@ -89,7 +79,7 @@ void CPropData::StorePicNames(CMapStringToString* pMap, CStringList* pList)
     ForEachPicture([&](CNPropObj* pField) {
         const CString strPath = pField->m_strData;
         CString strName;
-        if (!LookupNoCase(*pMap, strPath, strName)) {
+        if (!MirtLookupNoCase(*pMap, strPath, strName)) {
             strName = strPath;
             do
                 MakeUniqueName(strName);
@@ -117,7 +107,7 @@ void CPropData::LoadPicNames(CMapStringToString* pMap, CStringList* pList, const
     ForEachPicture([&](CNPropObj* pField) {
         const CString strStored = pField->m_strData;
         CString strPath;
-        if (!LookupNoCase(*pMap, strStored, strPath)) {
+        if (!MirtLookupNoCase(*pMap, strStored, strPath)) {
             CString strName = FileNamePart(strStored);
             if (strName.IsEmpty()) {
                 pField->m_strData.Empty();

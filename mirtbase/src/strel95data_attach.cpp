@@ -4,22 +4,9 @@
 
 #include "addfileinfo.h"
 #include "nmirtdoc.h"
+#include "nocaselookup.h"
 
 namespace {
-
-// The value of a key, compared without regard to case.
-BOOL LookupNoCase(const CMapStringToString& map, const CString& strKey, CString& strValue)
-{
-    if (map.Lookup(strKey, strValue))
-        return TRUE;
-    CString strEachKey;
-    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
-        map.GetNextAssoc(pos, strEachKey, strValue);
-        if (strEachKey.CompareNoCase(strKey) == 0)
-            return TRUE;
-    }
-    return FALSE;
-}
 
 // A name that names a file right in its folder.
 BOOL IsPlainFileName(const CString& strName)
@@ -105,7 +92,7 @@ void CStrel95Data::LoadAttachments(CArchive& ar)
 CString CStrel95Data::AttachmentPath(const CString& strName) const
 {
     CString strPath;
-    if (!LookupNoCase(m_mapPath, strName, strPath) || !IsFileInFolder(strPath, m_strRcvPath))
+    if (!MirtLookupNoCase(m_mapPath, strName, strPath) || !IsFileInFolder(strPath, m_strRcvPath))
         return CString();
     return strPath;
 }

@@ -72,6 +72,23 @@ public:
 };
 IMPLEMENT_SERIAL(CArcVersioned, CObject, VERSIONABLE_SCHEMA | 2)
 
+// Owns a point read with its class.
+class CArcHolder : public CObject
+{
+    DECLARE_SERIAL(CArcHolder)
+public:
+    ~CArcHolder() override { delete m_pPoint; }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_pPoint;
+        else
+            m_pPoint = ar.ReadObject(RUNTIME_CLASS(CArcPoint));
+    }
+    CObject* m_pPoint = nullptr;
+};
+IMPLEMENT_SERIAL(CArcHolder, CObject, 1)
+
 class CArcNotSerial : public CObject
 {
     DECLARE_DYNCREATE(CArcNotSerial)
@@ -381,6 +398,25 @@ TEST(ArchiveTest, LoadRejectsBadData)
         for (CObject* pOb : loaded)
             delete pOb;
     }
+}
+
+// A holder whose point has another class is deleted by ReadObject; a later
+// reference to the holder must not hand out the deleted object.
+TEST(ArchiveTest, ObjectWhoseLoadFailedCannotBeReferenced)
+{
+    const Bytes bytes = Concat({{0xFF, 0xFF, 0x01, 0x00, 0x0A, 0x00}, Text("CArcHolder"),
+                                {0xFF, 0xFF, 0x02, 0x00, 0x09, 0x00}, Text("CArcLabel"), {0x02, 0x00}});
+    int firstCause = -1;
+    EXPECT_EQ(CArchiveException::badIndex, LoadFailure(bytes, [&](CArchive& ar) {
+                  try {
+                      delete ar.ReadObject(nullptr);
+                  } catch (CArchiveException* e) {
+                      firstCause = e->m_cause;
+                      e->Delete();
+                  }
+                  delete ar.ReadObject(nullptr);
+              }));
+    EXPECT_EQ(CArchiveException::badClass, firstCause);
 }
 
 TEST(ArchiveTest, TruncatedArchiveThrowsEndOfFile)

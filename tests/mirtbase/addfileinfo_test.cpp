@@ -58,16 +58,10 @@ std::string Size(DWORD dwSize)
 // Loads the record and checks that the archive stands right after it.
 void LoadRecord(CAddFileInfo& info, const std::string& record)
 {
-    std::string bytes = record + kTrailer;
-    CMemFile file(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<UINT>(bytes.size()));
-    CArchive ar(&file, CArchive::load);
-    info.Serialize(ar);
+    const std::string rest = LoadWith(record + kTrailer, [&](CArchive& ar) { info.Serialize(ar); });
     if (info.IsRecordRead()) {
-        BYTE byNext = 0;
-        ar >> byNext;
-        EXPECT_EQ(kTrailer, static_cast<char>(byNext)) << "the archive is out of step";
+        EXPECT_EQ(std::string(1, kTrailer), rest) << "the archive is out of step";
     }
-    ar.Close();
 }
 
 class AddFileInfoTest : public testing::Test

@@ -93,11 +93,8 @@ TEST(DefaultPrtDefRecordTest, OneHeaderAndOneBodyItem)
 {
     CDefaultPrtDef def;
     FillDefinition(def);
-    EXPECT_EQ(kDefinition, Store(def));
-
     CDefaultPrtDef loaded;
-    Load(loaded, kDefinition);
-    EXPECT_EQ(kDefinition, Store(loaded));
+    ExpectRoundTrip(def, loaded, kDefinition);
     EXPECT_EQ(7u, loaded.m_dwFirst);
     EXPECT_EQ(40u, loaded.m_nMarginBottom);
     EXPECT_STREQ("ＭＳ ゴシック", loaded.m_logFont.lfFaceName);

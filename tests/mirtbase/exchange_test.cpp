@@ -6,6 +6,7 @@
 
 #include "canvas.h"
 #include "field_fixture.h"
+#include "live_field.h"
 #include "windowcommand.h"
 
 namespace {
@@ -141,19 +142,7 @@ TEST_F(ExchangeTest, SaveFromControlTakesTheDataOfDataFields)
 
 TEST_F(ExchangeTest, LoadToControlByEditabilityAndData)
 {
-    struct Case
-    {
-        const char* name;
-        UINT nMode;
-        DWORD dwInput;
-        DWORD dwFlags;
-        DWORD dwClear;
-        const char* data;
-        int bAlsoList;
-        const char* log;
-        const char* dataAfter;
-    };
-    const Case cases[] = {
+    const LoadCase cases[] = {
         {"editable with data", 1, 0x07, 0, 0, "v", 0, "0l", "v"},
         {"editable, empty", 1, 0x07, 0, 0, "", 0, "", ""},
         {"editable, empty, with list", 1, 0x07, 0, 0, "", 1, "1l", ""},
@@ -164,16 +153,11 @@ TEST_F(ExchangeTest, LoadToControlByEditabilityAndData)
         {"hidden", 1, 0x07, 0x20, 0, "", 1, "", ""},
         {"shown in no window", 0, 0x07, 0, 0, "v", 1, "", "v"},
     };
-    for (const Case& c : cases) {
+    for (const LoadCase& c : cases) {
         CTestField field(MakeBlock(1, {0, 0, 100, 100}, c.dwInput, c.dwClear), CNPropObjCtrl::STYLE_DEFAULT, 0);
         field.m_listItems.AddTail("first");
-        field.m_dwFlags = c.dwFlags;
-        field.m_strData = c.data;
         ASSERT_NE(nullptr, field.CreateControl(&m_host, 0));
-        field.SetMode(c.nMode);
-        field.LoadToControl(c.bAlsoList);
-        EXPECT_EQ(c.log, static_cast<CTestEntryWnd*>(field.GetControl())->Log()) << c.name;
-        EXPECT_STREQ(c.dataAfter, field.m_strData) << c.name;
+        ExpectLoad(field, *static_cast<CTestEntryWnd*>(field.GetControl()), c);
     }
 }
 

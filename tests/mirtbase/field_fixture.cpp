@@ -1,5 +1,9 @@
 #include "field_fixture.h"
 
+#include <gtest/gtest.h>
+
+#include <utility>
+
 #include <afxdlgs.h>
 
 #include "windowcommand.h"
@@ -162,11 +166,11 @@ std::string Bytes(std::initializer_list<int> bytes)
     return s;
 }
 
-std::string Store(CObject& object)
+std::string StoreWith(const std::function<void(CArchive&)>& write)
 {
     CMemFile file;
     CArchive ar(&file, CArchive::store);
-    object.Serialize(ar);
+    write(ar);
     ar.Close();
     std::string bytes(file.GetLength(), '\0');
     file.SeekToBegin();
@@ -174,22 +178,49 @@ std::string Store(CObject& object)
     return bytes;
 }
 
-void Load(CObject& object, std::string bytes)
+std::string LoadWith(std::string bytes, const std::function<void(CArchive&)>& read)
 {
     CMemFile file(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<UINT>(bytes.size()));
     CArchive ar(&file, CArchive::load);
-    object.Serialize(ar);
+    read(ar);
+    std::string rest;
+    char ch;
+    while (ar.Read(&ch, 1) == 1)
+        rest += ch;
     ar.Close();
+    return rest;
 }
 
-int LoadFailure(CObject& object, const std::string& bytes)
+int LoadFailureWith(const std::string& bytes, const std::function<void(CArchive&)>& read)
 {
     try {
-        Load(object, bytes);
+        LoadWith(bytes, read);
     } catch (CArchiveException* e) {
         const int cause = e->m_cause;
         e->Delete();
         return cause;
     }
     return -1;
+}
+
+std::string Store(CObject& object)
+{
+    return StoreWith([&](CArchive& ar) { object.Serialize(ar); });
+}
+
+void Load(CObject& object, std::string bytes)
+{
+    LoadWith(std::move(bytes), [&](CArchive& ar) { object.Serialize(ar); });
+}
+
+int LoadFailure(CObject& object, const std::string& bytes)
+{
+    return LoadFailureWith(bytes, [&](CArchive& ar) { object.Serialize(ar); });
+}
+
+void ExpectRoundTrip(CObject& filled, CObject& loaded, const std::string& golden)
+{
+    EXPECT_EQ(golden, Store(filled));
+    Load(loaded, golden);
+    EXPECT_EQ(golden, Store(loaded));
 }

@@ -1,5 +1,6 @@
 // Fields, an entry window and a form window for the form model's tests.
 #pragma once
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -106,7 +107,15 @@ tagPROPBLOCK MakeBlock(UINT nOrder, RECT rect, DWORD dwInput = 0, DWORD dwClear 
 
 // Archive bytes.
 std::string Bytes(std::initializer_list<int> bytes);
+// What write puts into an archive.
+std::string StoreWith(const std::function<void(CArchive&)>& write);
+// Reads bytes through read; the bytes it left unread.
+std::string LoadWith(std::string bytes, const std::function<void(CArchive&)>& read);
+// The cause of the archive exception that read throws on bytes, or -1.
+int LoadFailureWith(const std::string& bytes, const std::function<void(CArchive&)>& read);
 std::string Store(CObject& object);
 void Load(CObject& object, std::string bytes);
 // The cause of the archive exception that loading throws, or -1.
 int LoadFailure(CObject& object, const std::string& bytes);
+// filled stores as golden, and loaded, loaded from golden, stores it again.
+void ExpectRoundTrip(CObject& filled, CObject& loaded, const std::string& golden);

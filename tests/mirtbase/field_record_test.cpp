@@ -97,11 +97,8 @@ TEST(FieldRecordTest, EveryMemberInItsPlace)
 {
     CTestField field;
     Fill(field);
-    EXPECT_EQ(kFilledTestField, Store(field));
-
     CTestField loaded;
-    Load(loaded, kFilledTestField);
-    EXPECT_EQ(kFilledTestField, Store(loaded));
+    ExpectRoundTrip(field, loaded, kFilledTestField);
     EXPECT_EQ(7u, loaded.m_nOrder);
     EXPECT_EQ(-100, loaded.m_rect.bottom);
     EXPECT_EQ(0x15u, loaded.GetAttr(CNPropObj::ATTRIBUTE_INPUT));

@@ -154,14 +154,7 @@ UINT TemplateOrder(const CObList& list)
 
 std::string StoreBlob(CNMirtLayoutData& layout)
 {
-    CMemFile file;
-    CArchive ar(&file, CArchive::store);
-    layout.SerializeWithoutTemplates(ar);
-    ar.Close();
-    std::string bytes(file.GetLength(), '\0');
-    file.SeekToBegin();
-    file.Read(&bytes[0], static_cast<UINT>(bytes.size()));
-    return bytes;
+    return StoreWith([&](CArchive& ar) { layout.SerializeWithoutTemplates(ar); });
 }
 
 // Reads bytes into a new layout through read and hands the layout to check
@@ -170,16 +163,7 @@ int ReadLayout(std::string bytes, const std::function<void(CNMirtLayoutData&, CA
     const std::function<void(CNMirtLayoutData&)>& check = nullptr)
 {
     CNMirtLayoutData layout;
-    int nCause = -1;
-    try {
-        CMemFile file(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<UINT>(bytes.size()));
-        CArchive ar(&file, CArchive::load);
-        read(layout, ar);
-        ar.Close();
-    } catch (CArchiveException* e) {
-        nCause = e->m_cause;
-        e->Delete();
-    }
+    const int nCause = LoadFailureWith(bytes, [&](CArchive& ar) { read(layout, ar); });
     if (check)
         check(layout);
     return nCause;

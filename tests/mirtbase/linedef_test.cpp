@@ -81,11 +81,8 @@ TEST(LineDefRecordTest, EveryMemberInItsPlace)
 {
     CLineDef item;
     Fill(item);
-    EXPECT_EQ(kFilledItem, Store(item));
-
     CLineDef loaded;
-    Load(loaded, kFilledItem);
-    EXPECT_EQ(kFilledItem, Store(loaded));
+    ExpectRoundTrip(item, loaded, kFilledItem);
     EXPECT_EQ(-120, loaded.m_logFont.lfHeight);
     EXPECT_STREQ("ＭＳ 明朝", loaded.m_logFont.lfFaceName);
     EXPECT_EQ(CLineDef::KIND_STRING, loaded.m_nKind);

@@ -163,30 +163,12 @@ std::string StoreFile(CStrel95Data* pData)
     return Store(file);
 }
 
-// Loads the body as the form screen does, then reads the byte it appends.
-void LoadFile(CMirtFileIO& file, std::string bytes)
+// Loads a file or a container directly, as the form screen does, and checks
+// that the archive stands at the byte appended after it.
+void LoadChecked(CObject& object, const std::string& bytes)
 {
-    bytes += kTrailer;
-    CMemFile memory(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<UINT>(bytes.size()));
-    CArchive ar(&memory, CArchive::load);
-    file.Serialize(ar);
-    BYTE byNext = 0;
-    ar >> byNext;
-    EXPECT_EQ(kTrailer, static_cast<char>(byNext)) << "the archive is out of step";
-    ar.Close();
-}
-
-// The same for a container loaded directly.
-void LoadContainer(CStrel95Data& data, std::string bytes)
-{
-    bytes += kTrailer;
-    CMemFile memory(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<UINT>(bytes.size()));
-    CArchive ar(&memory, CArchive::load);
-    data.Serialize(ar);
-    BYTE byNext = 0;
-    ar >> byNext;
-    EXPECT_EQ(kTrailer, static_cast<char>(byNext)) << "the archive is out of step";
-    ar.Close();
+    const std::string rest = LoadWith(bytes + kTrailer, [&](CArchive& ar) { object.Serialize(ar); });
+    EXPECT_EQ(std::string(1, kTrailer), rest) << "the archive is out of step";
 }
 
 // Every test runs on its own install root, whose receive folder does not
@@ -249,7 +231,7 @@ TEST_F(MirtFileIOTest, EmptyContainers)
         CRuntimeClass* pClass = c.pData->GetRuntimeClass();
         EXPECT_EQ(c.bytes, StoreFile(c.pData)) << pClass->m_lpszClassName;
         CMirtFileIO file;
-        LoadFile(file, c.bytes);
+        LoadChecked(file, c.bytes);
         ASSERT_NE(nullptr, file.GetStrelData());
         EXPECT_EQ(pClass, file.GetStrelData()->GetRuntimeClass());
         EXPECT_EQ(0, file.GetStrelData()->GetMirtDocList()->GetCount());
@@ -323,7 +305,7 @@ TEST_F(MirtFileIOTest, OnePageFile)
     EXPECT_EQ(golden.bytes, StoreFile(pData));
 
     CMirtFileIO file;
-    LoadFile(file, golden.bytes);
+    LoadChecked(file, golden.bytes);
     ASSERT_EQ(1, file.GetStrelData()->GetMirtDocList()->GetCount());
     CNMirtDoc* pDoc = PageAt(file.GetStrelData(), 0);
     EXPECT_EQ(RUNTIME_CLASS(CNMirtDoc), pDoc->GetRuntimeClass());
@@ -459,7 +441,7 @@ TEST_F(MirtFileIOTest, PlainContainerWritesNoAttachedNames)
     EXPECT_EQ(std::string::npos, bytes.find("first picture"));
 
     CMirtFileIO file;
-    LoadFile(file, bytes);
+    LoadChecked(file, bytes);
     EXPECT_EQ(m_pictureA, PictureOf(PageAt(file.GetStrelData(), 0), 1));
     EXPECT_FALSE(IsFolder(m_rcv)) << "a plain load does not touch the receive folder";
 }
@@ -477,7 +459,7 @@ TEST_F(MirtFileIOTest, MailCarriesTwoPicturesOfOneName)
 
     ASSERT_FALSE(IsFolder(m_root + "\\DATA"));
     CMirtFileIO file;
-    LoadFile(file, bytes);
+    LoadChecked(file, bytes);
     EXPECT_TRUE(IsFolder(m_rcv)) << "the receive folder is made with its parents";
     CStrel95Data* pData = file.GetStrelData();
     EXPECT_EQ(2u, pData->GetType());
@@ -499,7 +481,7 @@ TEST_F(MirtFileIOTest, MailLoadNeverWritesOverAFileOfTheReceiveFolder)
     WriteFile(m_rcv + "PHOTO_1.BMP", "old");
 
     CMirtFileIO file;
-    LoadFile(file, bytes);
+    LoadChecked(file, bytes);
     CStrel95Data* pData = file.GetStrelData();
     const std::string first = PictureOf(PageAt(pData, 0), 1);
     const std::string second = PictureOf(PageAt(pData, 1), 1);
@@ -522,7 +504,7 @@ TEST_F(MirtFileIOTest, AttachmentsThatCannotBeWrittenAreSkipped)
     WriteFile(m_root + "\\DATA", "in the way");
 
     CMirtFileIO file;
-    LoadFile(file, bytes);
+    LoadChecked(file, bytes);
     CStrel95Data* pData = file.GetStrelData();
     EXPECT_EQ(2, pData->GetMirtDocList()->GetCount());
     EXPECT_EQ(m_rcv + "photo_2.bmp", PictureOf(PageAt(pData, 1), 1));
@@ -542,20 +524,20 @@ TEST_F(MirtFileIOTest, AttachmentsOfUnmappedNamesAreReadAndDropped)
     Patch(renamed, bytes.size() - tail.size() + 3, "photo_9.bmp");
 
     CStrel95MailData carrying;
-    LoadContainer(carrying, renamed);
+    LoadChecked(carrying, renamed);
     const std::string second = m_rcv + "photo_2.bmp";
     EXPECT_EQ(std::vector<std::string>{second}, Strings(*carrying.GetPathList()));
     EXPECT_EQ("second", ReadFile(second));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((m_rcv + "photo_1.bmp").c_str()));
 
     CStrel95Data plain;
-    LoadContainer(plain, bytes);
+    LoadChecked(plain, bytes);
     EXPECT_EQ("photo_2.bmp", PictureOf(PageAt(&plain, 1), 1));
     EXPECT_TRUE(plain.GetPathList()->IsEmpty());
 
     CStrel95MailData keeping;
     keeping.SetMode(0);
-    LoadContainer(keeping, bytes);
+    LoadChecked(keeping, bytes);
     EXPECT_EQ("photo_1.bmp", PictureOf(PageAt(&keeping, 0), 1));
     EXPECT_TRUE(keeping.GetPathList()->IsEmpty());
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((m_rcv + "photo_1.bmp").c_str()));
@@ -571,7 +553,7 @@ TEST_F(MirtFileIOTest, MailModeOneStoresNoPictures)
     EXPECT_EQ(std::string::npos, bytes.find("photo"));
 
     CMirtFileIO file;
-    LoadFile(file, bytes);
+    LoadChecked(file, bytes);
     EXPECT_EQ("", PictureOf(PageAt(file.GetStrelData(), 0), 1));
 }
 
@@ -587,7 +569,7 @@ TEST_F(MirtFileIOTest, BulletinBoardRoundTrip)
     EXPECT_EQ(head, bytes.substr(0, head.size()));
 
     CMirtFileIO file;
-    LoadFile(file, bytes);
+    LoadChecked(file, bytes);
     CStrel95MailDataBBS* pData = static_cast<CStrel95MailDataBBS*>(file.GetStrelData());
     ASSERT_EQ(RUNTIME_CLASS(CStrel95MailDataBBS), pData->GetRuntimeClass());
     EXPECT_EQ(7u, pData->GetConf());

@@ -5,52 +5,23 @@
 #include <memory>
 #include <string>
 
-#include "field_fixture.h"
-#include "mirtenv.h"
+#include "live_field.h"
 #include "npropobjautoitem.h"
-#include "test_paths.h"
+#include "other_folder.h"
 
 namespace {
 
-// A field whose entry window is a CTestEntryWnd that the test attaches.
-class CWindowedAutoItem : public CNPropObjAutoItem
-{
-public:
-    explicit CWindowedAutoItem(DWORD dwInput = 0x07)
-        : CNPropObjAutoItem(MakeBlock(6, {0, 0, 400, 100}, dwInput), CNPropObjCtrl::STYLE_DEFAULT, 0)
-    {
-    }
-    void Attach(CWnd* pWnd) { m_pCtrlWnd = pWnd; }
-};
+using CWindowedAutoItem = CWindowedField<CNPropObjAutoItem>;
 
 // An install root with saved values in its "\Data\Other\" folder.
-class AutoItemTest : public testing::Test
+class AutoItemTest : public OtherFolderTest
 {
 protected:
     void SetUp() override
     {
-        m_root = FreshTestFolder();
-        CMirtEnv::SetRootOverride(m_root.c_str());
-        ::CreateDirectoryA((m_root + "\\Data").c_str(), nullptr);
-        ::CreateDirectoryA((m_root + "\\Data\\Other").c_str(), nullptr);
-        SaveValue("COMPANY.AUT", "株式会社テスト");
-        SaveValue("ZIP.AUT", "100-0001");
-    }
-    void TearDown() override { CMirtEnv::SetRootOverride(nullptr); }
-
-    std::string OtherPath(const char* name) const { return m_root + "\\Data\\Other\\" + name; }
-
-    void SaveValue(const char* name, const char* value) const
-    {
-        CFile file(OtherPath(name).c_str(), CFile::modeCreate | CFile::modeWrite);
-        CArchive ar(&file, CArchive::store);
-        ar << CString(value);
-    }
-
-    void SaveBytes(const char* name, const std::string& bytes) const
-    {
-        CFile file(OtherPath(name).c_str(), CFile::modeCreate | CFile::modeWrite);
-        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+        OtherFolderTest::SetUp();
+        WriteOther("COMPANY.AUT", StringArchive("株式会社テスト"));
+        WriteOther("ZIP.AUT", StringArchive("100-0001"));
     }
 
     static CString Saved(std::initializer_list<const char*> items)
@@ -60,8 +31,6 @@ protected:
             list.AddTail(item);
         return CNPropObjAutoItem::ReadSavedValue(list);
     }
-
-    std::string m_root;
 };
 
 TEST_F(AutoItemTest, SavedValueByItems)
@@ -88,8 +57,8 @@ TEST_F(AutoItemTest, SavedValueByItems)
 
 TEST_F(AutoItemTest, UnreadableFileGivesThePrefixWithoutAMessage)
 {
-    SaveBytes("SHORT.AUT", std::string("\x0A" "abc", 4));
-    SaveBytes("EMPTY.AUT", std::string());
+    WriteOther("SHORT.AUT", std::string("\x0A" "abc", 4));
+    WriteOther("EMPTY.AUT", std::string());
     EXPECT_STREQ("", Saved({"SHORT.AUT"}));
     EXPECT_STREQ("TEL ", Saved({"EMPTY.AUT", "TEL "}));
 }
@@ -99,8 +68,7 @@ TEST_F(AutoItemTest, EmptyFieldShowsTheSavedValueAndKeepsAnEdit)
     CHostWnd host;
     CWindowedAutoItem field;
     CTestEntryWnd window(&field);
-    ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10), &host, 2006));
-    field.Attach(&window);
+    ASSERT_TRUE(field.AttachWindow(window, &host));
     field.m_listItems.AddTail("COMPANY.AUT");
 
     field.LoadToControl(1);
@@ -117,40 +85,17 @@ TEST_F(AutoItemTest, EmptyFieldShowsTheSavedValueAndKeepsAnEdit)
 
 TEST_F(AutoItemTest, LoadByEditabilityAndVisibility)
 {
-    struct Case
-    {
-        const char* name;
-        UINT nMode;
-        DWORD dwInput;
-        DWORD dwFlags;
-        const char* data;
-        int bAlsoList;
-        const char* log;
-        const char* dataAfter;
-    };
-    const Case cases[] = {
-        {"editable, empty, with list", 1, 0x07, 0, "", 1, "0l", "株式会社テスト"},
-        {"editable, empty, without list", 1, 0x07, 0, "", 0, "0l", ""},
-        {"editable with data", 1, 0x07, 0, "v", 1, "0l", "v"},
-        {"locked, empty", 3, 0x07, 0, "", 0, "0l", "株式会社テスト"},
-        {"shown, takes no input, no data", 1, 0x00, 0, "", 0, "0l", "株式会社テスト"},
-        {"hidden", 1, 0x07, 0x20, "", 1, "", ""},
-        {"shown in no window", 0, 0x07, 0, "", 1, "", ""},
-    };
-    CHostWnd host;
-    for (const Case& c : cases) {
-        CWindowedAutoItem field(c.dwInput);
-        CTestEntryWnd window(&field);
-        ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10), &host, 2006));
-        field.Attach(&window);
-        field.m_listItems.AddTail("COMPANY.AUT");
-        field.m_dwFlags = c.dwFlags;
-        field.m_strData = c.data;
-        field.SetMode(c.nMode);
-        field.LoadToControl(c.bAlsoList);
-        EXPECT_EQ(c.log, window.Log()) << c.name;
-        EXPECT_STREQ(c.dataAfter, field.m_strData) << c.name;
-    }
+    ExpectLoadCases<CNPropObjAutoItem>(
+        {
+            {"editable, empty, with list", 1, 0x07, 0, 0, "", 1, "0l", "株式会社テスト"},
+            {"editable, empty, without list", 1, 0x07, 0, 0, "", 0, "0l", ""},
+            {"editable with data", 1, 0x07, 0, 0, "v", 1, "0l", "v"},
+            {"locked, empty", 3, 0x07, 0, 0, "", 0, "0l", "株式会社テスト"},
+            {"shown, takes no input, no data", 1, 0x00, 0, 0, "", 0, "0l", "株式会社テスト"},
+            {"hidden", 1, 0x07, 0x20, 0, "", 1, "", ""},
+            {"shown in no window", 0, 0x07, 0, 0, "", 1, "", ""},
+        },
+        [](CNPropObjAutoItem& field) { field.m_listItems.AddTail("COMPANY.AUT"); });
 }
 
 TEST(AutoItem, FrameKindVersionCloneAndRecord)

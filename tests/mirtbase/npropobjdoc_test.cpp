@@ -5,84 +5,21 @@
 #include <cstring>
 
 #include "field_fixture.h"
+#include "field_slots.h"
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
-#include "vtable_slot.h"
 #include "windowcommand.h"
 
 namespace {
 
-// Under the GCC ABI CObject's destructor takes two table slots, so field
-// slot n is table slot n + 1.
-#define EXPECT_SLOT(slot, pmf) EXPECT_EQ((slot) + 1, SlotOf(pmf)) << #pmf
-
 TEST(TextFieldSlotTest, TextFieldOperationsInTheirSlots)
 {
-    typedef CNPropObjDoc F;
-    EXPECT_SLOT(2, &F::Serialize);
-    EXPECT_SLOT(5, &F::Draw);
-    EXPECT_SLOT(6, &F::Activate);
-    EXPECT_SLOT(7, &F::CreateControl);
-    EXPECT_SLOT(8, &F::DestroyControl);
-    EXPECT_SLOT(11, &F::Clone);
-    EXPECT_SLOT(12, &F::Execute);
-    EXPECT_SLOT(14, &F::SetText);
-    EXPECT_SLOT(19, &F::InitDefaults);
-    EXPECT_SLOT(21, &F::LoadToControl);
-    EXPECT_SLOT(22, &F::FocusControl);
-    EXPECT_SLOT(24, &F::SetLogFont);
-    EXPECT_SLOT(25, &F::GetLogFont);
-    EXPECT_SLOT(26, &F::SetAlign);
-    EXPECT_SLOT(27, &F::GetAlign);
-    EXPECT_SLOT(28, &F::SetRowHeight);
-    EXPECT_SLOT(29, &F::GetRowHeight);
-    EXPECT_SLOT(30, &F::SetTextColor);
-    EXPECT_SLOT(31, &F::GetTextColor);
-    EXPECT_SLOT(37, &F::GetDrawRects);
-    EXPECT_SLOT(42, &F::GetShadowOffset);
-    EXPECT_SLOT(43, &F::SetShadowOffset);
-    EXPECT_SLOT(44, &F::GetShadow);
-    EXPECT_SLOT(45, &F::SetShadow);
-    EXPECT_SLOT(46, &F::CalcShadowRect);
-    EXPECT_SLOT(47, &F::GetPichRate);
-    EXPECT_SLOT(48, &F::SetPichRate);
-    EXPECT_SLOT(50, &F::CopyTo);
-    EXPECT_SLOT(51, &F::GetVersion);
-    EXPECT_SLOT(64, &F::GetEntryMode);
-    EXPECT_SLOT(65, &F::IsMultiLine);
-    EXPECT_SLOT(66, &F::GetRowLimit);
-    EXPECT_SLOT(68, &F::DrawAttrText);
+    ExpectControlFieldSlots<CNPropObjDoc>();
 }
 
 TEST(TextFieldSlotTest, EditFieldOperationsInTheirSlots)
 {
-    typedef CNPropObjEdt F;
-    EXPECT_SLOT(2, &F::Serialize);
-    EXPECT_SLOT(5, &F::Draw);
-    EXPECT_SLOT(6, &F::Activate);
-    EXPECT_SLOT(7, &F::CreateControl);
-    EXPECT_SLOT(8, &F::DestroyControl);
-    EXPECT_SLOT(11, &F::Clone);
-    EXPECT_SLOT(14, &F::SetText);
-    EXPECT_SLOT(19, &F::InitDefaults);
-    EXPECT_SLOT(21, &F::LoadToControl);
-    EXPECT_SLOT(22, &F::FocusControl);
-    EXPECT_SLOT(24, &F::SetLogFont);
-    EXPECT_SLOT(25, &F::GetLogFont);
-    EXPECT_SLOT(26, &F::SetAlign);
-    EXPECT_SLOT(27, &F::GetAlign);
-    EXPECT_SLOT(28, &F::SetRowHeight);
-    EXPECT_SLOT(29, &F::GetRowHeight);
-    EXPECT_SLOT(30, &F::SetTextColor);
-    EXPECT_SLOT(31, &F::GetTextColor);
-    EXPECT_SLOT(42, &F::GetShadowOffset);
-    EXPECT_SLOT(44, &F::GetShadow);
-    EXPECT_SLOT(47, &F::GetPichRate);
-    EXPECT_SLOT(50, &F::CopyTo);
-    EXPECT_SLOT(51, &F::GetVersion);
-    EXPECT_SLOT(64, &F::GetEntryMode);
-    EXPECT_SLOT(65, &F::IsMultiLine);
-    EXPECT_SLOT(66, &F::GetRowLimit);
+    ExpectControlFieldSlots<CNPropObjEdt>();
 }
 
 // Answers through the field base's interface, so that each one is the text

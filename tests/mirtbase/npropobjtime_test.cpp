@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "field_fixture.h"
+#include "live_field.h"
 #include "npropobjtime.h"
 
 namespace {
@@ -22,18 +22,6 @@ void SetClock(WORD wYear, WORD wMonth, WORD wDay)
     AfxSetFixedLocalTime(&fixed);
 }
 
-// A date field whose entry window is a CTestEntryWnd that the test attaches.
-template <class TField>
-class CWindowedField : public TField
-{
-public:
-    explicit CWindowedField(DWORD dwInput = 0x07, DWORD dwClear = 0)
-        : TField(MakeBlock(4, {0, 0, 400, 100}, dwInput, dwClear), CNPropObjCtrl::STYLE_DEFAULT, 0)
-    {
-    }
-    void Attach(CWnd* pWnd) { this->m_pCtrlWnd = pWnd; }
-};
-
 // A live field (mode 1) of a form window with its entry window under a host,
 // on 8 May 2024.
 template <class TField>
@@ -44,8 +32,7 @@ protected:
     {
         SetClock(2024, 5, 8);
         m_field.m_pOwner = &m_form;
-        ASSERT_TRUE(m_window.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 100, 20), &m_host, 2004));
-        m_field.Attach(&m_window);
+        ASSERT_TRUE(m_field.AttachWindow(m_window, &m_host));
     }
     void TearDown() override { AfxSetFixedLocalTime(nullptr); }
 
@@ -121,19 +108,8 @@ TEST_F(CreateTimeTest, SetTextOfAHiddenOrDatalessField)
 
 TEST(CreateTimeLoad, ByEditabilityDataAndVisibility)
 {
-    struct Case
-    {
-        const char* name;
-        UINT nMode;
-        DWORD dwInput;
-        DWORD dwFlags;
-        DWORD dwClear;
-        const char* data;
-        int bAlsoList;
-        const char* log;
-        const char* dataAfter;
-    };
-    const Case cases[] = {
+    SetClock(2024, 5, 8);
+    ExpectLoadCases<CNPropObjCreateTime>({
         {"editable, empty, with list", 1, 0x07, 0, 0, "", 1, "0l", "2024/05/08"},
         {"editable, empty, without list", 1, 0x07, 0, 0, "", 0, "0l", ""},
         {"editable with data", 1, 0x07, 0, 0, "2020/02/02", 1, "0l", "2020/02/02"},
@@ -143,21 +119,7 @@ TEST(CreateTimeLoad, ByEditabilityDataAndVisibility)
         {"no input, no data: the list", 1, 0x00, 0, 0, "", 1, "1l", ""},
         {"hidden", 1, 0x07, 0x20, 0, "", 1, "", ""},
         {"shown in no window", 0, 0x07, 0, 0, "", 1, "", ""},
-    };
-    SetClock(2024, 5, 8);
-    CHostWnd host;
-    for (const Case& c : cases) {
-        CWindowedField<CNPropObjCreateTime> field(c.dwInput, c.dwClear);
-        CTestEntryWnd window(&field);
-        ASSERT_TRUE(window.CreateEx(0, AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10), &host, 2004));
-        field.Attach(&window);
-        field.m_dwFlags = c.dwFlags;
-        field.m_strData = c.data;
-        field.SetMode(c.nMode);
-        field.LoadToControl(c.bAlsoList);
-        EXPECT_EQ(c.log, window.Log()) << c.name;
-        EXPECT_STREQ(c.dataAfter, field.m_strData) << c.name;
-    }
+    });
     AfxSetFixedLocalTime(nullptr);
 }
 

@@ -1,14 +1,31 @@
 // The sample forms that the build writes into the install tree load back
-// through the form window base.
+// through the form window base with their fields, and draw as forms.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
+#include "canvas.h"
+#include "dateformat.h"
 #include "field_fixture.h"
 #include "mirtenv.h"
+#include "npropobjautoitem.h"
+#include "npropobjedt.h"
+#include "npropobjtime.h"
+#include "png_file.h"
 #include "test_paths.h"
 
 namespace {
+
+// The folder of the test program.
+std::string ProgramFolder()
+{
+    char path[MAX_PATH];
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    const std::string program = path;
+    return program.substr(0, program.rfind('\\'));
+}
 
 // The install tree the tests run from: above SUITE_EXE_DIR, else beside
 // the test program's folder.
@@ -16,10 +33,7 @@ std::string InstallRoot()
 {
     std::string exeDir = FolderFromEnvironment("SUITE_EXE_DIR");
     if (exeDir.empty()) {
-        char path[MAX_PATH];
-        ::GetModuleFileNameA(nullptr, path, sizeof path);
-        exeDir = path;
-        exeDir = exeDir.substr(0, exeDir.rfind('\\'));
+        exeDir = ProgramFolder();
         exeDir = exeDir.substr(0, exeDir.rfind('\\')) + "\\install\\exe";
     }
     return exeDir.substr(0, exeDir.rfind('\\'));
@@ -29,9 +43,55 @@ class CSampleFormWnd : public CTestFormWnd
 {
 public:
     const CNMirtLayoutData* Layout() const { return m_pLayout; }
+
+    std::vector<CPropData*> Faces() const
+    {
+        std::vector<CPropData*> faces;
+        for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;)
+            faces.push_back(static_cast<CPropData*>(m_listMen.GetNext(pos)));
+        return faces;
+    }
+
+    const CPropData* Face(UINT nMen) const
+    {
+        for (const CPropData* pFace : Faces()) {
+            if (pFace->m_nMen == nMen)
+                return pFace;
+        }
+        return nullptr;
+    }
+
+    // The first field of any face whose first item is strItem.
+    CNPropObj* FindByFirstItem(const CString& strItem) const
+    {
+        for (const CPropData* pFace : Faces()) {
+            POSITION pos;
+            for (CNPropObj* p = pFace->GetFirstPropObj(pos); p != nullptr; p = pFace->GetNextPropObj(pos)) {
+                if (!p->m_listItems.IsEmpty() && p->m_listItems.GetHead() == strItem)
+                    return p;
+            }
+        }
+        return nullptr;
+    }
 };
 
-TEST(SampleFormsTest, InstalledFormsLoad)
+// Forms load from the install tree.
+class SampleFormsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { CMirtEnv::SetRootOverride(InstallRoot().c_str()); }
+    void TearDown() override { CMirtEnv::SetRootOverride(nullptr); }
+};
+
+std::vector<std::string> Items(const CNPropObj* pField)
+{
+    std::vector<std::string> items;
+    for (POSITION pos = pField->m_listItems.GetHeadPosition(); pos != nullptr;)
+        items.push_back(static_cast<LPCSTR>(pField->m_listItems.GetNext(pos)));
+    return items;
+}
+
+TEST_F(SampleFormsTest, HeadersAndFaces)
 {
     struct Case
     {
@@ -47,10 +107,10 @@ TEST(SampleFormsTest, InstalledFormsLoad)
         {9002, "請求書", 1, 21, 52, 8},
         {9003, "伝票", 3, 0, 0, 0},
     };
-    CMirtEnv::SetRootOverride(InstallRoot().c_str());
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.nLayoutID);
         CSampleFormWnd form;
-        ASSERT_EQ(1, form.SetFormat(c.nLayoutID)) << InstallRoot() << " " << c.nLayoutID;
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID)) << InstallRoot();
         const CNMirtLayoutData* pLayout = form.Layout();
         EXPECT_EQ(c.nLayoutID, form.GetLayoutID());
         EXPECT_STREQ(c.pszTitle, pLayout->m_strText1);
@@ -66,7 +126,239 @@ TEST(SampleFormsTest, InstalledFormsLoad)
             EXPECT_EQ(i * 2970 / c.nFaces, origin.y);
         }
     }
-    CMirtEnv::SetRootOverride(nullptr);
+}
+
+// Per face list: how many fields, how many carry data. The data fields of
+// a face are numbered 1 to their count, the labels after them, each order
+// once; labels neither carry data nor take input, and print only on blank
+// paper.
+TEST_F(SampleFormsTest, FieldsPerFace)
+{
+    struct Case
+    {
+        UINT nLayoutID;
+        UINT nMen;
+        int nFields;
+        int nData;
+    };
+    const Case cases[] = {
+        {9001, 0, 35, 0},
+        {9001, 1, 60, 60},
+        {9002, 0, 42, 0},
+        {9002, 1, 52, 52},
+        {9003, 1, 24, 7},
+        {9003, 2, 24, 7},
+        {9003, 3, 24, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nLayoutID << " face " << c.nMen);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID));
+        const CPropData* pFace = form.Face(c.nMen);
+        ASSERT_NE(nullptr, pFace);
+        EXPECT_EQ(c.nFields, pFace->GetCount());
+        std::set<UINT> dataOrders;
+        std::set<UINT> labelOrders;
+        POSITION pos;
+        for (CNPropObj* p = pFace->GetFirstPropObj(pos); p != nullptr; p = pFace->GetNextPropObj(pos)) {
+            if (p->CarriesData()) {
+                EXPECT_TRUE(dataOrders.insert(p->m_nOrder).second) << p->m_nOrder;
+                EXPECT_TRUE(p->IsEditable()) << p->m_nOrder;
+                EXPECT_EQ(1u, p->GetAttr(CNPropObj::ATTRIBUTE_PRINT)) << p->m_nOrder;
+                EXPECT_FALSE(p->m_strName.IsEmpty()) << p->m_nOrder;
+            } else {
+                EXPECT_TRUE(labelOrders.insert(p->m_nOrder).second) << p->m_nOrder;
+                EXPECT_FALSE(p->IsEditable()) << p->m_nOrder;
+                EXPECT_EQ(0u, p->GetAttr(CNPropObj::ATTRIBUTE_PRINT)) << p->m_nOrder;
+                EXPECT_NE(0u, p->GetAttr(CNPropObj::ATTRIBUTE_LOCK)) << p->m_nOrder;
+                EXPECT_GT(p->m_nOrder, 100u);
+            }
+        }
+        ASSERT_EQ(static_cast<size_t>(c.nData), dataOrders.size());
+        if (c.nData > 0) {
+            EXPECT_EQ(1u, *dataOrders.begin());
+            EXPECT_EQ(static_cast<UINT>(c.nData), *dataOrders.rbegin());
+        }
+        EXPECT_EQ(static_cast<size_t>(c.nFields - c.nData), labelOrders.size());
+    }
+}
+
+// The forms come blank: no template holds a value.
+TEST_F(SampleFormsTest, TemplatesHoldNoValues)
+{
+    for (UINT nLayoutID : {9001u, 9002u, 9003u}) {
+        SCOPED_TRACE(nLayoutID);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(nLayoutID));
+        for (const CObList* pList : {&form.Layout()->m_listOutside, &form.Layout()->m_listFaces}) {
+            for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
+                const CNPropObj* pField = static_cast<const CNPropObj*>(pList->GetNext(pos));
+                EXPECT_TRUE(pField->m_strData.IsEmpty()) << pField->m_nOrder;
+            }
+        }
+    }
+}
+
+// Fields picked from each form: class, name, items, face.
+TEST_F(SampleFormsTest, ChosenFields)
+{
+    struct Case
+    {
+        UINT nLayoutID;
+        UINT nMen;
+        UINT nOrder;
+        CRuntimeClass* pClass;
+        const char* pszName;
+        std::vector<std::string> items;
+    };
+    const Case cases[] = {
+        {9001, 1, 1, RUNTIME_CLASS(CNPropObjEdt), "お客様名", {}},
+        {9001, 1, 2, RUNTIME_CLASS(CNPropObjDoc), "お客様住所", {}},
+        {9001, 1, 3, RUNTIME_CLASS(CNPropObjCreateTime), "納品日", {"100000000%Y年%T月%D日"}},
+        {9001, 1, 5, RUNTIME_CLASS(CNPropObjAutoItem), "自社名", {"COM.AUT"}},
+        {9001, 1, 7, RUNTIME_CLASS(CNPropObjAutoItem), "自社電話番号", {"TEL.AUT", "TEL "}},
+        {9001, 1, 11, RUNTIME_CLASS(CNPropObjEdt), "品名1", {}},
+        {9001, 1, 60, RUNTIME_CLASS(CNPropObjEdt), "金額10", {}},
+        {9002, 1, 4, RUNTIME_CLASS(CNPropObjCreateTime), "請求日", {"100000000%Y年%T月%D日"}},
+        {9002, 1, 7, RUNTIME_CLASS(CNPropObjAutoItem), "自社郵便番号", {"ZIPHIFN.AUT", "〒"}},
+        {9002, 1, 16, RUNTIME_CLASS(CNPropObjEdt), "今回御請求額", {}},
+        {9002, 1, 18, RUNTIME_CLASS(CNPropObjAutoItem), "振込先", {"KOUZA.AUT", "お振込先："}},
+        {9002, 1, 21, RUNTIME_CLASS(CNPropObjEdt), "日付1", {}},
+        {9002, 1, 52, RUNTIME_CLASS(CNPropObjEdt), "金額8", {}},
+        {9003, 2, 1, RUNTIME_CLASS(CNPropObjCreateTime), "日付", {"100000000%Y年%T月%D日"}},
+        {9003, 3, 6, RUNTIME_CLASS(CNPropObjDoc), "摘要", {}},
+        {9003, 3, 7, RUNTIME_CLASS(CNPropObjAutoItem), "発行者", {"COM.AUT"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nLayoutID << " order " << c.nOrder);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID));
+        const CNPropObj* pField = form.Face(c.nMen)->GetPropObjByOrder(c.nOrder);
+        ASSERT_NE(nullptr, pField);
+        EXPECT_STREQ(c.pClass->m_lpszClassName, pField->GetRuntimeClass()->m_lpszClassName);
+        EXPECT_STREQ(c.pszName, pField->m_strName);
+        EXPECT_EQ(c.items, Items(pField));
+    }
+}
+
+// The labels that name the form and head its table columns: on which face
+// list, in which typeface.
+TEST_F(SampleFormsTest, Labels)
+{
+    struct Case
+    {
+        UINT nLayoutID;
+        const char* pszText;
+        UINT nMen;
+        const char* pszFace;
+    };
+    const char* const mincho = "ＭＳ 明朝";
+    const char* const gothic = "ＭＳ ゴシック";
+    const Case cases[] = {
+        {9001, "納品書", 0, mincho},
+        {9001, "品名", 0, gothic},
+        {9001, "数量", 0, gothic},
+        {9001, "単価", 0, gothic},
+        {9001, "金額", 0, gothic},
+        {9002, "御請求書", 0, mincho},
+        {9002, "今回御請求額", 0, gothic},
+        {9003, "伝票", 1, mincho},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszText);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID));
+        CNPropObj* pLabel = form.FindByFirstItem(c.pszText);
+        ASSERT_NE(nullptr, pLabel);
+        EXPECT_TRUE(form.Face(c.nMen)->HasPropObj(pLabel));
+        EXPECT_FALSE(pLabel->CarriesData());
+        EXPECT_STREQ(c.pszFace, pLabel->GetLogFont()->lfFaceName);
+    }
+}
+
+// Table orders run row by row: along a row the cells go right, and each
+// row lies below the one before, one field per order.
+TEST_F(SampleFormsTest, TableOrdersRunRowByRow)
+{
+    for (UINT nLayoutID : {9001u, 9002u}) {
+        SCOPED_TRACE(nLayoutID);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(nLayoutID));
+        const CPropData* pFace = form.Face(1);
+        const UINT nFirst = form.GetTableFirstOrder();
+        const UINT nPerRow = (form.GetTableLastOrder() - nFirst + 1) / form.GetTableLine();
+        for (UINT nOrder = nFirst; nOrder <= form.GetTableLastOrder(); nOrder++) {
+            const CNPropObj* pCell = pFace->GetPropObjByOrder(nOrder);
+            ASSERT_NE(nullptr, pCell) << nOrder;
+            EXPECT_TRUE(pCell->IsKindOf(RUNTIME_CLASS(CNPropObjEdt))) << nOrder;
+            if (nOrder == nFirst)
+                continue;
+            const CNPropObj* pBefore = pFace->GetPropObjByOrder(nOrder - 1);
+            if ((nOrder - nFirst) % nPerRow != 0) {
+                EXPECT_EQ(pBefore->m_rect.top, pCell->m_rect.top) << nOrder;
+                EXPECT_LE(pBefore->m_rect.right, pCell->m_rect.left) << nOrder;
+            } else {
+                EXPECT_LE(pBefore->m_rect.bottom, pCell->m_rect.top) << nOrder;
+            }
+        }
+    }
+}
+
+// The date fields' template, on 1 May 2024 and 8 Jan 2019 (Heisei).
+TEST_F(SampleFormsTest, DateTemplate)
+{
+    CSampleFormWnd form;
+    ASSERT_EQ(1, form.SetFormat(9001)) << InstallRoot();
+    const CNPropObj* pDate = form.Face(1)->GetPropObjByOrder(3);
+    ASSERT_NE(nullptr, pDate);
+    struct Case
+    {
+        COleDateTime date;
+        const char* pszText;
+    };
+    const Case cases[] = {
+        {COleDateTime(2024, 5, 1, 0, 0, 0), "令和6年5月1日"},
+        {COleDateTime(2019, 1, 8, 0, 0, 0), "平成31年1月8日"},
+    };
+    for (const Case& c : cases) {
+        COleDateTime date = c.date;
+        CString strText;
+        CDateFormat().Format(&date, pDate->m_listItems.GetHead(), strText);
+        EXPECT_STREQ(c.pszText, strText);
+    }
+}
+
+// Each form drawn on the screen at 100 % into <tests>\sampleforms-<id>.png
+// for looking at; the title is drawn.
+TEST_F(SampleFormsTest, DrawsOnScreen)
+{
+    struct Case
+    {
+        UINT nLayoutID;
+        const char* pszTitle;
+    };
+    const Case cases[] = {{9001, "納品書"}, {9002, "御請求書"}, {9003, "伝票"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nLayoutID);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID));
+        RECT paper = {0, 0, 2100, 2970};
+        CNPropObj::ConvertRectUnits(nullptr, &paper, TRUE);
+        MemoryCanvas canvas(paper.right, paper.bottom);
+        {
+            CBorrowedDC dc(canvas.dc(), canvas.dc(), FALSE);
+            for (CPropData* pFace : form.Faces())
+                pFace->DrawAll(&dc, 1);
+        }
+        const std::string path = ProgramFolder() + "\\sampleforms-" + std::to_string(c.nLayoutID) + ".png";
+        EXPECT_TRUE(SavePng(canvas, path)) << path;
+
+        CNPropObj* pTitle = form.FindByFirstItem(c.pszTitle);
+        ASSERT_NE(nullptr, pTitle);
+        RECT title = pTitle->m_rect;
+        CNPropObj::ConvertRectUnits(nullptr, &title, TRUE);
+        EXPECT_GT(canvas.countInked(title), 0);
+    }
 }
 
 }  // namespace

@@ -577,16 +577,10 @@ std::vector<Word> ReadWords(const std::string& pdfPath)
     ::GetTempPathA(sizeof temp, temp);
     const std::string html = std::string(temp) + "textdraw-words.html";
     ::DeleteFileA(html.c_str());
-    std::string command = "pdftotext -bbox -f 1 -l 1 \"" + UnixPathOf(pdfPath) + "\" \"" + UnixPathOf(html) + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
+    const std::string command = "pdftotext -bbox -f 1 -l 1 \"" + UnixPathOf(pdfPath) + "\" \"" + UnixPathOf(html) + "\"";
     std::vector<Word> words;
-    if (!::CreateProcessA("Z:\\usr\\bin\\pdftotext", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-            &si, &pi))
+    if (!RunUnix("/usr/bin/pdftotext", command))
         return words;
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
     // Wine does not wait for a Unix child: wait for the closing tag.
     std::string content;
     for (int i = 0; i < 100 && content.find("</html>") == std::string::npos; ++i) {

@@ -5,32 +5,11 @@
 #include <string>
 
 #include "field_fixture.h"
-#include "mirtenv.h"
+#include "other_folder.h"
 #include "test_paths.h"
 #include "valuefile.h"
 
 namespace {
-
-void WriteBytes(const std::string& path, const std::string& bytes)
-{
-    CFile file(path.c_str(), CFile::modeCreate | CFile::modeWrite);
-    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-}
-
-// An archive holding one string, as the launcher writes it.
-std::string StringArchive(const CString& value)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar << value;
-        ar.Close();
-    }
-    std::string bytes(file.GetLength(), '\0');
-    file.SeekToBegin();
-    file.Read(&bytes[0], static_cast<UINT>(bytes.size()));
-    return bytes;
-}
 
 TEST(ValueFileTest, ReadsTheOneStringOrNothing)
 {
@@ -63,25 +42,7 @@ TEST(ValueFileTest, ReadsTheOneStringOrNothing)
 }
 
 // The tax-rate and rounding files under a root of the test's own.
-class AmountSettingsTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_root = FreshTestFolder();
-        CMirtEnv::SetRootOverride(m_root.c_str());
-        ::CreateDirectoryA((m_root + "\\Data").c_str(), nullptr);
-        ::CreateDirectoryA((m_root + "\\Data\\Other").c_str(), nullptr);
-    }
-    void TearDown() override { CMirtEnv::SetRootOverride(nullptr); }
-
-    void Write(const char* pszName, const std::string& bytes)
-    {
-        WriteBytes(m_root + "\\Data\\Other\\" + pszName, bytes);
-    }
-
-    std::string m_root;
-};
+using AmountSettingsTest = OtherFolderTest;
 
 TEST_F(AmountSettingsTest, TaxRateInPercent)
 {
@@ -100,7 +61,7 @@ TEST_F(AmountSettingsTest, TaxRateInPercent)
         {"TAX.AUT", StringArchive("10"), 10.0}, // any case
     };
     for (const Case& c : cases) {
-        Write(c.pszName, c.bytes);
+        WriteOther(c.pszName, c.bytes);
         EXPECT_EQ(c.dRate, MirtReadTaxRate()) << c.pszName << " " << c.bytes;
     }
 }
@@ -120,7 +81,7 @@ TEST_F(AmountSettingsTest, RoundingRuleIsTheFirstCharacter)
         {Bytes({1}), 'D'},   // unreadable
     };
     for (const Case& c : cases) {
-        Write("Shouhi.aut", c.bytes);
+        WriteOther("Shouhi.aut", c.bytes);
         EXPECT_EQ(c.chRule, MirtReadRoundingRule()) << c.bytes;
     }
 }

@@ -49,6 +49,22 @@ bool IsSettled(const std::string& path)
     return a1.nFileSizeLow == a2.nFileSizeLow && a1.nFileSizeLow > 0;
 }
 
+bool ReadPgm(const std::string& path, GrayImage& image)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxval = 0;
+    in >> magic >> image.width >> image.height >> maxval;
+    in.get();
+    if (!in || magic != "P5" || maxval != 255 || image.width <= 0 || image.height <= 0)
+        return false;
+    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
+    in.read(reinterpret_cast<char*>(image.pixels.data()), static_cast<std::streamsize>(image.pixels.size()));
+    return static_cast<bool>(in);
+}
+
+}  // namespace
+
 bool RunUnix(const std::string& program, const std::string& commandLine)
 {
     STARTUPINFOA si = {};
@@ -66,24 +82,11 @@ bool RunUnix(const std::string& program, const std::string& commandLine)
     return true;
 }
 
-bool ReadPgm(const std::string& path, GrayImage& image)
+PdfPrintJob::PdfPrintJob(const std::string& title)
+    : m_lock(::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter")), m_dc(nullptr), m_started(false)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int maxval = 0;
-    in >> magic >> image.width >> image.height >> maxval;
-    in.get();
-    if (!in || magic != "P5" || maxval != 255 || image.width <= 0 || image.height <= 0)
-        return false;
-    image.pixels.resize(static_cast<size_t>(image.width) * image.height);
-    in.read(reinterpret_cast<char*>(image.pixels.data()), static_cast<std::streamsize>(image.pixels.size()));
-    return static_cast<bool>(in);
-}
-
-}  // namespace
-
-PdfPrintJob::PdfPrintJob(const std::string& title) : m_started(false)
-{
+    if (m_lock != nullptr)
+        ::WaitForSingleObject(m_lock, 60000);
     static int counter = 0;
     std::ostringstream name;
     name << title << "-" << ::GetCurrentProcessId() << "-" << ++counter;
@@ -101,9 +104,26 @@ PdfPrintJob::~PdfPrintJob()
 {
     if (m_dc != nullptr)
         ::DeleteDC(m_dc);
+    ReleaseLock();
+}
+
+void PdfPrintJob::ReleaseLock()
+{
+    if (m_lock != nullptr) {
+        ::ReleaseMutex(m_lock);
+        ::CloseHandle(m_lock);
+    }
+    m_lock = nullptr;
 }
 
 std::string PdfPrintJob::finish()
+{
+    std::string pdf = WaitForPdf();
+    ReleaseLock();
+    return pdf;
+}
+
+std::string PdfPrintJob::WaitForPdf()
 {
     if (!m_started)
         return std::string();

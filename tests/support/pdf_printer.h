@@ -8,6 +8,10 @@
 class PdfPrintJob {
 public:
     // Starts a document whose title begins with `title` and its first page.
+    // Jobs of all test programs run one at a time (Wine's spooler refuses a
+    // second document while one is being written): the job holds a named
+    // mutex from here until finish() or destruction; the context stays
+    // valid until destruction.
     explicit PdfPrintJob(const std::string& title);
     ~PdfPrintJob();
     PdfPrintJob(const PdfPrintJob&) = delete;
@@ -20,6 +24,10 @@ public:
     std::string finish();
 
 private:
+    std::string WaitForPdf();
+    void ReleaseLock();
+
+    HANDLE m_lock;
     HDC m_dc;
     std::string m_title;
     bool m_started;
@@ -39,3 +47,8 @@ GrayImage RasterizePdf(const std::string& pdfPath, int dpi);
 
 // The Unix path of a Windows path (Wine's own mapping).
 std::string UnixPathOf(const std::string& windowsPath);
+
+// Starts the Unix program at its Unix path with a whole command line (the
+// program's name first) and does not wait: Wine does not wait for a Unix
+// child. False when it could not start.
+bool RunUnix(const std::string& program, const std::string& commandLine);

@@ -1,6 +1,6 @@
 // The sample forms that come with the suite, built in code. Each function
-// makes the layout of one form; fields are added to its template lists as
-// field classes become available.
+// makes the layout of one form with its labels, entry fields, table and the
+// user's own details filled in from the launcher's saved values.
 #pragma once
 #include "nmirtlayoutdata.h"
 
