@@ -75,6 +75,8 @@ public:
     virtual int IsPrintForm();
     // The reference id of the window; 0 in the base.
     virtual UINT GetFromID();
+    // A click at a point of the face; nothing in the base.
+    virtual void ClickDisp(CPoint point);
     // Takes a sub-form window into keeping; nothing in the base.
     virtual void AddMirtBaseSub(CMirtBaseSub* pSub);
     // Repaints the field's area, or the whole face for null; nothing in the base.
@@ -82,6 +84,8 @@ public:
     // The number a serial-number field of nOrder shows (nValue 0: the next
     // one); 0, no number, in the base.
     virtual UINT SetNumberCount(UINT nOrder, UINT nValue);
+    // Forgets the serial-number counters; nothing in the base.
+    virtual void ClearNumberCount();
 
 protected:
     CNMirtLayoutData* m_pLayout;

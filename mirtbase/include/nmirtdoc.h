@@ -76,7 +76,8 @@ public:
 
     // From the record: title, header and index strings; with flag 0 also
     // layout and face lists from its blob, which is then freed and cleared
-    // in the record.
+    // in the record. A blob size beyond its block loads nothing and throws
+    // CArchiveException endOfFile.
     void SetMIRTDOC(tagNMIRTDOC* pRecord, int nFlag);
     // Into the record: with flag 0 a fresh blob that the receiver owns
     // (0 and size 0 without face lists); then title, header and index strings.
@@ -124,7 +125,11 @@ public:
     void SetWRMode(UINT nMode) { m_nWRMode = nMode; }
     void SetPathMap(CMapStringToString* pMap) { m_pPathMap = pMap; }
     void SetPathList(CStringList* pList) { m_pPathList = pList; }
-    void SetRcvPathName(const CString& strPath) { m_strRcvPathName = strPath; }
+    // Keeps the receive folder with exactly one closing backslash.
+    void SetRcvPathName(const CString& strPath);
+    // The folder with exactly one closing backslash (a trail byte 0x5C of a
+    // double-byte character is no backslash); empty stays empty.
+    static CString WithClosingBackslash(const CString& strFolder);
 
     const CString& GetTitle() const { return m_strTitle; }
     const CString& GetIndex(UINT n) const { return m_strIndex[n - 1]; }

@@ -66,14 +66,16 @@ public:
     // name. Nothing without both.
     void StorePicNames(CMapStringToString* pMap, CStringList* pList);
     void ClearPicNames();
-    // Load: each stored name becomes strFolder + its file-name part, renamed
-    // while that path is in pList or names an existing file, recorded as
-    // pMap[name] = path and appended to pList; a name met before keeps its
-    // path; a name with no file-name part is cleared. Nothing without both.
+    // Load: each stored name becomes strFolder (ending with a backslash) +
+    // its file-name part, renamed while that path is in pList or names an
+    // existing file, recorded as pMap[name] = path and appended to pList; a
+    // name met before keeps its path; a name with no file-name part is
+    // cleared. Nothing without both.
     void LoadPicNames(CMapStringToString* pMap, CStringList* pList, const CString& strFolder);
     // The name without folders, with "_N" after the part before its first
     // "." (and before its first "_"): N is one more than the number read
-    // after that "_", or 1 when there is none or it is 0.
+    // after that "_", or 1 when there is none, it is 0 or it is the largest
+    // (a larger number reads as the largest).
     static void MakeUniqueName(CString& strName);
 
     UINT m_nMen;              // face number

@@ -40,7 +40,8 @@ public:
     // After a store the stored names of the attached files, after a load
     // the paths of the files written out.
     CStringList* GetPathList() { return &m_listPath; }
-    void SetRcvPathName(const CString& strPath) { m_strRcvPath = strPath; }
+    // Keeps the receive folder with exactly one closing backslash.
+    void SetRcvPathName(const CString& strPath);
     // Appends folder + name for every file (not folder) in the folder,
     // which ends with a backslash.
     void GetFilePathList(const CString& strFolder, CStringList& list);

@@ -98,6 +98,9 @@ CString CDateFormat::FormatEraYear(const COleDateTime& time, char chDigits)
         return strYear;
     if (nEraYear == 1)
         return strEra + "元";
+    // Before the first era the kanji style writes the text alone.
+    if (nEraYear == 0 && chDigits == '1')
+        return strEra;
     return strEra + (chDigits == '1' ? KanjiNumerals(nEraYear) : strYear);
 }
 

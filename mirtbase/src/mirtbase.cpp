@@ -151,6 +151,10 @@ UINT CMirtBase::GetFromID()
     return 0;
 }
 
+void CMirtBase::ClickDisp(CPoint)
+{
+}
+
 void CMirtBase::AddMirtBaseSub(CMirtBaseSub*)
 {
 }
@@ -162,4 +166,8 @@ void CMirtBase::RedrawAria(CNPropObj*)
 UINT CMirtBase::SetNumberCount(UINT, UINT)
 {
     return 0;
+}
+
+void CMirtBase::ClearNumberCount()
+{
 }

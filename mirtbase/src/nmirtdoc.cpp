@@ -45,6 +45,20 @@ UINT CNMirtDoc::GetVersion()
     return m_nVersion;
 }
 
+CString CNMirtDoc::WithClosingBackslash(const CString& strFolder)
+{
+    if (strFolder.IsEmpty())
+        return strFolder;
+    CString strResult = strFolder;
+    strResult.TrimRight('\\');
+    return strResult + '\\';
+}
+
+void CNMirtDoc::SetRcvPathName(const CString& strPath)
+{
+    m_strRcvPathName = WithClosingBackslash(strPath);
+}
+
 void CNMirtDoc::DeleteFaces()
 {
     DeleteFaceList(m_pListMen);

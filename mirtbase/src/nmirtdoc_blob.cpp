@@ -167,6 +167,9 @@ void CNMirtDoc::SetMIRTDOC(tagNMIRTDOC* pRecord, int nFlag)
     m_dwBlobSize = pRecord->dwBlobSize;
     pRecord->hBlob = nullptr;
     pRecord->dwBlobSize = 0;
+    // A size beyond the block reads as a blob that ends too soon.
+    if (m_dwBlobSize > (m_hBlob != nullptr ? ::GlobalSize(m_hBlob) : 0))
+        AfxThrowArchiveException(CArchiveException::endOfFile);
     SerializeData(0);
 }
 

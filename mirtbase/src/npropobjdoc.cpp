@@ -16,13 +16,13 @@ const int kThreeQuarters = 2700;
 
 }  // namespace
 
-CNPropObjDoc::CNPropObjDoc() : m_pWndDoc(nullptr), m_pWndWB(nullptr)
+CNPropObjDoc::CNPropObjDoc() : m_pWndDoc(nullptr), m_pWndWB(nullptr), m_sizeClone(0, 0)
 {
     CNPropObjDoc::InitDefaults();
 }
 
 CNPropObjDoc::CNPropObjDoc(const tagPROPBLOCK& block, DWORD dwStyle, DWORD dwExStyle)
-    : CNPropObjCtrl(block, dwStyle, dwExStyle), m_pWndDoc(nullptr), m_pWndWB(nullptr)
+    : CNPropObjCtrl(block, dwStyle, dwExStyle), m_pWndDoc(nullptr), m_pWndWB(nullptr), m_sizeClone(0, 0)
 {
     CNPropObjDoc::InitDefaults();
 }
@@ -39,7 +39,6 @@ void CNPropObjDoc::InitDefaults()
     m_nDocVersion = DOC_VERSION;
     ::SetRectEmpty(&m_rcShadow1);
     ::SetRectEmpty(&m_rcShadow2);
-    m_sizeClone = CSize(0, 0);
 }
 
 void CNPropObjDoc::Serialize(CArchive& ar)

@@ -34,13 +34,20 @@ BOOL FileExists(LPCSTR pszPath)
     return ::GetFileAttributesA(pszPath) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The number whose digits lead psz, at most UINT_MAX - 1.
+// The number whose digits lead psz, at most UINT_MAX.
 UINT LeadingNumber(LPCSTR psz)
 {
     unsigned long long nValue = 0;
-    for (; *psz >= '0' && *psz <= '9'; psz++)
-        nValue = nValue < UINT_MAX ? nValue * 10 + static_cast<unsigned>(*psz - '0') : nValue;
-    return nValue < UINT_MAX - 1 ? static_cast<UINT>(nValue) : UINT_MAX - 1;
+    for (; *psz >= '0' && *psz <= '9' && nValue <= UINT_MAX; psz++)
+        nValue = nValue * 10 + static_cast<unsigned>(*psz - '0');
+    return nValue < UINT_MAX ? static_cast<UINT>(nValue) : UINT_MAX;
+}
+
+// The number after n, wrapping from the largest to 1, so that renaming
+// again and again goes through every number and reaches a free name.
+UINT NextNumber(UINT n)
+{
+    return n == UINT_MAX ? 1 : n + 1;
 }
 
 }  // namespace
@@ -68,7 +75,7 @@ void CPropData::MakeUniqueName(CString& strName)
     const int nUnderscore = strBase.Find('_');
     const UINT nNumber = nUnderscore < 0 ? 0 : LeadingNumber(static_cast<LPCSTR>(strBase) + nUnderscore + 1);
     CString strSuffix;
-    strSuffix.Format("_%u", nNumber + 1);
+    strSuffix.Format("_%u", NextNumber(nNumber));
     strName = (nUnderscore < 0 ? strBase : strBase.Left(nUnderscore)) + strSuffix + strExt;
 }
 
@@ -100,10 +107,6 @@ void CPropData::LoadPicNames(CMapStringToString* pMap, CStringList* pList, const
 {
     if (pMap == nullptr || pList == nullptr)
         return;
-    CString strPrefix = strFolder;
-    const int nLast = strPrefix.GetLength() - 1;
-    if (nLast >= 0 && strPrefix.ReverseFind('\\') != nLast && strPrefix.ReverseFind('/') != nLast)
-        strPrefix += '\\';
     ForEachPicture([&](CNPropObj* pField) {
         const CString strStored = pField->m_strData;
         CString strPath;
@@ -113,10 +116,10 @@ void CPropData::LoadPicNames(CMapStringToString* pMap, CStringList* pList, const
                 pField->m_strData.Empty();
                 return;
             }
-            strPath = strPrefix + strName;
+            strPath = strFolder + strName;
             while (InListNoCase(*pList, strPath) || FileExists(strPath)) {
                 MakeUniqueName(strName);
-                strPath = strPrefix + strName;
+                strPath = strFolder + strName;
             }
             pMap->SetAt(strStored, strPath);
             pList->AddTail(strPath);

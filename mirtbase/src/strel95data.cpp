@@ -66,6 +66,11 @@ void CStrel95Data::AddTail(CNMirtDoc* pDoc)
         m_listDoc.AddTail(pDoc);
 }
 
+void CStrel95Data::SetRcvPathName(const CString& strPath)
+{
+    m_strRcvPath = CNMirtDoc::WithClosingBackslash(strPath);
+}
+
 void CStrel95Data::GetFilePathList(const CString& strFolder, CStringList& list)
 {
     WIN32_FIND_DATAA found;

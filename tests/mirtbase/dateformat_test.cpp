@@ -61,9 +61,11 @@ TEST(DateFormat, GregorianAndEraYearsWithDayExactBoundaries)
         {"110000000%Y", 1989, 1, 1, 0, 0, 0, "昭和六十四"},
         {"110000000%Y", 1989, 2, 1, 0, 0, 0, "平成元"},
         {"110000000%Y", 2030, 1, 1, 0, 0, 0, "令和十二"},
-        {"110000000%Y", 1864, 1, 1, 0, 0, 0, "表示できません。〇"},
-        // The era year alone, first year included.
+        // Before the first era the kanji style writes no number at all.
+        {"110000000%Y", 1864, 1, 1, 0, 0, 0, "表示できません。"},
+        // The era year alone, first year and no era included.
         {"120000000%Y年", 2019, 5, 1, 0, 0, 0, "1年"},
+        {"120000000%Y年", 1864, 12, 31, 0, 0, 0, "0年"},
         {"120000000%Y年", 2024, 5, 8, 0, 0, 0, "6年"},
         {"900000000%Y年%D日", 2024, 5, 8, 0, 0, 0, "年8日"},
     };

@@ -4,6 +4,7 @@
 
 #include "field_fixture.h"
 #include "mirtmsgs.h"
+#include "vtable_slot.h"
 
 namespace {
 
@@ -110,6 +111,31 @@ TEST(MirtBaseTest, PictureRequestsGoToTheMainWindow)
     EXPECT_EQ(rect, host.m_drawRect);
     EXPECT_EQ(2, host.m_nDrawFlag);
     app.m_pMainWnd = nullptr;
+}
+
+// The form window's own virtual operations follow CWnd's in this order.
+struct CSlotProbe : CMirtBase
+{
+    static ptrdiff_t InitMemberSlot() { return SlotOf(&CSlotProbe::InitMember); }
+    static ptrdiff_t CreateListSlot() { return SlotOf(&CSlotProbe::CreateList); }
+};
+
+TEST(MirtBaseTest, VirtualOperationsInSlotOrder)
+{
+    const ptrdiff_t first = CSlotProbe::InitMemberSlot();
+    const ptrdiff_t slots[] = {
+        first,
+        CSlotProbe::CreateListSlot(),
+        SlotOf(&CMirtBase::IsPrintForm),
+        SlotOf(&CMirtBase::GetFromID),
+        SlotOf(&CMirtBase::ClickDisp),
+        SlotOf(&CMirtBase::AddMirtBaseSub),
+        SlotOf(&CMirtBase::RedrawAria),
+        SlotOf(&CMirtBase::SetNumberCount),
+        SlotOf(&CMirtBase::ClearNumberCount),
+    };
+    for (size_t i = 0; i < sizeof slots / sizeof slots[0]; i++)
+        EXPECT_EQ(first + static_cast<ptrdiff_t>(i), slots[i]) << "operation " << i + 1;
 }
 
 }  // namespace

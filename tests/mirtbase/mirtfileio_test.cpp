@@ -496,6 +496,37 @@ TEST_F(MirtFileIOTest, MailLoadNeverWritesOverAFileOfTheReceiveFolder)
     EXPECT_EQ("old", ReadFile(m_rcv + "PHOTO_1.BMP"));
 }
 
+// A receive folder set without its closing backslash (or with two) is used
+// with exactly one: the attachments are written and the fields show them.
+TEST_F(MirtFileIOTest, MailLoadIntoAReceiveFolderGivenWithoutBackslash)
+{
+    struct Case
+    {
+        const char* pszGiven;
+        const char* pszFolder;
+    };
+    const Case cases[] = {
+        {"\\rcv", "\\rcv\\"},
+        {"\\表", "\\表\\"},      // its trail byte is 0x5C
+        {"\\two\\\\", "\\two\\"},
+    };
+    CStrel95MailData stored;
+    FillMail(&stored, RUNTIME_CLASS(CNMirtDoc), m_pictureA, m_pictureB);
+    const std::string bytes = Store(stored);
+    for (const Case& c : cases) {
+        CStrel95MailData mail;
+        mail.SetRcvPathName((m_root + c.pszGiven).c_str());
+        LoadChecked(mail, bytes);
+        const std::string first = m_root + c.pszFolder + "photo_1.bmp";
+        const std::string second = m_root + c.pszFolder + "photo_2.bmp";
+        EXPECT_EQ(first, PictureOf(PageAt(&mail, 0), 1)) << c.pszGiven;
+        EXPECT_EQ(second, PictureOf(PageAt(&mail, 1), 1)) << c.pszGiven;
+        EXPECT_EQ((std::vector<std::string>{first, second}), Strings(*mail.GetPathList())) << c.pszGiven;
+        EXPECT_EQ("first picture", ReadFile(first)) << c.pszGiven;
+        EXPECT_EQ("second", ReadFile(second)) << c.pszGiven;
+    }
+}
+
 // Attachments that cannot be written (here the receive folder cannot be
 // made, a file standing in the way) are read and dropped one by one.
 TEST_F(MirtFileIOTest, AttachmentsThatCannotBeWrittenAreSkipped)

@@ -426,6 +426,40 @@ TEST_F(NMirtDocTest, ExchangeMovesTheBlob)
     EXPECT_NE(nullptr, m_page.GetPropObjByOrder(5));
 }
 
+// A record whose blob size exceeds its block (or that has no block) loads
+// nothing, loses its blob and throws CArchiveException endOfFile.
+TEST_F(NMirtDocTest, ExchangeRefusesABlobLargerThanItsBlock)
+{
+    AddFaces();
+    for (const bool bBlock : {true, false}) {
+        tagNMIRTDOC record;
+        m_page.GetMIRTDOC(&record, 0);
+        const HGLOBAL hSent = record.hBlob;
+        ASSERT_NE(nullptr, hSent);
+        record.dwBlobSize = static_cast<DWORD>(::GlobalSize(hSent)) + 1;
+        if (!bBlock) {
+            ::GlobalFree(hSent);
+            record.hBlob = nullptr;
+        }
+        CNMirtDoc received;
+        int nCause = -1;
+        try {
+            received.SetMIRTDOC(&record, 0);
+        } catch (CArchiveException* e) {
+            nCause = e->m_cause;
+            e->Delete();
+        }
+        EXPECT_EQ(CArchiveException::endOfFile, nCause) << bBlock;
+        if (bBlock) {
+            EXPECT_EQ(static_cast<UINT>(GMEM_INVALID_HANDLE), ::GlobalFlags(hSent));
+        }
+        EXPECT_EQ(nullptr, record.hBlob);
+        EXPECT_EQ(0u, record.dwBlobSize);
+        EXPECT_EQ(nullptr, received.RefFormat()) << bBlock;
+        EXPECT_EQ(nullptr, received.RefList()) << bBlock;
+    }
+}
+
 TEST_F(NMirtDocTest, StoreWithoutMapOrListInCarryModeFails)
 {
     AddFaces();
@@ -470,25 +504,39 @@ TEST_F(NMirtDocTest, StoreLeavesTheLivePicturesAlone)
     }
 }
 
+// The receive folder is kept with exactly one closing backslash.
 TEST_F(NMirtDocTest, CarryModeLoadPutsPicturesInTheReceiveFolder)
 {
+    struct Case
+    {
+        const char* pszFolder;
+        const char* pszPath;
+    };
+    const Case cases[] = {
+        {"C:\\rcv\\", "C:\\rcv\\photo_1.bmp"},
+        {"C:\\rcv", "C:\\rcv\\photo_1.bmp"},
+        {"C:\\rcv\\\\", "C:\\rcv\\photo_1.bmp"},
+        {"C:\\表", "C:\\表\\photo_1.bmp"},      // its trail byte is 0x5C
+    };
     CTestGroup* pField = AddFaces();
     pField->m_nDataKind = CNPropObj::DATAKIND_PICTURE;
     pField->m_strData = "photo_1.bmp";
     const std::string bytes = Store(m_page);
 
-    CMapStringToString map;
-    CStringList list;
-    CNMirtDoc loaded;
-    loaded.SetPathMap(&map);
-    loaded.SetPathList(&list);
-    loaded.SetRcvPathName("C:\\rcv\\");
-    loaded.SetWRMode(CNMirtDoc::WRMODE_CARRY);
-    Load(loaded, bytes);
-    EXPECT_STREQ("C:\\rcv\\photo_1.bmp", loaded.GetPropObjByOrder(5)->m_strData);
-    CString strPath;
-    EXPECT_TRUE(map.Lookup("photo_1.bmp", strPath));
-    EXPECT_STREQ("C:\\rcv\\photo_1.bmp", strPath);
+    for (const Case& c : cases) {
+        CMapStringToString map;
+        CStringList list;
+        CNMirtDoc loaded;
+        loaded.SetPathMap(&map);
+        loaded.SetPathList(&list);
+        loaded.SetRcvPathName(c.pszFolder);
+        loaded.SetWRMode(CNMirtDoc::WRMODE_CARRY);
+        Load(loaded, bytes);
+        EXPECT_STREQ(c.pszPath, loaded.GetPropObjByOrder(5)->m_strData) << c.pszFolder;
+        CString strPath;
+        EXPECT_TRUE(map.Lookup("photo_1.bmp", strPath)) << c.pszFolder;
+        EXPECT_STREQ(c.pszPath, strPath) << c.pszFolder;
+    }
 }
 
 TEST_F(NMirtDocTest, ServerModeCarriesTheBlobInATemporaryFile)

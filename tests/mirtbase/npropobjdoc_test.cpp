@@ -113,6 +113,24 @@ TEST(TextFieldTest, InitDefaultsLeavesTheBaseMembers)
     EXPECT_TRUE(doc.IsBorder());
 }
 
+// The clone offset belongs to the base: InitDefaults on a clone keeps it.
+template <class T>
+void ExpectCloneKeepsItsOffsetThroughInitDefaults()
+{
+    T field(MakeBlock(1, {0, 0, 100, 100}, 0x04), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    CNPropObj* pClone = field.Clone(10, -20);
+    ASSERT_NE(nullptr, pClone);
+    pClone->InitDefaults();
+    EXPECT_EQ(CSize(10, -20), static_cast<T*>(pClone)->m_sizeClone);
+    delete pClone;
+}
+
+TEST(TextFieldTest, InitDefaultsKeepsTheCloneOffset)
+{
+    ExpectCloneKeepsItsOffsetThroughInitDefaults<CNPropObjDoc>();
+    ExpectCloneKeepsItsOffsetThroughInitDefaults<CNPropObjEdt>();
+}
+
 struct SetTextCase
 {
     BOOL bVertical;

@@ -30,7 +30,9 @@ TEST(MakeUniqueNameTest, NamesAdvanceWithoutFolders)
         {"a_x9.bmp", "a_1.bmp"},
         {"a_b_3.bmp", "a_1.bmp"},       // cut at the first "_"
         {"p_12x.bmp", "p_13.bmp"},      // leading digits only
-        {"p_99999999999.bmp", "p_4294967295.bmp"},
+        {"p_4294967294.bmp", "p_4294967295.bmp"},
+        {"p_4294967295.bmp", "p_1.bmp"},       // the largest number wraps
+        {"p_99999999999.bmp", "p_1.bmp"},      // read as the largest number
         {"表.bmp", "表_1.bmp"},          // a double-byte character ending in 0x5C
         {"C:\\dir\\", ""},
         {"", ""},
@@ -160,11 +162,27 @@ TEST_F(PicNamesTest, LoadTakesFreePathsInTheFolder)
 TEST_F(PicNamesTest, LoadKeepsOnlyTheFileNamePart)
 {
     AddFields({"..\\..\\evil.bmp", "C:\\Windows\\x.bmp", "D:y.bmp", "a/b/z.bmp", "..", "dir\\.", "sub\\"});
-    m_face.LoadPicNames(&m_map, &m_list, "C:\\rcv");
+    m_face.LoadPicNames(&m_map, &m_list, "C:\\rcv\\");
     EXPECT_EQ((std::vector<std::string>{"C:\\rcv\\evil.bmp", "C:\\rcv\\x.bmp", "C:\\rcv\\y.bmp", "C:\\rcv\\z.bmp",
                                         "", "", ""}),
               Data());
     EXPECT_EQ(4, m_list.GetCount());
+}
+
+// Renaming moves on past the largest number, so a name already taken never
+// stops a store or a load.
+TEST_F(PicNamesTest, StoreMovesOnPastTheLargestNumber)
+{
+    AddFields({"C:\\a\\p_4294967295.bmp", "D:\\b\\p_4294967295.bmp"});
+    m_face.StorePicNames(&m_map, &m_list);
+    EXPECT_EQ((std::vector<std::string>{"p_1.bmp", "p_2.bmp"}), Data());
+}
+
+TEST_F(PicNamesTest, LoadMovesOnPastTheLargestNumber)
+{
+    AddFields({"a\\p_4294967295.bmp", "b\\p_4294967295.bmp"});
+    m_face.LoadPicNames(&m_map, &m_list, "C:\\rcv\\");
+    EXPECT_EQ((std::vector<std::string>{"C:\\rcv\\p_4294967295.bmp", "C:\\rcv\\p_1.bmp"}), Data());
 }
 
 TEST_F(PicNamesTest, LoadNeverPointsAtAnExistingFile)

@@ -107,6 +107,14 @@ enum Target
     PREVIEW    // printing, attributes from another context
 };
 
+Drawing ReadBack(MetafileRecorder& recorder)
+{
+    recorder.close();
+    Drawing drawing;
+    ::EnumEnhMetaFile(nullptr, recorder.metafile(), CollectText, &drawing, nullptr);
+    return drawing;
+}
+
 // Draws the field on a metafile and reads its text back. hAttrib: the
 // preview's attribute context (a memory context when null).
 Drawing DrawOn(CNPropObj& field, Target target, HDC hAttrib = nullptr, int nMode = 0)
@@ -121,10 +129,23 @@ Drawing DrawOn(CNPropObj& field, Target target, HDC hAttrib = nullptr, int nMode
     }
     if (hMemory != nullptr)
         ::DeleteDC(hMemory);
-    recorder.close();
-    Drawing drawing;
-    ::EnumEnhMetaFile(nullptr, recorder.metafile(), CollectText, &drawing, nullptr);
-    return drawing;
+    return ReadBack(recorder);
+}
+
+// Draws the field on a screen metafile whose logical units are twice as
+// tall as wide, so that a font of a given height is twice as wide (in
+// logical units) there as on the display.
+Drawing DrawOnStretchedScreen(CNPropObj& field)
+{
+    MetafileRecorder recorder;
+    ::SetMapMode(recorder.dc(), MM_ANISOTROPIC);
+    ::SetWindowExtEx(recorder.dc(), 1, 1, nullptr);
+    ::SetViewportExtEx(recorder.dc(), 1, 2, nullptr);
+    {
+        CBorrowedDC dc(recorder.dc(), recorder.dc(), FALSE);
+        field.Draw(&dc, 0);
+    }
+    return ReadBack(recorder);
 }
 
 // A field that carries data, in 9-point Arial (12 pixels on the screen).
@@ -553,6 +574,40 @@ TEST(TextDrawTest, EditFieldBreaksAsTheTextFieldAtEveryZoom)
     }
     form.SetPercent(100);
     EXPECT_EQ(rows, DrawOn(edit, PRINTER).Rows());
+}
+
+TEST(TextDrawTest, PitchRateWidensTheMeasuredCharacters)
+{
+    TextField field({0, 0, 500, 1000}, kLongText);
+    const std::vector<std::string> plain = DrawOn(field, SCREEN).Rows();
+    field.SetPichRate(3);
+    const std::vector<std::string> pitched = DrawOn(field, SCREEN).Rows();
+    ASSERT_FALSE(plain.empty());
+    ASSERT_FALSE(pitched.empty());
+    EXPECT_GT(pitched.size(), plain.size());
+    EXPECT_LT(pitched[0].size(), plain[0].size());
+    EXPECT_EQ(kLongText, Joined(pitched));
+}
+
+// Only the edit field on the screen at 100 % measures on the target: on a
+// target whose characters are twice as wide its rows break about twice as
+// often, while the text field (and the edit field at another zoom) keeps
+// the display's breaks.
+TEST(TextDrawTest, EditFieldOnTheScreenAt100MeasuresOnTheTarget)
+{
+    CTestFormWnd form;
+    TextField text({0, 0, 500, 2000}, kLongText, &form);
+    EditField edit({0, 0, 500, 2000}, kLongText, &form);
+    const std::vector<std::string> display = DrawOn(text, SCREEN).Rows();
+    ASSERT_GE(display.size(), 2u);
+    EXPECT_EQ(display, DrawOnStretchedScreen(text).Rows());
+
+    const std::vector<std::string> stretched = DrawOnStretchedScreen(edit).Rows();
+    EXPECT_GE(stretched.size(), display.size() * 3 / 2);
+    EXPECT_EQ(kLongText, Joined(stretched));
+
+    form.SetPercent(200);
+    EXPECT_EQ(display, DrawOnStretchedScreen(edit).Rows());
 }
 
 const double kPointsPerMm = 72 / 25.4;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "field_fixture.h"
 #include "other_folder.h"
@@ -49,21 +50,36 @@ TEST_F(AmountSettingsTest, TaxRateInPercent)
     EXPECT_EQ(5.0, MirtReadTaxRate());
     struct Case
     {
-        const char* pszName;
         std::string bytes;
         double dRate;
     };
     const Case cases[] = {
-        {"TAX.aut", StringArchive("8"), 8.0},
-        {"TAX.aut", StringArchive("10"), 10.0},
-        {"TAX.aut", StringArchive("6.5"), 6.5},
-        {"TAX.aut", Bytes({2, '1'}), 5.0},      // unreadable
-        {"TAX.AUT", StringArchive("10"), 10.0}, // any case
+        {StringArchive("8"), 8.0},
+        {StringArchive("10"), 10.0},
+        {StringArchive("6.5"), 6.5},
+        {Bytes({2, '1'}), 5.0},      // unreadable
     };
     for (const Case& c : cases) {
-        WriteOther(c.pszName, c.bytes);
-        EXPECT_EQ(c.dRate, MirtReadTaxRate()) << c.pszName << " " << c.bytes;
+        WriteOther("TAX.aut", c.bytes);
+        EXPECT_EQ(c.dRate, MirtReadTaxRate()) << c.bytes;
     }
+}
+
+// A file that exists only under another case of its name is read.
+TEST_F(AmountSettingsTest, TaxRateFileNamedInAnotherCase)
+{
+    WriteOther("TAX.AUT", StringArchive("12"));
+    WIN32_FIND_DATAA found;
+    const HANDLE hFind = ::FindFirstFileA(OtherPath("*").c_str(), &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
+    std::vector<std::string> names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            names.push_back(found.cFileName);
+    } while (::FindNextFileA(hFind, &found));
+    ::FindClose(hFind);
+    ASSERT_EQ(std::vector<std::string>{"TAX.AUT"}, names) << "the folder holds the upper-case name only";
+    EXPECT_EQ(12.0, MirtReadTaxRate());
 }
 
 TEST_F(AmountSettingsTest, RoundingRuleIsTheFirstCharacter)
