@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "globalmem.h"
 #include "nmirtlayoutdata.h"
 #include "npropobj.h"
 #include "ownedread.h"
@@ -20,36 +21,15 @@ const int kArchiveBuffer = 4096;
 const DWORD kFirstReadChunk = 64 * 1024;
 const UINT kBlobFlags = GMEM_MOVEABLE | GMEM_ZEROINIT;
 
-template <class F>
-class CScopeExit
+// Locks a blob; a block that cannot be locked is a memory failure.
+class CBlobLock : public CGlobalLock
 {
 public:
-    explicit CScopeExit(F f) : m_f(f) {}
-    ~CScopeExit() { m_f(); }
-    CScopeExit(const CScopeExit&) = delete;
-    CScopeExit& operator=(const CScopeExit&) = delete;
-
-private:
-    F m_f;
-};
-
-class CGlobalLock
-{
-public:
-    explicit CGlobalLock(HGLOBAL hMem) : m_hMem(hMem), m_pBytes(static_cast<BYTE*>(::GlobalLock(hMem)))
+    explicit CBlobLock(HGLOBAL hMem) : CGlobalLock(hMem)
     {
-        if (m_pBytes == nullptr)
+        if (Bytes() == nullptr)
             AfxThrowMemoryException();
     }
-    ~CGlobalLock() { ::GlobalUnlock(m_hMem); }
-    CGlobalLock(const CGlobalLock&) = delete;
-    CGlobalLock& operator=(const CGlobalLock&) = delete;
-
-    BYTE* Bytes() const { return m_pBytes; }
-
-private:
-    HGLOBAL m_hMem;
-    BYTE* m_pBytes;
 };
 
 HGLOBAL NewBlob(const void* pBytes, DWORD dwSize)
@@ -57,7 +37,7 @@ HGLOBAL NewBlob(const void* pBytes, DWORD dwSize)
     HGLOBAL hBlob = ::GlobalAlloc(kBlobFlags, dwSize);
     if (hBlob == nullptr)
         AfxThrowMemoryException();
-    CGlobalLock lock(hBlob);
+    CBlobLock lock(hBlob);
     std::memcpy(lock.Bytes(), pBytes, dwSize);
     return hBlob;
 }
@@ -197,7 +177,7 @@ void CNMirtDoc::SerializeBlob(CArchive& ar)
         SerializeData(1);
         ar << m_dwBlobSize;
         if (m_dwBlobSize != 0) {
-            CGlobalLock lock(m_hBlob);
+            CBlobLock lock(m_hBlob);
             ar.Write(lock.Bytes(), m_dwBlobSize);
         }
         return;
@@ -221,7 +201,7 @@ void CNMirtDoc::ReadBlob(CArchive& ar, DWORD dwSize)
             AfxThrowMemoryException();
         m_hBlob = hGrown;
         m_dwBlobSize = dwTarget;
-        CGlobalLock lock(m_hBlob);
+        CBlobLock lock(m_hBlob);
         const UINT nCount = dwTarget - dwRead;
         if (ar.Read(lock.Bytes() + dwRead, nCount) != nCount)
             AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
@@ -291,13 +271,13 @@ void CNMirtDoc::LoadData()
     if (m_hBlob == nullptr || m_dwBlobSize == 0)
         return;
     if (!m_bServerMode) {
-        CGlobalLock lock(m_hBlob);
+        CBlobLock lock(m_hBlob);
         LoadFrom(lock.Bytes(), m_dwBlobSize);
         return;
     }
     CString strPath;
     {
-        CGlobalLock lock(m_hBlob);
+        CBlobLock lock(m_hBlob);
         const char* pszName = reinterpret_cast<const char*>(lock.Bytes());
         strPath = CString(pszName, static_cast<int>(strnlen(pszName, m_dwBlobSize)));
     }
