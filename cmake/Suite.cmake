@@ -45,14 +45,16 @@ function(suite_test name)
     TIMEOUT 300)
 endfunction()
 
-# A DLL of the suite from the sources in its src/ folder, with its public
-# headers in include/: suite_dll(target FileName BUILDING_DEFINE libs...).
+# A DLL of the suite from the sources under its src/ folder (internal headers
+# beside them, included by their path below src/), with its public headers in
+# include/: suite_dll(target FileName BUILDING_DEFINE libs...).
 function(suite_dll target file_name building_define)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/src/*.cpp)
   add_library(${target} SHARED ${sources})
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${file_name} PREFIX "")
   suite_module(${target})
-  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
+  target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
+    PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
   target_compile_definitions(${target} PRIVATE ${building_define})
   target_link_libraries(${target} PUBLIC ${ARGN})
 endfunction()
