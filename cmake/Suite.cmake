@@ -13,10 +13,19 @@ set(SUITE_RUNTIME_DLLS
   /usr/${SUITE_TRIPLE}/lib/libwinpthread-1.dll
   /usr/${SUITE_TRIPLE}/lib/zlib1.dll)
 
-add_custom_target(runtime_dlls ALL
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${SUITE_EXE_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${SUITE_RUNTIME_DLLS} ${SUITE_EXE_DIR}
-  COMMENT "Runtime DLLs")
+# Copied without their debug information: Debian's libstdc++-6.dll carries
+# some 20 MB of it, which Wine reads in on every program start.
+set(runtime_copies)
+foreach(dll ${SUITE_RUNTIME_DLLS})
+  get_filename_component(name ${dll} NAME)
+  add_custom_command(OUTPUT ${SUITE_EXE_DIR}/${name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${SUITE_EXE_DIR}
+    COMMAND ${CMAKE_STRIP} --strip-debug -o ${SUITE_EXE_DIR}/${name} ${dll}
+    DEPENDS ${dll} ${CMAKE_CURRENT_LIST_FILE}
+    VERBATIM)
+  list(APPEND runtime_copies ${SUITE_EXE_DIR}/${name})
+endforeach()
+add_custom_target(runtime_dlls ALL DEPENDS ${runtime_copies} COMMENT "Runtime DLLs")
 
 # ANSI/MBCS code page 932: sources are UTF-8, string literals Shift-JIS.
 function(suite_module target)

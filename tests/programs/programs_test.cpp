@@ -1,28 +1,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <string>
+#include "processwindow.h"
 #include "test_paths.h"
 
 namespace {
 
 const char kLauncherTitle[] = "いんさつ テッサロ vora";
-
-struct WindowSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND wnd, LPARAM param)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(param);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(wnd, &pid);
-    if (pid == search->pid && ::IsWindowVisible(wnd) && ::GetWindow(wnd, GW_OWNER) == nullptr) {
-        search->found = wnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 // A program of the install tree, started by the test and ended with it.
 class RunningProgram {
@@ -49,13 +33,12 @@ public:
     // Its visible top-level window, waiting up to `ms` for it.
     HWND mainWindow(int ms = 10000) const
     {
-        WindowSearch search = {m_pi.dwProcessId, nullptr};
-        for (int waited = 0; waited <= ms && search.found == nullptr; waited += 50) {
-            ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-            if (search.found == nullptr)
-                ::Sleep(50);
+        HWND found = FindProcessWindow(m_pi.dwProcessId);
+        for (int waited = 0; waited < ms && found == nullptr; waited += 50) {
+            ::Sleep(50);
+            found = FindProcessWindow(m_pi.dwProcessId);
         }
-        return search.found;
+        return found;
     }
     bool ended(int ms = 10000) const { return ::WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0; }
     DWORD exitCode() const

@@ -1,0 +1,6 @@
+#include "benchform.h"
+
+CBenchForm::~CBenchForm()
+{
+    InitMember();
+}
