@@ -376,6 +376,44 @@ TEST_F(CalendarDrawTest, HiddenFieldDrawsNothing)
     EXPECT_TRUE(drawing.texts.empty());
 }
 
+// On paper the field passes the drawing gate: not when it is not printed,
+// on a printer not when attribute 1 says never, or says blank paper only
+// while the form prints on pre-printed paper; a preview shows it.
+TEST_F(CalendarDrawTest, PrintingGate)
+{
+    struct Case
+    {
+        const char* name;
+        DWORD dwFlags;
+        DWORD dwPrint;
+        UINT nPrintPaper;
+        BOOL bPreview;
+        int nResult;
+    } cases[] = {
+        {"printed", 0, 1, 0, FALSE, 1},
+        {"not printed", CNPropObj::FLAG_NOPRINT, 1, 0, FALSE, 0},
+        {"never on a printer", 0, 2, 1, FALSE, 0},
+        {"never, previewed", 0, 2, 0, TRUE, 1},
+        {"blank paper only", 0, 0, 0, FALSE, 0},
+        {"blank paper", 0, 0, 1, FALSE, 1},
+    };
+    const RECT r = Device();
+    for (const Case& c : cases) {
+        m_field.m_dwFlags = c.dwFlags;
+        m_field.SetAttr(CNPropObj::ATTRIBUTE_PRINT, c.dwPrint);
+        m_form.SetPrintPaper(c.nPrintPaper);
+        MemoryCanvas canvas(r.right + 10, r.bottom + 10);
+        MemoryCanvas attributes(16, 16);
+        int nResult = -1;
+        {
+            CBorrowedDC dc(canvas.dc(), c.bPreview ? attributes.dc() : canvas.dc(), TRUE);
+            nResult = m_field.Draw(&dc, 0);
+        }
+        EXPECT_EQ(c.nResult, nResult) << c.name;
+        EXPECT_EQ(c.nResult != 0, canvas.countInked({0, 0, canvas.width(), canvas.height()}) > 0) << c.name;
+    }
+}
+
 TEST_F(CalendarDrawTest, TitlesAtTheirOffsets)
 {
     m_field.m_bMonthTitle2 = TRUE;
