@@ -4,6 +4,7 @@
 // and a page printed to the PDF printer.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -520,6 +521,37 @@ TEST(CalendarYearDrawTest, TwoZoomsSameGrid)
     EXPECT_EQ(12u * 8u, single.lines.size() - single.Horizontals().size());
     form.SetPercent(200);
     ExpectTwiceAsLarge(single, Record(year));
+}
+
+// Extreme values, as a damaged file may bring them, draw without a fault.
+TEST(CalendarExtremesTest, ExtremeValuesDraw)
+{
+    CTestFormWnd form;
+    form.SetPercent(400);
+    const LONG nFar = 100000000;
+    CNPropObjCalndStd month(MakeBlock(1, {-nFar, -nFar, nFar, nFar}), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    YearCalendar year(&form);
+    for (CNPropObjCalnd* pField : {static_cast<CNPropObjCalnd*>(&month), static_cast<CNPropObjCalnd*>(&year)}) {
+        pField->m_pOwner = &form;
+        pField->m_nYear = INT_MAX;
+        for (int* pSize : {&pField->m_nYearSize, &pField->m_nMonthSize1, &pField->m_nWeekSize, &pField->m_nDaySize})
+            *pSize = INT_MAX;
+        pField->m_nMonthSize2 = INT_MIN;
+        pField->m_bMonthTitle2 = TRUE;
+        pField->m_ptYearTitle = CPoint(INT_MIN, INT_MAX);
+        pField->m_ptMonthTitle1 = CPoint(INT_MAX, INT_MIN);
+        pField->m_bNoHatch = FALSE;
+    }
+    month.m_nMonth = 2;
+    year.m_arBlocks[0] = CRect(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+    year.m_arBlocks[1] = CRect(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    int nResult = -1;
+    EXPECT_FALSE(Record(month, &nResult).texts.empty());
+    EXPECT_EQ(1, nResult);
+    EXPECT_FALSE(Record(year, &nResult).texts.empty());
+    EXPECT_EQ(1, nResult);
+    year.m_nYear = INT_MIN;
+    EXPECT_FALSE(Record(year, &nResult).texts.empty());
 }
 
 std::string ProgramFolder()

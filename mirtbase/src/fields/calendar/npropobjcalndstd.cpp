@@ -90,8 +90,8 @@ CString CNPropObjCalndStd::GetPeriodText()
 
 int CNPropObjCalndStd::DrawCalendar(CDC* pDC, int, int x, int y)
 {
-    const LONG nWidth = m_rcDevice.right - m_rcDevice.left;
-    const LONG nHeight = m_rcDevice.bottom - m_rcDevice.top;
+    const long long nWidth = static_cast<long long>(m_rcDevice.right) - m_rcDevice.left;
+    const long long nHeight = static_cast<long long>(m_rcDevice.bottom) - m_rcDevice.top;
     if (!IsMonth(m_nMonth) || nWidth <= 0 || nHeight <= 0)
         return 0;
     CCalendarPainter painter(*this, pDC);
