@@ -48,6 +48,9 @@ public:
     // 0: the settings sheet belongs to the form windows, which call
     // ApplySettings after it.
     int Activate() override;
+    // CreateControl and FocusControl are the control base's until the
+    // calendar display window and the layout-mode picture object exist: no
+    // entry window is made (WriteDesignBitmap renders the picture's file).
     // Deletes the temporary bitmap and forgets the entry window; 1.
     int DestroyControl() override;
     // A new field of this field's class at its block, filled by CopyTo and
