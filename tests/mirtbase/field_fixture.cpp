@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <utility>
 
 #include <afxdlgs.h>
@@ -216,6 +217,11 @@ void Load(CObject& object, std::string bytes)
 int LoadFailure(CObject& object, const std::string& bytes)
 {
     return LoadFailureWith(bytes, [&](CArchive& ar) { object.Serialize(ar); });
+}
+
+std::string ClassHeader(const char* pszClass, int nSchema)
+{
+    return Bytes({0x01, 0x00, 0xFF, 0xFF, nSchema, 0x00, static_cast<int>(std::strlen(pszClass)), 0x00}) + pszClass;
 }
 
 void ExpectRoundTrip(CObject& filled, CObject& loaded, const std::string& golden)

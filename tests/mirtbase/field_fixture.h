@@ -1,5 +1,7 @@
 // Fields, an entry window and a form window for the form model's tests.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -119,3 +121,26 @@ void Load(CObject& object, std::string bytes);
 int LoadFailure(CObject& object, const std::string& bytes);
 // filled stores as golden, and loaded, loaded from golden, stores it again.
 void ExpectRoundTrip(CObject& filled, CObject& loaded, const std::string& golden);
+// A list of one object of a new class as stored, up to the object's record:
+// the count, the new-class tag, the schema and the class name.
+std::string ClassHeader(const char* pszClass, int nSchema = 1);
+
+// A new T in a list stores as its class header and record; the record loads
+// into an object of T's class that stores the same.
+template <class T>
+void ExpectListRoundTrip(const char* pszClass, const std::string& record, int nSchema = 1)
+{
+    T field;
+    CObList list;
+    list.AddTail(&field);
+    const std::string golden = ClassHeader(pszClass, nSchema) + record;
+    EXPECT_EQ(golden, Store(list));
+
+    CObList loaded;
+    Load(loaded, golden);
+    ASSERT_EQ(1, loaded.GetCount());
+    CObject* pObject = loaded.GetHead();
+    EXPECT_EQ(field.GetRuntimeClass(), pObject->GetRuntimeClass());
+    EXPECT_EQ(record, Store(*pObject));
+    delete pObject;
+}

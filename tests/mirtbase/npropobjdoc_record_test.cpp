@@ -3,8 +3,6 @@
 // of older versions with their defaults.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "field_fixture.h"
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
@@ -47,29 +45,6 @@ const std::string kDefaultDoc = DefaultCtrlRecord(3) + Dword(3) + kDefaultFont +
                                 Dwords({0, 0, 0, 0, 0, 0, 0, 0}) + Dword(3);  // pitch .. offsets, shadow 3
 
 const std::string kDefaultEdt = DefaultCtrlRecord(2) + Dword(2) + kDefaultFont + kDefaultAttrs + Dword(1);
-
-std::string ClassHeader(const char* pszClass)
-{
-    return Bytes({0x01, 0x00, 0xFF, 0xFF, 0x01, 0x00, static_cast<int>(std::strlen(pszClass)), 0x00}) + pszClass;
-}
-
-template <class T>
-void ExpectListRoundTrip(const char* pszClass, const std::string& record)
-{
-    T field;
-    CObList list;
-    list.AddTail(&field);
-    const std::string golden = ClassHeader(pszClass) + record;
-    EXPECT_EQ(golden, Store(list));
-
-    CObList loaded;
-    Load(loaded, golden);
-    ASSERT_EQ(1, loaded.GetCount());
-    CObject* pObject = loaded.GetHead();
-    EXPECT_EQ(field.GetRuntimeClass(), pObject->GetRuntimeClass());
-    EXPECT_EQ(record, Store(*pObject));
-    delete pObject;
-}
 
 TEST(TextFieldRecordTest, DefaultRecordsInAListWithClass)
 {

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "afxseam.h"
 #include "canvas.h"
 #include "dateformat.h"
 #include "field_fixture.h"
 #include "mirtenv.h"
 #include "npropobjautoitem.h"
+#include "npropobjcalnd.h"
 #include "npropobjedt.h"
 #include "npropobjtime.h"
 #include "png_file.h"
@@ -144,8 +146,8 @@ TEST_F(SampleFormsTest, FieldsPerFace)
     const Case cases[] = {
         {9001, 0, 35, 0},
         {9001, 1, 60, 60},
-        {9002, 0, 42, 0},
-        {9002, 1, 52, 52},
+        {9002, 0, 43, 0},
+        {9002, 1, 53, 53},
         {9003, 1, 24, 7},
         {9003, 2, 24, 7},
         {9003, 3, 24, 7},
@@ -225,6 +227,7 @@ TEST_F(SampleFormsTest, ChosenFields)
         {9002, 1, 18, RUNTIME_CLASS(CNPropObjAutoItem), "振込先", {"KOUZA.AUT", "お振込先："}},
         {9002, 1, 21, RUNTIME_CLASS(CNPropObjEdt), "日付1", {}},
         {9002, 1, 52, RUNTIME_CLASS(CNPropObjEdt), "金額8", {}},
+        {9002, 1, 53, RUNTIME_CLASS(CNPropObjCalndStd), "お支払予定月", {}},
         {9003, 2, 1, RUNTIME_CLASS(CNPropObjCreateTime), "日付", {"100000000%Y年%T月%D日"}},
         {9003, 3, 6, RUNTIME_CLASS(CNPropObjDoc), "摘要", {}},
         {9003, 3, 7, RUNTIME_CLASS(CNPropObjAutoItem), "発行者", {"COM.AUT"}},
@@ -239,6 +242,26 @@ TEST_F(SampleFormsTest, ChosenFields)
         EXPECT_STREQ(c.pszName, pField->m_strName);
         EXPECT_EQ(c.items, Items(pField));
     }
+}
+
+// The invoice's calendar is stored without a period and shows the month
+// in which the form is opened.
+TEST_F(SampleFormsTest, CalendarShowsTheMonthOfOpening)
+{
+    SYSTEMTIME day = {};
+    day.wYear = 2027;
+    day.wMonth = 2;
+    day.wDay = 3;
+    AfxSetFixedLocalTime(&day);
+    CSampleFormWnd form;
+    const int nLoaded = form.SetFormat(9002);
+    AfxSetFixedLocalTime(nullptr);
+    ASSERT_EQ(1, nLoaded);
+    const CNPropObj* pField = form.Face(1)->GetPropObjByOrder(53);
+    ASSERT_NE(nullptr, pField);
+    ASSERT_TRUE(pField->IsKindOf(RUNTIME_CLASS(CNPropObjCalndStd)));
+    EXPECT_EQ(2027, static_cast<const CNPropObjCalndStd*>(pField)->m_nYear);
+    EXPECT_EQ(2, static_cast<const CNPropObjCalndStd*>(pField)->m_nMonth);
 }
 
 // The labels that name the form and head its table columns: on which face

@@ -1,6 +1,7 @@
 #include "sampleformbuilder.h"
 
 #include "npropobjautoitem.h"
+#include "npropobjcalnd.h"
 #include "npropobjedt.h"
 #include "npropobjtime.h"
 
@@ -203,6 +204,21 @@ void CSampleFormBuilder::CreationDate(UINT nOrder, LPCSTR pszName, const RECT& r
     ApplyLook(pDate->m_text, rect, look, TRUE);
     SetItems(pDate, pszTemplate);
     AddDataField(pDate, pszName);
+}
+
+void CSampleFormBuilder::Calendar(UINT nOrder, LPCSTR pszName, const RECT& rect)
+{
+    CNPropObjCalndStd* pCalendar = new CNPropObjCalndStd(DataBlock(nOrder, rect, FALSE), kTextStyle, 0);
+    pCalendar->m_nYear = 0;
+    pCalendar->m_nMonth = 0;
+    pCalendar->m_bYearSuffix = TRUE;
+    pCalendar->m_nMonthStyle1 = 2;
+    pCalendar->m_bSatColor = TRUE;
+    pCalendar->m_nYearSize = 110;
+    pCalendar->m_nMonthSize1 = 110;
+    pCalendar->m_ptYearTitle = CPoint(rect.right - rect.left - 280, -70);
+    pCalendar->m_ptMonthTitle1 = CPoint(rect.right - rect.left - 110, -70);
+    AddDataField(pCalendar, pszName);
 }
 
 void CSampleFormBuilder::Table(UINT nFirstOrder, const SampleColumn* pColumns, int nColumns, int nRows, LONG nTop,

@@ -74,6 +74,10 @@ public:
     void CreationDate(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look,
         LPCSTR pszTemplate);
 
+    // A monthly calendar of the month a page is made in (year and month
+    // stored as 0), its year and month titles above it.
+    void Calendar(UINT nOrder, LPCSTR pszName, const RECT& rect);
+
     // The layout's table part: a heading row nHeadingHeight tall at nTop
     // in the heading look,
     // then nRows rows of entries, nRowHeight each, numbered row by row from

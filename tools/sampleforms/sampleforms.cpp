@@ -115,8 +115,9 @@ CNMirtLayoutData* MakeDeliveryNote()
     return form.Detach();
 }
 
-// Customer and issuer, the amounts of the period (orders 1 to 20), then a
-// table of eight rows: date, item, quantity, amount (orders 21 to 52).
+// Customer and issuer, the amounts of the period (orders 1 to 20), a
+// table of eight rows: date, item, quantity, amount (orders 21 to 52), and
+// a calendar of the month of payment (order 53).
 CNMirtLayoutData* MakeInvoice()
 {
     CSampleFormBuilder form(SAMPLE_INVOICE, "請求書", 1, kFirstLabelOrder);
@@ -154,6 +155,8 @@ CNMirtLayoutData* MakeInvoice()
 
     form.AutoItem(18, "振込先", {120, 1930, 2000, 1990}, kText, kAccountFile, "お振込先：");
     AddRemarks(form, 19, 2020, 2350);
+    form.Label({1300, 2400, 1700, 2470}, "お支払予定月", kSmallCaption);
+    form.Calendar(53, "お支払予定月", {1300, 2480, 2000, 2900});
     return form.Detach();
 }
 
