@@ -128,6 +128,24 @@ TEST(DibHandle, AttachedPaletteLiesAfterTheComputedImageSize)
     DestroyDib(hDib);
 }
 
+// A block whose header promises more than the block holds is refused
+// everywhere, never read or written past its end.
+TEST(DibHandle, BlocksShorterThanTheirHeaderSaysAreRefused)
+{
+    HGLOBAL hShort = ::GlobalAlloc(GHND, 40 + 4);
+    auto* h = static_cast<BITMAPINFOHEADER*>(::GlobalLock(hShort));
+    *h = {40, 100, 100, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    ::GlobalUnlock(hShort);
+    MemoryCanvas canvas(4, 4);
+    EXPECT_EQ(nullptr, zebCopyDib(hShort));
+    EXPECT_EQ(nullptr, GetDibPalette(hShort));
+    EXPECT_FALSE(SetDibPalette(hShort, reinterpret_cast<HPALETTE>(0x1234)));
+    EXPECT_EQ(nullptr, DitherDibToFixedPalette(hShort, TRUE));
+    EXPECT_FALSE(DrawDib(canvas.dc(), 0, 0, 4, 4, hShort, 0, 0, SRCCOPY));
+    EXPECT_EQ(0, DrawDibStretch(canvas.dc(), 0, 0, 4, 4, hShort, 0, 0, 4, 4, SRCCOPY));
+    ::GlobalFree(hShort);
+}
+
 TEST(DibDraw, WithoutDibTheRectangleIsFilledByTheRasterOperation)
 {
     MemoryCanvas canvas(20, 20, RGB(0, 0, 0));

@@ -9,7 +9,7 @@ DWORD WriteBmpToFile(HANDLE hFile, HGLOBAL hDib)
         return 0;
     CGlobalLock lock(hDib);
     DibGeometry g;
-    if (!lock || !GetDibGeometry(lock.Bytes(), &g) || ::GlobalSize(hDib) < DibSlotOffset(g))
+    if (!GetCheckedGeometry(hDib, lock, &g))
         return 0;
     BITMAPFILEHEADER fileHeader = {};
     fileHeader.bfType = 0x4D42;  // "BM"

@@ -13,7 +13,7 @@ int WithDibPalette(HDC hdc, HGLOBAL hDib, F draw)
 {
     CGlobalLock lock(hDib);
     DibGeometry g;
-    if (!lock || !GetDibGeometry(lock.Bytes(), &g))
+    if (!GetCheckedGeometry(hDib, lock, &g))
         return 0;
     HPALETTE hPalette = ReadPaletteSlot(lock.Bytes() + DibSlotOffset(g));
     HPALETTE hOld = nullptr;

@@ -55,6 +55,13 @@ bool GetDibHandleGeometry(HGLOBAL hDib, DibGeometry* pGeometry)
     return lock && GetDibGeometry(lock.Bytes(), pGeometry);
 }
 
+bool GetCheckedGeometry(HGLOBAL hDib, const CGlobalLock& lock, DibGeometry* pGeometry)
+{
+    const SIZE_T cbBlock = ::GlobalSize(hDib);
+    return lock && cbBlock >= sizeof(BITMAPINFOHEADER) && GetDibGeometry(lock.Bytes(), pGeometry) &&
+           cbBlock >= DibSlotOffset(*pGeometry) + sizeof(DWORD);
+}
+
 HPALETTE ReadPaletteSlot(const BYTE* pSlot)
 {
     DWORD dwValue;
@@ -104,7 +111,7 @@ HPALETTE GetDibPalette(HGLOBAL hDib)
 {
     CGlobalLock lock(hDib);
     DibGeometry g;
-    if (!lock || !GetDibGeometry(lock.Bytes(), &g))
+    if (!GetCheckedGeometry(hDib, lock, &g))
         return nullptr;
     return ReadPaletteSlot(lock.Bytes() + DibSlotOffset(g));
 }
@@ -113,7 +120,7 @@ BOOL SetDibPalette(HGLOBAL hDib, HPALETTE hPalette)
 {
     CGlobalLock lock(hDib);
     DibGeometry g;
-    if (!lock || !GetDibGeometry(lock.Bytes(), &g))
+    if (!GetCheckedGeometry(hDib, lock, &g))
         return FALSE;
     WritePaletteSlot(lock.Bytes() + DibSlotOffset(g), hPalette);
     return TRUE;
@@ -147,11 +154,9 @@ HGLOBAL DuplicateDib(HGLOBAL hDib)
         return nullptr;
     CGlobalLock source(hDib);
     DibGeometry g;
-    if (!source || !GetDibGeometry(source.Bytes(), &g))
+    if (!GetCheckedGeometry(hDib, source, &g))
         return nullptr;
     const SIZE_T cbBlock = DibSlotOffset(g) + sizeof(DWORD);
-    if (::GlobalSize(hDib) < cbBlock)
-        return nullptr;
     HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, cbBlock);
     if (hCopy == nullptr)
         return nullptr;

@@ -28,6 +28,9 @@ bool GetDibGeometry(const void* pHeader, DibGeometry* pGeometry);
 // Offset of the bits and of the palette slot from the start of the block.
 // The same for a DIB handle; false when it cannot be locked.
 bool GetDibHandleGeometry(HGLOBAL hDib, DibGeometry* pGeometry);
+// The geometry of a locked DIB handle whose block really holds its header,
+// colour table, bits and slot; false for any other block.
+bool GetCheckedGeometry(HGLOBAL hDib, const CGlobalLock& lock, DibGeometry* pGeometry);
 inline SIZE_T DibBitsOffset(const DibGeometry& g) { return g.dwHeaderSize + g.dwTableBytes; }
 inline SIZE_T DibSlotOffset(const DibGeometry& g) { return DibBitsOffset(g) + g.dwImageBytes; }
 

@@ -73,7 +73,7 @@ HGLOBAL DitherDibToFixedPalette(HGLOBAL hDib, BOOL bMakePalette)
 {
     CGlobalLock source(hDib);
     DibGeometry g;
-    if (!source || !GetDibGeometry(source.Bytes(), &g) || ::GlobalSize(hDib) < DibSlotOffset(g))
+    if (!GetCheckedGeometry(hDib, source, &g))
         return nullptr;
     const auto* pHeader = reinterpret_cast<const BITMAPINFOHEADER*>(source.Bytes());
     const bool bCompressed = g.dwHeaderSize == sizeof(BITMAPINFOHEADER) && pHeader->biCompression != BI_RGB;
