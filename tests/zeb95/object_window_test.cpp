@@ -364,6 +364,19 @@ TEST_F(ObjectWindows, TrackingSizesComeFromTheWhiteBoard)
     EXPECT_EQ(60, size.cx);
 }
 
+TEST_F(ObjectWindows, PointerIsSetOverTheClientAreaOnly)
+{
+    HWND hPic = Child("ZEB95POWCLASS", 0, 0);
+    ZebObjRecord* pRecord = GetObjRecord(hPic);
+    const WPARAM w = reinterpret_cast<WPARAM>(hPic);
+    pRecord->SetPointerNumber(2);
+    ::SetCursor(nullptr);
+    EXPECT_EQ(1, ::SendMessageA(hPic, WM_SETCURSOR, w, MAKELPARAM(HTCAPTION, WM_MOUSEMOVE)));
+    EXPECT_EQ(nullptr, ::GetCursor());
+    EXPECT_EQ(1, ::SendMessageA(hPic, WM_SETCURSOR, w, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+    EXPECT_EQ(::LoadCursorA(nullptr, IDC_CROSS), ::GetCursor());
+}
+
 TEST(ObjectPointers, NumbersGiveTheirCursors)
 {
     HCURSOR hOwn = ::LoadCursorA(nullptr, IDC_HAND);
