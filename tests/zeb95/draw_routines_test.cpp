@@ -158,6 +158,44 @@ TEST(DrawScrollBars, ZoomedInDocumentUnits)
     EXPECT_EQ(33, none.cy);
 }
 
+SIZE g_nestedExtent;
+int g_nSizeMessages;
+
+// Showing a bar resizes the client area; the WM_SIZE that follows calls
+// the routine again, which must return at once.
+LRESULT CALLBACK NestingProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg == WM_SIZE) {
+        ++g_nSizeMessages;
+        SetObjScrollBars(hwnd, &g_nestedExtent, 0);
+    }
+    return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+TEST(DrawScrollBars, NestedCallsReturnAtOnce)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = NestingProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ZebTestNesting";
+    ::RegisterClassA(&wc);
+    HWND hwnd = ::CreateWindowExA(0, "ZebTestNesting", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    g_nestedExtent = {1, 1};
+    g_nSizeMessages = 0;
+    SIZE extent = {500, 500};
+    SetObjScrollBars(hwnd, &extent, WS_HSCROLL | WS_VSCROLL);
+    EXPECT_GT(g_nSizeMessages, 0) << "the bars resized the client area during the call";
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    EXPECT_LT(rc.right, 200) << "the vertical bar is shown";
+    EXPECT_EQ(1, g_nestedExtent.cx) << "the nested call did nothing";
+    SetObjScrollBars(hwnd, &g_nestedExtent, 0);
+    EXPECT_EQ(rc.right + ::GetSystemMetrics(SM_CXVSCROLL), g_nestedExtent.cx) << "outside a call it works";
+    ::DestroyWindow(hwnd);
+    ::UnregisterClassA("ZebTestNesting", wc.hInstance);
+}
+
 TEST(DrawBorder, EachEdgeShrinksTheRectangle)
 {
     const struct
