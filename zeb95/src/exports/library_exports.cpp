@@ -1,3 +1,4 @@
+#include "library/library_state.h"
 #include "zeb95.h"
 
 // Start-up happens when the library is loaded; these remain for callers
@@ -15,4 +16,9 @@ LONG WINAPI zebInitialize(void)
 LONG WINAPI zebTerminate(LONG)
 {
     return 1;
+}
+
+HPALETTE WINAPI zebGetPalette(LONG)
+{
+    return Library().hFixedPalette;
 }

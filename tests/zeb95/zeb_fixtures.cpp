@@ -1,0 +1,130 @@
+#include "zeb_fixtures.h"
+
+#include <cstring>
+
+#include "dib/dib_handle.h"
+#include "library/startup.h"
+
+void LibraryStarted::SetUpTestSuite()
+{
+    ASSERT_TRUE(LibraryAttach(::GetModuleHandleA(nullptr)));
+}
+
+void LibraryStarted::TearDownTestSuite()
+{
+    LibraryDetach();
+}
+
+namespace {
+
+template <class T>
+void Put(std::vector<BYTE>* pOut, T value)
+{
+    const BYTE* p = reinterpret_cast<const BYTE*>(&value);
+    pOut->insert(pOut->end(), p, p + sizeof(T));
+}
+
+DWORD TableEntries(const BmpFixture& f)
+{
+    if (f.nTableEntries >= 0)
+        return static_cast<DWORD>(f.nTableEntries);
+    return f.dwClrUsed != 0 ? f.dwClrUsed : DibColorsOfBitCount(f.wBitCount);
+}
+
+}  // namespace
+
+std::vector<BYTE> FixtureBits(const BmpFixture& f)
+{
+    const size_t cb = f.nBitsBytes >= 0    ? static_cast<size_t>(f.nBitsBytes)
+                      : f.dwSizeImage != 0 ? f.dwSizeImage
+                                         : static_cast<size_t>(DibStride(f.nWidth, f.wBitCount) *
+                                                               static_cast<UINT64>(f.nHeight < 0 ? -f.nHeight : f.nHeight));
+    std::vector<BYTE> bits(cb);
+    for (size_t i = 0; i < cb; ++i)
+        bits[i] = static_cast<BYTE>(i * 7 + 1);
+    return bits;
+}
+
+std::vector<BYTE> BuildBmp(const BmpFixture& f)
+{
+    const bool bCore = f.dwHeaderSize == 12;
+    const DWORD nEntries = TableEntries(f);
+    const DWORD cbTable = nEntries * (bCore ? 3 : 4);
+    std::vector<BYTE> out;
+    if (f.bFileHeader) {
+        Put<WORD>(&out, 0x4D42);
+        Put<DWORD>(&out, 0);  // size, patched below
+        Put<DWORD>(&out, 0);
+        Put<DWORD>(&out, 14 + f.dwHeaderSize + cbTable);
+    }
+    if (bCore) {
+        Put<DWORD>(&out, 12);
+        Put<WORD>(&out, static_cast<WORD>(f.nWidth));
+        Put<WORD>(&out, static_cast<WORD>(f.nHeight));
+        Put<WORD>(&out, 1);
+        Put<WORD>(&out, f.wBitCount);
+    } else {
+        Put<DWORD>(&out, f.dwHeaderSize);
+        Put<LONG>(&out, f.nWidth);
+        Put<LONG>(&out, f.nHeight);
+        Put<WORD>(&out, 1);
+        Put<WORD>(&out, f.wBitCount);
+        Put<DWORD>(&out, f.dwCompression);
+        Put<DWORD>(&out, f.dwSizeImage);
+        Put<LONG>(&out, 2835);
+        Put<LONG>(&out, 2835);
+        Put<DWORD>(&out, f.dwClrUsed);
+        Put<DWORD>(&out, 0);
+        out.resize(out.size() + (f.dwHeaderSize > 40 ? f.dwHeaderSize - 40 : 0));
+    }
+    for (DWORD i = 0; i < nEntries; ++i) {
+        out.push_back(static_cast<BYTE>(i));        // blue
+        out.push_back(static_cast<BYTE>(255 - i));  // green
+        out.push_back(static_cast<BYTE>(i * 3));    // red
+        if (!bCore)
+            out.push_back(0);
+    }
+    const std::vector<BYTE> bits = FixtureBits(f);
+    out.insert(out.end(), bits.begin(), bits.end());
+    if (f.bFileHeader) {
+        const DWORD cbFile = static_cast<DWORD>(out.size());
+        std::memcpy(out.data() + 2, &cbFile, sizeof(cbFile));
+    }
+    out.resize(out.size() - f.cbCut);
+    return out;
+}
+
+std::string WriteBytes(const std::string& path, const std::vector<BYTE>& bytes)
+{
+    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD cb = 0;
+    ::WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &cb, nullptr);
+    ::CloseHandle(h);
+    return path;
+}
+
+std::vector<BYTE> ReadBytes(const std::string& path)
+{
+    std::vector<BYTE> bytes;
+    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return bytes;
+    bytes.resize(::GetFileSize(h, nullptr));
+    DWORD cb = 0;
+    ::ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &cb, nullptr);
+    ::CloseHandle(h);
+    return bytes;
+}
+
+bool FileExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<BYTE> BlockBytes(HGLOBAL hMem)
+{
+    const BYTE* p = static_cast<const BYTE*>(::GlobalLock(hMem));
+    std::vector<BYTE> bytes(p, p + ::GlobalSize(hMem));
+    ::GlobalUnlock(hMem);
+    return bytes;
+}

@@ -1,0 +1,42 @@
+// Helpers of the library's tests: the library started for a test suite,
+// BMP fixtures built byte by byte, and files of bytes.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Starts the library's state and classes (for this program's module) for
+// the suite and ends them after; the DLL itself stays unloaded.
+class LibraryStarted : public testing::Test
+{
+public:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+};
+
+// A BMP file or bare DIB: header fields as they are to be stored.
+struct BmpFixture
+{
+    bool bFileHeader = true;
+    DWORD dwHeaderSize = 40;  // 40 info, 12 core
+    LONG nWidth = 3;
+    LONG nHeight = 2;
+    WORD wBitCount = 8;
+    DWORD dwCompression = BI_RGB;
+    DWORD dwClrUsed = 0;
+    DWORD dwSizeImage = 0;
+    int nTableEntries = -1;  // -1: as the header says
+    long long nBitsBytes = -1;  // -1: as the header says
+    size_t cbCut = 0;           // bytes cut from the end
+};
+
+std::vector<BYTE> BuildBmp(const BmpFixture& f);
+// The pixel bytes a fixture carries (a pattern over every byte).
+std::vector<BYTE> FixtureBits(const BmpFixture& f);
+std::string WriteBytes(const std::string& path, const std::vector<BYTE>& bytes);
+std::vector<BYTE> ReadBytes(const std::string& path);
+bool FileExists(const std::string& path);
+// The locked bytes of a global block, copied.
+std::vector<BYTE> BlockBytes(HGLOBAL hMem);

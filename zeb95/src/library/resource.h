@@ -1,0 +1,4 @@
+// Resource identifiers of Zeb95.dll.
+#pragma once
+
+#define IDC_LIBRARY_CURSOR 103

@@ -1,0 +1,18 @@
+// An object among its whiteboard's children, and its place on screen.
+#pragma once
+#include <windows.h>
+
+// Index of the object in its owner whiteboard's array for its kind, or -1.
+LONG GetObjIndex(HWND hwnd);
+// Invalidates (erasing) the object's window rectangle in its owner
+// whiteboard, or its parent, and its own client area: 1, 0 without record.
+BOOL InvalidateObj(HWND hwnd);
+// SetWindowPos without moving, sizing or reordering, with the frame
+// changed (and not activating unless it is the active window).
+void RefreshObjFrame(HWND hwnd);
+// Position in the parent's client area and window size: 1.
+BOOL GetObjPosSize(HWND hwnd, POINT* pPos, SIZE* pSize);
+// WM_GETMINMAXINFO of a child object: 1, 0 without record.
+BOOL GetObjMinMaxInfo(HWND hwnd, MINMAXINFO* pInfo);
+// Yields, then dispatches every message waiting in the thread's queue.
+int PumpMessages(UINT uExtraFlags);

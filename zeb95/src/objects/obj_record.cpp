@@ -1,0 +1,50 @@
+#include "objects/obj_record.h"
+
+#include "objects/global_mem.h"
+#include "objects/obj_classes.h"
+
+namespace {
+
+const SIZE_T kSlotBytes = kZebRecordSlots * sizeof(UINT_PTR);
+
+}  // namespace
+
+DWORD ZebObjRecord::StoredBytes(WORD wKind)
+{
+    switch (wKind) {
+    case ZebKindWhiteBoard: return 880;
+    case ZebKindDoc: return 820;
+    case ZebKindPicture: return 1016;
+    case ZebKindSound: return 1448;
+    case ZebKindMovie: return 1468;
+    case ZebKindLine: return 672;
+    default: return 0;
+    }
+}
+
+ZebObjRecord* ZebObjRecord::Allocate(WORD wKind)
+{
+    const DWORD dwBytes = StoredBytes(wKind);
+    if (dwBytes == 0)
+        return nullptr;
+    auto* pBlock = static_cast<BYTE*>(LockedGlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kSlotBytes + dwBytes));
+    if (pBlock == nullptr)
+        return nullptr;
+    auto* pRecord = reinterpret_cast<ZebObjRecord*>(pBlock + kSlotBytes);
+    pRecord->m_version = kZebRecordVersion;
+    pRecord->m_kind = wKind;
+    return pRecord;
+}
+
+void ZebObjRecord::Free(ZebObjRecord* pRecord)
+{
+    if (pRecord != nullptr)
+        LockedGlobalFree(reinterpret_cast<BYTE*>(pRecord) - kSlotBytes);
+}
+
+ZebObjRecord* GetObjRecord(HWND hwnd)
+{
+    if (KindOfWindowClass(hwnd) == 0)
+        return nullptr;
+    return reinterpret_cast<ZebObjRecord*>(::GetWindowLongPtrA(hwnd, 0));
+}
