@@ -149,7 +149,11 @@ protected:
     void FreeBlob();
     void StartDefPrtOfKind(int nKind);
 
+    // The receive folder; until set, the install's (looked up when first
+    // needed: loading sets it for every page).
+    const CString& RcvPathName();
     CString m_strRcvPathName;
+    bool m_bRcvPathSet;
     CStringList* m_pPathList;           // the container's, not owned
     CMapStringToString* m_pPathMap;     // the container's, not owned
     int m_bServerMode;                  // the blob names a temporary file

@@ -24,7 +24,7 @@ void DeleteFaceList(CObList* pList)
 }  // namespace
 
 CNMirtDoc::CNMirtDoc()
-    : m_strRcvPathName(MirtInstallPath(MIRT_RCV_FOLDER)), m_pPathList(nullptr), m_pPathMap(nullptr),
+    : m_bRcvPathSet(false), m_pPathList(nullptr), m_pPathMap(nullptr),
       m_bServerMode(0), m_nWRMode(WRMODE_KEEP), m_pListMen(nullptr), m_pLayout(nullptr), m_dwBlobSize(0),
       m_hBlob(nullptr), m_pDefPrt(nullptr), m_listDefPrtString(10), m_nFirstPage(0), m_nVersion(2)
 {
@@ -57,6 +57,14 @@ CString CNMirtDoc::WithClosingBackslash(const CString& strFolder)
 void CNMirtDoc::SetRcvPathName(const CString& strPath)
 {
     m_strRcvPathName = WithClosingBackslash(strPath);
+    m_bRcvPathSet = true;
+}
+
+const CString& CNMirtDoc::RcvPathName()
+{
+    if (!m_bRcvPathSet)
+        SetRcvPathName(MirtInstallPath(MIRT_RCV_FOLDER));
+    return m_strRcvPathName;
 }
 
 void CNMirtDoc::DeleteFaces()

@@ -261,7 +261,7 @@ void CNMirtDoc::MakeBlob(CMemFile& file)
         m_dwBlobSize = static_cast<DWORD>(bytes.size());
         return;
     }
-    const CString strPath = WriteTempFile(m_strRcvPathName, bytes);
+    const CString strPath = WriteTempFile(RcvPathName(), bytes);
     m_hBlob = NewBlob(static_cast<LPCSTR>(strPath), strPath.GetLength() + 1);
     m_dwBlobSize = strPath.GetLength() + 1;
 }
@@ -305,5 +305,5 @@ void CNMirtDoc::LoadFrom(BYTE* pBytes, DWORD dwSize)
     DeleteFaces();
     m_pListMen = faces.Release();
     if (m_nWRMode == WRMODE_CARRY)
-        ForEachMen([this](CPropData* pMen) { pMen->LoadPicNames(m_pPathMap, m_pPathList, m_strRcvPathName); });
+        ForEachMen([this](CPropData* pMen) { pMen->LoadPicNames(m_pPathMap, m_pPathList, RcvPathName()); });
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -211,6 +212,7 @@ TEST(ArchiveTest, StringLengthPrefixes)
         {0xFFFD, {0xFF, 0xFD, 0xFF}},
         {0xFFFE, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
         {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}},
+        {200000, {0xFF, 0xFF, 0xFF, 0x40, 0x0D, 0x03, 0x00}},   // read in several pieces
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.length);
@@ -554,6 +556,51 @@ TEST(ArchiveTest, DestructorFlushesUnlessToldNotTo)
     EXPECT_EQ(0u, unflushed.GetLength());
 }
 
+// Saves a value in its destructor, as objects that store themselves at the
+// end of a scope do.
+struct CSaveAtExit
+{
+    CMemFile* pFile;
+    ~CSaveAtExit()
+    {
+        CArchive ar(pFile, CArchive::store);
+        ar << static_cast<DWORD>(7);
+    }
+};
+
+TEST(ArchiveTest, DestructorNeverThrowsCloseDoes)
+{
+    BYTE buffer[2];
+    {
+        CMemFile full(buffer, sizeof buffer);   // a fixed buffer: full at 2 bytes
+        CArchive ar(&full, CArchive::store);
+        ar << static_cast<DWORD>(1);
+        try {
+            ar.Close();
+            ADD_FAILURE() << "Close reported no error";
+        } catch (CFileException* e) {
+            EXPECT_EQ(CFileException::diskFull, e->m_cause);
+            e->Delete();
+        }
+    }
+    CMemFile full(buffer, sizeof buffer);
+    EXPECT_NO_THROW({
+        CArchive ar(&full, CArchive::store);
+        ar << static_cast<DWORD>(1);
+    });
+
+    // The archive is made and closed while another exception unwinds: the
+    // failing close must not end the program.
+    bool bCaught = false;
+    try {
+        CSaveAtExit save{&full};
+        throw std::runtime_error("first");
+    } catch (const std::runtime_error&) {
+        bCaught = true;
+    }
+    EXPECT_TRUE(bCaught);
+}
+
 TEST(ArchiveTest, WrongDirectionThrows)
 {
     CMemFile file;
@@ -610,6 +657,19 @@ TEST(ArchiveTest, TextLines)
     });
     EXPECT_EQ((std::vector<std::string>{"first", "表", "", "last"}), lines);
     EXPECT_TRUE(atEnd);
+    // Lines longer than the archive's buffer, "\r\n" across its edge.
+    const std::string longLine(127, 'x');
+    const Bytes longBytes = Text((longLine + "\r\n" + std::string(300, 'y') + "\r\nz").c_str());
+    lines.clear();
+    Load(
+        longBytes,
+        [&](CArchive& ar) {
+            CString line;
+            while (ar.ReadString(line))
+                lines.push_back(static_cast<LPCSTR>(line));
+        },
+        128);
+    EXPECT_EQ((std::vector<std::string>{longLine, std::string(300, 'y'), "z"}), lines);
 }
 
 TEST(ArchiveTest, ArchiveOverDiskFile)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <string>
 #include <vector>
 
@@ -126,6 +128,48 @@ TEST(CollMapTest, LookupSetAtAndEmptying)
     EXPECT_TRUE(map.IsEmpty());
     EXPECT_FALSE(map.Lookup("again", value));
     EXPECT_EQ(5u, map.GetHashTableSize());
+}
+
+// A map far beyond its first bucket count spreads its entries over a larger
+// table, and every entry stays reachable by key and by iteration.
+TEST(CollMapTest, LargeMapGrowsItsTable)
+{
+    CMapStringToString map;
+    const int nCount = 10000;
+    for (int i = 0; i < nCount; ++i) {
+        CString key;
+        key.Format("キー%d", i);
+        map.SetAt(key, key + "値");
+    }
+    ASSERT_EQ(nCount, map.GetCount());
+    EXPECT_GE(map.GetHashTableSize(), static_cast<UINT>(nCount / 2));
+
+    int nFound = 0;
+    for (int i = 0; i < nCount; ++i) {
+        CString key;
+        key.Format("キー%d", i);
+        CString value;
+        nFound += map.Lookup(key, value) && value == key + "値" ? 1 : 0;
+    }
+    EXPECT_EQ(nCount, nFound);
+    std::vector<bool> seen(nCount, false);
+    CString key;
+    CString value;
+    int nVisited = 0;
+    for (POSITION pos = map.GetStartPosition(); pos != NULL; ++nVisited) {
+        map.GetNextAssoc(pos, key, value);
+        seen[atoi(static_cast<LPCSTR>(key) + 4)] = true;
+    }
+    EXPECT_EQ(nCount, nVisited);
+    EXPECT_EQ(std::vector<bool>(nCount, true), seen);
+
+    for (int i = 0; i < nCount; i += 2) {
+        key.Format("キー%d", i);
+        EXPECT_TRUE(map.RemoveKey(key));
+    }
+    EXPECT_EQ(nCount / 2, map.GetCount());
+    EXPECT_FALSE(map.Lookup("キー0", value));
+    EXPECT_TRUE(map.Lookup("キー1", value));
 }
 
 }  // namespace

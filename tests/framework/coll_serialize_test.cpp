@@ -364,4 +364,58 @@ TEST(CollSerializeTest, ArrayCountBeyondArchiveThrowsEndOfFile)
     EXPECT_EQ(0, points.GetSize());
 }
 
+// The element templates store what the named collections store: CList of
+// strings as a CStringList, CMap of words to strings in iteration order.
+TEST(CollSerializeTest, TemplateCollectionsStoreTheirElements)
+{
+    CList<CString> names;
+    names.AddTail("甲");
+    names.AddTail("b");
+    EXPECT_EQ(Bytes({2, 0, 2, 0x8D, 0x62, 1, 'b'}), Store(names));
+    CList<CString> loaded;
+    Load(loaded, Store(names));
+    ASSERT_EQ(2, loaded.GetCount());
+    EXPECT_STREQ("b", loaded.GetTail());
+    EXPECT_TRUE(loaded.Find("甲") != NULL);
+
+    CMap<WORD, WORD, CString, LPCSTR> labels;
+    labels[2] = "二";
+    labels[1] = "one";
+    EXPECT_EQ(Bytes({2, 0, 1, 0, 3, 'o', 'n', 'e', 2, 0, 2, 0x93, 0xF1}), Store(labels));
+    CMap<WORD, WORD, CString, LPCSTR> loadedLabels;
+    Load(loadedLabels, Store(labels));
+    CString label;
+    EXPECT_TRUE(loadedLabels.Lookup(2, label));
+    EXPECT_STREQ("二", label);
+}
+
+// CObArray stores objects with their classes, CByteArray the bytes.
+TEST(CollSerializeTest, ObjectAndByteArrays)
+{
+    CObArray objects;
+    CCollNumber seven(7);
+    objects.Add(&seven);
+    objects.Add(nullptr);
+    const std::string stored = Store(objects);
+    EXPECT_EQ(Bytes({2, 0, 0xFF, 0xFF, 1, 0, 11, 0, 'C', 'C', 'o', 'l', 'l', 'N', 'u', 'm', 'b', 'e', 'r', 7, 0, 0, 0,
+                  0, 0}),
+        stored);
+    CObArray loaded;
+    Load(loaded, stored);
+    ASSERT_EQ(2, loaded.GetSize());
+    ASSERT_TRUE(loaded[0]->IsKindOf(RUNTIME_CLASS(CCollNumber)));
+    EXPECT_EQ(7, static_cast<CCollNumber*>(loaded[0])->m_n);
+    EXPECT_EQ(nullptr, loaded[1]);
+    delete loaded[0];
+
+    CByteArray bytes;
+    for (BYTE b : {0x00, 0x7F, 0xFF})
+        bytes.Add(b);
+    EXPECT_EQ(Bytes({3, 0, 0x00, 0x7F, 0xFF}), Store(bytes));
+    CByteArray loadedBytes;
+    Load(loadedBytes, Store(bytes));
+    ASSERT_EQ(3, loadedBytes.GetSize());
+    EXPECT_EQ(0xFF, loadedBytes[2]);
+}
+
 }  // namespace

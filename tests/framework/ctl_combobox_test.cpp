@@ -43,17 +43,23 @@ public:
     }
 };
 
-// Logs what reaches the parent's own map.
+// Logs what reaches the parent's own map, then leaves it to the default
+// handling, which offers it to the combo box.
 class CComboParent : public CWnd
 {
 public:
     std::string m_log;
 
 protected:
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT) { m_log += "draw " + std::to_string(nIDCtl) + ";"; }
-    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT)
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
+    {
+        m_log += "draw " + std::to_string(nIDCtl) + ";";
+        CWnd::OnDrawItem(nIDCtl, lpDIS);
+    }
+    afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMIS)
     {
         m_log += "measure " + std::to_string(nIDCtl) + ";";
+        CWnd::OnMeasureItem(nIDCtl, lpMIS);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -99,7 +105,8 @@ TEST(CtlComboBoxTest, OwnerDrawMessagesReachTheComboBoxObject)
     const std::vector<std::string> deleted = {"delete 10", "delete 20", "delete 30"};
     EXPECT_EQ(deleted, combo.m_log);
 
-    EXPECT_EQ("", parent.m_log);
+    EXPECT_NE(std::string::npos, parent.m_log.find("measure 300;"));
+    EXPECT_NE(std::string::npos, parent.m_log.find("draw 300;"));
     parent.DestroyWindow();
 }
 

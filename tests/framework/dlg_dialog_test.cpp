@@ -248,6 +248,55 @@ TEST_F(DlgDialogTest, DialogsThatNeverReachTheirLoop)
     }
 }
 
+// Without a parent, a dialog opened from another dialog is owned by it: the
+// outer one cannot be ended meanwhile and is active again afterwards.
+TEST_F(DlgDialogTest, DialogOpenedFromADialogWithoutParentIsOwnedByIt)
+{
+    CWinApp app("入れ子");
+    app.m_pMainWnd = &m_owner;
+    CEntryDlg outer(nullptr);
+    CEntryDlg inner(nullptr);
+    HWND hOuter = nullptr;
+    HWND hInnerOwner = nullptr;
+    BOOL bOuterEnabledDuring = TRUE;
+    BOOL bOwnerEnabledDuring = TRUE;
+    BOOL bOuterEnabledAfter = FALSE;
+    HWND hActiveAfter = nullptr;
+    ModalScript script;
+    script.ExpectDialog([&](CWnd*) {
+        hOuter = outer.m_hWnd;
+        script.ExpectDialog([&](CWnd*) {
+            hInnerOwner = ::GetWindow(inner.m_hWnd, GW_OWNER);
+            bOuterEnabledDuring = outer.IsWindowEnabled();
+            bOwnerEnabledDuring = m_owner.IsWindowEnabled();
+            inner.EndDialog(IDCANCEL);
+        });
+        EXPECT_EQ(IDCANCEL, inner.DoModal());
+        bOuterEnabledAfter = outer.IsWindowEnabled();
+        hActiveAfter = ::GetActiveWindow();
+        outer.EndDialog(IDOK);
+    });
+
+    EXPECT_EQ(IDOK, outer.DoModal());
+    EXPECT_EQ(hOuter, hInnerOwner);
+    EXPECT_FALSE(bOuterEnabledDuring);
+    EXPECT_FALSE(bOwnerEnabledDuring);
+    EXPECT_TRUE(bOuterEnabledAfter);
+    EXPECT_EQ(hOuter, hActiveAfter);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+    app.m_pMainWnd = nullptr;
+}
+
+TEST_F(DlgDialogTest, DialogDestroyedWithoutEndDialogEndsItsLoop)
+{
+    CEntryDlg dlg(&m_owner);
+    ModalScript script;
+    script.ExpectDialog([&](CWnd*) { dlg.DestroyWindow(); });
+    EXPECT_EQ(-1, dlg.DoModal());
+    EXPECT_EQ(nullptr, dlg.m_hWnd);
+    EXPECT_TRUE(m_owner.IsWindowEnabled());
+}
+
 class CToolDlg : public CDialog
 {
 public:

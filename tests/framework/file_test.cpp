@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <set>
 #include <string>
 
 #include "afx.h"
@@ -183,29 +184,152 @@ TEST(FileTest, RemoveAndRename)
     EXPECT_EQ(CFileException::fileNotFound, FileFailure([&] { CFile::Rename(first, second); }));
 }
 
+// ---- CStdioFile
+
+TEST(StdioFileTest, TextLinesEndInCarriageReturnLineFeed)
+{
+    const CString path = PathIn(FreshTestFolder(), "lines.txt");
+    {
+        CStdioFile file(path, CFile::modeCreate | CFile::modeWrite);
+        file.WriteString("一行目\n二行目\n");
+        file.WriteString("最後");
+    }
+    CFile raw(path, CFile::modeRead);
+    EXPECT_EQ("一行目\r\n二行目\r\n最後", ReadAll(raw));
+    raw.Close();
+
+    CStdioFile file(path, CFile::modeRead);
+    CString line;
+    std::string lines;
+    while (file.ReadString(line))
+        lines += std::string(line) + "|";
+    EXPECT_EQ("一行目|二行目|最後|", lines);
+    EXPECT_TRUE(line.IsEmpty());
+
+    // Into a caller's buffer: the line with its "\n", cut to the buffer.
+    file.SeekToBegin();
+    char sz[5];
+    ASSERT_NE(nullptr, file.ReadString(sz, sizeof sz));
+    EXPECT_STREQ("一行", sz);   // 4 bytes and the zero
+    EXPECT_EQ(4u, file.GetPosition());
+    char szLine[32];
+    ASSERT_NE(nullptr, file.ReadString(szLine, sizeof szLine));
+    EXPECT_STREQ("目\n", szLine);
+    EXPECT_EQ(CString("二行目"), (file.ReadString(line), line));
+    EXPECT_EQ(16u, file.GetPosition());
+}
+
+TEST(StdioFileTest, BinaryFileKeepsItsBytes)
+{
+    const CString path = PathIn(FreshTestFolder(), "lines.bin");
+    {
+        CStdioFile file(path, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
+        file.WriteString("a\nb\r\n");
+    }
+    CStdioFile file(path, CFile::modeRead | CFile::typeBinary);
+    EXPECT_EQ("a\nb\r\n", ReadAll(file));
+    file.SeekToBegin();
+    CString line;
+    ASSERT_TRUE(file.ReadString(line));
+    EXPECT_STREQ("a", line);
+    ASSERT_TRUE(file.ReadString(line));
+    EXPECT_STREQ("b\r", line);
+    EXPECT_FALSE(file.ReadString(line));
+}
+
+// ---- CFileFind
+
+TEST(FileFindTest, VisitsEachMatchOnce)
+{
+    const std::string folder = FreshTestFolder();
+    WriteFile(PathIn(folder, "一.txt"), "12345");
+    WriteFile(PathIn(folder, "b.txt"), "");
+    WriteFile(PathIn(folder, "c.dat"), "");
+    ASSERT_TRUE(::CreateDirectoryA(PathIn(folder, "sub.txt"), nullptr));
+
+    CFileFind finder;
+    ASSERT_TRUE(finder.FindFile(PathIn(folder, "*.txt")));
+    EXPECT_STREQ(CString(folder.c_str()) + "\\", finder.GetRoot());
+    std::set<std::string> found;
+    BOOL bMore = TRUE;
+    while (bMore) {
+        bMore = finder.FindNextFile();
+        std::string entry = std::string(finder.GetFileName()) + (finder.IsDirectory() ? "/" : "");
+        if (finder.GetFileName() == "一.txt") {
+            EXPECT_STREQ(PathIn(folder, "一.txt"), finder.GetFilePath());
+            EXPECT_STREQ("一", finder.GetFileTitle());
+            EXPECT_EQ(5u, finder.GetLength());
+        }
+        found.insert(entry);
+    }
+    EXPECT_EQ((std::set<std::string>{"b.txt", "sub.txt/", "一.txt"}), found);
+    EXPECT_FALSE(finder.FindNextFile());
+
+    ASSERT_TRUE(finder.FindFile(PathIn(folder, "*")));
+    int nDots = 0;
+    for (bMore = TRUE; bMore;) {
+        bMore = finder.FindNextFile();
+        nDots += finder.IsDots() ? 1 : 0;
+    }
+    EXPECT_EQ(2, nDots);
+    EXPECT_FALSE(finder.FindFile(PathIn(folder, "*.none")));
+}
+
 // ---- CMemFile
 
-// Shows how much memory the file holds.
-class CGrowingMemFile : public CMemFile
+// Counts how often the file allocates its buffer anew.
+class CCountingMemFile : public CMemFile
 {
 public:
-    explicit CGrowingMemFile(UINT nGrowBytes) : CMemFile(nGrowBytes) {}
-    DWORD BufferSize() const { return m_nBufferSize; }
+    explicit CCountingMemFile(UINT nGrowBytes) : CMemFile(nGrowBytes) {}
+    int m_nAllocations = 0;
+
+protected:
+    BYTE* Alloc(DWORD nBytes) override
+    {
+        ++m_nAllocations;
+        return CMemFile::Alloc(nBytes);
+    }
+    BYTE* Realloc(BYTE* lpMem, DWORD nBytes) override
+    {
+        ++m_nAllocations;
+        return CMemFile::Realloc(lpMem, nBytes);
+    }
 };
 
-TEST(MemFileTest, GrowsInSteps)
+// 16 MB written a kilobyte at a time: every byte kept, and the buffer
+// allocated a few times only, not once per step.
+TEST(MemFileTest, LargeFileWrittenPieceByPiece)
 {
-    CGrowingMemFile file(16);
-    EXPECT_EQ(0u, file.BufferSize());
-    file.Write("a", 1);
-    EXPECT_EQ(16u, file.BufferSize());
-    file.Write("0123456789abcdefghij", 20);
-    EXPECT_EQ(32u, file.BufferSize());
-    EXPECT_EQ(21u, file.GetLength());
+    CCountingMemFile file(1024);
+    std::string piece(1024, '\0');
+    const int nPieces = 16 * 1024;
+    for (int i = 0; i < nPieces; ++i) {
+        std::memcpy(&piece[0], &i, sizeof i);
+        file.Write(piece.data(), static_cast<UINT>(piece.size()));
+    }
+    EXPECT_EQ(static_cast<DWORD>(nPieces) * 1024u, file.GetLength());
+    EXPECT_LE(file.m_nAllocations, 40);
+    file.SeekToBegin();
+    int nIntact = 0;
+    for (int i = 0; i < nPieces; ++i) {
+        file.Read(&piece[0], static_cast<UINT>(piece.size()));
+        int nStored = -1;
+        std::memcpy(&nStored, piece.data(), sizeof nStored);
+        nIntact += nStored == i ? 1 : 0;
+    }
+    EXPECT_EQ(nPieces, nIntact);
+}
+
+TEST(MemFileTest, SetLengthZeroFillsWhatItAdds)
+{
+    CMemFile file(16);
+    file.Write("a0123456789", 11);
     file.SetLength(100);
-    EXPECT_EQ(112u, file.BufferSize());
     EXPECT_EQ(100u, file.GetLength());
-    EXPECT_EQ(std::string("a0123456789abcdefghij") + std::string(79, '\0'), ReadAll(file));
+    EXPECT_EQ(std::string("a0123456789") + std::string(89, '\0'), ReadAll(file));
+    file.SetLength(3);
+    EXPECT_EQ("a01", ReadAll(file));
 }
 
 TEST(MemFileTest, ReadWriteAndSeekBeyondTheEnd)

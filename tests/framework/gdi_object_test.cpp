@@ -178,6 +178,38 @@ TEST(GdiObject, DeletedTemporaryIsNotHandedOutAgain)
     CGdiObject::DeleteTempMap();
 }
 
+TEST(GdiObject, LiveWrapperRefusesAnotherHandle)
+{
+    CFont font;
+    LOGFONTA lf = {};
+    lf.lfHeight = -12;
+    ASSERT_TRUE(font.CreateFontIndirect(&lf));
+    const HGDIOBJ hFirst = font.m_hObject;
+    lf.lfHeight = -20;
+    EXPECT_FALSE(font.CreateFontIndirect(&lf));
+    EXPECT_EQ(hFirst, font.m_hObject);
+    EXPECT_EQ(&font, CGdiObject::FromHandle(hFirst));
+    LOGFONTA kept = {};
+    ASSERT_EQ(static_cast<int>(sizeof kept), font.GetObject(sizeof kept, &kept));
+    EXPECT_EQ(-12, kept.lfHeight);
+    EXPECT_FALSE(font.CreateStockObject(SYSTEM_FONT));
+    EXPECT_EQ(hFirst, font.m_hObject);
+
+    // A handle that another wrapper owns is refused as well.
+    CFont other;
+    EXPECT_FALSE(other.Attach(hFirst));
+    EXPECT_EQ(nullptr, other.m_hObject);
+
+    CDC dc;
+    ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+    const HDC hFirstDC = dc.m_hDC;
+    EXPECT_FALSE(dc.CreateCompatibleDC(nullptr));
+    EXPECT_EQ(hFirstDC, dc.m_hDC);
+    EXPECT_EQ(&dc, CDC::FromHandle(hFirstDC));
+    CDC otherDC;
+    EXPECT_FALSE(otherDC.Attach(hFirstDC));
+}
+
 TEST(GdiObject, CreateFailureThrowsResourceException)
 {
     CBitmap noBitmap;

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "afxstr.h"
 
@@ -345,19 +346,71 @@ TEST(StringTest, WritingToACopyLeavesTheOriginal)
     }
 }
 
-TEST(StringTest, EmptyStringsShareOneStaticRepresentation)
+TEST(StringTest, EmptyStringsInEveryForm)
 {
-    CString a;
-    CString b("");
     CString c("abc");
     c.Empty();
-    CString d("abc", 0);
-    EXPECT_EQ(static_cast<LPCSTR>(a), static_cast<LPCSTR>(b));
-    EXPECT_EQ(static_cast<LPCSTR>(a), static_cast<LPCSTR>(c));
-    EXPECT_EQ(static_cast<LPCSTR>(a), static_cast<LPCSTR>(d));
-    EXPECT_TRUE(a.IsEmpty());
-    EXPECT_STREQ("", a);
-    EXPECT_EQ('\0', a.GetAt(0));
+    const CString empties[] = {CString(), CString(""), c, CString("abc", 0), CString('x', 0)};
+    for (const CString& empty : empties) {
+        EXPECT_TRUE(empty.IsEmpty());
+        EXPECT_EQ(0, empty.GetLength());
+        EXPECT_STREQ("", empty);
+        EXPECT_EQ('\0', empty.GetAt(0));
+    }
+}
+
+TEST(StringTest, MovedFromStringIsEmpty)
+{
+    CString source("移す");
+    CString constructed(std::move(source));
+    EXPECT_STREQ("移す", constructed);
+    EXPECT_TRUE(source.IsEmpty());
+
+    CString target("元の文字列");
+    source = "次";
+    target = std::move(source);
+    EXPECT_STREQ("次", target);
+    EXPECT_TRUE(source.IsEmpty());
+
+    CString& self = target;
+    target = std::move(self);
+    EXPECT_STREQ("次", target);
+}
+
+// Copies of one string made and changed on two threads at once: the shared
+// buffer's count is kept exactly, so the original never changes and every
+// copy ends as its thread made it.
+TEST(StringTest, CopiesOnTwoThreadsAtOnce)
+{
+    const CString original("共有の文字列");
+    struct Work {
+        const CString* pOriginal;
+        int nIntact = 0;
+        static DWORD WINAPI Run(LPVOID pParam)
+        {
+            Work& work = *static_cast<Work*>(pParam);
+            for (int i = 0; i < 20000; ++i) {
+                CString copy(*work.pOriginal);
+                CString second = copy;
+                second += 'x';
+                work.nIntact += copy == "共有の文字列" && second == "共有の文字列x" ? 1 : 0;
+            }
+            return 0;
+        }
+    };
+    Work works[2] = {{&original}, {&original}};
+    HANDLE hThreads[2];
+    for (int i = 0; i < 2; ++i)
+        hThreads[i] = ::CreateThread(nullptr, 0, &Work::Run, &works[i], 0, nullptr);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForMultipleObjects(2, hThreads, TRUE, INFINITE));
+    for (HANDLE hThread : hThreads)
+        ::CloseHandle(hThread);
+    EXPECT_EQ(20000, works[0].nIntact);
+    EXPECT_EQ(20000, works[1].nIntact);
+    EXPECT_STREQ("共有の文字列", original);
+    CString last(original);
+    last.SetAt(0, 'x');   // the buffer is shared by this copy alone again
+    EXPECT_STREQ("共有の文字列", original);
 }
 
 TEST(StringTest, LockedBufferIsNeverShared)

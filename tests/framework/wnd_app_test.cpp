@@ -8,6 +8,7 @@
 
 #include "afxwin.h"
 #include "msgbox_recorder.h"
+#include "run_on_thread.h"
 #include "test_paths.h"
 #include "testdll.h"
 
@@ -340,6 +341,36 @@ TEST_F(WndResourceTest, SwitchesNestAndRestoreInTurn)
         }
         EXPECT_EQ(m_hDll, AfxGetResourceHandle());
     }
+    EXPECT_EQ(hProgram, AfxGetResourceHandle());
+}
+
+// A switch belongs to its thread: a thread loading strings beside it (the
+// layout thread) keeps the process's module, and its own switch stays its own.
+TEST_F(WndResourceTest, SwitchBelongsToTheThreadThatMadeIt)
+{
+    const HINSTANCE hProgram = AfxGetResourceHandle();
+    HINSTANCE hOnThread = nullptr;
+    BOOL bLoadedOnThread = TRUE;
+    {
+        CResourceHandleSwitch toDll(m_hDll);
+        RunOnThread([&] {
+            hOnThread = AfxGetResourceHandle();
+            bLoadedOnThread = CString().LoadString(IDS_DLL_ONLY);
+        });
+        EXPECT_EQ(m_hDll, AfxGetResourceHandle());
+    }
+    EXPECT_EQ(hProgram, hOnThread);
+    EXPECT_FALSE(bLoadedOnThread);
+
+    CString loaded;
+    HINSTANCE hHere = nullptr;
+    RunOnThread([&] {
+        CResourceHandleSwitch toDll(m_hDll);
+        loaded.LoadString(IDS_DLL_ONLY);
+        RunOnThread([&] { hHere = AfxGetResourceHandle(); });
+    });
+    EXPECT_STREQ("DLLの文字列", loaded);
+    EXPECT_EQ(hProgram, hHere);
     EXPECT_EQ(hProgram, AfxGetResourceHandle());
 }
 

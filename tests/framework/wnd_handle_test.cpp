@@ -131,6 +131,25 @@ TEST_F(WndHandleTest, FailedCreationBeforeAnyWindowCallsPostNcDestroy)
     ::DestroyWindow(hForeign);
 }
 
+TEST_F(WndHandleTest, CreatingAgainOnAnAttachedObjectFailsAndMakesNoWindow)
+{
+    CCreationWnd wnd;
+    ASSERT_TRUE(wnd.Create("static", "first", 0, CRect(0, 0, 10, 10), &m_parent, 303));
+    const HWND hFirst = wnd.m_hWnd;
+    EXPECT_FALSE(wnd.Create("static", "second", 0, CRect(0, 0, 10, 10), &m_parent, 304));
+    EXPECT_EQ(hFirst, wnd.m_hWnd);
+    EXPECT_EQ(nullptr, ::GetDlgItem(m_parent.m_hWnd, 304));
+    EXPECT_FALSE(wnd.m_bPostNcDestroy);
+
+    // The creation hook itself does not make a window its object cannot take.
+    AfxHookWindowCreate(&wnd);
+    const HWND hOrphan = CreateForeignWindow(m_parent.m_hWnd, 305);
+    EXPECT_FALSE(AfxUnhookWindowCreate());
+    EXPECT_EQ(nullptr, hOrphan);
+    EXPECT_EQ(nullptr, ::GetDlgItem(m_parent.m_hWnd, 305));
+    EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(hFirst));
+}
+
 TEST_F(WndHandleTest, WindowWithoutObjectGetsATemporaryUntilTheTemporariesAreDeleted)
 {
     const HWND hForeign = CreateForeignWindow();

@@ -5,6 +5,8 @@
 
 #include <stdarg.h>
 #include <stdio.h>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -78,8 +80,14 @@ protected:
         Log("registered %d", static_cast<int>(wParam));
         return 33;
     }
-    afx_msg LRESULT OnThrowing(WPARAM, LPARAM)
+    // wParam: 0 a framework exception, 1 an allocation failure, 2 another
+    // C++ exception.
+    afx_msg LRESULT OnThrowing(WPARAM wParam, LPARAM)
     {
+        if (wParam == 1)
+            throw std::bad_alloc();
+        if (wParam == 2)
+            throw std::runtime_error("handler failed");
         AfxThrowFileException(CFileException::fileNotFound, -1, "missing.dat");
     }
     afx_msg LRESULT OnSetText(WPARAM, LPARAM lParam)
@@ -322,12 +330,23 @@ TEST_F(WndMsgMapTest, CloseDestroysAndDetachesTheWindow)
 
 TEST_F(WndMsgMapTest, ExceptionFromAHandlerIsReportedAndTheMessageAnsweredZero)
 {
-    MessageBoxRecorder recorder;
-    EXPECT_EQ(0, m_wnd.SendMessage(WM_THROWING));
-    ASSERT_EQ(1u, recorder.shown().size());
-    EXPECT_NE(std::string::npos, recorder.shown()[0].text.find("missing.dat"));
-    // The window goes on working.
-    EXPECT_EQ(11, m_wnd.SendMessage(WM_FIRST_PRIVATE));
+    const struct {
+        WPARAM wKind;
+        const char* pszReported;
+    } cases[] = {
+        {0, "missing.dat"},
+        {1, "メモリが不足しています。"},   // std::bad_alloc as CMemoryException
+        {2, "エラーが発生しました。"},     // never through the system's code
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszReported);
+        MessageBoxRecorder recorder;
+        EXPECT_EQ(0, m_wnd.SendMessage(WM_THROWING, c.wKind));
+        ASSERT_EQ(1u, recorder.shown().size());
+        EXPECT_NE(std::string::npos, recorder.shown()[0].text.find(c.pszReported));
+        // The window goes on working.
+        EXPECT_EQ(11, m_wnd.SendMessage(WM_FIRST_PRIVATE));
+    }
 }
 
 // Commands: menu and accelerator commands, id ranges, and the update of

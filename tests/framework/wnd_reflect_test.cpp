@@ -1,5 +1,6 @@
-// Reflection: control notifications reach the child control's own map
-// first; what it leaves goes to the parent's map.
+// Reflection: WM_COMMAND and WM_NOTIFY reach the child control's own map
+// first, what it leaves goes to the parent's map; the other notifications
+// go to the parent's handler first, whose default offers them to the child.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,12 +18,14 @@ enum : UINT {
 const HBRUSH g_hChildBrush = static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH));
 const HBRUSH g_hParentBrush = static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH));
 
+// Who handled a notification, in order, parent and child alike.
+std::string g_order;
+
 // A button that handles its own notifications.
 class CReflectingButton : public CWnd
 {
 public:
     std::string m_log;
-    std::string m_colourLog;   // also written when the button paints itself
     BOOL m_bColour = TRUE;
 
 protected:
@@ -34,13 +37,18 @@ protected:
     }
     afx_msg HBRUSH CtlColor(CDC*, UINT nCtlColor)
     {
-        m_colourLog += "ctlcolor " + std::to_string(nCtlColor) + ";";
+        g_order += "child ctlcolor " + std::to_string(nCtlColor) + ";";
         return m_bColour ? g_hChildBrush : nullptr;
     }
     afx_msg LRESULT OnReflectedDrawItem(WPARAM, LPARAM)
     {
-        m_log += "drawitem;";
+        g_order += "child drawitem;";
         return TRUE;
+    }
+    afx_msg LRESULT OnReflectedHScroll(WPARAM wParam, LPARAM)
+    {
+        g_order += "child hscroll " + std::to_string(LOWORD(wParam)) + ";";
+        return 0;
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -50,13 +58,13 @@ BEGIN_MESSAGE_MAP(CReflectingButton, CWnd)
     ON_NOTIFY_REFLECT(NM_CLICK, OnNmClick)
     ON_WM_CTLCOLOR_REFLECT()
     ON_MESSAGE(WM_REFLECT_BASE + WM_DRAWITEM, OnReflectedDrawItem)
+    ON_MESSAGE(WM_REFLECT_BASE + WM_HSCROLL, OnReflectedHScroll)
 END_MESSAGE_MAP()
 
 class CParentWnd : public CWnd
 {
 public:
     std::string m_log;
-    std::string m_colourLog;
 
 protected:
     afx_msg void OnReflectingClicked() { m_log += "reflecting clicked;"; }
@@ -67,14 +75,17 @@ protected:
         m_log += "nm-click " + std::to_string(pNMHDR->idFrom) + ";";
         *pResult = 3;
     }
-    afx_msg HBRUSH OnCtlColor(CDC*, CWnd* pWnd, UINT)
+    // Its own brush for the plain button, else the default handler's.
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
     {
-        m_colourLog += "ctlcolor " + std::to_string(pWnd->GetDlgCtrlID()) + ";";
-        return g_hParentBrush;
+        g_order += "parent ctlcolor " + std::to_string(pWnd->GetDlgCtrlID()) + ";";
+        const HBRUSH hbr = CWnd::OnCtlColor(pDC, pWnd, nCtlColor);
+        return pWnd->GetDlgCtrlID() == IDC_PLAIN ? g_hParentBrush : hbr;
     }
-    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT)
+    afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
     {
-        m_log += "drawitem " + std::to_string(nIDCtl) + ";";
+        g_order += "parent drawitem " + std::to_string(nIDCtl) + ";";
+        CWnd::OnDrawItem(nIDCtl, lpDrawItemStruct);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -116,10 +127,6 @@ protected:
     }
 
     std::string Logs() const { return "parent: " + m_parent.m_log + " child: " + m_reflecting.m_log; }
-    std::string ColourLogs() const
-    {
-        return "parent: " + m_parent.m_colourLog + " child: " + m_reflecting.m_colourLog;
-    }
 
     LRESULT Notify(HWND hWndFrom, UINT nID)
     {
@@ -166,28 +173,51 @@ TEST_F(WndReflectTest, NotifyIsReflectedWithTheChildsResult)
     EXPECT_EQ("parent: nm-click 202; child: nm-click 200;", Logs());
 }
 
-TEST_F(WndReflectTest, ControlColourComesFromTheChildUnlessItGivesNoBrush)
+TEST_F(WndReflectTest, ControlColourAsksTheParentFirstAndItsDefaultAsksTheChild)
 {
+    g_order.clear();
     EXPECT_EQ(reinterpret_cast<LRESULT>(g_hChildBrush), CtlColor(m_reflecting.m_hWnd));
-    EXPECT_EQ("parent:  child: ctlcolor 3;", ColourLogs());
+    EXPECT_EQ("parent ctlcolor 200;child ctlcolor 3;", g_order);
 
+    // A child without a brush leaves the message to the window's class.
+    g_order.clear();
     m_reflecting.m_bColour = FALSE;
-    EXPECT_EQ(reinterpret_cast<LRESULT>(g_hParentBrush), CtlColor(m_reflecting.m_hWnd));
+    const LRESULT lSystem = ::DefWindowProcA(m_parent.m_hWnd, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(m_hDC),
+        reinterpret_cast<LPARAM>(m_reflecting.m_hWnd));
+    EXPECT_EQ(lSystem, CtlColor(m_reflecting.m_hWnd));
     EXPECT_EQ(reinterpret_cast<LRESULT>(g_hParentBrush), CtlColor(m_hPlain));
-    EXPECT_EQ("parent: ctlcolor 200;ctlcolor 202; child: ctlcolor 3;ctlcolor 3;", ColourLogs());
+    EXPECT_EQ("parent ctlcolor 200;child ctlcolor 3;parent ctlcolor 202;", g_order);
 }
 
-TEST_F(WndReflectTest, OwnerDrawingGoesToTheChildsReflectedEntry)
+TEST_F(WndReflectTest, OwnerDrawingAsksTheParentFirst)
 {
     DRAWITEMSTRUCT dis = {};
     dis.CtlType = ODT_BUTTON;
     dis.CtlID = IDC_REFLECTING;
     dis.hwndItem = m_reflecting.m_hWnd;
+    g_order.clear();
     EXPECT_EQ(TRUE, m_parent.SendMessage(WM_DRAWITEM, IDC_REFLECTING, reinterpret_cast<LPARAM>(&dis)));
     dis.CtlID = IDC_ATTACHED;
     dis.hwndItem = m_attached.m_hWnd;
     EXPECT_EQ(TRUE, m_parent.SendMessage(WM_DRAWITEM, IDC_ATTACHED, reinterpret_cast<LPARAM>(&dis)));
-    EXPECT_EQ("parent: drawitem 201; child: drawitem;", Logs());
+    EXPECT_EQ("parent drawitem 200;child drawitem;parent drawitem 201;", g_order);
+}
+
+// A parent whose map has no entry for a notification: the default handling
+// offers it to the child.
+TEST_F(WndReflectTest, NotificationsWithoutParentEntryGoToTheChild)
+{
+    CWnd plainParent;
+    ASSERT_TRUE(plainParent.CreateEx(0, nullptr, "plain", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr));
+    CReflectingButton child;
+    ASSERT_TRUE(child.Create("button", "子", WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 80, 20), &plainParent,
+        IDC_REFLECTING));
+    g_order.clear();
+    EXPECT_EQ(reinterpret_cast<LRESULT>(g_hChildBrush),
+        plainParent.SendMessage(WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(m_hDC), reinterpret_cast<LPARAM>(child.m_hWnd)));
+    plainParent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(child.m_hWnd));
+    EXPECT_EQ("child ctlcolor 3;child hscroll 1;", g_order);
+    plainParent.DestroyWindow();
 }
 
 }  // namespace

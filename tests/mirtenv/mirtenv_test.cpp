@@ -49,16 +49,41 @@ TEST(MirtEnv, OverrideGivesRootWithoutTrailingBackslash)
     CMirtEnv::SetRootOverride(nullptr);
 }
 
+// Each lookup starts from SetRootOverride(nullptr), which makes the next
+// CMirtEnv look the root up again.
 TEST(MirtEnv, RootFromRegistryElseAboveProgramFolder)
 {
     {
         RegistryRoot reg("D:\\Installed\\", 1);
+        CMirtEnv::SetRootOverride(nullptr);
         CMirtEnv env;
         EXPECT_STREQ("D:\\Installed", env.m_strInstallRoot);
         EXPECT_EQ(1, env.m_nInstallMode);
     }
+    CMirtEnv::SetRootOverride(nullptr);
     CMirtEnv env;
     EXPECT_STREQ(ProgramGrandparent(), env.m_strInstallRoot);
     EXPECT_EQ(0, env.m_nInstallMode);
     EXPECT_EQ(313, env.m_nVersion);
+}
+
+// The registry is read once per process: a value written later is not seen
+// until the lookup starts again.
+TEST(MirtEnv, RootIsLookedUpOncePerProcess)
+{
+    CMirtEnv::SetRootOverride(nullptr);
+    {
+        RegistryRoot reg("D:\\First", 2);
+        EXPECT_STREQ("D:\\First", CMirtEnv().m_strInstallRoot);
+    }
+    {
+        RegistryRoot reg("D:\\Second", 0);
+        const CMirtEnv env;
+        EXPECT_STREQ("D:\\First", env.m_strInstallRoot);
+        EXPECT_EQ(2, env.m_nInstallMode);
+        EXPECT_STREQ("D:\\First\\exe", env.m_strExeFolder);
+        CMirtEnv::SetRootOverride(nullptr);
+        EXPECT_STREQ("D:\\Second", CMirtEnv().m_strInstallRoot);
+    }
+    CMirtEnv::SetRootOverride(nullptr);
 }

@@ -7,6 +7,7 @@
 // 0x80000000 set for classes).
 #pragma once
 #include <windows.h>
+#include <cstring>
 #include "afxapi.h"
 #include "afxstr.h"
 #include "afxobj.h"
@@ -15,6 +16,8 @@
 class CFile;
 class CDocument;
 struct CArchiveMaps;
+
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "stored values are copied as they are in memory");
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
 
@@ -32,8 +35,9 @@ public:
     // buffer of nBufSize bytes.
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096, void* lpBuf = nullptr);
     // Closes the archive unless it was made with bNoFlushOnDelete or is
-    // destroyed by an exception (then it aborts); call Close to see errors.
-    ~CArchive() noexcept(false);
+    // destroyed by an exception (then it aborts). Never throws: a failing
+    // close is dropped, so call Close to see errors.
+    ~CArchive();
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
@@ -79,38 +83,66 @@ public:
     void WriteCount(DWORD dwCount);
     DWORD ReadCount();
 
-    CArchive& operator<<(BYTE by);
-    CArchive& operator<<(WORD w);
-    CArchive& operator<<(LONG l);
-    CArchive& operator<<(DWORD dw);
-    CArchive& operator<<(float f);
-    CArchive& operator<<(double d);
+    // Values go straight through the buffer while it has room; the machines
+    // this runs on are little-endian, as the stored format is.
+    CArchive& operator<<(BYTE by) { return Put(by); }
+    CArchive& operator<<(WORD w) { return Put(w); }
+    CArchive& operator<<(LONG l) { return Put(l); }
+    CArchive& operator<<(DWORD dw) { return Put(dw); }
+    CArchive& operator<<(float f) { return Put(f); }
+    CArchive& operator<<(double d) { return Put(d); }
     CArchive& operator<<(int i) { return *this << static_cast<LONG>(i); }
     CArchive& operator<<(short w) { return *this << static_cast<WORD>(w); }
     CArchive& operator<<(char ch) { return *this << static_cast<BYTE>(ch); }
     CArchive& operator<<(unsigned u) { return *this << static_cast<DWORD>(u); }
 
-    CArchive& operator>>(BYTE& by);
-    CArchive& operator>>(WORD& w);
-    CArchive& operator>>(LONG& l);
-    CArchive& operator>>(DWORD& dw);
-    CArchive& operator>>(float& f);
-    CArchive& operator>>(double& d);
-    CArchive& operator>>(int& i);
-    CArchive& operator>>(short& w);
-    CArchive& operator>>(char& ch);
-    CArchive& operator>>(unsigned& u);
+    CArchive& operator>>(BYTE& by) { return Get(by); }
+    CArchive& operator>>(WORD& w) { return Get(w); }
+    CArchive& operator>>(LONG& l) { return Get(l); }
+    CArchive& operator>>(DWORD& dw) { return Get(dw); }
+    CArchive& operator>>(float& f) { return Get(f); }
+    CArchive& operator>>(double& d) { return Get(d); }
+    CArchive& operator>>(int& i) { return Get(i); }
+    CArchive& operator>>(short& w) { return Get(w); }
+    CArchive& operator>>(char& ch) { return Get(ch); }
+    CArchive& operator>>(unsigned& u) { return Get(u); }
 
     CDocument* m_pDocument;
     CString m_strFileName;
 
 private:
+    template <class T>
+    CArchive& Put(T value)
+    {
+        if (!IsStoring() || static_cast<size_t>(m_lpBufMax - m_lpBufCur) < sizeof value) {
+            WriteSlow(&value, sizeof value);
+        } else {
+            std::memcpy(m_lpBufCur, &value, sizeof value);
+            m_lpBufCur += sizeof value;
+        }
+        return *this;
+    }
+
+    template <class T>
+    CArchive& Get(T& value)
+    {
+        if (!IsLoading() || static_cast<size_t>(m_lpBufMax - m_lpBufCur) < sizeof value) {
+            ReadSlow(&value, sizeof value);
+        } else {
+            std::memcpy(&value, m_lpBufCur, sizeof value);
+            m_lpBufCur += sizeof value;
+        }
+        return *this;
+    }
+
     void CheckStoring() const;
     void CheckLoading() const;
     BOOL FillBuffer();
     void ReadBytes(void* lpBuf, UINT nCount);
-    void WriteLE(ULONGLONG value, UINT nBytes);
-    ULONGLONG ReadLE(UINT nBytes);
+    // A value the buffer has no room for: through Write and Read, which
+    // check the direction; Read runs into the end of the file.
+    void WriteSlow(const void* lpValue, UINT nBytes);
+    void ReadSlow(void* lpValue, UINT nBytes);
     DWORD NewMapIndex();
     void AddLoaded(void* p, BOOL bClass, UINT nSchema);
     void* LoadedAt(DWORD nIndex, BOOL bClass, UINT* pSchema) const;

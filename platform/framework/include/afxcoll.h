@@ -41,6 +41,21 @@ class AFX_API CPtrArray : public CArrayBase<void*, void*>
     DECLARE_DYNAMIC(CPtrArray)
 };
 
+// Objects with their class information.
+class AFX_API CObArray : public CArrayBase<CObject*, CObject*>
+{
+    DECLARE_SERIAL(CObArray)
+public:
+    void Serialize(CArchive& ar) override;
+};
+
+class AFX_API CByteArray : public CArrayBase<BYTE, BYTE>
+{
+    DECLARE_SERIAL(CByteArray)
+public:
+    void Serialize(CArchive& ar) override;
+};
+
 class AFX_API CUIntArray : public CArrayBase<UINT, UINT>
 {
     DECLARE_DYNAMIC(CUIntArray)
@@ -93,6 +108,22 @@ class AFX_API CMapWordToOb : public CMapBase<WORD, WORD, CObject*, CObject*>
 public:
     CMapWordToOb(int nBlockSize = 10);
     void Serialize(CArchive& ar) override;
+};
+
+// Pointers have no stored form.
+
+class AFX_API CMapPtrToPtr : public CMapBase<void*, void*, void*, void*>
+{
+    DECLARE_DYNAMIC(CMapPtrToPtr)
+public:
+    CMapPtrToPtr(int nBlockSize = 10);
+};
+
+class AFX_API CMapStringToPtr : public CMapBase<CString, LPCTSTR, void*, void*>
+{
+    DECLARE_DYNAMIC(CMapStringToPtr)
+public:
+    CMapStringToPtr(int nBlockSize = 10);
 };
 
 #pragma pack(pop)

@@ -1,4 +1,5 @@
-// CFile, a file of the Win32 API, and CMemFile, a file in memory.
+// CFile, a file of the Win32 API; CStdioFile, a file of text lines;
+// CMemFile, a file in memory; CFileFind, the files matching a name.
 #pragma once
 #include <windows.h>
 #include "afxapi.h"
@@ -106,6 +107,45 @@ private:
     [[noreturn]] void ThrowLastError() const;
 };
 
+// A file read and written in lines. Unless opened with typeBinary it is a
+// text file: WriteString writes "\n" as "\r\n" and ReadString takes
+// "\r\n" for "\n". Read and Write move bytes as they are.
+class AFX_API CStdioFile : public CFile
+{
+    DECLARE_DYNAMIC(CStdioFile)
+public:
+    CStdioFile();
+    // Opens the file; throws CFileException on failure.
+    CStdioFile(LPCSTR lpszFileName, UINT nOpenFlags);
+
+    BOOL Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
+
+    virtual void WriteString(LPCSTR lpsz);
+    // The next line without its end; FALSE at the end of the file.
+    virtual BOOL ReadString(CString& rString);
+    // The next line with its "\n", at most nMax - 1 bytes of it, ended by a
+    // zero; null at the end of the file.
+    virtual LPSTR ReadString(LPSTR lpsz, UINT nMax);
+
+    DWORD GetPosition() const override;
+    LONG Seek(LONG lOff, UINT nFrom) override;
+    UINT Read(void* lpBuf, UINT nCount) override;
+    void Write(const void* lpBuf, UINT nCount) override;
+    void Close() override;
+    void Abort() override;
+
+private:
+    // The next byte, or -1 at the end of the file.
+    int NextByte();
+    // Moves the file back over the bytes read ahead and forgets them.
+    void DropReadAhead();
+
+    BOOL m_bText;
+    UINT m_nReadPos;
+    UINT m_nReadEnd;
+    BYTE m_readAhead[512];
+};
+
 class AFX_API CMemFile : public CFile
 {
     DECLARE_DYNAMIC(CMemFile)
@@ -148,6 +188,49 @@ protected:
 
 private:
     void Reset();
+};
+
+// Files and folders matching a name with wildcards ("C:\\data\\*.FMT").
+// FindFile starts the search; each FindNextFile moves to the next match,
+// the first one included, and the accessors describe the current match.
+class AFX_API CFileFind : public CObject
+{
+public:
+    CFileFind();
+    ~CFileFind() override;
+    CFileFind(const CFileFind&) = delete;
+    CFileFind& operator=(const CFileFind&) = delete;
+
+    // Null looks for "*.*". FALSE if nothing matches.
+    BOOL FindFile(LPCSTR pstrName = nullptr, DWORD dwUnused = 0);
+    // FALSE when it has moved to the last match (which is then current).
+    BOOL FindNextFile();
+    void Close();
+
+    CString GetFileName() const;
+    // The folder of the name searched for and the file name.
+    CString GetFilePath() const;
+    // The file name without its extension.
+    CString GetFileTitle() const;
+    // The folder of the name searched for, with its closing backslash
+    // (empty for a name without a folder).
+    CString GetRoot() const { return m_strRoot; }
+    ULONGLONG GetLength() const;
+    BOOL GetLastWriteTime(FILETIME* pTimeStamp) const;
+    // Whether the match has all the FILE_ATTRIBUTE_ bits of dwMask.
+    BOOL MatchesMask(DWORD dwMask) const { return (m_found.dwFileAttributes & dwMask) == dwMask; }
+    BOOL IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
+    BOOL IsReadOnly() const { return MatchesMask(FILE_ATTRIBUTE_READONLY); }
+    BOOL IsHidden() const { return MatchesMask(FILE_ATTRIBUTE_HIDDEN); }
+    // "." or "..".
+    BOOL IsDots() const;
+
+private:
+    HANDLE m_hFind;
+    BOOL m_bMore;               // m_next holds a match not yet moved to
+    WIN32_FIND_DATAA m_found;   // the current match
+    WIN32_FIND_DATAA m_next;
+    CString m_strRoot;
 };
 
 #pragma pack(pop)

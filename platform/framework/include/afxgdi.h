@@ -59,6 +59,8 @@ public:
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     static void DeleteTempMap();
 
+    // FALSE if this object holds a handle already or another object owns
+    // hObject.
     BOOL Attach(HGDIOBJ hObject);
     HGDIOBJ Detach();
     BOOL DeleteObject();
@@ -71,6 +73,11 @@ public:
 
     BOOL operator==(const CGdiObject& other) const { return m_hObject == other.m_hObject; }
     BOOL operator!=(const CGdiObject& other) const { return m_hObject != other.m_hObject; }
+
+protected:
+    // Attaches a handle just created for this object; deletes it if Attach
+    // refuses it.
+    BOOL AttachCreated(HGDIOBJ hObject);
 };
 
 class AFX_API CPen : public CGdiObject
@@ -222,7 +229,8 @@ public:
     static CDC* FromHandle(HDC hDC);
     static void DeleteTempMap();
 
-    // Takes hDC as output and attribute context.
+    // Takes hDC as output and attribute context; FALSE if this object holds
+    // a context already or another object owns hDC.
     BOOL Attach(HDC hDC);
     // Gives up both contexts and returns the output context.
     HDC Detach();
@@ -413,6 +421,11 @@ public:
 
     BOOL PlayMetaFile(HMETAFILE hMF);
     BOOL PlayMetaFile(HENHMETAFILE hEnhMetaFile, LPCRECT lpBounds);
+
+private:
+    // Attaches a context just created for this object; deletes it if Attach
+    // refuses it.
+    BOOL AttachCreated(HDC hDC);
 };
 
 // The update area of a window between BeginPaint and EndPaint.

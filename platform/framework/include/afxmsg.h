@@ -10,6 +10,7 @@ class CCmdTarget;
 class CCmdUI;
 class CWnd;
 class CDC;
+class CMenu;
 class CScrollBar;
 
 // Handlers are stored as this type and converted back to their own type,
@@ -63,6 +64,14 @@ enum AfxSig : UINT_PTR
     AfxSigCmd_RANGE,     // void (UINT nID): command in a range
     AfxSigCmdUI,         // void (CCmdUI*)
     AfxSigNotify_v,      // void (NMHDR*, LRESULT*)
+    AfxSigCmd_EX,        // BOOL (UINT nID): FALSE lets the command go on
+    AfxSigNotify_RANGE,  // void (UINT nID, NMHDR*, LRESULT*)
+    AfxSig_vw,           // void (UINT_PTR): timer
+    AfxSig_bwsp,         // BOOL (UINT, short, CPoint): mouse wheel
+    AfxSig_vWp,          // void (CWnd*, CPoint): context menu
+    AfxSig_vwl,          // void (UINT, LPARAM): system command
+    AfxSig_lp,           // LRESULT (CPoint): hit test
+    AfxSig_vMwb,         // void (CMenu*, UINT, BOOL): menu about to open
 };
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
@@ -182,12 +191,44 @@ protected: \
     AFX_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASUREITEM, void (CWnd::*)(int, LPMEASUREITEMSTRUCT), \
                  OnMeasureItem)
 
+// void OnTimer(UINT_PTR nIDEvent)
+#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vw, void (CWnd::*)(UINT_PTR), OnTimer)
+// BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt): pt in screen
+// coordinates.
+#define ON_WM_MOUSEWHEEL() \
+    AFX_WM_ENTRY(WM_MOUSEWHEEL, AfxSig_bwsp, BOOL (CWnd::*)(UINT, short, CPoint), OnMouseWheel)
+// void OnContextMenu(CWnd* pWnd, CPoint pos): pos in screen coordinates,
+// (-1, -1) from the keyboard.
+#define ON_WM_CONTEXTMENU() \
+    AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnContextMenu)
+// void OnSysCommand(UINT nID, LPARAM lParam)
+#define ON_WM_SYSCOMMAND() AFX_WM_ENTRY(WM_SYSCOMMAND, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
+// LRESULT OnNcHitTest(CPoint point): point in screen coordinates.
+#define ON_WM_NCHITTEST() AFX_WM_ENTRY(WM_NCHITTEST, AfxSig_lp, LRESULT (CWnd::*)(CPoint), OnNcHitTest)
+// void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
+#define ON_WM_INITMENUPOPUP() \
+    AFX_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
+
 // Commands and control notifications: void memberFxn().
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(CN_COMMAND, id, memberFxn)
 // void memberFxn(UINT nID) for the ids id..idLast.
 #define ON_COMMAND_RANGE(id, idLast, memberFxn) \
     {WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(idLast), AfxSigCmd_RANGE, \
      AFX_MSG_HANDLER(void (CCmdTarget::*)(UINT), memberFxn)},
+// BOOL memberFxn(UINT nID): FALSE passes the command on to the next handler
+// (a base class's entry).
+#define ON_COMMAND_EX(id, memberFxn) ON_COMMAND_EX_RANGE(id, id, memberFxn)
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
+    {WM_COMMAND, CN_COMMAND, (WORD)(id), (WORD)(idLast), AfxSigCmd_EX, \
+     AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT), memberFxn)},
+// void memberFxn(UINT nID) for the notification from the controls id..idLast.
+#define ON_CONTROL_RANGE(wNotifyCode, id, idLast, memberFxn) \
+    {WM_COMMAND, (WORD)(wNotifyCode), (WORD)(id), (WORD)(idLast), AfxSigCmd_RANGE, \
+     AFX_MSG_HANDLER(void (CCmdTarget::*)(UINT), memberFxn)},
+// void memberFxn(CCmdUI* pCmdUI) for the ids id..idLast.
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
+    {WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)(id), (WORD)(idLast), AfxSigCmdUI, \
+     AFX_MSG_HANDLER(void (CCmdTarget::*)(CCmdUI*), memberFxn)},
 // void memberFxn(CCmdUI* pCmdUI)
 #define ON_UPDATE_COMMAND_UI(id, memberFxn) \
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)(id), (WORD)(id), AfxSigCmdUI, \
@@ -233,6 +274,12 @@ protected: \
 #define ON_NOTIFY(wNotifyCode, id, memberFxn) \
     {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(id), AfxSigNotify_v, \
      AFX_MSG_HANDLER(void (CCmdTarget::*)(NMHDR*, LRESULT*), memberFxn)},
+
+// void memberFxn(UINT nID, NMHDR* pNotifyStruct, LRESULT* pResult) for the
+// controls id..idLast.
+#define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn) \
+    {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(idLast), AfxSigNotify_RANGE, \
+     AFX_MSG_HANDLER(void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*), memberFxn)},
 
 // Reflected notifications, in the child control's own map.
 // void memberFxn()

@@ -2,6 +2,7 @@
 // and hash-map templates behind the collections of afxcoll.h.
 #pragma once
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <type_traits>
@@ -110,6 +111,18 @@ inline UINT HashKey<LPCTSTR>(LPCTSTR key)
     return nHash;
 }
 
+template <>
+inline UINT HashKey<const CString&>(const CString& key)
+{
+    return HashKey<LPCTSTR>(key);
+}
+
+template <>
+inline UINT HashKey<void*>(void* key)
+{
+    return static_cast<UINT>(reinterpret_cast<DWORD_PTR>(key) >> 4);
+}
+
 // ---------------------------------------------------------------------------
 // Fixed-size slots for list nodes and map entries, carved from blocks of
 // nBlockSize slots. Freed slots are reused; blocks go only with FreeAll.
@@ -136,8 +149,9 @@ private:
 // ---------------------------------------------------------------------------
 // Growable array. When a size goes beyond the allocated capacity, the new
 // capacity is the larger of the needed size and capacity + growth step, the
-// step being the one given to SetSize or, by default, size / 8 within
-// [4, 1024]; an array without storage allocates exactly the needed size.
+// step being at least half the size (so that adding one element at a time
+// stays linear), at least 4, and at least the step given to SetSize; an
+// array without storage allocates exactly the needed size.
 template <class TYPE, class ARG_TYPE>
 class CArrayBase : public CObject
 {
@@ -223,10 +237,9 @@ void CArrayBase<TYPE, ARG_TYPE>::SetSize(int nNewSize, int nGrowBy)
     if (nGrowBy != -1)
         m_nGrowBy = nGrowBy;
     if (nNewSize > m_nMaxSize) {
-        int nStep = m_nGrowBy;
-        if (nStep == 0)
-            nStep = std::min(1024, std::max(4, m_nSize / 8));
-        Reallocate(m_pData == NULL ? nNewSize : std::max(m_nMaxSize + nStep, nNewSize));
+        const int nStep = std::max({m_nGrowBy, 4, m_nSize / 2});
+        const int nGrown = m_nMaxSize > INT_MAX - nStep ? INT_MAX : m_nMaxSize + nStep;
+        Reallocate(m_pData == NULL ? nNewSize : std::max(nGrown, nNewSize));
     }
     if (nNewSize > m_nSize)
         ConstructElements(m_pData + m_nSize, nNewSize - m_nSize);
@@ -564,7 +577,10 @@ void CListBase<TYPE, ARG_TYPE>::SerializeList(CArchive& ar)
 
 // ---------------------------------------------------------------------------
 // Hash map with chained buckets. Iteration runs through the buckets in index
-// order and through each bucket from its most recently added entry.
+// order and through each bucket from its most recently added entry. When
+// the entries come to more than twice the buckets, the table grows to
+// twice its size plus one and the entries are spread over it again (each
+// bucket then runs from the entry spread last).
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMapBase : public CObject
 {
@@ -586,8 +602,8 @@ public:
     void GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const;
 
     UINT GetHashTableSize() const { return m_nHashTableSize; }
-    // Sets the number of buckets; ignored unless the map is empty and the
-    // size is above 0.
+    // Sets the number of buckets (the table still grows with the map);
+    // ignored unless the map is empty and the size is above 0.
     void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE);
     UINT HashKey(ARG_KEY key) const { return ::HashKey<ARG_KEY>(key); }
 
@@ -610,6 +626,7 @@ protected:
 
 private:
     CAssoc* GetAssocAt(ARG_KEY key, UINT& nBucket) const;
+    void Rehash(UINT nNewSize);
     CAssoc* FirstAssocFrom(UINT nBucket) const;
     CAssoc* NextAssoc(const CAssoc* pAssoc) const;
 
@@ -668,6 +685,10 @@ VALUE& CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
         return pAssoc->value;
     if (m_pHashTable == NULL)
         InitHashTable(m_nHashTableSize);
+    if (static_cast<UINT>(m_nCount) >= 2 * m_nHashTableSize && m_nHashTableSize < 0x10000000) {
+        Rehash(2 * m_nHashTableSize + 1);
+        nBucket = HashKey(key) % m_nHashTableSize;
+    }
     pAssoc = static_cast<CAssoc*>(m_entries.Alloc());
     ::new (static_cast<void*>(pAssoc)) CAssoc{m_pHashTable[nBucket], nBucket, KEY(), VALUE()};
     pAssoc->key = key;
@@ -737,6 +758,24 @@ void CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL
 }
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>::Rehash(UINT nNewSize)
+{
+    CAssoc** pNewTable = new CAssoc*[nNewSize]();
+    for (UINT nBucket = 0; nBucket < m_nHashTableSize; nBucket++) {
+        for (CAssoc* pAssoc = m_pHashTable[nBucket]; pAssoc != NULL;) {
+            CAssoc* pNext = pAssoc->pNext;
+            pAssoc->nBucket = HashKey(pAssoc->key) % nNewSize;
+            pAssoc->pNext = pNewTable[pAssoc->nBucket];
+            pNewTable[pAssoc->nBucket] = pAssoc;
+            pAssoc = pNext;
+        }
+    }
+    delete[] m_pHashTable;
+    m_pHashTable = pNewTable;
+    m_nHashTableSize = nNewSize;
+}
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>::SerializeMap(CArchive& ar)
 {
     if (ar.IsStoring()) {
@@ -758,7 +797,9 @@ void CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>::SerializeMap(CArchive& ar)
 }
 
 // ---------------------------------------------------------------------------
-template <class TYPE, class ARG_TYPE>
+// The templates of elements of any type, stored through SerializeElements.
+
+template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CArrayBase<TYPE, ARG_TYPE>
 {
 public:
@@ -767,6 +808,95 @@ public:
         CObject::Serialize(ar);
         this->SerializeArray(ar);
     }
+};
+
+template <class TYPE, class ARG_TYPE = const TYPE&>
+class CList : public CListBase<TYPE, ARG_TYPE>
+{
+public:
+    explicit CList(int nBlockSize = 10) : CListBase<TYPE, ARG_TYPE>(nBlockSize) {}
+    void Serialize(CArchive& ar) override
+    {
+        CObject::Serialize(ar);
+        this->SerializeList(ar);
+    }
+};
+
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+class CMap : public CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>
+{
+public:
+    explicit CMap(int nBlockSize = 10) : CMapBase<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {}
+    void Serialize(CArchive& ar) override
+    {
+        CObject::Serialize(ar);
+        this->SerializeMap(ar);
+    }
+};
+
+// ---------------------------------------------------------------------------
+// Pointer collections of afxcoll.h that hand out TYPE instead of CObject*
+// or void*: BASE_CLASS is CObList or CPtrList, CObArray or CPtrArray, or a
+// map of pointers.
+
+template <class BASE_CLASS, class TYPE>
+class CTypedPtrList : public BASE_CLASS
+{
+public:
+    explicit CTypedPtrList(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
+
+    TYPE& GetHead() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetHead()); }
+    TYPE GetHead() const { return static_cast<TYPE>(BASE_CLASS::GetHead()); }
+    TYPE& GetTail() { return reinterpret_cast<TYPE&>(BASE_CLASS::GetTail()); }
+    TYPE GetTail() const { return static_cast<TYPE>(BASE_CLASS::GetTail()); }
+    TYPE RemoveHead() { return static_cast<TYPE>(BASE_CLASS::RemoveHead()); }
+    TYPE RemoveTail() { return static_cast<TYPE>(BASE_CLASS::RemoveTail()); }
+    TYPE& GetNext(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE GetNext(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE& GetPrev(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE GetPrev(POSITION& rPosition) const { return static_cast<TYPE>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE& GetAt(POSITION position) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetAt(position)); }
+    TYPE GetAt(POSITION position) const { return static_cast<TYPE>(BASE_CLASS::GetAt(position)); }
+};
+
+template <class BASE_CLASS, class TYPE>
+class CTypedPtrArray : public BASE_CLASS
+{
+public:
+    TYPE GetAt(int nIndex) const { return static_cast<TYPE>(BASE_CLASS::GetAt(nIndex)); }
+    TYPE& ElementAt(int nIndex) { return reinterpret_cast<TYPE&>(BASE_CLASS::ElementAt(nIndex)); }
+    TYPE operator[](int nIndex) const { return GetAt(nIndex); }
+    TYPE& operator[](int nIndex) { return ElementAt(nIndex); }
+};
+
+template <class BASE_CLASS, class KEY, class VALUE>
+class CTypedPtrMap : public BASE_CLASS
+{
+public:
+    explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
+
+    BOOL Lookup(KEY key, VALUE& rValue) const
+    {
+        typename BaseValue<BASE_CLASS>::Type value = nullptr;
+        const BOOL bFound = BASE_CLASS::Lookup(key, value);
+        rValue = static_cast<VALUE>(value);
+        return bFound;
+    }
+    VALUE& operator[](KEY key) { return reinterpret_cast<VALUE&>(BASE_CLASS::operator[](key)); }
+    void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const
+    {
+        typename BaseValue<BASE_CLASS>::Type value = nullptr;
+        BASE_CLASS::GetNextAssoc(rPosition, rKey, value);
+        rValue = static_cast<VALUE>(value);
+    }
+
+private:
+    // The value type of the map underneath (CObject* or void*).
+    template <class MAP>
+    struct BaseValue
+    {
+        typedef std::remove_reference_t<decltype(std::declval<MAP&>()[std::declval<KEY>()])> Type;
+    };
 };
 
 #pragma pack(pop)

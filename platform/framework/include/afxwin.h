@@ -8,7 +8,7 @@
 // Windows made by Create/CreateEx are attached and subclassed before their
 // first message; foreign windows are taken over with SubclassWindow.
 // FromHandle gives a temporary CWnd for a window that has none; temporaries
-// are deleted when the thread is idle (CWinThread::OnIdle).
+// are deleted when the thread is idle (CWinThread::OnIdle) and when it ends.
 #pragma once
 #include <windows.h>
 #include "afx.h"
@@ -41,6 +41,10 @@ protected:
     // The entry for nMessage (with nCode and an id range holding nID) in
     // this object's map or a base class's map, or null.
     const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const;
+
+private:
+    // Calls the handler of a command entry; FALSE if it did not take it.
+    BOOL DispatchCmdMsg(const AFX_MSGMAP_ENTRY* pEntry, UINT nID, void* pExtra);
 };
 
 // Carries the state of one command's user interface to its
@@ -169,6 +173,22 @@ public:
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
 
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+    // The window to own a modal window or message box: pParent's first
+    // ancestor that is not a child, else the main window's last active
+    // popup. With pWndTop, the top-level window above it, if enabled and
+    // another window, is disabled and returned there (null otherwise).
+    static CWnd* GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
+    // The last window up the chain of parents and owners (this one if none).
+    CWnd* GetTopLevelParent() const;
+    // Sends the message to every child window, with bDeep to theirs as
+    // well; with bOnlyPerm only to windows attached to an object.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
+        BOOL bOnlyPerm = FALSE);
+    // Centres the window on pAlternateOwner, else on its parent (a child)
+    // or its owner, within the parent's client area or the work area.
+    void CenterWindow(CWnd* pAlternateOwner = nullptr);
+    // Lets the window redraw itself on changes, or stops it (WM_SETREDRAW).
+    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw); }
     CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
@@ -243,6 +263,30 @@ public:
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
 
+    // Timers: WM_TIMER with nIDEvent, or lpfnTimer called, every nElapse ms.
+    UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
+    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+
+    // The caret of this window: a bitmap's shape, a solid or a grey block.
+    void CreateCaret(CBitmap* pBitmap) { ::CreateCaret(m_hWnd, static_cast<HBITMAP>(pBitmap->GetSafeHandle()), 0, 0); }
+    void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
+    void CreateGrayCaret(int nWidth, int nHeight)
+    {
+        ::CreateCaret(m_hWnd, reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(1)), nWidth, nHeight);
+    }
+    void ShowCaret() { ::ShowCaret(m_hWnd); }
+    void HideCaret() { ::HideCaret(m_hWnd); }
+    static void SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+    static CPoint GetCaretPos()
+    {
+        CPoint point(0, 0);
+        ::GetCaretPos(&point);
+        return point;
+    }
+
     // Device contexts as temporary CDC objects.
     CDC* GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
     CDC* GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
@@ -257,7 +301,9 @@ public:
     // Through AfxShowMessageBox; the caption defaults to the application's name.
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
-    // Default handlers: each passes the message being handled to Default().
+    // Default handlers: each passes the message being handled to Default();
+    // those of control notifications (OnCtlColor, OnHScroll, OnVScroll,
+    // OnDrawItem, OnMeasureItem) first offer it to the control that sent it.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnNcDestroy();
@@ -286,6 +332,12 @@ public:
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
 
 protected:
     // Called with cs filled in before the window is made; FALSE stops it.
@@ -305,7 +357,10 @@ protected:
     // A notification the parent received from this control: WM_COMMAND,
     // WM_NOTIFY, WM_CTLCOLOR..., WM_DRAWITEM, WM_MEASUREITEM,
     // WM_COMPAREITEM, WM_DELETEITEM, WM_VKEYTOITEM, WM_CHARTOITEM,
-    // WM_HSCROLL, WM_VSCROLL. TRUE stops it there, with *pResult the
+    // WM_HSCROLL, WM_VSCROLL, WM_PARENTNOTIFY. WM_COMMAND and WM_NOTIFY
+    // come here before the parent's map; the others only when the parent's
+    // map has no entry for them or its handler calls the default one
+    // (CWnd::OnCtlColor ...). TRUE stops it there, with *pResult the
     // parent's answer. The default offers it to ReflectChildNotify.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Looks up the reflected notification in this control's map:
@@ -326,7 +381,11 @@ private:
     // Offers a notification to the attached child that sent it.
     BOOL SendChildNotify(HWND hWndChild, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // The control a reflectable notification comes from, or null.
-    HWND NotifyingChild(UINT message, LPARAM lParam) const;
+    HWND NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // Offers the message being handled to the control that sent it.
+    BOOL ReflectCurrentMessage(LRESULT* pResult);
+    // The default handling of a notification: the control's, else Default().
+    void ReflectOrDefault();
     void CleanUpAfterNcDestroy();
     friend struct AfxWndInternals;
 };
@@ -371,7 +430,8 @@ public:
     // One message: FALSE on WM_QUIT.
     virtual BOOL PumpMessage();
     // Idle-time work; lCount counts the calls since the last message.
-    // Deletes the temporary window and GDI objects. TRUE asks for more.
+    // Deletes the thread's temporary objects (AfxDeleteTempMaps). TRUE asks
+    // for more.
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // FALSE for messages that should not restart idle processing (paint,
@@ -452,21 +512,26 @@ AFX_API int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmd
 // One message of the calling thread's loop; FALSE on WM_QUIT.
 AFX_API BOOL AfxPumpMessage();
 
+// Deletes the calling thread's temporary windows, menus, device contexts
+// and GDI objects; a thread without a message loop calls it where it holds
+// none of them. A thread's temporaries also go when the thread ends.
+AFX_API void AfxDeleteTempMaps();
+
 #pragma pack(pop)
 
-// Makes hInstResource the module the framework loads resources from for
-// the object's lifetime. A DLL loading its own dialogs, menus, strings and
-// bitmaps uses the default constructor, which names the module that
-// compiles it.
+// Makes hInstResource the module the calling thread loads resources from
+// for the object's lifetime; other threads (the layout thread) keep theirs.
+// A DLL loading its own dialogs, menus, strings and bitmaps uses the
+// default constructor, which names the module that compiles it.
 class CResourceHandleSwitch
 {
 public:
     CResourceHandleSwitch() : CResourceHandleSwitch(ThisModule()) {}
-    explicit CResourceHandleSwitch(HINSTANCE hInstResource) : m_hPrevious(AfxGetResourceHandle())
+    explicit CResourceHandleSwitch(HINSTANCE hInstResource)
+        : m_hPrevious(AfxSwitchThreadResourceHandle(hInstResource))
     {
-        AfxSetResourceHandle(hInstResource);
     }
-    ~CResourceHandleSwitch() { AfxSetResourceHandle(m_hPrevious); }
+    ~CResourceHandleSwitch() { AfxSwitchThreadResourceHandle(m_hPrevious); }
     CResourceHandleSwitch(const CResourceHandleSwitch&) = delete;
     CResourceHandleSwitch& operator=(const CResourceHandleSwitch&) = delete;
 
@@ -480,3 +545,6 @@ public:
 private:
     HINSTANCE m_hPrevious;
 };
+
+// The controls and menus come with the windows.
+#include "afxctrl.h"

@@ -46,16 +46,16 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
 {
 }
 
-CArchive::~CArchive() noexcept(false)
+CArchive::~CArchive()
 {
     const bool bClose = m_pFile != nullptr && (m_nMode & bNoFlushOnDelete) == 0 &&
                         std::uncaught_exceptions() <= m_nUncaughtAtStart;
     try {
         if (bClose)
             Close();
+    } catch (CException* e) {
+        e->Delete();   // the bytes not written are lost, as with Abort
     } catch (...) {
-        FreeStorage();
-        throw;
     }
     FreeStorage();
 }
@@ -175,134 +175,16 @@ void CArchive::Abort()
     m_pFile = nullptr;
 }
 
-// ---- primitives, little-endian whatever the machine
+// ---- primitives
 
-void CArchive::WriteLE(ULONGLONG value, UINT nBytes)
+void CArchive::WriteSlow(const void* lpValue, UINT nBytes)
 {
-    BYTE bytes[8];
-    for (UINT i = 0; i < nBytes; ++i)
-        bytes[i] = static_cast<BYTE>(value >> (8 * i));
-    Write(bytes, nBytes);
+    Write(lpValue, nBytes);
 }
 
-ULONGLONG CArchive::ReadLE(UINT nBytes)
+void CArchive::ReadSlow(void* lpValue, UINT nBytes)
 {
-    BYTE bytes[8];
-    ReadBytes(bytes, nBytes);
-    ULONGLONG value = 0;
-    for (UINT i = nBytes; i-- > 0;)
-        value = value << 8 | bytes[i];
-    return value;
-}
-
-CArchive& CArchive::operator<<(BYTE by)
-{
-    WriteLE(by, 1);
-    return *this;
-}
-
-CArchive& CArchive::operator<<(WORD w)
-{
-    WriteLE(w, 2);
-    return *this;
-}
-
-CArchive& CArchive::operator<<(LONG l)
-{
-    WriteLE(static_cast<DWORD>(l), 4);
-    return *this;
-}
-
-CArchive& CArchive::operator<<(DWORD dw)
-{
-    WriteLE(dw, 4);
-    return *this;
-}
-
-CArchive& CArchive::operator<<(float f)
-{
-    DWORD bits;
-    std::memcpy(&bits, &f, sizeof bits);
-    WriteLE(bits, 4);
-    return *this;
-}
-
-CArchive& CArchive::operator<<(double d)
-{
-    ULONGLONG bits;
-    std::memcpy(&bits, &d, sizeof bits);
-    WriteLE(bits, 8);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(BYTE& by)
-{
-    by = static_cast<BYTE>(ReadLE(1));
-    return *this;
-}
-
-CArchive& CArchive::operator>>(WORD& w)
-{
-    w = static_cast<WORD>(ReadLE(2));
-    return *this;
-}
-
-CArchive& CArchive::operator>>(LONG& l)
-{
-    l = static_cast<LONG>(static_cast<DWORD>(ReadLE(4)));
-    return *this;
-}
-
-CArchive& CArchive::operator>>(DWORD& dw)
-{
-    dw = static_cast<DWORD>(ReadLE(4));
-    return *this;
-}
-
-CArchive& CArchive::operator>>(float& f)
-{
-    const DWORD bits = static_cast<DWORD>(ReadLE(4));
-    std::memcpy(&f, &bits, sizeof f);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(double& d)
-{
-    const ULONGLONG bits = ReadLE(8);
-    std::memcpy(&d, &bits, sizeof d);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(int& i)
-{
-    LONG l;
-    *this >> l;
-    i = l;
-    return *this;
-}
-
-CArchive& CArchive::operator>>(short& w)
-{
-    WORD word;
-    *this >> word;
-    w = static_cast<short>(word);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(char& ch)
-{
-    BYTE by;
-    *this >> by;
-    ch = static_cast<char>(by);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(unsigned& u)
-{
-    DWORD dw;
-    *this >> dw;
-    u = dw;
-    return *this;
+    ReadBytes(lpValue, nBytes);
 }
 
 void CArchive::WriteCount(DWORD dwCount)
@@ -332,18 +214,27 @@ void CArchive::WriteString(LPCSTR lpsz)
     Write(lpsz, static_cast<UINT>(std::strlen(lpsz)));
 }
 
+// Takes the line from the buffer a block at a time.
 BOOL CArchive::ReadString(CString& rString)
 {
+    CheckLoading();
     std::string line;
-    char ch = 0;
-    UINT nRead;
-    while ((nRead = Read(&ch, 1)) == 1 && ch != '\n')
-        line += ch;
-    if (nRead == 0 && line.empty()) {
+    bool bAny = false;
+    bool bEnded = false;
+    while (!bEnded && (m_lpBufCur != m_lpBufMax || FillBuffer())) {
+        bAny = true;
+        const size_t nAvail = static_cast<size_t>(m_lpBufMax - m_lpBufCur);
+        BYTE* pNewLine = static_cast<BYTE*>(std::memchr(m_lpBufCur, '\n', nAvail));
+        bEnded = pNewLine != nullptr;
+        BYTE* pEnd = bEnded ? pNewLine : m_lpBufMax;
+        line.append(reinterpret_cast<const char*>(m_lpBufCur), static_cast<size_t>(pEnd - m_lpBufCur));
+        m_lpBufCur = bEnded ? pNewLine + 1 : m_lpBufMax;
+    }
+    if (!bAny) {
         rString.Empty();
         return FALSE;
     }
-    if (ch == '\n' && !line.empty() && line.back() == '\r')
+    if (bEnded && !line.empty() && line.back() == '\r')
         line.pop_back();
     rString = CString(line.data(), static_cast<int>(line.size()));
     return TRUE;
@@ -558,14 +449,19 @@ CArchive& operator>>(CArchive& ar, CString& string)
     }
     if (nLength > static_cast<DWORD>(INT_MAX))
         AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
-    std::string text;
-    while (text.size() < nLength) {
-        const size_t nHave = text.size();
-        const UINT nChunk = nLength - nHave < nStringChunk ? static_cast<UINT>(nLength - nHave) : nStringChunk;
-        text.resize(nHave + nChunk);
-        if (ar.Read(&text[nHave], nChunk) != nChunk)
+    // Into the string's own buffer; a long string's buffer grows with what
+    // has really been read, at most doubling each time.
+    CString text;
+    for (DWORD nHave = 0; nHave < nLength;) {
+        const DWORD nChunk = nLength - nHave < nStringChunk ? nLength - nHave : nStringChunk;
+        const DWORD nRoom = nHave + nChunk > 2 * nHave ? nHave + nChunk : (2 * nHave < nLength ? 2 * nHave : nLength);
+        const LPSTR pBuffer = text.GetBuffer(static_cast<int>(nRoom));
+        const UINT nWanted = static_cast<UINT>(nRoom - nHave);
+        if (ar.Read(pBuffer + nHave, nWanted) != nWanted)
             AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+        nHave = nRoom;
+        text.ReleaseBuffer(static_cast<int>(nHave));   // kept when the buffer grows
     }
-    string = CString(text.data(), static_cast<int>(text.size()));
+    string = std::move(text);
     return ar;
 }

@@ -49,15 +49,29 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     if (nMessage == 0)
         nMessage = WM_COMMAND;
 
-    const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(nMessage, nNotifyCode, nID);
-    if (pEntry == nullptr)
-        return FALSE;
-    if (pHandlerInfo != nullptr) {
-        pHandlerInfo->pTarget = this;
-        pHandlerInfo->pmf = pEntry->pfn;
-        return TRUE;
+    // Entries of ON_COMMAND_EX that decline pass the command on to the next
+    // matching entry.
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
+         pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
+        for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry) {
+            if (!EntryMatches(*pEntry, nMessage, nNotifyCode, nID))
+                continue;
+            if (pHandlerInfo != nullptr) {
+                pHandlerInfo->pTarget = this;
+                pHandlerInfo->pmf = pEntry->pfn;
+                return TRUE;
+            }
+            if (pEntry->nSig != AfxSigCmd_EX)
+                return DispatchCmdMsg(pEntry, nID, pExtra);
+            if ((this->*AfxHandlerAs<BOOL (CCmdTarget::*)(UINT)>(pEntry->pfn))(nID))
+                return TRUE;
+        }
     }
+    return FALSE;
+}
 
+BOOL CCmdTarget::DispatchCmdMsg(const AFX_MSGMAP_ENTRY* pEntry, UINT nID, void* pExtra)
+{
     switch (pEntry->nSig) {
     case AfxSigCmd_v:
         (this->*pEntry->pfn)();
@@ -74,6 +88,12 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     case AfxSigNotify_v: {
         const AFX_NOTIFY* pNotify = static_cast<const AFX_NOTIFY*>(pExtra);
         (this->*AfxHandlerAs<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(pEntry->pfn))(pNotify->pNMHDR,
+            pNotify->pResult);
+        return TRUE;
+    }
+    case AfxSigNotify_RANGE: {
+        const AFX_NOTIFY* pNotify = static_cast<const AFX_NOTIFY*>(pExtra);
+        (this->*AfxHandlerAs<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pEntry->pfn))(nID, pNotify->pNMHDR,
             pNotify->pResult);
         return TRUE;
     }

@@ -1,9 +1,12 @@
-// CMapStringToString, CMapStringToOb and CMapWordToOb.
+// CMapStringToString, CMapStringToOb, CMapWordToOb, CMapPtrToPtr and
+// CMapStringToPtr.
 #include "afxcoll.h"
 
 IMPLEMENT_SERIAL(CMapStringToString, CObject, 0)
 IMPLEMENT_SERIAL(CMapStringToOb, CObject, 0)
 IMPLEMENT_SERIAL(CMapWordToOb, CObject, 0)
+IMPLEMENT_DYNAMIC(CMapPtrToPtr, CObject)
+IMPLEMENT_DYNAMIC(CMapStringToPtr, CObject)
 
 CMapStringToString::CMapStringToString(int nBlockSize) : CMapBase(nBlockSize)
 {
@@ -33,4 +36,12 @@ void CMapWordToOb::Serialize(CArchive& ar)
 {
     CObject::Serialize(ar);
     SerializeMap(ar);
+}
+
+CMapPtrToPtr::CMapPtrToPtr(int nBlockSize) : CMapBase(nBlockSize)
+{
+}
+
+CMapStringToPtr::CMapStringToPtr(int nBlockSize) : CMapBase(nBlockSize)
+{
 }

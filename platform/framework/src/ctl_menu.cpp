@@ -2,6 +2,7 @@
 #include <unordered_map>
 #include "afxctrl.h"
 #include "afxdlgseam.h"
+#include "threadslot.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
@@ -11,18 +12,29 @@ AFX_POPUPMENU_HOOK g_popupMenuHook = nullptr;
 
 struct MenuMaps
 {
+    MenuMaps() = default;
+    ~MenuMaps() { DeleteTemporaries(); }
+    MenuMaps(const MenuMaps&) = delete;
+    MenuMaps& operator=(const MenuMaps&) = delete;
+
+    void DeleteTemporaries()
+    {
+        for (auto& entry : temporary) {
+            entry.second->m_hMenu = nullptr;   // a temporary never destroys its menu
+            delete entry.second;
+        }
+        AfxCountTemporary(-static_cast<int>(temporary.size()));
+        temporary.clear();
+    }
+
     std::unordered_map<HMENU, CMenu*> permanent;
     std::unordered_map<HMENU, CMenu*> temporary;
 };
 
 MenuMaps& ThreadMenuMaps()
 {
-    // Never freed: menus destroyed at the program's exit, after the
-    // thread's own destructors, still find their maps.
-    thread_local MenuMaps* t_pMaps = nullptr;
-    if (t_pMaps == nullptr)
-        t_pMaps = new MenuMaps;
-    return *t_pMaps;
+    static AfxThreadSlot<MenuMaps> s_slot;
+    return s_slot.Get();
 }
 
 }  // namespace
@@ -61,6 +73,7 @@ CMenu* CMenu::FromHandle(HMENU hMenu)
     if (pTemp == nullptr) {
         pTemp = new CMenu;
         pTemp->m_hMenu = hMenu;
+        AfxCountTemporary(1);
     }
     return pTemp;
 }
@@ -74,12 +87,7 @@ CMenu* CMenu::FromHandlePermanent(HMENU hMenu)
 
 void CMenu::DeleteTempMap()
 {
-    auto& map = ThreadMenuMaps().temporary;
-    for (auto& entry : map) {
-        entry.second->m_hMenu = nullptr;   // a temporary never destroys its menu
-        delete entry.second;
-    }
-    map.clear();
+    ThreadMenuMaps().DeleteTemporaries();
 }
 
 BOOL CMenu::Attach(HMENU hMenu)

@@ -56,6 +56,8 @@ BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 
 BOOL CDialog::CreateFromTemplate(HWND hWndParent)
 {
+    if (m_hWnd != nullptr)
+        return FALSE;
     const HINSTANCE hInstance = AfxGetResourceHandle();
     const LPCDLGTEMPLATEA pTemplate = LoadDialogTemplate(hInstance, m_lpszTemplateName);
     if (pTemplate == nullptr)

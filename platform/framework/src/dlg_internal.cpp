@@ -24,13 +24,8 @@ CString AfxGetListItemText(HWND hWnd, int nIndex, UINT nGetLenMessage, UINT nGet
     return text;
 }
 
-AfxModalOwner::AfxModalOwner(CWnd* pParentWnd) : m_hWnd(nullptr), m_bEnable(false)
+AfxModalOwner::AfxModalOwner(CWnd* pParentWnd) : m_hWnd(CWnd::GetSafeOwner(pParentWnd)->GetSafeHwnd()), m_bEnable(false)
 {
-    if (pParentWnd == nullptr)
-        pParentWnd = AfxGetMainWnd();
-    m_hWnd = pParentWnd->GetSafeHwnd();
-    while (m_hWnd != nullptr && (::GetWindowLongA(m_hWnd, GWL_STYLE) & WS_CHILD))
-        m_hWnd = ::GetParent(m_hWnd);
     if (m_hWnd != nullptr && ::IsWindowEnabled(m_hWnd)) {
         ::EnableWindow(m_hWnd, FALSE);
         m_bEnable = true;

@@ -18,8 +18,10 @@ CString AfxGetListItemText(HWND hWnd, int nIndex, UINT nGetLenMessage, UINT nGet
 // Shows a validation message and abandons the exchange (Fail).
 [[noreturn]] void AfxFailExchange(CDataExchange* pDX, LPCSTR lpszMessage);
 
-// The owner of a modal dialog or sheet: the top-level window of pParentWnd,
-// else of the main window. It is disabled while the object lives.
+// The owner of a modal dialog or sheet (CWnd::GetSafeOwner): the top-level
+// window of pParentWnd, else the main window's last active popup, so that a
+// dialog opened from another dialog is owned by it. It is disabled while
+// the object lives.
 class AfxModalOwner
 {
 public:

@@ -11,7 +11,7 @@ CBitmap* CBitmap::FromHandle(HBITMAP hBitmap)
 
 BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
 {
-    return Attach(::LoadBitmapA(AfxGetResourceHandle(), lpszResourceName));
+    return AttachCreated(::LoadBitmapA(AfxGetResourceHandle(), lpszResourceName));
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)
@@ -21,17 +21,17 @@ BOOL CBitmap::LoadBitmap(UINT nIDResource)
 
 BOOL CBitmap::CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
 {
-    return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
+    return AttachCreated(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
 }
 
 BOOL CBitmap::CreateBitmapIndirect(LPBITMAP lpBitmap)
 {
-    return Attach(::CreateBitmapIndirect(lpBitmap));
+    return AttachCreated(::CreateBitmapIndirect(lpBitmap));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
 {
-    return Attach(::CreateCompatibleBitmap(afxgdi::OutputOf(pDC), nWidth, nHeight));
+    return AttachCreated(::CreateCompatibleBitmap(afxgdi::OutputOf(pDC), nWidth, nHeight));
 }
 
 int CBitmap::GetBitmap(BITMAP* pBitMap) const

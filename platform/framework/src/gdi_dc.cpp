@@ -6,13 +6,15 @@ using afxgdi::SetInBoth;
 
 namespace {
 
-thread_local afxgdi::HandleMap<CDC>* t_dcMap = nullptr;
+AfxThreadSlot<afxgdi::HandleMap<CDC>>& DCMapSlot()
+{
+    static AfxThreadSlot<afxgdi::HandleMap<CDC>> s_slot;
+    return s_slot;
+}
 
 afxgdi::HandleMap<CDC>& DCMap()
 {
-    if (t_dcMap == nullptr)
-        t_dcMap = new afxgdi::HandleMap<CDC>;
-    return *t_dcMap;
+    return DCMapSlot().Get();
 }
 
 // Scales a distance by the magnitude of the ratio of two extents.
@@ -53,25 +55,35 @@ CDC* CDC::FromHandle(HDC hDC)
     });
 }
 
+void afxgdi::DisposeTemporary(CDC* pDC)
+{
+    pDC->m_hDC = nullptr;
+    pDC->m_hAttribDC = nullptr;
+    delete pDC;
+}
+
 void CDC::DeleteTempMap()
 {
-    if (t_dcMap == nullptr)
-        return;
-    t_dcMap->DeleteTemporaries([](CDC* pDC) {
-        pDC->m_hDC = nullptr;
-        pDC->m_hAttribDC = nullptr;
-        delete pDC;
-    });
+    if (auto* pMap = DCMapSlot().Peek())
+        pMap->DeleteTemporaries();
 }
 
 BOOL CDC::Attach(HDC hDC)
 {
-    if (hDC == nullptr)
+    if (hDC == nullptr || m_hDC != nullptr || !DCMap().SetPermanent(hDC, this))
         return FALSE;
     m_hDC = hDC;
-    DCMap().SetPermanent(hDC, this);
     SetAttribDC(hDC);
     return TRUE;
+}
+
+BOOL CDC::AttachCreated(HDC hDC)
+{
+    if (Attach(hDC))
+        return TRUE;
+    if (hDC != nullptr)
+        ::DeleteDC(hDC);
+    return FALSE;
 }
 
 HDC CDC::Detach()
@@ -106,17 +118,17 @@ void CDC::ReleaseOutputDC()
 
 BOOL CDC::CreateDC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData)
 {
-    return Attach(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData)));
+    return AttachCreated(::CreateDCA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData)));
 }
 
 BOOL CDC::CreateIC(LPCSTR lpszDriverName, LPCSTR lpszDeviceName, LPCSTR lpszOutput, const void* lpInitData)
 {
-    return Attach(::CreateICA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData)));
+    return AttachCreated(::CreateICA(lpszDriverName, lpszDeviceName, lpszOutput, static_cast<const DEVMODEA*>(lpInitData)));
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
-    return Attach(::CreateCompatibleDC(afxgdi::OutputOf(pDC)));
+    return AttachCreated(::CreateCompatibleDC(afxgdi::OutputOf(pDC)));
 }
 
 BOOL CDC::DeleteDC()

@@ -46,14 +46,14 @@ CFont* CFont::FromHandle(HFONT hFont)
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* lpLogFont)
 {
-    return Attach(::CreateFontIndirectA(lpLogFont));
+    return AttachCreated(::CreateFontIndirectA(lpLogFont));
 }
 
 BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
     BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
     BYTE nPitchAndFamily, LPCSTR lpszFacename)
 {
-    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+    return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
         cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
 }
 

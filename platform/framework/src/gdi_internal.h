@@ -3,16 +3,27 @@
 #include <unordered_map>
 #include <vector>
 #include "afxgdi.h"
+#include "threadslot.h"
 
 namespace afxgdi {
 
+// Clear a temporary's handles without freeing them, then delete it.
+void DisposeTemporary(CGdiObject* pObject);
+void DisposeTemporary(CDC* pDC);
+
 // One thread's map from handles to their C++ wrappers: permanent entries
 // for objects that own their handle (Attach), temporary ones made by
-// FromHandle. Temporaries are disposed of by DeleteTemporaries.
+// FromHandle. Temporaries are disposed of by DeleteTemporaries and with
+// the map.
 template <class T>
 class HandleMap
 {
 public:
+    HandleMap() = default;
+    ~HandleMap() { DeleteTemporaries(); }
+    HandleMap(const HandleMap&) = delete;
+    HandleMap& operator=(const HandleMap&) = delete;
+
     // The permanent wrapper of h, else its temporary, else a new temporary
     // from wrap(h).
     template <class Wrap>
@@ -24,16 +35,21 @@ public:
         if (permanent != m_permanent.end())
             return permanent->second;
         T*& temporary = m_temporary[h];
-        if (temporary == nullptr)
+        if (temporary == nullptr) {
             temporary = wrap(h);
+            AfxCountTemporary(1);
+        }
         return temporary;
     }
 
-    // A temporary of h is kept for disposal but no longer handed out.
-    void SetPermanent(HANDLE h, T* p)
+    // FALSE if h already belongs to another object. A temporary of h is
+    // kept for disposal but no longer handed out.
+    bool SetPermanent(HANDLE h, T* p)
     {
-        m_permanent[h] = p;
+        if (!m_permanent.emplace(h, p).second)
+            return false;
         Retire(h);
+        return true;
     }
 
     // Called when p lets go of h. A temporary that lets go is kept for
@@ -48,18 +64,17 @@ public:
             Retire(h);
     }
 
-    // dispose(p) must clear p's handles without freeing them, then delete p.
-    template <class Dispose>
-    void DeleteTemporaries(Dispose dispose)
+    void DeleteTemporaries()
     {
         std::unordered_map<HANDLE, T*> temporary;
         std::vector<T*> retired;
         temporary.swap(m_temporary);
         retired.swap(m_retired);
         for (auto& entry : temporary)
-            dispose(entry.second);
+            DisposeTemporary(entry.second);
         for (T* p : retired)
-            dispose(p);
+            DisposeTemporary(p);
+        AfxCountTemporary(-static_cast<int>(temporary.size() + retired.size()));
     }
 
 private:

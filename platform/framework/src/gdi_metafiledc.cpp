@@ -11,6 +11,8 @@ CMetaFileDC::~CMetaFileDC()
 
 BOOL CMetaFileDC::CreateEnhanced(CDC* pDCRef, LPCSTR lpszFileName, LPCRECT lpBounds, LPCSTR lpszDescription)
 {
+    if (m_hDC != nullptr)
+        return FALSE;
     return Attach(::CreateEnhMetaFileA(afxgdi::OutputOf(pDCRef), lpszFileName, lpBounds, lpszDescription));
 }
 

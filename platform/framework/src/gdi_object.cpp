@@ -3,13 +3,15 @@
 
 namespace {
 
-thread_local afxgdi::HandleMap<CGdiObject>* t_objectMap = nullptr;
+AfxThreadSlot<afxgdi::HandleMap<CGdiObject>>& ObjectMapSlot()
+{
+    static AfxThreadSlot<afxgdi::HandleMap<CGdiObject>> s_slot;
+    return s_slot;
+}
 
 afxgdi::HandleMap<CGdiObject>& ObjectMap()
 {
-    if (t_objectMap == nullptr)
-        t_objectMap = new afxgdi::HandleMap<CGdiObject>;
-    return *t_objectMap;
+    return ObjectMapSlot().Get();
 }
 
 // A wrapper of the class that fits the object's type.
@@ -64,14 +66,16 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
     });
 }
 
+void afxgdi::DisposeTemporary(CGdiObject* pObject)
+{
+    pObject->m_hObject = nullptr;
+    delete pObject;
+}
+
 void CGdiObject::DeleteTempMap()
 {
-    if (t_objectMap == nullptr)
-        return;
-    t_objectMap->DeleteTemporaries([](CGdiObject* pObject) {
-        pObject->m_hObject = nullptr;
-        delete pObject;
-    });
+    if (auto* pMap = ObjectMapSlot().Peek())
+        pMap->DeleteTemporaries();
 }
 
 void AfxDeleteTempGdiMaps()
@@ -82,11 +86,19 @@ void AfxDeleteTempGdiMaps()
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    if (hObject == nullptr)
+    if (hObject == nullptr || m_hObject != nullptr || !ObjectMap().SetPermanent(hObject, this))
         return FALSE;
     m_hObject = hObject;
-    ObjectMap().SetPermanent(hObject, this);
     return TRUE;
+}
+
+BOOL CGdiObject::AttachCreated(HGDIOBJ hObject)
+{
+    if (Attach(hObject))
+        return TRUE;
+    if (hObject != nullptr)
+        ::DeleteObject(hObject);
+    return FALSE;
 }
 
 HGDIOBJ CGdiObject::Detach()
@@ -117,6 +129,8 @@ UINT CGdiObject::GetObjectType() const
 
 BOOL CGdiObject::CreateStockObject(int nIndex)
 {
+    if (m_hObject != nullptr)
+        return FALSE;
     m_hObject = ::GetStockObject(nIndex);
     return m_hObject != nullptr;
 }

@@ -9,7 +9,7 @@ CPalette* CPalette::FromHandle(HPALETTE hPalette)
 
 BOOL CPalette::CreatePalette(LPLOGPALETTE lpLogPalette)
 {
-    return Attach(::CreatePalette(lpLogPalette));
+    return AttachCreated(::CreatePalette(lpLogPalette));
 }
 
 int CPalette::GetEntryCount() const

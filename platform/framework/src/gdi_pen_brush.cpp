@@ -25,12 +25,12 @@ CPen* CPen::FromHandle(HPEN hPen)
 
 BOOL CPen::CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
 {
-    return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    return AttachCreated(::CreatePen(nPenStyle, nWidth, crColor));
 }
 
 BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen)
 {
-    return Attach(::CreatePenIndirect(lpLogPen));
+    return AttachCreated(::CreatePenIndirect(lpLogPen));
 }
 
 int CPen::GetLogPen(LOGPEN* pLogPen) const
@@ -62,27 +62,27 @@ CBrush* CBrush::FromHandle(HBRUSH hBrush)
 
 BOOL CBrush::CreateSolidBrush(COLORREF crColor)
 {
-    return Attach(::CreateSolidBrush(crColor));
+    return AttachCreated(::CreateSolidBrush(crColor));
 }
 
 BOOL CBrush::CreateHatchBrush(int nIndex, COLORREF crColor)
 {
-    return Attach(::CreateHatchBrush(nIndex, crColor));
+    return AttachCreated(::CreateHatchBrush(nIndex, crColor));
 }
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
-    return Attach(::CreatePatternBrush(static_cast<HBITMAP>(afxgdi::HandleOf(pBitmap))));
+    return AttachCreated(::CreatePatternBrush(static_cast<HBITMAP>(afxgdi::HandleOf(pBitmap))));
 }
 
 BOOL CBrush::CreateBrushIndirect(const LOGBRUSH* lpLogBrush)
 {
-    return Attach(::CreateBrushIndirect(lpLogBrush));
+    return AttachCreated(::CreateBrushIndirect(lpLogBrush));
 }
 
 BOOL CBrush::CreateSysColorBrush(int nIndex)
 {
-    return Attach(::GetSysColorBrush(nIndex));
+    return AttachCreated(::GetSysColorBrush(nIndex));
 }
 
 int CBrush::GetLogBrush(LOGBRUSH* pLogBrush) const

@@ -10,32 +10,32 @@ CRgn* CRgn::FromHandle(HRGN hRgn)
 
 BOOL CRgn::CreateRectRgn(int x1, int y1, int x2, int y2)
 {
-    return Attach(::CreateRectRgn(x1, y1, x2, y2));
+    return AttachCreated(::CreateRectRgn(x1, y1, x2, y2));
 }
 
 BOOL CRgn::CreateRectRgnIndirect(LPCRECT lpRect)
 {
-    return Attach(::CreateRectRgnIndirect(lpRect));
+    return AttachCreated(::CreateRectRgnIndirect(lpRect));
 }
 
 BOOL CRgn::CreateEllipticRgn(int x1, int y1, int x2, int y2)
 {
-    return Attach(::CreateEllipticRgn(x1, y1, x2, y2));
+    return AttachCreated(::CreateEllipticRgn(x1, y1, x2, y2));
 }
 
 BOOL CRgn::CreateEllipticRgnIndirect(LPCRECT lpRect)
 {
-    return Attach(::CreateEllipticRgnIndirect(lpRect));
+    return AttachCreated(::CreateEllipticRgnIndirect(lpRect));
 }
 
 BOOL CRgn::CreatePolygonRgn(const POINT* lpPoints, int nCount, int nMode)
 {
-    return Attach(::CreatePolygonRgn(lpPoints, nCount, nMode));
+    return AttachCreated(::CreatePolygonRgn(lpPoints, nCount, nMode));
 }
 
 BOOL CRgn::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int x3, int y3)
 {
-    return Attach(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
+    return AttachCreated(::CreateRoundRectRgn(x1, y1, x2, y2, x3, y3));
 }
 
 int CRgn::CombineRgn(CRgn* pRgn1, CRgn* pRgn2, int nCombineMode)

@@ -1,15 +1,19 @@
 #include "afx.h"
+#include <atomic>
 
 namespace {
 
 // The module the framework loads resources from; the program's module
 // until set. A function's static, so that it is ready for any caller
 // during the initialisation of other modules.
-HINSTANCE& ResourceHandle()
+std::atomic<HINSTANCE>& ResourceHandle()
 {
-    static HINSTANCE s_hResource = ::GetModuleHandleA(nullptr);
+    static std::atomic<HINSTANCE> s_hResource{::GetModuleHandleA(nullptr)};
     return s_hResource;
 }
+
+// The calling thread's own resource module while it has one switched in.
+thread_local HINSTANCE t_hSwitchedResource = nullptr;
 
 // The program's name: its file name without folder and extension.
 CString ProgramName()
@@ -46,10 +50,17 @@ HINSTANCE AfxGetInstanceHandle()
 
 HINSTANCE AfxGetResourceHandle()
 {
-    return ResourceHandle();
+    return t_hSwitchedResource != nullptr ? t_hSwitchedResource : ResourceHandle().load();
 }
 
 void AfxSetResourceHandle(HINSTANCE hInstResource)
 {
     ResourceHandle() = hInstResource;
+}
+
+HINSTANCE AfxSwitchThreadResourceHandle(HINSTANCE hInstResource)
+{
+    const HINSTANCE hPrevious = t_hSwitchedResource;
+    t_hSwitchedResource = hInstResource;
+    return hPrevious;
 }

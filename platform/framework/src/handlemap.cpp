@@ -1,13 +1,29 @@
+#include "threadslot.h"
 #include "winstate.h"
+
+namespace {
+
+void DeleteTemporaries(std::unordered_map<HWND, CWnd*>& map)
+{
+    for (auto& entry : map) {
+        entry.second->m_hWnd = nullptr;  // a temporary never destroys its window
+        delete entry.second;
+    }
+    AfxCountTemporary(-static_cast<int>(map.size()));
+    map.clear();
+}
+
+}  // namespace
 
 AfxWinThreadState& AfxGetWinThreadState()
 {
-    // Never freed: window objects destroyed at the program's exit, after
-    // the thread's own destructors, still find their maps.
-    thread_local AfxWinThreadState* t_pState = nullptr;
-    if (t_pState == nullptr)
-        t_pState = new AfxWinThreadState;
-    return *t_pState;
+    static AfxThreadSlot<AfxWinThreadState> s_slot;
+    return s_slot.Get();
+}
+
+AfxWinThreadState::~AfxWinThreadState()
+{
+    DeleteTemporaries(temporaryMap);
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
@@ -20,6 +36,7 @@ CWnd* CWnd::FromHandle(HWND hWnd)
     if (pTemp == nullptr) {
         pTemp = new CWnd;
         pTemp->m_hWnd = hWnd;
+        AfxCountTemporary(1);
     }
     return pTemp;
 }
@@ -33,12 +50,7 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 
 void CWnd::DeleteTempMap()
 {
-    auto& map = AfxGetWinThreadState().temporaryMap;
-    for (auto& entry : map) {
-        entry.second->m_hWnd = nullptr;  // a temporary never destroys its window
-        delete entry.second;
-    }
-    map.clear();
+    DeleteTemporaries(AfxGetWinThreadState().temporaryMap);
 }
 
 BOOL CWnd::Attach(HWND hWndNew)

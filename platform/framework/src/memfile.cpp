@@ -143,18 +143,20 @@ void CMemFile::Free(BYTE* lpMem)
     std::free(lpMem);
 }
 
-// Grows the buffer in steps of m_nGrowBytes to hold dwNewLen bytes; a file
-// on a fixed buffer (m_nGrowBytes 0) is full.
+// Grows the buffer to hold dwNewLen bytes: at least doubled, so that a file
+// written piece by piece is copied a few times only, and rounded up to a
+// multiple of m_nGrowBytes. A file on a fixed buffer (m_nGrowBytes 0) is full.
 void CMemFile::GrowFile(DWORD dwNewLen)
 {
     if (dwNewLen <= m_nBufferSize)
         return;
     if (m_nGrowBytes == 0)
         AfxThrowFileException(CFileException::diskFull, -1, m_strFileName);
-    const ULONGLONG steps = (static_cast<ULONGLONG>(dwNewLen) - m_nBufferSize + m_nGrowBytes - 1) / m_nGrowBytes;
-    const ULONGLONG newSize = m_nBufferSize + steps * m_nGrowBytes;
+    const ULONGLONG doubled = 2 * static_cast<ULONGLONG>(m_nBufferSize);
+    const ULONGLONG wanted = dwNewLen > doubled ? dwNewLen : doubled;
+    ULONGLONG newSize = (wanted + m_nGrowBytes - 1) / m_nGrowBytes * m_nGrowBytes;
     if (newSize > MAXDWORD)
-        AfxThrowMemoryException();
+        newSize = dwNewLen;
     BYTE* lpNew = m_lpBuffer == nullptr ? Alloc(static_cast<DWORD>(newSize))
                                         : Realloc(m_lpBuffer, static_cast<DWORD>(newSize));
     if (lpNew == nullptr)

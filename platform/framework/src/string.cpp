@@ -315,9 +315,13 @@ const CString& CString::operator=(const CString& other)
     return *this;
 }
 
+// The other string is left empty, not with this string's old text.
 CString& CString::operator=(CString&& other) noexcept
 {
-    std::swap(m_pchData, other.m_pchData);
+    if (this != &other) {
+        Release();
+        std::swap(m_pchData, other.m_pchData);
+    }
     return *this;
 }
 

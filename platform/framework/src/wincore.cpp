@@ -1,4 +1,5 @@
 #include <mutex>
+#include <new>
 #include <set>
 #include <string>
 #include <stdio.h>
@@ -29,30 +30,50 @@ struct AfxWndInternals
         return lResult;
     }
 
-    // Exceptions do not leave a window procedure: they are reported and
-    // the message answered as failed.
+    // No exception leaves a window procedure: it is reported (allocation
+    // failures as CMemoryException, other C++ exceptions as a framework
+    // error) and the message answered as failed.
     static LRESULT CallWindowProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
         try {
             return pWnd->WindowProc(message, wParam, lParam);
         } catch (CException* e) {
-            if (message == WM_PAINT)
-                ::ValidateRect(hWnd, nullptr);
-            e->ReportError(MB_ICONEXCLAMATION);
-            e->Delete();
-            return message == WM_CREATE ? -1 : 0;
+            return Failed(e, hWnd, message);
+        } catch (const std::bad_alloc&) {
+            CMemoryException memoryException(FALSE);
+            return Failed(&memoryException, hWnd, message);
+        } catch (...) {
+            CException otherException(FALSE);
+            return Failed(&otherException, hWnd, message);
         }
     }
 
+    static LRESULT Failed(CException* e, HWND hWnd, UINT message) noexcept
+    {
+        try {
+            if (message == WM_PAINT)
+                ::ValidateRect(hWnd, nullptr);
+            e->ReportError(MB_ICONEXCLAMATION);
+        } catch (...) {
+            // Reporting failed as well (no memory for the message): the
+            // answer below still says the message failed.
+        }
+        e->Delete();
+        return message == WM_CREATE ? -1 : 0;
+    }
+
+    // A window the pending object cannot take (it is attached already) is
+    // not made: CreateWindow fails and the object keeps its window.
     static LRESULT CALLBACK CbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
     {
         AfxWinThreadState& state = AfxGetWinThreadState();
         const HWND hWnd = reinterpret_cast<HWND>(wParam);
         if (nCode == HCBT_CREATEWND && state.pWndInit != nullptr && !IsImeWindow(hWnd)) {
             CWnd* pWnd = state.pWndInit;
+            if (!pWnd->Attach(hWnd))
+                return 1;
             state.pWndInit = nullptr;
-            if (pWnd->Attach(hWnd))
-                Subclass(pWnd);
+            Subclass(pWnd);
         }
         return ::CallNextHookEx(state.hHookCbt, nCode, wParam, lParam);
     }
@@ -197,6 +218,8 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
     int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
+    if (m_hWnd != nullptr)
+        return FALSE;
     CREATESTRUCTA cs;
     cs.lpCreateParams = lpParam;
     cs.hInstance = AfxGetInstanceHandle();
@@ -257,6 +280,8 @@ void CWnd::PostNcDestroy()
 
 void CWnd::CleanUpAfterNcDestroy()
 {
+    if (m_nFlags & WF_CONTINUEMODAL)   // destroyed without ending its modal loop
+        EndModalLoop(-1);
     if (CWinThread* pThread = AfxGetThread(); pThread != nullptr && pThread->m_pMainWnd == this) {
         pThread->m_pMainWnd = nullptr;
         if (pThread == AfxGetApp())

@@ -5,6 +5,12 @@
 
 struct AfxWinThreadState
 {
+    AfxWinThreadState() = default;
+    // Deletes the temporaries; attached objects belong to their owners.
+    ~AfxWinThreadState();
+    AfxWinThreadState(const AfxWinThreadState&) = delete;
+    AfxWinThreadState& operator=(const AfxWinThreadState&) = delete;
+
     // The window being created by CreateEx or a dialog function, and the
     // creation hook that attaches it.
     CWnd* pWndInit = nullptr;

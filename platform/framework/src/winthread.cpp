@@ -1,3 +1,4 @@
+#include "afxpriv.h"
 #include "winstate.h"
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
@@ -98,8 +99,7 @@ BOOL CWinThread::PumpMessage()
 
 BOOL CWinThread::OnIdle(LONG)
 {
-    CWnd::DeleteTempMap();
-    AfxDeleteTempGdiMaps();
+    AfxDeleteTempMaps();
     return FALSE;
 }
 

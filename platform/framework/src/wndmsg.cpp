@@ -30,12 +30,11 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         lResult = bHandled;
     } else if (message == WM_NOTIFY) {
         bHandled = OnNotify(wParam, lParam, &lResult);
-    } else if (SendChildNotify(NotifyingChild(message, lParam), message, wParam, lParam, &lResult)) {
-        bHandled = TRUE;
+    } else if (const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(IsCtlColorMessage(message) ? WM_CTLCOLOR : message, 0, 0)) {
+        bHandled = DispatchMapEntry(pEntry, message, wParam, lParam, &lResult);
     } else {
-        const UINT nMapMessage = IsCtlColorMessage(message) ? WM_CTLCOLOR : message;
-        const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(nMapMessage, 0, 0);
-        bHandled = pEntry != nullptr && DispatchMapEntry(pEntry, message, wParam, lParam, &lResult);
+        // What the default handlers do: offer a notification to its control.
+        bHandled = SendChildNotify(NotifyingChild(message, wParam, lParam), message, wParam, lParam, &lResult);
     }
     if (bHandled && pResult != nullptr)
         *pResult = lResult;
@@ -115,6 +114,26 @@ BOOL CWnd::DispatchMapEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
             reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
         r = TRUE;
         return TRUE;
+    case AfxSig_vw:
+        (this->*AfxHandlerAs<void (CWnd::*)(UINT_PTR)>(pfn))(static_cast<UINT_PTR>(wParam));
+        return TRUE;
+    case AfxSig_bwsp:
+        r = (this->*AfxHandlerAs<BOOL (CWnd::*)(UINT, short, CPoint)>(pfn))(LOWORD(wParam),
+            static_cast<short>(HIWORD(wParam)), point);
+        return TRUE;
+    case AfxSig_vWp:
+        (this->*AfxHandlerAs<void (CWnd::*)(CWnd*, CPoint)>(pfn))(WndFromParam(wParam), point);
+        return TRUE;
+    case AfxSig_vwl:
+        (this->*AfxHandlerAs<void (CWnd::*)(UINT, LPARAM)>(pfn))(static_cast<UINT>(wParam), lParam);
+        return TRUE;
+    case AfxSig_lp:
+        r = (this->*AfxHandlerAs<LRESULT (CWnd::*)(CPoint)>(pfn))(point);
+        return TRUE;
+    case AfxSig_vMwb:
+        (this->*AfxHandlerAs<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(
+            CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), HIWORD(lParam));
+        return TRUE;
     case AfxSig_vMEASUREITEM:
         (this->*AfxHandlerAs<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(pfn))(static_cast<int>(wParam),
             reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));
@@ -146,11 +165,15 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     return OnCmdMsg(static_cast<UINT>(pNMHDR->idFrom), MAKELONG(pNMHDR->code, WM_NOTIFY), &notify, nullptr);
 }
 
-HWND CWnd::NotifyingChild(UINT message, LPARAM lParam) const
+HWND CWnd::NotifyingChild(UINT message, WPARAM wParam, LPARAM lParam) const
 {
     if (IsCtlColorMessage(message))
         return reinterpret_cast<HWND>(lParam);
     switch (message) {
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY)
+            return reinterpret_cast<HWND>(lParam);
+        return ::GetDlgItem(m_hWnd, HIWORD(wParam));   // a click: the child's id
     case WM_HSCROLL:
     case WM_VSCROLL:
     case WM_VKEYTOITEM:
@@ -177,6 +200,14 @@ BOOL CWnd::SendChildNotify(HWND hWndChild, UINT message, WPARAM wParam, LPARAM l
 {
     CWnd* pChild = hWndChild != m_hWnd ? FromHandlePermanent(hWndChild) : nullptr;
     return pChild != nullptr && pChild->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectCurrentMessage(LRESULT* pResult)
+{
+    const MSG& msg = AfxGetWinThreadState().lastSentMsg;
+    return msg.hwnd == m_hWnd &&
+           SendChildNotify(NotifyingChild(msg.message, msg.wParam, msg.lParam), msg.message, msg.wParam, msg.lParam,
+               pResult);
 }
 
 BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -297,17 +328,18 @@ BOOL CWnd::OnEraseBkgnd(CDC*)
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
 {
-    return reinterpret_cast<HBRUSH>(Default());
+    LRESULT lResult = 0;
+    return reinterpret_cast<HBRUSH>(ReflectCurrentMessage(&lResult) ? lResult : Default());
 }
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar*)
 {
-    Default();
+    ReflectOrDefault();
 }
 
 void CWnd::OnVScroll(UINT, UINT, CScrollBar*)
 {
-    Default();
+    ReflectOrDefault();
 }
 
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
@@ -332,10 +364,47 @@ void CWnd::OnActivate(UINT, CWnd*, BOOL)
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT)
 {
-    Default();
+    ReflectOrDefault();
 }
 
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT)
+{
+    ReflectOrDefault();
+}
+
+void CWnd::ReflectOrDefault()
+{
+    LRESULT lResult = 0;
+    if (!ReflectCurrentMessage(&lResult))
+        Default();
+}
+
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return static_cast<BOOL>(Default());
+}
+
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
+
+LRESULT CWnd::OnNcHitTest(CPoint)
+{
+    return Default();
+}
+
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
 {
     Default();
 }

@@ -1,4 +1,4 @@
-// CMirtEnv: the suite's environment, read when an object is constructed.
+// CMirtEnv: the suite's environment, looked up once per process.
 // Readers construct one on the stack wherever they build a path.
 #pragma once
 #include <afx.h>
@@ -21,7 +21,8 @@ class MIRTENV_API CMirtEnv : public CObject
 public:
     // The install root is, in this order: the override set by
     // SetRootOverride, the installer's registry value, or the folder above
-    // the running program's folder (the programs live in <root>\exe).
+    // the running program's folder (the programs live in <root>\exe). The
+    // registry is read once per process, by the first CMirtEnv.
     CMirtEnv();
     ~CMirtEnv() override;
 
@@ -33,7 +34,7 @@ public:
     int m_nVersion;            // suite version, e.g. 313 for 3.13
 
     // Points every later CMirtEnv at `root` (tools, tests); null returns to
-    // the normal lookup.
+    // the normal lookup, which the next CMirtEnv makes anew.
     static void SetRootOverride(LPCSTR root);
 };
 

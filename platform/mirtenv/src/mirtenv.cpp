@@ -1,11 +1,21 @@
 #include "mirtenv.h"
+#include <mutex>
 
 namespace {
 
 const char kProduct[] = "TESSARO";
 const int kVersion = 313;
 
-CString g_rootOverride;
+// The root and mode, looked up once per process (or set by the override).
+struct Installation
+{
+    bool bKnown = false;
+    CString root;
+    int mode = 0;
+};
+
+std::mutex g_lock;
+Installation g_installation;
 
 CString WithoutTrailingBackslash(CString path)
 {
@@ -67,12 +77,20 @@ CString RootFromProgram()
 
 CMirtEnv::CMirtEnv() : m_strProduct(kProduct), m_nInstallMode(0), m_nVersion(kVersion)
 {
-    CString root;
-    if (!g_rootOverride.IsEmpty())
-        root = g_rootOverride;
-    else if (!ReadRegistry(root, m_nInstallMode))
-        root = RootFromProgram();
-    m_strInstallRoot = WithoutTrailingBackslash(root);
+    {
+        std::lock_guard<std::mutex> guard(g_lock);
+        if (!g_installation.bKnown) {
+            CString root;
+            int mode = 0;
+            if (!ReadRegistry(root, mode))
+                root = RootFromProgram();
+            g_installation.root = WithoutTrailingBackslash(root);
+            g_installation.mode = mode;
+            g_installation.bKnown = true;
+        }
+        m_strInstallRoot = g_installation.root;
+        m_nInstallMode = g_installation.mode;
+    }
     m_strExeFolder = m_strInstallRoot + "\\exe";
     m_strUserFolder = m_strInstallRoot + "\\data\\MyData";
 }
@@ -81,5 +99,10 @@ CMirtEnv::~CMirtEnv() = default;
 
 void CMirtEnv::SetRootOverride(LPCSTR root)
 {
-    g_rootOverride = root != nullptr ? root : "";
+    std::lock_guard<std::mutex> guard(g_lock);
+    g_installation = Installation();
+    if (root != nullptr && *root != '\0') {
+        g_installation.root = WithoutTrailingBackslash(root);
+        g_installation.bKnown = true;
+    }
 }
