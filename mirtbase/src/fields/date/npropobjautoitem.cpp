@@ -2,7 +2,7 @@
 
 #include "mirtpath.h"
 #include "npropobjtime.h"
-#include "textdrawfield.h"
+#include "fields/text/textdrawfield.h"
 #include "valuefile.h"
 
 IMPLEMENT_SERIAL(CNPropObjAutoItem, CNPropObjDoc, 1)

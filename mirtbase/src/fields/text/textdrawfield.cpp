@@ -1,4 +1,4 @@
-#include "textdrawfield.h"
+#include "fields/text/textdrawfield.h"
 
 #include "windowcommand.h"
 

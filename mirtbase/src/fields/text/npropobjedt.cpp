@@ -1,7 +1,7 @@
 #include "npropobjedt.h"
 
-#include "textdraw.h"
-#include "textdrawfield.h"
+#include "draw/textdraw.h"
+#include "fields/text/textdrawfield.h"
 
 IMPLEMENT_SERIAL(CNPropObjEdt, CNPropObjCtrl, 1)
 IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjEdt)

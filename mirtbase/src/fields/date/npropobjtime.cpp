@@ -1,7 +1,7 @@
 #include "npropobjtime.h"
 
 #include "dateformat.h"
-#include "textdrawfield.h"
+#include "fields/text/textdrawfield.h"
 #include "windowcommand.h"
 
 IMPLEMENT_SERIAL(CNPropObjCreateTime, CNPropObjDoc, 1)

@@ -2,9 +2,9 @@
 // CAddFileInfo record per name, in list order.
 #include "strel95data.h"
 
-#include "addfileinfo.h"
+#include "file/addfileinfo.h"
 #include "nmirtdoc.h"
-#include "nocaselookup.h"
+#include "file/nocaselookup.h"
 
 namespace {
 

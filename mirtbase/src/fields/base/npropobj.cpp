@@ -1,7 +1,7 @@
 #include "npropobj.h"
 
 #include "mirtbase.h"
-#include "rectarchive.h"
+#include "page/rectarchive.h"
 
 IMPLEMENT_DYNAMIC(CNPropObj, CObject)
 

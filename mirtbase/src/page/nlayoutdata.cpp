@@ -1,6 +1,6 @@
 #include "nlayoutdata.h"
 
-#include "rectarchive.h"
+#include "page/rectarchive.h"
 
 IMPLEMENT_SERIAL(CNLayoutData, CObject, 1)
 

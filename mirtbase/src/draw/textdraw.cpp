@@ -1,4 +1,4 @@
-#include "textdraw.h"
+#include "draw/textdraw.h"
 
 #include <cstdlib>
 

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "nocaselookup.h"
+#include "file/nocaselookup.h"
 #include "npropobj.h"
 
 namespace {

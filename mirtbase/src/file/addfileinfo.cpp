@@ -1,4 +1,4 @@
-#include "addfileinfo.h"
+#include "file/addfileinfo.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "npropobjdoc.h"
 
 #include "mirtbase.h"
-#include "textdraw.h"
-#include "textdrawfield.h"
+#include "draw/textdraw.h"
+#include "fields/text/textdrawfield.h"
 
 IMPLEMENT_SERIAL(CNPropObjDoc, CNPropObjCtrl, 1)
 IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjDoc)
