@@ -44,6 +44,8 @@ public:
     // rect moved by the clone offset taken back (nDirection -1) or put back
     // (+1); only an offset whose parts are both above 0 moves it.
     static RECT MoveByClone(const RECT& rect, CSize sizeClone, int nDirection);
+    // rect moved by offset, each coordinate held to the range of int.
+    static RECT OffsetRectClamped(const RECT& rect, CSize offset);
 
 private:
     // One row's piece of a line.
@@ -70,6 +72,7 @@ private:
     int DisplayToTarget(int nLength) const;
     void MoveAlong(POINT& pt, int nDistance) const;
     void MakeFont(CFont& font, int nHeight, BOOL bVertical) const;
+    // Gives back what the drawing changed on both contexts (once).
     void Restore();
 
     CNPropObjCtrl& m_field;
@@ -85,15 +88,22 @@ private:
     int m_nTargetPitch;
     int m_nTargetAlong;
     CFont m_targetFont;
+    BOOL m_bFontSelected;
     CFont* m_pPrevFont;
+    BOOL m_bColorSet;
     COLORREF m_crPrevText;
+    BOOL m_bBkModeSet;
     int m_nPrevBkMode;
     BOOL m_bClipped;
 
+    // The information context outlives the font selected into it (members
+    // go in reverse order), and the destructor selects that font out first.
     CDC m_displayIC;
     CDC* m_pMeasure;
     CFont m_measureFont;
+    BOOL m_bMeasureFontSelected;
     CFont* m_pPrevMeasureFont;
+    BOOL m_bExtraSet;
     int m_nPrevExtra;
     int m_nMeasurePitch;
     int m_nMeasureAlong;

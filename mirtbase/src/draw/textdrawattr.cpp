@@ -1,33 +1,15 @@
 #include "textdrawattr.h"
 
-#include <cstdlib>
 #include <cstring>
 
+#include "draw/fontarchive.h"
+#include "fields/base/clampint.h"
 #include "npropobj.h"
 
 namespace {
 
 const int kDefaultPoints = 9;
 const char kDefaultFace[] = "ＭＳ Ｐゴシック";
-
-void SerializeFont(CArchive& ar, LOGFONT& lf)
-{
-    BYTE* const bytes[] = {&lf.lfItalic, &lf.lfUnderline, &lf.lfStrikeOut, &lf.lfCharSet, &lf.lfOutPrecision,
-        &lf.lfClipPrecision, &lf.lfQuality, &lf.lfPitchAndFamily};
-    if (ar.IsStoring()) {
-        ar << lf.lfHeight << lf.lfWidth << lf.lfEscapement << lf.lfOrientation << lf.lfWeight;
-        for (BYTE* pByte : bytes)
-            ar << *pByte;
-        ar.Write(lf.lfFaceName, LF_FACESIZE);
-        return;
-    }
-    ar >> lf.lfHeight >> lf.lfWidth >> lf.lfEscapement >> lf.lfOrientation >> lf.lfWeight;
-    for (BYTE* pByte : bytes)
-        ar >> *pByte;
-    if (ar.Read(lf.lfFaceName, LF_FACESIZE) != LF_FACESIZE)
-        AfxThrowArchiveException(CArchiveException::endOfFile);
-    lf.lfFaceName[LF_FACESIZE - 1] = '\0';
-}
 
 }  // namespace
 
@@ -53,7 +35,7 @@ void CTextAttr::InitDefaults()
 
 void CTextAttr::Serialize(CArchive& ar, BOOL bWithAlign)
 {
-    SerializeFont(ar, m_logFont);
+    MirtSerializeLogFont(ar, m_logFont);
     if (ar.IsStoring())
         ar << m_crText << m_crBack << m_nEntryMode << m_nRowLimit << m_nRowHeight << m_bVertical;
     else
@@ -73,8 +55,8 @@ int CTextAttr::GetRowHeight() const
 
 int CTextAttr::RowPitch(int nHeight) const
 {
-    const int nPitch = std::abs(nHeight);
-    return m_nRowHeight > ROW_HEIGHT_SINGLE ? nPitch * m_nRowHeight / ROW_HEIGHT_SINGLE : nPitch;
+    const int nPitch = MirtAbs(nHeight);
+    return m_nRowHeight > ROW_HEIGHT_SINGLE ? MirtMulDiv(nPitch, m_nRowHeight, ROW_HEIGHT_SINGLE) : nPitch;
 }
 
 void CTextAttr::CopyTo(CNPropObj* pOther, CTextAttr* pOtherAttr, int nEntryMode) const

@@ -2,6 +2,7 @@
 #include "linedef.h"
 
 #include "defaultprtdef.h"
+#include "draw/fontarchive.h"
 #include "paldib.h"
 
 IMPLEMENT_SERIAL(CLineDef, CObject, 1)
@@ -53,32 +54,14 @@ void CLineDef::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << m_dwFirst;
-        SerializeLogFont(ar, m_logFont);
+        MirtSerializeLogFont(ar, m_logFont);
         ar << m_nAlign << m_nX << m_nRightLimit << m_nKind << m_nOrder;
         ar << m_strText << m_strFurther1 << m_nStringIndex << m_dwFurther << m_strFurther2;
     } else {
         ar >> m_dwFirst;
-        SerializeLogFont(ar, m_logFont);
+        MirtSerializeLogFont(ar, m_logFont);
         ar >> m_nAlign >> m_nX >> m_nRightLimit >> m_nKind >> m_nOrder;
         ar >> m_strText >> m_strFurther1 >> m_nStringIndex >> m_dwFurther >> m_strFurther2;
-    }
-}
-
-void CLineDef::SerializeLogFont(CArchive& ar, LOGFONT& logFont)
-{
-    if (ar.IsStoring()) {
-        ar << logFont.lfHeight << logFont.lfWidth << logFont.lfEscapement << logFont.lfOrientation
-           << logFont.lfWeight;
-        ar << logFont.lfItalic << logFont.lfUnderline << logFont.lfStrikeOut << logFont.lfCharSet
-           << logFont.lfOutPrecision << logFont.lfClipPrecision << logFont.lfQuality << logFont.lfPitchAndFamily;
-        ar.Write(logFont.lfFaceName, LF_FACESIZE);
-    } else {
-        ar >> logFont.lfHeight >> logFont.lfWidth >> logFont.lfEscapement >> logFont.lfOrientation >>
-            logFont.lfWeight;
-        ar >> logFont.lfItalic >> logFont.lfUnderline >> logFont.lfStrikeOut >> logFont.lfCharSet >>
-            logFont.lfOutPrecision >> logFont.lfClipPrecision >> logFont.lfQuality >> logFont.lfPitchAndFamily;
-        if (ar.Read(logFont.lfFaceName, LF_FACESIZE) != LF_FACESIZE)
-            AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
     }
 }
 

@@ -3,13 +3,12 @@
 
 #include <algorithm>
 
+#include "cp932.h"
 #include "defaultprtdef.h"
 #include "npropobj.h"
 #include "paldib.h"
 
 namespace {
-
-const UINT kCodePage = 932;
 
 // Half of n rounded toward minus infinity.
 int FloorHalf(int n)
@@ -23,8 +22,7 @@ int FitBytes(CDC* pDC, LPCSTR psz, int nLength, int nWidth)
 {
     int nFit = 0;
     while (nFit < nLength) {
-        const BOOL bDouble = ::IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(psz[nFit])) && nFit + 1 < nLength;
-        const int nNext = nFit + (bDouble ? 2 : 1);
+        const int nNext = nFit + cp932::CharLength(psz, nFit, nLength);
         if (pDC->GetTextExtent(psz, nNext).cx > nWidth)
             break;
         nFit = nNext;

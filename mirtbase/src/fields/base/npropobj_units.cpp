@@ -1,11 +1,13 @@
 // Unit conversions of the fields: tenths of a millimetre and device units.
 #include "npropobj.h"
 
+#include "fields/base/clampint.h"
+
 namespace {
 
 // Screen pixels of 1000 units at 100 %.
-const LONGLONG kScreenPixels = 378;
-const LONGLONG kScreenUnits = 1000;
+const int kScreenPixels = 378;
+const int kScreenUnits = 1000;
 const int kScreenPixelsPerInch = 96;
 const int kPointsPerInch = 72;
 
@@ -16,8 +18,13 @@ BOOL IsPrinting(CDC* pDC)
 
 LONG ScreenConvert(LONG value, int bToDevice)
 {
-    const LONGLONG product = bToDevice ? value * kScreenPixels : value * kScreenUnits;
-    return static_cast<LONG>(product / (bToDevice ? kScreenUnits : kScreenPixels));
+    return bToDevice ? MirtMulDiv(value, kScreenPixels, kScreenUnits) : MirtMulDiv(value, kScreenUnits, kScreenPixels);
+}
+
+// The metric mapping's y axis points up: y values change sign around it.
+void FlipY(LONG& y)
+{
+    y = MirtClampInt(-static_cast<long long>(y));
 }
 
 // Runs convert with the context's viewport origin at 0,0 and its mapping at
@@ -44,13 +51,13 @@ void CNPropObj::ConvertRectUnits(CDC* pDC, RECT* pRect, int bToDevice)
     // The metric mapping's y axis points up.
     InMetricMapping(pDC, [&] {
         if (bToDevice) {
-            pRect->top = -pRect->top;
-            pRect->bottom = -pRect->bottom;
+            FlipY(pRect->top);
+            FlipY(pRect->bottom);
             pDC->LPtoDP(pRect);
         } else {
             pDC->DPtoLP(pRect);
-            pRect->top = -pRect->top;
-            pRect->bottom = -pRect->bottom;
+            FlipY(pRect->top);
+            FlipY(pRect->bottom);
         }
     });
 }
@@ -80,11 +87,11 @@ void CNPropObj::ConvertPointUnits(CDC* pDC, POINT* pPoint, int bToDevice)
     // As for rectangles: y is measured downwards on the form.
     InMetricMapping(pDC, [&] {
         if (bToDevice) {
-            pPoint->y = -pPoint->y;
+            FlipY(pPoint->y);
             pDC->LPtoDP(pPoint);
         } else {
             pDC->DPtoLP(pPoint);
-            pPoint->y = -pPoint->y;
+            FlipY(pPoint->y);
         }
     });
 }
@@ -99,5 +106,5 @@ int CNPropObj::ConvertLengthUnits(CDC* pDC, int nLength, int bToDevice)
 int CNPropObj::PointsToPixels(CDC* pDC, int nPoints)
 {
     const int nPixelsPerInch = IsPrinting(pDC) ? pDC->GetDeviceCaps(LOGPIXELSY) : kScreenPixelsPerInch;
-    return nPoints * nPixelsPerInch / kPointsPerInch;
+    return MirtMulDiv(nPoints, nPixelsPerInch, kPointsPerInch);
 }

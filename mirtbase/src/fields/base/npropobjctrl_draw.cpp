@@ -4,11 +4,11 @@
 
 #include <vector>
 
+#include "cp932.h"
+#include "fields/base/clampint.h"
 #include "mirtbase.h"
 
 namespace {
-
-const UINT kCodePage = 932;
 
 // Byte lengths of the characters of a Shift-JIS text (a lead byte and its
 // trail byte are one character).
@@ -16,7 +16,7 @@ std::vector<int> SplitCharacters(LPCSTR lpszText, int nLength)
 {
     std::vector<int> lengths;
     for (int i = 0; i < nLength;) {
-        const int nChar = ::IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(lpszText[i])) && i + 1 < nLength ? 2 : 1;
+        const int nChar = cp932::CharLength(lpszText, i, nLength);
         lengths.push_back(nChar);
         i += nChar;
     }
@@ -33,15 +33,17 @@ void SpreadText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, BOOL bVert
         return;
     }
     std::vector<int> widths;
-    int nTotal = 0;
+    long long nTotal = 0;
     for (size_t i = 0, nOffset = 0; i < lengths.size(); nOffset += lengths[i++]) {
         widths.push_back(pDC->GetTextExtent(lpszText + nOffset, lengths[i]).cx);
         nTotal += widths.back();
     }
     const double dGap = static_cast<double>(nExtent - nTotal) / static_cast<double>(lengths.size() - 1);
-    for (size_t i = 0, nOffset = 0, nSoFar = 0; i < lengths.size(); nOffset += lengths[i], nSoFar += widths[i++]) {
-        const int nAdvance = static_cast<int>(nSoFar) + static_cast<int>(static_cast<double>(i) * dGap);
-        pDC->TextOut(bVertical ? x : x + nAdvance, bVertical ? y + nAdvance : y, lpszText + nOffset, lengths[i]);
+    long long nSoFar = 0;
+    for (size_t i = 0, nOffset = 0; i < lengths.size(); nOffset += lengths[i], nSoFar += widths[i++]) {
+        const int nAdvance = MirtClampInt(nSoFar + static_cast<long long>(static_cast<double>(i) * dGap));
+        pDC->TextOut(bVertical ? x : MirtAdd(x, nAdvance), bVertical ? MirtAdd(y, nAdvance) : y, lpszText + nOffset,
+            lengths[i]);
     }
 }
 
@@ -53,11 +55,11 @@ void DrawDecoration(CDC* pDC, int x, int y, int nOffset, int nWidth, BOOL bVerti
     CPen* pOldPen = pDC->SelectObject(&pen);
     const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
     if (bVertical) {
-        pDC->MoveTo(x - nOffset, y);
-        pDC->LineTo(x - nOffset, y + nExtent);
+        pDC->MoveTo(MirtSub(x, nOffset), y);
+        pDC->LineTo(MirtSub(x, nOffset), MirtAdd(y, nExtent));
     } else {
-        pDC->MoveTo(x, y + nOffset);
-        pDC->LineTo(x + nExtent, y + nOffset);
+        pDC->MoveTo(x, MirtAdd(y, nOffset));
+        pDC->LineTo(MirtAdd(x, nExtent), MirtAdd(y, nOffset));
     }
     pDC->SetBkMode(nOldBkMode);
     pDC->SelectObject(pOldPen);
@@ -72,7 +74,7 @@ void CNPropObjCtrl::CalcDeviceRect(CDC* pDC)
     const UINT nPercent = m_pOwner != nullptr ? m_pOwner->GetPercent() : 100;
     if (nPercent != 100) {
         for (LONG* pValue : {&rect.left, &rect.top, &rect.right, &rect.bottom})
-            *pValue = static_cast<LONG>(static_cast<LONGLONG>(*pValue) * static_cast<LONG>(nPercent) / 100);
+            *pValue = MirtMulDiv(*pValue, MirtClampInt(nPercent), 100);
     }
     m_rcDevice = rect;
 }

@@ -1,8 +1,9 @@
 #include "npropobjdoc.h"
 
-#include "mirtbase.h"
 #include "draw/textdraw.h"
+#include "fields/base/clampint.h"
 #include "fields/text/textdrawfield.h"
+#include "mirtbase.h"
 
 IMPLEMENT_SERIAL(CNPropObjDoc, CNPropObjCtrl, 1)
 IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjDoc)
@@ -88,9 +89,7 @@ int CNPropObjDoc::Draw(CDC* pDC, int nMode)
 void CNPropObjDoc::DrawShadowCopies(CDC* pDC)
 {
     for (CSize offset = m_sizeShadow1;; offset = m_sizeShadow2) {
-        CNPropObjDoc* pCopy = MakeCopyAt(ShadowCopyRect(offset));
-        pCopy->Draw(pDC, DRAW_NO_SHADOW);
-        delete pCopy;
+        MakeCopyAt(ShadowCopyRect(offset))->Draw(pDC, DRAW_NO_SHADOW);
         if (m_nShadow != SHADOW_TWO || offset == m_sizeShadow2)
             return;
     }
@@ -101,25 +100,29 @@ void CNPropObjDoc::DrawShadowCopies(CDC* pDC)
 RECT CNPropObjDoc::ShadowCopyRect(CSize offset) const
 {
     const int nAngle = (m_nAngle % kFullCircle + kFullCircle) % kFullCircle;
-    RECT rect = CTextDrawer::MoveByClone(m_rect, m_sizeClone, -1);
-    const LONG nWidth = rect.right - rect.left;
-    const LONG nHeight = rect.bottom - rect.top;
-    LONG dx = offset.cx - m_ptOrigin.x;
-    LONG dy = offset.cy - m_ptOrigin.y;
+    const RECT rect = CTextDrawer::MoveByClone(m_rect, m_sizeClone, -1);
+    // In 64 bits: every value here may come from a file.
+    const long long nWidth = static_cast<long long>(rect.right) - rect.left;
+    const long long nHeight = static_cast<long long>(rect.bottom) - rect.top;
+    const long long ox = m_ptOrigin.x;
+    const long long oy = m_ptOrigin.y;
+    long long dx = offset.cx - ox;
+    long long dy = offset.cy - oy;
     if (nAngle >= kQuarter && nAngle < kThreeQuarters)
-        dy = offset.cy - 2 * (rect.top - m_ptOrigin.y) - nHeight - m_ptOrigin.y;
+        dy = offset.cy - 2 * (rect.top - oy) - nHeight - oy;
     if (nAngle >= kHalf && nAngle < kThreeQuarters)
-        dx = offset.cx - 2 * (rect.left - m_ptOrigin.x) - nWidth - m_ptOrigin.x;
-    ::OffsetRect(&rect, dx, dy);
-    return CTextDrawer::MoveByClone(rect, m_sizeClone, 1);
+        dx = offset.cx - 2 * (rect.left - ox) - nWidth - ox;
+    const RECT moved = {MirtClampInt(rect.left + dx), MirtClampInt(rect.top + dy), MirtClampInt(rect.right + dx),
+        MirtClampInt(rect.bottom + dy)};
+    return CTextDrawer::MoveByClone(moved, m_sizeClone, 1);
 }
 
-CNPropObjDoc* CNPropObjDoc::MakeCopyAt(const RECT& rect)
+std::unique_ptr<CNPropObjDoc> CNPropObjDoc::MakeCopyAt(const RECT& rect)
 {
     tagPROPBLOCK block;
     GetBlock(block);
-    CNPropObjDoc* pCopy = new CNPropObjDoc(block, m_dwStyle, m_dwExStyle);
-    CopyTo(pCopy);
+    std::unique_ptr<CNPropObjDoc> pCopy(new CNPropObjDoc(block, m_dwStyle, m_dwExStyle));
+    CopyTo(pCopy.get());
     pCopy->m_rect = rect;
     pCopy->m_pOwner = m_pOwner;
     return pCopy;
@@ -132,11 +135,10 @@ void CNPropObjDoc::CalcShadowRect(CDC* pDC, int nWhich)
     const CSize offset = nWhich == 1 ? m_sizeShadow1 : m_sizeShadow2;
     if (offset == CSize(0, 0))
         return;
-    RECT rect = CTextDrawer::MoveByClone(m_rect, m_sizeClone, -1);
-    ::OffsetRect(&rect, offset.cx - m_ptOrigin.x, offset.cy - m_ptOrigin.y);
-    CNPropObjDoc* pCopy = MakeCopyAt(CTextDrawer::MoveByClone(rect, m_sizeClone, 1));
-    pCopy->CNPropObjCtrl::GetDrawRects(pDC, nWhich == 1 ? &m_rcShadow1 : &m_rcShadow2, nullptr, nullptr);
-    delete pCopy;
+    const RECT rect = CTextDrawer::OffsetRectClamped(CTextDrawer::MoveByClone(m_rect, m_sizeClone, -1),
+        CSize(MirtSub(offset.cx, m_ptOrigin.x), MirtSub(offset.cy, m_ptOrigin.y)));
+    MakeCopyAt(CTextDrawer::MoveByClone(rect, m_sizeClone, 1))
+        ->CNPropObjCtrl::GetDrawRects(pDC, nWhich == 1 ? &m_rcShadow1 : &m_rcShadow2, nullptr, nullptr);
 }
 
 void CNPropObjDoc::GetDrawRects(CDC* pDC, RECT* pWhole, RECT* pFirst, RECT* pSecond)

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-namespace {
+#include "cp932.h"
 
-const UINT kCodePage = 932;
+namespace {
 
 typedef std::vector<std::pair<std::string, std::string>> Table;
 
@@ -76,8 +76,7 @@ std::string ApplyPass(const std::string& text, const Table& table)
             i += entry->first.size();
             continue;
         }
-        const size_t nChar =
-            ::IsDBCSLeadByteEx(kCodePage, static_cast<BYTE>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        const size_t nChar = cp932::CharLength(text.c_str(), static_cast<int>(i), static_cast<int>(text.size()));
         result.append(text, i, nChar);
         i += nChar;
     }
