@@ -9,6 +9,8 @@
 namespace {
 
 const int kDefaultPoints = 9;
+// Font heights a record may hold, in points.
+const LONG kMaxPoints = 1000;
 const char kDefaultFace[] = "ＭＳ Ｐゴシック";
 
 }  // namespace
@@ -35,7 +37,7 @@ void CTextAttr::InitDefaults()
 
 void CTextAttr::Serialize(CArchive& ar, BOOL bWithAlign)
 {
-    MirtSerializeLogFont(ar, m_logFont);
+    MirtSerializeLogFont(ar, m_logFont, kMaxPoints);
     if (ar.IsStoring())
         ar << m_crText << m_crBack << m_nEntryMode << m_nRowLimit << m_nRowHeight << m_bVertical;
     else

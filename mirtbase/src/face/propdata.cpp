@@ -1,5 +1,7 @@
 #include "propdata.h"
 
+#include <memory>
+
 #include "mirtbase.h"
 #include "npropobj.h"
 #include "ownedread.h"
@@ -82,13 +84,17 @@ UINT CPropData::GetMaxOrder() const
 
 CPropData* CPropData::Clone(int dx, int dy) const
 {
-    CPropData* pCopy = new CPropData;
+    // Owned until whole: a field's clone that throws leaves nothing behind.
+    std::unique_ptr<CPropData> pCopy(new CPropData);
     pCopy->m_nMen = m_nMen;
     ForEach([&](CNPropObj* pField) {
-        if (CNPropObj* pClone = pField->Clone(dx, dy))
-            pCopy->AddPropObj(pClone);
+        std::unique_ptr<CNPropObj> pClone(pField->Clone(dx, dy));
+        if (pClone != nullptr) {
+            pCopy->AddPropObj(pClone.get());
+            pClone.release();
+        }
     });
-    return pCopy;
+    return pCopy.release();
 }
 
 void CPropData::CopyRealData(const CPropData* pOther)

@@ -131,7 +131,6 @@ void CStrel95Data::LoadBody(CArchive& ar, CRuntimeClass* pPageClass, UINT nMode,
 {
     DWORD nCount;
     ar >> nCount;
-    DeletePages();
     StartWork(bReceive);
     LoadPages(ar, nCount, pPageClass, nMode);
     LoadAttachments(ar);

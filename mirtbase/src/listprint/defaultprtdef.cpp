@@ -25,14 +25,14 @@ void CDefaultPrtDef::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << m_dwFirst;
-        MirtSerializeLogFont(ar, m_logFont);
+        MirtSerializeLogFont(ar, m_logFont, MIRT_MAX_FONT_TENTHS);
         ar << m_dwStored << m_nMarginTop << m_nMarginLeft << m_nMarginRight << m_nMarginBottom;
         m_listHeader.Serialize(ar);
         m_listBody.Serialize(ar);
     } else {
         DeleteItems();
         ar >> m_dwFirst;
-        MirtSerializeLogFont(ar, m_logFont);
+        MirtSerializeLogFont(ar, m_logFont, MIRT_MAX_FONT_TENTHS);
         ar >> m_dwStored >> m_nMarginTop >> m_nMarginLeft >> m_nMarginRight >> m_nMarginBottom;
         LoadItems(ar, m_listHeader);
         LoadItems(ar, m_listBody);

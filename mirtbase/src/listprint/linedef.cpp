@@ -54,12 +54,12 @@ void CLineDef::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar << m_dwFirst;
-        MirtSerializeLogFont(ar, m_logFont);
+        MirtSerializeLogFont(ar, m_logFont, MIRT_MAX_FONT_TENTHS);
         ar << m_nAlign << m_nX << m_nRightLimit << m_nKind << m_nOrder;
         ar << m_strText << m_strFurther1 << m_nStringIndex << m_dwFurther << m_strFurther2;
     } else {
         ar >> m_dwFirst;
-        MirtSerializeLogFont(ar, m_logFont);
+        MirtSerializeLogFont(ar, m_logFont, MIRT_MAX_FONT_TENTHS);
         ar >> m_nAlign >> m_nX >> m_nRightLimit >> m_nKind >> m_nOrder;
         ar >> m_strText >> m_strFurther1 >> m_nStringIndex >> m_dwFurther >> m_strFurther2;
     }

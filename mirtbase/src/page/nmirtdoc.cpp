@@ -2,6 +2,8 @@
 // fields.
 #include "nmirtdoc.h"
 
+#include <memory>
+
 #include "defaultprtdef.h"
 #include "mirtpath.h"
 #include "nmirtlayoutdata.h"
@@ -20,6 +22,11 @@ void DeleteFaceList(CObList* pList)
         delete static_cast<CPropData*>(pList->RemoveHead());
     delete pList;
 }
+
+struct FaceListDeleter
+{
+    void operator()(CObList* pList) const { DeleteFaceList(pList); }
+};
 
 }  // namespace
 
@@ -79,11 +86,16 @@ void CNMirtDoc::SetList(CObList* pList)
 {
     if (pList == nullptr)
         return;
-    CObList* pCopy = new CObList(10);
-    for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
-        pCopy->AddTail(static_cast<CPropData*>(pList->GetNext(pos))->Clone(0, 0));
+    // The copy is owned until it is whole: a clone that throws leaves the
+    // page as it was and nothing behind.
+    std::unique_ptr<CObList, FaceListDeleter> pCopy(new CObList(10));
+    for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;) {
+        std::unique_ptr<CPropData> pFace(static_cast<CPropData*>(pList->GetNext(pos))->Clone(0, 0));
+        pCopy->AddTail(pFace.get());
+        pFace.release();
+    }
     DeleteFaces();
-    m_pListMen = pCopy;
+    m_pListMen = pCopy.release();
 }
 
 void CNMirtDoc::GetList(CObList* pList)

@@ -30,7 +30,7 @@ CNPropObj::~CNPropObj()
 void CNPropObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << static_cast<DWORD>(GetVersion()) << static_cast<DWORD>(m_nOrder);
+        ar << static_cast<DWORD>(m_nVersion) << static_cast<DWORD>(m_nOrder);
         MirtSerializeRect(ar, m_rect);
         for (DWORD dwAttr : m_dwAttr)
             ar << dwAttr;
@@ -93,6 +93,8 @@ void CNPropObj::InitDefaults()
     m_strName.Empty();
     for (CNPropObj*& pLink : m_pLinks)
         pLink = nullptr;
+    for (DWORD& dwFurther : m_dwFurther)
+        dwFurther = 0;
     m_nVersion = 1;
 }
 
