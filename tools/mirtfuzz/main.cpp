@@ -28,6 +28,8 @@ namespace {
 const DWORD kHangMilliseconds = 120000;
 // Folder cleaning and leak sampling.
 const uint32_t kCleanEvery = 100;
+// Progress lines of a long run.
+const uint32_t kReportEvery = 5000;
 // Growth allowed between the warm-up and the end of a run.
 const SIZE_T kHeapSlack = 512 * 1024;
 const DWORD kGdiSlack = 256;
@@ -72,8 +74,17 @@ void SaveInput(const char* pszWhy)
 
 LONG WINAPI OnCrash(EXCEPTION_POINTERS* pInfo)
 {
-    char szWhy[64];
-    std::snprintf(szWhy, sizeof szWhy, "crash 0x%08lX", pInfo->ExceptionRecord->ExceptionCode);
+    // Where: the module and the offset in it, for addr2line.
+    void* pAddress = pInfo->ExceptionRecord->ExceptionAddress;
+    HMODULE hModule = nullptr;
+    char szModule[MAX_PATH] = "?";
+    if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            static_cast<LPCSTR>(pAddress), &hModule))
+        ::GetModuleFileNameA(hModule, szModule, sizeof szModule);
+    char szWhy[MAX_PATH + 64];
+    std::snprintf(szWhy, sizeof szWhy, "crash 0x%08lX in %s at offset 0x%llx", pInfo->ExceptionRecord->ExceptionCode,
+        szModule,
+        static_cast<unsigned long long>(static_cast<BYTE*>(pAddress) - reinterpret_cast<BYTE*>(hModule)));
     SaveInput(szWhy);
     ::TerminateProcess(::GetCurrentProcess(), 2);
     return EXCEPTION_EXECUTE_HANDLER;
@@ -175,6 +186,10 @@ bool RunReader(const FuzzReader& reader, uint32_t nSeed, uint32_t nFirst, uint32
         nRefused += bRefused ? 1 : 0;
         if (i % kCleanEvery == kCleanEvery - 1)
             CleanReceiveFolder();
+        if (i % kReportEvery == kReportEvery - 1) {
+            std::printf("%-10s %u inputs so far, refused %u\n", reader.pszName, i + 1 - nFirst, nRefused);
+            std::fflush(stdout);
+        }
     }
     g_current.nIndex = -1;
     CleanReceiveFolder();
