@@ -113,8 +113,6 @@ int CNPropObjCtrl::DrawAttrText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLe
     if (bUnderline || bStrikeOut) {
         metrics.otmSize = sizeof metrics;
         pDC->GetOutlineTextMetrics(sizeof metrics, &metrics);
-        if (pFont != nullptr)
-            pOldFont = pDC->SelectObject(pFont);
         LOGFONT lf = *pLogFont;
         if (bVertical)
             lf.lfEscapement = lf.lfOrientation = 2700;
@@ -122,7 +120,10 @@ int CNPropObjCtrl::DrawAttrText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLe
         lf.lfWeight = metrics.otmTextMetrics.tmWeight;
         lf.lfHeight = metrics.otmTextMetrics.tmHeight;
         lf.lfUnderline = lf.lfStrikeOut = FALSE;
-        plainFont.CreateFontIndirect(&lf);
+        if (!plainFont.CreateFontIndirect(&lf))
+            AfxThrowResourceException();
+        if (pFont != nullptr)
+            pOldFont = pDC->SelectObject(pFont);
         CFont* pPrevious = pDC->SelectObject(&plainFont);
         if (pOldFont == nullptr)
             pOldFont = pPrevious;
