@@ -18,10 +18,9 @@
 #include <afxwin.h>
 
 #include "leakcheck.h"
-#include "mirtpath.h"
+#include "mirtenv.h"
 #include "mutator.h"
 #include "readers.h"
-#include "strel95data.h"
 
 namespace {
 
@@ -110,16 +109,6 @@ int AnswerMessageBox(HWND, LPCSTR, LPCSTR, UINT)
     return IDOK;
 }
 
-// Removes what mail containers wrote into the receive folder.
-void CleanReceiveFolder()
-{
-    CStrel95Data lister;
-    CStringList files;
-    lister.GetFilePathList(MirtInstallPath(MIRT_RCV_FOLDER), files);
-    for (POSITION pos = files.GetHeadPosition(); pos != nullptr;)
-        ::DeleteFileA(files.GetNext(pos));
-}
-
 // One input: load, store, draw. False after a failure that is not an
 // exception of the framework.
 bool RunOne(const FuzzReader& reader, bool& bRefused)
@@ -166,8 +155,21 @@ bool HoldGrew(const ProcessHold& before, const ProcessHold& after)
            after.nGdiHighSlot > before.nGdiHighSlot + kGdiSlack;
 }
 
+// Each reader has an install root of its own below the current folder, so
+// that runs side by side do not share a receive folder.
+void UseOwnInstallRoot(const char* pszReader)
+{
+    char szCurrent[MAX_PATH];
+    ::GetCurrentDirectoryA(sizeof szCurrent, szCurrent);
+    static std::string root;
+    root = std::string(szCurrent) + "\\root-" + pszReader;
+    ::CreateDirectoryA(root.c_str(), nullptr);
+    CMirtEnv::SetRootOverride(root.c_str());
+}
+
 bool RunReader(const FuzzReader& reader, uint32_t nSeed, uint32_t nFirst, uint32_t nCount)
 {
+    UseOwnInstallRoot(reader.pszName);
     const std::vector<std::string> seeds = reader.seeds();
     g_current.pszReader = reader.pszName;
     const uint32_t nWarmUp = nFirst + (nCount - nFirst) / 10;

@@ -6,6 +6,7 @@
 #include "archivebytes.h"
 #include "defaultprtdef.h"
 #include "mirtfileio.h"
+#include "mirtpath.h"
 #include "nmirtdoc.h"
 #include "nmirtlayoutdata.h"
 #include "npropobjdoc.h"
@@ -112,17 +113,34 @@ void RunPageBlob(const std::string& bytes, CDC& screen, CDC& printer)
     DrawFaces(again.RefList(), screen, printer);
 }
 
-void RunDataFile(const std::string& bytes, CDC& screen, CDC& printer)
+void DrawPages(CMirtFileIO& file, CDC& screen, CDC& printer)
 {
-    CMirtFileIO file;
-    LoadBytes(bytes, [&](CArchive& ar) { file.Serialize(ar); });
-    CheckRoundTrip<CMirtFileIO>(file, [](CMirtFileIO& f, CArchive& ar) { f.Serialize(ar); });
     CStrel95Data* pData = file.GetStrelData();
     if (pData == nullptr)
         return;
     CObList* pPages = pData->GetMirtDocList();
     for (POSITION pos = pPages->GetHeadPosition(); pos != nullptr;)
         DrawFaces(static_cast<CNMirtDoc*>(pPages->GetNext(pos))->RefList(), screen, printer);
+}
+
+void RunDataFile(const std::string& bytes, CDC& screen, CDC& printer)
+{
+    CMirtFileIO file;
+    LoadBytes(bytes, [&](CArchive& ar) { file.Serialize(ar); });
+    CheckRoundTrip<CMirtFileIO>(file, [](CMirtFileIO& f, CArchive& ar) { f.Serialize(ar); });
+    DrawPages(file, screen, printer);
+}
+
+// A mail container renames the pictures it writes after the files already
+// in the receive folder, so its stored form is not compared with a second
+// round; it is stored once, from an empty receive folder.
+void RunMailFile(const std::string& bytes, CDC& screen, CDC& printer)
+{
+    CleanReceiveFolder();
+    CMirtFileIO file;
+    LoadBytes(bytes, [&](CArchive& ar) { file.Serialize(ar); });
+    StoreBytes([&](CArchive& ar) { file.Serialize(ar); });
+    DrawPages(file, screen, printer);
 }
 
 void RunListPrint(const std::string& bytes, CDC&, CDC& printer)
@@ -170,6 +188,15 @@ void RunValueFile(const std::string& bytes, CDC& screen, CDC&)
 
 }  // namespace
 
+void CleanReceiveFolder()
+{
+    CStrel95Data lister;
+    CStringList files;
+    lister.GetFilePathList(MirtInstallPath(MIRT_RCV_FOLDER), files);
+    for (POSITION pos = files.GetHeadPosition(); pos != nullptr;)
+        ::DeleteFileA(files.GetNext(pos));
+}
+
 const std::vector<FuzzReader>& FuzzReaders()
 {
     static const std::vector<FuzzReader> readers = {
@@ -177,8 +204,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"fields", FieldListSeeds, RunFieldList},
         {"blob", PageBlobSeeds, RunPageBlob},
         {"data-plain", PlainDataSeeds, RunDataFile},
-        {"data-mail", MailDataSeeds, RunDataFile},
-        {"data-bbs", BoardDataSeeds, RunDataFile},
+        {"data-mail", MailDataSeeds, RunMailFile},
+        {"data-bbs", BoardDataSeeds, RunMailFile},
         {"listprint", ListPrintSeeds, RunListPrint},
         {"value", ValueFileSeeds, RunValueFile},
     };

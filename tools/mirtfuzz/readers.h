@@ -18,3 +18,6 @@ struct FuzzReader
 };
 
 const std::vector<FuzzReader>& FuzzReaders();
+
+// Removes what mail containers wrote into the receive folder.
+void CleanReceiveFolder();
