@@ -292,6 +292,21 @@ TEST(TextDrawTest, RowPitchPlacesRowsAndTheExtraSpaceBeforeEach)
     }
 }
 
+// Deliberate: the extra space of a row is the pitch less the height's
+// magnitude, so a negative (character-height) font sits in its rows as a
+// positive one does instead of moving down by twice its height.
+TEST(TextDrawTest, NegativeFontHeightSitsInItsRowAsAPositiveOne)
+{
+    TextField field({0, 0, 1000, 1000}, "A\r\nB");
+    LOGFONT lf = *field.GetLogFont();
+    lf.lfHeight = -9;
+    field.SetLogFont(&lf);
+    const Drawing drawing = DrawOn(field, SCREEN);
+    ASSERT_EQ(2u, drawing.outputs.size());
+    EXPECT_EQ(0, drawing.outputs[0].y);
+    EXPECT_EQ(12, drawing.outputs[1].y);
+}
+
 TEST(TextDrawTest, VerticalRowsRunFromTheRightEdgeLeftwards)
 {
     TextField field({0, 0, 1000, 1000}, "A\r\nB");
