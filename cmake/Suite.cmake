@@ -27,11 +27,21 @@ foreach(dll ${SUITE_RUNTIME_DLLS})
 endforeach()
 add_custom_target(runtime_dlls ALL DEPENDS ${runtime_copies} COMMENT "Runtime DLLs")
 
+# The fuzzing build (scripts/fuzz): undefined arithmetic traps at once; no
+# runtime library is needed for that. Alignment is not checked: the
+# exported layouts are packed to 4 bytes on purpose (a DATE at a 4-byte
+# boundary), which x86 reads without fault.
+option(SUITE_TRAP_UNDEFINED "Trap on undefined behaviour (fuzzing build)" OFF)
+
 # ANSI/MBCS code page 932: sources are UTF-8, string literals Shift-JIS.
 function(suite_module target)
   target_compile_options(${target} PRIVATE
     $<$<COMPILE_LANGUAGE:CXX,C>:-finput-charset=UTF-8 -fexec-charset=CP932
       -Wall -Wextra -Werror -Wno-unknown-pragmas -Wno-missing-field-initializers>)
+  if(SUITE_TRAP_UNDEFINED)
+    target_compile_options(${target} PRIVATE
+      $<$<COMPILE_LANGUAGE:CXX,C>:-fsanitize=undefined -fno-sanitize=alignment -fsanitize-undefined-trap-on-error>)
+  endif()
   target_compile_definitions(${target} PRIVATE
     _WIN32_WINNT=0x0601 WINVER=0x0601 _MBCS STRICT)
   target_link_options(${target} PRIVATE -shared-libgcc)

@@ -68,8 +68,6 @@ public:
     // first further string, string index, further value, second further
     // string.
     void Serialize(CArchive& ar) override;
-    // A LOGFONT as five LONGs, eight bytes and the 32-byte face name.
-    static void SerializeLogFont(CArchive& ar, LOGFONT& logFont);
 
     // The font the item prints with: the owner's when the item's height is
     // 0, the owner's at the item's height when the item names no face, else

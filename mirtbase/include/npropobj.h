@@ -68,9 +68,10 @@ public:
     explicit CNPropObj(const tagPROPBLOCK& block);
     ~CNPropObj() override;
 
-    // The record: the class's own version (GetVersion), order, rectangle,
-    // attributes 1 to 8, flag word, setting, item list, data kind, data
-    // string, name. A load reads the version and does not keep it.
+    // The record: the base's own version (1 for every field class; each
+    // subclass stores its own in its tail), order, rectangle, attributes 1
+    // to 8, flag word, setting, item list, data kind, data string, name. A
+    // load reads the version and does not keep it.
     void Serialize(CArchive& ar) override;
 
     virtual int Draw(CDC* pDC, int nMode) = 0;
@@ -192,9 +193,10 @@ public:
     CMirtBase* m_pOwner;      // not owned, not stored
     CString m_strName;
     CNPropObj* m_pLinks[LINK_COUNT];
+    DWORD m_dwFurther[3];     // 0, not stored
 
 protected:
-    UINT m_nVersion;
+    UINT m_nVersion;          // the base's, 1
 
 private:
     void SetBlock(const tagPROPBLOCK& block);

@@ -3,6 +3,8 @@
 // copies to the control-backed field, stores them after its record,
 // converts text for vertical writing and draws the text (CTextDrawer).
 #pragma once
+#include <memory>
+
 #include "npropobjctrl.h"
 #include "textdrawattr.h"
 
@@ -108,7 +110,7 @@ private:
     // Where the shadow copy at offset goes, by the angle.
     RECT ShadowCopyRect(CSize offset) const;
     // A new copy of this field (style, block, CopyTo) at rect with the owner.
-    CNPropObjDoc* MakeCopyAt(const RECT& rect);
+    std::unique_ptr<CNPropObjDoc> MakeCopyAt(const RECT& rect);
     // Pitch, angle, origin and shadows as constructed (and as records older
     // than version 3 leave them).
     void InitDocMembers();

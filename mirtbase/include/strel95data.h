@@ -51,8 +51,9 @@ protected:
     // list and, when the pages carry their picture files, one file record
     // per name.
     void StoreBody(CArchive& ar, UINT nMode);
-    // The same, reading pages of pPageClass. With bReceive the receive folder
-    // is made when missing and its files start the path list.
+    // The same, reading pages of pPageClass and appending them to the pages
+    // already held. With bReceive the receive folder is made when missing
+    // and its files start the path list.
     void LoadBody(CArchive& ar, CRuntimeClass* pPageClass, UINT nMode, BOOL bReceive);
 
     CString m_strRcvPath;

@@ -1,6 +1,6 @@
 // The file record of a form data file. CAddFileInfo is internal to
 // MirtBase.dll, so its source is built into this test.
-#include "../../mirtbase/src/addfileinfo.cpp"
+#include "file/addfileinfo.cpp"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "cp932.h"
 #include "defaultprtdef.h"
 #include "field_fixture.h"
 #include "mirtenv.h"
@@ -401,7 +402,7 @@ TEST_F(PrintTest, WideLineWrapsAtCharacterBoundaries)
         // Each piece is whole characters: walking it by lead bytes ends at its end.
         size_t at = 0;
         while (at < call.text.size())
-            at += ::IsDBCSLeadByteEx(932, static_cast<BYTE>(call.text[at])) ? 2 : 1;
+            at += cp932::IsLeadByte(static_cast<unsigned char>(call.text[at])) ? 2 : 1;
         EXPECT_EQ(call.text.size(), at) << i;
     }
     EXPECT_EQ(text.substr(0, text.size() - 5), joined);

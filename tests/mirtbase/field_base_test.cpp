@@ -49,6 +49,25 @@ TEST(FieldBaseTest, BlockConstructorAndInitDefaults)
     EXPECT_EQ(0x54000000u, field.GetStyle());
 }
 
+// Three further 32-bit members follow the links: 0 at construction and
+// after InitDefaults, never stored.
+TEST(FieldBaseTest, ThreeFurtherMembersAfterTheLinks)
+{
+    CTestField field;
+    const char* pLinksEnd = reinterpret_cast<const char*>(field.m_pLinks + CNPropObj::LINK_COUNT);
+    EXPECT_EQ(pLinksEnd, reinterpret_cast<const char*>(field.m_dwFurther));
+    EXPECT_EQ(3u, sizeof field.m_dwFurther / sizeof field.m_dwFurther[0]);
+    const std::string stored = Store(field);
+    for (DWORD dwFurther : field.m_dwFurther)
+        EXPECT_EQ(0u, dwFurther);
+    for (DWORD& dwFurther : field.m_dwFurther)
+        dwFurther = 0x12345678;
+    EXPECT_EQ(stored, Store(field));
+    field.InitDefaults();
+    for (DWORD dwFurther : field.m_dwFurther)
+        EXPECT_EQ(0u, dwFurther);
+}
+
 TEST(FieldBaseTest, FiveLinksRecalculatedInOrderUpToTheFirstGap)
 {
     CTestField member;

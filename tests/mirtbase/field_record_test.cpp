@@ -12,10 +12,11 @@ std::string Dword(DWORD value)
         static_cast<int>((value >> 16) & 0xFF), static_cast<int>(value >> 24)});
 }
 
-// The CNPropObj part of a default record whose class has version `version`.
-std::string DefaultBaseRecord(DWORD version)
+// The CNPropObj part of a default record: the base's version (1) leads
+// whatever the class.
+std::string DefaultBaseRecord()
 {
-    return Dword(version) + Dword(0) +                 // version, order
+    return Dword(1) + Dword(0) +                       // base version, order
            std::string(16, '\0') +                      // rectangle
            std::string(32, '\0') +                      // attributes 1 to 8
            Dword(0) + Dword(3) +                        // flag word, setting
@@ -24,9 +25,9 @@ std::string DefaultBaseRecord(DWORD version)
            Bytes({0x00, 0x00});                         // data string, name
 }
 
-// CTestField's own version (3) leads; the control tail carries its own (1).
-const std::string kDefaultTestField =
-    DefaultBaseRecord(3) + Dword(1) + Dword(0x54000000) + Dword(0);
+// CTestField's own version (3) is not stored; the control tail carries the
+// control base's (1).
+const std::string kDefaultTestField = DefaultBaseRecord() + Dword(1) + Dword(0x54000000) + Dword(0);
 
 std::string StoreInList(CObject* pField)
 {
@@ -60,12 +61,12 @@ TEST(FieldRecordTest, DefaultRecordInAListWithItsClass)
 TEST(FieldRecordTest, BaseClassRecordStartsWithTheBaseVersion)
 {
     CTestGroup group;
-    EXPECT_EQ(DefaultBaseRecord(1), Store(group));
+    EXPECT_EQ(DefaultBaseRecord(), Store(group));
 }
 
 // Every member its own value, so that a member out of place shows.
 const std::string kFilledTestField =
-    Dword(3) + Dword(7) +                                                // version, order
+    Dword(1) + Dword(7) +                                                // base version, order
     Dword(10) + Dword(20) + Dword(310) + Dword(0xFFFFFF9C) +             // rectangle (bottom -100)
     Dword(0x11) + Dword(0x12) + Dword(0x13) + Dword(0x14) +              // attributes 1 to 4
     Dword(0x15) + Dword(0x16) + Dword(0x17) + Dword(0x18) +              // attributes 5 to 8

@@ -77,6 +77,21 @@ TEST(LineDefRecordTest, DefaultRecord)
         Store(item));
 }
 
+// The item's font is read as the text field's is: a face name of 32 bytes
+// without a NUL is cut to 31, and height and width are held to 10000
+// tenths of a point.
+TEST(LineDefRecordTest, FontFromAHostileRecord)
+{
+    const std::string font = Dword(0x7FFFFFFF) + Dword(0x80000000) + Dword(0) + Dword(0) + Dword(400) +
+                             Bytes({0, 0, 0, 128, 0, 0, 0, 0}) + std::string(32, 'F');
+    CLineDef item;
+    Load(item, Dword(1) + font + Dword(2) + Dword(0) + Dword(0) + Dword(5) + Dword(0) + Bytes({0, 0}) +
+                   Dword(0) + Dword(0) + Bytes({0}));
+    EXPECT_EQ(std::string(31, 'F'), item.m_logFont.lfFaceName);
+    EXPECT_EQ(10000, item.m_logFont.lfHeight);
+    EXPECT_EQ(-10000, item.m_logFont.lfWidth);
+}
+
 TEST(LineDefRecordTest, EveryMemberInItsPlace)
 {
     CLineDef item;

@@ -318,6 +318,21 @@ TEST_F(MirtFileIOTest, OnePageFile)
     EXPECT_EQ(1, pDoc->RefList()->GetCount());
 }
 
+// A container loaded directly keeps the pages it holds and appends those
+// of the file after them.
+TEST_F(MirtFileIOTest, ContainerLoadAppendsToItsPages)
+{
+    const GoldenPageFile golden;
+    const std::string container = golden.bytes.substr(W(1).size() + ClassRecord("CStrel95Data").size());
+    CStrel95Data data;
+    CNMirtDoc* pHeld = new CNMirtDoc;
+    data.AddTail(pHeld);
+    LoadChecked(data, container);
+    ASSERT_EQ(2, data.GetMirtDocList()->GetCount());
+    EXPECT_EQ(pHeld, PageAt(&data, 0));
+    EXPECT_EQ(9001u, PageAt(&data, 1)->GetLayoutID());
+}
+
 // ---------------------------------------------------------------------------
 // Damaged files
 

@@ -357,6 +357,58 @@ TEST_F(NMirtDocTest, GetListMovesTheFacesOut)
     delete pFace;
 }
 
+// A field that counts its live objects and whose clone, from the second on,
+// runs out of memory.
+class CCloneFailField : public CTestGroup
+{
+public:
+    CCloneFailField() { s_nLive++; }
+    ~CCloneFailField() override { s_nLive--; }
+    CNPropObj* Clone(int, int) override
+    {
+        if (++s_nClones > 1)
+            AfxThrowMemoryException();
+        return new CCloneFailField;
+    }
+
+    static int s_nLive;
+    static int s_nClones;
+};
+
+int CCloneFailField::s_nLive = 0;
+int CCloneFailField::s_nClones = 0;
+
+// SetList copies all faces or none: a clone that throws leaves the page's
+// faces as they were and no copy behind.
+TEST_F(NMirtDocTest, SetListThatFailsKeepsTheFacesAndLeaksNothing)
+{
+    CTestGroup* pHeld = AddFaces();
+    {
+        CPropData first;
+        first.m_nMen = 1;
+        first.AddPropObj(new CCloneFailField);
+        CPropData second;
+        second.m_nMen = 2;
+        second.AddPropObj(new CCloneFailField);
+        CObList faces;
+        faces.AddTail(&first);
+        faces.AddTail(&second);
+        CCloneFailField::s_nClones = 0;
+        bool bThrown = false;
+        try {
+            m_page.SetList(&faces);
+        } catch (CMemoryException* e) {
+            e->Delete();
+            bThrown = true;
+        }
+        EXPECT_TRUE(bThrown);
+        EXPECT_EQ(2, CCloneFailField::s_nLive);
+        EXPECT_EQ(pHeld, m_page.GetPropObjByOrder(5));
+        faces.RemoveAll();
+    }
+    EXPECT_EQ(0, CCloneFailField::s_nLive);
+}
+
 TEST_F(NMirtDocTest, PicturePathsOfEditablePictureFields)
 {
     CStringList paths;

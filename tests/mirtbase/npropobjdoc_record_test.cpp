@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "field_fixture.h"
+#include "npropobjautoitem.h"
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
+#include "npropobjtime.h"
 
 namespace {
 
@@ -23,11 +25,11 @@ std::string Dwords(std::initializer_list<DWORD> values)
     return bytes;
 }
 
-// The CNPropObj and CNPropObjCtrl parts of a default field of a class with
-// version `version` and window style `style`.
-std::string DefaultCtrlRecord(DWORD version, DWORD style = 0x54000000)
+// The CNPropObj and CNPropObjCtrl parts of a default field with window
+// style `style`: the base's version (1) leads whatever the class.
+std::string DefaultCtrlRecord(DWORD style = 0x54000000)
 {
-    return Dword(version) + Dword(0) + std::string(16, '\0') + std::string(32, '\0') +  // order, rect, attrs
+    return Dword(1) + Dword(0) + std::string(16, '\0') + std::string(32, '\0') +  // order, rect, attrs
            Dword(0) + Dword(3) + Bytes({0x00, 0x00}) + Dword(3) + Bytes({0x00, 0x00}) +  // flags .. name
            Dword(1) + Dword(style) + Dword(0);                                          // control tail
 }
@@ -41,15 +43,24 @@ const std::string kDefaultFont =
 // Text colour, background, entry mode, row limit, row height, vertical.
 const std::string kDefaultAttrs = Dwords({0, 0xFFFFFF, 0, 0, 10, 0});
 
-const std::string kDefaultDoc = DefaultCtrlRecord(3) + Dword(3) + kDefaultFont + kDefaultAttrs + Dword(1) +
+const std::string kDefaultDoc = DefaultCtrlRecord() + Dword(3) + kDefaultFont + kDefaultAttrs + Dword(1) +
                                 Dwords({0, 0, 0, 0, 0, 0, 0, 0}) + Dword(3);  // pitch .. offsets, shadow 3
 
-const std::string kDefaultEdt = DefaultCtrlRecord(2) + Dword(2) + kDefaultFont + kDefaultAttrs + Dword(1);
+const std::string kDefaultEdt = DefaultCtrlRecord() + Dword(2) + kDefaultFont + kDefaultAttrs + Dword(1);
 
 TEST(TextFieldRecordTest, DefaultRecordsInAListWithClass)
 {
     ExpectListRoundTrip<CNPropObjDoc>("CNPropObjDoc", kDefaultDoc);
     ExpectListRoundTrip<CNPropObjEdt>("CNPropObjEdt", kDefaultEdt);
+}
+
+// The auto-item and the date fields store exactly the text field's record:
+// their own version is neither the record's first DWORD nor stored at all.
+TEST(TextFieldRecordTest, AutoItemAndDateFieldsStoreTheTextFieldRecord)
+{
+    ExpectListRoundTrip<CNPropObjAutoItem>("CNPropObjAutoItem", kDefaultDoc);
+    ExpectListRoundTrip<CNPropObjCreateTime>("CNPropObjCreateTime", kDefaultDoc);
+    ExpectListRoundTrip<CNPropObjModifyTime>("CNPropObjModifyTime", kDefaultDoc);
 }
 
 // Every stored member of a text field with its own value.
@@ -62,7 +73,7 @@ const std::string kFilledDocTail =
 
 TEST(TextFieldRecordTest, VersionThreeKeepsEveryMember)
 {
-    const std::string bytes = DefaultCtrlRecord(3) + Dword(3) + kFilledDocTail;
+    const std::string bytes = DefaultCtrlRecord() + Dword(3) + kFilledDocTail;
     CNPropObjDoc loaded;
     Load(loaded, bytes);
     EXPECT_EQ(bytes, Store(loaded));
@@ -108,7 +119,7 @@ TEST(TextFieldRecordTest, OlderVersionsLoadWithDefaults)
         {2, head + Dword(3), 3},
     };
     for (const Case& c : cases) {
-        const std::string bytes = DefaultCtrlRecord(3) + Dword(c.version) + c.tail;
+        const std::string bytes = DefaultCtrlRecord() + Dword(c.version) + c.tail;
         CNPropObjDoc loaded;
         Disturb(loaded);
         Load(loaded, bytes);
@@ -122,7 +133,7 @@ TEST(TextFieldRecordTest, OlderVersionsLoadWithDefaults)
         EXPECT_EQ(3, loaded.GetShadow()) << c.version;
         // It stays a version-3 field.
         EXPECT_EQ(3u, loaded.GetVersion()) << c.version;
-        EXPECT_EQ(DefaultCtrlRecord(3) + Dword(3) + head + Dword(c.align) + Dwords({0, 0, 0, 0, 0, 0, 0, 0, 3}),
+        EXPECT_EQ(DefaultCtrlRecord() + Dword(3) + head + Dword(c.align) + Dwords({0, 0, 0, 0, 0, 0, 0, 0, 3}),
             Store(loaded))
             << c.version;
     }
@@ -141,17 +152,17 @@ TEST(TextFieldRecordTest, EditVersionOneTakesAlignmentFromStyle)
     for (const Case& c : cases) {
         CNPropObjEdt loaded;
         loaded.SetAlign(4);
-        Load(loaded, DefaultCtrlRecord(2, c.style) + Dword(1) + tail);
+        Load(loaded, DefaultCtrlRecord(c.style) + Dword(1) + tail);
         EXPECT_EQ(c.align, loaded.GetAlign()) << std::hex << c.style;
         EXPECT_EQ(2u, loaded.GetVersion());
-        EXPECT_EQ(DefaultCtrlRecord(2, c.style) + Dword(2) + tail + Dword(c.align), Store(loaded));
+        EXPECT_EQ(DefaultCtrlRecord(c.style) + Dword(2) + tail + Dword(c.align), Store(loaded));
     }
 }
 
 TEST(TextFieldRecordTest, TruncatedRecordsThrowEndOfFile)
 {
-    const std::string doc = DefaultCtrlRecord(3) + Dword(3) + kFilledDocTail;
-    const size_t nCtrl = DefaultCtrlRecord(3).size();
+    const std::string doc = DefaultCtrlRecord() + Dword(3) + kFilledDocTail;
+    const size_t nCtrl = DefaultCtrlRecord().size();
     for (size_t length : {nCtrl + 2, nCtrl + 30, nCtrl + 60, doc.size() - 1}) {
         CNPropObjDoc loaded;
         EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(loaded, doc.substr(0, length))) << length;
@@ -161,7 +172,7 @@ TEST(TextFieldRecordTest, TruncatedRecordsThrowEndOfFile)
     // A version-1 edit record ends before the alignment, so one byte short
     // of that ends inside the vertical flag.
     CNPropObjEdt old;
-    const std::string v1 = DefaultCtrlRecord(2) + Dword(1) + kFilledDocTail.substr(0, 60 + 23);
+    const std::string v1 = DefaultCtrlRecord() + Dword(1) + kFilledDocTail.substr(0, 60 + 23);
     EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(old, v1));
 }
 

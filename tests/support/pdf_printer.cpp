@@ -37,16 +37,49 @@ std::string FindPdf(const std::string& folder, const std::string& prefix)
     return best;
 }
 
-// A PDF is complete when its size stays the same over a short wait.
-bool IsSettled(const std::string& path)
+// Reads a whole file; false when it does not exist.
+bool ReadWholeFile(const std::string& path, std::string& text)
 {
-    WIN32_FILE_ATTRIBUTE_DATA a1, a2;
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &a1))
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
         return false;
-    ::Sleep(200);
-    if (!::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &a2))
-        return false;
-    return a1.nFileSizeLow == a2.nFileSizeLow && a1.nFileSizeLow > 0;
+    std::ostringstream all;
+    all << in.rdbuf();
+    text = all.str();
+    return true;
+}
+
+// The CUPS queue of the "PDF" printer as lpq lists it with job names.
+// Empty when it could not be read.
+std::string QueueListing()
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(sizeof temp, temp);
+    std::ostringstream name;
+    name << temp << "lpq-" << ::GetCurrentProcessId() << ".txt";
+    const std::string listing = name.str();
+    const std::string unixListing = UnixPathOf(listing);
+    if (unixListing.empty())
+        return std::string();
+    ::DeleteFileA(listing.c_str());
+    // Written aside and renamed, so that a file present is a whole listing.
+    const std::string command = "sh -c \"lpq -P PDF -l > '" + unixListing + ".part' 2>&1; mv '" + unixListing +
+                                ".part' '" + unixListing + "'\"";
+    std::string text;
+    if (RunUnix("/bin/sh", command)) {
+        for (int i = 0; i < 100 && !ReadWholeFile(listing, text); ++i)
+            ::Sleep(50);
+    }
+    ::DeleteFileA(listing.c_str());
+    return text;
+}
+
+// The job is complete when CUPS no longer lists it: cups-pdf has written
+// the whole file by then.
+bool JobCompleted(const std::string& title)
+{
+    const std::string listing = QueueListing();
+    return !listing.empty() && listing.find(title) == std::string::npos;
 }
 
 bool ReadPgm(const std::string& path, GrayImage& image)
@@ -133,7 +166,7 @@ std::string PdfPrintJob::WaitForPdf()
     const std::string folder = PdfFolder();
     for (int i = 0; i < 300; ++i) {
         std::string pdf = FindPdf(folder, m_title);
-        if (!pdf.empty() && IsSettled(pdf))
+        if (!pdf.empty() && JobCompleted(m_title))
             return pdf;
         ::Sleep(100);
     }
