@@ -3,31 +3,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "fontarchive.h"
 #include "npropobj.h"
 
 namespace {
 
 const int kDefaultPoints = 9;
 const char kDefaultFace[] = "ＭＳ Ｐゴシック";
-
-void SerializeFont(CArchive& ar, LOGFONT& lf)
-{
-    BYTE* const bytes[] = {&lf.lfItalic, &lf.lfUnderline, &lf.lfStrikeOut, &lf.lfCharSet, &lf.lfOutPrecision,
-        &lf.lfClipPrecision, &lf.lfQuality, &lf.lfPitchAndFamily};
-    if (ar.IsStoring()) {
-        ar << lf.lfHeight << lf.lfWidth << lf.lfEscapement << lf.lfOrientation << lf.lfWeight;
-        for (BYTE* pByte : bytes)
-            ar << *pByte;
-        ar.Write(lf.lfFaceName, LF_FACESIZE);
-        return;
-    }
-    ar >> lf.lfHeight >> lf.lfWidth >> lf.lfEscapement >> lf.lfOrientation >> lf.lfWeight;
-    for (BYTE* pByte : bytes)
-        ar >> *pByte;
-    if (ar.Read(lf.lfFaceName, LF_FACESIZE) != LF_FACESIZE)
-        AfxThrowArchiveException(CArchiveException::endOfFile);
-    lf.lfFaceName[LF_FACESIZE - 1] = '\0';
-}
 
 }  // namespace
 
@@ -53,7 +35,7 @@ void CTextAttr::InitDefaults()
 
 void CTextAttr::Serialize(CArchive& ar, BOOL bWithAlign)
 {
-    SerializeFont(ar, m_logFont);
+    MirtSerializeFont(ar, m_logFont);
     if (ar.IsStoring())
         ar << m_crText << m_crBack << m_nEntryMode << m_nRowLimit << m_nRowHeight << m_bVertical;
     else

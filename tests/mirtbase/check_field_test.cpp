@@ -1,0 +1,115 @@
+// The check box: one rule for its state, its square and its marks.
+#include <gtest/gtest.h>
+
+#include "canvas.h"
+#include "field_fixture.h"
+#include "npropobjbtncheck.h"
+
+namespace {
+
+TEST(CheckFieldTest, OneRuleForTheStateAfterALoadAndInTheWindow)
+{
+    struct Case
+    {
+        const char* value;
+        BOOL checked;   // not inverted; inverted is the opposite
+    };
+    const Case cases[] = {{"1", TRUE}, {"0", FALSE}, {"2", TRUE}, {"01", TRUE}, {"", FALSE}};
+    for (const Case& c : cases) {
+        for (BOOL invert : {FALSE, TRUE}) {
+            const BOOL expected = invert ? !c.checked : c.checked;
+            EXPECT_EQ(expected, CNPropObjBtnCheck::IsCheckedValue(c.value, invert)) << c.value << invert;
+
+            CNPropObjBtnCheck source;
+            source.m_bInvert = invert;
+            source.m_strData = c.value;
+            CNPropObjBtnCheck loaded;
+            Load(loaded, Store(source));
+            EXPECT_EQ(expected, loaded.IsChecked()) << "loaded " << c.value << invert;
+
+            CNPropObjBtnCheck shown;
+            shown.m_bInvert = invert;
+            shown.m_strData = c.value;
+            shown.SetMode(CNPropObj::MODE_ENTRY);
+            shown.LoadToControl(0);
+            EXPECT_EQ(expected, shown.IsChecked()) << "shown " << c.value << invert;
+        }
+    }
+}
+
+TEST(CheckFieldTest, ValueOfAStateFollowsTheInversion)
+{
+    EXPECT_EQ(CString("1"), CNPropObjBtnCheck::ValueOfState(TRUE, FALSE));
+    EXPECT_EQ(CString("0"), CNPropObjBtnCheck::ValueOfState(FALSE, FALSE));
+    // Inverted: "0" shows checked, and unchecking it gives "1".
+    EXPECT_TRUE(CNPropObjBtnCheck::IsCheckedValue("0", TRUE));
+    EXPECT_EQ(CString("1"), CNPropObjBtnCheck::ValueOfState(FALSE, TRUE));
+    EXPECT_EQ(CString("0"), CNPropObjBtnCheck::ValueOfState(TRUE, TRUE));
+}
+
+TEST(CheckFieldTest, SquareAtTheLeftWithACaptionElseCentred)
+{
+    CNPropObjBtnCheck field;
+    EXPECT_EQ(CRect(10, 0, 30, 20), field.CalcCheckRect(0, 0, 40, 20));
+    EXPECT_EQ(CRect(0, 10, 20, 30), field.CalcCheckRect(0, 0, 20, 40));
+    field.m_listItems.AddTail("caption");
+    EXPECT_EQ(CRect(0, 0, 20, 20), field.CalcCheckRect(0, 0, 40, 20));
+}
+
+int InkIn(const MemoryCanvas& canvas, const RECT& area)
+{
+    return canvas.countInked(area);
+}
+
+TEST(CheckFieldTest, CaptionAlwaysMarkOnlyWhenCheckedSquareNever)
+{
+    const RECT square = {0, 0, 60, 60};
+    const RECT caption = {60, 0, 300, 60};
+    for (BOOL checked : {FALSE, TRUE}) {
+        CNPropObjBtnCheck field;
+        field.m_listItems.AddTail("ABC");
+        field.m_strData = checked ? "1" : "0";
+        field.LoadToControl(0);
+        MemoryCanvas canvas(300, 60);
+        EXPECT_EQ(1, field.DrawCheck(CDC::FromHandle(canvas.dc()), 0, 0, 0, 300, 60));
+        EXPECT_GT(InkIn(canvas, caption), 0);
+        EXPECT_EQ(checked, InkIn(canvas, square) > 0) << checked;
+        // The square's outline is never drawn: its corner stays blank.
+        EXPECT_EQ(RGB(255, 255, 255), canvas.pixel(0, 0));
+    }
+}
+
+TEST(CheckFieldTest, EveryMarkStyleInsideTheSquare)
+{
+    const RECT square = {0, 0, 70, 70};
+    for (int style = CNPropObjBtnCheck::MARK_DISC; style <= CNPropObjBtnCheck::MARK_LAST_DRAWN; ++style) {
+        CNPropObjBtnCheck field;
+        field.SetMarkStyle(style);
+        MemoryCanvas canvas(70, 70);
+        field.DrawCheck(CDC::FromHandle(canvas.dc()), 0, 0, 0, 70, 70);
+        EXPECT_GT(InkIn(canvas, square), 0) << style;
+        const bool centreInked = canvas.pixel(35, 35) != RGB(255, 255, 255);
+        // Circles drawn with the context's (white) brush or none leave the centre open.
+        EXPECT_EQ(style != CNPropObjBtnCheck::MARK_CIRCLE_BRUSH && style != CNPropObjBtnCheck::MARK_DOUBLE_CIRCLE,
+            centreInked)
+            << style;
+        // Inset by a seventh (circles) or a sixth (strokes): the edges stay blank.
+        EXPECT_EQ(0, InkIn(canvas, {0, 0, 70, 9})) << style;
+    }
+}
+
+TEST(CheckFieldTest, DrawGateOnPaper)
+{
+    MemoryCanvas canvas(300, 60);
+    CBorrowedDC printer(canvas.dc(), canvas.dc(), TRUE);
+    CNPropObjBtnCheck field(MakeBlock(1, {0, 0, 500, 150}), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    field.SetAttr(CNPropObj::ATTRIBUTE_PRINT, 2);
+    EXPECT_EQ(0, field.Draw(&printer, 0));
+    field.SetAttr(CNPropObj::ATTRIBUTE_PRINT, 1);
+    EXPECT_EQ(1, field.Draw(&printer, 0));
+    EXPECT_GT(canvas.countInked({0, 0, 300, 60}), 0);
+    field.m_dwFlags = CNPropObj::FLAG_HIDDEN;
+    EXPECT_EQ(0, field.Draw(CDC::FromHandle(canvas.dc()), 0));
+}
+
+}  // namespace
