@@ -3,7 +3,6 @@
 // gives the chosen path.
 #include <gtest/gtest.h>
 
-#include <kestrin95.h>
 #include <mirtenv.h>
 #include <picsel.h>
 
@@ -13,6 +12,7 @@
 #include "canvas.h"
 #include "jpeg_fixture.h"
 #include "modal_script.h"
+#include "paldib.h"
 #include "test_paths.h"
 
 namespace {
@@ -28,7 +28,9 @@ protected:
         ::CreateDirectoryA((m_root + "\\DATA").c_str(), nullptr);
         ::CreateDirectoryA(m_folder.c_str(), nullptr);
         WriteBytes(m_folder + "photo.jpg", kRedBlueJpeg, kRedBlueJpegSize);
-        ASSERT_NE(0, KestrinJpegToBmp((m_folder + "photo.jpg").c_str(), (m_folder + "flat.bmp").c_str(), KESTRIN_BMP24, 0));
+        CString converted;
+        ASSERT_EQ(1, CPalDIB::ConvertToTempBmp(converted, (m_folder + "photo.jpg").c_str()));
+        ASSERT_TRUE(::MoveFileA(converted, (m_folder + "flat.bmp").c_str()));
         WriteBytes(m_folder + "notes.txt", "text", 4);
     }
     void TearDown() override { CMirtEnv::SetRootOverride(nullptr); }

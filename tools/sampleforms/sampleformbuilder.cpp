@@ -1,7 +1,10 @@
 #include "sampleformbuilder.h"
 
 #include "npropobjautoitem.h"
+#include "npropobjbarcode.h"
+#include "npropobjbtncheck.h"
 #include "npropobjedt.h"
+#include "npropobjpic.h"
 #include "npropobjtime.h"
 
 namespace {
@@ -203,6 +206,25 @@ void CSampleFormBuilder::CreationDate(UINT nOrder, LPCSTR pszName, const RECT& r
     ApplyLook(pDate->m_text, rect, look, TRUE);
     SetItems(pDate, pszTemplate);
     AddDataField(pDate, pszName);
+}
+
+void CSampleFormBuilder::Picture(UINT nOrder, LPCSTR pszName, const RECT& rect)
+{
+    AddDataField(new CNPropObjPic(DataBlock(nOrder, rect, FALSE), kTextStyle, 0), pszName);
+}
+
+void CSampleFormBuilder::CheckBox(UINT nOrder, LPCSTR pszName, const RECT& rect, LPCSTR pszCaption)
+{
+    CNPropObjBtnCheck* pCheck = new CNPropObjBtnCheck(DataBlock(nOrder, rect, TRUE), kTextStyle, 0);
+    SetItems(pCheck, pszCaption);
+    AddDataField(pCheck, pszName);
+}
+
+void CSampleFormBuilder::Barcode(UINT nOrder, LPCSTR pszName, const RECT& rect, UINT nKind)
+{
+    CNPropObjBarcode* pBarcode = new CNPropObjBarcode(DataBlock(nOrder, rect, TRUE), kTextStyle, 0);
+    pBarcode->m_nKind = nKind;
+    AddDataField(pBarcode, pszName);
 }
 
 void CSampleFormBuilder::Table(UINT nFirstOrder, const SampleColumn* pColumns, int nColumns, int nRows, LONG nTop,

@@ -74,6 +74,13 @@ public:
     void CreationDate(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look,
         LPCSTR pszTemplate);
 
+    // A picture the user chooses.
+    void Picture(UINT nOrder, LPCSTR pszName, const RECT& rect);
+    // A check box with its caption, marked with a filled circle.
+    void CheckBox(UINT nOrder, LPCSTR pszName, const RECT& rect, LPCSTR pszCaption);
+    // A barcode of a CBarcode kind, its text set by the program.
+    void Barcode(UINT nOrder, LPCSTR pszName, const RECT& rect, UINT nKind);
+
     // The layout's table part: a heading row nHeadingHeight tall at nTop
     // in the heading look,
     // then nRows rows of entries, nRowHeight each, numbered row by row from
