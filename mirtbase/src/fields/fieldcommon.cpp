@@ -4,6 +4,7 @@
 
 #include "mirtbase.h"
 #include "textdrawattr.h"
+#include "windowcommand.h"
 
 RECT PlacedDeviceRect(CNPropObjCtrl& field, CDC* pDC)
 {
@@ -63,4 +64,35 @@ BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR l
         return FALSE;
     window.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return TRUE;
+}
+
+void DeleteWindowObject(CWnd*& pWindow)
+{
+    if (pWindow != nullptr && pWindow->GetSafeHwnd() != nullptr)
+        pWindow->DestroyWindow();
+    delete pWindow;
+    pWindow = nullptr;
+}
+
+CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, LPCSTR lpszClass, DWORD dwStyle,
+    BOOL bMoveByMargin)
+{
+    DeleteWindowObject(pWindow);
+    pWindow = new CWnd;
+    if (!CreateEntryWindow(field, pHost, *pWindow, lpszClass, dwStyle, bMoveByMargin))
+        DeleteWindowObject(pWindow);
+    return pWindow;
+}
+
+void LoadListAndData(CNPropObjCtrl& field, BOOL bEmptyData)
+{
+    if (!field.IsLive())
+        return;
+    if (field.GetAttr(CNPropObj::ATTRIBUTE_CLEAR) != 0)
+        field.ExchangeWithControl(WCMD_RESET, TRUE);
+    if (field.IsHidden())
+        return;
+    field.ExchangeWithControl(WCMD_LIST, FALSE);
+    if (bEmptyData || !field.m_strData.IsEmpty())
+        field.ExchangeWithControl(WCMD_DATA, FALSE);
 }

@@ -43,3 +43,18 @@ CWnd* EntryHost(CNPropObjCtrl& field, CWnd* pParent, int bSetOwner);
 // run-time mode is not MODE_SHOWN), id order + 2000, at the top.
 BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR lpszClass, DWORD dwStyle,
     BOOL bMoveByMargin);
+
+// Destroys the window of an owned window object and deletes the object;
+// null afterwards.
+void DeleteWindowObject(CWnd*& pWindow);
+
+// A standard control of class lpszClass on pHost as the field's window, in
+// a new object in pWindow (the old one deleted first): CreateEntryWindow's
+// steps. Null, with pWindow null, when the window cannot be made.
+CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, LPCSTR lpszClass, DWORD dwStyle,
+    BOOL bMoveByMargin);
+
+// When the field is live: a reset when it is cleared for a new page, then,
+// unless hidden, the list and the data (an empty one only when bEmptyData)
+// into its window.
+void LoadListAndData(CNPropObjCtrl& field, BOOL bEmptyData);

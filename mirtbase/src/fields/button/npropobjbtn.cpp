@@ -53,16 +53,10 @@ CWnd* CNPropObjBtn::CreateButtonWindow(CWnd* pParent, int bSetOwner, DWORD dwSty
     CWnd* pHost = EntryHost(*this, pParent, bSetOwner);
     if (pHost == nullptr)
         return nullptr;
-    DestroyControl();
-    m_pBtnWnd = new CWnd;
-    if (!CreateEntryWindow(*this, pHost, *m_pBtnWnd, "button", dwStyle, bMoveByMargin)) {
-        DestroyControl();
-        return nullptr;
-    }
-    m_pCtrlWnd = m_pBtnWnd;
-    if (!IsEditable())
+    m_pCtrlWnd = MakeStandardControl(*this, pHost, m_pBtnWnd, "button", dwStyle, bMoveByMargin);
+    if (m_pCtrlWnd != nullptr && !IsEditable())
         ExchangeWithControl(WCMD_LOCK, FALSE);
-    return m_pBtnWnd;
+    return m_pCtrlWnd;
 }
 
 CWnd* CNPropObjBtn::CreateControl(CWnd* pParent, int bSetOwner)
@@ -72,10 +66,7 @@ CWnd* CNPropObjBtn::CreateControl(CWnd* pParent, int bSetOwner)
 
 int CNPropObjBtn::DestroyControl()
 {
-    if (m_pBtnWnd != nullptr && m_pBtnWnd->GetSafeHwnd() != nullptr)
-        m_pBtnWnd->DestroyWindow();
-    delete m_pBtnWnd;
-    m_pBtnWnd = nullptr;
+    DeleteWindowObject(m_pBtnWnd);
     CNPropObjCtrl::DestroyControl();
     return 1;
 }
@@ -87,14 +78,7 @@ CNPropObj* CNPropObjBtn::Clone(int dx, int dy)
 
 void CNPropObjBtn::LoadToControl(int)
 {
-    if (!IsLive())
-        return;
-    if (GetAttr(ATTRIBUTE_CLEAR) != 0)
-        ExchangeWithControl(WCMD_RESET, TRUE);
-    if (IsHidden())
-        return;
-    ExchangeWithControl(WCMD_LIST, FALSE);
-    ExchangeWithControl(WCMD_DATA, FALSE);
+    LoadListAndData(*this, TRUE);
 }
 
 int CNPropObjBtn::GetCarryOver()

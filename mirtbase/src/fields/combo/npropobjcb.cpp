@@ -72,27 +72,20 @@ CWnd* CNPropObjCB::CreateControl(CWnd* pParent, int bSetOwner)
     CWnd* pHost = EntryHost(*this, pParent, bSetOwner);
     if (pHost == nullptr)
         return nullptr;
-    DestroyControl();
-    m_pComboWnd = new CWnd;
-    if (!CreateEntryWindow(*this, pHost, *m_pComboWnd, "combobox", m_dwStyle, FALSE)) {
-        DestroyControl();
+    m_pCtrlWnd = MakeStandardControl(*this, pHost, m_pComboWnd, "combobox", m_dwStyle, FALSE);
+    if (m_pCtrlWnd == nullptr)
         return nullptr;
-    }
-    m_pCtrlWnd = m_pComboWnd;
     if (!IsEditable())
         ExchangeWithControl(WCMD_LOCK, FALSE);
     else if (AfxGetApp() != nullptr)
-        ::SetClassLongPtrA(m_pComboWnd->GetSafeHwnd(), GCLP_HCURSOR,
+        ::SetClassLongPtrA(m_pCtrlWnd->GetSafeHwnd(), GCLP_HCURSOR,
             reinterpret_cast<LONG_PTR>(::LoadCursor(nullptr, IDC_IBEAM)));
-    return m_pComboWnd;
+    return m_pCtrlWnd;
 }
 
 int CNPropObjCB::DestroyControl()
 {
-    if (m_pComboWnd != nullptr && m_pComboWnd->GetSafeHwnd() != nullptr)
-        m_pComboWnd->DestroyWindow();
-    delete m_pComboWnd;
-    m_pComboWnd = nullptr;
+    DeleteWindowObject(m_pComboWnd);
     CNPropObjCtrl::DestroyControl();
     return 1;
 }
@@ -104,15 +97,7 @@ CNPropObj* CNPropObjCB::Clone(int dx, int dy)
 
 void CNPropObjCB::LoadToControl(int)
 {
-    if (!IsLive())
-        return;
-    if (GetAttr(ATTRIBUTE_CLEAR) != 0)
-        ExchangeWithControl(WCMD_RESET, TRUE);
-    if (IsHidden())
-        return;
-    ExchangeWithControl(WCMD_LIST, FALSE);
-    if (!m_strData.IsEmpty())
-        ExchangeWithControl(WCMD_DATA, FALSE);
+    LoadListAndData(*this, FALSE);
 }
 
 void CNPropObjCB::SetLogFont(const LOGFONT* pLogFont)

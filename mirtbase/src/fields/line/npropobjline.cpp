@@ -75,8 +75,7 @@ CWnd* CNPropObjLine::CreateControl(CWnd*, int)
 
 int CNPropObjLine::DestroyControl()
 {
-    delete m_pLineWnd;
-    m_pLineWnd = nullptr;
+    DeleteWindowObject(m_pLineWnd);
     CNPropObjCtrl::DestroyControl();
     return 1;
 }

@@ -113,10 +113,8 @@ CWnd* CNPropObjPic::CreateControl(CWnd*, int)
 
 int CNPropObjPic::DestroyControl()
 {
-    delete m_pPicWnd;
-    m_pPicWnd = nullptr;
-    delete m_pFocusWnd;
-    m_pFocusWnd = nullptr;
+    DeleteWindowObject(m_pPicWnd);
+    DeleteWindowObject(m_pFocusWnd);
     CNPropObjCtrl::DestroyControl();
     return 1;
 }

@@ -19,7 +19,7 @@ CNPropObjStc::CNPropObjStc(const tagPROPBLOCK& block, DWORD dwStyle, DWORD dwExS
 
 CNPropObjStc::~CNPropObjStc()
 {
-    delete m_pStaticWnd;
+    CNPropObjStc::DestroyControl();
 }
 
 void CNPropObjStc::InitDefaults()
@@ -64,7 +64,7 @@ CWnd* CNPropObjStc::CreateControl(CWnd* pParent, int bSetOwner)
         return nullptr;
     CClientDC dc(pWindow);
     CalcDeviceRect(&dc);
-    DestroyControl();
+    DeleteWindowObject(m_pStaticWnd);
     m_pStaticWnd = new CWnd;
     if (!m_pStaticWnd->CreateEx(m_dwExStyle, "static", "", m_dwStyle | WS_CLIPSIBLINGS | SS_ENHMETAFILE,
             m_rcDevice, pWindow, m_nOrder + CONTROL_ID_BASE)) {
@@ -78,10 +78,7 @@ CWnd* CNPropObjStc::CreateControl(CWnd* pParent, int bSetOwner)
 
 int CNPropObjStc::DestroyControl()
 {
-    if (m_pStaticWnd != nullptr && m_pStaticWnd->GetSafeHwnd() != nullptr)
-        m_pStaticWnd->DestroyWindow();
-    delete m_pStaticWnd;
-    m_pStaticWnd = nullptr;
+    DeleteWindowObject(m_pStaticWnd);
     CNPropObjCtrl::DestroyControl();
     return 1;
 }
