@@ -9,6 +9,7 @@
 #include "field_slots.h"
 #include "npropobjbarcode.h"
 #include "npropobjbtncheck.h"
+#include "npropobjbtnsub.h"
 #include "npropobjcb.h"
 #include "npropobjline.h"
 #include "npropobjpic.h"
@@ -58,6 +59,8 @@ TEST(GraphicFieldRecordTest, DefaultRecords)
     ExpectDefaultRecord<CNPropObjCBEdt>(combo + Dwords({1}));
     const std::string button = CtrlPart() + Dwords({1, 0});
     ExpectDefaultRecord<CNPropObjBtn>(button);
+    ExpectDefaultRecord<CNPropObjBtnSub>(button + Dwords({1, 0}));
+    ExpectDefaultRecord<CNPropObjBtnEdtCmb>(button + Dwords({1, 0}));
     ExpectDefaultRecord<CNPropObjBtnCheck>(button + Dwords({1}) + Font(90) + Dwords({0, 0xFFFFFF, 0}));
 }
 
@@ -156,6 +159,18 @@ TEST(GraphicFieldRecordTest, CloneKeepsEveryStoredMember)
              p->m_bInvert = TRUE;
              return p;
          }},
+        {"sub-form button", [] {
+             auto* p = new CNPropObjBtnSub;
+             FillBase(*p);
+             p->m_nSubLayoutID = 9003;
+             return p;
+         }},
+        {"choice-list button", [] {
+             auto* p = new CNPropObjBtnEdtCmb;
+             FillBase(*p);
+             p->m_nTargetOrder = 12;
+             return p;
+         }},
         {"check box", [] {
              auto* p = new CNPropObjBtnCheck;
              FillBase(*p);
@@ -207,6 +222,8 @@ TEST(GraphicFieldRecordTest, OperationsInTheirSlots)
     ExpectControlFieldSlots<CNPropObjCBEdt>();
     ExpectControlFieldSlots<CNPropObjBtn>();
     ExpectControlFieldSlots<CNPropObjBtnCheck>();
+    ExpectControlFieldSlots<CNPropObjBtnSub>();
+    ExpectControlFieldSlots<CNPropObjBtnEdtCmb>();
     EXPECT_FIELD_SLOT(69, &CNPropObjBtnCheck::SetMarkStyle);
     EXPECT_FIELD_SLOT(70, &CNPropObjBtnCheck::DrawCheck);
 }
