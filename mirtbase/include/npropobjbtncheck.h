@@ -18,7 +18,8 @@ public:
         MARK_DOUBLE_CIRCLE = 2,
         MARK_CROSS = 3,
         MARK_STROKE = 4,        // top right to bottom left
-        MARK_LAST_DRAWN = MARK_STROKE
+        MARK_FIRST_PICTURE = 5, // 5 to 12: pictures stretched into the square
+        MARK_LAST_PICTURE = 12
     };
 
     CNPropObjBtnCheck();
@@ -71,6 +72,7 @@ public:
 
 protected:
     void DrawMark(CDC* pDC, const CRect& square);
+    void DrawPictureMark(CDC* pDC, const CRect& rect);
 
     BOOL m_bChecked;        // not stored: follows the value
     CFont m_font;

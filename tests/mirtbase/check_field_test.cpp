@@ -1,6 +1,9 @@
 // The check box: one rule for its state, its square and its marks.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <vector>
+
 #include "canvas.h"
 #include "field_fixture.h"
 #include "npropobjbtncheck.h"
@@ -79,23 +82,41 @@ TEST(CheckFieldTest, CaptionAlwaysMarkOnlyWhenCheckedSquareNever)
     }
 }
 
+// The pixels of a check box 70 x 70 drawn checked with a mark style.
+std::vector<COLORREF> MarkPixels(int style, MemoryCanvas& canvas)
+{
+    CNPropObjBtnCheck field;
+    field.SetMarkStyle(style);
+    field.DrawCheck(CDC::FromHandle(canvas.dc()), 0, 0, 0, 70, 70);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 70; ++y) {
+        for (int x = 0; x < 70; ++x)
+            pixels.push_back(canvas.pixel(x, y));
+    }
+    return pixels;
+}
+
 TEST(CheckFieldTest, EveryMarkStyleInsideTheSquare)
 {
-    const RECT square = {0, 0, 70, 70};
-    for (int style = CNPropObjBtnCheck::MARK_DISC; style <= CNPropObjBtnCheck::MARK_LAST_DRAWN; ++style) {
-        CNPropObjBtnCheck field;
-        field.SetMarkStyle(style);
+    std::set<std::vector<COLORREF>> marks;
+    for (int style = CNPropObjBtnCheck::MARK_DISC; style <= CNPropObjBtnCheck::MARK_LAST_PICTURE; ++style) {
         MemoryCanvas canvas(70, 70);
-        field.DrawCheck(CDC::FromHandle(canvas.dc()), 0, 0, 0, 70, 70);
-        EXPECT_GT(InkIn(canvas, square), 0) << style;
-        const bool centreInked = canvas.pixel(35, 35) != RGB(255, 255, 255);
+        EXPECT_TRUE(marks.insert(MarkPixels(style, canvas)).second) << "a mark of its own: " << style;
+        EXPECT_GT(InkIn(canvas, {10, 10, 60, 60}), 0) << style;
+        // Inset by a seventh (circles, pictures) or a sixth (strokes): the edges stay blank.
+        EXPECT_EQ(0, InkIn(canvas, {0, 0, 70, 9})) << style;
+        EXPECT_EQ(0, InkIn(canvas, {0, 61, 70, 70})) << style;
+        if (style > CNPropObjBtnCheck::MARK_STROKE)
+            continue;
         // Circles drawn with the context's (white) brush or none leave the centre open.
+        const bool centreInked = canvas.pixel(35, 35) != RGB(255, 255, 255);
         EXPECT_EQ(style != CNPropObjBtnCheck::MARK_CIRCLE_BRUSH && style != CNPropObjBtnCheck::MARK_DOUBLE_CIRCLE,
             centreInked)
             << style;
-        // Inset by a seventh (circles) or a sixth (strokes): the edges stay blank.
-        EXPECT_EQ(0, InkIn(canvas, {0, 0, 70, 9})) << style;
     }
+    MemoryCanvas none(70, 70);
+    MarkPixels(CNPropObjBtnCheck::MARK_LAST_PICTURE + 1, none);
+    EXPECT_EQ(0, InkIn(none, {0, 0, 70, 70})) << "styles past the pictures have no mark";
 }
 
 TEST(CheckFieldTest, DrawGateOnPaper)

@@ -1,5 +1,31 @@
 // Drawing of the check box: the square, the caption and the marks.
+#include <vector>
+
 #include "npropobjbtncheck.h"
+
+namespace {
+
+// Bitmap resources of the picture marks from MARK_FIRST_PICTURE on.
+const UINT kMarkBitmaps[] = {143, 137, 138, 139, 140, 141, 142, 136};
+const int kMaxColours = 256;
+
+// A palette of the bitmap's colour table; FALSE when it has none.
+BOOL MakeBitmapPalette(CDC& memory, CPalette& palette)
+{
+    RGBQUAD colours[kMaxColours];
+    const UINT nColours = ::GetDIBColorTable(memory.m_hDC, 0, kMaxColours, colours);
+    if (nColours == 0)
+        return FALSE;
+    std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nColours * sizeof(PALETTEENTRY));
+    LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(buffer.data());
+    pLog->palVersion = 0x300;
+    pLog->palNumEntries = static_cast<WORD>(nColours);
+    for (UINT i = 0; i < nColours; ++i)
+        pLog->palPalEntry[i] = {colours[i].rgbRed, colours[i].rgbGreen, colours[i].rgbBlue, 0};
+    return palette.CreatePalette(pLog);
+}
+
+}  // namespace
 
 CRect CNPropObjBtnCheck::CalcCheckRect(int nLeft, int nTop, int nRight, int nBottom)
 {
@@ -32,9 +58,15 @@ int CNPropObjBtnCheck::DrawCheck(CDC* pDC, int, int nLeft, int nTop, int nRight,
 
 void CNPropObjBtnCheck::DrawMark(CDC* pDC, const CRect& square)
 {
-    if (m_nMarkStyle < MARK_DISC || m_nMarkStyle > MARK_LAST_DRAWN)
-        return;
     const int nSide = square.Width();
+    if (m_nMarkStyle >= MARK_FIRST_PICTURE && m_nMarkStyle <= MARK_LAST_PICTURE) {
+        CRect inner = square;
+        inner.DeflateRect(nSide / 7, nSide / 7);
+        DrawPictureMark(pDC, inner);
+        return;
+    }
+    if (m_nMarkStyle < MARK_DISC || m_nMarkStyle > MARK_STROKE)
+        return;
     const BOOL bCircle = m_nMarkStyle <= MARK_DOUBLE_CIRCLE;
     const int nPenWidth = bCircle ? 1 : ConvertLengthUnits(pDC, 2, TRUE);
     CPen pen(PS_SOLID, nPenWidth < 1 ? 1 : nPenWidth, RGB(0, 0, 0));
@@ -73,4 +105,30 @@ void CNPropObjBtnCheck::DrawMark(CDC* pDC, const CRect& square)
         break;
     }
     pDC->SelectObject(pOldPen);
+}
+
+void CNPropObjBtnCheck::DrawPictureMark(CDC* pDC, const CRect& rect)
+{
+    HBITMAP hBitmap = static_cast<HBITMAP>(::LoadImageA(CResourceHandleSwitch::ThisModule(),
+        MAKEINTRESOURCEA(kMarkBitmaps[m_nMarkStyle - MARK_FIRST_PICTURE]), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (hBitmap == nullptr)
+        return;
+    BITMAP bm;
+    ::GetObjectA(hBitmap, sizeof bm, &bm);
+    CDC memory;
+    memory.CreateCompatibleDC(pDC);
+    HGDIOBJ hOldBitmap = ::SelectObject(memory.m_hDC, hBitmap);
+    CPalette palette;
+    CPalette* pOldPalette = nullptr;
+    if (pDC->IsPrinting() && !IsPreviewDC(pDC) && MakeBitmapPalette(memory, palette)) {
+        pOldPalette = pDC->SelectPalette(&palette, FALSE);
+        pDC->RealizePalette();
+    }
+    const int nOldMode = pDC->SetStretchBltMode(BLACKONWHITE);
+    pDC->StretchBlt(rect.left, rect.top, rect.Width(), rect.Height(), &memory, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+    pDC->SetStretchBltMode(nOldMode);
+    if (pOldPalette != nullptr)
+        pDC->SelectPalette(pOldPalette, TRUE);
+    ::SelectObject(memory.m_hDC, hOldBitmap);
+    ::DeleteObject(hBitmap);
 }
