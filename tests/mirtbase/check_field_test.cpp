@@ -6,6 +6,7 @@
 
 #include "canvas.h"
 #include "field_fixture.h"
+#include "nmirtlayoutdata.h"
 #include "npropobjbtncheck.h"
 
 namespace {
@@ -131,6 +132,60 @@ TEST(CheckFieldTest, DrawGateOnPaper)
     EXPECT_GT(canvas.countInked({0, 0, 300, 60}), 0);
     field.m_dwFlags = CNPropObj::FLAG_HIDDEN;
     EXPECT_EQ(0, field.Draw(CDC::FromHandle(canvas.dc()), 0));
+}
+
+}  // namespace
+
+namespace {
+
+std::string ClassOf(HWND hWnd)
+{
+    char name[32] = {};
+    ::GetClassNameA(hWnd, name, sizeof name);
+    return name;
+}
+
+TEST(ButtonFieldTest, PushButtonAndOwnerDrawnCheckBoxWindows)
+{
+    CHostWnd host;
+    CTestFormWnd form;
+    CNPropObjBtn button(MakeBlock(3, {0, 0, 1000, 300}, 0x05), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    EXPECT_EQ(nullptr, button.CreateControl(&host, 1)) << "no owner";
+    button.m_pOwner = &form;
+    CWnd* pButton = button.CreateControl(&host, 1);
+    ASSERT_NE(nullptr, pButton);
+    EXPECT_EQ("Button", ClassOf(pButton->GetSafeHwnd()));
+    EXPECT_EQ(2003, ::GetDlgCtrlID(pButton->GetSafeHwnd()));
+    EXPECT_EQ(0, ::GetWindowLongA(pButton->GetSafeHwnd(), GWL_STYLE) & BS_TYPEMASK);
+
+    CNPropObjBtnCheck check(MakeBlock(4, {0, 0, 1000, 300}, 0x05), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    check.m_pOwner = &form;
+    CWnd* pCheck = check.CreateControl(&host, 1);
+    ASSERT_NE(nullptr, pCheck);
+    EXPECT_EQ(static_cast<LONG>(BS_OWNERDRAW), ::GetWindowLongA(pCheck->GetSafeHwnd(), GWL_STYLE) & BS_TYPEMASK);
+    CRect placed;
+    ::GetWindowRect(pCheck->GetSafeHwnd(), &placed);
+    host.ScreenToClient(&placed);
+    EXPECT_EQ(CRect(0, 0, 378, 113), placed);
+    // On a face with a layout the check box moves back by the margin.
+    form.SetLayout(new CNMirtLayoutData);
+    form.SetMargin(CSize(100, 50));
+    pCheck = check.CreateControl(&host, 1);
+    ASSERT_NE(nullptr, pCheck);
+    ::GetWindowRect(pCheck->GetSafeHwnd(), &placed);
+    host.ScreenToClient(&placed);
+    EXPECT_EQ(CRect(-37, -18, 341, 95), placed);
+
+    // Making it again replaces the window; removing it destroys it.
+    const HWND hFirst = pButton->GetSafeHwnd();
+    ASSERT_NE(nullptr, button.CreateControl(&host, 1));
+    EXPECT_FALSE(::IsWindow(hFirst));
+    const HWND hSecond = button.GetControl()->GetSafeHwnd();
+    EXPECT_EQ(1, button.DestroyControl());
+    EXPECT_FALSE(::IsWindow(hSecond));
+    EXPECT_EQ(nullptr, button.GetControl());
+    EXPECT_EQ(3, button.GetCarryOver());
+    EXPECT_EQ(3, button.GetModify());
 }
 
 }  // namespace
