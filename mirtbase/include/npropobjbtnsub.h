@@ -44,6 +44,12 @@ public:
 
     // The button's record, then version and the target combo field's order.
     void Serialize(CArchive& ar) override;
+    // Edits the target's choice list (from its file, else its own choices)
+    // in the choice-list editor; "終了" writes the file. The target is
+    // reloaded either way. A file that cannot be read or written is
+    // reported; the resource handle is restored on every way out. 0 without
+    // an owner or a target, else 1.
+    int Execute(DWORD dwArg1, DWORD dwArg2, DWORD dwArg3) override;
     // Keeps the target order.
     CNPropObj* Clone(int dx, int dy) override;
     void InitDefaults() override;

@@ -1,6 +1,16 @@
 #include "npropobjbtnsub.h"
 
+#include "choicelist.h"
+#include "fields/combo/choiceeditdlg.h"
 #include "fields/fieldcommon.h"
+#include "mirtbase.h"
+
+namespace {
+
+const char kReadFailed[] = "選択肢のファイルを読み込めませんでした。";
+const char kWriteFailed[] = "選択肢のファイルを書き込めませんでした。";
+
+}  // namespace
 
 IMPLEMENT_SERIAL(CNPropObjBtnSub, CNPropObjBtn, 1)
 IMPLEMENT_SERIAL(CNPropObjBtnEdtCmb, CNPropObjBtn, 1)
@@ -83,6 +93,27 @@ void CNPropObjBtnEdtCmb::Serialize(CArchive& ar)
     }
     UINT nVersion;
     ar >> nVersion >> m_nTargetOrder;
+}
+
+int CNPropObjBtnEdtCmb::Execute(DWORD, DWORD, DWORD)
+{
+    CNPropObj* pTarget = m_pOwner != nullptr ? m_pOwner->GetPropObjByOrder(this, m_nTargetOrder) : nullptr;
+    if (pTarget == nullptr)
+        return 0;
+    const CString strPath = CChoiceList::PathOf(m_pOwner->GetLayoutID(), m_nTargetOrder);
+    CResourceHandleSwitch resources;
+    CChoiceEditDlg editor(m_pOwner);
+    const CChoiceList::Result read = CChoiceList::Read(strPath, editor.m_listChoices);
+    if (read == CChoiceList::READ_FAILED) {
+        AfxMessageBox(kReadFailed, MB_ICONEXCLAMATION);
+        return 1;
+    }
+    if (read == CChoiceList::READ_MISSING)
+        pTarget->CNPropObj::GetList(editor.m_listChoices);
+    if (editor.DoModal() == IDOK && !CChoiceList::Write(strPath, editor.m_listChoices))
+        AfxMessageBox(kWriteFailed, MB_ICONEXCLAMATION);
+    pTarget->LoadToControl(0);
+    return 1;
 }
 
 CNPropObj* CNPropObjBtnEdtCmb::Clone(int dx, int dy)
