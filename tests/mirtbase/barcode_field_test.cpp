@@ -11,17 +11,9 @@ namespace {
 // 0..2000 by 0..200 tenths of a millimetre: 756 by 75 pixels.
 const RECT kFieldRect = {0, 0, 2000, 200};
 
-// Black runs along the middle row.
 int BlackBars(const MemoryCanvas& canvas, int y)
 {
-    int bars = 0;
-    bool inBar = false;
-    for (int x = 0; x < canvas.width(); ++x) {
-        const bool black = canvas.pixel(x, y) == RGB(0, 0, 0);
-        bars += black && !inBar ? 1 : 0;
-        inBar = black;
-    }
-    return bars;
+    return BlackRuns(canvas, y, 0, canvas.width());
 }
 
 TEST(BarcodeFieldTest, DrawsTheTextOfItsKindInItsRectangle)

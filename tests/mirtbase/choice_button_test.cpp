@@ -23,14 +23,6 @@ namespace {
 // Dialog controls of the editor.
 const int kList = 1019, kText = 1023, kAdd = 1016, kChange = 1017, kDelete = 1004, kCommit = 1006;
 
-std::vector<std::string> Items(const CStringList& list)
-{
-    std::vector<std::string> items;
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-        items.push_back(static_cast<LPCSTR>(list.GetNext(pos)));
-    return items;
-}
-
 std::vector<std::string> ListBoxItems(CWnd* pDialog)
 {
     std::vector<std::string> items;
@@ -103,7 +95,7 @@ protected:
     {
         CStringList list;
         m_pCombo->GetList(list);
-        return Items(list);
+        return ItemsOf(list);
     }
 
     std::string m_root, m_path;
@@ -130,7 +122,7 @@ TEST_F(ChoiceButtonTest, WithoutAFileTheEditorStartsFromTheFieldAndFinishWritesI
     EXPECT_EQ((std::vector<std::string>{"a", "b"}), shown);
     CStringList written;
     ASSERT_EQ(CChoiceList::READ_DONE, CChoiceList::Read(m_path.c_str(), written));
-    EXPECT_EQ((std::vector<std::string>{"", "a", "B", "c"}), Items(written));
+    EXPECT_EQ((std::vector<std::string>{"", "a", "B", "c"}), ItemsOf(written));
     EXPECT_EQ((std::vector<std::string>{"", "a", "B", "c"}), Choices()) << "the target is reloaded";
 }
 
@@ -153,7 +145,7 @@ TEST_F(ChoiceButtonTest, CancelLeavesTheFileAndStillReloads)
     EXPECT_EQ(1, m_pButton->Execute(0, 0, 0));
     CStringList kept;
     ASSERT_EQ(CChoiceList::READ_DONE, CChoiceList::Read(m_path.c_str(), kept));
-    EXPECT_EQ((std::vector<std::string>{"x", "y"}), Items(kept));
+    EXPECT_EQ((std::vector<std::string>{"x", "y"}), ItemsOf(kept));
     EXPECT_EQ((std::vector<std::string>{"x", "y"}), Choices());
 }
 

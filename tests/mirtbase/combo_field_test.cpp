@@ -39,14 +39,6 @@ struct List
     CStringList list;
 };
 
-std::vector<std::string> Items(const CStringList& list)
-{
-    std::vector<std::string> items;
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
-        items.push_back(static_cast<LPCSTR>(list.GetNext(pos)));
-    return items;
-}
-
 class ChoiceListTest : public testing::Test
 {
 protected:
@@ -90,7 +82,7 @@ TEST_F(ChoiceListTest, GoldenBytesAndBackInOrder)
         ReadBytes(static_cast<LPCSTR>(path)));
     CStringList read;
     EXPECT_EQ(CChoiceList::READ_DONE, CChoiceList::Read(path, read));
-    EXPECT_EQ((std::vector<std::string>{"A", "いろは", ""}), Items(read));
+    EXPECT_EQ((std::vector<std::string>{"A", "いろは", ""}), ItemsOf(read));
     EXPECT_EQ(1, FileCount()) << "no temporary file left";
 }
 
@@ -110,7 +102,7 @@ TEST_F(ChoiceListTest, ThreeHundredChoicesAndALongOne)
     EXPECT_EQ(Bytes({0xFF, 0x2C, 0x01}) + std::string(300, 'x'), bytes.substr(bytes.size() - 303));
     CStringList read;
     ASSERT_EQ(CChoiceList::READ_DONE, CChoiceList::Read(path, read));
-    EXPECT_EQ(Items(list), Items(read));
+    EXPECT_EQ(ItemsOf(list), ItemsOf(read));
 }
 
 TEST_F(ChoiceListTest, MissingOrDamagedFileLeavesTheListAsItWas)
@@ -127,7 +119,7 @@ TEST_F(ChoiceListTest, MissingOrDamagedFileLeavesTheListAsItWas)
     for (const std::string& bytes : damaged) {
         WriteBytes(static_cast<LPCSTR>(path), bytes);
         EXPECT_EQ(CChoiceList::READ_FAILED, CChoiceList::Read(path, list));
-        EXPECT_EQ(std::vector<std::string>{"kept"}, Items(list));
+        EXPECT_EQ(std::vector<std::string>{"kept"}, ItemsOf(list));
     }
 }
 
@@ -167,7 +159,7 @@ protected:
     {
         CStringList list;
         m_field.GetList(list);
-        return Items(list);
+        return ItemsOf(list);
     }
 
     CTestFormWnd m_form;
@@ -207,7 +199,7 @@ TEST(ComboFieldTest, ChoicesKeptThroughSaveAndLoad)
     Load(loaded, Store(field));
     CStringList choices;
     loaded.GetList(choices);
-    EXPECT_EQ((std::vector<std::string>{"赤", "青", "黄"}), Items(choices));
+    EXPECT_EQ((std::vector<std::string>{"赤", "青", "黄"}), ItemsOf(choices));
     EXPECT_EQ(CString("青"), loaded.m_strData);
 }
 

@@ -399,15 +399,7 @@ TEST_F(SampleFormsTest, PictureCheckBoxAndBarcodeDraw)
         EXPECT_GT(canvas.countInked(rect), 0);
         if (pField->IsKindOf(RUNTIME_CLASS(CNPropObjBarcode))) {
             // The start bar, 21 characters of three bars and the stop bar.
-            int bars = 0;
-            bool inBar = false;
-            const int y = (rect.top + rect.bottom) / 2;
-            for (int x = rect.left; x < rect.right; ++x) {
-                const bool black = canvas.pixel(x, y) == RGB(0, 0, 0);
-                bars += black && !inBar ? 1 : 0;
-                inBar = black;
-            }
-            EXPECT_EQ(67, bars);
+            EXPECT_EQ(67, BlackRuns(canvas, (rect.top + rect.bottom) / 2, rect.left, rect.right));
         }
     }
 }
