@@ -7,6 +7,7 @@
 
 #include <afxdlgs.h>
 
+#include "canvas.h"
 #include "windowcommand.h"
 
 IMPLEMENT_SERIAL(CTestField, CNPropObjCtrl, 1)
@@ -229,4 +230,24 @@ void ExpectRoundTrip(CObject& filled, CObject& loaded, const std::string& golden
     EXPECT_EQ(golden, Store(filled));
     Load(loaded, golden);
     EXPECT_EQ(golden, Store(loaded));
+}
+
+std::vector<std::string> ItemsOf(const CStringList& list)
+{
+    std::vector<std::string> items;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        items.push_back(static_cast<LPCSTR>(list.GetNext(pos)));
+    return items;
+}
+
+int BlackRuns(const MemoryCanvas& canvas, int y, int x0, int x1)
+{
+    int runs = 0;
+    bool inRun = false;
+    for (int x = x0; x < x1; ++x) {
+        const bool black = canvas.pixel(x, y) == RGB(0, 0, 0);
+        runs += black && !inRun ? 1 : 0;
+        inRun = black;
+    }
+    return runs;
 }

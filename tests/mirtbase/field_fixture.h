@@ -107,6 +107,14 @@ public:
 // A block: order, rectangle, attribute 5 (input bits), attribute 8 (clear).
 tagPROPBLOCK MakeBlock(UINT nOrder, RECT rect, DWORD dwInput = 0, DWORD dwClear = 0);
 
+// The strings of a list in order.
+std::vector<std::string> ItemsOf(const CStringList& list);
+
+// Runs of black pixels along row y of a canvas from x0 to x1 (the bars of a
+// barcode).
+class MemoryCanvas;
+int BlackRuns(const MemoryCanvas& canvas, int y, int x0, int x1);
+
 // Archive bytes.
 std::string Bytes(std::initializer_list<int> bytes);
 // What write puts into an archive.

@@ -13,7 +13,10 @@
 #include "mirtenv.h"
 #include "npropobjautoitem.h"
 #include "npropobjcalnd.h"
+#include "npropobjbarcode.h"
+#include "npropobjbtncheck.h"
 #include "npropobjedt.h"
+#include "npropobjpic.h"
 #include "npropobjtime.h"
 #include "png_file.h"
 #include "test_paths.h"
@@ -145,12 +148,12 @@ TEST_F(SampleFormsTest, FieldsPerFace)
     };
     const Case cases[] = {
         {9001, 0, 35, 0},
-        {9001, 1, 60, 60},
+        {9001, 1, 61, 61},
         {9002, 0, 43, 0},
-        {9002, 1, 53, 53},
-        {9003, 1, 24, 7},
-        {9003, 2, 24, 7},
-        {9003, 3, 24, 7},
+        {9002, 1, 55, 55},
+        {9003, 1, 25, 8},
+        {9003, 2, 25, 8},
+        {9003, 3, 25, 8},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.nLayoutID << " face " << c.nMen);
@@ -221,6 +224,9 @@ TEST_F(SampleFormsTest, ChosenFields)
         {9001, 1, 7, RUNTIME_CLASS(CNPropObjAutoItem), "自社電話番号", {"TEL.AUT", "TEL "}},
         {9001, 1, 11, RUNTIME_CLASS(CNPropObjEdt), "品名1", {}},
         {9001, 1, 60, RUNTIME_CLASS(CNPropObjEdt), "金額10", {}},
+        {9001, 1, 61, RUNTIME_CLASS(CNPropObjPic), "社印", {}},
+        {9002, 1, 2, RUNTIME_CLASS(CNPropObjEdt), "郵便番号", {}},
+        {9002, 1, 3, RUNTIME_CLASS(CNPropObjDoc), "住所", {}},
         {9002, 1, 4, RUNTIME_CLASS(CNPropObjCreateTime), "請求日", {"100000000%Y年%T月%D日"}},
         {9002, 1, 7, RUNTIME_CLASS(CNPropObjAutoItem), "自社郵便番号", {"ZIPHIFN.AUT", "〒"}},
         {9002, 1, 16, RUNTIME_CLASS(CNPropObjEdt), "今回御請求額", {}},
@@ -228,9 +234,12 @@ TEST_F(SampleFormsTest, ChosenFields)
         {9002, 1, 21, RUNTIME_CLASS(CNPropObjEdt), "日付1", {}},
         {9002, 1, 52, RUNTIME_CLASS(CNPropObjEdt), "金額8", {}},
         {9002, 1, 53, RUNTIME_CLASS(CNPropObjCalndStd), "お支払予定月", {}},
+        {9002, 1, 54, RUNTIME_CLASS(CNPropObjBarcode), "カスタマバーコード", {}},
+        {9002, 1, 55, RUNTIME_CLASS(CNPropObjBtnCheck), "領収書同封", {"領収書同封"}},
         {9003, 2, 1, RUNTIME_CLASS(CNPropObjCreateTime), "日付", {"100000000%Y年%T月%D日"}},
         {9003, 3, 6, RUNTIME_CLASS(CNPropObjDoc), "摘要", {}},
         {9003, 3, 7, RUNTIME_CLASS(CNPropObjAutoItem), "発行者", {"COM.AUT"}},
+        {9003, 2, 8, RUNTIME_CLASS(CNPropObjBtnCheck), "支払済", {"支払済"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.nLayoutID << " order " << c.nOrder);
@@ -381,6 +390,40 @@ TEST_F(SampleFormsTest, DrawsOnScreen)
         RECT title = pTitle->m_rect;
         CNPropObj::ConvertRectUnits(nullptr, &title, TRUE);
         EXPECT_GT(canvas.countInked(title), 0);
+    }
+}
+
+// The picture, check-box and barcode fields of the forms on the screen:
+// the empty picture's grey cross, the check box's caption and mark, and the
+// invoice's postal customer barcode once it has its text.
+TEST_F(SampleFormsTest, PictureCheckBoxAndBarcodeDraw)
+{
+    struct Case
+    {
+        UINT nLayoutID;
+        UINT nMen;
+        UINT nOrder;
+        const char* pszValue;
+    };
+    const Case cases[] = {{9001, 1, 61, ""}, {9002, 1, 54, "1"}, {9002, 1, 53, "12345673-5-2"}, {9003, 2, 8, "1"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nLayoutID << " order " << c.nOrder);
+        CSampleFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID));
+        CNPropObj* pField = form.Face(c.nMen)->GetPropObjByOrder(c.nOrder);
+        ASSERT_NE(nullptr, pField);
+        pField->SetText(c.pszValue);
+        pField->LoadToControl(0);
+        RECT rect = pField->m_rect;
+        CNPropObj::ConvertRectUnits(nullptr, &rect, TRUE);
+        MemoryCanvas canvas(rect.right + 10, rect.bottom + 10);
+        CBorrowedDC dc(canvas.dc(), canvas.dc(), FALSE);
+        pField->Draw(&dc, 1);
+        EXPECT_GT(canvas.countInked(rect), 0);
+        if (pField->IsKindOf(RUNTIME_CLASS(CNPropObjBarcode))) {
+            // The start bar, 21 characters of three bars and the stop bar.
+            EXPECT_EQ(67, BlackRuns(canvas, (rect.top + rect.bottom) / 2, rect.left, rect.right));
+        }
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include "npropobjautoitem.h"
 #include "npropobjcalnd.h"
+#include "npropobjbarcode.h"
+#include "npropobjbtncheck.h"
 #include "npropobjedt.h"
+#include "npropobjpic.h"
 #include "npropobjtime.h"
 
 namespace {
@@ -219,6 +222,25 @@ void CSampleFormBuilder::Calendar(UINT nOrder, LPCSTR pszName, const RECT& rect)
     pCalendar->m_ptYearTitle = CPoint(rect.right - rect.left - 280, -70);
     pCalendar->m_ptMonthTitle1 = CPoint(rect.right - rect.left - 110, -70);
     AddDataField(pCalendar, pszName);
+}
+
+void CSampleFormBuilder::Picture(UINT nOrder, LPCSTR pszName, const RECT& rect)
+{
+    AddDataField(new CNPropObjPic(DataBlock(nOrder, rect, FALSE), kTextStyle, 0), pszName);
+}
+
+void CSampleFormBuilder::CheckBox(UINT nOrder, LPCSTR pszName, const RECT& rect, LPCSTR pszCaption)
+{
+    CNPropObjBtnCheck* pCheck = new CNPropObjBtnCheck(DataBlock(nOrder, rect, TRUE), kTextStyle, 0);
+    SetItems(pCheck, pszCaption);
+    AddDataField(pCheck, pszName);
+}
+
+void CSampleFormBuilder::Barcode(UINT nOrder, LPCSTR pszName, const RECT& rect, UINT nKind)
+{
+    CNPropObjBarcode* pBarcode = new CNPropObjBarcode(DataBlock(nOrder, rect, TRUE), kTextStyle, 0);
+    pBarcode->m_nKind = nKind;
+    AddDataField(pBarcode, pszName);
 }
 
 void CSampleFormBuilder::Table(UINT nFirstOrder, const SampleColumn* pColumns, int nColumns, int nRows, LONG nTop,

@@ -77,6 +77,12 @@ public:
     // A monthly calendar of the month a page is made in (year and month
     // stored as 0), its year and month titles above it.
     void Calendar(UINT nOrder, LPCSTR pszName, const RECT& rect);
+    // A picture the user chooses.
+    void Picture(UINT nOrder, LPCSTR pszName, const RECT& rect);
+    // A check box with its caption, marked with a filled circle.
+    void CheckBox(UINT nOrder, LPCSTR pszName, const RECT& rect, LPCSTR pszCaption);
+    // A barcode of a CBarcode kind, its text set by the program.
+    void Barcode(UINT nOrder, LPCSTR pszName, const RECT& rect, UINT nKind);
 
     // The layout's table part: a heading row nHeadingHeight tall at nTop
     // in the heading look,

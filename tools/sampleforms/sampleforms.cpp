@@ -1,5 +1,7 @@
 #include "sampleforms.h"
 
+#include <barcode.h>
+
 #include "sampleformbuilder.h"
 #include "textdrawattr.h"
 
@@ -82,7 +84,8 @@ void AddRemarks(CSampleFormBuilder& form, UINT nOrder, LONG nTop, LONG nBottom)
 }  // namespace
 
 // Customer and issuer (orders 1 to 10), the total, then a table of ten
-// rows: item, quantity, unit, unit price, amount (orders 11 to 60).
+// rows: item, quantity, unit, unit price, amount (orders 11 to 60), and the
+// company seal, a picture (order 61).
 CNMirtLayoutData* MakeDeliveryNote()
 {
     CSampleFormBuilder form(SAMPLE_DELIVERY_NOTE, "納品書", 1, kFirstLabelOrder);
@@ -99,6 +102,7 @@ CNMirtLayoutData* MakeDeliveryNote()
     form.AutoItem(6, "自社住所", {1400, 570, 2000, 630}, kSmallText, kAddressFile);
     form.AutoItem(7, "自社電話番号", {1400, 630, 2000, 690}, kSmallText, kPhoneFile, "TEL ");
     form.AutoItem(10, "担当者", {1400, 690, 2000, 750}, kSmallText, kNameFile, "担当：");
+    form.Picture(61, "社印", {1850, 750, 2000, 890});
 
     const SampleColumn columns[] = {
         {"品名", 120, 1000, &kText},
@@ -116,17 +120,19 @@ CNMirtLayoutData* MakeDeliveryNote()
 }
 
 // Customer and issuer, the amounts of the period (orders 1 to 20), a
-// table of eight rows: date, item, quantity, amount (orders 21 to 52), and
-// a calendar of the month of payment (order 53).
+// table of eight rows: date, item, quantity, amount (orders 21 to 52), a
+// calendar of the month of payment (order 53), the postal customer barcode
+// of the postal code and address (order 54) and a check box (order 55).
 CNMirtLayoutData* MakeInvoice()
 {
     CSampleFormBuilder form(SAMPLE_INVOICE, "請求書", 1, kFirstLabelOrder);
     AddTitle(form, "御請求書", 120, 130, 600, kTitle);
     AddCustomer(form, 1, 120, 330, "様");
     form.Label({120, 440, 170, 500}, "〒", kCode);
-    form.Edit(2, "お客様郵便番号", {170, 440, 500, 500}, kCode);
-    form.TextArea(3, "お客様住所", {120, 500, 1000, 620}, kText, 2);
-    form.Label({120, 650, 1000, 720}, "下記の通りご請求申し上げます。", kText);
+    form.Edit(2, "郵便番号", {170, 440, 500, 500}, kCode);
+    form.TextArea(3, "住所", {120, 500, 1000, 620}, kText, 2);
+    form.Barcode(54, "カスタマバーコード", {120, 620, 1000, 700}, CBarcode::KIND_POSTAL);
+    form.Label({120, 720, 1000, 790}, "下記の通りご請求申し上げます。", kText);
 
     AddDateLine(form, 4, "請求日", "請求日", 300);
     AddNumberLine(form, 5, "No.", "請求番号", 370, kCode);
@@ -137,6 +143,7 @@ CNMirtLayoutData* MakeInvoice()
     form.AutoItem(9, "自社電話番号", {1400, 700, 1700, 750}, kSmallText, kPhoneFile, "TEL ");
     form.AutoItem(10, "自社FAX番号", {1700, 700, 2000, 750}, kSmallText, kFaxFile, "FAX ");
     form.AutoItem(20, "担当者", {1400, 750, 2000, 800}, kSmallText, kNameFile, "担当：");
+    form.CheckBox(55, "領収書同封", {1400, 800, 2000, 850}, "領収書同封");
 
     const char* const amounts[] = {"前回御請求額", "御入金額", "繰越金額", "今回御買上額", "消費税額", "今回御請求額"};
     for (UINT i = 0; i < 6; i++) {
@@ -160,8 +167,8 @@ CNMirtLayoutData* MakeInvoice()
     return form.Detach();
 }
 
-// Three slips to the sheet, each with its own fields (orders 1 to 7):
-// date, number, addressee, subject, amount, description, issuer.
+// Three slips to the sheet, each with its own fields (orders 1 to 8):
+// date, number, addressee, subject, amount, description, issuer, paid.
 CNMirtLayoutData* MakeSlip()
 {
     CSampleFormBuilder form(SAMPLE_SLIP, "伝票", 3, kFirstLabelOrder);
@@ -180,6 +187,7 @@ CNMirtLayoutData* MakeSlip()
 
     form.Label({1200, 800, 1400, 870}, "発行", kSmallCaption);
     form.AutoItem(7, "発行者", {1400, 800, 2000, 870}, kCompany, kCompanyFile);
+    form.CheckBox(8, "支払済", {150, 800, 600, 870}, "支払済");
     form.Rule(1200, 2000, 870);
     form.Rule(50, 2050, form.FaceHeight() - 10);
     return form.Detach();

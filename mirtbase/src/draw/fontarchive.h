@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+// Font heights a field's record may hold, in points.
+const LONG MIRT_MAX_FONT_POINTS = 1000;
 // Font heights a list printing record may hold, in tenths of a point.
 const LONG MIRT_MAX_FONT_TENTHS = 10000;
 

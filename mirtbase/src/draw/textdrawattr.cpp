@@ -9,8 +9,6 @@
 namespace {
 
 const int kDefaultPoints = 9;
-// Font heights a record may hold, in points.
-const LONG kMaxPoints = 1000;
 const char kDefaultFace[] = "ＭＳ Ｐゴシック";
 
 }  // namespace
@@ -37,7 +35,7 @@ void CTextAttr::InitDefaults()
 
 void CTextAttr::Serialize(CArchive& ar, BOOL bWithAlign)
 {
-    MirtSerializeLogFont(ar, m_logFont, kMaxPoints);
+    MirtSerializeLogFont(ar, m_logFont, MIRT_MAX_FONT_POINTS);
     if (ar.IsStoring())
         ar << m_crText << m_crBack << m_nEntryMode << m_nRowLimit << m_nRowHeight << m_bVertical;
     else

@@ -1,0 +1,98 @@
+#include "fields/fieldcommon.h"
+
+#include <cp932.h>
+
+#include "mirtbase.h"
+#include "textdrawattr.h"
+#include "windowcommand.h"
+
+RECT PlacedDeviceRect(CNPropObjCtrl& field, CDC* pDC)
+{
+    field.CalcDeviceRect(pDC);
+    RECT rect = field.m_rcDevice;
+    if (pDC->IsPrinting() && field.m_pOwner != nullptr) {
+        CSize margin = field.m_pOwner->GetMargin();
+        if (margin.cx != 0 || margin.cy != 0)
+            CNPropObj::ConvertSizeUnits(pDC, &margin, TRUE);
+        ::OffsetRect(&rect, margin.cx - pDC->GetDeviceCaps(PHYSICALOFFSETX),
+            margin.cy - pDC->GetDeviceCaps(PHYSICALOFFSETY));
+    }
+    return rect;
+}
+
+LOGFONT FieldDefaultFont(LONG nHeight)
+{
+    CTextAttr attr;
+    attr.InitDefaults();
+    attr.m_logFont.lfHeight = nHeight;
+    return attr.m_logFont;
+}
+
+CString FileNameOf(const CString& strPath)
+{
+    // A 0x5C may be the trail byte of a double-byte character.
+    int nStart = 0;
+    for (int i = 0; i < strPath.GetLength(); i += cp932::CharLength(strPath, i, strPath.GetLength())) {
+        if (strPath[i] == '\\')
+            nStart = i + 1;
+    }
+    return strPath.Mid(nStart);
+}
+
+CWnd* EntryHost(CNPropObjCtrl& field, CWnd* pParent, int bSetOwner)
+{
+    CWnd* pHost = pParent != nullptr ? pParent : field.m_pOwner;
+    if (bSetOwner == 0 || field.m_pOwner == nullptr || pHost == nullptr || pHost->GetSafeHwnd() == nullptr)
+        return nullptr;
+    return pHost;
+}
+
+BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR lpszClass, DWORD dwStyle,
+    BOOL bMoveByMargin)
+{
+    CDC display;
+    display.CreateIC("DISPLAY", nullptr, nullptr, nullptr);
+    field.CalcDeviceRect(&display);
+    RECT rect = field.m_rcDevice;
+    if (bMoveByMargin && field.IsPrintForm() && field.m_nMode != CNPropObj::MODE_SHOWN) {
+        CSize margin = field.m_pOwner->GetMargin();
+        CNPropObj::ConvertSizeUnits(&display, &margin, TRUE);
+        ::OffsetRect(&rect, -margin.cx, -margin.cy);
+    }
+    if (!window.CreateEx(field.m_dwExStyle, lpszClass, "", dwStyle, rect, pHost,
+            field.m_nOrder + CNPropObjCtrl::CONTROL_ID_BASE))
+        return FALSE;
+    window.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return TRUE;
+}
+
+void DeleteWindowObject(CWnd*& pWindow)
+{
+    if (pWindow != nullptr && pWindow->GetSafeHwnd() != nullptr)
+        pWindow->DestroyWindow();
+    delete pWindow;
+    pWindow = nullptr;
+}
+
+CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, LPCSTR lpszClass, DWORD dwStyle,
+    BOOL bMoveByMargin)
+{
+    DeleteWindowObject(pWindow);
+    pWindow = new CWnd;
+    if (!CreateEntryWindow(field, pHost, *pWindow, lpszClass, dwStyle, bMoveByMargin))
+        DeleteWindowObject(pWindow);
+    return pWindow;
+}
+
+void LoadListAndData(CNPropObjCtrl& field, BOOL bEmptyData)
+{
+    if (!field.IsLive())
+        return;
+    if (field.GetAttr(CNPropObj::ATTRIBUTE_CLEAR) != 0)
+        field.ExchangeWithControl(WCMD_RESET, TRUE);
+    if (field.IsHidden())
+        return;
+    field.ExchangeWithControl(WCMD_LIST, FALSE);
+    if (bEmptyData || !field.m_strData.IsEmpty())
+        field.ExchangeWithControl(WCMD_DATA, FALSE);
+}
