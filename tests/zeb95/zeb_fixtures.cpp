@@ -4,6 +4,7 @@
 
 #include "dib/dib_handle.h"
 #include "library/startup.h"
+#include "zeb95.h"
 
 void LibraryStarted::SetUpTestSuite()
 {
@@ -127,4 +128,38 @@ std::vector<BYTE> BlockBytes(HGLOBAL hMem)
     std::vector<BYTE> bytes(p, p + ::GlobalSize(hMem));
     ::GlobalUnlock(hMem);
     return bytes;
+}
+
+TestParent::TestParent()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ZebTestParent";
+    ::RegisterClassA(&wc);
+    m_hwnd = ::CreateWindowExA(0, "ZebTestParent", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+    ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TestParent::~TestParent() { ::DestroyWindow(m_hwnd); }
+
+LRESULT CALLBACK TestParent::Proc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TestParent*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (uMsg == MsgZebCmd && self != nullptr) {
+        const int nCode = HIWORD(wParam);
+        self->received.push_back({nCode, LOWORD(wParam), reinterpret_cast<HWND>(lParam)});
+        return nCode == self->nConsumeCode ? 1 : 0;
+    }
+    if (uMsg == WM_COMMAND && self != nullptr)
+        return self->commandReply;
+    return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
 }

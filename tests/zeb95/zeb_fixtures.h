@@ -40,3 +40,34 @@ std::vector<BYTE> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // The locked bytes of a global block, copied.
 std::vector<BYTE> BlockBytes(HGLOBAL hMem);
+
+// A top-level window that records every MsgZebCmd it gets and answers with
+// the reply set for its code.
+class TestParent
+{
+public:
+    struct Received
+    {
+        int nCode;
+        int nIndex;
+        HWND hObject;
+    };
+
+    TestParent();
+    ~TestParent();
+    TestParent(const TestParent&) = delete;
+    TestParent& operator=(const TestParent&) = delete;
+
+    HWND Hwnd() const { return m_hwnd; }
+    std::vector<Received> received;
+    int nConsumeCode = -1;  // answered 1; everything else 0
+    LRESULT commandReply = 0;  // the answer to WM_COMMAND
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hwnd;
+};
+
+// Dispatches every message waiting in the thread's queue.
+void Pump();
