@@ -1,3 +1,4 @@
+#include "objects/app_children.h"
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/wb_children.h"
@@ -9,14 +10,6 @@ namespace {
 ZebWbRecord* AppChildWhiteBoard(HWND hWhiteBoard, LONG nKind)
 {
     return nKind == ZebKindAppChild ? ZebWbRecord::From(GetObjRecord(hWhiteBoard)) : nullptr;
-}
-
-// Position of the window in its parent's array of application-defined
-// children, or -1.
-LONG AppChildIndex(HWND hwnd)
-{
-    ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(::GetParent(hwnd)));
-    return pWb != nullptr ? WbFindInSlot(pWb, kWbAppChildSlot, hwnd) : -1;
 }
 
 }  // namespace
