@@ -69,11 +69,7 @@ protected:
         wc.hInstance = ::GetModuleHandleA(nullptr);
         wc.lpszClassName = "ZebTestAppChild";
         ::RegisterClassA(&wc);
-        ZebWbCreateInfo info = {};
-        info.hParent = m_parent.Hwnd();
-        info.cx = 200;
-        info.cy = 100;
-        m_hWb = zebCreateWhiteBoard(&info);
+        m_hWb = CreatePlainWhiteBoard(m_parent.Hwnd());
         ASSERT_NE(nullptr, m_hWb);
         m_path = TempPath();
         g_createValues.clear();

@@ -163,3 +163,12 @@ void Pump()
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
         ::DispatchMessageA(&msg);
 }
+
+HWND CreatePlainWhiteBoard(HWND hParent)
+{
+    ZebWbCreateInfo info = {};
+    info.hParent = hParent;
+    info.cx = 300;
+    info.cy = 200;
+    return zebCreateWhiteBoard(&info);
+}

@@ -71,3 +71,5 @@ private:
 
 // Dispatches every message waiting in the thread's queue.
 void Pump();
+// A whiteboard of 300 x 200 at (0, 0) made by the export without options.
+HWND CreatePlainWhiteBoard(HWND hParent);

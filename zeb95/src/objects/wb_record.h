@@ -21,6 +21,18 @@ struct ZebWbMark
 };
 const WORD kWbNoMark = 0xFFFF;
 
+// A text item of the whiteboard, as kept in memory.
+struct ZebWbTextItem
+{
+    COLORREF crColor;
+    LONG nFont;
+    WORD wLength;  // of the text with its NUL; 0 without text
+    WORD wReserved;
+    char* pszText;  // own block, Shift-JIS, may hold LF and FF
+    POINT pt;       // whiteboard coordinates
+    SIZE size;      // extent in its font; cy is the line pitch
+};
+
 class ZebWbRecord
 {
 public:
@@ -43,8 +55,18 @@ public:
     LONG ChildCapacity(int nSlot) const { return m_childCapacities[nSlot]; }
     void SetChildCapacity(int nSlot, LONG n) { m_childCapacities[nSlot] = n; }
 
+    // Text-item font table (LOGFONT entries), its count and capacity.
+    LOGFONTA* TextFonts() const { return reinterpret_cast<LOGFONTA*>(m_head.Slot(kSlotFontTable)); }
+    void SetTextFonts(LOGFONTA* pTable) { m_head.SetSlot(kSlotFontTable, reinterpret_cast<UINT_PTR>(pTable)); }
+    LONG TextFontCount() const { return m_fontCount; }
+    void SetTextFontCount(LONG n) { m_fontCount = n; }
+    LONG TextFontCapacity() const { return m_fontCapacity; }
+    void SetTextFontCapacity(LONG n) { m_fontCapacity = n; }
     LONG TextFontIndex() const { return m_fontIndex; }
     void SetTextFontIndex(LONG n) { m_fontIndex = n; }
+    // Text-item table; its count and capacity are those of child slot 0.
+    ZebWbTextItem* TextItems() const { return reinterpret_cast<ZebWbTextItem*>(m_head.Slot(kSlotTextItems)); }
+    void SetTextItems(ZebWbTextItem* p) { m_head.SetSlot(kSlotTextItems, reinterpret_cast<UINT_PTR>(p)); }
     ZebWbMark& FormFeedMark() { return m_formFeedMark; }
     ZebWbMark& LineFeedMark() { return m_lineFeedMark; }
 

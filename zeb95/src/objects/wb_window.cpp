@@ -9,6 +9,7 @@
 #include "objects/wb_paint.h"
 #include "objects/wb_record.h"
 #include "objects/wb_scroll.h"
+#include "objects/wb_text_items.h"
 
 const char kDefaultLineStart[] = "、。，．？！）］｝＞゜゛」〕〉》』】､｡,.?!)]}>ﾟﾞ｣";
 
@@ -44,6 +45,7 @@ bool InitRecord(HWND hwnd)
 
 void FreeTables(HWND hwnd)
 {
+    WbFreeTextItems(hwnd);
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hwnd));
     if (pWb != nullptr)
         WbFreeChildArrays(pWb);
