@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "objects/global_mem.h"
 #include "objects/wb_record.h"
 #include "objects/wb_text_items.h"
 #include "zeb95.h"
@@ -127,6 +128,65 @@ TEST_F(WbTextItems, RemovingAllItemsKeepsTheFontsThatMarksUse)
     EXPECT_TRUE(WbRemoveTextItem(m_hWb, -1));
     EXPECT_EQ(nullptr, Wb().TextFonts()) << "no mark uses a font: the table goes";
     EXPECT_EQ(0, Wb().TextFontCount());
+}
+
+LONG Extent(HWND hwnd, const LOGFONTA& lf, const char* psz)
+{
+    HDC hdc = ::GetDC(hwnd);
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    SIZE size = {};
+    ::GetTextExtentPoint32A(hdc, psz, static_cast<int>(std::strlen(psz)), &size);
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hFont);
+    ::ReleaseDC(hwnd, hdc);
+    return size.cx;
+}
+
+const COLORREF kWhite = RGB(255, 255, 255);
+
+// "AB", a line feed, "C": "C" starts the next line at the left edge.
+TEST_F(WbTextItems, LineFeedStartsTheNextLineAtTheLeftEdge)
+{
+    Wb().Head().SetBkColor(kWhite);
+    Wb().Head().SetForeColor(RGB(0, 0, 0));
+    const LOGFONTA lf = Font(20);
+    ASSERT_EQ(0, WbAddTextItem(m_hWb, -1, "AB\nC", lf, {40, 10}));
+    const LONG h = Wb().TextItems()[0].size.cy;
+    const LONG wAB = Extent(m_hWb, lf, "AB");
+    const LONG wC = Extent(m_hWb, lf, "C");
+    ClientImage image(m_hWb);
+    EXPECT_TRUE(image.AnyBut({40, 10, 40 + wAB, 10 + h}, kWhite)) << "AB at the item's position";
+    EXPECT_FALSE(image.AnyBut({0, 10, 38, 10 + h}, kWhite));
+    EXPECT_FALSE(image.AnyBut({42 + wAB, 10, 300, 10 + h}, kWhite));
+    EXPECT_TRUE(image.AnyBut({0, 10 + h, wC, 10 + 2 * h}, kWhite)) << "C at x 0 of the next line";
+    EXPECT_FALSE(image.AnyBut({wC + 2, 10 + h, 300, 200}, kWhite));
+}
+
+// Wrapped before "A,": the comma may not begin a line, so the last "A"
+// that fitted goes to the next line with it.
+TEST_F(WbTextItems, WrapKeepsLineStartCharactersOffTheLineStart)
+{
+    Wb().Head().SetBkColor(kWhite);
+    Wb().Head().SetWrapMode(1);
+    const LOGFONTA lf = Font(20);
+    const LONG wAAAA = Extent(m_hWb, lf, "AAAA");
+    Wb().Head().SetPageSize({wAAAA + 1, 0});
+    ASSERT_EQ(0, WbAddTextItem(m_hWb, -1, "AAAA,B", lf, {0, 0}));
+    const LONG h = Wb().TextItems()[0].size.cy;
+    const LONG wAAA = Extent(m_hWb, lf, "AAA");
+    const LONG wAcommaB = Extent(m_hWb, lf, "A,B");
+    ClientImage image(m_hWb);
+    EXPECT_TRUE(image.AnyBut({0, 0, wAAA, h}, kWhite));
+    EXPECT_FALSE(image.AnyBut({wAAA + 1, 0, wAAAA + 1, h}, kWhite)) << "the fourth A moved on";
+    EXPECT_TRUE(image.AnyBut({0, h, wAcommaB, 2 * h}, kWhite));
+    EXPECT_FALSE(image.AnyBut({wAcommaB + 2, h, wAAAA + 1, 2 * h}, kWhite));
+
+    // Without a line-start string the line holds four.
+    LockedGlobalFree(Wb().Head().LineStartString());
+    Wb().Head().SetLineStartString(nullptr);
+    ClientImage image2(m_hWb);
+    EXPECT_TRUE(image2.AnyBut({wAAA + 1, 0, wAAAA + 1, h}, kWhite));
 }
 
 }  // namespace

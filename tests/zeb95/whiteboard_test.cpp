@@ -441,43 +441,6 @@ TEST_F(WhiteBoards, ScrollingStepsMoveTheOriginAndTheBar)
     zebDestroyWhiteBoard(hWb);
 }
 
-// Paints the whiteboard into a 32-bit memory bitmap of its client size.
-class ClientImage
-{
-public:
-    explicit ClientImage(HWND hwnd)
-    {
-        RECT rc;
-        ::GetClientRect(hwnd, &rc);
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB};
-        m_hdc = ::CreateCompatibleDC(nullptr);
-        m_hBitmap = ::CreateDIBSection(m_hdc, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
-        m_hOld = ::SelectObject(m_hdc, m_hBitmap);
-        m_nWidth = rc.right;
-        ::SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(m_hdc), 0);
-        ::GdiFlush();
-    }
-    ~ClientImage()
-    {
-        ::SelectObject(m_hdc, m_hOld);
-        ::DeleteObject(m_hBitmap);
-        ::DeleteDC(m_hdc);
-    }
-    COLORREF At(int x, int y) const
-    {
-        const DWORD dw = m_pBits[y * m_nWidth + x];
-        return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
-    }
-
-private:
-    HDC m_hdc;
-    HBITMAP m_hBitmap;
-    HGDIOBJ m_hOld;
-    DWORD* m_pBits = nullptr;
-    int m_nWidth;
-};
-
 TEST_F(WhiteBoards, PageInBackgroundColourAndTheRestInBorderColour)
 {
     ZebWbCreateInfo info = Info(ZEBWB_BKCOLOR | ZEBWB_BORDERCOLOR | ZEBWB_PAGESIZE);

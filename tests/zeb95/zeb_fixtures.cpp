@@ -172,3 +172,42 @@ HWND CreatePlainWhiteBoard(HWND hParent)
     info.cy = 200;
     return zebCreateWhiteBoard(&info);
 }
+
+ClientImage::ClientImage(HWND hwnd)
+{
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB};
+    m_hdc = ::CreateCompatibleDC(nullptr);
+    m_hBitmap = ::CreateDIBSection(m_hdc, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
+    m_hOld = ::SelectObject(m_hdc, m_hBitmap);
+    m_nWidth = rc.right;
+    m_nHeight = rc.bottom;
+    ::SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(m_hdc), 0);
+    ::GdiFlush();
+}
+
+ClientImage::~ClientImage()
+{
+    ::SelectObject(m_hdc, m_hOld);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hdc);
+}
+
+COLORREF ClientImage::At(int x, int y) const
+{
+    const DWORD dw = m_pBits[y * m_nWidth + x];
+    return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
+}
+
+bool ClientImage::AnyBut(const RECT& rc, COLORREF cr) const
+{
+    for (int y = rc.top < 0 ? 0 : rc.top; y < rc.bottom && y < m_nHeight; ++y) {
+        for (int x = rc.left < 0 ? 0 : rc.left; x < rc.right && x < m_nWidth; ++x) {
+            if (At(x, y) != cr)
+                return true;
+        }
+    }
+    return false;
+}

@@ -73,3 +73,25 @@ private:
 void Pump();
 // A whiteboard of 300 x 200 at (0, 0) made by the export without options.
 HWND CreatePlainWhiteBoard(HWND hParent);
+
+// The whiteboard painted (WM_PAINT with a device context) into a 32-bit
+// memory bitmap of its client size.
+class ClientImage
+{
+public:
+    explicit ClientImage(HWND hwnd);
+    ~ClientImage();
+    ClientImage(const ClientImage&) = delete;
+    ClientImage& operator=(const ClientImage&) = delete;
+    COLORREF At(int x, int y) const;
+    // Whether any pixel of the rectangle differs from cr.
+    bool AnyBut(const RECT& rc, COLORREF cr) const;
+
+private:
+    HDC m_hdc;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    DWORD* m_pBits = nullptr;
+    int m_nWidth;
+    int m_nHeight;
+};

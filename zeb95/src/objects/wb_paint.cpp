@@ -1,6 +1,7 @@
 #include "objects/wb_paint.h"
 
 #include "objects/wb_record.h"
+#include "objects/wb_text_paint.h"
 
 namespace {
 
@@ -88,11 +89,13 @@ void WbPaint(HWND hwnd, HDC hdcGiven)
     RedrawContext ctx = {hwnd, {}};
     if (hdcGiven != nullptr) {
         ::SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdcGiven), 0);
+        WbPaintTextItems(hwnd, hdcGiven);
         ::GetClientRect(hwnd, &ctx.rcPaint);
     } else {
         PAINTSTRUCT ps;
         HDC hdc = ::BeginPaint(hwnd, &ps);
         ::SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+        WbPaintTextItems(hwnd, hdc);
         ctx.rcPaint = ps.rcPaint;
         ::EndPaint(hwnd, &ps);
     }

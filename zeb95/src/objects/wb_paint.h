@@ -9,6 +9,7 @@ BOOL WbGetPageRect(HWND hwnd, RECT* pRect);
 // WM_ERASEBKGND: the page in the background colour, the rest of the client
 // area in the border colour. 1.
 LRESULT WbEraseBackground(HWND hwnd, HDC hdc);
-// WM_PAINT, into hdcGiven when it is not null; then every child window
-// redraws where it meets the painted rectangle.
+// WM_PAINT, into hdcGiven when it is not null: the background, the text
+// items, then every child window redraws where it meets the painted
+// rectangle.
 void WbPaint(HWND hwnd, HDC hdcGiven);
