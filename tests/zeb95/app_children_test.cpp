@@ -3,8 +3,8 @@
 #include <cstring>
 #include <string>
 
-#include "objects/app_children.h"
-#include "objects/wb_record.h"
+#include "whiteboard/app_children.h"
+#include "whiteboard/wb_record.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
 

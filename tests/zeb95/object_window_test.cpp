@@ -10,7 +10,7 @@
 #include "objects/obj_record.h"
 #include "objects/obj_window.h"
 #include "objects/selection.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
 

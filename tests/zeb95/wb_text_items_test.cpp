@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "objects/global_mem.h"
-#include "objects/wb_record.h"
-#include "objects/wb_text_items.h"
+#include "whiteboard/wb_record.h"
+#include "whiteboard/wb_text_items.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
 

@@ -8,8 +8,8 @@
 #include "objects/obj_children.h"
 #include "objects/obj_record.h"
 #include "objects/selection.h"
-#include "objects/wb_children.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_children.h"
+#include "whiteboard/wb_record.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
 

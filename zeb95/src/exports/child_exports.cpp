@@ -1,8 +1,8 @@
-#include "objects/app_children.h"
+#include "whiteboard/app_children.h"
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
-#include "objects/wb_children.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_children.h"
+#include "whiteboard/wb_record.h"
 #include "zeb95.h"
 
 namespace {

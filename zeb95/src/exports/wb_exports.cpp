@@ -2,8 +2,8 @@
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_dpi.h"
-#include "objects/wb_record.h"
-#include "objects/wb_scroll.h"
+#include "whiteboard/wb_record.h"
+#include "whiteboard/wb_scroll.h"
 #include "zeb95.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
 #include "objects/obj_window.h"
-#include "objects/wb_window.h"
+#include "whiteboard/wb_window.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "objects/obj_dpi.h"
 
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
-#include "objects/wb_children.h"
+#include "whiteboard/wb_children.h"
 #include "zeb95.h"
 
 namespace {

@@ -1,15 +1,15 @@
-#include "objects/wb_window.h"
+#include "whiteboard/wb_window.h"
 
 #include <windowsx.h>
 
 #include "objects/events.h"
 #include "objects/global_mem.h"
 #include "objects/obj_window.h"
-#include "objects/wb_children.h"
-#include "objects/wb_paint.h"
-#include "objects/wb_record.h"
-#include "objects/wb_scroll.h"
-#include "objects/wb_text_items.h"
+#include "whiteboard/wb_children.h"
+#include "whiteboard/wb_paint.h"
+#include "whiteboard/wb_record.h"
+#include "whiteboard/wb_scroll.h"
+#include "whiteboard/wb_text_items.h"
 
 const char kDefaultLineStart[] = "、。，．？！）］｝＞゜゛」〕〉》』】､｡,.?!)]}>ﾟﾞ｣";
 

@@ -1,10 +1,10 @@
-#include "objects/wb_text_paint.h"
+#include "whiteboard/wb_text_paint.h"
 
 #include <cstring>
 
 #include "cp932.h"
-#include "objects/wb_paint.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_paint.h"
+#include "whiteboard/wb_record.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "objects/wb_children.h"
+#include "whiteboard/wb_children.h"
 
 #include <cstring>
 
 #include "objects/global_mem.h"
 #include "objects/obj_record.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 namespace {
 

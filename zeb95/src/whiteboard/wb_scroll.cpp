@@ -1,7 +1,7 @@
-#include "objects/wb_scroll.h"
+#include "whiteboard/wb_scroll.h"
 
 #include "draw/scroll_bars.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 void WbSetScrollBars(HWND hwnd)
 {

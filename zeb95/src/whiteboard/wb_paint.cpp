@@ -1,7 +1,7 @@
-#include "objects/wb_paint.h"
+#include "whiteboard/wb_paint.h"
 
-#include "objects/wb_record.h"
-#include "objects/wb_text_paint.h"
+#include "whiteboard/wb_record.h"
+#include "whiteboard/wb_text_paint.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "objects/wb_text_items.h"
+#include "whiteboard/wb_text_items.h"
 
 #include <cstring>
 #include <initializer_list>
 
 #include "draw/fonts.h"
 #include "objects/global_mem.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "objects/app_children.h"
+#include "whiteboard/app_children.h"
 
 #include "dib/file_io.h"
 #include "objects/events.h"
-#include "objects/wb_children.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_children.h"
+#include "whiteboard/wb_record.h"
 #include "zeb95.h"
 
 namespace {
