@@ -1,6 +1,8 @@
 // Zeb95: the multimedia object library's exported function interface.
 // Every function uses the standard calling convention. A DIB handle is a
 // movable global block: a packed DIB followed by a 4-byte palette slot.
+// A function that needs a whiteboard and for which 0 is also a success
+// value answers -1 for any other window, one without record included.
 #pragma once
 #include <windows.h>
 
