@@ -10,7 +10,7 @@
 #include "draw/scroll_bars.h"
 #include "draw/units.h"
 #include "objects/obj_record.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 #include "zeb_fixtures.h"
 
 namespace {

@@ -131,6 +131,16 @@ TEST(Zeb95Dll, LoadsAndUnloadsWithItsClasses)
     EXPECT_NE(nullptr, ::LoadCursorA(hDll, MAKEINTRESOURCEA(103))) << "the library cursor";
     EXPECT_EQ(pfnExport, ::GetProcAddress(hDll, MAKEINTRESOURCEA(400)));
     EXPECT_NE(nullptr, ::GetProcAddress(hDll, MAKEINTRESOURCEA(196)));
+    // One body under six names, four of them at the ordinals the form library binds.
+    FARPROC pfnDestroy = ::GetProcAddress(hDll, "zebDestroyWhiteBoard");
+    ASSERT_NE(nullptr, pfnDestroy);
+    for (const char* pszName : {"zebDestroyObjDoc", "zebDestroyObjPic", "zebDestroyObjLine", "zebDestroyObjMovie",
+                                "zebDestroyObjSound"})
+        EXPECT_EQ(pfnDestroy, ::GetProcAddress(hDll, pszName)) << pszName;
+    for (WORD wOrdinal : {111, 112, 114, 116})
+        EXPECT_EQ(pfnDestroy, ::GetProcAddress(hDll, MAKEINTRESOURCEA(wOrdinal))) << wOrdinal;
+    EXPECT_EQ(::GetProcAddress(hDll, "zebCreateWhiteBoard"), ::GetProcAddress(hDll, MAKEINTRESOURCEA(109)));
+    EXPECT_EQ(::GetProcAddress(hDll, "zebGetIndex"), ::GetProcAddress(hDll, MAKEINTRESOURCEA(155)));
     ASSERT_TRUE(::FreeLibrary(hDll));
     EXPECT_EQ(nullptr, ::GetModuleHandleA("Zeb95.dll"));
     EXPECT_EQ(0, RegisteredLibraryClasses());

@@ -10,7 +10,7 @@
 #include "objects/obj_record.h"
 #include "objects/obj_window.h"
 #include "objects/selection.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
 
@@ -18,59 +18,8 @@ namespace {
 
 const int kWbId = 7;
 
-// A top-level window that records every MsgZebCmd it gets and answers with
-// the reply set for its code.
-class TestParent
-{
-public:
-    struct Received
-    {
-        int nCode;
-        int nIndex;
-        HWND hObject;
-    };
-
-    TestParent()
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "ZebTestParent";
-        ::RegisterClassA(&wc);
-        m_hwnd = ::CreateWindowExA(0, "ZebTestParent", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
-                                   nullptr, wc.hInstance, nullptr);
-        ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
-    ~TestParent() { ::DestroyWindow(m_hwnd); }
-
-    HWND Hwnd() const { return m_hwnd; }
-    std::vector<Received> received;
-    int nConsumeCode = -1;  // answered 1; everything else 0
-
-private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-    {
-        auto* self = reinterpret_cast<TestParent*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-        if (uMsg == MsgZebCmd && self != nullptr) {
-            const int nCode = HIWORD(wParam);
-            self->received.push_back({nCode, LOWORD(wParam), reinterpret_cast<HWND>(lParam)});
-            return nCode == self->nConsumeCode ? 1 : 0;
-        }
-        return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
-    }
-
-    HWND m_hwnd;
-};
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        ::DispatchMessageA(&msg);
-}
-
-// A parent with a whiteboard, and children made on it whose whiteboard
-// array holds them.
+// A parent with a whiteboard, and children made on it (which enter its
+// arrays themselves).
 class ObjectWindows : public LibraryStarted
 {
 protected:
@@ -84,8 +33,6 @@ protected:
     void TearDown() override
     {
         ::DestroyWindow(m_hWb);
-        for (HWND* p : m_arrays)
-            LockedGlobalFree(p);
         Pump();
     }
 
@@ -93,23 +40,11 @@ protected:
     {
         HWND h = ::CreateWindowExA(dwExStyle, pszClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, x, y, 60, 40,
                                    hParent != nullptr ? hParent : m_hWb, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-        ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(m_hWb));
-        ZebObjRecord* pRecord = GetObjRecord(h);
-        if (pRecord != nullptr && pRecord->OwnerWhiteBoard() == m_hWb) {
-            const int nSlot = ZebWbRecord::ChildSlot(pRecord->Kind());
-            if (pWb->Children(nSlot) == nullptr) {
-                m_arrays.push_back(static_cast<HWND*>(LockedGlobalAlloc(GHND, 128 * sizeof(HWND))));
-                pWb->SetChildren(nSlot, m_arrays.back());
-            }
-            pWb->Children(nSlot)[pWb->ChildCount(nSlot)] = h;
-            pWb->SetChildCount(nSlot, pWb->ChildCount(nSlot) + 1);
-        }
         return h;
     }
 
     TestParent m_parent;
     HWND m_hWb = nullptr;
-    std::vector<HWND*> m_arrays;
 };
 
 TEST_F(ObjectWindows, RecordHeadAndLibraryMark)

@@ -4,6 +4,7 @@
 
 #include "dib/dib_handle.h"
 #include "library/startup.h"
+#include "zeb95.h"
 
 void LibraryStarted::SetUpTestSuite()
 {
@@ -127,4 +128,86 @@ std::vector<BYTE> BlockBytes(HGLOBAL hMem)
     std::vector<BYTE> bytes(p, p + ::GlobalSize(hMem));
     ::GlobalUnlock(hMem);
     return bytes;
+}
+
+TestParent::TestParent()
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ZebTestParent";
+    ::RegisterClassA(&wc);
+    m_hwnd = ::CreateWindowExA(0, "ZebTestParent", "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 500, 400, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+    ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TestParent::~TestParent() { ::DestroyWindow(m_hwnd); }
+
+LRESULT CALLBACK TestParent::Proc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TestParent*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (uMsg == MsgZebCmd && self != nullptr) {
+        const int nCode = HIWORD(wParam);
+        self->received.push_back({nCode, LOWORD(wParam), reinterpret_cast<HWND>(lParam)});
+        return nCode == self->nConsumeCode ? 1 : 0;
+    }
+    if (uMsg == WM_COMMAND && self != nullptr)
+        return self->commandReply;
+    return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageA(&msg);
+}
+
+HWND CreatePlainWhiteBoard(HWND hParent)
+{
+    ZebWbCreateInfo info = {};
+    info.hParent = hParent;
+    info.cx = 300;
+    info.cy = 200;
+    return zebCreateWhiteBoard(&info);
+}
+
+ClientImage::ClientImage(HWND hwnd)
+{
+    RECT rc;
+    ::GetClientRect(hwnd, &rc);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.right, -rc.bottom, 1, 32, BI_RGB};
+    m_hdc = ::CreateCompatibleDC(nullptr);
+    m_hBitmap = ::CreateDIBSection(m_hdc, &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&m_pBits), nullptr, 0);
+    m_hOld = ::SelectObject(m_hdc, m_hBitmap);
+    m_nWidth = rc.right;
+    m_nHeight = rc.bottom;
+    ::SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(m_hdc), 0);
+    ::GdiFlush();
+}
+
+ClientImage::~ClientImage()
+{
+    ::SelectObject(m_hdc, m_hOld);
+    ::DeleteObject(m_hBitmap);
+    ::DeleteDC(m_hdc);
+}
+
+COLORREF ClientImage::At(int x, int y) const
+{
+    const DWORD dw = m_pBits[y * m_nWidth + x];
+    return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
+}
+
+bool ClientImage::AnyBut(const RECT& rc, COLORREF cr) const
+{
+    for (int y = rc.top < 0 ? 0 : rc.top; y < rc.bottom && y < m_nHeight; ++y) {
+        for (int x = rc.left < 0 ? 0 : rc.left; x < rc.right && x < m_nWidth; ++x) {
+            if (At(x, y) != cr)
+                return true;
+        }
+    }
+    return false;
 }

@@ -40,3 +40,58 @@ std::vector<BYTE> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // The locked bytes of a global block, copied.
 std::vector<BYTE> BlockBytes(HGLOBAL hMem);
+
+// A top-level window that records every MsgZebCmd it gets and answers with
+// the reply set for its code.
+class TestParent
+{
+public:
+    struct Received
+    {
+        int nCode;
+        int nIndex;
+        HWND hObject;
+    };
+
+    TestParent();
+    ~TestParent();
+    TestParent(const TestParent&) = delete;
+    TestParent& operator=(const TestParent&) = delete;
+
+    HWND Hwnd() const { return m_hwnd; }
+    std::vector<Received> received;
+    int nConsumeCode = -1;  // answered 1; everything else 0
+    LRESULT commandReply = 0;  // the answer to WM_COMMAND
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+    HWND m_hwnd;
+};
+
+// Dispatches every message waiting in the thread's queue.
+void Pump();
+// A whiteboard of 300 x 200 at (0, 0) made by the export without options.
+HWND CreatePlainWhiteBoard(HWND hParent);
+
+// The whiteboard painted (WM_PAINT with a device context) into a 32-bit
+// memory bitmap of its client size.
+class ClientImage
+{
+public:
+    explicit ClientImage(HWND hwnd);
+    ~ClientImage();
+    ClientImage(const ClientImage&) = delete;
+    ClientImage& operator=(const ClientImage&) = delete;
+    COLORREF At(int x, int y) const;
+    // Whether any pixel of the rectangle differs from cr.
+    bool AnyBut(const RECT& rc, COLORREF cr) const;
+
+private:
+    HDC m_hdc;
+    HBITMAP m_hBitmap;
+    HGDIOBJ m_hOld;
+    DWORD* m_pBits = nullptr;
+    int m_nWidth;
+    int m_nHeight;
+};

@@ -1,8 +1,12 @@
 // Zeb95: the multimedia object library's exported function interface.
 // Every function uses the standard calling convention. A DIB handle is a
 // movable global block: a packed DIB followed by a 4-byte palette slot.
+// A function that needs a whiteboard and for which 0 is also a success
+// value answers -1 for any other window, one without record included.
 #pragma once
 #include <windows.h>
+
+#include <stddef.h>
 
 #ifdef ZEB95_BUILDING
 #define ZEBAPI  // exported through zeb95.def only, with fixed ordinals
@@ -19,6 +23,68 @@ const UINT MsgZebCmd = 0x2005;
 // Sent to an object whose view mode changed: wParam = the new view mode.
 const UINT MsgViewModeChanged = 0x2400;
 
+// Which optional fields of a ZebWbCreateInfo count.
+#define ZEBWB_STYLE        0x00002  // dwStyle and dwExStyle
+#define ZEBWB_CURSOR       0x00010
+#define ZEBWB_POINTER      0x00020
+#define ZEBWB_FONT         0x00040
+#define ZEBWB_FORECOLOR    0x00080
+#define ZEBWB_BKCOLOR      0x00100  // also the border colour without ZEBWB_BORDERCOLOR
+#define ZEBWB_BORDERCOLOR  0x00200
+#define ZEBWB_LINESTART    0x00400
+#define ZEBWB_ORIGIN       0x00800
+#define ZEBWB_PAGESIZE     0x01000
+#define ZEBWB_VERTICAL     0x02000
+#define ZEBWB_VIEWMODE     0x04000
+#define ZEBWB_WRAPMODE     0x08000
+#define ZEBWB_LINEFEEDMARK 0x20000
+#define ZEBWB_FORMFEEDMARK 0x40000
+#define ZEBWB_GRID         0x80000
+
+// The creation record of zebCreateWhiteBoard, laid out with natural
+// alignment on every build (a mark's 16-bit code is followed by two bytes
+// of padding before its attribute).
+#pragma pack(push, 8)
+struct ZebWbCreateInfo
+{
+    DWORD dwMask;
+    HWND hParent;
+    DWORD dwStyle;
+    LONG x;
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;
+    LONG nPointerNumber;
+    LOGFONTA lfTextFont;
+    COLORREF crFore;
+    COLORREF crBack;
+    COLORREF crBorder;
+    LPSTR pszLineStart;
+    LONG nOriginX;
+    LONG nOriginY;
+    LONG nPageCx;
+    LONG nPageCy;
+    LONG nVerticalMode;
+    LONG nViewMode;
+    LONG nWrapMode;
+    LONG nControlId;
+    DWORD dwExStyle;
+    WORD wLineFeedCode;
+    DWORD dwLineFeedAttr;
+    WORD wFormFeedCode;
+    DWORD dwFormFeedAttr;
+    LONG nGridCx;
+    LONG nGridCy;
+};
+#pragma pack(pop)
+static_assert(offsetof(ZebWbCreateInfo, dwLineFeedAttr) == offsetof(ZebWbCreateInfo, wLineFeedCode) + 4,
+              "a mark's attribute follows its code after two bytes of padding");
+static_assert(offsetof(ZebWbCreateInfo, dwFormFeedAttr) == offsetof(ZebWbCreateInfo, wFormFeedCode) + 4,
+              "a mark's attribute follows its code after two bytes of padding");
+static_assert(sizeof(void*) != 4 || sizeof(ZebWbCreateInfo) == 172, "the 32-bit record is 172 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebWbCreateInfo) == 200, "the 64-bit record is 200 bytes");
+
 extern "C" {
 
 ZEBAPI LONG WINAPI zebGetVersion(void);
@@ -32,5 +98,35 @@ ZEBAPI HGLOBAL WINAPI zebReadDib(LPCSTR pszPath);
 ZEBAPI LONG WINAPI zebWriteDib(LPCSTR pszPath, HGLOBAL hDib);
 ZEBAPI HGLOBAL WINAPI zebCopyDib(HGLOBAL hDib);
 ZEBAPI LONG WINAPI zebDestroyDib(HGLOBAL hDib);
+
+// Resolution of an object's whiteboard (vertical dots per inch); 96 when it
+// has none.
+ZEBAPI LONG WINAPI zebGetDPI(HWND hObject);
+// Sets both resolutions of a whiteboard: the previous vertical one; -1 for
+// a dpi below 1 or a window that is no whiteboard.
+ZEBAPI LONG WINAPI zebSetDPI(HWND hWhiteBoard, LONG nDpi);
+// Kind 1, 8, 16, 32, 64 or 128 (0 otherwise); *pdwIndex = the control id of
+// a whiteboard, the index of a child.
+ZEBAPI LONG WINAPI zebGetWindowKind(HWND hObject, DWORD* pdwIndex);
+// The wParam and lParam of the input event being notified.
+ZEBAPI LONG WINAPI zebGetWParamEx(HWND hObject);
+ZEBAPI LONG WINAPI zebGetLParamEx(HWND hObject);
+
+ZEBAPI HWND WINAPI zebCreateWhiteBoard(const ZebWbCreateInfo* pInfo);
+// Destroys the whiteboard (or an object) with its children.
+ZEBAPI BOOL WINAPI zebDestroyWhiteBoard(HWND hWnd);
+ZEBAPI BOOL WINAPI zebDestroyObjDoc(HWND hWnd);
+ZEBAPI BOOL WINAPI zebDestroyObjPic(HWND hWnd);
+ZEBAPI BOOL WINAPI zebDestroyObjLine(HWND hWnd);
+ZEBAPI BOOL WINAPI zebDestroyObjMovie(HWND hWnd);
+ZEBAPI BOOL WINAPI zebDestroyObjSound(HWND hWnd);
+
+// Application-defined children (kind 512) of a whiteboard.
+ZEBAPI LONG WINAPI zebAddObj(HWND hWhiteBoard, HWND hChild, LONG nKind);
+ZEBAPI LONG WINAPI zebDelObj(HWND hWhiteBoard, HWND hChild, LONG nKind);
+ZEBAPI LONG WINAPI zebGetIndex(HWND hObject, LONG nKind);
+ZEBAPI HWND WINAPI zebGetObjWindow(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebGetSelObj(HWND hWhiteBoard, WORD* pwKind, LONG* pnIndex);
+ZEBAPI BOOL WINAPI zebDestroyObject(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 
 }

@@ -6,7 +6,7 @@
 
 #include "draw/units.h"
 #include "objects/obj_record.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 namespace {
 

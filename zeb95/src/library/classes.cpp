@@ -4,6 +4,7 @@
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
 #include "objects/obj_window.h"
+#include "whiteboard/wb_window.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ struct ClassEntry
 // device window), and only those: a class of that name that another module
 // registered stays.
 const ClassEntry kClasses[] = {
-    {kWbClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindWhiteBoard>},
+    {kWbClass, kObjectClassStyle, sizeof(LONG_PTR), WbWndProc},
     {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), DefWindowProcA},
     {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindDoc>},
     {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindPicture>},

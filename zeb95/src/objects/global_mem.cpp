@@ -1,5 +1,6 @@
 #include "objects/global_mem.h"
 
+#include <cstring>
 #include <utility>
 
 void* LockedGlobalAlloc(UINT uFlags, SIZE_T cbSize)
@@ -38,6 +39,15 @@ void LockedGlobalFree(void* pBlock)
     HGLOBAL hMem = ::GlobalHandle(pBlock);
     ::GlobalUnlock(hMem);
     ::GlobalFree(hMem);
+}
+
+char* LockedGlobalStrDup(const char* psz)
+{
+    const size_t cb = std::strlen(psz) + 1;
+    auto* pCopy = static_cast<char*>(LockedGlobalAlloc(GMEM_MOVEABLE, cb));
+    if (pCopy != nullptr)
+        std::memcpy(pCopy, psz, cb);
+    return pCopy;
 }
 
 void SwapBytes(void* pA, void* pB, SIZE_T cb)

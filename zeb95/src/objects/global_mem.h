@@ -11,5 +11,7 @@ void* LockedGlobalAlloc(UINT uFlags, SIZE_T cbSize);
 void* LockedGlobalReAlloc(void** ppBlock, SIZE_T cbSize, UINT uFlags);
 // Unlocks and frees a block that LockedGlobalAlloc made; null is ignored.
 void LockedGlobalFree(void* pBlock);
+// A copy of the string in a locked block; null without memory.
+char* LockedGlobalStrDup(const char* psz);
 // Exchanges cb bytes between two buffers.
 void SwapBytes(void* pA, void* pB, SIZE_T cb);

@@ -1,7 +1,7 @@
 #include "objects/obj_children.h"
 
 #include "objects/obj_record.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 int ZebWbRecord::ChildSlot(WORD wKind)
 {

@@ -53,6 +53,9 @@ public:
     void SetSelected(bool b) { m_selected = b ? 1 : 0; }
     DWORD ViewMode() const { return m_viewMode; }
     void SetViewMode(DWORD dw) { m_viewMode = dw; }
+    // Whiteboard: wrap mode of its text items.
+    DWORD WrapMode() const { return m_kindWords8[0]; }
+    void SetWrapMode(DWORD dw) { m_kindWords8[0] = dw; }
 
     COLORREF BkColor() const { return m_bkColor; }
     void SetBkColor(COLORREF c) { m_bkColor = c; }

@@ -9,6 +9,7 @@
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
+#include "whiteboard/wb_children.h"
 #include "zeb95.h"
 
 namespace {
@@ -31,6 +32,11 @@ BOOL CreateRecord(WORD wKind, HWND hwnd, const CREATESTRUCTA& cs)
         ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, kZebLibraryMark);
     }
     ::SetWindowLongPtrA(hwnd, 0, reinterpret_cast<LONG_PTR>(pRecord));
+    if (pRecord->OwnerWhiteBoard() != nullptr && WbAddChild(hwnd) < 0) {
+        ::SetWindowLongPtrA(hwnd, 0, 0);
+        ZebObjRecord::Free(pRecord);
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -39,6 +45,7 @@ void DestroyRecord(HWND hwnd)
     ZebObjRecord* pRecord = reinterpret_cast<ZebObjRecord*>(::GetWindowLongPtrA(hwnd, 0));
     if (pRecord == nullptr)
         return;
+    WbRemoveChild(hwnd);
     if (pRecord->Cursor() != nullptr)
         ::DestroyCursor(pRecord->Cursor());
     LockedGlobalFree(pRecord->LineStartString());

@@ -2,7 +2,7 @@
 
 #include "objects/obj_children.h"
 #include "objects/obj_record.h"
-#include "objects/wb_record.h"
+#include "whiteboard/wb_record.h"
 
 namespace {
 

@@ -1,9 +1,37 @@
 // The whiteboard's record: the object head, then the whiteboard's words.
-// Only the words that the object model reads are given accessors here.
 #pragma once
 #include "objects/obj_record.h"
 
 const int kWbChildSlots = 9;
+// Slot of the application-defined children (kind 512).
+const int kWbAppChildSlot = 8;
+// Entries by which a child array grows, and the most it may hold.
+const LONG kWbChildGrowth = 128;
+const LONG kWbMaxChildren = 0x7FFFFF80;
+
+// A line-feed or form-feed mark of the text items (5 words).
+struct ZebWbMark
+{
+    WORD wCode;  // 65535: no mark
+    WORD wReserved;
+    LONG nFont;  // -1: the code is a bitmap item index
+    COLORREF crColor;
+    LONG cx;
+    LONG cy;
+};
+const WORD kWbNoMark = 0xFFFF;
+
+// A text item of the whiteboard, as kept in memory.
+struct ZebWbTextItem
+{
+    COLORREF crColor;
+    LONG nFont;
+    WORD wLength;  // of the text with its NUL; 0 without text
+    WORD wReserved;
+    char* pszText;  // own block, Shift-JIS, may hold LF and FF
+    POINT pt;       // whiteboard coordinates
+    SIZE size;      // extent in its font; cy is the line pitch
+};
 
 class ZebWbRecord
 {
@@ -24,6 +52,34 @@ public:
     }
     LONG ChildCount(int nSlot) const { return m_childCounts[nSlot]; }
     void SetChildCount(int nSlot, LONG n) { m_childCounts[nSlot] = n; }
+    LONG ChildCapacity(int nSlot) const { return m_childCapacities[nSlot]; }
+    void SetChildCapacity(int nSlot, LONG n) { m_childCapacities[nSlot] = n; }
+
+    // Text-item font table (LOGFONT entries), its count and capacity.
+    LOGFONTA* TextFonts() const { return reinterpret_cast<LOGFONTA*>(m_head.Slot(kSlotFontTable)); }
+    void SetTextFonts(LOGFONTA* pTable) { m_head.SetSlot(kSlotFontTable, reinterpret_cast<UINT_PTR>(pTable)); }
+    LONG TextFontCount() const { return m_fontCount; }
+    void SetTextFontCount(LONG n) { m_fontCount = n; }
+    LONG TextFontCapacity() const { return m_fontCapacity; }
+    void SetTextFontCapacity(LONG n) { m_fontCapacity = n; }
+    LONG TextFontIndex() const { return m_fontIndex; }
+    void SetTextFontIndex(LONG n) { m_fontIndex = n; }
+    // Text-item table; its count and capacity are those of child slot 0.
+    ZebWbTextItem* TextItems() const { return reinterpret_cast<ZebWbTextItem*>(m_head.Slot(kSlotTextItems)); }
+    void SetTextItems(ZebWbTextItem* p) { m_head.SetSlot(kSlotTextItems, reinterpret_cast<UINT_PTR>(p)); }
+    ZebWbMark& FormFeedMark() { return m_formFeedMark; }
+    ZebWbMark& LineFeedMark() { return m_lineFeedMark; }
+
+    // Bit of flag word 152: the mouse is captured after a left-button press.
+    static const DWORD kFlagCaptured = 0x4000;
+    bool IsCaptured() const { return (m_flags & kFlagCaptured) != 0; }
+    void SetCaptured(bool b) { m_flags = b ? (m_flags | kFlagCaptured) : (m_flags & ~kFlagCaptured); }
+    SIZE Grid() const { return {m_gridCx, m_gridCy}; }
+    void SetGrid(SIZE size)
+    {
+        m_gridCx = size.cx;
+        m_gridCy = size.cy;
+    }
 
     LONG DpiX() const { return m_dpiX; }
     LONG DpiY() const { return m_dpiY; }
@@ -43,6 +99,7 @@ public:
         m_selectedIndex = nIndex;
     }
     void ClearSelectedWindow() { m_head.SetSlot(kSlotSelected, 0); }
+    void ClearSelection() { SetSelected(nullptr, 0, 0); }
 
 private:
     enum WbSlot
@@ -70,8 +127,8 @@ private:
     DWORD m_reserved134;              // 134
     DWORD m_bmpItemsWord;             // 135, value in a slot
     DWORD m_textItemsWord;            // 136, value in a slot
-    DWORD m_formFeedMark[5];          // 137-141
-    DWORD m_lineFeedMark[5];          // 142-146
+    ZebWbMark m_formFeedMark;         // 137-141
+    ZebWbMark m_lineFeedMark;         // 142-146
     LONG m_dpiX;                      // 147
     LONG m_dpiY;                      // 148
     WORD m_selectedKind;              // 149, low half
@@ -96,6 +153,11 @@ inline void ZebWbRecord::CheckLayout()
     static_assert(offsetof(ZebWbRecord, m_childWords) == 105 * 4, "child arrays are words 105-113");
     static_assert(offsetof(ZebWbRecord, m_childCounts) == 115 * 4, "child counts are words 115-123");
     static_assert(offsetof(ZebWbRecord, m_childCapacities) == 125 * 4, "capacities are words 125-133");
+    static_assert(sizeof(ZebWbMark) == 5 * 4, "a mark is 5 words");
+    static_assert(offsetof(ZebWbRecord, m_fontIndex) == 104 * 4, "current font is word 104");
+    static_assert(offsetof(ZebWbRecord, m_formFeedMark) == 137 * 4, "form-feed mark is words 137-141");
+    static_assert(offsetof(ZebWbRecord, m_lineFeedMark) == 142 * 4, "line-feed mark is words 142-146");
+    static_assert(offsetof(ZebWbRecord, m_flags) == 152 * 4, "flags are word 152");
     static_assert(offsetof(ZebWbRecord, m_dpiX) == 147 * 4, "resolution is words 147, 148");
     static_assert(offsetof(ZebWbRecord, m_selectedKind) == 149 * 4, "selected kind is word 149");
     static_assert(offsetof(ZebWbRecord, m_selectedWord) == 151 * 4, "selected window is word 151");

@@ -1,0 +1,8 @@
+// Resolution in which an object's lengths are given.
+#pragma once
+#include <windows.h>
+
+// Vertical dots per inch: a whiteboard's word 148; a child's owner
+// whiteboard's, or its parent's display without one; 96 for anything else
+// or a value below 1.
+LONG GetObjDpiY(HWND hwnd);

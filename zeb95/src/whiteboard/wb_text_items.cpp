@@ -1,0 +1,235 @@
+#include "whiteboard/wb_text_items.h"
+
+#include <cstring>
+#include <initializer_list>
+
+#include "draw/fonts.h"
+#include "objects/global_mem.h"
+#include "whiteboard/wb_record.h"
+
+namespace {
+
+const LONG kFontGrowth = 16;
+const LONG kMaxFonts = 0x7FFFFFF0;
+const LONG kItemGrowth = 128;
+const LONG kMaxItems = 0x7FFFFF7F;
+const int kItemSlot = 0;
+
+ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+
+bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
+{
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
+           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           a.lfCharSet == b.lfCharSet && ::lstrcmpiA(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+// Grows a table of nCapacity entries of cbEntry bytes by nGrowth entries.
+template <typename T>
+T* GrowTable(T* pTable, LONG nCapacity, LONG nGrowth)
+{
+    const SIZE_T cb = static_cast<SIZE_T>(nCapacity + nGrowth) * sizeof(T);
+    if (pTable == nullptr)
+        return static_cast<T*>(LockedGlobalAlloc(GHND, cb));
+    void* p = pTable;
+    return static_cast<T*>(LockedGlobalReAlloc(&p, cb, GMEM_MOVEABLE | GMEM_ZEROINIT));
+}
+
+// Applies fn to the font index of every text item and of both marks.
+template <typename Fn>
+void ForEachFontUse(ZebWbRecord* pWb, Fn fn)
+{
+    for (LONG i = 0; i < pWb->ChildCount(kItemSlot); ++i)
+        fn(pWb->TextItems()[i].nFont);
+    for (ZebWbMark* pMark : {&pWb->FormFeedMark(), &pWb->LineFeedMark()}) {
+        if (pMark->nFont >= 0)
+            fn(pMark->nFont);
+    }
+}
+
+void AddFallbackFont(HWND hWb, ZebWbRecord* pWb)
+{
+    if (pWb->TextFontCount() != 0 || pWb->ChildCount(kItemSlot) == 0)
+        return;
+    LOGFONTA lf = {};
+    if (::GetObjectA(::GetStockObject(OEM_FIXED_FONT), sizeof(lf), &lf) == 0) {
+        lf.lfHeight = 12;
+        lf.lfCharSet = SHIFTJIS_CHARSET;
+        ::lstrcpyA(lf.lfFaceName, "Terminal");
+    }
+    WbInsertTextFont(hWb, lf, -1);
+}
+
+void FreeFontTable(ZebWbRecord* pWb)
+{
+    LockedGlobalFree(pWb->TextFonts());
+    pWb->SetTextFonts(nullptr);
+    pWb->SetTextFontCount(0);
+    pWb->SetTextFontCapacity(0);
+}
+
+SIZE MeasureText(HWND hWb, const char* pszText, const LOGFONTA& lf)
+{
+    SIZE size = {};
+    HDC hdc = ::GetDC(hWb);
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    ::GetTextExtentPoint32A(hdc, pszText, static_cast<int>(std::strlen(pszText)), &size);
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hFont);
+    ::ReleaseDC(hWb, hdc);
+    if (lf.lfEscapement != 0 && !IsFontInstalled(lf))
+        return {size.cy, size.cx};
+    return size;
+}
+
+void FreeItems(ZebWbRecord* pWb)
+{
+    for (LONG i = 0; i < pWb->ChildCount(kItemSlot); ++i)
+        LockedGlobalFree(pWb->TextItems()[i].pszText);
+    LockedGlobalFree(pWb->TextItems());
+    pWb->SetTextItems(nullptr);
+    pWb->SetChildCount(kItemSlot, 0);
+    pWb->SetChildCapacity(kItemSlot, 0);
+}
+
+// With no items left: the fonts up to the highest that a mark uses stay.
+void KeepMarkFonts(ZebWbRecord* pWb)
+{
+    LONG nHighest = -1;
+    ForEachFontUse(pWb, [&nHighest](LONG& nFont) { nHighest = nFont > nHighest ? nFont : nHighest; });
+    if (nHighest < 0) {
+        FreeFontTable(pWb);
+        return;
+    }
+    for (LONG i = nHighest + 1; i < pWb->TextFontCount(); ++i)
+        pWb->TextFonts()[i] = {};
+    if (nHighest + 1 < pWb->TextFontCount())
+        pWb->SetTextFontCount(nHighest + 1);
+}
+
+}  // namespace
+
+LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr)
+        return -1;
+    const LONG nCount = pWb->TextFontCount();
+    if (nCount >= pWb->TextFontCapacity()) {
+        if (pWb->TextFontCapacity() > kMaxFonts - kFontGrowth)
+            return -1;
+        LOGFONTA* pGrown = GrowTable(pWb->TextFonts(), pWb->TextFontCapacity(), kFontGrowth);
+        if (pGrown == nullptr)
+            return -1;
+        pWb->SetTextFonts(pGrown);
+        pWb->SetTextFontCapacity(pWb->TextFontCapacity() + kFontGrowth);
+    }
+    if (nIndex < 0 || nIndex > nCount)
+        nIndex = nCount;
+    LOGFONTA* pTable = pWb->TextFonts();
+    std::memmove(pTable + nIndex + 1, pTable + nIndex, static_cast<size_t>(nCount - nIndex) * sizeof(LOGFONTA));
+    pTable[nIndex] = lf;
+    pWb->SetTextFontCount(nCount + 1);
+    if (nIndex < nCount)
+        ForEachFontUse(pWb, [nIndex](LONG& nFont) { nFont += nFont >= nIndex ? 1 : 0; });
+    pWb->SetTextFontIndex(nIndex);
+    return nIndex;
+}
+
+LONG WbAddTextFont(HWND hWb, const LOGFONTA& lf)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr)
+        return -1;
+    for (LONG i = 0; i < pWb->TextFontCount(); ++i) {
+        if (SameFont(pWb->TextFonts()[i], lf)) {
+            pWb->SetTextFontIndex(i);
+            return i;
+        }
+    }
+    return WbInsertTextFont(hWb, lf, -1);
+}
+
+BOOL WbRemoveTextFont(HWND hWb, LONG nIndex)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr || nIndex >= pWb->TextFontCount())
+        return FALSE;
+    if (nIndex < 0) {
+        ForEachFontUse(pWb, [](LONG& nFont) { nFont = 0; });
+        FreeFontTable(pWb);
+        pWb->SetTextFontIndex(0);
+    } else {
+        LOGFONTA* pTable = pWb->TextFonts();
+        const LONG nLast = pWb->TextFontCount() - 1;
+        std::memmove(pTable + nIndex, pTable + nIndex + 1, static_cast<size_t>(nLast - nIndex) * sizeof(LOGFONTA));
+        pTable[nLast] = {};
+        pWb->SetTextFontCount(nLast);
+        ForEachFontUse(pWb, [nIndex](LONG& nFont) { nFont = nFont == nIndex ? 0 : nFont - (nFont > nIndex ? 1 : 0); });
+        if (pWb->TextFontIndex() == nIndex)
+            pWb->SetTextFontIndex(0);
+    }
+    AddFallbackFont(hWb, pWb);
+    return TRUE;
+}
+
+LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& lf, POINT pt)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr || pszText == nullptr)
+        return -1;
+    const LONG nCount = pWb->ChildCount(kItemSlot);
+    const LONG nCapacity = pWb->ChildCapacity(kItemSlot);
+    if (nCount >= nCapacity && nCapacity > kMaxItems - kItemGrowth)
+        return -1;
+    char* pszCopy = LockedGlobalStrDup(pszText);
+    const LONG nFont = pszCopy != nullptr ? WbAddTextFont(hWb, lf) : -1;
+    ZebWbTextItem* pTable = pWb->TextItems();
+    if (nFont >= 0 && nCount >= nCapacity)
+        pTable = GrowTable(pTable, nCapacity, kItemGrowth);
+    if (nFont < 0 || pTable == nullptr) {
+        LockedGlobalFree(pszCopy);
+        return -1;
+    }
+    pWb->SetTextItems(pTable);
+    if (nCount >= nCapacity)
+        pWb->SetChildCapacity(kItemSlot, nCapacity + kItemGrowth);
+    if (nIndex < 0 || nIndex > nCount)
+        nIndex = nCount;
+    std::memmove(pTable + nIndex + 1, pTable + nIndex, static_cast<size_t>(nCount - nIndex) * sizeof(ZebWbTextItem));
+    const size_t cbText = std::strlen(pszCopy) + 1;
+    pTable[nIndex] = {pWb->Head().ForeColor(), nFont, static_cast<WORD>(cbText > 0xFFFF ? 0xFFFF : cbText), 0,
+                      pszCopy, pt, MeasureText(hWb, pszCopy, lf)};
+    pWb->SetChildCount(kItemSlot, nCount + 1);
+    ::InvalidateRect(hWb, nullptr, TRUE);
+    return nIndex;
+}
+
+BOOL WbRemoveTextItem(HWND hWb, LONG nIndex)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr || nIndex >= pWb->ChildCount(kItemSlot))
+        return FALSE;
+    if (nIndex < 0) {
+        FreeItems(pWb);
+        KeepMarkFonts(pWb);
+        return TRUE;
+    }
+    ZebWbTextItem* pTable = pWb->TextItems();
+    LockedGlobalFree(pTable[nIndex].pszText);
+    const LONG nLast = pWb->ChildCount(kItemSlot) - 1;
+    std::memmove(pTable + nIndex, pTable + nIndex + 1, static_cast<size_t>(nLast - nIndex) * sizeof(ZebWbTextItem));
+    pTable[nLast] = {};
+    pWb->SetChildCount(kItemSlot, nLast);
+    return TRUE;
+}
+
+void WbFreeTextItems(HWND hWb)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr)
+        return;
+    FreeItems(pWb);
+    FreeFontTable(pWb);
+}
