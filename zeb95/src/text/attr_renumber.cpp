@@ -1,0 +1,42 @@
+#include "text/attr_renumber.h"
+
+int ZebRenumber::Map(int nIndex) const
+{
+    if (nIndex < nAt || nIndex >= nCount)
+        return nIndex;
+    if (kind == Insertion)
+        return nIndex + 1;
+    return kind == Clearing || nIndex == nAt ? nTo : nIndex - 1;
+}
+
+ZebCharAttr ZebRenumber::Apply(ZebCharAttr a) const
+{
+    const bool bBitmap = (a & ZebAttrBitmap) != 0;
+    if (bBitmap != (table == ZebAttrTable::Bitmaps))
+        return a;
+    return AttrWithFont(a, Map(AttrFont(a)));
+}
+
+void RenumberAttrs(const ZebBlockList& blocks, const ZebRenumber& change)
+{
+    for (int i = 0; i < blocks.Count(); ++i)
+    {
+        ZebTextBlock* pBlock = blocks.Block(i);
+        const int nAfter = pBlock->gapStart + pBlock->gapLength;
+        for (int j = 0; j < pBlock->gapStart; ++j)
+            pBlock->attrs[j] = change.Apply(pBlock->attrs[j]);
+        for (int j = nAfter; j < ZebTextBlock::kBytes; ++j)
+            pBlock->attrs[j] = change.Apply(pBlock->attrs[j]);
+    }
+}
+
+void RenumberHolder(const ZebIndexHolder& holder, const ZebRenumber& change)
+{
+    RenumberAttrs(*holder.pBlocks, change);
+    *holder.pLineFeedMark = change.Apply(*holder.pLineFeedMark);
+    *holder.pFormFeedMark = change.Apply(*holder.pFormFeedMark);
+    if (change.table != ZebAttrTable::Fonts)
+        return;
+    *holder.pnTypingFont = change.Map(*holder.pnTypingFont);
+    *holder.pnCurrentFont = change.Map(*holder.pnCurrentFont);
+}

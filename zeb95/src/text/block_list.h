@@ -1,0 +1,38 @@
+// The block list of a text document: its ZebTextBlock pointers in text
+// order, 16 entries at first and 16 more at each growth, at most 30,000
+// blocks. The list lives in a ZebStableTable, so a block's entry never
+// moves while blocks are appended.
+#pragma once
+#include "text/stable_table.h"
+#include "text/text_block.h"
+
+const int kZebMostBlocks = 30000;
+
+class ZebBlockList
+{
+public:
+    ZebBlockList() : m_table(kZebMostBlocks) {}
+    ~ZebBlockList() { BlockFree(-1); }
+
+    int Count() const { return m_table.Count(); }
+    int Capacity() const { return m_table.Capacity(); }
+    // The block at the index, null outside the list.
+    ZebTextBlock* Block(int nIndex) const;
+
+    // Inserts an empty block at the index (below 0 or above the count:
+    // appends); null at index 30,000 or more or when memory runs out, the
+    // list unchanged.
+    ZebTextBlock* BlockInsert(int nIndex);
+    // Frees the block at the index and closes the hole; -1 frees every
+    // block and the list itself. 0 for another index outside the list.
+    int BlockFree(int nIndex);
+    // From the logical offset of a block, walks nColumn bytes forward over
+    // the following blocks. A position at the end of a block's text stays
+    // there; a position on a trail byte steps back to its lead byte. Returns
+    // the block and writes its index and the offset (either pointer may be
+    // null); null when the start or the end lies outside the text.
+    ZebTextBlock* PosToBlock(int nBlock, int nOffset, int nColumn, int* pnBlock, int* pnOffset) const;
+
+private:
+    ZebStableTable<ZebTextBlock*> m_table;
+};

@@ -1,0 +1,32 @@
+// ZebFontEntry: a font of a document's font table with the advance widths
+// of the 256 single-byte codes (for a Shift-JIS font a lead-byte code holds
+// the width of a double-byte character) and the LOGFONT it was made from.
+#pragma once
+#include <windows.h>
+
+struct ZebFontEntry
+{
+    HFONT font;
+    short widths[256];
+    LOGFONTA logfont;  // lfHeight holds the created font's tmHeight
+};
+
+// Rounds lfEscapement and lfOrientation to multiples of 900 (a further 2700
+// for a vertical document's own table) and gives DEFAULT_CHARSET faces that
+// are Japanese the Shift-JIS character set.
+void ApplyFontRules(LOGFONTA& lf, bool bVertical);
+// The rounding of one angle in tenths of a degree, with nTurns quarter
+// turns of 900 added.
+LONG RoundEscapement(LONG nAngle, int nTurns);
+// The LOGFONT of the stock OEM_FIXED_FONT, or "Terminal" of height 12 in
+// the Shift-JIS character set when that cannot be read.
+LOGFONTA FallbackLogFont();
+// Equal width, escapement, orientation and face (without case), and the
+// fonts made from both show equal height, weight, italic, underline,
+// strike-out and character set on the screen. A font that cannot be made
+// is equal to none.
+bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf);
+// Measures the entry's font (its font and logfont filled) in the window's
+// device context: stores tmHeight as lfHeight, fills a default pitch from
+// the font and reads the widths. 0 for no entry.
+int MakeFontEntry(HWND hwnd, ZebFontEntry* pEntry);

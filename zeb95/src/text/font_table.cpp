@@ -1,0 +1,124 @@
+#include "text/font_table.h"
+
+ZebFontTable::ZebFontTable(bool bShared, bool bVertical)
+    : m_bShared(bShared), m_bVertical(bVertical && !bShared), m_horz(kZebMostFonts), m_vert(kZebMostFonts)
+{
+}
+
+ZebFontTable::~ZebFontTable()
+{
+    for (int i = 0; i < Count(); ++i)
+        DeleteFonts(i);
+}
+
+const ZebFontEntry* ZebFontTable::Entry(int nIndex, bool bVerticalTwin) const
+{
+    if (nIndex < 0 || nIndex >= Count())
+        return nullptr;
+    return &(bVerticalTwin && m_bShared ? m_vert : m_horz).At(nIndex);
+}
+
+int ZebFontTable::Find(const LOGFONTA& lf) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (IsSameFont(m_horz.At(i).logfont, lf))
+            return i;
+    return -1;
+}
+
+LOGFONTA ZebFontTable::Ruled(const LOGFONTA& lf) const
+{
+    LOGFONTA ruled = lf;
+    ApplyFontRules(ruled, m_bVertical);
+    return ruled;
+}
+
+void ZebFontTable::Renumber(const std::vector<ZebIndexHolder>& users, const ZebRenumber& change)
+{
+    for (const ZebIndexHolder& user : users)
+        RenumberHolder(user, change);
+}
+
+int ZebFontTable::Add(HWND hwnd, const LOGFONTA& lf, const std::vector<ZebIndexHolder>& users)
+{
+    const int nFound = Find(Ruled(lf));
+    return nFound >= 0 ? nFound : Insert(hwnd, lf, -1, users);
+}
+
+namespace {
+
+// A made entry for the font, or one with no font.
+ZebFontEntry MadeEntry(HWND hwnd, const LOGFONTA& lf)
+{
+    ZebFontEntry entry = {};
+    entry.logfont = lf;
+    entry.font = ::CreateFontIndirectA(&lf);
+    if (entry.font != nullptr)
+        MakeFontEntry(hwnd, &entry);
+    return entry;
+}
+
+}  // namespace
+
+int ZebFontTable::Insert(HWND hwnd, const LOGFONTA& lf, int nAt, const std::vector<ZebIndexHolder>& users)
+{
+    const int nCount = Count();
+    if (nCount >= kZebMostFonts)
+        return -1;
+    if (nAt < 0 || nAt > nCount)
+        nAt = nCount;
+    const LOGFONTA ruled = Ruled(lf);
+    ZebFontEntry horz = MadeEntry(hwnd, ruled);
+    ZebFontEntry vert = {};
+    if (m_bShared && horz.font != nullptr)
+    {
+        LOGFONTA turned = ruled;
+        turned.lfEscapement = RoundEscapement(ruled.lfEscapement, 3);
+        turned.lfOrientation = RoundEscapement(ruled.lfOrientation, 3);
+        vert = MadeEntry(hwnd, turned);
+    }
+    const bool bMade = horz.font != nullptr && (!m_bShared || vert.font != nullptr);
+    if (!bMade || !m_horz.Insert(nAt, horz) || (m_bShared && !m_vert.Insert(nAt, vert)))
+    {
+        if (bMade && m_horz.Count() > nCount)
+            m_horz.Remove(nAt);
+        ::DeleteObject(horz.font);
+        ::DeleteObject(vert.font);
+        return -1;
+    }
+    Renumber(users, ZebRenumber::Insert(ZebAttrTable::Fonts, nCount, nAt));
+    return nAt;
+}
+
+void ZebFontTable::DeleteFonts(int nAt)
+{
+    ::DeleteObject(m_horz.At(nAt).font);
+    if (m_bShared)
+        ::DeleteObject(m_vert.At(nAt).font);
+}
+
+int ZebFontTable::Remove(HWND hwnd, int nAt, const std::vector<ZebIndexHolder>& users)
+{
+    const int nCount = Count();
+    if (nAt >= nCount)
+        return 0;
+    if (nAt < 0)
+    {
+        for (int i = 0; i < nCount; ++i)
+            DeleteFonts(i);
+        m_horz.Clear();
+        m_vert.Clear();
+        Renumber(users, ZebRenumber::Clear(ZebAttrTable::Fonts, nCount, 0));
+    }
+    else
+    {
+        DeleteFonts(nAt);
+        m_horz.Remove(nAt);
+        if (m_bShared)
+            m_vert.Remove(nAt);
+        Renumber(users, ZebRenumber::Remove(ZebAttrTable::Fonts, nCount, nAt, 0));
+    }
+    if (Count() == 0)
+        Insert(hwnd, FallbackLogFont(), -1, users);
+    return 1;
+}
