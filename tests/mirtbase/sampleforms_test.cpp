@@ -405,7 +405,7 @@ TEST_F(SampleFormsTest, PictureCheckBoxAndBarcodeDraw)
         UINT nOrder;
         const char* pszValue;
     };
-    const Case cases[] = {{9001, 1, 61, ""}, {9002, 1, 54, "1"}, {9002, 1, 53, "12345673-5-2"}, {9003, 2, 8, "1"}};
+    const Case cases[] = {{9001, 1, 61, ""}, {9002, 1, 55, "1"}, {9002, 1, 54, "12345673-5-2"}, {9003, 2, 8, "1"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.nLayoutID << " order " << c.nOrder);
         CSampleFormWnd form;
