@@ -1,24 +1,30 @@
 #include "afx.h"
 #include <cstring>
 
-namespace {
+#include "cp932.h"
+#include "errormessage.h"
 
-// Copies a message into a caller's buffer, cutting it short at a character
-// boundary if it does not fit.
-BOOL CopyMessage(const CString& message, LPSTR lpszError, UINT nMaxError)
+BOOL AfxCopyErrorMessage(LPCSTR pszMessage, int nLength, LPSTR lpszError, UINT nMaxError)
 {
     if (lpszError == nullptr || nMaxError == 0)
         return TRUE;
-    UINT nCopy = 0;
-    while (nCopy < static_cast<UINT>(message.GetLength())) {
-        const UINT nChar = ::IsDBCSLeadByteEx(932, static_cast<BYTE>(message[nCopy])) ? 2 : 1;
-        if (nCopy + nChar > nMaxError - 1)
+    int nCopy = 0;
+    while (nCopy < nLength) {
+        const int nChar = cp932::CharLength(pszMessage, nCopy, nLength);
+        if (static_cast<UINT>(nCopy + nChar) > nMaxError - 1)
             break;
         nCopy += nChar;
     }
-    std::memcpy(lpszError, static_cast<LPCSTR>(message), nCopy);
+    std::memcpy(lpszError, pszMessage, static_cast<size_t>(nCopy));
     lpszError[nCopy] = '\0';
     return TRUE;
+}
+
+namespace {
+
+BOOL CopyMessage(const CString& message, LPSTR lpszError, UINT nMaxError)
+{
+    return AfxCopyErrorMessage(message, message.GetLength(), lpszError, nMaxError);
 }
 
 // A message of a table by cause, with "%1" replaced by the file's name.

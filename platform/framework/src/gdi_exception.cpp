@@ -1,5 +1,6 @@
 #include "afxgdi.h"
-#include <cstring>
+
+#include "errormessage.h"
 
 IMPLEMENT_DYNAMIC(CResourceException, CException)
 
@@ -12,19 +13,7 @@ BOOL CResourceException::GetErrorMessage(LPSTR lpszError, UINT nMaxError, PUINT 
     static const char message[] = "Windows のリソースが不足しています。";
     if (pnHelpContext != nullptr)
         *pnHelpContext = 0;
-    if (lpszError == nullptr || nMaxError == 0)
-        return TRUE;
-    // As much as fits, ending on a character boundary.
-    UINT nCopy = 0;
-    while (message[nCopy] != '\0') {
-        const UINT nChar = ::IsDBCSLeadByteEx(932, static_cast<BYTE>(message[nCopy])) ? 2 : 1;
-        if (nCopy + nChar > nMaxError - 1)
-            break;
-        nCopy += nChar;
-    }
-    std::memcpy(lpszError, message, nCopy);
-    lpszError[nCopy] = '\0';
-    return TRUE;
+    return AfxCopyErrorMessage(message, static_cast<int>(sizeof message - 1), lpszError, nMaxError);
 }
 
 void AfxThrowResourceException()

@@ -1,5 +1,8 @@
 #include "mirtenv.h"
+
 #include <mutex>
+
+#include "cp932.h"
 
 namespace {
 
@@ -21,11 +24,8 @@ CString WithoutTrailingBackslash(CString path)
 {
     // A trailing 0x5C may be the trail byte of a double-byte character.
     int last = -1;
-    for (int i = 0; i < path.GetLength(); ++i) {
+    for (int i = 0; i < path.GetLength(); i += cp932::CharLength(path, i, path.GetLength()))
         last = i;
-        if (::IsDBCSLeadByte(static_cast<BYTE>(path[i])))
-            ++i;
-    }
     if (last >= 0 && last == path.GetLength() - 1 && path[last] == '\\')
         path = path.Left(last);
     return path;
