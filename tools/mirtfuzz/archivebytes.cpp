@@ -1,5 +1,7 @@
 #include "archivebytes.h"
 
+#include "globalmem.h"
+
 std::string StoreBytes(const std::function<void(CArchive&)>& write)
 {
     CMemFile file;
@@ -20,4 +22,20 @@ void LoadBytes(const std::string& bytes, const std::function<void(CArchive&)>& r
     CArchive ar(&file, CArchive::load);
     read(ar);
     ar.Close();
+}
+
+std::string TakeBlobBytes(tagNMIRTDOC& record)
+{
+    if (record.hBlob == nullptr)
+        return std::string();
+    std::string bytes;
+    {
+        CGlobalLock lock(record.hBlob);
+        if (!lock)
+            AfxThrowMemoryException();
+        bytes.assign(reinterpret_cast<const char*>(lock.Bytes()), record.dwBlobSize);
+    }
+    ::GlobalFree(record.hBlob);
+    record.hBlob = nullptr;
+    return bytes;
 }

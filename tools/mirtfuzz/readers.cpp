@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 #include "archivebytes.h"
+#include "choicelist.h"
 #include "defaultprtdef.h"
+#include "globalmem.h"
 #include "mirtfileio.h"
 #include "mirtpath.h"
 #include "nmirtdoc.h"
@@ -77,8 +79,14 @@ void LoadBlob(CNMirtDoc& doc, const std::string& bytes)
     record.hBlob = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
     if (record.hBlob == nullptr)
         AfxThrowMemoryException();
-    std::copy(bytes.begin(), bytes.end(), static_cast<char*>(::GlobalLock(record.hBlob)));
-    ::GlobalUnlock(record.hBlob);
+    {
+        CGlobalLock lock(record.hBlob);
+        if (!lock) {
+            ::GlobalFree(record.hBlob);
+            AfxThrowMemoryException();
+        }
+        std::copy(bytes.begin(), bytes.end(), reinterpret_cast<char*>(lock.Bytes()));
+    }
     record.dwBlobSize = static_cast<DWORD>(bytes.size());
     try {
         doc.SetMIRTDOC(&record, 0);
@@ -93,12 +101,7 @@ std::string StoreBlob(CNMirtDoc& doc)
 {
     tagNMIRTDOC record;
     doc.GetMIRTDOC(&record, 0);
-    if (record.hBlob == nullptr)
-        return std::string();
-    std::string bytes(static_cast<const char*>(::GlobalLock(record.hBlob)), record.dwBlobSize);
-    ::GlobalUnlock(record.hBlob);
-    ::GlobalFree(record.hBlob);
-    return bytes;
+    return TakeBlobBytes(record);
 }
 
 void RunPageBlob(const std::string& bytes, CDC& screen, CDC& printer)
@@ -163,16 +166,28 @@ void RunListPrint(const std::string& bytes, CDC&, CDC& printer)
     }
 }
 
-void RunValueFile(const std::string& bytes, CDC& screen, CDC&)
+// A file of this process in the temporary folder, named by its extension.
+CString TempInputPath(LPCSTR pszExtension)
 {
     char szFolder[MAX_PATH];
     ::GetTempPathA(sizeof szFolder, szFolder);
     CString strPath;
-    strPath.Format("%smirtfuzz-%lu.aut", szFolder, ::GetCurrentProcessId());
-    {
-        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
-    }
+    strPath.Format("%smirtfuzz-%lu.%s", szFolder, ::GetCurrentProcessId(), pszExtension);
+    return strPath;
+}
+
+// The input written whole into the temporary file of that extension.
+CString WriteTempInput(const std::string& bytes, LPCSTR pszExtension)
+{
+    const CString strPath = TempInputPath(pszExtension);
+    CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+    file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    return strPath;
+}
+
+void RunValueFile(const std::string& bytes, CDC& screen, CDC&)
+{
+    const CString strPath = WriteTempInput(bytes, "aut");
     CString strValue;
     MirtReadValueFile(strPath, strValue);
     CString strAgain;
@@ -184,6 +199,34 @@ void RunValueFile(const std::string& bytes, CDC& screen, CDC&)
     field.SetAttr(CNPropObj::ATTRIBUTE_INPUT, CNPropObj::INPUT_DATA);
     field.SetText(strValue);
     field.Draw(&screen, 0);
+}
+
+std::vector<CString> ListStrings(const CStringList& list)
+{
+    std::vector<CString> strings;
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;)
+        strings.push_back(list.GetNext(pos));
+    return strings;
+}
+
+// A damaged choice list is refused and leaves the list as it was; one read
+// whole is written through a temporary file and reads back the same.
+void RunChoiceList(const std::string& bytes, CDC&, CDC&)
+{
+    CStringList list;
+    list.AddTail("keep");
+    const CChoiceList::Result result = CChoiceList::Read(WriteTempInput(bytes, "cmb"), list);
+    if (result == CChoiceList::READ_FAILED) {
+        if (list.GetCount() != 1 || list.GetHead() != "keep")
+            throw std::logic_error("a refused choice list changed the list");
+        AfxThrowArchiveException(CArchiveException::generic);
+    }
+    const CString strAgain = TempInputPath("cmb2");
+    if (!CChoiceList::Write(strAgain, list))
+        throw std::logic_error("a choice list that was read cannot be written");
+    CStringList again;
+    if (CChoiceList::Read(strAgain, again) != CChoiceList::READ_DONE || ListStrings(again) != ListStrings(list))
+        throw std::logic_error("the written choice list does not read back to itself");
 }
 
 }  // namespace
@@ -208,6 +251,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"data-bbs", BoardDataSeeds, RunMailFile},
         {"listprint", ListPrintSeeds, RunListPrint},
         {"value", ValueFileSeeds, RunValueFile},
+        {"choicelist", ChoiceListSeeds, RunChoiceList},
     };
     return readers;
 }

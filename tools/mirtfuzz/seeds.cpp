@@ -110,10 +110,7 @@ std::vector<std::string> PageBlobSeeds()
         std::unique_ptr<CNMirtDoc> pDoc(NewPage(make, RUNTIME_CLASS(CNMirtDoc)));
         tagNMIRTDOC record;
         pDoc->GetMIRTDOC(&record, 0);
-        const BYTE* pBytes = static_cast<const BYTE*>(::GlobalLock(record.hBlob));
-        seeds.emplace_back(reinterpret_cast<const char*>(pBytes), record.dwBlobSize);
-        ::GlobalUnlock(record.hBlob);
-        ::GlobalFree(record.hBlob);
+        seeds.push_back(TakeBlobBytes(record));
     }
     return seeds;
 }
@@ -157,6 +154,20 @@ std::vector<std::string> ValueFileSeeds()
     for (LPCSTR pszValue : {"山田太郎", "0.08", "", "株式会社 山田商店 〒100-0001 東京都千代田区千代田1-1"}) {
         const CString strValue(pszValue);
         seeds.push_back(StoreBytes([&](CArchive& ar) { ar << strValue; }));
+    }
+    return seeds;
+}
+
+std::vector<std::string> ChoiceListSeeds()
+{
+    std::vector<std::string> seeds;
+    for (std::initializer_list<LPCSTR> choices : {std::initializer_list<LPCSTR>{"現金", "振込", "手形"},
+                                                   std::initializer_list<LPCSTR>{},
+                                                   std::initializer_list<LPCSTR>{"", "A", "ｶﾅ"}}) {
+        CStringList list;
+        for (LPCSTR pszChoice : choices)
+            list.AddTail(pszChoice);
+        seeds.push_back(StoreBytes([&](CArchive& ar) { list.Serialize(ar); }));
     }
     return seeds;
 }

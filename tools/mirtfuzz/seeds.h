@@ -1,8 +1,8 @@
 // The golden inputs of the fuzzer, made the way the suite makes its files:
 // the sample forms' layouts, pages of them with values in their fields,
 // form data files of the three container kinds, page blobs, face field
-// lists, a list printing definition with an item of every kind and value
-// files.
+// lists, a list printing definition with an item of every kind, value
+// files and choice lists.
 #pragma once
 #include <string>
 #include <vector>
@@ -15,3 +15,4 @@ std::vector<std::string> MailDataSeeds();
 std::vector<std::string> BoardDataSeeds();
 std::vector<std::string> ListPrintSeeds();
 std::vector<std::string> ValueFileSeeds();
+std::vector<std::string> ChoiceListSeeds();
