@@ -103,6 +103,11 @@ protected:
     RECT m_rectThird;           // pixels: the layout's second rectangle
     CNPropObj* m_pCurPropObj;   // the field with the input focus, not owned
 
+    // MsgUserSetGrp: the field of the group's face with the member order
+    // lParam takes the group (wParam) as a link.
+    afx_msg LRESULT OnUserSetGrp(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
 private:
     // A face list of clones of the templates, offset by the origin.
     static CPropData* CloneTemplates(const CObList& listTemplates, UINT nMen, CPoint ptOrigin);

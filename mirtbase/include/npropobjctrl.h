@@ -98,6 +98,10 @@ public:
     RECT m_rcDevice;
 
 protected:
+    // DrawAttrText for text that runs at nAngle (0 .. 3599 tenths of a
+    // degree; vertical text 2700), the replacement font's escapement.
+    int DrawAttrTextAt(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, int nAngle, int nExtent, CFont* pFont);
+
     CWnd* m_pCtrlWnd;         // not owned here: the concrete classes make and destroy it
     UINT m_nCtrlVersion;
 

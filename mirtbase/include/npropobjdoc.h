@@ -4,6 +4,7 @@
 // converts text for vertical writing and draws the text (CTextDrawer).
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "npropobjctrl.h"
 #include "textdrawattr.h"
@@ -71,8 +72,9 @@ public:
     void CopyTo(CNPropObj* pOther) override;
     UINT GetVersion() override;
 
-    // Draws the shadow copies (Draw mode DRAW_NO_SHADOW) for the shadow mode.
-    void DrawShadowCopies(CDC* pDC);
+    // Draws the shadow copies (Draw mode DRAW_NO_SHADOW) for the shadow
+    // mode; pText, when given, is the text they show.
+    void DrawShadowCopies(CDC* pDC, const CString* pText = nullptr);
 
     // Text for vertical writing: full-width minus to "-", digits to kanji
     // numerals, letters and half-width katakana to full width, kana with a
@@ -90,6 +92,30 @@ public:
     int m_nShadow;            // SHADOW_
 
 protected:
+    // Draw with pText, when given, drawn in place of the value (a drawing
+    // form of it; the data string is left alone).
+    int DrawWithText(CDC* pDC, int nMode, const CString* pText);
+    // The shadow offsets that the shadow mode draws copies at, in turn.
+    std::vector<CSize> ShadowOffsets() const;
+    // Where the shadow copy at offset goes, by the angle.
+    RECT ShadowCopyRect(CSize offset) const;
+    // The copy drawn at offset: a text field below a quarter turn, from
+    // there on a field at this field's angle.
+    std::unique_ptr<CNPropObjDoc> MakeShadowCopy(CSize offset);
+    // A new T from this field's block and styles, filled by CopyTo, at rect
+    // with the owner.
+    template <class T>
+    std::unique_ptr<T> MakeCopyAt(const RECT& rect)
+    {
+        tagPROPBLOCK block;
+        GetBlock(block);
+        std::unique_ptr<T> pCopy(new T(block, m_dwStyle, m_dwExStyle));
+        CopyTo(pCopy.get());
+        pCopy->m_rect = rect;
+        pCopy->m_pOwner = m_pOwner;
+        return pCopy;
+    }
+
     // Not built yet: the entry windows of the form windows. Both stay null
     // and CreateControl makes no window.
     CNPropWndDoc* m_pWndDoc;  // text window, owned
@@ -107,10 +133,6 @@ public:
     CSize m_sizeClone;        // the offset Clone moved this copy by
 
 private:
-    // Where the shadow copy at offset goes, by the angle.
-    RECT ShadowCopyRect(CSize offset) const;
-    // A new copy of this field (style, block, CopyTo) at rect with the owner.
-    std::unique_ptr<CNPropObjDoc> MakeCopyAt(const RECT& rect);
     // Pitch, angle, origin and shadows as constructed (and as records older
     // than version 3 leave them).
     void InitDocMembers();

@@ -5,6 +5,8 @@
 // there is one, is a CDateFormat template; without items the date is written
 // "%Y/%m/%d". The stored record is the text field's.
 #pragma once
+#include <functional>
+
 #include "npropobjdoc.h"
 
 #pragma pack(push, 4)
@@ -54,9 +56,9 @@ protected:
 CString MirtDateText(const CStringList& items);
 
 // The loading of a text field that fills an empty value itself with
-// pfnFill(items): nothing unless live; reset first when cleared for a new
+// fill(items): nothing unless live; reset first when cleared for a new
 // page. Editable: fill when bAlsoList, then the data goes in. Not editable
 // and hidden: nothing more. Not editable and shown: fill and put the data in,
 // except that with bListWithoutData a field carrying no data gets its list.
 void MirtLoadSelfFilledText(CNPropObjCtrl& field, int bAlsoList, BOOL bListWithoutData,
-    CString (*pfnFill)(const CStringList& items));
+    const std::function<CString(const CStringList& items)>& fill);

@@ -8,6 +8,10 @@
 
 IMPLEMENT_DYNAMIC(CMirtBase, CWnd)
 
+BEGIN_MESSAGE_MAP(CMirtBase, CWnd)
+    ON_MESSAGE(MsgUserSetGrp, OnUserSetGrp)
+END_MESSAGE_MAP()
+
 namespace {
 
 const RECT kEmptyRect = {0, 0, 0, 0};
@@ -86,6 +90,15 @@ CPropData* CMirtBase::CloneTemplates(const CObList& listTemplates, UINT nMen, CP
             pMen->AddPropObj(pClone);
     }
     return pMen;
+}
+
+LRESULT CMirtBase::OnUserSetGrp(WPARAM wParam, LPARAM lParam)
+{
+    CNPropObj* pGroup = reinterpret_cast<CNPropObj*>(wParam);
+    CNPropObj* pMember = GetPropObjByOrder(pGroup, static_cast<UINT>(lParam));
+    if (pMember != nullptr)
+        pMember->AddLink(pGroup);
+    return 0;
 }
 
 UINT CMirtBase::GetLayoutID() const

@@ -1,12 +1,14 @@
-// Stored records of the text field (version 3) and the edit field
-// (version 2): golden bytes in a list with class information, and the load
-// of older versions with their defaults.
+// Stored records of the text field (version 3), the edit field (version 2),
+// the numeric fields and the angled, pitched and shadowed text: golden bytes in a list with class information,
+// and the load of older versions with their defaults.
 #include <gtest/gtest.h>
 
 #include "field_fixture.h"
 #include "npropobjautoitem.h"
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
+#include "npropobjmirror.h"
+#include "npropobjnum.h"
 #include "npropobjtime.h"
 
 namespace {
@@ -174,6 +176,111 @@ TEST(TextFieldRecordTest, TruncatedRecordsThrowEndOfFile)
     CNPropObjEdt old;
     const std::string v1 = DefaultCtrlRecord() + Dword(1) + kFilledDocTail.substr(0, 60 + 23);
     EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(old, v1));
+}
+
+// The numeric tail: version 3, number kind, draw style, automatic
+// calculation, column lefts and rights (a word count, then DWORDs).
+const std::string kDefaultNumTail = Dwords({3, 1, 1, 1}) + Bytes({0, 0, 0, 0});
+
+TEST(NumericFieldRecordTest, DefaultRecordsInAListWithClass)
+{
+    ExpectListRoundTrip<CNPropObjDocNum>("CNPropObjDocNum", kDefaultDoc + kDefaultNumTail);
+    // The serial number's draw style is 10 after every store and load.
+    CNPropObjDocNumRen serial;
+    EXPECT_EQ(kDefaultDoc + kDefaultNumTail, Store(serial));
+    EXPECT_EQ(10, serial.m_nDrawStyle);
+    EXPECT_EQ(kDefaultDoc + Dwords({3, 1, 10, 1}) + Bytes({0, 0, 0, 0}), Store(serial));
+    // The value-file field's is 8 after a load.
+    CNPropObjAutoItemNum autoNum;
+    CObList list;
+    list.AddTail(&autoNum);
+    EXPECT_EQ(ClassHeader("CNPropObjAutoItemNum") + kDefaultDoc + kDefaultNumTail, Store(list));
+}
+
+TEST(NumericFieldRecordTest, EveryMemberAndTheStylesAfterALoad)
+{
+    const std::string tail =
+        Dwords({3, 0, 5, 2}) + Bytes({2, 0}) + Dwords({10, 20}) + Bytes({2, 0}) + Dwords({15, 25});
+    CNPropObjDocNum num;
+    Load(num, kDefaultDoc + tail);
+    EXPECT_EQ(kDefaultDoc + tail, Store(num));
+    EXPECT_EQ(0, num.GetNumKind());
+    EXPECT_EQ(5, num.m_nDrawStyle);
+    EXPECT_EQ(2, num.GetAutoCalc());
+    ASSERT_EQ(2, num.m_arrayLeft.GetSize());
+    EXPECT_EQ(20u, num.m_arrayLeft[1]);
+    EXPECT_EQ(25u, num.m_arrayRight[1]);
+
+    CNPropObjDocNumRen serial;
+    Load(serial, kDefaultDoc + tail);
+    EXPECT_EQ(10, serial.m_nDrawStyle);
+    CNPropObjAutoItemNum autoNum;
+    Load(autoNum, kDefaultDoc + tail);
+    EXPECT_EQ(8, autoNum.m_nDrawStyle);
+    EXPECT_EQ(2, autoNum.GetAutoCalc());
+}
+
+TEST(NumericFieldRecordTest, OlderVersionsLoadAutomaticCalculationOn)
+{
+    for (DWORD version : {1u, 2u}) {
+        CNPropObjDocNum num;
+        num.SetAutoCalc(2);
+        Load(num, kDefaultDoc + Dwords({version, 2, 4}) + Bytes({1, 0}) + Dword(30) + Bytes({1, 0}) + Dword(40));
+        EXPECT_EQ(1, num.GetAutoCalc()) << version;
+        EXPECT_EQ(2, num.GetNumKind()) << version;
+        EXPECT_EQ(3u, num.GetVersion()) << version;
+        EXPECT_EQ(kDefaultDoc + Dwords({3, 2, 4, 1}) + Bytes({1, 0}) + Dword(30) + Bytes({1, 0}) + Dword(40),
+            Store(num))
+            << version;
+    }
+}
+
+TEST(NumericFieldRecordTest, TruncatedRecordsThrowEndOfFile)
+{
+    const std::string record = kDefaultDoc + Dwords({3, 1, 1, 1}) + Bytes({2, 0}) + Dwords({1, 2}) + Bytes({0, 0});
+    for (size_t cut : {size_t(1), size_t(3), size_t(6), size_t(14), size_t(20)}) {
+        CNPropObjDocNum num;
+        EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(num, record.substr(0, record.size() - cut))) << cut;
+    }
+}
+
+// The angled, pitched and shadowed text fields: their version, then the
+// angle; the pitch rate; the angle, origin and first shadow offset.
+TEST(TextVariantRecordTest, DefaultRecordsInAListWithClass)
+{
+    ExpectListRoundTrip<CNPropObjDocMirror>("CNPropObjDocMirror", kDefaultDoc + Dwords({1, 0}));
+    ExpectListRoundTrip<CNPropObjDocPich>("CNPropObjDocPich", kDefaultDoc + Dwords({1, 0}));
+    ExpectListRoundTrip<CNPropObjDocShadow>("CNPropObjDocShadow", kDefaultDoc + Dwords({1, 0, 0, 0, 0, 0}));
+}
+
+TEST(TextVariantRecordTest, TailsOverTheTextFieldsMembers)
+{
+    CNPropObjDocMirror mirror;
+    Load(mirror, kDefaultDoc + Dwords({1, static_cast<DWORD>(-900)}));
+    EXPECT_EQ(-900, mirror.m_nMirrorAngle);
+    EXPECT_EQ(2700, mirror.TextAngle());
+    EXPECT_EQ(kDefaultDoc + Dwords({1, static_cast<DWORD>(-900)}), Store(mirror));
+
+    CNPropObjDocPich pich;
+    Load(pich, kDefaultDoc + Dwords({1, 2}));
+    EXPECT_EQ(2, pich.GetPichRate());
+    // The text field's own pitch rate is stored as the tail's.
+    EXPECT_EQ(kDefaultDoc.substr(0, kDefaultDoc.size() - 36) + Dwords({2, 0, 0, 0, 0, 0, 0, 0, 3, 1, 2}),
+        Store(pich));
+
+    CNPropObjDocShadow shadow;
+    Load(shadow, kDefaultDoc + Dwords({1, 1800, 1, 2, 30, 40}));
+    EXPECT_EQ(1800, shadow.m_nAngle);
+    EXPECT_EQ(CPoint(1, 2), shadow.m_ptOrigin);
+    EXPECT_EQ(CSize(30, 40), shadow.m_sizeShadow1);
+    const std::string stored = Store(shadow);
+    EXPECT_EQ(Dwords({1, 1800, 1, 2, 30, 40}), stored.substr(stored.size() - 24));
+    for (CNPropObjDoc* pField : {static_cast<CNPropObjDoc*>(&mirror), static_cast<CNPropObjDoc*>(&pich),
+             static_cast<CNPropObjDoc*>(&shadow)}) {
+        EXPECT_EQ(1u, pField->GetVersion());
+        const std::string record = Store(*pField);
+        EXPECT_EQ(CArchiveException::endOfFile, LoadFailure(*pField, record.substr(0, record.size() - 1)));
+    }
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include "npropobjbarcode.h"
 #include "npropobjbtncheck.h"
 #include "npropobjedt.h"
+#include "npropobjgrp.h"
+#include "npropobjnum.h"
 #include "npropobjpic.h"
 #include "npropobjtime.h"
 #include "png_file.h"
@@ -80,6 +82,34 @@ public:
     }
 };
 
+// The delivery note's groups linked to their members (as the face window
+// does when it makes its windows), two rows of quantities and unit prices
+// typed in, and a serial number.
+void FillDeliveryNote(CSampleFormWnd& form, CWnd& host)
+{
+    form.SetParentWnd(&host);
+    CPropData* pFace = form.Faces().back();
+    POSITION pos;
+    for (CNPropObj* p = pFace->GetFirstPropObj(pos); p != nullptr; p = pFace->GetNextPropObj(pos))
+        p->m_pOwner = &form;
+    for (CNPropObj* p = pFace->GetFirstPropObj(pos); p != nullptr; p = pFace->GetNextPropObj(pos)) {
+        CNPropObjGrp* pGroup = dynamic_cast<CNPropObjGrp*>(p);
+        for (INT_PTR i = 0; pGroup != nullptr && i < pGroup->m_arrayMember.GetSize(); i++)
+            pFace->GetPropObjByOrder(pGroup->m_arrayMember[i])->AddLink(pGroup);
+    }
+    const struct
+    {
+        UINT nOrder;
+        const char* pszValue;
+    } typed[] = {{12, "3"}, {14, "1200"}, {17, "2.5"}, {19, "450"}};
+    for (const auto& t : typed) {
+        CNPropObj* pField = pFace->GetPropObjByOrder(t.nOrder);
+        pField->SetText(t.pszValue);
+        pField->RecalcLinked();
+    }
+    pFace->GetPropObjByOrder(4)->SetText("000123");
+}
+
 // Forms load from the install tree.
 class SampleFormsTest : public ::testing::Test
 {
@@ -134,9 +164,9 @@ TEST_F(SampleFormsTest, HeadersAndFaces)
 }
 
 // Per face list: how many fields, how many carry data. The data fields of
-// a face are numbered 1 to their count, the labels after them, each order
-// once; labels neither carry data nor take input, and print only on blank
-// paper.
+// a face are numbered 1 to their count, the labels and groups after them,
+// each order once; labels and groups neither carry data nor take input,
+// and labels print only on blank paper.
 TEST_F(SampleFormsTest, FieldsPerFace)
 {
     struct Case
@@ -147,8 +177,8 @@ TEST_F(SampleFormsTest, FieldsPerFace)
         int nData;
     };
     const Case cases[] = {
-        {9001, 0, 35, 0},
-        {9001, 1, 61, 61},
+        {9001, 0, 39, 0},
+        {9001, 1, 76, 63},
         {9002, 0, 43, 0},
         {9002, 1, 55, 55},
         {9003, 1, 25, 8},
@@ -223,7 +253,12 @@ TEST_F(SampleFormsTest, ChosenFields)
         {9001, 1, 5, RUNTIME_CLASS(CNPropObjAutoItem), "自社名", {"COM.AUT"}},
         {9001, 1, 7, RUNTIME_CLASS(CNPropObjAutoItem), "自社電話番号", {"TEL.AUT", "TEL "}},
         {9001, 1, 11, RUNTIME_CLASS(CNPropObjEdt), "品名1", {}},
-        {9001, 1, 60, RUNTIME_CLASS(CNPropObjEdt), "金額10", {}},
+        {9001, 1, 4, RUNTIME_CLASS(CNPropObjDocNumRen), "伝票番号", {}},
+        {9001, 1, 8, RUNTIME_CLASS(CNPropObjDocNum), "合計金額", {"", "", "￥"}},
+        {9001, 1, 12, RUNTIME_CLASS(CNPropObjDocNum), "数量1", {}},
+        {9001, 1, 60, RUNTIME_CLASS(CNPropObjDocNum), "金額10", {}},
+        {9001, 1, 62, RUNTIME_CLASS(CNPropObjDocNum), "小計", {}},
+        {9001, 1, 63, RUNTIME_CLASS(CNPropObjDocNum), "消費税", {}},
         {9001, 1, 61, RUNTIME_CLASS(CNPropObjPic), "社印", {}},
         {9002, 1, 2, RUNTIME_CLASS(CNPropObjEdt), "郵便番号", {}},
         {9002, 1, 3, RUNTIME_CLASS(CNPropObjDoc), "住所", {}},
@@ -322,7 +357,8 @@ TEST_F(SampleFormsTest, TableOrdersRunRowByRow)
         for (UINT nOrder = nFirst; nOrder <= form.GetTableLastOrder(); nOrder++) {
             const CNPropObj* pCell = pFace->GetPropObjByOrder(nOrder);
             ASSERT_NE(nullptr, pCell) << nOrder;
-            EXPECT_TRUE(pCell->IsKindOf(RUNTIME_CLASS(CNPropObjEdt))) << nOrder;
+            EXPECT_TRUE(pCell->IsKindOf(RUNTIME_CLASS(CNPropObjEdt)) || pCell->IsKindOf(RUNTIME_CLASS(CNPropObjDocNum)))
+                << nOrder;
             if (nOrder == nFirst)
                 continue;
             const CNPropObj* pBefore = pFace->GetPropObjByOrder(nOrder - 1);
@@ -374,6 +410,9 @@ TEST_F(SampleFormsTest, DrawsOnScreen)
         SCOPED_TRACE(c.nLayoutID);
         CSampleFormWnd form;
         ASSERT_EQ(1, form.SetFormat(c.nLayoutID));
+        CWnd host;
+        if (c.nLayoutID == 9001)
+            FillDeliveryNote(form, host);
         RECT paper = {0, 0, 2100, 2970};
         CNPropObj::ConvertRectUnits(nullptr, &paper, TRUE);
         MemoryCanvas canvas(paper.right, paper.bottom);
@@ -390,6 +429,35 @@ TEST_F(SampleFormsTest, DrawsOnScreen)
         RECT title = pTitle->m_rect;
         CNPropObj::ConvertRectUnits(nullptr, &title, TRUE);
         EXPECT_GT(canvas.countInked(title), 0);
+    }
+}
+
+// Each row's amount is its quantity times its unit price, the subtotal
+// their sum, the tax 5 % of it (no "TAX.aut" in the install tree) cut to
+// whole yen, the total both; all drawn with separators, the total after a
+// yen sign.
+TEST_F(SampleFormsTest, DeliveryNoteComputesAmountsTaxAndTotal)
+{
+    CSampleFormWnd form;
+    ASSERT_EQ(1, form.SetFormat(9001));
+    CWnd host;
+    FillDeliveryNote(form, host);
+    const CPropData* pFace = form.Face(1);
+    const struct
+    {
+        UINT nOrder;
+        const char* pszValue;
+        const char* pszDrawn;
+    } cases[] = {
+        {15, "3600", "3,600"}, {20, "1125", "1,125"}, {25, "", ""}, {62, "4725", "4,725"}, {63, "236", "236"},
+        {8, "4961", "￥4,961"}, {12, "3", "3"}, {17, "2.5", "2.5"},
+    };
+    for (const auto& c : cases) {
+        CNPropObjDocNum* pField = dynamic_cast<CNPropObjDocNum*>(pFace->GetPropObjByOrder(c.nOrder));
+        ASSERT_NE(nullptr, pField) << c.nOrder;
+        EXPECT_STREQ(c.pszValue, pField->m_strData) << c.nOrder;
+        EXPECT_STREQ(c.pszDrawn, pField->WithAffixes(CNPropObjDocNum::SeparatedNumber(pField->m_strData)))
+            << c.nOrder;
     }
 }
 

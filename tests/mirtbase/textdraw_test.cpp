@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "arial_field.h"
 #include "canvas.h"
 #include "field_fixture.h"
 #include "npropobjdoc.h"
@@ -148,24 +149,6 @@ Drawing DrawOnStretchedScreen(CNPropObj& field)
     }
     return ReadBack(recorder);
 }
-
-// A field that carries data, in 9-point Arial (12 pixels on the screen).
-template <class T>
-class ArialField : public T
-{
-public:
-    ArialField(RECT rect, const char* pszText, CMirtBase* pOwner = nullptr)
-        : T(MakeBlock(1, rect, CNPropObj::INPUT_DATA), CNPropObjCtrl::STYLE_DEFAULT, 0)
-    {
-        LOGFONT lf = *this->GetLogFont();
-        lf.lfCharSet = ANSI_CHARSET;
-        std::strcpy(lf.lfFaceName, "Arial");
-        this->SetLogFont(&lf);
-        this->m_strData = pszText;
-        this->m_pOwner = pOwner;
-        this->SetAttr(CNPropObj::ATTRIBUTE_PRINT, 1);
-    }
-};
 
 typedef ArialField<CNPropObjDoc> TextField;
 typedef ArialField<CNPropObjEdt> EditField;
@@ -614,7 +597,8 @@ TEST(TextDrawTest, ShadowCopiesByMode)
 }
 
 // The copy at the first offset less the origin, at the angles whose copy
-// is a text field itself (below a quarter turn and from three quarters on).
+// is not mirrored: a text field below a quarter turn, from three quarters
+// on an angled field, whose text starts at its own corner.
 TEST(TextDrawTest, ShadowCopyPlacementByAngle)
 {
     struct Case
@@ -623,7 +607,7 @@ TEST(TextDrawTest, ShadowCopyPlacementByAngle)
         int x;
         int y;
     } cases[] = {
-        {0, 49, 49}, {450, 49, 49}, {2700, 49, 49}, {3599, 49, 49}, {-900, 49, 49}, {3600, 49, 49},
+        {0, 49, 49}, {450, 49, 49}, {2700, 124, 49}, {3599, 49, 49}, {-900, 124, 49}, {3600, 49, 49},
     };
     for (const Case& c : cases) {
         TextField field({100, 100, 300, 200}, "A");

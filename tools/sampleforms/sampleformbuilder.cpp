@@ -5,6 +5,8 @@
 #include "npropobjbarcode.h"
 #include "npropobjbtncheck.h"
 #include "npropobjedt.h"
+#include "npropobjgrp.h"
+#include "npropobjnum.h"
 #include "npropobjpic.h"
 #include "npropobjtime.h"
 
@@ -182,6 +184,45 @@ void CSampleFormBuilder::Edit(UINT nOrder, LPCSTR pszName, const RECT& rect, con
     AddDataField(pEdit, pszName);
 }
 
+void CSampleFormBuilder::Number(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look,
+    const SampleNumber& number)
+{
+    CNPropObjDocNum* pNumber = new CNPropObjDocNum(DataBlock(nOrder, rect, TRUE), kTextStyle, 0);
+    ApplyLook(pNumber->m_text, rect, look, TRUE);
+    pNumber->m_nNumKind = number.nNumKind;
+    pNumber->m_nDrawStyle = number.nDrawStyle;
+    if (number.pszPrefix != nullptr) {
+        for (LPCSTR pszItem : {"", "", number.pszPrefix})
+            pNumber->m_listItems.AddTail(pszItem);
+    }
+    AddDataField(pNumber, pszName);
+}
+
+void CSampleFormBuilder::BoxedNumber(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look,
+    const SampleNumber& number)
+{
+    Frame(rect);
+    Number(nOrder, pszName, Inset(rect, kCellPadding), look, number);
+}
+
+void CSampleFormBuilder::SerialNumber(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look)
+{
+    CNPropObjDocNumRen* pSerial = new CNPropObjDocNumRen(DataBlock(nOrder, rect, TRUE), kTextStyle, 0);
+    ApplyLook(pSerial->m_text, rect, look, TRUE);
+    pSerial->m_nNumKind = CNPropObjDocNum::NUMKIND_INTEGER;
+    AddDataField(pSerial, pszName);
+}
+
+void CSampleFormBuilder::Calculation(LPCSTR pszFormula, UINT nResult, std::initializer_list<UINT> members)
+{
+    CNPropObjCalc* pCalc = new CNPropObjCalc(Block(m_nNextLabelOrder++, {0, 0, 0, 0}, kOnBlankPaperOnly, kLocked, 0, 0));
+    pCalc->m_strFormula = pszFormula;
+    pCalc->m_arrayTarget.Add(static_cast<WORD>(nResult));
+    for (UINT nMember : members)
+        pCalc->m_arrayMember.Add(static_cast<WORD>(nMember));
+    m_pLayout->m_listFaces.AddTail(pCalc);
+}
+
 void CSampleFormBuilder::TextArea(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look,
     int nRowLimit)
 {
@@ -265,8 +306,11 @@ void CSampleFormBuilder::Table(UINT nFirstOrder, const SampleColumn* pColumns, i
             CString strName;
             strName.Format("%s%d", pColumns[c].pszHeading, r + 1);
             const RECT cell = {pColumns[c].nLeft, nRowTop, pColumns[c].nRight, nRowTop + nRowHeight};
-            Edit(nFirstOrder + static_cast<UINT>(r * nColumns + c), strName, Inset(cell, kCellPadding),
-                *pColumns[c].pLook);
+            const UINT nOrder = nFirstOrder + static_cast<UINT>(r * nColumns + c);
+            if (pColumns[c].pNumber != nullptr)
+                Number(nOrder, strName, Inset(cell, kCellPadding), *pColumns[c].pLook, *pColumns[c].pNumber);
+            else
+                Edit(nOrder, strName, Inset(cell, kCellPadding), *pColumns[c].pLook);
         }
     }
 }

@@ -5,6 +5,8 @@
 // the face list. Rectangles are in tenths of a millimetre, relative to the
 // face.
 #pragma once
+#include <initializer_list>
+
 #include "nmirtlayoutdata.h"
 #include "npropobj.h"
 
@@ -27,13 +29,23 @@ struct SampleLook
     BOOL bKanaEntry;      // the input method opens in hiragana mode
 };
 
-// One column of a table: heading, left and right edge, look of its cells.
+// How a numeric field keeps and draws its number.
+struct SampleNumber
+{
+    int nNumKind;       // CNPropObjDocNum::NUMKIND_
+    int nDrawStyle;     // CNPropObjDocNum::STYLE_
+    LPCSTR pszPrefix;   // drawn before a number, or null
+};
+
+// One column of a table: heading, left and right edge, look of its cells,
+// and for a column of numbers how they are kept and drawn.
 struct SampleColumn
 {
     LPCSTR pszHeading;
     LONG nLeft;
     LONG nRight;
     const SampleLook* pLook;
+    const SampleNumber* pNumber;
 };
 
 class CSampleFormBuilder
@@ -66,6 +78,17 @@ public:
     // An entry or a text area inside a box, off its edges.
     void BoxedEdit(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look);
     void BoxedTextArea(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look);
+    // A number, kept and drawn as number says; boxed, inside a box.
+    void Number(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look, const SampleNumber& number);
+    void BoxedNumber(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look,
+        const SampleNumber& number);
+    // A serial number that the print frame counts on paper.
+    void SerialNumber(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look);
+    // A calculated field on the face: pszFormula over the face's fields
+    // into nResult, run when a member changes. Groups are numbered with the
+    // labels.
+    void Calculation(LPCSTR pszFormula, UINT nResult, std::initializer_list<UINT> members);
+
     // The user's saved value from "\Data\Other\<pszFile>", after pszPrefix
     // when given. Kept for a new page.
     void AutoItem(UINT nOrder, LPCSTR pszName, const RECT& rect, const SampleLook& look, LPCSTR pszFile,

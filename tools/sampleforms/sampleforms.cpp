@@ -1,7 +1,10 @@
 #include "sampleforms.h"
 
+#include <vector>
+
 #include <barcode.h>
 
+#include "npropobjnum.h"
 #include "sampleformbuilder.h"
 #include "textdrawattr.h"
 
@@ -25,6 +28,12 @@ const SampleLook kCode = {&kGothic, 10, CTextAttr::ALIGN_LEFT, FALSE, FALSE};
 const SampleLook kDay = {&kGothic, 10, CTextAttr::ALIGN_CENTER, FALSE, FALSE};
 const SampleLook kAmount = {&kGothic, 11, CTextAttr::ALIGN_RIGHT, FALSE, FALSE};
 const SampleLook kTotal = {&kGothic, 16, CTextAttr::ALIGN_RIGHT, TRUE, FALSE};
+
+// Quantities with up to two decimals, yen amounts in whole yen, all drawn
+// with thousands separators; the total after a yen sign.
+const SampleNumber kQuantity = {CNPropObjDocNum::NUMKIND_TRIMMED, CNPropObjDocNum::STYLE_SEPARATED, nullptr};
+const SampleNumber kYen = {CNPropObjDocNum::NUMKIND_INTEGER, CNPropObjDocNum::STYLE_SEPARATED, nullptr};
+const SampleNumber kYenTotal = {CNPropObjDocNum::NUMKIND_INTEGER, CNPropObjDocNum::STYLE_SEPARATED, "￥"};
 
 // Dates in the Japanese era: 令和6年4月1日.
 const char kEraDate[] = "100000000%Y年%T月%D日";
@@ -83,9 +92,24 @@ void AddRemarks(CSampleFormBuilder& form, UINT nOrder, LONG nTop, LONG nBottom)
 
 }  // namespace
 
-// Customer and issuer (orders 1 to 10), the total, then a table of ten
-// rows: item, quantity, unit, unit price, amount (orders 11 to 60), and the
-// company seal, a picture (order 61).
+// A formula of references: "$012*$014", "$015+$020+...".
+CString References(const std::vector<UINT>& orders, char chOperator)
+{
+    CString strFormula;
+    for (UINT nOrder : orders) {
+        CString strReference;
+        strReference.Format("$%03u", nOrder);
+        strFormula += (strFormula.IsEmpty() ? CString() : CString(chOperator)) + strReference;
+    }
+    return strFormula;
+}
+
+// Customer and issuer (orders 1 to 10; the slip number a serial number),
+// the total with tax, then a table of ten rows: item, quantity, unit, unit
+// price, amount (orders 11 to 60), the company seal, a picture (order 61),
+// the subtotal and the tax (62, 63). Each row's amount is its quantity
+// times its unit price, the subtotal their sum, the tax the subtotal at
+// the rate of "TAX.aut", the total the subtotal and the tax.
 CNMirtLayoutData* MakeDeliveryNote()
 {
     CSampleFormBuilder form(SAMPLE_DELIVERY_NOTE, "納品書", 1, kFirstLabelOrder);
@@ -94,9 +118,11 @@ CNMirtLayoutData* MakeDeliveryNote()
     form.TextArea(2, "お客様住所", {120, 440, 1000, 580}, kText, 3);
     form.Label({120, 620, 1000, 690}, "下記の通り納品いたします。", kText);
     form.Caption({120, 720, 400, 820}, "合計金額", kCaption);
-    form.BoxedEdit(8, "合計金額", {400, 720, 1000, 820}, kTotal);
+    form.BoxedNumber(8, "合計金額", {400, 720, 1000, 820}, kTotal, kYenTotal);
 
-    AddNumberLine(form, 4, "No.", "伝票番号", 300, kCode);
+    form.Label({1400, 300, 1560, 360}, "No.", kSmallCaption);
+    form.SerialNumber(4, "伝票番号", {1560, 300, 2000, 360}, kCode);
+    form.Rule(1400, 2000, 360);
     AddDateLine(form, 3, "納品日", "納品日", 370);
     form.AutoItem(5, "自社名", {1400, 480, 2000, 560}, kCompany, kCompanyFile);
     form.AutoItem(6, "自社住所", {1400, 570, 2000, 630}, kSmallText, kAddressFile);
@@ -106,14 +132,31 @@ CNMirtLayoutData* MakeDeliveryNote()
 
     const SampleColumn columns[] = {
         {"品名", 120, 1000, &kText},
-        {"数量", 1000, 1200, &kNumber},
+        {"数量", 1000, 1200, &kNumber, &kQuantity},
         {"単位", 1200, 1350, &kCentredText},
-        {"単価", 1350, 1650, &kNumber},
-        {"金額", 1650, 2000, &kAmount},
+        {"単価", 1350, 1650, &kNumber, &kYen},
+        {"金額", 1650, 2000, &kAmount, &kYen},
     };
-    form.Table(11, columns, 5, 10, 900, 70, 80, kCaption);
+    const UINT nFirst = 11;
+    const int nRows = 10;
+    form.Table(nFirst, columns, 5, nRows, 900, 70, 80, kCaption);
+    std::vector<UINT> amounts;
+    for (UINT nRow = 0; nRow < nRows; nRow++) {
+        const UINT nQuantity = nFirst + nRow * 5 + 1;
+        const UINT nPrice = nQuantity + 2;
+        amounts.push_back(nPrice + 1);
+        form.Calculation(References({nQuantity, nPrice}, '*'), amounts.back(), {nQuantity, nPrice});
+    }
 
-    AddRemarks(form, 9, 1820, 2150);
+    form.Caption({1350, 1770, 1650, 1840}, "小計", kCaption);
+    form.BoxedNumber(62, "小計", {1650, 1770, 2000, 1840}, kAmount, kYen);
+    form.Caption({1350, 1840, 1650, 1910}, "消費税", kCaption);
+    form.BoxedNumber(63, "消費税", {1650, 1840, 2000, 1910}, kAmount, kYen);
+    form.Calculation(References(amounts, '+'), 62, {15, 20, 25, 30, 35, 40, 45, 50, 55, 60});
+    form.Calculation("$062*TAX", 63, {62});
+    form.Calculation("$062+$063", 8, {62, 63});
+
+    AddRemarks(form, 9, 1940, 2150);
     form.Caption({1750, 2200, 2000, 2270}, "受領印", kCaption);
     form.Frame({1750, 2270, 2000, 2500});
     return form.Detach();

@@ -9,6 +9,11 @@
 namespace {
 
 const int kDisplayDpi = 96;
+// Tenths of a degree.
+const int kFullCircle = 3600;
+const int kQuarter = 900;
+const int kHalf = 1800;
+const int kThreeQuarters = 2700;
 const int kPointsPerInch = 72;
 const int kHimetricPerInch = 2540;
 // Font heights follow the zoom divided by this, not by 100.
@@ -45,7 +50,10 @@ void ThrowUnless(BOOL bMade)
 
 CTextDrawer::CTextDrawer(CNPropObjCtrl& field, const CTextAttr& attr, CSize sizeClone,
     const tagTEXTMEASURING& measuring)
-    : m_field(field), m_attr(attr), m_sizeClone(sizeClone), m_measuring(measuring), m_pTarget(nullptr),
+    : m_field(field), m_attr(attr), m_sizeClone(sizeClone), m_measuring(measuring),
+      m_nAngle(attr.m_bVertical ? CTextAttr::VERTICAL_ESCAPEMENT : NormalAngle(measuring.nAngle)),
+      m_direction(CTextDirection::OfAngle(m_nAngle)),
+      m_bLengthIsHeight((m_nAngle >= kQuarter && m_nAngle < kHalf) || m_nAngle >= kThreeQuarters), m_pTarget(nullptr),
       m_bPrinting(FALSE), m_nZoom(100), m_rect(), m_nTargetHeight(0), m_nTargetPitch(0), m_nTargetAlong(0),
       m_bFontSelected(FALSE), m_pPrevFont(nullptr), m_bColorSet(FALSE), m_crPrevText(0), m_bBkModeSet(FALSE),
       m_nPrevBkMode(0), m_bClipped(FALSE), m_pMeasure(nullptr), m_bMeasureFontSelected(FALSE),
@@ -58,6 +66,12 @@ CTextDrawer::CTextDrawer(CNPropObjCtrl& field, const CTextAttr& attr, CSize size
 CTextDrawer::~CTextDrawer()
 {
     Restore();
+}
+
+int CTextDrawer::NormalAngle(int nAngle)
+{
+    const int nRest = nAngle % kFullCircle;
+    return nRest < 0 ? nRest + kFullCircle : nRest;
 }
 
 COLORREF CTextDrawer::PrintColor(COLORREF crText)
@@ -79,7 +93,7 @@ RECT CTextDrawer::OffsetRectClamped(const RECT& rect, CSize offset)
         MirtAdd(rect.bottom, offset.cy)};
 }
 
-void CTextDrawer::Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor)
+void CTextDrawer::Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor, const CString* pText)
 {
     if (!m_field.CanDrawOn(pTarget))
         return;
@@ -101,7 +115,7 @@ void CTextDrawer::Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor
         CBrush black(RGB(0, 0, 0));
         pTarget->FrameRect(&rect, &black);
     }
-    const CString strText = TextToDraw();
+    const CString strText = TextToDraw(pText);
     if (strText.IsEmpty())
         return;
     PrepareTarget(rect);
@@ -111,10 +125,13 @@ void CTextDrawer::Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor
     DrawLines(strText);
 }
 
-CString CTextDrawer::TextToDraw()
+CString CTextDrawer::TextToDraw(const CString* pText)
 {
     CString strText;
-    m_field.GetText(strText);
+    if (pText != nullptr)
+        strText = *pText;
+    else
+        m_field.GetText(strText);
     if (!strText.IsEmpty())
         return strText;
     CStringList list;
@@ -136,12 +153,12 @@ void CTextDrawer::PrepareTarget(const RECT& rect)
     const int nHeight = CNPropObj::PointsToPixels(m_pTarget, m_attr.m_logFont.lfHeight);
     m_nTargetHeight = ScaleByZoom(nHeight, m_nZoom, kFontZoomDivisor);
     m_nTargetPitch = ScaleByZoom(m_attr.RowPitch(nHeight), m_nZoom, kFontZoomDivisor);
-    MakeFont(m_targetFont, m_nTargetHeight, m_attr.m_bVertical);
+    MakeFont(m_targetFont, m_nTargetHeight, m_nAngle);
     m_pPrevFont = m_pTarget->SelectObject(&m_targetFont);
     m_bFontSelected = TRUE;
     m_nPrevBkMode = m_pTarget->SetBkMode(TRANSPARENT);
     m_bBkModeSet = TRUE;
-    m_nTargetAlong = m_attr.m_bVertical ? MirtSub(rect.bottom, rect.top) : MirtSub(rect.right, rect.left);
+    m_nTargetAlong = m_bLengthIsHeight ? MirtSub(rect.bottom, rect.top) : MirtSub(rect.right, rect.left);
 }
 
 void CTextDrawer::PrepareMeasure()
@@ -159,7 +176,7 @@ void CTextDrawer::PrepareMeasure()
         nHeight = MirtMulDiv(nPoints, kDisplayDpi, kPointsPerInch);
         ThrowUnless(m_displayIC.CreateIC("DISPLAY", nullptr, nullptr, nullptr));
         m_pMeasure = &m_displayIC;
-        MakeFont(m_measureFont, nHeight, FALSE);
+        MakeFont(m_measureFont, nHeight, 0);
         m_pPrevMeasureFont = m_pMeasure->SelectObject(&m_measureFont);
         m_bMeasureFontSelected = TRUE;
         box = MoveByClone(m_field.m_rect, m_sizeClone, -1);
@@ -174,8 +191,8 @@ void CTextDrawer::PrepareMeasure()
     m_nMeasurePitch = m_attr.RowPitch(nHeight);
     const int nWidth = MirtSub(box.right, box.left);
     const int nHeightOfBox = MirtSub(box.bottom, box.top);
-    m_nMeasureAlong = m_attr.m_bVertical ? nHeightOfBox : nWidth;
-    m_nMeasureAcross = m_attr.m_bVertical ? nWidth : nHeightOfBox;
+    m_nMeasureAlong = m_bLengthIsHeight ? nHeightOfBox : nWidth;
+    m_nMeasureAcross = m_bLengthIsHeight ? nWidth : nHeightOfBox;
     TEXTMETRIC metrics = {};
     m_pMeasure->GetTextMetrics(&metrics);
     m_nOverhang = metrics.tmWeight > kBoldWeight ? metrics.tmOverhang : 0;
@@ -211,8 +228,7 @@ BOOL CTextDrawer::DrawLine(LPCSTR pszLine, int nLength, int& nRow)
         const int nOffset = RowOffset(nRow);
         if (nFit < 1) {
             const int nChar = cp932::CharLength(pszLine, 0, nLength);
-            POINT pt = m_attr.m_bVertical ? POINT{MirtSub(m_rect.right, nOffset), m_rect.top}
-                                          : POINT{m_rect.left, MirtAdd(m_rect.top, nOffset)};
+            const POINT pt = LineStart(nOffset);
             m_pTarget->TextOut(pt.x, pt.y, pszLine, nChar);
             nFit = nChar;
         } else {
@@ -220,7 +236,7 @@ BOOL CTextDrawer::DrawLine(LPCSTR pszLine, int nLength, int& nRow)
             // a character boundary.
             const BOOL bWrapped = nFit < nLength;
             nFit = WholeCharacters(pszLine, nLength, nFit);
-            DrawPiece(Piece{pszLine, nFit, bWrapped}, nOffset);
+            DrawPiece(Piece{pszLine, nFit, bWrapped}, PieceDistance(nRow, nOffset));
         }
         pszLine += nFit;
         nLength -= nFit;
@@ -245,23 +261,26 @@ int CTextDrawer::RowOffset(int nRow) const
     return CNPropObj::ConvertLengthUnits(m_pTarget, nUnits, TRUE);
 }
 
-POINT CTextDrawer::RowStart(int nOffset) const
+int CTextDrawer::PieceDistance(int nRow, int nOffset) const
 {
+    if (m_measuring.bRowsByTargetPitch)
+        return MirtMulDiv(nRow, m_nTargetPitch, 1);
     // The extra space of a wide row lies where the rows begin. The height
     // is taken as a magnitude: a negative (character-height) font sits in
     // its row as a positive one does.
-    const int nShift = std::max(0, MirtSub(m_nTargetPitch, MirtAbs(m_nTargetHeight)));
-    const int nDistance = MirtAdd(nOffset, nShift);
-    if (m_attr.m_bVertical)
-        return POINT{MirtSub(m_rect.right, nDistance), m_rect.top};
-    return POINT{m_rect.left, MirtAdd(m_rect.top, nDistance)};
+    return MirtAdd(nOffset, std::max(0, MirtSub(m_nTargetPitch, MirtAbs(m_nTargetHeight))));
 }
 
-void CTextDrawer::DrawPiece(const Piece& piece, int nOffset)
+POINT CTextDrawer::LineStart(int nDistance) const
+{
+    return m_direction.Across(m_direction.Corner(m_rect), nDistance);
+}
+
+void CTextDrawer::DrawPiece(const Piece& piece, int nDistance)
 {
     const int nDisplayWidth = m_pMeasure->GetTextExtent(piece.psz, piece.nLength).cx;
     const int nTargetWidth = m_pTarget->GetTextExtent(piece.psz, piece.nLength).cx;
-    POINT pt = RowStart(nOffset);
+    POINT pt = LineStart(nDistance);
     if (m_attr.m_nAlign == CTextAttr::ALIGN_DISTRIBUTED || piece.bWrapped) {
         if (cp932::CharLength(piece.psz, 0, piece.nLength) == piece.nLength) {
             DrawSingleCharacter(pt, piece, nTargetWidth, nDisplayWidth);
@@ -274,9 +293,9 @@ void CTextDrawer::DrawPiece(const Piece& piece, int nOffset)
     const int nSlack = DisplayToTarget(MirtSub(m_nMeasureAlong, nDisplayWidth));
     if (nSlack > 0) {
         if (m_attr.m_nAlign == CTextAttr::ALIGN_RIGHT)
-            MoveAlong(pt, nSlack);
+            pt = m_direction.Along(pt, nSlack);
         else if (m_attr.m_nAlign == CTextAttr::ALIGN_CENTER)
-            MoveAlong(pt, nSlack / 2);
+            pt = m_direction.Along(pt, nSlack / 2);
     }
     m_field.DrawAttrText(m_pTarget, pt.x, pt.y, piece.psz, piece.nLength, m_attr.m_bVertical,
         MirtSub(m_nTargetAlong, nSlack), m_pPrevFont);
@@ -287,7 +306,7 @@ void CTextDrawer::DrawSingleCharacter(POINT pt, const Piece& piece, int nTargetW
     int nSlack = MirtSub(m_nTargetAlong, nTargetWidth);
     if (nSlack < 0)
         nSlack = DisplayToTarget(MirtSub(m_nMeasureAlong, nDisplayWidth));
-    MoveAlong(pt, nSlack / 2);
+    pt = m_direction.Along(pt, nSlack / 2);
     m_pTarget->TextOut(pt.x, pt.y, piece.psz, piece.nLength);
 }
 
@@ -295,25 +314,17 @@ int CTextDrawer::DisplayToTarget(int nLength) const
 {
     if (!m_bPrinting)
         return ::MulDiv(nLength, m_nZoom, 100);
-    const int nCaps = m_attr.m_bVertical ? LOGPIXELSY : LOGPIXELSX;
+    const int nCaps = m_bLengthIsHeight ? LOGPIXELSY : LOGPIXELSX;
     const int nHimetric = ::MulDiv(nLength, kHimetricPerInch, m_pMeasure->GetDeviceCaps(nCaps));
     return ::MulDiv(nHimetric, m_pTarget->GetDeviceCaps(nCaps), kHimetricPerInch);
 }
 
-void CTextDrawer::MoveAlong(POINT& pt, int nDistance) const
-{
-    if (m_attr.m_bVertical)
-        pt.y = MirtAdd(pt.y, nDistance);
-    else
-        pt.x = MirtAdd(pt.x, nDistance);
-}
-
-void CTextDrawer::MakeFont(CFont& font, int nHeight, BOOL bVertical) const
+void CTextDrawer::MakeFont(CFont& font, int nHeight, int nEscapement) const
 {
     LOGFONT lf = m_attr.m_logFont;
     lf.lfHeight = nHeight;
-    if (bVertical)
-        lf.lfEscapement = lf.lfOrientation = CTextAttr::VERTICAL_ESCAPEMENT;
+    if (nEscapement != 0)
+        lf.lfEscapement = lf.lfOrientation = nEscapement;
     ThrowUnless(font.CreateFontIndirect(&lf));
 }
 

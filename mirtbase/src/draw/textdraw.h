@@ -5,6 +5,7 @@
 // is then placed on the target and spread over its measured width.
 #pragma once
 #include <afxwin.h>
+#include "draw/textdirection.h"
 #include "mirtapi.h"
 #include "npropobjctrl.h"
 #include "textdrawattr.h"
@@ -17,6 +18,8 @@ struct tagTEXTMEASURING
     int nPitchRate;             // character extra, tenths of the font height
     BOOL bZoomPrintMeasure;     // printing at a zoom: the measure font and box follow the zoom
     BOOL bMeasureOnScreen;      // on the screen at 100 %: measure on the target itself
+    int nAngle;                 // of horizontal text, 0 .. 3599 tenths of a degree
+    BOOL bRowsByTargetPitch;    // rows k target pitches apart, without the wide row's extra
 };
 
 class CTextDrawer
@@ -35,7 +38,11 @@ public:
     // The field's drawing after its shadow copies: the drawing gate, the
     // placeholder, the border and the text in crText. bHasEditor: an
     // in-place editor covers the field on the screen (outside layout mode).
-    void Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor);
+    // pText, when given, is drawn in place of the field's value.
+    void Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor, const CString* pText = nullptr);
+
+    // An angle in tenths of a degree as 0 .. 3599.
+    static int NormalAngle(int nAngle);
 
     // The colour a text prints in when the owner is not recording a
     // metafile: white, grey and silver stay, others become black.
@@ -56,7 +63,7 @@ private:
         BOOL bWrapped;
     };
 
-    CString TextToDraw();
+    CString TextToDraw(const CString* pText);
     void PrepareTarget(const RECT& rect);
     void PrepareMeasure();
     void DrawLines(const CString& strText);
@@ -65,13 +72,14 @@ private:
     BOOL DrawLine(LPCSTR pszLine, int nLength, int& nRow);
     BOOL RowFits(int nRow) const;
     int RowOffset(int nRow) const;
-    POINT RowStart(int nOffset) const;
-    void DrawPiece(const Piece& piece, int nOffset);
+    // How far from the first row's start row nRow's pieces start.
+    int PieceDistance(int nRow, int nOffset) const;
+    POINT LineStart(int nDistance) const;
+    void DrawPiece(const Piece& piece, int nDistance);
     void DrawSingleCharacter(POINT pt, const Piece& piece, int nTargetWidth, int nDisplayWidth);
     // A display length at 100 % as a target length.
     int DisplayToTarget(int nLength) const;
-    void MoveAlong(POINT& pt, int nDistance) const;
-    void MakeFont(CFont& font, int nHeight, BOOL bVertical) const;
+    void MakeFont(CFont& font, int nHeight, int nEscapement) const;
     // Gives back what the drawing changed on both contexts (once).
     void Restore();
 
@@ -79,6 +87,11 @@ private:
     const CTextAttr& m_attr;
     CSize m_sizeClone;
     tagTEXTMEASURING m_measuring;
+
+    // Vertical text runs at 2700.
+    int m_nAngle;
+    CTextDirection m_direction;
+    BOOL m_bLengthIsHeight;     // the line runs along the box's height
 
     CDC* m_pTarget;
     BOOL m_bPrinting;

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "cp932.h"
+#include "draw/textdirection.h"
 #include "fields/base/clampint.h"
 #include "mirtbase.h"
+#include "textdrawattr.h"
 
 namespace {
 
@@ -25,7 +27,7 @@ std::vector<int> SplitCharacters(LPCSTR lpszText, int nLength)
 
 // Outputs the characters one by one so that the last one ends at the
 // extent: after character i (from 1) the next starts i gaps further on.
-void SpreadText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, BOOL bVertical, int nExtent)
+void SpreadText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, const CTextDirection& direction, int nExtent)
 {
     const std::vector<int> lengths = SplitCharacters(lpszText, nLength);
     if (lengths.size() < 2) {
@@ -42,25 +44,22 @@ void SpreadText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, BOOL bVert
     long long nSoFar = 0;
     for (size_t i = 0, nOffset = 0; i < lengths.size(); nOffset += lengths[i], nSoFar += widths[i++]) {
         const int nAdvance = MirtClampInt(nSoFar + static_cast<long long>(static_cast<double>(i) * dGap));
-        pDC->TextOut(bVertical ? x : MirtAdd(x, nAdvance), bVertical ? MirtAdd(y, nAdvance) : y, lpszText + nOffset,
-            lengths[i]);
+        const POINT pt = direction.Along(POINT{x, y}, nAdvance);
+        pDC->TextOut(pt.x, pt.y, lpszText + nOffset, lengths[i]);
     }
 }
 
-// A line over the extent, nOffset below the top of the text (left of it
-// when vertical), in the current text colour over a transparent background.
-void DrawDecoration(CDC* pDC, int x, int y, int nOffset, int nWidth, BOOL bVertical, int nExtent)
+// A line over the extent, nOffset from the top of the text toward its
+// foot, in the current text colour over a transparent background.
+void DrawDecoration(CDC* pDC, int x, int y, int nOffset, int nWidth, const CTextDirection& direction, int nExtent)
 {
     CPen pen(PS_SOLID, nWidth < 1 ? 1 : nWidth, pDC->GetTextColor());
     CPen* pOldPen = pDC->SelectObject(&pen);
     const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
-    if (bVertical) {
-        pDC->MoveTo(MirtSub(x, nOffset), y);
-        pDC->LineTo(MirtSub(x, nOffset), MirtAdd(y, nExtent));
-    } else {
-        pDC->MoveTo(x, MirtAdd(y, nOffset));
-        pDC->LineTo(MirtAdd(x, nExtent), MirtAdd(y, nOffset));
-    }
+    const POINT ptFrom = direction.Across(POINT{x, y}, nOffset);
+    const POINT ptTo = direction.Along(ptFrom, nExtent);
+    pDC->MoveTo(ptFrom.x, ptFrom.y);
+    pDC->LineTo(ptTo.x, ptTo.y);
     pDC->SetBkMode(nOldBkMode);
     pDC->SelectObject(pOldPen);
 }
@@ -102,6 +101,12 @@ int CNPropObjCtrl::Draw(CDC* pDC, int nMode)
 int CNPropObjCtrl::DrawAttrText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, BOOL bVertical, int nExtent,
     CFont* pFont)
 {
+    return DrawAttrTextAt(pDC, x, y, lpszText, nLength, bVertical ? CTextAttr::VERTICAL_ESCAPEMENT : 0, nExtent, pFont);
+}
+
+int CNPropObjCtrl::DrawAttrTextAt(CDC* pDC, int x, int y, LPCSTR lpszText, int nLength, int nAngle, int nExtent,
+    CFont* pFont)
+{
     if (pDC == nullptr)
         return 0;
     const LOGFONT* pLogFont = GetLogFont();
@@ -114,8 +119,8 @@ int CNPropObjCtrl::DrawAttrText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLe
         metrics.otmSize = sizeof metrics;
         pDC->GetOutlineTextMetrics(sizeof metrics, &metrics);
         LOGFONT lf = *pLogFont;
-        if (bVertical)
-            lf.lfEscapement = lf.lfOrientation = 2700;
+        if (nAngle != 0)
+            lf.lfEscapement = lf.lfOrientation = nAngle;
         lf.lfWidth = 0;
         lf.lfWeight = metrics.otmTextMetrics.tmWeight;
         lf.lfHeight = metrics.otmTextMetrics.tmHeight;
@@ -128,16 +133,17 @@ int CNPropObjCtrl::DrawAttrText(CDC* pDC, int x, int y, LPCSTR lpszText, int nLe
         if (pOldFont == nullptr)
             pOldFont = pPrevious;
     }
-    SpreadText(pDC, x, y, lpszText, nLength, bVertical, nExtent);
+    const CTextDirection direction = CTextDirection::OfAngle(nAngle);
+    SpreadText(pDC, x, y, lpszText, nLength, direction, nExtent);
     if (pOldFont != nullptr)
         pDC->SelectObject(pOldFont);
 
     const int nAscent = metrics.otmTextMetrics.tmAscent;
     if (bUnderline)
-        DrawDecoration(pDC, x, y, nAscent - metrics.otmsUnderscorePosition, metrics.otmsUnderscoreSize, bVertical,
+        DrawDecoration(pDC, x, y, nAscent - metrics.otmsUnderscorePosition, metrics.otmsUnderscoreSize, direction,
             nExtent);
     if (bStrikeOut)
         DrawDecoration(pDC, x, y, nAscent - metrics.otmsStrikeoutPosition,
-            static_cast<int>(metrics.otmsStrikeoutSize), bVertical, nExtent);
+            static_cast<int>(metrics.otmsStrikeoutSize), direction, nExtent);
     return 1;
 }

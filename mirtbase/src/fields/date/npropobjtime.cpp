@@ -24,7 +24,7 @@ CString MirtDateText(const CStringList& items)
 }
 
 void MirtLoadSelfFilledText(CNPropObjCtrl& field, int bAlsoList, BOOL bListWithoutData,
-    CString (*pfnFill)(const CStringList& items))
+    const std::function<CString(const CStringList& items)>& fill)
 {
     if (!field.IsLive())
         return;
@@ -38,7 +38,7 @@ void MirtLoadSelfFilledText(CNPropObjCtrl& field, int bAlsoList, BOOL bListWitho
         return;
     }
     if (field.m_strData.IsEmpty() && (bAlsoList || !bEditable))
-        field.m_strData = pfnFill(field.m_listItems);
+        field.m_strData = fill(field.m_listItems);
     field.ExchangeWithControl(WCMD_DATA, FALSE);
 }
 

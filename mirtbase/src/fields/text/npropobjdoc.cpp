@@ -4,13 +4,13 @@
 #include "fields/base/clampint.h"
 #include "fields/text/textdrawfield.h"
 #include "mirtbase.h"
+#include "npropobjmirror.h"
 
 IMPLEMENT_SERIAL(CNPropObjDoc, CNPropObjCtrl, 1)
 IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjDoc)
 
 namespace {
 
-const int kFullCircle = 3600;
 const int kQuarter = 900;
 const int kHalf = 1800;
 const int kThreeQuarters = 2700;
@@ -76,30 +76,55 @@ void CNPropObjDoc::InitDocMembers()
 
 int CNPropObjDoc::Draw(CDC* pDC, int nMode)
 {
+    return DrawWithText(pDC, nMode, nullptr);
+}
+
+int CNPropObjDoc::DrawWithText(CDC* pDC, int nMode, const CString* pText)
+{
     if (nMode != DRAW_NO_SHADOW && (m_nShadow == SHADOW_ONE || m_nShadow == SHADOW_TWO))
-        DrawShadowCopies(pDC);
+        DrawShadowCopies(pDC, pText);
     COLORREF crText = GetTextColor();
     if (pDC->IsPrinting() && m_pOwner != nullptr && m_pOwner->GetMetaFileA() == 0)
         crText = CTextDrawer::PrintColor(crText);
     const tagTEXTMEASURING measuring = {m_nPichRate, TRUE, FALSE};
-    CTextDrawer(*this, m_text, m_sizeClone, measuring).Draw(pDC, nMode, crText, m_pWndWB != nullptr);
+    CTextDrawer(*this, m_text, m_sizeClone, measuring).Draw(pDC, nMode, crText, m_pWndWB != nullptr, pText);
     return 0;
 }
 
-void CNPropObjDoc::DrawShadowCopies(CDC* pDC)
+std::vector<CSize> CNPropObjDoc::ShadowOffsets() const
 {
-    for (CSize offset = m_sizeShadow1;; offset = m_sizeShadow2) {
-        MakeCopyAt(ShadowCopyRect(offset))->Draw(pDC, DRAW_NO_SHADOW);
-        if (m_nShadow != SHADOW_TWO || offset == m_sizeShadow2)
-            return;
+    std::vector<CSize> offsets;
+    if (m_nShadow == SHADOW_ONE || m_nShadow == SHADOW_TWO)
+        offsets.push_back(m_sizeShadow1);
+    if (m_nShadow == SHADOW_TWO && m_sizeShadow2 != m_sizeShadow1)
+        offsets.push_back(m_sizeShadow2);
+    return offsets;
+}
+
+void CNPropObjDoc::DrawShadowCopies(CDC* pDC, const CString* pText)
+{
+    for (CSize offset : ShadowOffsets()) {
+        std::unique_ptr<CNPropObjDoc> pCopy = MakeShadowCopy(offset);
+        if (pText != nullptr)
+            pCopy->m_strData = *pText;
+        pCopy->Draw(pDC, DRAW_NO_SHADOW);
     }
 }
 
-// Copies from a quarter turn on are mirrored about the origin; a copy of
-// this class stands in for the angled text field at every angle.
+std::unique_ptr<CNPropObjDoc> CNPropObjDoc::MakeShadowCopy(CSize offset)
+{
+    const RECT rect = ShadowCopyRect(offset);
+    if (CTextDrawer::NormalAngle(m_nAngle) < kQuarter)
+        return MakeCopyAt<CNPropObjDoc>(rect);
+    std::unique_ptr<CNPropObjDocMirror> pMirror = MakeCopyAt<CNPropObjDocMirror>(rect);
+    pMirror->m_nMirrorAngle = m_nAngle;
+    return std::unique_ptr<CNPropObjDoc>(pMirror.release());
+}
+
+// Copies from a quarter turn on are mirrored about the origin.
 RECT CNPropObjDoc::ShadowCopyRect(CSize offset) const
 {
-    const int nAngle = (m_nAngle % kFullCircle + kFullCircle) % kFullCircle;
+    const int nAngle = CTextDrawer::NormalAngle(m_nAngle);
     const RECT rect = CTextDrawer::MoveByClone(m_rect, m_sizeClone, -1);
     // In 64 bits: every value here may come from a file.
     const long long nWidth = static_cast<long long>(rect.right) - rect.left;
@@ -117,17 +142,6 @@ RECT CNPropObjDoc::ShadowCopyRect(CSize offset) const
     return CTextDrawer::MoveByClone(moved, m_sizeClone, 1);
 }
 
-std::unique_ptr<CNPropObjDoc> CNPropObjDoc::MakeCopyAt(const RECT& rect)
-{
-    tagPROPBLOCK block;
-    GetBlock(block);
-    std::unique_ptr<CNPropObjDoc> pCopy(new CNPropObjDoc(block, m_dwStyle, m_dwExStyle));
-    CopyTo(pCopy.get());
-    pCopy->m_rect = rect;
-    pCopy->m_pOwner = m_pOwner;
-    return pCopy;
-}
-
 void CNPropObjDoc::CalcShadowRect(CDC* pDC, int nWhich)
 {
     if (nWhich != 1 && nWhich != 2)
@@ -137,7 +151,7 @@ void CNPropObjDoc::CalcShadowRect(CDC* pDC, int nWhich)
         return;
     const RECT rect = CTextDrawer::OffsetRectClamped(CTextDrawer::MoveByClone(m_rect, m_sizeClone, -1),
         CSize(MirtSub(offset.cx, m_ptOrigin.x), MirtSub(offset.cy, m_ptOrigin.y)));
-    MakeCopyAt(CTextDrawer::MoveByClone(rect, m_sizeClone, 1))
+    MakeCopyAt<CNPropObjDoc>(CTextDrawer::MoveByClone(rect, m_sizeClone, 1))
         ->CNPropObjCtrl::GetDrawRects(pDC, nWhich == 1 ? &m_rcShadow1 : &m_rcShadow2, nullptr, nullptr);
 }
 
