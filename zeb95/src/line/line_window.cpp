@@ -2,7 +2,6 @@
 
 #include "line/line_draw.h"
 #include "line/line_record.h"
-#include "objects/hit_test.h"
 #include "objects/obj_place.h"
 #include "objects/obj_window.h"
 #include "objects/selection.h"
@@ -34,16 +33,7 @@ void OnPaint(HWND hwnd, HDC hdcGiven)
     if (pRec == nullptr)
         return;
     pRec->SetCreating(false);
-    if (hdcGiven != nullptr) {
-        DrawLineObj(hwnd, hdcGiven, 0, 0);
-    } else {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hwnd, &ps);
-        DrawLineObj(hwnd, hdc, 0, 0);
-        ::EndPaint(hwnd, &ps);
-    }
-    if (pRec->Head().IsSelected())
-        DrawSizingFrame(hwnd);
+    PaintObj(hwnd, hdcGiven, [hwnd](HDC hdc) { DrawLineObj(hwnd, hdc, 0, 0); });
 }
 
 bool InViewMode(HWND hwnd)

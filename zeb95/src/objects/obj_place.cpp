@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "objects/events.h"
+#include "objects/hit_test.h"
 #include "objects/obj_children.h"
 #include "objects/obj_record.h"
 #include "objects/selection.h"
@@ -173,6 +174,13 @@ bool OnObjChildMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, SIZE 
     case WM_SYSCOMMAND: return OnSysCommand(hwnd, wParam);
     default: return false;
     }
+}
+
+void DrawFrameIfSelected(HWND hwnd)
+{
+    ZebObjRecord* pRecord = GetObjRecord(hwnd);
+    if (pRecord != nullptr && pRecord->IsSelected())
+        DrawSizingFrame(hwnd);
 }
 
 bool OnObjMouse(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool* pCaptured)

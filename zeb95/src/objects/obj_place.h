@@ -35,6 +35,25 @@ void OnObjPlaceChanged(HWND hwnd, WPARAM wParam, LPARAM lParam, bool bQuiet);
 bool OnObjChildMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, SIZE ownGrid, bool bQuiet,
                        LRESULT* pResult);
 
+// The sizing frame of a selected object.
+void DrawFrameIfSelected(HWND hwnd);
+// WM_PAINT of a child object: paint(hdc) on the DC given in wParam, or
+// between BeginPaint and EndPaint; then the sizing frame of a selected
+// object.
+template <class F>
+void PaintObj(HWND hwnd, HDC hdcGiven, F paint)
+{
+    if (hdcGiven != nullptr) {
+        paint(hdcGiven);
+    } else {
+        PAINTSTRUCT ps;
+        HDC hdc = ::BeginPaint(hwnd, &ps);
+        paint(hdc);
+        ::EndPaint(hwnd, &ps);
+    }
+    DrawFrameIfSelected(hwnd);
+}
+
 // Mouse messages of an object with click events: the button, move, double
 // click, release and click events sent to the object itself. *pCaptured is
 // the object's "left button captured" flag. True when the event was

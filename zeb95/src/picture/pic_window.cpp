@@ -1,6 +1,5 @@
 #include "picture/pic_window.h"
 
-#include "objects/hit_test.h"
 #include "objects/obj_place.h"
 #include "objects/obj_window.h"
 #include "objects/selection.h"
@@ -41,16 +40,7 @@ void OnPaint(HWND hwnd, HDC hdcGiven)
     if (pRec == nullptr)
         return;
     pRec->SetFlag(ZebPicRecord::kFlagCreating, false);
-    if (hdcGiven != nullptr) {
-        PaintOn(hwnd, *pRec, hdcGiven);
-    } else {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hwnd, &ps);
-        PaintOn(hwnd, *pRec, hdc);
-        ::EndPaint(hwnd, &ps);
-    }
-    if (pRec->Head().IsSelected())
-        DrawSizingFrame(hwnd);
+    PaintObj(hwnd, hdcGiven, [&](HDC hdc) { PaintOn(hwnd, *pRec, hdc); });
 }
 
 // Realises the picture's palette (as a background palette when bBackground):
