@@ -36,10 +36,13 @@ protected:
         Pump();
     }
 
+    // Pictures and lines start in view mode; these are made editable.
     HWND Child(const char* pszClass, int x, int y, HWND hParent = nullptr, DWORD dwExStyle = 0)
     {
         HWND h = ::CreateWindowExA(dwExStyle, pszClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER, x, y, 60, 40,
                                    hParent != nullptr ? hParent : m_hWb, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        if (GetObjRecord(h) != nullptr)
+            GetObjRecord(h)->SetViewMode(0);
         return h;
     }
 

@@ -43,10 +43,14 @@ protected:
     }
     HWND MakeWb() { return MakeWb(Info()); }
 
+    // Pictures and lines start in view mode; these are made editable.
     static HWND Child(HWND hParent, const char* pszClass)
     {
-        return ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 30, hParent, nullptr,
-                                 ::GetModuleHandleA(nullptr), nullptr);
+        HWND h = ::CreateWindowExA(0, pszClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 30, hParent, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr);
+        if (GetObjRecord(h) != nullptr)
+            GetObjRecord(h)->SetViewMode(0);
+        return h;
     }
     static ZebWbRecord& Wb(HWND hWb) { return *ZebWbRecord::From(GetObjRecord(hWb)); }
 
@@ -312,14 +316,6 @@ TEST_F(WhiteBoards, WindowKindAndInputParameters)
     EXPECT_EQ(0, zebGetWParamEx(hApp));
     EXPECT_EQ(0, zebGetLParamEx(nullptr));
     zebDestroyWhiteBoard(hWb);
-}
-
-std::vector<int> Codes(const TestParent& parent)
-{
-    std::vector<int> codes;
-    for (const auto& r : parent.received)
-        codes.push_back(r.nCode);
-    return codes;
 }
 
 TEST_F(WhiteBoards, KeysAndMouseAreNotifiedWithTheirParameters)

@@ -157,6 +157,14 @@ LRESULT CALLBACK TestParent::Proc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lP
     return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
 }
 
+std::vector<int> Codes(const TestParent& parent)
+{
+    std::vector<int> codes;
+    for (const auto& r : parent.received)
+        codes.push_back(r.nCode);
+    return codes;
+}
+
 void Pump()
 {
     MSG msg;
@@ -171,6 +179,26 @@ HWND CreatePlainWhiteBoard(HWND hParent)
     info.cx = 300;
     info.cy = 200;
     return zebCreateWhiteBoard(&info);
+}
+
+void OnWhiteBoard::SetUp()
+{
+    m_hWb = CreatePlainWhiteBoard(m_parent.Hwnd());
+    Pump();
+}
+
+void OnWhiteBoard::TearDown()
+{
+    zebDestroyWhiteBoard(m_hWb);
+    Pump();
+}
+
+RECT RectInParent(HWND hwnd)
+{
+    RECT rc;
+    ::GetWindowRect(hwnd, &rc);
+    ::MapWindowPoints(nullptr, ::GetParent(hwnd), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
 ClientImage::ClientImage(HWND hwnd)

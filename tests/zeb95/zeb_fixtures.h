@@ -69,10 +69,28 @@ private:
     HWND m_hwnd;
 };
 
+// The codes of the MsgZebCmd messages a parent received, in order.
+std::vector<int> Codes(const TestParent& parent);
+
 // Dispatches every message waiting in the thread's queue.
 void Pump();
 // A whiteboard of 300 x 200 at (0, 0) made by the export without options.
 HWND CreatePlainWhiteBoard(HWND hParent);
+
+// A whiteboard made by CreatePlainWhiteBoard on a test parent for each
+// test.
+class OnWhiteBoard : public LibraryStarted
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TestParent m_parent;
+    HWND m_hWb = nullptr;
+};
+
+// A child window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND hwnd);
 
 // The whiteboard painted (WM_PAINT with a device context) into a 32-bit
 // memory bitmap of its client size.

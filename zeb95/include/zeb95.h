@@ -85,6 +85,94 @@ static_assert(offsetof(ZebWbCreateInfo, dwFormFeedAttr) == offsetof(ZebWbCreateI
 static_assert(sizeof(void*) != 4 || sizeof(ZebWbCreateInfo) == 172, "the 32-bit record is 172 bytes");
 static_assert(sizeof(void*) != 8 || sizeof(ZebWbCreateInfo) == 200, "the 64-bit record is 200 bytes");
 
+// Which optional fields of a ZebPicCreateInfo count; position and size
+// always count.
+#define ZEBPIC_STYLE     0x0001  // dwStyle and dwExStyle
+#define ZEBPIC_CURSOR    0x0008
+#define ZEBPIC_POINTER   0x0010
+#define ZEBPIC_BKCOLOR   0x0020
+#define ZEBPIC_FILE      0x0040
+#define ZEBPIC_STRETCH   0x0080
+#define ZEBPIC_VIEWMODE  0x0100
+#define ZEBPIC_GRID      0x0200
+#define ZEBPIC_CACHEMODE 0x0400
+
+// The creation record of zebCreateObjPic, with natural alignment on every
+// build. Of dwStyle only WS_BORDER, WS_VSCROLL and WS_HSCROLL count (0x20
+// there asks for a transparent picture); of dwExStyle WS_EX_TRANSPARENT,
+// WS_EX_CLIENTEDGE and WS_EX_STATICEDGE. A transparent picture has no
+// border and no other extended style.
+#pragma pack(push, 8)
+struct ZebPicCreateInfo
+{
+    DWORD dwMask;
+    DWORD dwStyle;
+    LONG x;  // whiteboard coordinates
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;  // copied
+    LONG nPointerNumber;
+    COLORREF crBack;
+    LPCSTR pszFile;  // BMP or JPEG file loaded at once; null for none
+    LONG nStretch;
+    LONG nViewMode;
+    DWORD dwExStyle;
+    LONG nGridCx;
+    LONG nGridCy;
+    LONG nCacheMode;  // nonzero: the shrink cache is used
+};
+#pragma pack(pop)
+static_assert(sizeof(void*) != 4 || sizeof(ZebPicCreateInfo) == 64, "the 32-bit record is 64 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebPicCreateInfo) == 72, "the 64-bit record is 72 bytes");
+
+// Which optional fields of a ZebLineCreateInfo count; position and size
+// always count.
+#define ZEBLINE_CURSOR    0x0004
+#define ZEBLINE_POINTER   0x0008
+#define ZEBLINE_COLOR     0x0010
+#define ZEBLINE_DRAWFORM  0x0020
+#define ZEBLINE_DRAWMODE  0x0040
+#define ZEBLINE_DRAWSTYLE 0x0080
+#define ZEBLINE_DRAWWIDTH 0x0100
+#define ZEBLINE_VIEWMODE  0x0200
+#define ZEBLINE_GRID      0x0400
+
+// Segments of a line's draw form.
+#define ZEBLINE_TOP       0x01
+#define ZEBLINE_BOTTOM    0x02
+#define ZEBLINE_LEFT      0x04
+#define ZEBLINE_RIGHT     0x08
+#define ZEBLINE_DIAGONAL  0x10  // top left to bottom right
+#define ZEBLINE_DIAGONAL2 0x20  // top right to bottom left
+
+// The creation record of zebCreateObjLine, with natural alignment on every
+// build: the 16-bit draw form is followed by two bytes of padding.
+#pragma pack(push, 8)
+struct ZebLineCreateInfo
+{
+    DWORD dwMask;
+    LONG x;  // whiteboard coordinates
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;  // copied
+    LONG nPointerNumber;
+    COLORREF crColor;
+    WORD wDrawForm;
+    LONG nDrawMode;   // mix mode of SetROP2
+    LONG nDrawStyle;  // pen style
+    LONG nDrawWidth;  // pen width
+    LONG nViewMode;
+    LONG nGridCx;
+    LONG nGridCy;
+};
+#pragma pack(pop)
+static_assert(offsetof(ZebLineCreateInfo, nDrawMode) == offsetof(ZebLineCreateInfo, wDrawForm) + 4,
+              "the draw mode follows the draw form after two bytes of padding");
+static_assert(sizeof(void*) != 4 || sizeof(ZebLineCreateInfo) == 60, "the 32-bit record is 60 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebLineCreateInfo) == 72, "the 64-bit record is 72 bytes");
+
 extern "C" {
 
 ZEBAPI LONG WINAPI zebGetVersion(void);
@@ -128,5 +216,120 @@ ZEBAPI LONG WINAPI zebGetIndex(HWND hObject, LONG nKind);
 ZEBAPI HWND WINAPI zebGetObjWindow(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 ZEBAPI LONG WINAPI zebGetSelObj(HWND hWhiteBoard, WORD* pwKind, LONG* pnIndex);
 ZEBAPI BOOL WINAPI zebDestroyObject(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+
+// A picture or line on a whiteboard (or any parent) at the record's place
+// in whiteboard coordinates; without record 1 x 1 at (0, 0). *pnIndex (when
+// given) = its index in the whiteboard. Null on failure.
+ZEBAPI HWND WINAPI zebCreateObjPic(HWND hParent, const ZebPicCreateInfo* pInfo, LONG* pnIndex);
+ZEBAPI HWND WINAPI zebCreateObjLine(HWND hParent, const ZebLineCreateInfo* pInfo, LONG* pnIndex);
+// The picture made from the bitmap (at the display's depth, through the
+// palette) replaces the picture's; a null bitmap empties it. 1; 0 for a
+// window that is no picture or when the bitmap cannot be converted (the
+// picture is then kept).
+ZEBAPI LONG WINAPI zebSetPicture(HWND hPicture, HBITMAP hBitmap, HPALETTE hPalette);
+// The text of a child (kinds 8 to 128) of a whiteboard: its length without
+// NUL, copied into pszBuffer when given (empty when it has none); -1 on
+// failure.
+ZEBAPI LONG WINAPI zebGetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPSTR pszBuffer);
+// A copy of pszText (null: none) replaces the child's text: 1; 0 on
+// failure, the old text then kept.
+ZEBAPI LONG WINAPI zebSetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszText);
+
+// A line's drawing properties: its draw form (ZEBLINE_TOP ...), mix mode,
+// pen style and pen width, on the line or by its index among a
+// whiteboard's lines. Getters give the value, setters store it unchecked,
+// redraw the line and give the previous value; -1 (0xFFFF for the draw
+// form) for anything that is no line.
+ZEBAPI WORD WINAPI zebGetDrawForm(HWND hLine);
+ZEBAPI WORD WINAPI zebSetDrawForm(HWND hLine, WORD wForm);
+ZEBAPI LONG WINAPI zebGetDrawMode(HWND hLine);
+ZEBAPI LONG WINAPI zebSetDrawMode(HWND hLine, LONG nMode);
+ZEBAPI LONG WINAPI zebGetDrawStyle(HWND hLine);
+ZEBAPI LONG WINAPI zebSetDrawStyle(HWND hLine, LONG nStyle);
+ZEBAPI LONG WINAPI zebGetDrawWidth(HWND hLine);
+ZEBAPI LONG WINAPI zebSetDrawWidth(HWND hLine, LONG nWidth);
+ZEBAPI WORD WINAPI zebGetLineDrawForm(HWND hWhiteBoard, LONG nLine);
+ZEBAPI WORD WINAPI zebSetLineDrawForm(HWND hWhiteBoard, LONG nLine, WORD wForm);
+ZEBAPI LONG WINAPI zebGetLineDrawMode(HWND hWhiteBoard, LONG nLine);
+ZEBAPI LONG WINAPI zebSetLineDrawMode(HWND hWhiteBoard, LONG nLine, LONG nMode);
+ZEBAPI LONG WINAPI zebGetLineDrawStyle(HWND hWhiteBoard, LONG nLine);
+ZEBAPI LONG WINAPI zebSetLineDrawStyle(HWND hWhiteBoard, LONG nLine, LONG nStyle);
+ZEBAPI LONG WINAPI zebGetLineDrawWidth(HWND hWhiteBoard, LONG nLine);
+ZEBAPI LONG WINAPI zebSetLineDrawWidth(HWND hWhiteBoard, LONG nLine, LONG nWidth);
+
+// Appearance of an object. Getters give the value; setters give the
+// previous one. Failure: -1 for values (colours, styles, pointer
+// numbers, 3-D edge), 0 for flags and modes.
+// 3-D edge (WS_EX_CLIENTEDGE) of a whiteboard, document, picture, sound or
+// movie: 1 or 0; setting accepts 0 and 1 only.
+ZEBAPI LONG WINAPI zebGetAppearance(HWND hObject);
+ZEBAPI LONG WINAPI zebSetAppearance(HWND hObject, LONG nAppearance);
+// Back colour of any object; setting it (not on lines) sets the border
+// colour too.
+ZEBAPI LONG WINAPI zebGetBkColor(HWND hObject);
+ZEBAPI LONG WINAPI zebSetBkColor(HWND hObject, COLORREF crBack);
+ZEBAPI LONG WINAPI zebGetBorderColor(HWND hObject);
+ZEBAPI LONG WINAPI zebSetBorderColor(HWND hObject, COLORREF crBorder);
+// 0 none, 1 WS_BORDER, 2 WS_THICKFRAME (whiteboards only).
+ZEBAPI LONG WINAPI zebGetBorderStyle(HWND hObject);
+ZEBAPI LONG WINAPI zebSetBorderStyle(HWND hObject, LONG nStyle);
+// The shrink cache of a picture, 1 on, 0 off (and on failure).
+ZEBAPI LONG WINAPI zebGetCashMode(HWND hPicture);
+ZEBAPI LONG WINAPI zebSetCashMode(HWND hPicture, LONG nMode);
+ZEBAPI LONG WINAPI zebGetPicCashMode(HWND hWhiteBoard, LONG nPicture);
+ZEBAPI LONG WINAPI zebSetPicCashMode(HWND hWhiteBoard, LONG nPicture, LONG nMode);
+// Pictures converted onto the fixed palette on 8-bit displays.
+ZEBAPI LONG WINAPI zebGetDither(HWND hObject);
+ZEBAPI LONG WINAPI zebSetDither(HWND hObject, LONG nDither);
+// Fore colour of a whiteboard, document or line (a line's pen).
+ZEBAPI LONG WINAPI zebGetForeColor(HWND hObject);
+ZEBAPI LONG WINAPI zebSetForeColor(HWND hObject, COLORREF crFore);
+// Snapping grid of a whiteboard, picture or line: 1; a null SIZE sets
+// (0, 0), no snapping.
+ZEBAPI LONG WINAPI zebGetGridSize(HWND hObject, SIZE* pSize);
+ZEBAPI LONG WINAPI zebSetGridSize(HWND hObject, const SIZE* pSize);
+// Mouse-pointer number 0-13 of any object (not checked).
+ZEBAPI LONG WINAPI zebGetMousePointer(HWND hObject);
+ZEBAPI LONG WINAPI zebSetMousePointer(HWND hObject, LONG nPointer);
+// The page rectangle of a whiteboard or document in its client
+// coordinates; setting moves the page (whiteboards). 1, or 0.
+ZEBAPI LONG WINAPI zebGetRect(HWND hObject, RECT* pRect);
+ZEBAPI LONG WINAPI zebSetRect(HWND hObject, const RECT* pRect);
+// A picture stretched to its whole client area; setting gives 1.
+ZEBAPI LONG WINAPI zebGetStretch(HWND hObject);
+ZEBAPI LONG WINAPI zebSetStretch(HWND hObject, LONG nStretch);
+ZEBAPI LONG WINAPI zebGetVertMode(HWND hObject);
+ZEBAPI LONG WINAPI zebSetVertMode(HWND hObject, LONG nMode);
+// Nonzero: the object (a whiteboard: its children) cannot be selected,
+// moved or sized.
+ZEBAPI LONG WINAPI zebGetViewMode(HWND hObject);
+ZEBAPI LONG WINAPI zebSetViewMode(HWND hObject, LONG nMode);
+ZEBAPI LONG WINAPI zebGetWrapMode(HWND hWhiteBoard);
+ZEBAPI LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode);
+// {0, 0, width, height} of a picture's image: 1, or 0.
+ZEBAPI LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect);
+
+// The same on a whiteboard's child of a kind and index.
+ZEBAPI LONG WINAPI zebGetObjAppearance(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjAppearance(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nAppearance);
+ZEBAPI LONG WINAPI zebGetObjBkColor(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjBkColor(HWND hWhiteBoard, LONG nKind, LONG nIndex, COLORREF crBack);
+ZEBAPI LONG WINAPI zebGetObjBorderStyle(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjBorderStyle(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nStyle);
+ZEBAPI LONG WINAPI zebGetObjForeColor(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjForeColor(HWND hWhiteBoard, LONG nKind, LONG nIndex, COLORREF crFore);
+ZEBAPI LONG WINAPI zebGetObjGridSize(HWND hWhiteBoard, LONG nKind, LONG nIndex, SIZE* pSize);
+ZEBAPI LONG WINAPI zebSetObjGridSize(HWND hWhiteBoard, LONG nKind, LONG nIndex, const SIZE* pSize);
+ZEBAPI LONG WINAPI zebGetObjMousePointer(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjMousePointer(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nPointer);
+ZEBAPI LONG WINAPI zebGetObjOrgRect(HWND hWhiteBoard, LONG nKind, LONG nIndex, RECT* pRect);
+ZEBAPI LONG WINAPI zebGetObjStretch(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjStretch(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nStretch);
+ZEBAPI LONG WINAPI zebSetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nMode);
+ZEBAPI LONG WINAPI zebGetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nMode);
+// Kind 2: 1 when the text item's font is turned; kind 8: the document's
+// vertical mode; other kinds 0.
+ZEBAPI LONG WINAPI zebGetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 
 }

@@ -3,7 +3,9 @@
 #include "library/library_state.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
+#include "line/line_window.h"
 #include "objects/obj_window.h"
+#include "picture/pic_window.h"
 #include "whiteboard/wb_window.h"
 
 namespace {
@@ -29,11 +31,11 @@ const ClassEntry kClasses[] = {
     {kWbClass, kObjectClassStyle, sizeof(LONG_PTR), WbWndProc},
     {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), DefWindowProcA},
     {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindDoc>},
-    {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindPicture>},
+    {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), PicObjWndProc},
     {kSoundClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindSound>},
     {kMovieClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindMovie>},
     {kMciClass, CS_GLOBALCLASS, sizeof(LONG_PTR), DefWindowProcA},
-    {kLineClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindLine>},
+    {kLineClass, kObjectClassStyle, sizeof(LONG_PTR), LineObjWndProc},
 };
 const int kClassCount = static_cast<int>(sizeof(kClasses) / sizeof(kClasses[0]));
 

@@ -56,6 +56,11 @@ public:
     // Whiteboard: wrap mode of its text items.
     DWORD WrapMode() const { return m_kindWords8[0]; }
     void SetWrapMode(DWORD dw) { m_kindWords8[0] = dw; }
+    // Words 9-73: the file an object came from (pictures, lines, media),
+    // NUL-terminated within kFileNameChars.
+    static const int kFileNameChars = 260;
+    char* FileName() { return reinterpret_cast<char*>(&m_kindWords8[1]); }
+    const char* FileName() const { return reinterpret_cast<const char*>(&m_kindWords8[1]); }
 
     COLORREF BkColor() const { return m_bkColor; }
     void SetBkColor(COLORREF c) { m_bkColor = c; }
@@ -154,6 +159,7 @@ inline void ZebObjRecord::CheckLayout()
 {
     static_assert(sizeof(ZebObjRecord) == 101 * 4, "the head is 101 words");
     static_assert(offsetof(ZebObjRecord, m_viewMode) == 7 * 4, "view mode is word 7");
+    static_assert(offsetof(ZebObjRecord, m_kindWords8) + 4 + kFileNameChars == 74 * 4, "the file name is words 9-73");
     static_assert(offsetof(ZebObjRecord, m_bkColor) == 74 * 4, "colours start at word 74");
     static_assert(offsetof(ZebObjRecord, m_foreColor) == 79 * 4, "foreground colour is word 79");
     static_assert(offsetof(ZebObjRecord, m_style) == 81 * 4, "style is word 81");

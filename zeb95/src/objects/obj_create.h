@@ -1,0 +1,13 @@
+// Making a child object window for the creation functions.
+#pragma once
+#include <windows.h>
+
+class ZebObjRecord;
+
+// A child object of the class on hParent, placed at (x, y) in whiteboard
+// coordinates (less the scroll origin of a whiteboard parent), visible,
+// clipping its siblings, its frame refreshed and on top of its siblings.
+// Null when the window or its record cannot be made.
+HWND CreateObjWindow(HWND hParent, const char* pszClass, DWORD dwStyle, DWORD dwExStyle, const RECT& rcPlace);
+// A copy of hCursor (null: none) replaces the record's own cursor.
+void SetObjCursorCopy(ZebObjRecord& rec, HCURSOR hCursor);
