@@ -144,6 +144,21 @@ TEST_F(WbCapture, ImageHoldsBackgroundTextBitmapItemsAndForeignChildren)
     EXPECT_TRUE(zebGetPicture(m_hWb, nullptr, nullptr)) << "what is not asked for is deleted";
 }
 
+// Items at their position less the origin; a hidden whiteboard is drawn
+// with its children.
+TEST_F(WbCapture, ScrolledAndHiddenWhiteBoards)
+{
+    ZebWbRecord::From(GetObjRecord(m_hWb))->Head().SetOrigin({50, 20});
+    ::ShowWindow(m_hWb, SW_HIDE);
+    HBITMAP hBitmap = nullptr;
+    ASSERT_TRUE(CaptureWhiteBoard(m_hWb, nullptr, nullptr, &hBitmap, nullptr, nullptr));
+    const BitmapPixels image(hBitmap);
+    ::DeleteObject(hBitmap);
+    EXPECT_TRUE(image.AllOf({50, 30, 70, 40}, kRed));
+    EXPECT_TRUE(image.AllOf({70, 30, 150, 40}, kWhite)) << "nothing at the unscrolled place";
+    EXPECT_TRUE(image.AllOf({151, 101, 189, 129}, kGreen)) << "children where their windows are";
+}
+
 TEST_F(WbCapture, RegionIsClampedIntoTheClientAreaAndCut)
 {
     HBITMAP hBitmap = nullptr;
