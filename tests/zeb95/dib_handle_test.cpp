@@ -13,23 +13,6 @@
 
 namespace {
 
-// A screen-compatible bitmap filled with one colour.
-HBITMAP FilledBitmap(int cx, int cy, COLORREF color)
-{
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    ::ReleaseDC(nullptr, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    RECT rc = {0, 0, cx, cy};
-    HBRUSH hBrush = ::CreateSolidBrush(color);
-    ::FillRect(hMem, &rc, hBrush);
-    ::DeleteObject(hBrush);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    return hBitmap;
-}
-
 const BITMAPINFOHEADER& Header(const std::vector<BYTE>& block)
 {
     return *reinterpret_cast<const BITMAPINFOHEADER*>(block.data());

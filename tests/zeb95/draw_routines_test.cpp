@@ -246,21 +246,6 @@ TEST(DrawBitmap, PaletteTableAndCompatibleBitmap)
     ::DeleteObject(hBitmap);
 }
 
-LRESULT CALLBACK RedPainter(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (uMsg == WM_PAINT && wParam != 0) {
-        RECT rc;
-        ::GetClientRect(hwnd, &rc);
-        HBRUSH hBrush = ::CreateSolidBrush(RGB(255, 0, 0));
-        ::FillRect(reinterpret_cast<HDC>(wParam), &rc, hBrush);
-        ::DeleteObject(hBrush);
-        return 0;
-    }
-    if (uMsg == WM_ERASEBKGND)
-        return 1;
-    return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
-}
-
 class ForeignChildren : public LibraryStarted
 {
 protected:
@@ -303,12 +288,7 @@ TEST_F(ForeignChildren, StaticPaintsIntoTheDestination)
 // device's resolution over the whiteboard's, moved by the offset.
 TEST_F(ForeignChildren, OtherWindowsAreCopiedThroughABitmap)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = RedPainter;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ZebTestRedPainter";
-    ::RegisterClassA(&wc);
-    HWND hRed = Child("ZebTestRedPainter", 0);
+    HWND hRed = CreateSolidChild(m_hWb, {0, 0, 20, 10}, WS_VISIBLE, RGB(255, 0, 0));
     MemoryCanvas canvas(80, 60);
     SetWbDpi(::GetDeviceCaps(canvas.dc(), LOGPIXELSX));
     RECT dest = {0, 0, 40, 40};
@@ -327,7 +307,6 @@ TEST_F(ForeignChildren, OtherWindowsAreCopiedThroughABitmap)
     EXPECT_EQ(RGB(255, 0, 0), half.pixel(dx, 0));
     EXPECT_EQ(RGB(255, 0, 0), half.pixel(dx + 19, 19));
     ::DestroyWindow(hRed);
-    ::UnregisterClassA("ZebTestRedPainter", wc.hInstance);
 }
 
 }  // namespace

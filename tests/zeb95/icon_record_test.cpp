@@ -26,17 +26,7 @@ HCURSOR MonochromeCursor()
 
 HCURSOR ColorCursor(COLORREF color)
 {
-    HDC hScreen = ::GetDC(nullptr);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, kSize, kSize);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    ::ReleaseDC(nullptr, hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hColor);
-    HBRUSH hBrush = ::CreateSolidBrush(color);
-    RECT rc = {0, 0, kSize, kSize};
-    ::FillRect(hMem, &rc, hBrush);
-    ::DeleteObject(hBrush);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
+    HBITMAP hColor = FilledBitmap(kSize, kSize, color);
     std::vector<BYTE> zeros(kSize * 4, 0);
     HBITMAP hMask = ::CreateBitmap(kSize, kSize, 1, 1, zeros.data());
     ICONINFO ii = {FALSE, 3, 4, hMask, hColor};

@@ -11,15 +11,6 @@
 
 namespace {
 
-LOGFONTA Font(LONG nHeight, const char* pszFace = "Arial")
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfCharSet = ANSI_CHARSET;
-    ::lstrcpyA(lf.lfFaceName, pszFace);
-    return lf;
-}
-
 class WbTextItems : public LibraryStarted
 {
 protected:
@@ -55,10 +46,10 @@ protected:
 
 TEST_F(WbTextItems, ItemsTakeTheirFontAndTheirMeasuredExtent)
 {
-    const LOGFONTA lf = Font(20);
+    const LOGFONTA lf = TestFont(20);
     EXPECT_EQ(0, WbAddTextItem(m_hWb, -1, "Hello", lf, {5, 6}));
-    EXPECT_EQ(1, WbAddTextItem(m_hWb, 5, "second", Font(20, "ARIAL"), {0, 0})) << "beyond the end appends";
-    EXPECT_EQ(0, WbAddTextItem(m_hWb, 0, "first", Font(30), {0, 0}));
+    EXPECT_EQ(1, WbAddTextItem(m_hWb, 5, "second", TestFont(20, "ARIAL"), {0, 0})) << "beyond the end appends";
+    EXPECT_EQ(0, WbAddTextItem(m_hWb, 0, "first", TestFont(30), {0, 0}));
     EXPECT_EQ((std::vector<LONG>{1, 0, 0}), ItemFonts()) << "an equal font (face without case) is shared";
     EXPECT_EQ((std::vector<LONG>{20, 30}), FontHeights());
     EXPECT_EQ(1, Wb().TextFontIndex());
@@ -87,12 +78,12 @@ TEST_F(WbTextItems, ItemsTakeTheirFontAndTheirMeasuredExtent)
 
 TEST_F(WbTextItems, FontInsertAndRemoveRenumberItemsAndMarks)
 {
-    WbAddTextItem(m_hWb, -1, "a", Font(10), {0, 0});
-    WbAddTextItem(m_hWb, -1, "b", Font(20), {0, 0});
-    WbAddTextItem(m_hWb, -1, "c", Font(30), {0, 0});
+    WbAddTextItem(m_hWb, -1, "a", TestFont(10), {0, 0});
+    WbAddTextItem(m_hWb, -1, "b", TestFont(20), {0, 0});
+    WbAddTextItem(m_hWb, -1, "c", TestFont(30), {0, 0});
     Wb().LineFeedMark().nFont = 2;
     Wb().FormFeedMark().nFont = -1;  // a bitmap mark keeps its -1
-    EXPECT_EQ(0, WbInsertTextFont(m_hWb, Font(5), 0));
+    EXPECT_EQ(0, WbInsertTextFont(m_hWb, TestFont(5), 0));
     EXPECT_EQ((std::vector<LONG>{1, 2, 3}), ItemFonts());
     EXPECT_EQ(3, Wb().LineFeedMark().nFont);
     EXPECT_EQ(-1, Wb().FormFeedMark().nFont);
@@ -117,14 +108,14 @@ TEST_F(WbTextItems, FontInsertAndRemoveRenumberItemsAndMarks)
 TEST_F(WbTextItems, RemovingAllItemsKeepsTheFontsThatMarksUse)
 {
     for (LONG n : {10, 20, 30, 40})
-        WbAddTextItem(m_hWb, -1, "x", Font(n), {0, 0});
+        WbAddTextItem(m_hWb, -1, "x", TestFont(n), {0, 0});
     Wb().FormFeedMark().nFont = 1;
     EXPECT_TRUE(WbRemoveTextItem(m_hWb, -1));
     EXPECT_EQ(0, Wb().ChildCount(0));
     EXPECT_EQ(nullptr, Wb().TextItems());
     EXPECT_EQ((std::vector<LONG>{10, 20}), FontHeights());
     Wb().FormFeedMark().nFont = -1;
-    WbAddTextItem(m_hWb, -1, "y", Font(50), {0, 0});
+    WbAddTextItem(m_hWb, -1, "y", TestFont(50), {0, 0});
     EXPECT_TRUE(WbRemoveTextItem(m_hWb, -1));
     EXPECT_EQ(nullptr, Wb().TextFonts()) << "no mark uses a font: the table goes";
     EXPECT_EQ(0, Wb().TextFontCount());
@@ -150,7 +141,7 @@ TEST_F(WbTextItems, LineFeedStartsTheNextLineAtTheLeftEdge)
 {
     Wb().Head().SetBkColor(kWhite);
     Wb().Head().SetForeColor(RGB(0, 0, 0));
-    const LOGFONTA lf = Font(20);
+    const LOGFONTA lf = TestFont(20);
     ASSERT_EQ(0, WbAddTextItem(m_hWb, -1, "AB\nC", lf, {40, 10}));
     const LONG h = Wb().TextItems()[0].size.cy;
     const LONG wAB = Extent(m_hWb, lf, "AB");
@@ -169,7 +160,7 @@ TEST_F(WbTextItems, WrapKeepsLineStartCharactersOffTheLineStart)
 {
     Wb().Head().SetBkColor(kWhite);
     Wb().Head().SetWrapMode(1);
-    const LOGFONTA lf = Font(20);
+    const LOGFONTA lf = TestFont(20);
     const LONG wAAAA = Extent(m_hWb, lf, "AAAA");
     Wb().Head().SetPageSize({wAAAA + 1, 0});
     ASSERT_EQ(0, WbAddTextItem(m_hWb, -1, "AAAA,B", lf, {0, 0}));
@@ -187,6 +178,67 @@ TEST_F(WbTextItems, WrapKeepsLineStartCharactersOffTheLineStart)
     Wb().Head().SetLineStartString(nullptr);
     ClientImage image2(m_hWb);
     EXPECT_TRUE(image2.AnyBut({wAAA + 1, 0, wAAAA + 1, h}, kWhite));
+}
+
+// Vertical text runs down from the item's position, its cells to the left
+// of it; a line feed starts the next column one line pitch to the left, at
+// the top edge.
+TEST_F(WbTextItems, VerticalTextRunsDownAndLinesStepLeft)
+{
+    Wb().Head().SetBkColor(kWhite);
+    Wb().Head().SetForeColor(RGB(0, 0, 0));
+    const LOGFONTA lfGiven = TestFont(20);
+    const POINT pt = {200, 10};
+    ASSERT_EQ(0, zebAddText(m_hWb, "AB\nC", &lfGiven, &pt, TRUE));
+    const LOGFONTA& lf = Wb().TextFonts()[Wb().TextItems()[0].nFont];
+    ASSERT_EQ(2700, lf.lfEscapement);
+    const LONG h = Wb().TextItems()[0].size.cy;
+    const LONG cell = WbTextExtent(m_hWb, "AB", 2, lf).cy;
+    const LONG wAB = Extent(m_hWb, lf, "AB");
+    const LONG wC = Extent(m_hWb, lf, "C");
+    ClientImage image(m_hWb);
+    EXPECT_TRUE(image.AnyBut({200 - cell, 10, 200, 10 + wAB}, kWhite)) << "AB down from the position";
+    EXPECT_FALSE(image.AnyBut({202, 0, 300, 200}, kWhite));
+    EXPECT_FALSE(image.AnyBut({200 - h + 1, 0, 200, 8}, kWhite));
+    EXPECT_FALSE(image.AnyBut({200 - h + 1, 12 + wAB, 200, 200}, kWhite));
+    EXPECT_TRUE(image.AnyBut({200 - h - cell, 0, 200 - h, wC}, kWhite)) << "C at the top, one pitch left";
+    EXPECT_FALSE(image.AnyBut({200 - h - cell, wC + 2, 200 - h, 200}, kWhite));
+    EXPECT_FALSE(image.AnyBut({0, 0, 200 - h - cell - 2, 200}, kWhite));
+}
+
+TEST_F(WbTextItems, ExportsAddCountAndRemoveItems)
+{
+    LOGFONTA lf = TestFont(16);
+    lf.lfEscapement = 900;
+    const POINT pt = {3, 4};
+    EXPECT_EQ(0, zebGetTextCount(m_hWb));
+    EXPECT_EQ(0, zebAddText(m_hWb, "one", &lf, &pt, FALSE));
+    EXPECT_EQ(0, Wb().TextFonts()[0].lfEscapement) << "horizontal whatever the font says";
+    EXPECT_EQ(0, Wb().TextFonts()[0].lfOrientation);
+    EXPECT_EQ(0, zebAddTextEx(m_hWb, "two", &lf, &pt, TRUE, 0));
+    EXPECT_EQ(2700, Wb().TextFonts()[1].lfOrientation);
+    EXPECT_EQ(2, zebAddTextEx(m_hWb, "three", &lf, &pt, FALSE, 7));
+    EXPECT_STREQ("two", Wb().TextItems()[0].pszText);
+    EXPECT_EQ(3, Wb().TextItems()[2].pt.x);
+    EXPECT_EQ(-1, zebAddText(m_hWb, "x", nullptr, &pt, FALSE));
+    EXPECT_EQ(-1, zebAddText(m_hWb, "x", &lf, nullptr, FALSE));
+    EXPECT_EQ(3, zebGetTextCount(m_hWb));
+
+    EXPECT_EQ(1, zebRemoveText(m_hWb, 0));
+    EXPECT_STREQ("one", Wb().TextItems()[0].pszText);
+    EXPECT_EQ(0, zebRemoveText(m_hWb, 2));
+    EXPECT_EQ(1, zebRemoveText(m_hWb, -1));
+    EXPECT_EQ(0, zebGetTextCount(m_hWb));
+
+    HWND hDoc = ::CreateWindowExA(0, "ZEB95DOWCLASS", "", WS_CHILD, 0, 0, 9, 9, m_hWb, nullptr,
+                                  ::GetModuleHandleA(nullptr), nullptr);
+    HWND hPlain = ::CreateWindowExA(0, "Static", "", WS_CHILD, 0, 0, 9, 9, m_hWb, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+    EXPECT_EQ(-1, zebGetTextCount(hDoc));
+    EXPECT_EQ(-1, zebAddText(hDoc, "x", &lf, &pt, FALSE));
+    EXPECT_EQ(0, zebRemoveText(hDoc, -1));
+    EXPECT_EQ(-1, zebRemoveText(hPlain, 0));
+    EXPECT_EQ(-1, zebGetTextCount(hPlain));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <vector>
 
 #include "objects/events.h"
@@ -156,6 +157,51 @@ TEST_F(WhiteBoards, BorderColourAndLineStartCanBeGivenApart)
     EXPECT_NE(nullptr, Wb(hWb).Head().Cursor());
     EXPECT_NE(info.hCursor, Wb(hWb).Head().Cursor()) << "a copy";
     zebDestroyWhiteBoard(hWb);
+}
+
+// The marks' fonts are numbered in the text-item font table; a mark whose
+// font or bitmap item does not exist stays empty.
+TEST_F(WhiteBoards, CreationTakesTheTextFontAndTheMarks)
+{
+    struct Case
+    {
+        WORD wLineFeedCode;
+        DWORD dwLineFeedAttr;
+        WORD wFormFeedCode;
+        DWORD dwFormFeedAttr;
+        WORD wLineFeedWanted;
+        WORD wFormFeedWanted;
+    };
+    const Case cases[] = {
+        {'L', 0x0000, 0x8140, 0x0002, 'L', 0x8140},
+        {'L', 0x0100, 3, ZEBWB_MARK_BITMAP, kWbNoMark, kWbNoMark},
+        {kWbNoMark, 0, 'F', 0, kWbNoMark, 'F'},
+    };
+    for (const Case& c : cases) {
+        ZebWbCreateInfo info = Info(ZEBWB_FONT | ZEBWB_LINEFEEDMARK | ZEBWB_FORMFEEDMARK | ZEBWB_FORECOLOR);
+        info.lfTextFont.lfHeight = 18;
+        ::lstrcpyA(info.lfTextFont.lfFaceName, "Arial");
+        info.crFore = RGB(7, 8, 9);
+        info.wLineFeedCode = c.wLineFeedCode;
+        info.dwLineFeedAttr = c.dwLineFeedAttr;
+        info.wFormFeedCode = c.wFormFeedCode;
+        info.dwFormFeedAttr = c.dwFormFeedAttr;
+        HWND hWb = MakeWb(info);
+        ASSERT_NE(nullptr, hWb);
+        ZebWbRecord& wb = Wb(hWb);
+        ASSERT_EQ(1, wb.TextFontCount());
+        EXPECT_EQ(0, std::memcmp(&info.lfTextFont, &wb.TextFonts()[0], sizeof(LOGFONTA)));
+        EXPECT_EQ(0, wb.TextFontIndex());
+        EXPECT_EQ(c.wLineFeedWanted, wb.LineFeedMark().wCode) << c.wLineFeedCode;
+        EXPECT_EQ(c.wFormFeedWanted, wb.FormFeedMark().wCode) << c.wFormFeedCode;
+        for (const ZebWbMark* pMark : {&wb.LineFeedMark(), &wb.FormFeedMark()}) {
+            const bool bSet = pMark->wCode != kWbNoMark;
+            EXPECT_EQ(bSet ? 0 : -1, pMark->nFont);
+            EXPECT_EQ(bSet ? RGB(7, 8, 9) : CLR_INVALID, pMark->crColor);
+            EXPECT_EQ(bSet, pMark->cy > 0);
+        }
+        zebDestroyWhiteBoard(hWb);
+    }
 }
 
 TEST_F(WhiteBoards, CreationFailsWithoutRecordOrParent)

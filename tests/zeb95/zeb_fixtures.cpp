@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dib/dib_convert.h"
 #include "dib/dib_handle.h"
 #include "library/startup.h"
 #include "zeb95.h"
@@ -130,6 +131,78 @@ std::vector<BYTE> BlockBytes(HGLOBAL hMem)
     return bytes;
 }
 
+HBITMAP FilledBitmap(int nWidth, int nHeight, COLORREF cr)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, nHeight);
+    HDC hdc = ::CreateCompatibleDC(hScreen);
+    ::ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+    HBRUSH hBrush = ::CreateSolidBrush(cr);
+    RECT rc = {0, 0, nWidth, nHeight};
+    ::FillRect(hdc, &rc, hBrush);
+    ::DeleteObject(hBrush);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    return hBitmap;
+}
+
+HGLOBAL MakeSolidDib(int nWidth, int nHeight, COLORREF cr)
+{
+    HBITMAP hBitmap = FilledBitmap(nWidth, nHeight, cr);
+    HGLOBAL hDib = BitmapToDib(hBitmap, 24, nullptr, FALSE);
+    ::DeleteObject(hBitmap);
+    return hDib;
+}
+
+LOGFONTA TestFont(LONG nHeight, const char* pszFace)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfCharSet = ANSI_CHARSET;
+    ::lstrcpyA(lf.lfFaceName, pszFace);
+    return lf;
+}
+
+namespace {
+
+const char kSolidChildClass[] = "ZebTestSolidChild";
+
+LRESULT CALLBACK SolidChildProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC hdc = wParam != 0 ? reinterpret_cast<HDC>(wParam) : ::BeginPaint(hwnd, &ps);
+        RECT rc;
+        ::GetClientRect(hwnd, &rc);
+        HBRUSH hBrush = ::CreateSolidBrush(static_cast<COLORREF>(::GetWindowLongPtrA(hwnd, 0)));
+        ::FillRect(hdc, &rc, hBrush);
+        ::DeleteObject(hBrush);
+        if (wParam == 0)
+            ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    if (uMsg == WM_ERASEBKGND)
+        return 1;
+    return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
+}
+
+}  // namespace
+
+HWND CreateSolidChild(HWND hParent, const RECT& rc, DWORD dwStyle, COLORREF cr)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = SolidChildProc;
+    wc.cbWndExtra = sizeof(LONG_PTR);
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = kSolidChildClass;
+    ::RegisterClassA(&wc);
+    HWND hwnd = ::CreateWindowExA(0, kSolidChildClass, "", WS_CHILD | dwStyle, rc.left, rc.top, rc.right - rc.left,
+                                  rc.bottom - rc.top, hParent, nullptr, wc.hInstance, nullptr);
+    ::SetWindowLongPtrA(hwnd, 0, static_cast<LONG_PTR>(cr));
+    return hwnd;
+}
+
 TestParent::TestParent()
 {
     WNDCLASSA wc = {};
@@ -229,13 +302,17 @@ COLORREF ClientImage::At(int x, int y) const
     return RGB((dw >> 16) & 0xFF, (dw >> 8) & 0xFF, dw & 0xFF);
 }
 
-bool ClientImage::AnyBut(const RECT& rc, COLORREF cr) const
+bool ClientImage::AnyWhere(const RECT& rc, COLORREF cr, bool bEqual) const
 {
     for (int y = rc.top < 0 ? 0 : rc.top; y < rc.bottom && y < m_nHeight; ++y) {
         for (int x = rc.left < 0 ? 0 : rc.left; x < rc.right && x < m_nWidth; ++x) {
-            if (At(x, y) != cr)
+            if ((At(x, y) == cr) == bEqual)
                 return true;
         }
     }
     return false;
 }
+
+bool ClientImage::AnyBut(const RECT& rc, COLORREF cr) const { return AnyWhere(rc, cr, false); }
+
+bool ClientImage::Any(const RECT& rc, COLORREF cr) const { return AnyWhere(rc, cr, true); }

@@ -41,6 +41,16 @@ bool FileExists(const std::string& path);
 // The locked bytes of a global block, copied.
 std::vector<BYTE> BlockBytes(HGLOBAL hMem);
 
+// A screen-compatible bitmap filled with one colour.
+HBITMAP FilledBitmap(int nWidth, int nHeight, COLORREF cr);
+// A 24-bit DIB handle (no palette) of one colour.
+HGLOBAL MakeSolidDib(int nWidth, int nHeight, COLORREF cr);
+// A LOGFONT of the height and face, ANSI character set.
+LOGFONTA TestFont(LONG nHeight, const char* pszFace = "Arial");
+// A child window that paints its client area in one colour, also into a
+// device context given with WM_PAINT, and erases nothing.
+HWND CreateSolidChild(HWND hParent, const RECT& rc, DWORD dwStyle, COLORREF cr);
+
 // A top-level window that records every MsgZebCmd it gets and answers with
 // the reply set for its code.
 class TestParent
@@ -104,8 +114,12 @@ public:
     COLORREF At(int x, int y) const;
     // Whether any pixel of the rectangle differs from cr.
     bool AnyBut(const RECT& rc, COLORREF cr) const;
+    // Whether any pixel of the rectangle is cr.
+    bool Any(const RECT& rc, COLORREF cr) const;
 
 private:
+    bool AnyWhere(const RECT& rc, COLORREF cr, bool bEqual) const;
+
     HDC m_hdc;
     HBITMAP m_hBitmap;
     HGDIOBJ m_hOld;

@@ -40,6 +40,10 @@ const UINT MsgViewModeChanged = 0x2400;
 #define ZEBWB_LINEFEEDMARK 0x20000
 #define ZEBWB_FORMFEEDMARK 0x40000
 #define ZEBWB_GRID         0x80000
+// Bit of a mark's attribute: the mark's code is the index of a bitmap item.
+// Without it, byte 1 of the attribute is the number of the mark's font in
+// the text-item font table (0: the font that ZEBWB_FONT gives).
+#define ZEBWB_MARK_BITMAP  0x80
 
 // The creation record of zebCreateWhiteBoard, laid out with natural
 // alignment on every build (a mark's 16-bit code is followed by two bytes
@@ -331,5 +335,24 @@ ZEBAPI LONG WINAPI zebSetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, 
 // Kind 2: 1 when the text item's font is turned; kind 8: the document's
 // vertical mode; other kinds 0.
 ZEBAPI LONG WINAPI zebGetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+// Text items of a whiteboard: their number (-1 for another window); one
+// appended (or inserted at nIndex, negative or beyond the end appending) in
+// the font, turned to vertical (escapement 2700) when bVertical, at the
+// position: its index, or -1.
+ZEBAPI LONG WINAPI zebGetTextCount(HWND hWhiteBoard);
+ZEBAPI LONG WINAPI zebAddText(HWND hWhiteBoard, LPCSTR pszText, const LOGFONTA* pFont, const POINT* pPosition,
+                              BOOL bVertical);
+ZEBAPI LONG WINAPI zebAddTextEx(HWND hWhiteBoard, LPCSTR pszText, const LOGFONTA* pFont, const POINT* pPosition,
+                                BOOL bVertical, LONG nIndex);
+// Removes a whiteboard's text item (negative: all): 1, 0 for an index beyond
+// them or a window of another kind, -1 without record.
+ZEBAPI LONG WINAPI zebRemoveText(HWND hObject, LONG nIndex);
+
+// The look of an object as a bitmap compatible with the screen: for a
+// whiteboard its whole client area with its palette (null on a display
+// without palette); for a picture its client area with its scroll bars'
+// room, the palette out null. A bitmap or palette not asked for is
+// deleted. 1, or 0 (lines and other kinds).
+ZEBAPI BOOL WINAPI zebGetPicture(HWND hObject, HBITMAP* phBitmap, HPALETTE* phPalette);
 
 }

@@ -2,7 +2,9 @@
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_dpi.h"
+#include "whiteboard/wb_marks.h"
 #include "whiteboard/wb_record.h"
+#include "whiteboard/wb_text_items.h"
 #include "whiteboard/wb_scroll.h"
 #include "zeb95.h"
 
@@ -43,6 +45,31 @@ void ApplyLineStart(ZebObjRecord& head, const char* pszLineStart)
     head.SetLineStartString(pszLineStart != nullptr ? LockedGlobalStrDup(pszLineStart) : nullptr);
 }
 
+using MarkSetter = BOOL (*)(HWND, WORD, const LOGFONTA*, BOOL);
+
+// A mark that cannot be set (no such font or bitmap item) stays empty.
+void ApplyMark(HWND hwnd, const ZebWbRecord& wb, MarkSetter pfnSet, WORD wCode, DWORD dwAttr)
+{
+    const LONG nFont = static_cast<LONG>((dwAttr >> 8) & 0xFF);
+    if ((dwAttr & ZEBWB_MARK_BITMAP) != 0 || wCode == kWbNoMark) {
+        pfnSet(hwnd, wCode, nullptr, FALSE);
+    } else if (nFont < wb.TextFontCount()) {
+        const LOGFONTA lf = wb.TextFonts()[nFont];
+        pfnSet(hwnd, wCode, &lf, FALSE);
+    }
+}
+
+// The text-item font, then the line-feed and form-feed marks.
+void ApplyTextFields(HWND hwnd, const ZebWbRecord& wb, const ZebWbCreateInfo& info)
+{
+    if (Has(info, ZEBWB_FONT))
+        WbAddTextFont(hwnd, info.lfTextFont);
+    if (Has(info, ZEBWB_LINEFEEDMARK))
+        ApplyMark(hwnd, wb, WbSetNewLineMark, info.wLineFeedCode, info.dwLineFeedAttr);
+    if (Has(info, ZEBWB_FORMFEEDMARK))
+        ApplyMark(hwnd, wb, WbSetFormFeedMark, info.wFormFeedCode, info.dwFormFeedAttr);
+}
+
 void ApplyFields(HWND hwnd, ZebWbRecord& wb, const ZebWbCreateInfo& info)
 {
     ZebObjRecord& head = wb.Head();
@@ -57,6 +84,7 @@ void ApplyFields(HWND hwnd, ZebWbRecord& wb, const ZebWbCreateInfo& info)
         head.SetVertical(static_cast<DWORD>(info.nVerticalMode));
     if (Has(info, ZEBWB_POINTER))
         head.SetPointerNumber(static_cast<DWORD>(info.nPointerNumber));
+    ApplyTextFields(hwnd, wb, info);
     if (Has(info, ZEBWB_LINESTART))
         ApplyLineStart(head, info.pszLineStart);
     if (Has(info, ZEBWB_ORIGIN))

@@ -6,6 +6,7 @@
 #include "line/line_window.h"
 #include "objects/obj_window.h"
 #include "picture/pic_window.h"
+#include "whiteboard/wb_bmp_window.h"
 #include "whiteboard/wb_window.h"
 
 namespace {
@@ -21,15 +22,14 @@ struct ClassEntry
 };
 
 // In this order. Window word 0 holds the record pointer; the bitmap item
-// keeps a second word. The movie's device window and the bitmap item get
-// their own procedures with their objects; until then they are plain
-// windows. A failure part-way takes back the classes registered before it
-// (so also the first half of a pair: whiteboard and bitmap item, movie and
-// device window), and only those: a class of that name that another module
-// registered stays.
+// keeps a second word. The movie's device window gets its own procedure
+// with its object; until then it is a plain window. A failure part-way
+// takes back the classes registered before it (so also the first half of a
+// pair: whiteboard and bitmap item, movie and device window), and only
+// those: a class of that name that another module registered stays.
 const ClassEntry kClasses[] = {
     {kWbClass, kObjectClassStyle, sizeof(LONG_PTR), WbWndProc},
-    {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), DefWindowProcA},
+    {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), WbBmpItemWndProc},
     {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindDoc>},
     {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), PicObjWndProc},
     {kSoundClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindSound>},

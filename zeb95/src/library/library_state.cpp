@@ -11,4 +11,6 @@ ZebLibraryState& Library() { return g_library; }
 
 int ZebDisplayBits() { return g_nDisplayBitsOverride != 0 ? g_nDisplayBitsOverride : g_library.nDisplayBits; }
 
+bool ZebPaletteDisplay() { return ZebDisplayBits() == 8; }
+
 void OverrideDisplayBits(int nBits) { g_nDisplayBitsOverride = nBits; }

@@ -19,6 +19,8 @@ ZebLibraryState& Library();
 // The display's colour depth as the library acts on it: the one read at
 // start-up, unless a test has put another in its place.
 int ZebDisplayBits();
+// The display works through a palette (8 bits per pixel).
+bool ZebPaletteDisplay();
 // Makes ZebDisplayBits give nBits (0: the display's own again). Tests only:
 // the displays here never have 8 bits per pixel.
 void OverrideDisplayBits(int nBits);

@@ -37,3 +37,9 @@ WORD KindOfWindowClass(HWND hwnd)
 }
 
 bool IsWhiteBoard(HWND hwnd) { return KindOfWindowClass(hwnd) == ZebKindWhiteBoard; }
+
+bool IsWbBmpItemWindow(HWND hwnd)
+{
+    char szClass[64];
+    return ::GetClassNameA(hwnd, szClass, sizeof(szClass)) != 0 && ::lstrcmpiA(szClass, kWbBmpClass) == 0;
+}

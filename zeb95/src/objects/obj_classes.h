@@ -15,3 +15,5 @@ extern const char kLineClass[];     // line
 // or 0.
 WORD KindOfWindowClass(HWND hwnd);
 bool IsWhiteBoard(HWND hwnd);
+// A whiteboard bitmap item's window.
+bool IsWbBmpItemWindow(HWND hwnd);

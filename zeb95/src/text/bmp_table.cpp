@@ -47,7 +47,7 @@ int ZebBmpTable::Add(int nAt, HGLOBAL hDib, const char* pszName, bool bDither, c
     if (nAt < 0 || nAt > nCount)
         nAt = nCount;
     ZebDocBmpEntry entry = {hDib, nullptr, rc.right, rc.bottom < 0 ? -rc.bottom : rc.bottom};
-    if (bDither && ZebDisplayBits() == 8)
+    if (bDither && ZebPaletteDisplay())
         entry.dib = DitherDibToFixedPalette(hDib, TRUE);
     if (pszName != nullptr)
         entry.name = CopyName(pszName);

@@ -1,7 +1,5 @@
 #include "whiteboard/wb_children.h"
 
-#include <cstring>
-
 #include "objects/global_mem.h"
 #include "objects/obj_record.h"
 #include "whiteboard/wb_record.h"
@@ -85,11 +83,8 @@ BOOL WbRemoveFromSlot(ZebWbRecord* pWb, int nSlot, HWND hChild)
     const LONG nIndex = WbFindInSlot(pWb, nSlot, hChild);
     if (nIndex < 0)
         return FALSE;
-    HWND* pArray = pWb->Children(nSlot);
-    const LONG nLast = pWb->ChildCount(nSlot) - 1;
-    std::memmove(pArray + nIndex, pArray + nIndex + 1, static_cast<size_t>(nLast - nIndex) * sizeof(HWND));
-    pArray[nLast] = nullptr;
-    pWb->SetChildCount(nSlot, nLast);
+    RemoveTableEntry(pWb->Children(nSlot), pWb->ChildCount(nSlot), nIndex);
+    pWb->SetChildCount(nSlot, pWb->ChildCount(nSlot) - 1);
     if (pWb->SelectedWindow() == hChild)
         pWb->ClearSelection();
     return TRUE;

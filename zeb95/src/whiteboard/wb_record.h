@@ -3,6 +3,8 @@
 #include "objects/obj_record.h"
 
 const int kWbChildSlots = 9;
+// Slot whose count and capacity are those of the bitmap items (kind 4).
+const int kWbBmpItemSlot = 1;
 // Slot of the application-defined children (kind 512).
 const int kWbAppChildSlot = 8;
 // Entries by which a child array grows, and the most it may hold.
@@ -32,6 +34,22 @@ struct ZebWbTextItem
     POINT pt;       // whiteboard coordinates
     SIZE size;      // extent in its font; cy is the line pitch
 };
+
+// A bitmap item of the whiteboard, as kept in memory; its window holds a
+// copy of it.
+struct ZebWbBmpItem
+{
+    DWORD dwReserved[2];
+    COLORREF crBack;    // the whiteboard's background colour when added
+    HGLOBAL hDib;       // owned
+    HPALETTE hPalette;  // owned, or the library's fixed palette
+    HWND hwnd;          // its ZEB95WBBMPWCLASS window
+    char* pszName;      // own block, or null
+    POINT pt;           // whiteboard coordinates
+    SIZE size;          // of the DIB
+};
+static_assert(sizeof(void*) != 4 || (sizeof(ZebWbTextItem) == 32 && sizeof(ZebWbBmpItem) == 44),
+              "on 32-bit builds the items have their stored sizes");
 
 class ZebWbRecord
 {
@@ -67,6 +85,9 @@ public:
     // Text-item table; its count and capacity are those of child slot 0.
     ZebWbTextItem* TextItems() const { return reinterpret_cast<ZebWbTextItem*>(m_head.Slot(kSlotTextItems)); }
     void SetTextItems(ZebWbTextItem* p) { m_head.SetSlot(kSlotTextItems, reinterpret_cast<UINT_PTR>(p)); }
+    // Bitmap-item table; its count and capacity are those of child slot 1.
+    ZebWbBmpItem* BmpItems() const { return reinterpret_cast<ZebWbBmpItem*>(m_head.Slot(kSlotBmpItems)); }
+    void SetBmpItems(ZebWbBmpItem* p) { m_head.SetSlot(kSlotBmpItems, reinterpret_cast<UINT_PTR>(p)); }
     ZebWbMark& FormFeedMark() { return m_formFeedMark; }
     ZebWbMark& LineFeedMark() { return m_lineFeedMark; }
 

@@ -24,17 +24,6 @@ bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
            a.lfCharSet == b.lfCharSet && ::lstrcmpiA(a.lfFaceName, b.lfFaceName) == 0;
 }
 
-// Grows a table of nCapacity entries of cbEntry bytes by nGrowth entries.
-template <typename T>
-T* GrowTable(T* pTable, LONG nCapacity, LONG nGrowth)
-{
-    const SIZE_T cb = static_cast<SIZE_T>(nCapacity + nGrowth) * sizeof(T);
-    if (pTable == nullptr)
-        return static_cast<T*>(LockedGlobalAlloc(GHND, cb));
-    void* p = pTable;
-    return static_cast<T*>(LockedGlobalReAlloc(&p, cb, GMEM_MOVEABLE | GMEM_ZEROINIT));
-}
-
 // Applies fn to the font index of every text item and of both marks.
 template <typename Fn>
 void ForEachFontUse(ZebWbRecord* pWb, Fn fn)
@@ -68,16 +57,11 @@ void FreeFontTable(ZebWbRecord* pWb)
     pWb->SetTextFontCapacity(0);
 }
 
-SIZE MeasureText(HWND hWb, const char* pszText, const LOGFONTA& lf)
+// The item's extent: swapped for a vertical font that is no installed
+// TrueType family.
+SIZE MeasureItem(HWND hWb, const char* pszText, const LOGFONTA& lf)
 {
-    SIZE size = {};
-    HDC hdc = ::GetDC(hWb);
-    HFONT hFont = ::CreateFontIndirectA(&lf);
-    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
-    ::GetTextExtentPoint32A(hdc, pszText, static_cast<int>(std::strlen(pszText)), &size);
-    ::SelectObject(hdc, hOld);
-    ::DeleteObject(hFont);
-    ::ReleaseDC(hWb, hdc);
+    const SIZE size = WbTextExtent(hWb, pszText, static_cast<int>(std::strlen(pszText)), lf);
     if (lf.lfEscapement != 0 && !IsFontInstalled(lf))
         return {size.cy, size.cx};
     return size;
@@ -110,6 +94,19 @@ void KeepMarkFonts(ZebWbRecord* pWb)
 
 }  // namespace
 
+SIZE WbTextExtent(HWND hWb, const char* p, int cb, const LOGFONTA& lf)
+{
+    SIZE size = {};
+    HDC hdc = ::GetDC(hWb);
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+    ::GetTextExtentPoint32A(hdc, p, cb, &size);
+    ::SelectObject(hdc, hOld);
+    ::DeleteObject(hFont);
+    ::ReleaseDC(hWb, hdc);
+    return size;
+}
+
 LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
 {
     ZebWbRecord* pWb = Wb(hWb);
@@ -119,7 +116,7 @@ LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
     if (nCount >= pWb->TextFontCapacity()) {
         if (pWb->TextFontCapacity() > kMaxFonts - kFontGrowth)
             return -1;
-        LOGFONTA* pGrown = GrowTable(pWb->TextFonts(), pWb->TextFontCapacity(), kFontGrowth);
+        LOGFONTA* pGrown = GrowLockedTable(pWb->TextFonts(), pWb->TextFontCapacity(), kFontGrowth);
         if (pGrown == nullptr)
             return -1;
         pWb->SetTextFonts(pGrown);
@@ -128,8 +125,7 @@ LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
     if (nIndex < 0 || nIndex > nCount)
         nIndex = nCount;
     LOGFONTA* pTable = pWb->TextFonts();
-    std::memmove(pTable + nIndex + 1, pTable + nIndex, static_cast<size_t>(nCount - nIndex) * sizeof(LOGFONTA));
-    pTable[nIndex] = lf;
+    InsertTableEntry(pTable, nCount, nIndex, lf);
     pWb->SetTextFontCount(nCount + 1);
     if (nIndex < nCount)
         ForEachFontUse(pWb, [nIndex](LONG& nFont) { nFont += nFont >= nIndex ? 1 : 0; });
@@ -163,8 +159,7 @@ BOOL WbRemoveTextFont(HWND hWb, LONG nIndex)
     } else {
         LOGFONTA* pTable = pWb->TextFonts();
         const LONG nLast = pWb->TextFontCount() - 1;
-        std::memmove(pTable + nIndex, pTable + nIndex + 1, static_cast<size_t>(nLast - nIndex) * sizeof(LOGFONTA));
-        pTable[nLast] = {};
+        RemoveTableEntry(pTable, nLast + 1, nIndex);
         pWb->SetTextFontCount(nLast);
         ForEachFontUse(pWb, [nIndex](LONG& nFont) { nFont = nFont == nIndex ? 0 : nFont - (nFont > nIndex ? 1 : 0); });
         if (pWb->TextFontIndex() == nIndex)
@@ -187,7 +182,7 @@ LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& l
     const LONG nFont = pszCopy != nullptr ? WbAddTextFont(hWb, lf) : -1;
     ZebWbTextItem* pTable = pWb->TextItems();
     if (nFont >= 0 && nCount >= nCapacity)
-        pTable = GrowTable(pTable, nCapacity, kItemGrowth);
+        pTable = GrowLockedTable(pTable, nCapacity, kItemGrowth);
     if (nFont < 0 || pTable == nullptr) {
         LockedGlobalFree(pszCopy);
         return -1;
@@ -197,10 +192,10 @@ LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& l
         pWb->SetChildCapacity(kItemSlot, nCapacity + kItemGrowth);
     if (nIndex < 0 || nIndex > nCount)
         nIndex = nCount;
-    std::memmove(pTable + nIndex + 1, pTable + nIndex, static_cast<size_t>(nCount - nIndex) * sizeof(ZebWbTextItem));
     const size_t cbText = std::strlen(pszCopy) + 1;
-    pTable[nIndex] = {pWb->Head().ForeColor(), nFont, static_cast<WORD>(cbText > 0xFFFF ? 0xFFFF : cbText), 0,
-                      pszCopy, pt, MeasureText(hWb, pszCopy, lf)};
+    InsertTableEntry(pTable, nCount, nIndex,
+                     ZebWbTextItem{pWb->Head().ForeColor(), nFont, static_cast<WORD>(cbText > 0xFFFF ? 0xFFFF : cbText),
+                                   0, pszCopy, pt, MeasureItem(hWb, pszCopy, lf)});
     pWb->SetChildCount(kItemSlot, nCount + 1);
     ::InvalidateRect(hWb, nullptr, TRUE);
     return nIndex;
@@ -218,10 +213,8 @@ BOOL WbRemoveTextItem(HWND hWb, LONG nIndex)
     }
     ZebWbTextItem* pTable = pWb->TextItems();
     LockedGlobalFree(pTable[nIndex].pszText);
-    const LONG nLast = pWb->ChildCount(kItemSlot) - 1;
-    std::memmove(pTable + nIndex, pTable + nIndex + 1, static_cast<size_t>(nLast - nIndex) * sizeof(ZebWbTextItem));
-    pTable[nLast] = {};
-    pWb->SetChildCount(kItemSlot, nLast);
+    RemoveTableEntry(pTable, pWb->ChildCount(kItemSlot), nIndex);
+    pWb->SetChildCount(kItemSlot, pWb->ChildCount(kItemSlot) - 1);
     return TRUE;
 }
 

@@ -20,5 +20,7 @@ LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& l
 // Removes a text item (negative: all, and the fonts that no mark uses):
 // 1, 0 for an index beyond the table.
 BOOL WbRemoveTextItem(HWND hWb, LONG nIndex);
+// Extent of cb bytes of text in the font on the whiteboard's device context.
+SIZE WbTextExtent(HWND hWb, const char* p, int cb, const LOGFONTA& lf);
 // Frees every item, the item table and the font table.
 void WbFreeTextItems(HWND hWb);

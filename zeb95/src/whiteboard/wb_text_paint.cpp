@@ -3,6 +3,8 @@
 #include <cstring>
 
 #include "cp932.h"
+#include "dib/dib_draw.h"
+#include "whiteboard/wb_marks.h"
 #include "whiteboard/wb_paint.h"
 #include "whiteboard/wb_record.h"
 
@@ -11,6 +13,7 @@ namespace {
 // What painting one item needs.
 struct ItemPainter
 {
+    ZebWbRecord* pWb;
     HDC hdc;
     RECT rcPage;
     POINT origin;
@@ -18,6 +21,7 @@ struct ItemPainter
     bool bWrap;
     bool bDoubleByte;  // the font's character set is Shift-JIS
     const char* pszLineStart;
+    const LOGFONTA* plfItem;
     LONG nLineHeight;
     POINT pt;  // current point, whiteboard coordinates
 };
@@ -101,6 +105,54 @@ void DrawRun(ItemPainter& ip, const char* p, int cb, bool bVertical)
     }
 }
 
+// A character mark: the table font turned as the item's font is.
+void DrawCharMark(const ItemPainter& ip, const ZebWbMark& mark, POINT pt)
+{
+    LOGFONTA lf = ip.pWb->TextFonts()[mark.nFont];
+    lf.lfEscapement = ip.plfItem->lfEscapement;
+    lf.lfOrientation = ip.plfItem->lfOrientation;
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    if (hFont == nullptr)
+        return;
+    HGDIOBJ hOld = ::SelectObject(ip.hdc, hFont);
+    const COLORREF crOld = ::SetTextColor(ip.hdc, mark.crColor);
+    char bytes[2];
+    ::ExtTextOutA(ip.hdc, pt.x, pt.y, ETO_CLIPPED, &ip.rcPage, bytes, WbMarkBytes(mark, bytes), nullptr);
+    ::SetTextColor(ip.hdc, crOld);
+    ::SelectObject(ip.hdc, hOld);
+    ::DeleteObject(hFont);
+}
+
+// A bitmap mark: the item's DIB 1:1, clipped to the page.
+void DrawBmpMark(const ItemPainter& ip, const ZebWbMark& mark, POINT pt)
+{
+    const ZebWbBmpItem& item = ip.pWb->BmpItems()[mark.wCode];
+    const int nSaved = ::SaveDC(ip.hdc);
+    ::IntersectClipRect(ip.hdc, ip.rcPage.left, ip.rcPage.top, ip.rcPage.right, ip.rcPage.bottom);
+    DrawDib(ip.hdc, pt.x, pt.y, item.size.cx, item.size.cy, item.hDib, 0, 0, SRCCOPY);
+    ::RestoreDC(ip.hdc, nSaved);
+}
+
+// The mark at the current point, on the bottom of the line (horizontal) or
+// at its side (vertical); a mark whose font or bitmap item is missing is
+// not drawn.
+void DrawMark(const ItemPainter& ip, const ZebWbMark& mark, bool bVertical)
+{
+    const bool bBitmap = IsWbBmpMark(mark) && mark.wCode < ip.pWb->ChildCount(kWbBmpItemSlot);
+    const bool bChar = mark.wCode != kWbNoMark && mark.nFont >= 0 && mark.nFont < ip.pWb->TextFontCount();
+    POINT pt = {ip.pt.x - ip.origin.x, ip.pt.y - ip.origin.y};
+    if (!bVertical)
+        pt.y += ip.nLineHeight - mark.cy;
+    else if (bChar)
+        pt.x += mark.cy - ip.nLineHeight;
+    else
+        pt.x -= mark.cx;
+    if (bChar)
+        DrawCharMark(ip, mark, pt);
+    else if (bBitmap)
+        DrawBmpMark(ip, mark, pt);
+}
+
 void PaintItem(ItemPainter& ip, const ZebWbTextItem& item, const LOGFONTA& lf)
 {
     HFONT hFont = ::CreateFontIndirectA(&lf);
@@ -110,6 +162,7 @@ void PaintItem(ItemPainter& ip, const ZebWbTextItem& item, const LOGFONTA& lf)
     ::SetTextColor(ip.hdc, item.crColor);
     const bool bVertical = lf.lfEscapement != 0;
     ip.bDoubleByte = lf.lfCharSet == SHIFTJIS_CHARSET;
+    ip.plfItem = &lf;
     ip.nLineHeight = item.size.cy;
     ip.pt = item.pt;
     const char* p = item.pszText;
@@ -123,8 +176,10 @@ void PaintItem(ItemPainter& ip, const ZebWbTextItem& item, const LOGFONTA& lf)
             p = pEnd;
             continue;
         }
-        if (c == '\n' || c == '\f')
+        if (c == '\n' || c == '\f') {
+            DrawMark(ip, c == '\n' ? ip.pWb->LineFeedMark() : ip.pWb->FormFeedMark(), bVertical);
             NewLine(ip, bVertical);
+        }
         ++p;
     }
     ::SelectObject(ip.hdc, hOld);
@@ -142,6 +197,7 @@ void WbPaintTextItems(HWND hWb, HDC hdc)
     RECT rcClient;
     ::GetClientRect(hWb, &rcClient);
     const ZebObjRecord& head = pWb->Head();
+    ip.pWb = pWb;
     ip.hdc = hdc;
     ip.origin = head.Origin();
     ip.nWrapWidth = head.PageSize().cx > 0 ? head.PageSize().cx : rcClient.right;

@@ -5,7 +5,9 @@
 #include "objects/events.h"
 #include "objects/global_mem.h"
 #include "objects/obj_window.h"
+#include "whiteboard/wb_bmp_items.h"
 #include "whiteboard/wb_children.h"
+#include "whiteboard/wb_marks.h"
 #include "whiteboard/wb_paint.h"
 #include "whiteboard/wb_record.h"
 #include "whiteboard/wb_scroll.h"
@@ -14,14 +16,6 @@
 const char kDefaultLineStart[] = "、。，．？！）］｝＞゜゛」〕〉》』】､｡,.?!)]}>ﾟﾞ｣";
 
 namespace {
-
-void ClearMark(ZebWbMark& mark)
-{
-    mark = {};
-    mark.wCode = kWbNoMark;
-    mark.nFont = -1;
-    mark.crColor = CLR_INVALID;
-}
 
 // The whiteboard's own defaults, after the head that every object gets.
 bool InitRecord(HWND hwnd)
@@ -35,8 +29,8 @@ bool InitRecord(HWND hwnd)
     head.SetForeColor(head.DefaultForeColor());
     head.SetLineStartString(LockedGlobalStrDup(kDefaultLineStart));
     pWb->SetTextFontIndex(-1);
-    ClearMark(pWb->FormFeedMark());
-    ClearMark(pWb->LineFeedMark());
+    WbClearMark(pWb->FormFeedMark());
+    WbClearMark(pWb->LineFeedMark());
     HDC hdc = ::GetDC(nullptr);
     pWb->SetDpi(::GetDeviceCaps(hdc, LOGPIXELSX), ::GetDeviceCaps(hdc, LOGPIXELSY));
     ::ReleaseDC(nullptr, hdc);
@@ -46,6 +40,7 @@ bool InitRecord(HWND hwnd)
 void FreeTables(HWND hwnd)
 {
     WbFreeTextItems(hwnd);
+    WbFreeBmpItems(hwnd);
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hwnd));
     if (pWb != nullptr)
         WbFreeChildArrays(pWb);
@@ -125,12 +120,17 @@ LRESULT OnQueryNewPalette(HWND hwnd)
     return 0;
 }
 
+// Every picture, then every bitmap item window, last to first.
 void OnPaletteChanged(HWND hwnd, WPARAM wParam)
 {
     ZebWbRecord* pWb = WbRecord(hwnd);
+    if (pWb == nullptr)
+        return;
     const int nSlot = ZebWbRecord::ChildSlot(ZebKindPicture);
-    for (LONG i = pWb != nullptr ? pWb->ChildCount(nSlot) - 1 : -1; i >= 0; --i)
+    for (LONG i = pWb->ChildCount(nSlot) - 1; i >= 0; --i)
         ::SendMessageA(pWb->Children(nSlot)[i], WM_PALETTECHANGED, wParam, 0);
+    for (LONG i = pWb->ChildCount(kWbBmpItemSlot) - 1; i >= 0; --i)
+        ::SendMessageA(pWb->BmpItems()[i].hwnd, WM_PALETTECHANGED, wParam, 0);
 }
 
 // Key, character and mouse-move messages: the event sent to the
