@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "dib/dib_convert.h"
 #include "dib/dib_handle.h"
 #include "library/startup.h"
 #include "zeb95.h"
@@ -120,6 +121,16 @@ std::vector<BYTE> ReadBytes(const std::string& path)
 bool FileExists(const std::string& path)
 {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HGLOBAL MakeScreenDib(int nWidth, int nHeight)
+{
+    HDC hdc = ::GetDC(nullptr);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, nWidth, nHeight);
+    ::ReleaseDC(nullptr, hdc);
+    HGLOBAL hDib = BitmapToDib(hBitmap, 24, nullptr, FALSE);
+    ::DeleteObject(hBitmap);
+    return hDib;
 }
 
 std::vector<BYTE> BlockBytes(HGLOBAL hMem)

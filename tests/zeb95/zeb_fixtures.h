@@ -40,6 +40,8 @@ std::vector<BYTE> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // The locked bytes of a global block, copied.
 std::vector<BYTE> BlockBytes(HGLOBAL hMem);
+// A 24-bit DIB handle of a screen-compatible bitmap of that size.
+HGLOBAL MakeScreenDib(int nWidth, int nHeight);
 
 // A top-level window that records every MsgZebCmd it gets and answers with
 // the reply set for its code.

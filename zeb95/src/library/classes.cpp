@@ -4,6 +4,7 @@
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
 #include "objects/obj_window.h"
+#include "text/doc_window.h"
 #include "whiteboard/wb_window.h"
 
 namespace {
@@ -28,7 +29,7 @@ struct ClassEntry
 const ClassEntry kClasses[] = {
     {kWbClass, kObjectClassStyle, sizeof(LONG_PTR), WbWndProc},
     {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), DefWindowProcA},
-    {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindDoc>},
+    {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), DocObjWndProc},
     {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindPicture>},
     {kSoundClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindSound>},
     {kMovieClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindMovie>},

@@ -5,6 +5,7 @@
 #include "objects/events.h"
 #include "objects/global_mem.h"
 #include "objects/obj_window.h"
+#include "text/doc_fonts.h"
 #include "whiteboard/wb_children.h"
 #include "whiteboard/wb_paint.h"
 #include "whiteboard/wb_record.h"
@@ -47,8 +48,10 @@ void FreeTables(HWND hwnd)
 {
     WbFreeTextItems(hwnd);
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hwnd));
-    if (pWb != nullptr)
+    if (pWb != nullptr) {
         WbFreeChildArrays(pWb);
+        WbFreeSharedFonts(*pWb);
+    }
 }
 
 ZebWbRecord* WbRecord(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
