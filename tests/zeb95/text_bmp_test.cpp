@@ -3,23 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "dib/dib_convert.h"
 #include "dib/dib_handle.h"
 #include "library/library_state.h"
 #include "text/bmp_table.h"
 #include "zeb_fixtures.h"
 
 namespace {
-
-HGLOBAL MakeDib(int nWidth, int nHeight)
-{
-    HDC hdc = ::GetDC(nullptr);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, nWidth, nHeight);
-    ::ReleaseDC(nullptr, hdc);
-    HGLOBAL hDib = BitmapToDib(hBitmap, 24, nullptr, FALSE);
-    ::DeleteObject(hBitmap);
-    return hDib;
-}
 
 // A document's text: bitmap references 0, 1, 2 and a font-1 character;
 // the line-feed mark shows bitmap 2, the form-feed mark is a font mark.
@@ -34,7 +23,7 @@ protected:
         ASSERT_EQ(4, BlockInsertRun(pBlock, 0, "    ", attrs, 4));
         for (int i = 1; i <= 3; ++i)
         {
-            dibs.push_back(MakeDib(i, 2 * i));
+            dibs.push_back(MakeScreenDib(i, 2 * i));
             ASSERT_EQ(i - 1, table.Add(-1, dibs.back(), nullptr, false, Holder()));
         }
     }
@@ -60,7 +49,7 @@ protected:
 
 TEST_F(BmpTableTest, InsertBeforeRenumbersReferencesAndKeepsThePictures)
 {
-    HGLOBAL hNew = MakeDib(9, 4);
+    HGLOBAL hNew = MakeScreenDib(9, 4);
     EXPECT_EQ(0, table.Add(0, hNew, "a.bmp", false, Holder()));
     EXPECT_EQ((std::vector<int>{1, 2, 3, 1, 3, 1}), References());
     ASSERT_EQ(4, table.Count());
@@ -75,7 +64,7 @@ TEST_F(BmpTableTest, InsertBeforeRenumbersReferencesAndKeepsThePictures)
         EXPECT_EQ(nullptr, table.Entry(i + 1)->name);
     }
     EXPECT_EQ(1, nTypingFont);
-    EXPECT_EQ(4, table.Add(99, MakeDib(1, 1), nullptr, false, Holder()));
+    EXPECT_EQ(4, table.Add(99, MakeScreenDib(1, 1), nullptr, false, Holder()));
     EXPECT_EQ((std::vector<int>{1, 2, 3, 1, 3, 1}), References());
 }
 
@@ -86,7 +75,7 @@ TEST_F(BmpTableTest, RemoveTurnsReferencesToPlainAndRenumbersLaterOnes)
     EXPECT_EQ((std::vector<int>{0, 255, 1, 1, 1, 1}), References());
     EXPECT_EQ(dibs[2], table.Entry(1)->dib);
     // A later insertion leaves the dangling reference alone.
-    EXPECT_EQ(0, table.Add(0, MakeDib(1, 1), nullptr, false, Holder()));
+    EXPECT_EQ(0, table.Add(0, MakeScreenDib(1, 1), nullptr, false, Holder()));
     EXPECT_EQ((std::vector<int>{1, 255, 2, 1, 2, 1}), References());
     EXPECT_EQ(1, table.Remove(-1, Holder()));
     EXPECT_EQ(0, table.Count());
@@ -99,8 +88,8 @@ TEST_F(BmpTableTest, RefusesInvalidDibsAndThe257thBitmap)
     EXPECT_EQ(-1, table.Add(-1, hBad, nullptr, false, Holder()));
     ::GlobalFree(hBad);
     for (int i = table.Count(); i < kZebMostBitmaps; ++i)
-        ASSERT_EQ(i, table.Add(-1, MakeDib(1, 1), nullptr, false, Holder()));
-    HGLOBAL hMore = MakeDib(1, 1);
+        ASSERT_EQ(i, table.Add(-1, MakeScreenDib(1, 1), nullptr, false, Holder()));
+    HGLOBAL hMore = MakeScreenDib(1, 1);
     EXPECT_EQ(-1, table.Add(0, hMore, nullptr, false, Holder()));
     EXPECT_EQ((std::vector<int>{0, 1, 2, 1, 2, 1}), References());
     DestroyDib(hMore);
@@ -109,10 +98,10 @@ TEST_F(BmpTableTest, RefusesInvalidDibsAndThe257thBitmap)
 TEST_F(BmpTableTest, DithersOnAPaletteDisplayWhenAsked)
 {
     OverrideDisplayBits(8);
-    HGLOBAL hKept = MakeDib(5, 3);
+    HGLOBAL hKept = MakeScreenDib(5, 3);
     EXPECT_EQ(3, table.Add(-1, hKept, nullptr, false, Holder()));
     EXPECT_EQ(hKept, table.Entry(3)->dib);
-    EXPECT_EQ(4, table.Add(-1, MakeDib(5, 3), nullptr, true, Holder()));
+    EXPECT_EQ(4, table.Add(-1, MakeScreenDib(5, 3), nullptr, true, Holder()));
     DibGeometry g = {};
     ASSERT_TRUE(GetDibHandleGeometry(table.Entry(4)->dib, &g));
     EXPECT_EQ(8, g.wBitCount);

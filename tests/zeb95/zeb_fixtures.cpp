@@ -123,6 +123,16 @@ bool FileExists(const std::string& path)
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+HGLOBAL MakeScreenDib(int nWidth, int nHeight)
+{
+    HDC hdc = ::GetDC(nullptr);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, nWidth, nHeight);
+    ::ReleaseDC(nullptr, hdc);
+    HGLOBAL hDib = BitmapToDib(hBitmap, 24, nullptr, FALSE);
+    ::DeleteObject(hBitmap);
+    return hDib;
+}
+
 std::vector<BYTE> BlockBytes(HGLOBAL hMem)
 {
     const BYTE* p = static_cast<const BYTE*>(::GlobalLock(hMem));

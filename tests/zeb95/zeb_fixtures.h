@@ -40,6 +40,8 @@ std::vector<BYTE> ReadBytes(const std::string& path);
 bool FileExists(const std::string& path);
 // The locked bytes of a global block, copied.
 std::vector<BYTE> BlockBytes(HGLOBAL hMem);
+// A 24-bit DIB handle of a screen-compatible bitmap of that size.
+HGLOBAL MakeScreenDib(int nWidth, int nHeight);
 
 // A screen-compatible bitmap filled with one colour.
 HBITMAP FilledBitmap(int nWidth, int nHeight, COLORREF cr);

@@ -176,6 +176,97 @@ static_assert(offsetof(ZebLineCreateInfo, nDrawMode) == offsetof(ZebLineCreateIn
               "the draw mode follows the draw form after two bytes of padding");
 static_assert(sizeof(void*) != 4 || sizeof(ZebLineCreateInfo) == 60, "the 32-bit record is 60 bytes");
 static_assert(sizeof(void*) != 8 || sizeof(ZebLineCreateInfo) == 72, "the 64-bit record is 72 bytes");
+// Which optional fields of a ZebDocCreateInfo count; the position and size
+// always do.
+#define ZEBDOC_STYLE         0x0000001  // dwStyle and dwExStyle
+#define ZEBDOC_CURSOR        0x0000008
+#define ZEBDOC_POINTER       0x0000010
+#define ZEBDOC_FONT          0x0000020
+#define ZEBDOC_FORECOLOR     0x0000040
+#define ZEBDOC_BKCOLOR       0x0000080  // also the border colour without ZEBDOC_BORDERCOLOR
+#define ZEBDOC_BORDERCOLOR   0x0000100
+#define ZEBDOC_LINESTART     0x0000200
+#define ZEBDOC_SCROLLORIGIN  0x0000400
+#define ZEBDOC_FIXEDSIZE     0x0000800
+#define ZEBDOC_VERTICAL      0x0001000
+#define ZEBDOC_VIEWMODE      0x0002000
+#define ZEBDOC_LIMIT         0x0004000
+#define ZEBDOC_IMEMODE       0x0008000
+#define ZEBDOC_STATICMODE    0x0010000
+#define ZEBDOC_LINEFEEDMARK  0x0020000
+#define ZEBDOC_FORMFEEDMARK  0x0040000
+#define ZEBDOC_ALIGNMENT     0x0080000
+#define ZEBDOC_USERCELLS     0x0100000
+#define ZEBDOC_IMEFONT       0x0200000
+#define ZEBDOC_GRID          0x0400000
+#define ZEBDOC_SCALE         0x0800000
+#define ZEBDOC_CHAREXTRA     0x1000000
+#define ZEBDOC_FILTERMATCH   0x2000000  // either filter bit sets both strings
+#define ZEBDOC_FILTERREPLACE 0x4000000
+
+// One cell of the user-cell alignment modes: its pixel span and how many
+// bytes it holds.
+struct ZebUserCell
+{
+    WORD wLeft;
+    WORD wRight;
+    WORD wCapacity;
+    WORD wReserved;
+};
+
+struct ZebUserCellList
+{
+    LONG nCount;
+    ZebUserCell* pCells;
+};
+
+// The creation record of a text document, laid out with natural alignment
+// on every build.
+struct ZebDocCreateInfo
+{
+    DWORD dwMask;
+    DWORD dwStyle;  // WS_BORDER, WS_VSCROLL, WS_HSCROLL and 0x20 (transparent) are read
+    LONG x;
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;
+    LONG nPointerNumber;
+    LOGFONTA lfFont;
+    COLORREF crFore;
+    COLORREF crBack;
+    COLORREF crBorder;
+    LPCSTR pszLineStart;  // null: no line-start rule
+    LONG nScrollX;
+    LONG nScrollY;
+    LONG nFixedWidth;
+    LONG nFixedHeight;
+    LONG nVerticalMode;
+    LONG nViewMode;
+    WORD wLimit;
+    WORD wLimitReserved;
+    LONG nImeMode;
+    DWORD dwExStyle;  // WS_EX_TRANSPARENT, WS_EX_CLIENTEDGE and WS_EX_STATICEDGE are read
+    LONG nStaticMode;
+    WORD wLineFeedCode;
+    WORD wLineFeedReserved;
+    const LOGFONTA* plfLineFeed;  // null: the code is an inline bitmap index
+    WORD wFormFeedCode;
+    WORD wFormFeedReserved;
+    const LOGFONTA* plfFormFeed;
+    LONG nAlignment;
+    const ZebUserCellList* pUserCells;
+    LONG nImeFontSelector;
+    LONG nGridCx;
+    LONG nGridCy;
+    LONG nScale;
+    LONG nCharExtra;
+    LPCSTR pszFilterMatch;
+    LPCSTR pszFilterReplace;
+};
+static_assert(sizeof(void*) != 4 || sizeof(ZebDocCreateInfo) == 200, "the 32-bit record is fifty words");
+static_assert(sizeof(void*) != 4 || offsetof(ZebDocCreateInfo, dwExStyle) == 35 * 4, "extended style is word 35");
+static_assert(sizeof(void*) != 4 || offsetof(ZebDocCreateInfo, pszFilterMatch) == 48 * 4, "filters are words 48, 49");
 
 extern "C" {
 

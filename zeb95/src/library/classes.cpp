@@ -6,6 +6,7 @@
 #include "line/line_window.h"
 #include "objects/obj_window.h"
 #include "picture/pic_window.h"
+#include "text/doc_window.h"
 #include "whiteboard/wb_bmp_window.h"
 #include "whiteboard/wb_window.h"
 
@@ -30,7 +31,7 @@ struct ClassEntry
 const ClassEntry kClasses[] = {
     {kWbClass, kObjectClassStyle, sizeof(LONG_PTR), WbWndProc},
     {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), WbBmpItemWndProc},
-    {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindDoc>},
+    {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), DocObjWndProc},
     {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), PicObjWndProc},
     {kSoundClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindSound>},
     {kMovieClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindMovie>},

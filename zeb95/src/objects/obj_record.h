@@ -93,6 +93,13 @@ public:
 
     POINT Position() const { return m_position; }
     void SetPosition(POINT pt) { m_position = pt; }
+    // Text document: the caret's column and line.
+    POINT CaretPos() const { return {static_cast<LONG>(m_kindWords90[0]), static_cast<LONG>(m_kindWords90[1])}; }
+    void SetCaretPos(POINT pt)
+    {
+        m_kindWords90[0] = static_cast<DWORD>(pt.x);
+        m_kindWords90[1] = static_cast<DWORD>(pt.y);
+    }
     POINT Origin() const { return m_origin; }
     void SetOrigin(POINT pt) { m_origin = pt; }
     SIZE Size() const { return m_size; }

@@ -90,6 +90,26 @@ int ZebFontTable::Insert(HWND hwnd, const LOGFONTA& lf, int nAt, const std::vect
     return nAt;
 }
 
+void ZebFontTable::SetVertical(HWND hwnd, bool bVertical)
+{
+    if (m_bShared || bVertical == m_bVertical)
+        return;
+    m_bVertical = bVertical;
+    const int nTurns = bVertical ? 3 : 1;
+    for (int i = 0; i < Count(); ++i)
+    {
+        ZebFontEntry& entry = m_horz.At(i);
+        LOGFONTA lf = entry.logfont;
+        lf.lfEscapement = RoundEscapement(lf.lfEscapement, nTurns);
+        lf.lfOrientation = RoundEscapement(lf.lfOrientation, nTurns);
+        const ZebFontEntry made = MadeEntry(hwnd, lf);
+        if (made.font == nullptr)
+            continue;
+        ::DeleteObject(entry.font);
+        entry = made;
+    }
+}
+
 void ZebFontTable::DeleteFonts(int nAt)
 {
     ::DeleteObject(m_horz.At(nAt).font);

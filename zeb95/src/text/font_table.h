@@ -48,6 +48,11 @@ public:
     // of it become 0 and higher ones fall by 1. An emptied table receives
     // the fallback font. 1, or 0 for an index at or beyond the count.
     int Remove(HWND hwnd, int nAt, const std::vector<ZebIndexHolder>& users);
+    // A document's own table: turns every font for vertical writing (a
+    // further 2700) or back (900), remaking it, and ruling fonts added from
+    // then on the same way; a font that cannot be made again stays as it
+    // was. A shared pair keeps its twins and is left alone.
+    void SetVertical(HWND hwnd, bool bVertical);
 
 private:
     LOGFONTA Ruled(const LOGFONTA& lf) const;
@@ -56,7 +61,7 @@ private:
     static void Renumber(const std::vector<ZebIndexHolder>& users, const ZebRenumber& change);
 
     const bool m_bShared;
-    const bool m_bVertical;
+    bool m_bVertical;
     ZebStableTable<ZebFontEntry> m_horz;
     ZebStableTable<ZebFontEntry> m_vert;
 };

@@ -2,6 +2,8 @@
 #pragma once
 #include "objects/obj_record.h"
 
+class ZebFontTable;
+
 const int kWbChildSlots = 9;
 // Slot whose count and capacity are those of the bitmap items (kind 4).
 const int kWbBmpItemSlot = 1;
@@ -109,6 +111,13 @@ public:
         m_dpiX = x;
         m_dpiY = y;
     }
+
+    // 0: the text documents share the pair of font tables below.
+    DWORD DocFontMode() const { return m_docFontMode; }
+    // The documents' shared pair of font tables (horizontal and vertical
+    // twins in one object), or none yet.
+    ZebFontTable* SharedFonts() const { return reinterpret_cast<ZebFontTable*>(m_head.Slot(kSlotSharedHorzFonts)); }
+    void SetSharedFonts(ZebFontTable* p) { m_head.SetSlot(kSlotSharedHorzFonts, reinterpret_cast<UINT_PTR>(p)); }
 
     HWND SelectedWindow() const { return reinterpret_cast<HWND>(m_head.Slot(kSlotSelected)); }
     WORD SelectedKind() const { return m_selectedKind; }

@@ -6,6 +6,7 @@
 #include "objects/global_mem.h"
 #include "objects/obj_window.h"
 #include "whiteboard/wb_bmp_items.h"
+#include "text/doc_fonts.h"
 #include "whiteboard/wb_children.h"
 #include "whiteboard/wb_marks.h"
 #include "whiteboard/wb_paint.h"
@@ -42,8 +43,10 @@ void FreeTables(HWND hwnd)
     WbFreeTextItems(hwnd);
     WbFreeBmpItems(hwnd);
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hwnd));
-    if (pWb != nullptr)
+    if (pWb != nullptr) {
         WbFreeChildArrays(pWb);
+        WbFreeSharedFonts(*pWb);
+    }
 }
 
 ZebWbRecord* WbRecord(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }

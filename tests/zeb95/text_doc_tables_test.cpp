@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "text/bmp_table.h"
+#include "text/doc_bitmaps.h"
+#include "text/doc_create.h"
+#include "text/doc_fonts.h"
+#include "text/doc_marks.h"
+#include "text/font_table.h"
+#include "text_doc_fixture.h"
+
+namespace {
+
+LOGFONTA Gothic(LONG nHeight)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    std::strcpy(lf.lfFaceName, "IPAGothic");
+    return lf;
+}
+
+void PutText(ZebDocRecord& doc, const std::vector<ZebCharAttr>& attrs)
+{
+    const std::vector<char> text(attrs.size(), 'x');
+    const int n = static_cast<int>(attrs.size());
+    ASSERT_EQ(n, BlockInsertRun(doc.Blocks()->Block(0), 0, text.data(), attrs.data(), n));
+}
+
+// Font or bitmap index of each character of the document's text.
+std::vector<int> TextIndexes(ZebDocRecord& doc)
+{
+    std::vector<int> indexes;
+    const ZebTextBlock* pBlock = doc.Blocks()->Block(0);
+    for (int i = 0; i < BlockTextLength(pBlock); ++i)
+        indexes.push_back(AttrFont(BlockAttrAt(pBlock, i)));
+    return indexes;
+}
+
+bool Repainting(HWND hwnd)
+{
+    RECT rc;
+    return ::GetUpdateRect(hwnd, &rc, FALSE) != FALSE;
+}
+
+TEST_F(TextDocs, SharedFontsRepointEveryDocumentOfTheWhiteBoard)
+{
+    HWND hA = DocCreateObj(m_hWb, nullptr, nullptr);
+    HWND hB = DocCreateObj(m_hWb, nullptr, nullptr);
+    HWND hOwn = DocCreateObj(m_parent.Hwnd(), nullptr, nullptr);
+    ASSERT_TRUE(hA != nullptr && hB != nullptr && hOwn != nullptr);
+    ASSERT_EQ(1, Wb().SharedFonts()->Count()) << "one default font for both";
+    const LOGFONTA lf20 = Gothic(20);
+    EXPECT_EQ(1, DocSetFont(hA, &lf20));
+    EXPECT_EQ(1, Doc(hA).nTypingFont);
+    EXPECT_EQ(0, Doc(hB).nTypingFont);
+
+    ZebDocRecord& b = Doc(hB);
+    PutText(b, {MakeCharAttr(1, 0, 0, 0), MakeCharAttr(1, 1, 0, 0), ZebAttrBitmap | (1u << 8)});
+    b.nTypingFont = 1;
+    b.lineFeedAttr = AttrWithFont(b.lineFeedAttr, 1);
+
+    EXPECT_EQ(1, DocInsertFont(hA, Gothic(30), 1));
+    EXPECT_EQ((std::vector<int>{0, 2, 1}), TextIndexes(b)) << "the bitmap reference stays";
+    EXPECT_EQ(2, b.nTypingFont);
+    EXPECT_EQ(2, AttrFont(b.lineFeedAttr));
+    EXPECT_EQ(2, Doc(hA).nTypingFont);
+    EXPECT_EQ(1, Doc(hOwn).OwnFonts()->Count()) << "another table";
+
+    for (HWND h : {hA, hB})
+        ::ValidateRect(h, nullptr);
+    EXPECT_EQ(0, DocRemoveFont(hA, 3));
+    EXPECT_FALSE(Repainting(hA));
+    EXPECT_EQ(1, DocRemoveFont(hA, 2));
+    EXPECT_EQ((std::vector<int>{0, 0, 1}), TextIndexes(b));
+    EXPECT_EQ(0, b.nTypingFont);
+    EXPECT_EQ(0, AttrFont(b.lineFeedAttr));
+    EXPECT_TRUE(Repainting(hA) && Repainting(hB)) << "every user relaid out";
+    EXPECT_EQ(2, Wb().SharedFonts()->Count());
+
+    EXPECT_EQ(1, DocRemoveFont(hB, -1));
+    ASSERT_EQ(1, Wb().SharedFonts()->Count());
+    EXPECT_STREQ(FallbackLogFont().lfFaceName, DocFontEntry(b, 0)->logfont.lfFaceName);
+}
+
+TEST_F(TextDocs, VerticalModeTurnsTheOwnFontsOnce)
+{
+    HWND hOwn = DocCreateObj(m_parent.Hwnd(), nullptr, nullptr);
+    ASSERT_NE(nullptr, hOwn);
+    ZebDocRecord& doc = Doc(hOwn);
+    const HFONT hFlat = doc.OwnFonts()->Entry(0)->font;
+    EXPECT_EQ(0, DocSetVertMode(hOwn, 1));
+    EXPECT_EQ(2700, DocFontEntry(doc, 0)->logfont.lfEscapement);
+    EXPECT_EQ(2700, DocFontEntry(doc, 0)->logfont.lfOrientation);
+    EXPECT_NE(hFlat, DocFontEntry(doc, 0)->font);
+    EXPECT_EQ(1, DocSetVertMode(hOwn, 2));
+    EXPECT_EQ(2700, DocFontEntry(doc, 0)->logfont.lfEscapement) << "vertical to vertical turns nothing";
+    const LOGFONTA lf = Gothic(40);
+    ASSERT_EQ(1, DocSetFont(hOwn, &lf));
+    EXPECT_EQ(2700, DocFontEntry(doc, 1)->logfont.lfEscapement) << "new fonts follow";
+    EXPECT_EQ(2, DocSetVertMode(hOwn, 0));
+    EXPECT_EQ(0, DocFontEntry(doc, 0)->logfont.lfEscapement);
+    EXPECT_EQ(0, DocFontEntry(doc, 1)->logfont.lfEscapement);
+
+    // On shared tables the vertical document reads the turned twins.
+    HWND hShared = DocCreateObj(m_hWb, nullptr, nullptr);
+    ZebDocRecord& shared = Doc(hShared);
+    EXPECT_EQ(0, DocSetVertMode(hShared, 1));
+    EXPECT_EQ(2700, DocFontEntry(shared, 0)->logfont.lfEscapement);
+    EXPECT_EQ(0, Wb().SharedFonts()->Entry(0)->logfont.lfEscapement);
+}
+
+TEST_F(TextDocs, MarksTakeAFontOrABitmap)
+{
+    HWND hDoc = DocCreateObj(m_hWb, nullptr, nullptr);
+    ZebDocRecord& doc = Doc(hDoc);
+    ASSERT_EQ(0, DocAddBmp(hDoc, -1, MakeScreenDib(2, 2), nullptr));
+    ASSERT_EQ(1, DocAddBmp(hDoc, -1, MakeScreenDib(3, 3), nullptr));
+    doc.nTypingColor = 12;
+    doc.nTypingVPos = 3;
+    doc.nTypingUser = 7;
+
+    const LOGFONTA lf = Gothic(20);
+    ::ValidateRect(hDoc, nullptr);
+    EXPECT_EQ(1, DocSetNewLineMark(hDoc, 0x829F, &lf, FALSE));
+    EXPECT_FALSE(Repainting(hDoc));
+    EXPECT_EQ(0x829F, doc.wLineFeedCode);
+    EXPECT_EQ(MakeCharAttr(12, 1, 3, 7) | ZebAttrLead, doc.lineFeedAttr);
+    EXPECT_EQ(0, doc.nTypingFont) << "the typing font stays";
+    ASSERT_EQ(2, Wb().SharedFonts()->Count());
+
+    EXPECT_EQ(1, DocSetFormFeedMark(hDoc, 1, nullptr, TRUE));
+    EXPECT_TRUE(Repainting(hDoc));
+    EXPECT_EQ(kZebBitmapMarkCode, doc.wFormFeedCode);
+    EXPECT_EQ(ZebAttrBitmap | MakeCharAttr(0, 1, 3, 7), doc.formFeedAttr);
+
+    EXPECT_EQ(0, DocSetFormFeedMark(hDoc, 2, nullptr, FALSE)) << "no bitmap 2";
+    EXPECT_EQ(0, DocSetFormFeedMark(hDoc, 256, nullptr, FALSE));
+    EXPECT_EQ(ZebAttrBitmap | MakeCharAttr(0, 1, 3, 7), doc.formFeedAttr);
+
+    EXPECT_EQ(1, DocSetNewLineMark(hDoc, kZebNoMark, &lf, FALSE));
+    EXPECT_EQ(kZebNoMark, doc.wLineFeedCode);
+    EXPECT_EQ(0u, doc.lineFeedAttr);
+}
+
+TEST_F(TextDocs, BitmapsRenumberTheDocumentsTextAndMarks)
+{
+    HWND hDoc = DocCreateObj(m_hWb, nullptr, nullptr);
+    ZebDocRecord& doc = Doc(hDoc);
+    EXPECT_EQ(-1, DocAddBmp(hDoc, -1, nullptr, nullptr));
+    ASSERT_EQ(0, DocAddBmp(hDoc, -1, MakeScreenDib(2, 2), nullptr));
+    ASSERT_EQ(1, DocAddBmp(hDoc, 7, MakeScreenDib(3, 3), nullptr));
+    PutText(doc, {ZebAttrBitmap, ZebAttrBitmap | (1u << 8), MakeCharAttr(0, 1, 0, 0)});
+    ASSERT_EQ(1, DocSetFormFeedMark(hDoc, 1, nullptr, FALSE));
+
+    ::ValidateRect(hDoc, nullptr);
+    EXPECT_EQ(0, DocAddBmp(hDoc, 0, MakeScreenDib(4, 5), "x.bmp"));
+    EXPECT_TRUE(Repainting(hDoc));
+    EXPECT_EQ((std::vector<int>{1, 2, 1}), TextIndexes(doc)) << "the font-1 character stays";
+    EXPECT_EQ(2, AttrFont(doc.formFeedAttr));
+    EXPECT_STREQ("x.bmp", doc.Bitmaps()->Entry(0)->name);
+    EXPECT_EQ(5, doc.Bitmaps()->Entry(0)->height);
+
+    EXPECT_EQ(1, DocRemoveBmp(hDoc, 1));
+    EXPECT_EQ((std::vector<int>{255, 1, 1}), TextIndexes(doc));
+    EXPECT_EQ(1, AttrFont(doc.formFeedAttr));
+    EXPECT_EQ(0, DocRemoveBmp(hDoc, 2));
+    EXPECT_EQ(1, DocRemoveBmp(hDoc, -1));
+    EXPECT_EQ(0, doc.Bitmaps()->Count());
+}
+
+}  // namespace

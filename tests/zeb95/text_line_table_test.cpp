@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "text/line_table.h"
+
+namespace {
+
+ZebLineEntry Line(int n)
+{
+    ZebLineEntry line = {};
+    line.width = n;
+    line.height = n;
+    return line;
+}
+
+TEST(LineTable, EntriesStayPutThroughDirectoryGrowthAndTruncation)
+{
+    static_assert(sizeof(ZebLineEntry) == 16, "a line entry is 16 bytes");
+    ZebLineTable lines(kZebMostLines);
+    ASSERT_TRUE(lines.Insert(0, Line(0)));
+    const ZebLineEntry* pFirst = &lines.At(0);
+    const int nMany = 256 * 100;  // the directory doubles several times
+    for (int i = 1; i < nMany; ++i)
+        ASSERT_TRUE(lines.Insert(i, Line(i)));
+    EXPECT_EQ(pFirst, &lines.At(0));
+    EXPECT_EQ(nMany - 1, lines.At(nMany - 1).height);
+    const int nCapacity = lines.Capacity();
+    lines.Truncate(10);
+    EXPECT_EQ(10, lines.Count());
+    EXPECT_EQ(nCapacity, lines.Capacity()) << "memory kept for the next layout";
+    lines.Truncate(20);
+    EXPECT_EQ(10, lines.Count());
+    ASSERT_TRUE(lines.Insert(10, Line(77)));
+    EXPECT_EQ(77, lines.At(10).height);
+}
+
+// A reader on another thread reads every entry below the count it sees
+// while the writer appends.
+struct Reading
+{
+    const ZebLineTable* pLines;
+    std::atomic<bool> bDone{false};
+    std::atomic<bool> bWrong{false};
+    std::atomic<int> nPasses{0};
+};
+
+DWORD WINAPI ReadWhileGrowing(void* pParam)
+{
+    auto* pReading = static_cast<Reading*>(pParam);
+    while (!pReading->bDone.load())
+    {
+        const int nCount = pReading->pLines->Count();
+        for (int i = 0; i < nCount; i += 97)
+        {
+            if (pReading->pLines->At(i).height != i)
+                pReading->bWrong = true;
+        }
+        ++pReading->nPasses;
+    }
+    return 0;
+}
+
+TEST(LineTable, AReaderNeverSeesAnEntryMissingWhileTheTableGrows)
+{
+    ZebLineTable lines(kZebMostLines);
+    Reading reading;
+    reading.pLines = &lines;
+    HANDLE hThread = ::CreateThread(nullptr, 0, ReadWhileGrowing, &reading, 0, nullptr);
+    ASSERT_NE(nullptr, hThread);
+    for (int i = 0; i < 300000; ++i)
+        ASSERT_TRUE(lines.Insert(i, Line(i)));
+    while (reading.nPasses.load() < 2)
+        ::Sleep(0);
+    reading.bDone = true;
+    ::WaitForSingleObject(hThread, INFINITE);
+    ::CloseHandle(hThread);
+    EXPECT_FALSE(reading.bWrong.load());
+}
+
+}  // namespace

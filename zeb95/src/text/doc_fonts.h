@@ -1,0 +1,44 @@
+// A document's fonts: the table it uses, and setting, inserting and
+// removing fonts with every document of that table re-pointed.
+#pragma once
+#include <windows.h>
+
+#include <vector>
+
+struct ZebDocRecord;
+struct ZebFontEntry;
+class ZebFontTable;
+class ZebWbRecord;
+
+// The table the document uses: its owner whiteboard's shared pair when the
+// whiteboard's document font mode is 0, else its own. With bMake a missing
+// table is made (null only when memory runs out); else it may be null.
+ZebFontTable* DocFontTable(ZebDocRecord& doc, bool bMake);
+// The entry of the table in use (the vertical twin for a vertical document
+// on shared tables); null outside the table.
+const ZebFontEntry* DocFontEntry(ZebDocRecord& doc, int nIndex);
+// The documents that use the same table as hDoc: every text document of
+// its whiteboard for the shared pair, else hDoc alone.
+std::vector<HWND> DocFontUsers(HWND hDoc);
+
+// Makes the font (escapement and charset rules applied) the typing font,
+// found in the table in use or appended to it; null keeps the typing font.
+// 1; 0 without record, when the font cannot be added, or with a selection
+// that lies beyond the lines laid out.
+int DocSetFont(HWND hwnd, const LOGFONTA* plf);
+// Inserts the font at the index (negative or beyond the count: appends),
+// raising the indexes at and above it in every user of the table; no
+// relayout. The index, -1 on failure.
+int DocInsertFont(HWND hwnd, const LOGFONTA& lf, int nAt);
+// Removes the font (negative: all) with every user re-pointed and relaid
+// out; an emptied table gets the fallback font. 1; 0 for an index at or
+// beyond the count or without record.
+int DocRemoveFont(HWND hwnd, int nAt);
+// Stores the vertical mode (nonzero: vertical writing); on a change
+// between horizontal and vertical the fonts of the document's own table
+// are turned (shared tables keep their twins), then the document is relaid
+// out. The previous mode, -1 without record.
+LONG DocSetVertMode(HWND hwnd, DWORD dwMode);
+
+// Frees a whiteboard's shared pair (with the whiteboard).
+void WbFreeSharedFonts(ZebWbRecord& wb);

@@ -1,0 +1,38 @@
+// A document's extent, scroll bars and scrolling, in document pixels at
+// 100 % (the scale turns them into client pixels).
+#pragma once
+#include <windows.h>
+
+// Client pixels to document pixels at the scale (rounded to nearest), and
+// back (trunc((v * s + 50) / 100)); 100 or a scale below 1 changes nothing.
+int ClientToDocPixels(int v, int nScale);
+int DocToClientPixels(int v, int nScale);
+
+// Height of the line (negative: the caret line); 0 outside the lines laid
+// out or without record.
+int DocGetLineHeight(HWND hwnd, int nLine);
+// After layout: width and height of the document are the fixed ones when
+// above 0, else the client size; with a scroll bar in the direction in
+// which lines stack (horizontal for vertical writing), that extent is the
+// lines' total, at most the one above and at least the visible size (an
+// extent below the visible size stays). A vertical document's content
+// moves by a change of its width. The first line after line 0 that ends
+// beyond the extent is posted to the owner whiteboard, else the parent, as
+// MsgZebCmd 112 when the overflow mode asks (mode 1 once, then 0; 2 each
+// time).
+void DocUpdateExtent(HWND hwnd);
+// Keeps the scroll origin of each direction with a scroll bar between the
+// bar's minimum and its maximum less the visible size, scrolling the
+// window and the bar with it.
+void DocClampScroll(HWND hwnd);
+// After a change of size, fixed size or scale: the extent, a relayout and
+// the scroll bars (a horizontal one only with a fixed width above 0 and a
+// vertical one only with a fixed height above 0, as the record's style
+// asks). 1; 0 without record.
+int DocApplySize(HWND hwnd);
+// Scrolls as WM_VSCROLL and WM_HSCROLL ask: a line is 1/16 of the visible
+// size plus 1, a page half of it plus 1, the thumb goes to nPos, any other
+// code takes the origin back to the bar's position; kept between the
+// bar's minimum and its maximum less the visible size. 1; 0 without record.
+int DocVScroll(HWND hwnd, int nCode, int nPos);
+int DocHScroll(HWND hwnd, int nCode, int nPos);
