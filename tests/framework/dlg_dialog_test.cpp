@@ -287,14 +287,31 @@ TEST_F(DlgDialogTest, DialogOpenedFromADialogWithoutParentIsOwnedByIt)
     app.m_pMainWnd = nullptr;
 }
 
+// Destroyed while active, through the framework or the system: the loop
+// ends and the owner is enabled and active again, as after EndDialog.
 TEST_F(DlgDialogTest, DialogDestroyedWithoutEndDialogEndsItsLoop)
 {
-    CEntryDlg dlg(&m_owner);
-    ModalScript script;
-    script.ExpectDialog([&](CWnd*) { dlg.DestroyWindow(); });
-    EXPECT_EQ(-1, dlg.DoModal());
-    EXPECT_EQ(nullptr, dlg.m_hWnd);
-    EXPECT_TRUE(m_owner.IsWindowEnabled());
+    for (bool bThroughSystem : {false, true}) {
+        SCOPED_TRACE(bThroughSystem ? "::DestroyWindow" : "CWnd::DestroyWindow");
+        ::SetActiveWindow(m_owner.m_hWnd);
+        CEntryDlg dlg(&m_owner);
+        HWND hDlg = nullptr;
+        HWND hActiveDuring = nullptr;
+        ModalScript script;
+        script.ExpectDialog([&](CWnd*) {
+            hDlg = dlg.m_hWnd;
+            hActiveDuring = ::GetActiveWindow();
+            if (bThroughSystem)
+                ::DestroyWindow(dlg.m_hWnd);
+            else
+                dlg.DestroyWindow();
+        });
+        EXPECT_EQ(-1, dlg.DoModal());
+        EXPECT_EQ(nullptr, dlg.m_hWnd);
+        EXPECT_EQ(hDlg, hActiveDuring);
+        EXPECT_TRUE(m_owner.IsWindowEnabled());
+        EXPECT_EQ(m_owner.m_hWnd, ::GetActiveWindow());
+    }
 }
 
 class CToolDlg : public CDialog

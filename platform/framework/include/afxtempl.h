@@ -125,7 +125,9 @@ inline UINT HashKey<void*>(void* key)
 
 // ---------------------------------------------------------------------------
 // Fixed-size slots for list nodes and map entries, carved from blocks of
-// nBlockSize slots. Freed slots are reused; blocks go only with FreeAll.
+// up to nBlockSize slots: the first block holds one slot and each next one
+// twice as many, so that the many short lists of a loaded form take no more
+// than they hold. Freed slots are reused; blocks go only with FreeAll.
 class AFX_API CNodePool
 {
 public:
@@ -142,6 +144,7 @@ private:
     struct CBlock;
     size_t m_nSlotSize;
     int m_nBlockSize;
+    int m_nNextBlockSize;
     CBlock* m_pBlocks;
     void* m_pFree;
 };

@@ -18,6 +18,7 @@ constexpr size_t kSlotsOffset =
 CNodePool::CNodePool(size_t nSlotSize, int nBlockSize)
     : m_nSlotSize(std::max(nSlotSize, sizeof(void*))),
       m_nBlockSize(std::max(nBlockSize, 1)),
+      m_nNextBlockSize(1),
       m_pBlocks(NULL),
       m_pFree(NULL)
 {
@@ -32,12 +33,14 @@ CNodePool::~CNodePool()
 void* CNodePool::Alloc()
 {
     if (m_pFree == NULL) {
-        BYTE* pRaw = static_cast<BYTE*>(::operator new(kSlotsOffset + m_nSlotSize * m_nBlockSize));
+        const int nSlots = m_nNextBlockSize;
+        BYTE* pRaw = static_cast<BYTE*>(::operator new(kSlotsOffset + m_nSlotSize * nSlots));
         CBlock* pBlock = reinterpret_cast<CBlock*>(pRaw);
         pBlock->pNext = m_pBlocks;
         m_pBlocks = pBlock;
-        for (int i = m_nBlockSize - 1; i >= 0; i--)
+        for (int i = nSlots - 1; i >= 0; i--)
             Free(pRaw + kSlotsOffset + m_nSlotSize * i);
+        m_nNextBlockSize = std::min(2 * nSlots, m_nBlockSize);
     }
     void* pSlot = m_pFree;
     std::memcpy(&m_pFree, pSlot, sizeof(void*));
@@ -58,4 +61,5 @@ void CNodePool::FreeAll()
         m_pBlocks = pNext;
     }
     m_pFree = NULL;
+    m_nNextBlockSize = 1;
 }

@@ -32,12 +32,17 @@ AfxModalOwner::AfxModalOwner(CWnd* pParentWnd) : m_hWnd(CWnd::GetSafeOwner(pPare
     }
 }
 
-void AfxModalOwner::Release(HWND hWndModal)
+void AfxModalOwner::Enable()
 {
     if (m_bEnable) {
         ::EnableWindow(m_hWnd, TRUE);
         m_bEnable = false;
     }
-    if (m_hWnd != nullptr && hWndModal != nullptr && ::GetActiveWindow() == hWndModal)
+}
+
+void AfxModalOwner::Release(HWND hWndModal)
+{
+    Enable();
+    if (m_hWnd != nullptr && ::GetActiveWindow() == hWndModal)
         ::SetActiveWindow(m_hWnd);
 }

@@ -26,17 +26,22 @@ class AfxModalOwner
 {
 public:
     explicit AfxModalOwner(CWnd* pParentWnd);
-    ~AfxModalOwner() { Release(nullptr); }
+    ~AfxModalOwner() { Enable(); }
     AfxModalOwner(const AfxModalOwner&) = delete;
     AfxModalOwner& operator=(const AfxModalOwner&) = delete;
 
-    // Enables the owner again and gives it the activation back if the modal
-    // window has it.
+    // After the modal loop: enables the owner again and gives it the
+    // activation back if the modal window (hWndModal) has it. A modal window
+    // destroyed under its loop (hWndModal null) took the activation with it
+    // while its owner was disabled: the owner takes it back unless another
+    // window of the thread has it.
     void Release(HWND hWndModal);
 
     HWND m_hWnd;
 
 private:
+    void Enable();
+
     bool m_bEnable;
 };
 
