@@ -51,7 +51,8 @@ public:
     CWnd* GetParentWnd() const { return m_pParentWnd; }
     void SetParentWnd(CWnd* pParentWnd) { m_pParentWnd = pParentWnd; }
     UINT GetPercent() const { return m_nPercent; }
-    void SetPercent(UINT nPercent) { m_nPercent = nPercent; }
+    // Held to the range of int, in which the drawing takes the zoom.
+    void SetPercent(UINT nPercent);
     UINT GetPrintPaper() const { return m_nPrintPaper; }
     void SetPrintPaper(UINT nPrintPaper) { m_nPrintPaper = nPrintPaper; }
     UINT GetMetaFileA() const { return m_nMetaFile; }

@@ -33,6 +33,10 @@ public:
     // load without it leaves m_nAlign as it is).
     void Serialize(CArchive& ar, BOOL bWithAlign);
 
+    // Takes lf as a load would: the face name ended, height and width held
+    // to the record's range.
+    void SetLogFont(const LOGFONT& lf);
+
     // The row height, at least single spacing.
     int GetRowHeight() const;
     // |nHeight| times the row height when that is above single spacing.
@@ -73,7 +77,7 @@ public:
     int GetRowLimit() override;
 
 #define IMPLEMENT_TEXT_ATTR_OPERATIONS(class_name)                                         \
-    void class_name::SetLogFont(const LOGFONT* pLogFont) { m_text.m_logFont = *pLogFont; } \
+    void class_name::SetLogFont(const LOGFONT* pLogFont) { m_text.SetLogFont(*pLogFont); }    \
     LOGFONT* class_name::GetLogFont() { return &m_text.m_logFont; }                        \
     void class_name::SetAlign(int nAlign) { m_text.m_nAlign = nAlign; }                    \
     int class_name::GetAlign() { return m_text.m_nAlign; }                                 \

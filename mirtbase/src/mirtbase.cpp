@@ -1,5 +1,6 @@
 #include "mirtbase.h"
 
+#include "fields/base/clampint.h"
 #include "mirtmsgs.h"
 #include "mirtpath.h"
 #include "nmirtlayoutdata.h"
@@ -26,6 +27,11 @@ CMirtBase::CMirtBase()
 }
 
 CMirtBase::~CMirtBase() = default;
+
+void CMirtBase::SetPercent(UINT nPercent)
+{
+    m_nPercent = static_cast<UINT>(MirtClampRange(nPercent, 0, INT_MAX));
+}
 
 int CMirtBase::SetFormat(UINT nLayoutID)
 {

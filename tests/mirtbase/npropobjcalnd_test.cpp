@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "afxseam.h"
+#include "canvas.h"
 #include "field_fixture.h"
 #include "field_slots.h"
 #include "npropobjcalnd.h"
@@ -136,8 +137,15 @@ TEST_F(CalendarFieldTest, YearAndMonthZeroLoadAsToday)
     EXPECT_EQ(kCtrlPart + CalendarPart(2031) + Dwords({1, 11}), Store(stored));
 }
 
+// The record with value nValue (of the 30) replaced by dwValue.
+std::string WithValue(std::string bytes, size_t nValue, DWORD dwValue)
+{
+    return bytes.replace(kCtrlPart.size() + 4 + 4 * nValue, 4, Dwords({dwValue}));
+}
+
 // Month and style values that index the name tables load as defaults
-// when out of range; other values are kept as they are.
+// when out of range; font sizes (tenths of a point) are held to 0 .. 10000,
+// the fonts of a text field; other values are kept as they are.
 TEST_F(CalendarFieldTest, ValuesOutOfRangeLoadAsDefaults)
 {
     struct Case
@@ -155,12 +163,15 @@ TEST_F(CalendarFieldTest, ValuesOutOfRangeLoadAsDefaults)
         {9, 0x7FFFFFFF, &CNPropObjCalnd::m_nMonthStyle2, 0},
         {15, 0x00336699, &CNPropObjCalnd::m_nHolidayColor, 0x00336699},
         {19, 7, &CNPropObjCalnd::m_nOuterVLine, 7},
+        {25, 0x7FFFFFFF, &CNPropObjCalnd::m_nYearSize, 10000},
+        {26, 10000, &CNPropObjCalnd::m_nMonthSize1, 10000},
+        {27, 10001, &CNPropObjCalnd::m_nMonthSize2, 10000},
+        {28, 0x80000000, &CNPropObjCalnd::m_nWeekSize, 0},
+        {29, 95, &CNPropObjCalnd::m_nDaySize, 95},
     };
     for (const Case& c : cases) {
-        std::string bytes = kCtrlPart + CalendarPart(2024) + Dwords({1, 5});
-        bytes.replace(kCtrlPart.size() + 4 + 4 * c.nValue, 4, Dwords({c.dwStored}));
         CNPropObjCalndStd loaded;
-        Load(loaded, bytes);
+        Load(loaded, WithValue(kCtrlPart + CalendarPart(2024) + Dwords({1, 5}), c.nValue, c.dwStored));
         EXPECT_EQ(c.nLoaded, loaded.*c.pMember) << c.nValue << " " << c.dwStored;
     }
     for (DWORD dwMonth : {13u, 0xFFFFFFFFu, 0x80000000u}) {
@@ -169,6 +180,23 @@ TEST_F(CalendarFieldTest, ValuesOutOfRangeLoadAsDefaults)
         Load(loaded, kCtrlPart + CalendarPart(2024) + Dwords({1, dwMonth}));
         EXPECT_EQ(5, loaded.m_nMonth) << dwMonth;
     }
+}
+
+// A calendar whose five font sizes are 0x7FFFFFFF tenths of a point loads
+// them held and draws (a font of 0x7FFF points takes the rasteriser minutes).
+TEST_F(CalendarFieldTest, HugeFontSizesDrawAtOnce)
+{
+    std::string bytes = kCtrlPart + CalendarPart(2024) + Dwords({1, 5});
+    for (size_t nValue = 25; nValue < 30; ++nValue)
+        bytes = WithValue(bytes, nValue, 0x7FFFFFFF);
+    CNPropObjCalndStd loaded;
+    Load(loaded, bytes);
+    EXPECT_EQ(10000, loaded.m_nWeekSize);
+    loaded.m_rect = RECT{100, 100, 800, 660};
+    loaded.SetAttr(CNPropObj::ATTRIBUTE_PRINT, 1);
+    MemoryCanvas canvas(64, 64);
+    CBorrowedDC dc(canvas.dc(), canvas.dc(), TRUE);
+    EXPECT_EQ(1, loaded.Draw(&dc, 0));
 }
 
 // Counts larger than the record end in the archive's exception.

@@ -17,6 +17,7 @@
 
 #include "arial_field.h"
 #include "canvas.h"
+#include "draw/textdraw.h"
 #include "field_fixture.h"
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
@@ -482,6 +483,92 @@ TEST(TextDrawTest, FirstCharacterWiderThanTheFieldTakesARowOfItsOwn)
     EXPECT_EQ((std::vector<int>{0, 12, 24}), drawing.RowKeys());
     for (const Output& o : drawing.outputs)
         EXPECT_EQ(0, o.x) << o.text;
+}
+
+// Field units whose screen width is nPixels.
+LONG UnitsForPixels(int nPixels)
+{
+    return (nPixels * 1000 + 377) / 378;
+}
+
+// A row takes what fits in the field's width less 2 pixels.
+TEST(TextDrawTest, RowsFitTwoPixelsShortOfTheField)
+{
+    TextField probe({0, 0, 0, 0}, "");
+    const int nWidth = ScreenMetrics(probe).Width("ABCD");
+    const struct
+    {
+        int pixels;
+        std::vector<std::string> rows;
+    } cases[] = {{nWidth + 2, {"ABCD"}}, {nWidth + 1, {"ABC", "D"}}};
+    for (const auto& c : cases) {
+        TextField field({0, 0, UnitsForPixels(c.pixels), 1000}, "ABCD");
+        EXPECT_EQ(c.rows, DrawOn(field, SCREEN).Rows()) << c.pixels;
+    }
+}
+
+// A bold font's rows are measured its overhang wider; Wine's fonts report
+// none, so the rule is checked on the metrics.
+TEST(TextDrawTest, BoldOverhangWidensTheMeasure)
+{
+    const struct
+    {
+        LONG weight;
+        LONG overhang;
+        int taken;
+    } cases[] = {{FW_NORMAL, 3, 0}, {550, 3, 0}, {551, 3, 3}, {FW_BOLD, 2, 2}, {FW_HEAVY, 0, 0}};
+    for (const auto& c : cases) {
+        TEXTMETRIC metrics = {};
+        metrics.tmWeight = c.weight;
+        metrics.tmOverhang = c.overhang;
+        EXPECT_EQ(c.taken, CTextDrawer::Overhang(metrics)) << c.weight;
+    }
+}
+
+// A measured fit that ends after a lead byte is raised to the whole
+// character (the first of a row) or moved back before it; a row holding one
+// character because the line went on is centred in the field, whatever its
+// width, even when that character is the line's last. With a font of ANSI_CHARSET Wine measures byte by byte, so the
+// two bytes of the code page 932 character 0x8A 0x57 measure as two
+// characters and a fit of 1 happens.
+TEST(TextDrawTest, DoubleByteFitTakesWholeCharactersAndWrappedRowsAreCentred)
+{
+    TextField probe({0, 0, 0, 0}, "");
+    const ScreenMetrics metrics(probe);
+    const int nLead = metrics.Width("\x8A");
+    const int nChar = metrics.Width("\x8A\x57");
+    const int nA = metrics.Width("A");
+    const int nALead = metrics.Width("A\x8A");
+    ASSERT_LT(nLead, nChar);
+    ASSERT_LT(nA, nALead);
+    ASSERT_LE(nChar, nALead);
+    struct Row
+    {
+        int x;
+        size_t bytes;
+    };
+    const struct
+    {
+        const char* text;
+        int pixels;
+        std::vector<Row> rows;
+    } cases[] = {
+        // Only the lead byte fits: each row takes the whole character.
+        {"\x8A\x57\x8A\x57", nLead + 2, {{(nLead + 2 - nChar) / 2, 2}, {(nLead + 2 - nChar) / 2, 2}}},
+        // "A" and the lead byte fit: the row ends before the character,
+        // which fits whole in the last row and is aligned left.
+        {"A\x8A\x57", nALead + 2, {{(nALead + 2 - nA) / 2, 1}, {0, 2}}},
+    };
+    for (const auto& c : cases) {
+        TextField field({0, 0, UnitsForPixels(c.pixels), 1000}, c.text);
+        const Drawing drawing = DrawOn(field, SCREEN);
+        ASSERT_EQ(c.rows.size(), drawing.outputs.size()) << c.text;
+        for (size_t i = 0; i < c.rows.size(); ++i) {
+            EXPECT_EQ(c.rows[i].x, drawing.outputs[i].x) << c.text << " row " << i;
+            EXPECT_EQ(static_cast<int>(i) * kPixelHeight, drawing.outputs[i].y) << c.text << " row " << i;
+            EXPECT_EQ(c.rows[i].bytes, drawing.outputs[i].text.size()) << c.text << " row " << i;
+        }
+    }
 }
 
 TEST(TextDrawTest, OnlyRowsThatFitWholeAreDrawn)

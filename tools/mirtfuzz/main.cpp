@@ -6,7 +6,7 @@
 // one of those two ways and nothing was left held; 1 after a failure (the
 // input is written to mirtfuzz-<reader>-<index>.bin); 3 on a hang; a crash
 // or a trap of undefined arithmetic ends the process after naming the
-// input.
+// input. An input that takes over 10 seconds is named as slow.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +25,9 @@
 namespace {
 
 const DWORD kHangMilliseconds = 120000;
+// An input that takes longer is named in the log (a hostile value that
+// drives work the bytes do not pay for), though not counted as a failure.
+const ULONGLONG kSlowMilliseconds = 10000;
 // Folder cleaning and leak sampling.
 const uint32_t kCleanEvery = 100;
 // Progress lines of a long run.
@@ -183,8 +186,14 @@ bool RunReader(const FuzzReader& reader, uint32_t nSeed, uint32_t nFirst, uint32
         g_current.input = MutatedInput(seeds[i % seeds.size()], nSeed, i);
         g_current.nIndex = static_cast<LONG>(i);
         bool bRefused;
+        const ULONGLONG nStart = ::GetTickCount64();
         if (!RunOne(reader, bRefused))
             return false;
+        const ULONGLONG nTook = ::GetTickCount64() - nStart;
+        if (nTook > kSlowMilliseconds) {
+            std::printf("%-10s slow input %u: %llu ms\n", reader.pszName, i, nTook);
+            std::fflush(stdout);
+        }
         nRefused += bRefused ? 1 : 0;
         if (i % kCleanEvery == kCleanEvery - 1)
             CleanReceiveFolder();

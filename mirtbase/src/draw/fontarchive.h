@@ -8,12 +8,23 @@
 #include <afx.h>
 #include <windows.h>
 
-#include <algorithm>
+#include "fields/base/clampint.h"
 
 // Font heights a field's record may hold, in points.
 const LONG MIRT_MAX_FONT_POINTS = 1000;
 // Font heights a list printing record may hold, in tenths of a point.
 const LONG MIRT_MAX_FONT_TENTHS = 10000;
+
+// lf with the face name ended and height and width held to ±nMaxHeight:
+// what a load keeps, and what the fields' font setters keep too.
+inline LOGFONT MirtHeldLogFont(const LOGFONT& lf, LONG nMaxHeight)
+{
+    LOGFONT held = lf;
+    held.lfFaceName[LF_FACESIZE - 1] = '\0';
+    held.lfHeight = MirtClampRange(lf.lfHeight, -nMaxHeight, nMaxHeight);
+    held.lfWidth = MirtClampRange(lf.lfWidth, -nMaxHeight, nMaxHeight);
+    return held;
+}
 
 inline void MirtSerializeLogFont(CArchive& ar, LOGFONT& lf, LONG nMaxHeight)
 {
@@ -31,7 +42,5 @@ inline void MirtSerializeLogFont(CArchive& ar, LOGFONT& lf, LONG nMaxHeight)
         ar >> *pByte;
     if (ar.Read(lf.lfFaceName, LF_FACESIZE) != LF_FACESIZE)
         AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
-    lf.lfFaceName[LF_FACESIZE - 1] = '\0';
-    lf.lfHeight = std::clamp(lf.lfHeight, -nMaxHeight, nMaxHeight);
-    lf.lfWidth = std::clamp(lf.lfWidth, -nMaxHeight, nMaxHeight);
+    lf = MirtHeldLogFont(lf, nMaxHeight);
 }

@@ -18,8 +18,6 @@ const int kPointsPerInch = 72;
 const int kHimetricPerInch = 2540;
 // Font heights follow the zoom divided by this, not by 100.
 const int kFontZoomDivisor = 101;
-// Fonts from this weight on have an overhang.
-const int kBoldWeight = 550;
 
 // nFit moved off the middle of a double-byte character: one back, or on to
 // 2 when only the lead byte fits.
@@ -195,7 +193,7 @@ void CTextDrawer::PrepareMeasure()
     m_nMeasureAcross = m_bLengthIsHeight ? nWidth : nHeightOfBox;
     TEXTMETRIC metrics = {};
     m_pMeasure->GetTextMetrics(&metrics);
-    m_nOverhang = metrics.tmWeight > kBoldWeight ? metrics.tmOverhang : 0;
+    m_nOverhang = Overhang(metrics);
 }
 
 void CTextDrawer::DrawLines(const CString& strText)

@@ -27,6 +27,8 @@ class CTextDrawer
 public:
     // Field run-time mode of the face's layout view.
     enum { MODE_LAYOUT = 16 };
+    // Fonts above this weight have an overhang.
+    enum { BOLD_WEIGHT = 550 };
 
     // sizeClone: the offset a Clone moved the field by (taken back for
     // measuring when both parts are above 0).
@@ -53,6 +55,12 @@ public:
     static RECT MoveByClone(const RECT& rect, CSize sizeClone, int nDirection);
     // rect moved by offset, each coordinate held to the range of int.
     static RECT OffsetRectClamped(const RECT& rect, CSize offset);
+    // What a font's characters reach past their advance: the overhang of a
+    // bold font (weight above 550), else 0. Rows are measured that much wider.
+    static int Overhang(const TEXTMETRIC& metrics)
+    {
+        return metrics.tmWeight > BOLD_WEIGHT ? metrics.tmOverhang : 0;
+    }
 
 private:
     // One row's piece of a line.

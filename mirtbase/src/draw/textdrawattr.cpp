@@ -48,6 +48,11 @@ void CTextAttr::Serialize(CArchive& ar, BOOL bWithAlign)
         ar >> m_nAlign;
 }
 
+void CTextAttr::SetLogFont(const LOGFONT& lf)
+{
+    m_logFont = MirtHeldLogFont(lf, MIRT_MAX_FONT_POINTS);
+}
+
 int CTextAttr::GetRowHeight() const
 {
     return m_nRowHeight > ROW_HEIGHT_SINGLE ? m_nRowHeight : ROW_HEIGHT_SINGLE;

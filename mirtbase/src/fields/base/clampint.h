@@ -5,9 +5,15 @@
 #pragma once
 #include <climits>
 
+// n held to [nLow, nHigh].
+inline int MirtClampRange(long long n, int nLow, int nHigh)
+{
+    return n > nHigh ? nHigh : n < nLow ? nLow : static_cast<int>(n);
+}
+
 inline int MirtClampInt(long long n)
 {
-    return n > INT_MAX ? INT_MAX : n < INT_MIN ? INT_MIN : static_cast<int>(n);
+    return MirtClampRange(n, INT_MIN, INT_MAX);
 }
 
 // a × b / c, truncated toward zero; c must not be 0.

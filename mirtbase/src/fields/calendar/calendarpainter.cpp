@@ -1,25 +1,18 @@
 #include "fields/calendar/calendarpainter.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "calendarday.h"
+#include "fields/base/clampint.h"
 #include "mirtbase.h"
 
 namespace {
 
 const int kDaysInWeek = 7;
 // The largest font the calendar makes, in points.
-const long long kMaxPoints = 0x7FFF;
-
-int ClampToInt(long long nValue)
-{
-    return static_cast<int>(std::min<long long>(std::max<long long>(nValue, INT_MIN), INT_MAX));
-}
+const int kMaxPoints = 0x7FFF;
 
 int Truncate(double dValue)
 {
-    return ClampToInt(static_cast<long long>(dValue));
+    return MirtClampInt(static_cast<long long>(dValue));
 }
 
 }  // namespace
@@ -38,8 +31,8 @@ struct CCalendarPainter::Month
     int X(double dFraction) const { return Truncate(static_cast<double>(x) + dFraction * static_cast<double>(w)); }
     int Y(double dFraction) const { return Truncate(static_cast<double>(y) + dFraction * static_cast<double>(h)); }
     // x + n * w / d and y + n * h / d in integer arithmetic.
-    int XDiv(long long n, long long d) const { return ClampToInt(x + n * w / d); }
-    int YDiv(long long n, long long d) const { return ClampToInt(y + n * h / d); }
+    int XDiv(long long n, long long d) const { return MirtClampInt(x + n * w / d); }
+    int YDiv(long long n, long long d) const { return MirtClampInt(y + n * h / d); }
 };
 
 CCalendarPainter::CCalendarPainter(CNPropObjCalnd& field, CDC* pDC)
@@ -57,7 +50,7 @@ CCalendarPainter::~CCalendarPainter()
 
 int CCalendarPainter::Scale(long long nValue) const
 {
-    return ClampToInt(nValue * m_nPercent / 100);
+    return MirtClampInt(nValue * m_nPercent / 100);
 }
 
 int CCalendarPainter::ToDevice(int nLength) const
@@ -84,7 +77,7 @@ UINT CCalendarPainter::TitleAlign() const
 BOOL CCalendarPainter::MakeFont(CFont& font, long long nPoints) const
 {
     LOGFONT lf = {};
-    lf.lfHeight = CNPropObj::PointsToPixels(m_pDC, static_cast<int>(std::min(std::max(nPoints, 0LL), kMaxPoints)));
+    lf.lfHeight = CNPropObj::PointsToPixels(m_pDC, MirtClampRange(nPoints, 0, kMaxPoints));
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     ::lstrcpynA(lf.lfFaceName, m_field.m_strFace, LF_FACESIZE);
@@ -110,8 +103,8 @@ BOOL CCalendarPainter::DrawTitle(const CString& strText, int nSize, CPoint offse
     m_pDC->SetTextAlign(nAlign);
     m_pDC->SetBkMode(TRANSPARENT);
     m_pDC->SetTextColor(crText);
-    m_pDC->TextOut(ClampToInt(static_cast<long long>(origin.x) + at.x),
-        ClampToInt(static_cast<long long>(origin.y) + at.y), strText);
+    m_pDC->TextOut(MirtClampInt(static_cast<long long>(origin.x) + at.x),
+        MirtClampInt(static_cast<long long>(origin.y) + at.y), strText);
     m_pDC->SetTextAlign(TA_TOP | TA_LEFT);
     m_pDC->SelectObject(pOldFont);
     return TRUE;
@@ -119,7 +112,7 @@ BOOL CCalendarPainter::DrawTitle(const CString& strText, int nSize, CPoint offse
 
 RECT CCalendarPainter::Frame(long long x, long long y, long long w, long long h)
 {
-    return {ClampToInt(x), ClampToInt(y), ClampToInt(x + w), ClampToInt(y + h)};
+    return {MirtClampInt(x), MirtClampInt(y), MirtClampInt(x + w), MirtClampInt(y + h)};
 }
 
 BOOL CCalendarPainter::DrawMonthTitles(int nMonth, CPoint origin)

@@ -1,5 +1,6 @@
 #include "npropobjcalnd.h"
 
+#include "draw/fontarchive.h"
 #include "mirtbase.h"
 
 IMPLEMENT_SERIAL(CNPropObjCalnd, CNPropObjCtrl, CNPropObjCalnd::CALND_SCHEMA)
@@ -151,8 +152,10 @@ void CNPropObjCalnd::Serialize(CArchive& ar)
         ValidateLoaded();
 }
 
-// Values that index the name tables or choose between two settings; the
-// rest (colours, line kinds, sizes) draw something or nothing for any value.
+// Values that index the name tables or choose between two settings, and
+// font sizes, held to the fonts a text field's record may hold (a font of
+// tens of thousands of points takes the rasteriser minutes); the rest
+// (colours, line kinds) draw something or nothing for any value.
 void CNPropObjCalnd::ValidateLoaded()
 {
     SYSTEMTIME now;
@@ -165,6 +168,8 @@ void CNPropObjCalnd::ValidateLoaded()
     }
     if (m_nWeekStart != WEEK_SUNDAY && m_nWeekStart != WEEK_MONDAY)
         m_nWeekStart = WEEK_SUNDAY;
+    for (int* pSize : {&m_nYearSize, &m_nMonthSize1, &m_nMonthSize2, &m_nWeekSize, &m_nDaySize})
+        *pSize = MirtClampRange(*pSize, 0, MIRT_MAX_FONT_TENTHS);
 }
 
 int CNPropObjCalnd::Draw(CDC* pDC, int nMode)

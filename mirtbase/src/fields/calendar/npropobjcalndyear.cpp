@@ -1,9 +1,8 @@
 #include "npropobjcalnd.h"
 
-#include <algorithm>
-#include <climits>
 #include <cstdlib>
 
+#include "fields/base/clampint.h"
 #include "fields/calendar/calendarpainter.h"
 
 IMPLEMENT_SERIAL(CNPropObjCalndYear, CNPropObjCalnd, CNPropObjCalnd::CALND_SCHEMA)
@@ -14,8 +13,7 @@ const UINT kYearVersion = 1;
 
 int Span(LONG nFrom, LONG nTo)
 {
-    return static_cast<int>(std::min<long long>(std::max<long long>(static_cast<long long>(nTo) - nFrom, INT_MIN),
-        INT_MAX));
+    return MirtClampInt(static_cast<long long>(nTo) - nFrom);
 }
 
 }  // namespace

@@ -107,7 +107,7 @@ void CNPropObjBtnCheck::FocusControl()
 
 void CNPropObjBtnCheck::SetLogFont(const LOGFONT* pLogFont)
 {
-    m_logFont = *pLogFont;
+    m_logFont = MirtHeldLogFont(*pLogFont, MIRT_MAX_FONT_POINTS);
 }
 
 LOGFONT* CNPropObjBtnCheck::GetLogFont()

@@ -102,7 +102,7 @@ void CNPropObjCB::LoadToControl(int)
 
 void CNPropObjCB::SetLogFont(const LOGFONT* pLogFont)
 {
-    m_logFont = *pLogFont;
+    m_logFont = MirtHeldLogFont(*pLogFont, MIRT_MAX_FONT_POINTS);
 }
 
 LOGFONT* CNPropObjCB::GetLogFont()
