@@ -115,6 +115,32 @@ bool RunUnix(const std::string& program, const std::string& commandLine)
     return true;
 }
 
+PdfPrinterLock::PdfPrinterLock() : m_lock(::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter"))
+{
+    if (m_lock != nullptr)
+        ::WaitForSingleObject(m_lock, 60000);
+}
+
+PdfPrinterLock::~PdfPrinterLock()
+{
+    if (m_lock != nullptr) {
+        ::ReleaseMutex(m_lock);
+        ::CloseHandle(m_lock);
+    }
+}
+
+std::string WaitForPrintedPdf(const std::string& title)
+{
+    const std::string folder = PdfFolder();
+    for (int i = 0; i < 300; ++i) {
+        std::string pdf = FindPdf(folder, title);
+        if (!pdf.empty() && JobCompleted(title))
+            return pdf;
+        ::Sleep(100);
+    }
+    return std::string();
+}
+
 PdfPrintJob::PdfPrintJob(const std::string& title)
     : m_lock(::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter")), m_dc(nullptr), m_started(false)
 {
@@ -163,14 +189,7 @@ std::string PdfPrintJob::WaitForPdf()
     m_started = false;
     if (::EndPage(m_dc) <= 0 || ::EndDoc(m_dc) <= 0)
         return std::string();
-    const std::string folder = PdfFolder();
-    for (int i = 0; i < 300; ++i) {
-        std::string pdf = FindPdf(folder, m_title);
-        if (!pdf.empty() && JobCompleted(m_title))
-            return pdf;
-        ::Sleep(100);
-    }
-    return std::string();
+    return WaitForPrintedPdf(m_title);
 }
 
 double GrayImage::mean(int left, int top, int right, int bottom) const
@@ -201,7 +220,7 @@ std::string UnixPathOf(const std::string& windowsPath)
     return result;
 }
 
-GrayImage RasterizePdf(const std::string& pdfPath, int dpi)
+GrayImage RasterizePdf(const std::string& pdfPath, int dpi, int page)
 {
     GrayImage image;
     char temp[MAX_PATH];
@@ -213,7 +232,7 @@ GrayImage RasterizePdf(const std::string& pdfPath, int dpi)
     if (outBase.empty() || pdf.empty())
         return image;
     std::ostringstream cmd;
-    cmd << "pdftoppm -gray -singlefile -f 1 -l 1 -r " << dpi << " \"" << pdf << "\" \"" << outBase << "\"";
+    cmd << "pdftoppm -gray -singlefile -f " << page << " -l " << page << " -r " << dpi << " \"" << pdf << "\" \"" << outBase << "\"";
     const std::string pgm = base.str() + ".pgm";
     ::DeleteFileA(pgm.c_str());
     if (RunUnix("/usr/bin/pdftoppm", cmd.str())) {

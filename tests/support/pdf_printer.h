@@ -33,6 +33,23 @@ private:
     bool m_started;
 };
 
+// Holds the lock of the "PDF" printer that PdfPrintJob takes, for a job a
+// test makes through other code (a program's print loop).
+class PdfPrinterLock {
+public:
+    PdfPrinterLock();
+    ~PdfPrinterLock();
+    PdfPrinterLock(const PdfPrinterLock&) = delete;
+    PdfPrinterLock& operator=(const PdfPrinterLock&) = delete;
+
+private:
+    HANDLE m_lock;
+};
+
+// Waits for the PDF of a finished job whose title begins with `title`;
+// its Windows path, or an empty string when none appeared in time.
+std::string WaitForPrintedPdf(const std::string& title);
+
 struct GrayImage {
     int width = 0;
     int height = 0;
@@ -42,8 +59,8 @@ struct GrayImage {
     double mean(int left, int top, int right, int bottom) const;
 };
 
-// Renders page 1 of a PDF at `dpi` with pdftoppm. Empty image on failure.
-GrayImage RasterizePdf(const std::string& pdfPath, int dpi);
+// Renders a page of a PDF at `dpi` with pdftoppm. Empty image on failure.
+GrayImage RasterizePdf(const std::string& pdfPath, int dpi, int page = 1);
 
 // The Unix path of a Windows path (Wine's own mapping).
 std::string UnixPathOf(const std::string& windowsPath);

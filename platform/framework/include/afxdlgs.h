@@ -246,3 +246,6 @@ public:
 };
 
 #pragma pack(pop)
+
+// The system's common dialogs.
+#include "afxcomdlg.h"

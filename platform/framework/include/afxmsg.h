@@ -72,6 +72,7 @@ enum AfxSig : UINT_PTR
     AfxSig_vwl,          // void (UINT, LPARAM): system command
     AfxSig_lp,           // LRESULT (CPoint): hit test
     AfxSig_vMwb,         // void (CMenu*, UINT, BOOL): menu about to open
+    AfxSig_vwwh,         // void (UINT, UINT, HMENU): menu selection
 };
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
@@ -208,6 +209,10 @@ protected: \
 // void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 #define ON_WM_INITMENUPOPUP() \
     AFX_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
+
+// void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+#define ON_WM_MENUSELECT() \
+    AFX_WM_ENTRY(WM_MENUSELECT, AfxSig_vwwh, void (CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
 
 // Commands and control notifications: void memberFxn().
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(CN_COMMAND, id, memberFxn)

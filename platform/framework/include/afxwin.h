@@ -12,11 +12,18 @@
 #pragma once
 #include <windows.h>
 #include "afx.h"
+#include "afxcoll.h"
 #include "afxgdi.h"
 #include "afxmsg.h"
 
 class CCreateContext;
 class CDataExchange;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
+class CCommandLineInfo;
+class CPrintDialog;
+class CMenu;
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
 
@@ -48,8 +55,9 @@ private:
 };
 
 // Carries the state of one command's user interface to its
-// ON_UPDATE_COMMAND_UI handler: here a child control of a window
-// (CWnd::UpdateDialogControls).
+// ON_UPDATE_COMMAND_UI handler: a menu item (m_pMenu, m_nIndex), a child
+// control of a window (CWnd::UpdateDialogControls), or a bar's button or
+// pane (classes derived by the bars).
 class AFX_API CCmdUI
 {
 public:
@@ -57,6 +65,12 @@ public:
     virtual ~CCmdUI() = default;
 
     UINT m_nID;
+    UINT m_nIndex;              // position of the menu item
+    UINT m_nIndexMax;           // item count of the menu
+    CMenu* m_pMenu;             // the menu of the item, or null
+    // The popup whose first item's handler decides for the whole popup
+    // (the item at m_nIndex opens it), or null.
+    CMenu* m_pSubMenu;
     CWnd* m_pOther;             // the control
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
@@ -73,6 +87,9 @@ public:
     // bDisableIfNoHndler, the control is enabled exactly when pTarget has a
     // command handler for it. FALSE if no update handler took it.
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
+private:
+    void SetMenuItemText(LPCSTR lpszText);
 };
 
 // Flags of RunModalLoop: show the window when the loop first goes idle.
@@ -466,6 +483,8 @@ public:
     // The section of the profile: the INI file's path, or after
     // SetRegistryKey the key under HKCU\Software\<m_pszRegistryKey>.
     LPCSTR m_pszProfileName;
+    // Pages the print preview shows at once (1 or 2).
+    UINT m_nNumPreviewPages = 1;
 
     // From the module of AfxGetResourceHandle(), or the system's.
     HCURSOR LoadCursor(LPCSTR lpszResourceName) const;
@@ -493,10 +512,76 @@ public:
     // Fills in the names left null from m_hInstance; AfxWinInit calls it.
     void SetCurrentHandles();
 
+    // Documents (afxdocview.h). The application owns its templates.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+    // Opens the file in the first template; null on failure.
+    virtual CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+    virtual void AddToRecentFileList(LPCSTR lpszPathName);
+    // Asks every modified document to save; FALSE if one refused.
+    virtual BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+    // The file dialog for Open (bOpenFileDialog) or Save As, with the
+    // template's filter; FALSE when cancelled.
+    virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+        CDocTemplate* pTemplate);
+
+    // Reads the recent-file list of nMaxMRU entries (0: none) from the
+    // profile section "Recent File List"; ExitInstance writes it back.
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    CRecentFileList* m_pRecentFileList = nullptr;
+
+    // Splits m_lpCmdLine into words (double quotes keep blanks) and hands
+    // each to rCmdInfo.ParseParam.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+    // New document, open or print the file, as the record says; FALSE
+    // when that failed.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // Files are opened through the command line that
+    // RegisterShellFileTypes writes; no DDE conversation is offered.
+    void EnableShellOpen();
+    // For each template with a file type (its string's parts 4 to 6):
+    // under HKEY_CLASSES_ROOT the extension, the type's name and the
+    // "open" command ("exe" "%1"), with bCompat also "print"
+    // ("exe" /p "%1").
+    void RegisterShellFileTypes(BOOL bCompat = FALSE);
+
+    // The printer of the application: its DEVMODE and DEVNAMES, taken
+    // from the system's default printer the first time. FALSE without a
+    // printer.
+    BOOL GetPrinterDeviceDefaults(PRINTDLGA* pPrintDlg);
+    // Shows the print dialog on the application's printer; the printer and
+    // settings chosen become the application's.
+    INT_PTR DoPrintDialog(CPrintDialog* pPD);
+    HGLOBAL m_hDevMode = nullptr;
+    HGLOBAL m_hDevNames = nullptr;
+
+    // Idle time: the main frame and its bars update their commands'
+    // state (WM_IDLEUPDATECMDUI) on the first call, then the thread's.
+    BOOL OnIdle(LONG lCount) override;
+
+    afx_msg void OnFileNew();
+    afx_msg void OnFileOpen();
+    // The printer selection (print setup dialog).
+    afx_msg void OnFilePrintSetup();
+    afx_msg void OnAppExit();
+    afx_msg BOOL OnOpenRecentFile(UINT nID);
+    afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
 private:
     typedef int(WINAPI* AFX_PFNWINMAIN)(HINSTANCE, HINSTANCE, LPSTR, int);
     CWinApp(LPCSTR lpszAppName, AFX_PFNWINMAIN pfnWinMain);
     HKEY OpenSectionKey(LPCSTR lpszSection, BOOL bCreate) const;
+    // Releases the kept DEVMODE and DEVNAMES.
+    void FreePrinterDefaults();
+    // Deletes the templates (closing their documents) and the recent-file
+    // list.
+    void DeleteDocumentState();
+
+    CPtrList m_templateList;
 };
 
 // The string resource of the application's title.
@@ -548,3 +633,5 @@ private:
 
 // The controls and menus come with the windows.
 #include "afxctrl.h"
+// So do documents, views, frames and their bars.
+#include "afxdocview.h"

@@ -1,12 +1,17 @@
 #include "winstate.h"
 
-CCmdUI::CCmdUI() : m_nID(0), m_pOther(nullptr), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
+CCmdUI::CCmdUI()
+    : m_nID(0), m_nIndex(0), m_nIndexMax(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr),
+      m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
 {
 }
 
 void CCmdUI::Enable(BOOL bOn)
 {
-    if (m_pOther != nullptr) {
+    if (m_pMenu != nullptr) {
+        // A popup's item is enabled by position; so is a plain item.
+        ::EnableMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED));
+    } else if (m_pOther != nullptr) {
         // Move the focus on before its control goes grey.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
             ::SendMessageA(::GetParent(m_pOther->m_hWnd), WM_NEXTDLGCTL, 0, FALSE);
@@ -17,7 +22,10 @@ void CCmdUI::Enable(BOOL bOn)
 
 void CCmdUI::SetCheck(int nCheck)
 {
-    if (m_pOther != nullptr && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON))
+    if (m_pMenu != nullptr) {
+        if (m_pSubMenu == nullptr)
+            ::CheckMenuItem(m_pMenu->GetSafeHmenu(), m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    } else if (m_pOther != nullptr && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON))
         m_pOther->SendMessage(BM_SETCHECK, static_cast<WPARAM>(nCheck));
 }
 
@@ -28,12 +36,25 @@ void CCmdUI::SetRadio(BOOL bOn)
 
 void CCmdUI::SetText(LPCSTR lpszText)
 {
+    if (m_pMenu != nullptr) {
+        if (m_pSubMenu == nullptr)
+            SetMenuItemText(lpszText);
+        return;
+    }
     if (m_pOther == nullptr)
         return;
     CString current;
     m_pOther->GetWindowText(current);
     if (current != lpszText)   // unchanged text is not repainted
         m_pOther->SetWindowText(lpszText);
+}
+
+void CCmdUI::SetMenuItemText(LPCSTR lpszText)
+{
+    const HMENU hMenu = m_pMenu->GetSafeHmenu();
+    // The item keeps its id and its grey and check states.
+    const UINT nState = ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+    ::ModifyMenuA(hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
 }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)

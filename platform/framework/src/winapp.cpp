@@ -40,6 +40,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName, AFX_PFNWINMAIN)
 
 CWinApp::~CWinApp()
 {
+    DeleteDocumentState();
     for (LPCSTR* ppsz : {&m_pszAppName, &m_pszExeName, &m_pszHelpFilePath, &m_pszRegistryKey, &m_pszProfileName})
         ReplaceString(*ppsz, nullptr);
     if (g_pApp == this)
@@ -122,6 +123,7 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
+    SaveStdProfileSettings();
     return CWinThread::ExitInstance();
 }
 

@@ -33,6 +33,9 @@ AfxWinThreadState& AfxGetWinThreadState();
 MSG& AfxGetPumpedMessage();
 // Whether the message restarts idle processing, as the thread judges it.
 BOOL AfxIsIdleMessage(MSG* pMsg);
+// Calls the modal loop hook (AfxSetModalLoopHook), if any, for a modal
+// window whose loop is not CWnd::RunModalLoop (the common dialogs).
+void AfxRunModalLoopHook(CWnd* pModalWnd);
 
 // Calls a handler stored as AFX_PMSG through its own type.
 template <class F>

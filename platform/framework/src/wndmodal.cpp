@@ -12,6 +12,12 @@ AFX_MODALLOOP_HOOK AfxSetModalLoopHook(AFX_MODALLOOP_HOOK hook)
     return previous;
 }
 
+void AfxRunModalLoopHook(CWnd* pModalWnd)
+{
+    if (g_modalLoopHook != nullptr)
+        g_modalLoopHook(pModalWnd);
+}
+
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
     m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;

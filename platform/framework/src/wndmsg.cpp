@@ -134,6 +134,10 @@ BOOL CWnd::DispatchMapEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
         (this->*AfxHandlerAs<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(
             CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), HIWORD(lParam));
         return TRUE;
+    case AfxSig_vwwh:
+        (this->*AfxHandlerAs<void (CWnd::*)(UINT, UINT, HMENU)>(pfn))(LOWORD(wParam), HIWORD(wParam),
+            reinterpret_cast<HMENU>(lParam));
+        return TRUE;
     case AfxSig_vMEASUREITEM:
         (this->*AfxHandlerAs<void (CWnd::*)(int, LPMEASUREITEMSTRUCT)>(pfn))(static_cast<int>(wParam),
             reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam));

@@ -1,0 +1,179 @@
+// The print loop of views on the "PDF" printer: the order of the view's
+// printing functions, the pages that reach the paper, the range that
+// OnBeginPrinting sets, the print dialog (a derived one through the job's
+// record) answered through the modal seam, and a missing printer.
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "docview_app.h"
+#include "modal_script.h"
+#include "msgbox_recorder.h"
+#include "pdf_printer.h"
+
+namespace {
+
+// A title the PDF of this job can be found by.
+std::string JobTitle(const char* pszName)
+{
+    static int nJob = 0;
+    std::ostringstream title;
+    title << pszName << "-" << ::GetCurrentProcessId() << "-" << ++nJob;
+    return title.str();
+}
+
+// Mean grey level of the part of the page that bar (out of 100) covers,
+// shrunk by a little on each side.
+double MeanOfBar(const GrayImage& image, const CRect& bar)
+{
+    const int w = image.width;
+    const int h = image.height;
+    return image.mean(w * bar.left / 100 + 2, h * bar.top / 100 + 2, w * bar.right / 100 - 2,
+        h * bar.bottom / 100 - 2);
+}
+
+// A print dialog of the application's own, as a form screen has one.
+class CCountingPrintDialog : public CPrintDialog
+{
+public:
+    CCountingPrintDialog() : CPrintDialog(FALSE, PD_ALLPAGES | PD_NOSELECTION | PD_HIDEPRINTTOFILE) {}
+
+    int m_nInitDialogs = 0;
+    int m_nOKs = 0;
+    int m_nPaints = 0;
+
+    BOOL OnInitDialog() override
+    {
+        ++m_nInitDialogs;
+        return CPrintDialog::OnInitDialog();
+    }
+
+protected:
+    void OnOK() override
+    {
+        ++m_nOKs;
+        CPrintDialog::OnOK();
+    }
+    afx_msg void OnPaint()
+    {
+        ++m_nPaints;
+        Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingPrintDialog, CPrintDialog)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST_F(DocViewTest, TwoPagesGoThroughThePrintLoopToThePrinter)
+{
+    NewDocument();
+    const std::string title = JobTitle("DocViewTwoPages");
+    Doc()->SetTitle(title.c_str());
+    PdfPrinterLock lock;
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    const Log expected = {"prepare", "begin", "dc 1", "print 1", "dc 2", "print 2", "end"};
+    EXPECT_EQ(expected, View()->m_printLog);
+
+    const std::string pdf = WaitForPrintedPdf(title);
+    ASSERT_FALSE(pdf.empty()) << "no PDF for " << title;
+    for (UINT nPage : {1u, 2u}) {
+        SCOPED_TRACE(nPage);
+        const GrayImage image = RasterizePdf(pdf, 30, static_cast<int>(nPage));
+        ASSERT_GT(image.width, 0);
+        EXPECT_LT(MeanOfBar(image, CMemoView::PageBar(nPage)), 60.0);
+        EXPECT_GT(MeanOfBar(image, CMemoView::PageBar(nPage + 1)), 200.0);
+    }
+}
+
+TEST_F(DocViewTest, PagesComeFromTheRangeSetAtBeginPrintingHeldToTheLimits)
+{
+    NewDocument();
+    struct Case
+    {
+        UINT nPages;
+        UINT nFrom;
+        UINT nTo;
+        UINT nStopAfter;
+        Log pages;
+    };
+    const Case cases[] = {
+        {3, 2, 9, 0, {"print 2", "print 3"}},
+        {3, 3, 1, 0, {"print 3", "print 2", "print 1"}},
+        {4, 0, 0, 2, {"print 1", "print 2"}},
+        {0xFFFF, 0, 0, 0, {"print 1"}},   // an unknown page count prints one page
+    };
+    PdfPrinterLock lock;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nPages * 100 + c.nFrom * 10 + c.nTo);
+        const std::string title = JobTitle("DocViewRange");
+        Doc()->SetTitle(title.c_str());
+        View()->m_printLog.clear();
+        View()->m_nPages = c.nPages;
+        View()->m_nFrom = c.nFrom;
+        View()->m_nTo = c.nTo;
+        View()->m_nStopAfter = c.nStopAfter;
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        Log printed;
+        for (const std::string& entry : View()->m_printLog) {
+            if (entry.compare(0, 6, "print ") == 0)
+                printed.push_back(entry);
+        }
+        EXPECT_EQ(c.pages, printed);
+        EXPECT_EQ("end", View()->m_printLog.back());
+        EXPECT_FALSE(WaitForPrintedPdf(title).empty());
+    }
+}
+
+TEST_F(DocViewTest, APrintDialogOfItsOwnGetsItsMessagesAndCancelPrintsNothing)
+{
+    NewDocument();
+    PdfPrinterLock lock;
+    const std::string title = JobTitle("DocViewDialog");
+    Doc()->SetTitle(title.c_str());
+    {
+        CCountingPrintDialog* pDialog = new CCountingPrintDialog;
+        View()->m_pOwnDialog = pDialog;
+        ModalScript script;
+        script.ExpectDialog([pDialog](CWnd* pModal) {
+            EXPECT_EQ(pDialog, pModal);
+            EXPECT_EQ(1, pDialog->m_nInitDialogs);
+            ModalScript::Click(pModal, IDCANCEL);
+        });
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    }
+    EXPECT_EQ(Log{"prepare"}, View()->m_printLog);
+
+    View()->m_printLog.clear();
+    CCountingPrintDialog* pDialog = new CCountingPrintDialog;
+    View()->m_pOwnDialog = pDialog;
+    int nOKs = 0;
+    {
+        ModalScript script;
+        script.ExpectDialog([pDialog, &nOKs](CWnd* pModal) {
+            ModalScript::Click(pModal, IDOK);
+            nOKs = pDialog->m_nOKs;
+        });
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    }
+    EXPECT_EQ(1, nOKs);
+    const Log expected = {"prepare", "begin", "dc 1", "print 1", "dc 2", "print 2", "end"};
+    EXPECT_EQ(expected, View()->m_printLog);
+    EXPECT_FALSE(WaitForPrintedPdf(title).empty());
+}
+
+TEST_F(DocViewTest, WithoutItsPrinterNothingIsPrintedAndTheUserIsTold)
+{
+    NewDocument();
+    // The application's printer is one that does not exist.
+    UseMissingPrinter();
+
+    MessageBoxRecorder boxes;
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    ASSERT_EQ(1u, boxes.shown().size());
+    EXPECT_EQ("プリンタが見つかりません。", boxes.shown()[0].text);
+    EXPECT_EQ(Log{"prepare"}, View()->m_printLog);
+}
