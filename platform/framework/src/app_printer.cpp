@@ -1,6 +1,7 @@
 // The application's printer: the DEVMODE and DEVNAMES it keeps.
 #include "afxdlgs.h"
 #include "winstate.h"
+#include "comdlg_lazy.h"
 
 void CWinApp::FreePrinterDefaults()
 {
@@ -17,7 +18,7 @@ BOOL CWinApp::GetPrinterDeviceDefaults(PRINTDLGA* pPrintDlg)
         PRINTDLGA pd = {};
         pd.lStructSize = sizeof pd;
         pd.Flags = PD_RETURNDEFAULT;
-        if (!::PrintDlgA(&pd))
+        if (!AfxCallPrintDlg(&pd))
             return FALSE;
         FreePrinterDefaults();
         m_hDevMode = pd.hDevMode;

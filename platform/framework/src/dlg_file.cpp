@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string.h>
 #include "dlg_internal.h"
+#include "comdlg_lazy.h"
 
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 
@@ -46,7 +47,7 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM 
 INT_PTR CFileDialog::DoModal()
 {
     m_ofn.hwndOwner = OwnerHwnd();
-    const BOOL bResult = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    const BOOL bResult = m_bOpenFileDialog ? AfxCallGetOpenFileName(&m_ofn) : AfxCallGetSaveFileName(&m_ofn);
     return bResult ? IDOK : IDCANCEL;
 }
 

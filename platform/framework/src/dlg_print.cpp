@@ -1,5 +1,6 @@
 #include <stddef.h>
 #include "dlg_internal.h"
+#include "comdlg_lazy.h"
 
 IMPLEMENT_DYNAMIC(CPrintDialog, CCommonDialog)
 
@@ -37,7 +38,7 @@ INT_PTR CPrintDialog::DoModal()
     m_pd.hwndOwner = OwnerHwnd();
     m_pd.Flags |= PD_ENABLEPRINTHOOK | PD_ENABLESETUPHOOK;
     m_pd.lCustData = reinterpret_cast<LPARAM>(this);
-    return ::PrintDlgA(&m_pd) ? IDOK : IDCANCEL;
+    return AfxCallPrintDlg(&m_pd) ? IDOK : IDCANCEL;
 }
 
 BOOL CPrintDialog::GetDefaults()
@@ -47,7 +48,7 @@ BOOL CPrintDialog::GetDefaults()
     pd.hDevMode = nullptr;
     pd.hDevNames = nullptr;
     pd.hDC = nullptr;
-    if (!::PrintDlgA(&pd))
+    if (!AfxCallPrintDlg(&pd))
         return FALSE;
     m_pd.hDevMode = pd.hDevMode;
     m_pd.hDevNames = pd.hDevNames;
