@@ -4,6 +4,14 @@
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
 
+void BringObjToTop(HWND hwnd)
+{
+    UINT uFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED;
+    if (::GetActiveWindow() != hwnd)
+        uFlags |= SWP_NOACTIVATE;
+    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, uFlags);
+}
+
 HWND CreateObjWindow(HWND hParent, const char* pszClass, DWORD dwStyle, DWORD dwExStyle, const RECT& rcPlace)
 {
     POINT origin = {0, 0};
@@ -20,10 +28,7 @@ HWND CreateObjWindow(HWND hParent, const char* pszClass, DWORD dwStyle, DWORD dw
         ::DestroyWindow(hwnd);
         return nullptr;
     }
-    UINT uFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED;
-    if (::GetActiveWindow() != hwnd)
-        uFlags |= SWP_NOACTIVATE;
-    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, uFlags);
+    BringObjToTop(hwnd);
     return hwnd;
 }
 

@@ -4,6 +4,10 @@
 
 class ZebObjRecord;
 
+// Above its siblings with its frame recomputed; activated only when it is
+// the active window already.
+void BringObjToTop(HWND hwnd);
+
 // A child object of the class on hParent, placed at (x, y) in whiteboard
 // coordinates (less the scroll origin of a whiteboard parent), visible,
 // clipping its siblings, its frame refreshed and on top of its siblings.

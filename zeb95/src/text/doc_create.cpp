@@ -1,5 +1,6 @@
 #include "text/doc_create.h"
 
+#include "objects/obj_create.h"
 #include "objects/global_mem.h"
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
@@ -183,10 +184,7 @@ HWND DocCreateObj(HWND hParent, const ZebDocCreateInfo* pInfo, LONG* pnIndex)
         ::DestroyWindow(hwnd);
         return nullptr;
     }
-    UINT uFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED;
-    if (::GetActiveWindow() != hwnd)
-        uFlags |= SWP_NOACTIVATE;
-    ::SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0, uFlags);
+    BringObjToTop(hwnd);
     if (pInfo != nullptr)
     {
         ApplyColors(*pDoc, *pInfo);
