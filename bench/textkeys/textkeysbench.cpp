@@ -9,7 +9,7 @@
 
 #include "benchclock.h"
 #include "figureline.h"
-#include "text/block_list.h"
+#include "text/storage/block_list.h"
 
 namespace {
 

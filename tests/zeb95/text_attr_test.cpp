@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "text/attr_renumber.h"
-#include "text/block_list.h"
-#include "text/color_index.h"
+#include "text/tables/attr_renumber.h"
+#include "text/storage/block_list.h"
+#include "text/tables/color_index.h"
 
 namespace {
 

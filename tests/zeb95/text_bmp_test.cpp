@@ -5,7 +5,7 @@
 
 #include "dib/dib_handle.h"
 #include "library/library_state.h"
-#include "text/bmp_table.h"
+#include "text/tables/bmp_table.h"
 #include "zeb_fixtures.h"
 
 namespace {

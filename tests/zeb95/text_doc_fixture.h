@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "objects/obj_record.h"
-#include "text/doc_record.h"
+#include "text/doc/doc_record.h"
 #include "whiteboard/wb_record.h"
 #include "zeb_fixtures.h"
 

@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "text/doc_create.h"
-#include "text/doc_geometry.h"
-#include "text/line_table.h"
+#include "text/doc/doc_create.h"
+#include "text/doc/doc_geometry.h"
+#include "text/storage/line_table.h"
 #include "text_doc_fixture.h"
 
 namespace {

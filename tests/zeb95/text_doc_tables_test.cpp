@@ -3,12 +3,12 @@
 #include <cstring>
 #include <vector>
 
-#include "text/bmp_table.h"
-#include "text/doc_bitmaps.h"
-#include "text/doc_create.h"
-#include "text/doc_fonts.h"
-#include "text/doc_marks.h"
-#include "text/font_table.h"
+#include "text/tables/bmp_table.h"
+#include "text/doc/doc_bitmaps.h"
+#include "text/doc/doc_create.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_marks.h"
+#include "text/tables/font_table.h"
 #include "text_doc_fixture.h"
 
 namespace {

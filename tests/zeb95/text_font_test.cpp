@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "text/font_table.h"
+#include "text/tables/font_table.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "text/line_table.h"
+#include "text/storage/line_table.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "text/block_list.h"
-#include "text/char_attr.h"
-#include "text/stable_table.h"
-#include "text/text_block.h"
+#include "text/storage/block_list.h"
+#include "text/storage/char_attr.h"
+#include "text/storage/stable_table.h"
+#include "text/storage/text_block.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "line/line_window.h"
 #include "objects/obj_window.h"
 #include "picture/pic_window.h"
-#include "text/doc_window.h"
+#include "text/doc/doc_window.h"
 #include "whiteboard/wb_bmp_window.h"
 #include "whiteboard/wb_window.h"
 

@@ -6,7 +6,7 @@
 #include "objects/global_mem.h"
 #include "objects/obj_window.h"
 #include "whiteboard/wb_bmp_items.h"
-#include "text/doc_fonts.h"
+#include "text/doc/doc_fonts.h"
 #include "whiteboard/wb_children.h"
 #include "whiteboard/wb_marks.h"
 #include "whiteboard/wb_paint.h"

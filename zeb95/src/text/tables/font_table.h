@@ -13,9 +13,9 @@
 
 #include <vector>
 
-#include "text/attr_renumber.h"
-#include "text/font_entry.h"
-#include "text/stable_table.h"
+#include "text/tables/attr_renumber.h"
+#include "text/tables/font_entry.h"
+#include "text/storage/stable_table.h"
 
 const int kZebMostFonts = 256;
 

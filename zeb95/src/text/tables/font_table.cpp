@@ -1,4 +1,4 @@
-#include "text/font_table.h"
+#include "text/tables/font_table.h"
 
 ZebFontTable::ZebFontTable(bool bShared, bool bVertical)
     : m_bShared(bShared), m_bVertical(bVertical && !bShared), m_horz(kZebMostFonts), m_vert(kZebMostFonts)

@@ -1,4 +1,4 @@
-#include "text/doc_record.h"
+#include "text/doc/doc_record.h"
 
 #include "objects/obj_classes.h"
 

@@ -3,8 +3,8 @@
 // blocks. The list lives in a ZebStableTable, so a block's entry never
 // moves while blocks are appended.
 #pragma once
-#include "text/stable_table.h"
-#include "text/text_block.h"
+#include "text/storage/stable_table.h"
+#include "text/storage/text_block.h"
 
 const int kZebMostBlocks = 30000;
 

@@ -2,8 +2,8 @@
 // is inserted into or removed from a table: font indexes (attributes
 // without ZebAttrBitmap) or bitmap indexes (attributes with it).
 #pragma once
-#include "text/block_list.h"
-#include "text/char_attr.h"
+#include "text/storage/block_list.h"
+#include "text/storage/char_attr.h"
 
 enum class ZebAttrTable
 {

@@ -9,7 +9,7 @@
 #pragma once
 #include <windows.h>
 
-#include "text/char_attr.h"
+#include "text/storage/char_attr.h"
 
 struct ZebTextBlock
 {

@@ -8,8 +8,8 @@
 #pragma once
 #include <windows.h>
 
-#include "text/attr_renumber.h"
-#include "text/stable_table.h"
+#include "text/tables/attr_renumber.h"
+#include "text/storage/stable_table.h"
 
 struct ZebDocBmpEntry
 {

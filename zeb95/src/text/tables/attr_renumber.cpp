@@ -1,4 +1,4 @@
-#include "text/attr_renumber.h"
+#include "text/tables/attr_renumber.h"
 
 int ZebRenumber::Map(int nIndex) const
 {

@@ -1,4 +1,4 @@
-#include "text/char_attr.h"
+#include "text/storage/char_attr.h"
 
 #include "cp932.h"
 

@@ -5,8 +5,8 @@
 #pragma once
 #include <windows.h>
 
-#include "text/block_list.h"
-#include "text/stable_table.h"
+#include "text/storage/block_list.h"
+#include "text/storage/stable_table.h"
 
 // How a line ends.
 enum ZebLineEnd : BYTE

@@ -1,16 +1,16 @@
-#include "text/doc_create.h"
+#include "text/doc/doc_create.h"
 
 #include "objects/obj_create.h"
 #include "objects/global_mem.h"
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
-#include "text/color_index.h"
-#include "text/doc_fonts.h"
-#include "text/doc_geometry.h"
-#include "text/doc_layout.h"
-#include "text/doc_marks.h"
-#include "text/doc_record.h"
-#include "text/doc_settings.h"
+#include "text/tables/color_index.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_geometry.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_marks.h"
+#include "text/doc/doc_record.h"
+#include "text/doc/doc_settings.h"
 
 namespace {
 

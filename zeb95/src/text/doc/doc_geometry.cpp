@@ -1,4 +1,4 @@
-#include "text/doc_geometry.h"
+#include "text/doc/doc_geometry.h"
 
 #include <climits>
 #include <initializer_list>
@@ -6,8 +6,8 @@
 #include "draw/scroll_bars.h"
 #include "objects/events.h"
 #include "objects/obj_children.h"
-#include "text/doc_layout.h"
-#include "text/doc_record.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
 #include "zeb95.h"
 
 namespace {

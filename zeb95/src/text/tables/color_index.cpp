@@ -1,4 +1,4 @@
-#include "text/color_index.h"
+#include "text/tables/color_index.h"
 
 #include "dib/palette.h"
 

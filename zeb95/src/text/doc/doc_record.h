@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "objects/obj_record.h"
-#include "text/attr_renumber.h"
-#include "text/line_table.h"
+#include "text/tables/attr_renumber.h"
+#include "text/storage/line_table.h"
 
 class ZebBmpTable;
 class ZebFontTable;

@@ -1,8 +1,8 @@
-#include "text/doc_bitmaps.h"
+#include "text/doc/doc_bitmaps.h"
 
-#include "text/bmp_table.h"
-#include "text/doc_layout.h"
-#include "text/doc_record.h"
+#include "text/tables/bmp_table.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
 
 int DocAddBmp(HWND hwnd, int nAt, HGLOBAL hDib, const char* pszName)
 {

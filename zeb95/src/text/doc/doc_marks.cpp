@@ -1,9 +1,9 @@
-#include "text/doc_marks.h"
+#include "text/doc/doc_marks.h"
 
-#include "text/bmp_table.h"
-#include "text/doc_fonts.h"
-#include "text/doc_layout.h"
-#include "text/doc_record.h"
+#include "text/tables/bmp_table.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
 
 namespace {
 

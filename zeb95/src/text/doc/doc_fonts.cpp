@@ -1,10 +1,10 @@
-#include "text/doc_fonts.h"
+#include "text/doc/doc_fonts.h"
 
 #include "objects/obj_classes.h"
-#include "text/doc_layout.h"
-#include "text/doc_record.h"
-#include "text/engine_alloc.h"
-#include "text/font_table.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
+#include "text/storage/engine_alloc.h"
+#include "text/tables/font_table.h"
 #include "whiteboard/wb_record.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "text/font_entry.h"
+#include "text/tables/font_entry.h"
 
 #include <cstring>
 #include <vector>

@@ -1,9 +1,9 @@
-#include "text/text_block.h"
+#include "text/storage/text_block.h"
 
 #include <cstring>
 
 #include "objects/global_mem.h"
-#include "text/gap_array.h"
+#include "text/storage/gap_array.h"
 
 ZebTextBlock* BlockAllocate()
 {

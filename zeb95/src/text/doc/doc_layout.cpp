@@ -1,6 +1,6 @@
-#include "text/doc_layout.h"
+#include "text/doc/doc_layout.h"
 
-#include "text/doc_record.h"
+#include "text/doc/doc_record.h"
 
 void DocStopLayout(ZebDocRecord& doc)
 {

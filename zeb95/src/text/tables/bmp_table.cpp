@@ -1,4 +1,4 @@
-#include "text/bmp_table.h"
+#include "text/tables/bmp_table.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "text/block_list.h"
+#include "text/storage/block_list.h"
 
 ZebTextBlock* ZebBlockList::Block(int nIndex) const
 {

@@ -1,15 +1,15 @@
-#include "text/doc_window.h"
+#include "text/doc/doc_window.h"
 
 #include "objects/global_mem.h"
 #include "objects/obj_children.h"
 #include "objects/obj_window.h"
-#include "text/bmp_table.h"
-#include "text/color_index.h"
-#include "text/doc_fonts.h"
-#include "text/doc_layout.h"
-#include "text/doc_record.h"
-#include "text/engine_alloc.h"
-#include "text/font_table.h"
+#include "text/tables/bmp_table.h"
+#include "text/tables/color_index.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
+#include "text/storage/engine_alloc.h"
+#include "text/tables/font_table.h"
 #include "whiteboard/wb_window.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "text/doc_settings.h"
+#include "text/doc/doc_settings.h"
 
 #include <cstring>
 
 #include "objects/global_mem.h"
-#include "text/doc_layout.h"
-#include "text/doc_record.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
 
 namespace {
 
