@@ -1,5 +1,7 @@
 #include "text/tables/font_entry.h"
 
+#include "cp932.h"
+
 #include <cstring>
 #include <vector>
 
@@ -57,7 +59,7 @@ void ReadCharWidths(HDC hdc, const TEXTMETRICA& tm, bool bJapanese, short* pWidt
     INT nKanji = 0;
     if (bJapanese && ::GetCharWidthA(hdc, 0x8ABF, 0x8ABF, &nKanji))
         for (int i = 0x81; i <= 0xFF; ++i)
-            if (i <= 0x9F || i >= 0xE0)
+            if (cp932::IsLeadByte(static_cast<unsigned char>(i)))
                 widths[i] = nKanji;
     for (int i = 0; i < 256; ++i)
         pWidths[i] = static_cast<short>(widths[i] - tm.tmOverhang);
