@@ -1,0 +1,97 @@
+// CWnd's operations beyond the one-line wrappers of the header.
+#include "win/winstate.h"
+
+namespace {
+
+CString WindowText(HWND hWnd)
+{
+    CString text;
+    const int nLength = ::GetWindowTextLengthA(hWnd);
+    if (nLength > 0) {
+        // GetWindowTextLength may overstate the length, never understate it.
+        const int nCopied = ::GetWindowTextA(hWnd, text.GetBuffer(nLength), nLength + 1);
+        text.ReleaseBuffer(nCopied);
+    }
+    return text;
+}
+
+BOOL ModifyWindowLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    const DWORD dwOld = static_cast<DWORD>(::GetWindowLongA(hWnd, nIndex));
+    const DWORD dwNew = (dwOld & ~dwRemove) | dwAdd;
+    if (dwOld == dwNew)
+        return FALSE;
+    ::SetWindowLongA(hWnd, nIndex, static_cast<LONG>(dwNew));
+    if (nFlags != 0) {
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+            nFlags | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void CWnd::GetWindowText(CString& rString) const
+{
+    rString = WindowText(m_hWnd);
+}
+
+int CWnd::GetDlgItemText(int nID, CString& rString) const
+{
+    rString = WindowText(::GetDlgItem(m_hWnd, nID));
+    return rString.GetLength();
+}
+
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyWindowLong(m_hWnd, GWL_STYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyWindowLong(m_hWnd, GWL_EXSTYLE, dwRemove, dwAdd, nFlags);
+}
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    return TRUE;
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask) const
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    lpScrollInfo->fMask = nMask;
+    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    if (lpszCaption == nullptr) {
+        const CWinApp* pApp = AfxGetApp();
+        lpszCaption = pApp != nullptr ? pApp->m_pszAppName : nullptr;
+    }
+    return AfxShowMessageBox(m_hWnd, lpszText, lpszCaption, nType);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        if (hWnd == hWndStop)
+            break;
+    }
+    return FALSE;
+}
+
+void CWnd::DoDataExchange(CDataExchange*)
+{
+}
