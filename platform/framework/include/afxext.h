@@ -1,5 +1,6 @@
-// The framework's extensions to the windows: here the dialogs and their
-// data exchange.
+// The framework's extensions to the windows: the dialogs and their data
+// exchange, and the rectangle tracker.
 #pragma once
 #include "afxwin.h"
 #include "afxdlgs.h"
+#include "afxtracker.h"
