@@ -1,4 +1,4 @@
-// The system's common dialogs (file, print, font, colour) as CDialog
+// The system's common dialogs (file, print, font) as CDialog
 // objects: the object is attached to the system's dialog while it is up,
 // so a derived class gets its messages (OnInitDialog, OnOK, its message
 // map), and tests answer it through the modal loop hook as any dialog.
@@ -32,6 +32,16 @@ protected:
     BOOL AttachSystemDialog(HWND hWndDialog);
     // The owner of the system's dialog.
     HWND OwnerHwnd() const;
+    // The hook of a system dialog whose structure TStruct carries the
+    // object (a CCommonDialog*) in lCustData.
+    template <class TStruct>
+    static UINT_PTR CALLBACK HookOf(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
+    {
+        if (message != WM_INITDIALOG)
+            return 0;
+        CCommonDialog* pDialog = reinterpret_cast<CCommonDialog*>(reinterpret_cast<TStruct*>(lParam)->lCustData);
+        return pDialog->AttachSystemDialog(hWnd);
+    }
 
     afx_msg LRESULT OnDialogReady(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -106,9 +116,36 @@ public:
     CString GetPortName() const;
 
 private:
-    static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Part nOffset (wDriverOffset ...) of DEVNAMES.
     CString DevNamesPart(size_t nOffset) const;
+};
+
+// ChooseFont: a font, its effects and colour. Sizes are in tenths of points.
+class AFX_API CFontDialog : public CCommonDialog
+{
+    DECLARE_DYNAMIC(CFontDialog)
+public:
+    // lplfInitial, when given, is where the dialog starts; pdcPrinter offers
+    // that printer's fonts.
+    explicit CFontDialog(LPLOGFONTA lplfInitial = nullptr, DWORD dwFlags = CF_EFFECTS | CF_SCREENFONTS,
+        CDC* pdcPrinter = nullptr, CWnd* pParentWnd = nullptr);
+
+    CHOOSEFONTA m_cf;
+    LOGFONTA m_lf;  // the chosen font after IDOK
+
+    // IDOK or IDCANCEL.
+    INT_PTR DoModal() override;
+    void GetCurrentFont(LPLOGFONTA lplf) const { *lplf = m_lf; }
+    CString GetFaceName() const { return m_lf.lfFaceName; }
+    int GetSize() const { return m_cf.iPointSize; }
+    COLORREF GetColor() const { return m_cf.rgbColors; }
+    int GetWeight() const { return m_lf.lfWeight; }
+    BOOL IsStrikeOut() const { return m_lf.lfStrikeOut != 0; }
+    BOOL IsUnderline() const { return m_lf.lfUnderline != 0; }
+    BOOL IsBold() const { return m_lf.lfWeight == FW_BOLD; }
+    BOOL IsItalic() const { return m_lf.lfItalic != 0; }
+
+private:
 };
 
 #pragma pack(pop)

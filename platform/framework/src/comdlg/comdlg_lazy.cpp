@@ -28,3 +28,5 @@ BOOL AfxCallPrintDlg(PRINTDLGA* pPrintDlg) { return CallComDlg("PrintDlgA", pPri
 BOOL AfxCallGetOpenFileName(OPENFILENAMEA* pOfn) { return CallComDlg("GetOpenFileNameA", pOfn); }
 
 BOOL AfxCallGetSaveFileName(OPENFILENAMEA* pOfn) { return CallComDlg("GetSaveFileNameA", pOfn); }
+
+BOOL AfxCallChooseFont(CHOOSEFONTA* pChooseFont) { return CallComDlg("ChooseFontA", pChooseFont); }

@@ -7,3 +7,4 @@
 BOOL AfxCallPrintDlg(PRINTDLGA* pPrintDlg);
 BOOL AfxCallGetOpenFileName(OPENFILENAMEA* pOfn);
 BOOL AfxCallGetSaveFileName(OPENFILENAMEA* pOfn);
+BOOL AfxCallChooseFont(CHOOSEFONTA* pChooseFont);

@@ -10,23 +10,15 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
     m_pd.lStructSize = sizeof m_pd;
     m_pd.Flags = dwFlags | (bPrintSetupOnly ? PD_PRINTSETUP : PD_RETURNDC);
     m_pd.nCopies = 1;
-    m_pd.lCustData = reinterpret_cast<LPARAM>(this);
-    m_pd.lpfnPrintHook = &HookProc;
-    m_pd.lpfnSetupHook = &HookProc;
+    m_pd.lCustData = reinterpret_cast<LPARAM>(static_cast<CCommonDialog*>(this));
+    m_pd.lpfnPrintHook = &HookOf<PRINTDLGA>;
+    m_pd.lpfnSetupHook = &HookOf<PRINTDLGA>;
 }
 
 CPrintDialog::~CPrintDialog()
 {
     if (m_pd.hDC != nullptr)
         ::DeleteDC(m_pd.hDC);
-}
-
-UINT_PTR CALLBACK CPrintDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam)
-{
-    if (message != WM_INITDIALOG)
-        return 0;
-    CPrintDialog* pDialog = reinterpret_cast<CPrintDialog*>(reinterpret_cast<PRINTDLGA*>(lParam)->lCustData);
-    return pDialog->AttachSystemDialog(hWnd);
 }
 
 INT_PTR CPrintDialog::DoModal()
@@ -37,7 +29,7 @@ INT_PTR CPrintDialog::DoModal()
     }
     m_pd.hwndOwner = OwnerHwnd();
     m_pd.Flags |= PD_ENABLEPRINTHOOK | PD_ENABLESETUPHOOK;
-    m_pd.lCustData = reinterpret_cast<LPARAM>(this);
+    m_pd.lCustData = reinterpret_cast<LPARAM>(static_cast<CCommonDialog*>(this));
     return AfxCallPrintDlg(&m_pd) ? IDOK : IDCANCEL;
 }
 
