@@ -288,13 +288,14 @@ TEST_F(DocViewTest, RecentFilesGoToTheRegistryMostRecentFirst)
     ClearStoredRecentFiles();
 }
 
-TEST_F(DocViewTest, CommandLinesChooseNewOpenOrPrint)
+TEST_F(DocViewTest, CommandLinesChooseNewOpenPrintOrPrintTo)
 {
     struct Case
     {
         const char* pszCommandLine;
         int nShellCommand;
         const char* pszFileName;
+        const char* pszPrinter;  // printer, driver and port, separated by '|'
     };
     const Case cases[] = {
         {"", CCommandLineInfo::FileNew, ""},
@@ -305,6 +306,9 @@ TEST_F(DocViewTest, CommandLinesChooseNewOpenOrPrint)
         {"C:\\My Files\\memo.dtm", CCommandLineInfo::FileOpen, "C:\\My"},
         {"/p memo.dtm", CCommandLineInfo::FilePrint, "memo.dtm"},
         {"-P\tmemo.dtm", CCommandLineInfo::FilePrint, "memo.dtm"},
+        {"/pt memo.dtm \"PDF\" winspool CUPS:PDF", CCommandLineInfo::FilePrintTo, "memo.dtm", "PDF|winspool|CUPS:PDF"},
+        {"/PT \"a b.dtm\" \"My Printer\"", CCommandLineInfo::FilePrintTo, "a b.dtm", "My Printer||"},
+        {"memo.dtm PDF", CCommandLineInfo::FileOpen, "memo.dtm"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszCommandLine);
@@ -313,6 +317,8 @@ TEST_F(DocViewTest, CommandLinesChooseNewOpenOrPrint)
         m_app.ParseCommandLine(info);
         EXPECT_EQ(c.nShellCommand, static_cast<int>(info.m_nShellCommand));
         EXPECT_EQ(c.pszFileName, std::string(info.m_strFileName));
+        const CString printer = info.m_strPrinterName + "|" + info.m_strDriverName + "|" + info.m_strPortName;
+        EXPECT_EQ(c.pszPrinter != nullptr ? c.pszPrinter : "||", std::string(printer));
     }
 }
 
@@ -354,6 +360,7 @@ TEST_F(DocViewTest, ShellFileTypesNameTheProgramForOpenAndPrint)
         {"DocTest.Memo", "DocTest メモ"},
         {"DocTest.Memo\\shell\\open\\command", exe + " \"%1\""},
         {"DocTest.Memo\\shell\\print\\command", exe + " /p \"%1\""},
+        {"DocTest.Memo\\shell\\printto\\command", exe + " /pt \"%1\" \"%2\" \"%3\" \"%4\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszKey);

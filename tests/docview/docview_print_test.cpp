@@ -10,6 +10,7 @@
 #include "modal_script.h"
 #include "msgbox_recorder.h"
 #include "pdf_printer.h"
+#include "test_paths.h"
 
 namespace {
 
@@ -30,6 +31,20 @@ double MeanOfBar(const GrayImage& image, const CRect& bar)
     const int h = image.height;
     return image.mean(w * bar.left / 100 + 2, h * bar.top / 100 + 2, w * bar.right / 100 - 2,
         h * bar.bottom / 100 - 2);
+}
+
+// The PDF of the job: page n shows the bar of page n and not that of the next.
+void ExpectTwoMemoPages(const std::string& title)
+{
+    const std::string pdf = WaitForPrintedPdf(title);
+    ASSERT_FALSE(pdf.empty()) << "no PDF for " << title;
+    for (UINT nPage : {1u, 2u}) {
+        SCOPED_TRACE(nPage);
+        const GrayImage image = RasterizePdf(pdf, 30, static_cast<int>(nPage));
+        ASSERT_GT(image.width, 0);
+        EXPECT_LT(MeanOfBar(image, CMemoView::PageBar(nPage)), 60.0);
+        EXPECT_GT(MeanOfBar(image, CMemoView::PageBar(nPage + 1)), 200.0);
+    }
 }
 
 // A print dialog of the application's own, as a form screen has one.
@@ -78,15 +93,7 @@ TEST_F(DocViewTest, TwoPagesGoThroughThePrintLoopToThePrinter)
     const Log expected = {"prepare", "begin", "dc 1", "print 1", "dc 2", "print 2", "end"};
     EXPECT_EQ(expected, View()->m_printLog);
 
-    const std::string pdf = WaitForPrintedPdf(title);
-    ASSERT_FALSE(pdf.empty()) << "no PDF for " << title;
-    for (UINT nPage : {1u, 2u}) {
-        SCOPED_TRACE(nPage);
-        const GrayImage image = RasterizePdf(pdf, 30, static_cast<int>(nPage));
-        ASSERT_GT(image.width, 0);
-        EXPECT_LT(MeanOfBar(image, CMemoView::PageBar(nPage)), 60.0);
-        EXPECT_GT(MeanOfBar(image, CMemoView::PageBar(nPage + 1)), 200.0);
-    }
+    ExpectTwoMemoPages(title);
 }
 
 TEST_F(DocViewTest, PagesComeFromTheRangeSetAtBeginPrintingHeldToTheLimits)
@@ -176,4 +183,59 @@ TEST_F(DocViewTest, WithoutItsPrinterNothingIsPrintedAndTheUserIsTold)
     ASSERT_EQ(1u, boxes.shown().size());
     EXPECT_EQ("プリンタが見つかりません。", boxes.shown()[0].text);
     EXPECT_EQ(Log{"prepare"}, View()->m_printLog);
+}
+
+namespace {
+
+// Saves a memo of two pages as `name`.dtm in a fresh folder; its path.
+std::string SavedMemo(const std::string& name)
+{
+    const std::string path = FreshTestFolder() + "\\" + name + ".dtm";
+    CMemoDoc doc;
+    doc.m_bAutoDelete = FALSE;
+    doc.m_strText = "印刷";
+    EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+    return path;
+}
+
+// Carries out a command line as the program's start does; the program then
+// ends, and the quit message it leaves is taken away.
+BOOL RunCommandLine(CWinApp& app, const std::string& commandLine)
+{
+    LPSTR lpOldCmdLine = app.m_lpCmdLine;
+    app.m_lpCmdLine = const_cast<LPSTR>(commandLine.c_str());
+    CCommandLineInfo info;
+    app.ParseCommandLine(info);
+    app.m_lpCmdLine = lpOldCmdLine;
+    EXPECT_EQ(CCommandLineInfo::FilePrintTo, info.m_nShellCommand);
+    const BOOL bResult = app.ProcessShellCommand(info);
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    EXPECT_EQ(nullptr, app.m_pCmdInfo);
+    return bResult;
+}
+
+}  // namespace
+
+TEST_F(DocViewTest, PrintToCommandLinePrintsOnTheNamedPrinter)
+{
+    const std::string title = JobTitle("DocViewPrintTo");
+    const std::string path = SavedMemo(title);
+    // The application's own printer does not exist: only the named one can print.
+    UseMissingPrinter();
+    PdfPrinterLock lock;
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(RunCommandLine(m_app, "/pt \"" + path + "\" PDF winspool CUPS:PDF"));
+    EXPECT_TRUE(boxes.shown().empty());
+    ExpectTwoMemoPages(title);
+}
+
+TEST_F(DocViewTest, PrintToAMissingPrinterTellsTheUserAndPrintsNothing)
+{
+    const std::string path = SavedMemo(JobTitle("DocViewPrintToMissing"));
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(RunCommandLine(m_app, "/pt \"" + path + "\" NoSuchPrinter winspool NUL:"));
+    ASSERT_EQ(1u, boxes.shown().size());
+    EXPECT_EQ("プリンタが見つかりません。", boxes.shown()[0].text);
 }

@@ -291,16 +291,21 @@ public:
         FileNew,
         FileOpen,
         FilePrint,
+        FilePrintTo,
         FileNothing = -1
     } m_nShellCommand;
 
     // One word of the command line: bFlag when it began with '-' or '/'
-    // (taken off). "p" prints the file; other flags are ignored. The first
-    // other word is the file to open.
+    // (taken off). "p" prints the file on the application's printer, "pt"
+    // on the printer named by the words after the file (printer, driver,
+    // port); other flags are ignored. The first other word is the file.
     virtual void ParseParam(LPCSTR pszParam, BOOL bFlag, BOOL bLast);
 
     BOOL m_bShowSplash;
     CString m_strFileName;
+    CString m_strPrinterName;
+    CString m_strDriverName;
+    CString m_strPortName;
 };
 
 // Makes documents, their frames and views from resources of one id: the

@@ -537,8 +537,11 @@ public:
     // each to rCmdInfo.ParseParam.
     void ParseCommandLine(CCommandLineInfo& rCmdInfo);
     // New document, open or print the file, as the record says; FALSE
-    // when that failed.
+    // when that failed. A print is direct (no dialog), then the program
+    // ends; the record is m_pCmdInfo meanwhile.
     BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    // The command line being carried out by ProcessShellCommand, else null.
+    CCommandLineInfo* m_pCmdInfo = nullptr;
     // Files are opened through the command line that
     // RegisterShellFileTypes writes; no DDE conversation is offered.
     void EnableShellOpen();

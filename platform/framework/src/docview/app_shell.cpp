@@ -11,8 +11,18 @@ void CCommandLineInfo::ParseParam(LPCSTR pszParam, BOOL bFlag, BOOL bLast)
     if (bFlag) {
         if (lstrcmpiA(pszParam, "p") == 0)
             m_nShellCommand = FilePrint;
+        else if (lstrcmpiA(pszParam, "pt") == 0)
+            m_nShellCommand = FilePrintTo;
     } else if (m_strFileName.IsEmpty()) {
         m_strFileName = pszParam;
+    } else if (m_nShellCommand == FilePrintTo) {
+        CString* const names[] = {&m_strPrinterName, &m_strDriverName, &m_strPortName};
+        for (CString* pName : names) {
+            if (pName->IsEmpty()) {
+                *pName = pszParam;
+                break;
+            }
+        }
     }
     if (bLast && m_nShellCommand == FileNew && !m_strFileName.IsEmpty())
         m_nShellCommand = FileOpen;
@@ -57,11 +67,14 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
     case CCommandLineInfo::FileOpen:
         return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
     case CCommandLineInfo::FilePrint:
+    case CCommandLineInfo::FilePrintTo:
         // Prints the file without a dialog, then the program ends.
         m_nCmdShow = SW_HIDE;
         if (OpenDocumentFile(rCmdInfo.m_strFileName) == nullptr || m_pMainWnd == nullptr)
             return FALSE;
+        m_pCmdInfo = &rCmdInfo;
         m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        m_pCmdInfo = nullptr;
         m_pMainWnd->SendMessage(WM_CLOSE);
         return FALSE;
     default:
@@ -102,8 +115,10 @@ void CWinApp::RegisterShellFileTypes(BOOL bCompat)
         if (!SetClassesValue(typeId, typeName)
             || !SetClassesValue(typeId + "\\shell\\open\\command", quotedExe + " \"%1\""))
             continue;
-        if (bCompat)
+        if (bCompat) {
             SetClassesValue(typeId + "\\shell\\print\\command", quotedExe + " /p \"%1\"");
+            SetClassesValue(typeId + "\\shell\\printto\\command", quotedExe + " /pt \"%1\" \"%2\" \"%3\" \"%4\"");
+        }
         if (pTemplate->GetDocString(ext, CDocTemplate::filterExt))
             SetClassesValue(ext, typeId);
     }

@@ -65,6 +65,26 @@ void CView::OnEndPrinting(CDC*, CPrintInfo*)
 {
 }
 
+namespace {
+
+// The context of the printer a direct print goes to: the one a "/pt"
+// command line names, else the application's.
+HDC CreateDirectPrinterDC(CWinApp* pApp, const CPrintInfo* pInfo)
+{
+    CPrintDialog* pPD = pInfo->m_pPD;
+    if (pApp == nullptr)
+        return nullptr;
+    const CCommandLineInfo* pCmdInfo = pApp->m_pCmdInfo;
+    if (pInfo->m_bDirect && pCmdInfo != nullptr && pCmdInfo->m_nShellCommand == CCommandLineInfo::FilePrintTo) {
+        pPD->m_pd.hDC = ::CreateDCA(pCmdInfo->m_strDriverName, pCmdInfo->m_strPrinterName,
+            pCmdInfo->m_strPortName.IsEmpty() ? nullptr : static_cast<LPCSTR>(pCmdInfo->m_strPortName), nullptr);
+        return pPD->m_pd.hDC;
+    }
+    return pApp->GetPrinterDeviceDefaults(&pPD->m_pd) ? pPD->CreatePrinterDC() : nullptr;
+}
+
+}  // namespace
+
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
     CWinApp* pApp = AfxGetApp();
@@ -73,11 +93,9 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     pPD->m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
     pPD->m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
     if (pInfo->m_bPreview || pInfo->m_bDirect) {
-        if (pPD->m_pd.hDC == nullptr) {
-            if (pApp == nullptr || !pApp->GetPrinterDeviceDefaults(&pPD->m_pd) || pPD->CreatePrinterDC() == nullptr) {
-                AfxMessageBox("プリンタが見つかりません。", MB_ICONEXCLAMATION);
-                return FALSE;
-            }
+        if (pPD->m_pd.hDC == nullptr && CreateDirectPrinterDC(pApp, pInfo) == nullptr) {
+            AfxMessageBox("プリンタが見つかりません。", MB_ICONEXCLAMATION);
+            return FALSE;
         }
     } else {
         const WORD nMinPage = pPD->m_pd.nMinPage;
