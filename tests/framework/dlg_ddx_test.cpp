@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "afxdisp.h"
 #include "afxdlgs.h"
 #include "msgbox_recorder.h"
 
@@ -210,3 +211,24 @@ TEST_F(DlgDdxTest, MissingControlAbandonsTheExchangeQuietly)
 }
 
 }  // namespace
+
+TEST_F(DlgDdxTest, AmountsAndDatesInTheUsersLocale)
+{
+    COleCurrency cur;
+    EXPECT_EQ("", Save(" 1234.5", cur));
+    EXPECT_EQ(12345000, cur.m_cur.int64);
+    EXPECT_EQ("金額を入力してください。", Save("12円", cur));
+    EXPECT_EQ(12345000, cur.m_cur.int64);
+    EXPECT_EQ(COleCurrency::valid, cur.GetStatus());
+    EXPECT_EQ("1234.5", Load(cur));
+
+    COleDateTime date;
+    EXPECT_EQ("", Save("2026/12/10", date));
+    EXPECT_EQ(COleDateTime(2026, 12, 10, 0, 0, 0), date);
+    EXPECT_EQ("日付または時刻を入力してください。", Save("明日", date));
+    EXPECT_EQ(COleDateTime(2026, 12, 10, 0, 0, 0), date);
+    const std::string loaded = Load(date);
+    COleDateTime back;
+    ASSERT_TRUE(back.ParseDateTime(loaded.c_str()));
+    EXPECT_EQ(date, back);
+}

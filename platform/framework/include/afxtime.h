@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <ctime>
 #include <windows.h>
+#include <oleauto.h>
 #include "afxapi.h"
 #include "afxstr.h"
 
@@ -68,6 +69,8 @@ public:
     COleDateTime(DATE dateSrc) : m_dt(dateSrc), m_status(valid) {}
     COleDateTime(int year, int month, int day, int hour, int minute, int second);
     COleDateTime(const SYSTEMTIME& systemTime);
+    // The variant's value as a date; invalid when it has none.
+    COleDateTime(const VARIANT& varSrc);
 
     const COleDateTime& operator=(DATE dateSrc);
     const COleDateTime& operator=(const SYSTEMTIME& systemTime);
@@ -102,6 +105,12 @@ public:
 
     // strftime codes with the "C" locale texts; empty for a date that is not valid.
     CString Format(LPCSTR format) const;
+    // The date and time as the locale writes them (VAR_DATEVALUEONLY,
+    // VAR_TIMEVALUEONLY ...; the system's conversion); empty when not valid.
+    CString Format(DWORD dwFlags = 0, LCID lcid = LANG_USER_DEFAULT) const;
+    // A date and time as the locale writes them; FALSE, leaving the date
+    // invalid, when the text is none.
+    bool ParseDateTime(LPCSTR lpszDate, DWORD dwFlags = 0, LCID lcid = LANG_USER_DEFAULT);
 
     DATE m_dt;
     DateTimeStatus m_status;

@@ -2,6 +2,7 @@
 #include "afxarc.h"
 #include "afxexcept.h"
 #include "afxseam.h"
+#include "ole/olestring.h"
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -253,6 +254,16 @@ COleDateTime::COleDateTime(const SYSTEMTIME& systemTime) : COleDateTime()
     *this = systemTime;
 }
 
+COleDateTime::COleDateTime(const VARIANT& varSrc) : m_dt(0.0), m_status(invalid)
+{
+    VARIANT var;
+    ::VariantInit(&var);
+    if (SUCCEEDED(::VariantChangeType(&var, const_cast<VARIANT*>(&varSrc), 0, VT_DATE))) {
+        m_dt = var.date;
+        m_status = valid;
+    }
+}
+
 const COleDateTime& COleDateTime::operator=(DATE dateSrc)
 {
     m_dt = dateSrc;
@@ -315,6 +326,26 @@ CString COleDateTime::Format(LPCSTR format) const
     if (m_status != valid || !PartsFromDate(m_dt, parts))
         return CString();
     return CString(DateFormatter(parts).Expand(format).c_str());
+}
+
+CString COleDateTime::Format(DWORD dwFlags, LCID lcid) const
+{
+    DateParts parts;
+    if (m_status != valid || !PartsFromDate(m_dt, parts))
+        return CString();
+    return AfxVarToText(&::VarBstrFromDate, m_dt, lcid, dwFlags);
+}
+
+bool COleDateTime::ParseDateTime(LPCSTR lpszDate, DWORD dwFlags, LCID lcid)
+{
+    DateParts parts;
+    if (FAILED(AfxVarFromText(&::VarDateFromStr, lpszDate, lcid, dwFlags, &m_dt)) || !PartsFromDate(m_dt, parts)) {
+        m_dt = 0.0;
+        m_status = invalid;
+        return false;
+    }
+    m_status = valid;
+    return true;
 }
 
 CArchive& operator<<(CArchive& ar, COleDateTime dateSrc)
