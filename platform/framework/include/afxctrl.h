@@ -283,6 +283,34 @@ public:
     int GetScrollLimit() const;
 };
 
+// Sent by CCheckListBox (WM_COMMAND) when the user turned a check over.
+#define CLBN_CHKCHANGE 40
+
+// An owner-drawn list box (LBS_OWNERDRAWFIXED, LBS_HASSTRINGS) whose lines
+// carry a check box. A click on the box, or the space bar, turns the line's
+// check over and tells the parent CLBN_CHKCHANGE before the selection moves.
+class AFX_API CCheckListBox : public CListBox
+{
+    DECLARE_DYNAMIC(CCheckListBox)
+public:
+    CCheckListBox() = default;
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) override;
+
+    // 0 unchecked, 1 checked.
+    void SetCheck(int nIndex, int nCheck);
+    int GetCheck(int nIndex) const;
+
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Checks by line, kept in step with the lines added and deleted.
+    CDWordArray m_checks;
+
+    void ToggleCheck(int nIndex);
+    int CheckBoxWidth() const;
+};
+
 // The up-down control of the common controls.
 class AFX_API CSpinButtonCtrl : public CWnd
 {
