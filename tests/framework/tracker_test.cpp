@@ -265,6 +265,24 @@ TEST_F(RectTrackerDrag, PressOutsideDoesNotTrack)
     EXPECT_TRUE(tracker.m_adjusted.empty());
 }
 
+TEST_F(RectTrackerDrag, TracksUnderItsOwnCaptureButNotAnothers)
+{
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    other.SetCapture();
+    CProbeTracker tracker(CRect(20, 20, 120, 80), false);
+    EXPECT_FALSE(tracker.Track(&m_wnd, CPoint(60, 50)));
+    EXPECT_EQ(other.m_hWnd, ::GetCapture());
+    EXPECT_TRUE(tracker.m_adjusted.empty());
+
+    m_wnd.SetCapture();
+    Drag({}, CPoint(70, 50));
+    EXPECT_TRUE(tracker.Track(&m_wnd, CPoint(60, 50)));
+    EXPECT_EQ(CRect(30, 20, 130, 80), tracker.m_rect);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    other.DestroyWindow();
+}
+
 TEST_F(RectTrackerDrag, CursorOverHandlesAndMiddle)
 {
     const CRectTracker tracker = MakeTracker(CRect(20, 20, 120, 80), kSolidInside);

@@ -62,6 +62,7 @@ public:
     // Runs its own mouse loop on pWnd (which takes the capture) from a press
     // at point: TRUE when the left button was released and m_rect changed;
     // Escape, the right button or a lost capture put m_rect back, FALSE.
+    // Nothing is tracked while another window holds the capture.
     BOOL Track(CWnd* pWnd, CPoint point, BOOL bAllowInvert = FALSE, CWnd* pWndClipTo = nullptr);
     int HitTest(CPoint point) const;
     // The handle as seen on the screen when m_rect is inverted.

@@ -274,8 +274,10 @@ void CRectTracker::MoveEdges(int nHandle, CPoint point, CPoint offset, const CRe
 
 BOOL CRectTracker::Track(CWnd* pWnd, CPoint point, BOOL bAllowInvert, CWnd* pWndClipTo)
 {
+    // Another window's capture means another drag is going on.
+    const HWND hWndCapture = ::GetCapture();
     const int nHandle = HitTest(point);
-    if (nHandle < 0 || ::GetCapture() != nullptr)
+    if (nHandle < 0 || (hWndCapture != nullptr && hWndCapture != pWnd->m_hWnd))
         return FALSE;
     m_bAllowInvert = bAllowInvert;
     const CRect rectStart = m_rect;
