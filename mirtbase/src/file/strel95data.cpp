@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "fields/base/sharednames.h"
 #include "mirtpath.h"
 #include "nmirtdoc.h"
 
@@ -138,9 +139,10 @@ void CStrel95Data::LoadBody(CArchive& ar, CRuntimeClass* pPageClass, UINT nMode,
 
 // One page at a time, so that a count larger than the archive runs into its
 // end; a page whose load throws is deleted here, those read before go with
-// the container.
+// the container. The pages of one form share their field names.
 void CStrel95Data::LoadPages(CArchive& ar, DWORD nCount, CRuntimeClass* pPageClass, UINT nMode)
 {
+    CSharedNames names;
     for (DWORD i = 0; i < nCount; i++) {
         std::unique_ptr<CObject> pPage(pPageClass->CreateObject());
         CNMirtDoc* pDoc = static_cast<CNMirtDoc*>(pPage.get());

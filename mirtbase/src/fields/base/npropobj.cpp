@@ -1,6 +1,7 @@
 #include "npropobj.h"
 
 #include "mirtbase.h"
+#include "fields/base/sharednames.h"
 #include "page/rectarchive.h"
 
 IMPLEMENT_DYNAMIC(CNPropObj, CObject)
@@ -48,6 +49,7 @@ void CNPropObj::Serialize(CArchive& ar)
     m_listItems.RemoveAll();
     m_listItems.Serialize(ar);
     ar >> m_nDataKind >> m_strData >> m_strName;
+    CSharedNames::Share(m_strName);
 }
 
 int CNPropObj::GetText(CString& strText)
