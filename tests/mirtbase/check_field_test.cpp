@@ -120,6 +120,23 @@ TEST(CheckFieldTest, EveryMarkStyleInsideTheSquare)
     EXPECT_EQ(0, InkIn(none, {0, 0, 70, 70})) << "styles past the pictures have no mark";
 }
 
+// A record whose rectangle spans the whole range of int loads held to
+// ±0x7FFF tenths of a millimetre and draws its mark at that size
+// (±12385 pixels on the screen), not as an ellipse of millions of pixels.
+TEST(CheckFieldTest, HostileRectangleDrawsTheMarkAtTheHeldSize)
+{
+    CNPropObjBtnCheck stored(MakeBlock(1, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    stored.SetMarkStyle(CNPropObjBtnCheck::MARK_DISC);
+    stored.m_strData = "1";
+    CNPropObjBtnCheck loaded;
+    Load(loaded, Store(stored));
+    MemoryCanvas canvas(64, 64);
+    EXPECT_EQ(1, loaded.Draw(CDC::FromHandle(canvas.dc()), 0));
+    EXPECT_EQ(CRect(-12385, -12385, 12385, 12385), CRect(loaded.m_rcDevice));
+    // The canvas lies inside the disc.
+    EXPECT_EQ(64 * 64, canvas.countInked({0, 0, 64, 64}));
+}
+
 TEST(CheckFieldTest, DrawGateOnPaper)
 {
     MemoryCanvas canvas(300, 60);

@@ -431,7 +431,8 @@ TEST_F(PrintTest, RightAlignedRunEndsFlushAtTheRightLimit)
         EXPECT_EQ(0, call.y) << pszText;
         x += dc.Width(m_def.m_logFont, pszText);
     }
-    EXPECT_EQ(CNPropObj::ConvertLengthUnits(&dc, 1000, TRUE), x);
+    // The right limit, 100 mm at the canvas's 96 pixels per inch.
+    EXPECT_EQ(378, x);
     EXPECT_EQ(page.width(), dc.Find("Z").x + dc.Width(m_def.m_logFont, "Z"));
     EXPECT_EQ(CLineDef::ALIGN_RIGHT, items[0]->m_nAlign);
     EXPECT_EQ(CLineDef::ALIGN_FLOW, items[1]->m_nAlign);
@@ -451,8 +452,9 @@ TEST_F(PrintTest, CentredItems)
     CRecordingDC& dc = *page.dc();
     const int nWidth = dc.Width(m_def.m_logFont, "中央");
     EXPECT_EQ((page.width() - nWidth) / 2, dc.Find("中央").x);
-    const int nLeft = CNPropObj::ConvertLengthUnits(&dc, 500, TRUE);
-    const int nRight = CNPropObj::ConvertLengthUnits(&dc, 1500, TRUE);
+    // 50 mm and 150 mm at the canvas's 96 pixels per inch.
+    const int nLeft = 189;
+    const int nRight = 567;
     const TextCall between = dc.Find("間");
     EXPECT_EQ(nLeft + (nRight - dc.Width(m_def.m_logFont, "間") - nLeft) / 2, between.x);
     EXPECT_EQ(LineHeight(), between.y);

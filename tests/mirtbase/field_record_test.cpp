@@ -2,6 +2,8 @@
 // a list with class information, and their load.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "field_fixture.h"
 
 namespace {
@@ -140,6 +142,29 @@ TEST(FieldRecordTest, LoadingReplacesTheItemList)
     Load(loaded, kFilledTestField);
     ASSERT_EQ(2, loaded.m_listItems.GetCount());
     EXPECT_STREQ("甲", loaded.m_listItems.GetHead());
+}
+
+// Coordinates of a stored rectangle are held to ±0x7FFF tenths of a
+// millimetre on load; those inside stay as stored.
+TEST(FieldRecordTest, LoadHoldsTheRectangleToThreeMetres)
+{
+    struct Case
+    {
+        RECT stored;
+        RECT loaded;
+    };
+    const Case cases[] = {
+        {{-32767, -5, 32767, 2970}, {-32767, -5, 32767, 2970}},
+        {{-32768, 32768, 100000, -100000}, {-32767, 32767, 32767, -32767}},
+        {{INT_MIN, INT_MAX, INT_MAX, INT_MIN}, {-32767, 32767, 32767, -32767}},
+    };
+    for (const Case& c : cases) {
+        CTestField field;
+        field.m_rect = c.stored;
+        CTestField loaded;
+        Load(loaded, Store(field));
+        EXPECT_EQ(CRect(c.loaded), CRect(loaded.m_rect)) << c.stored.left << "," << c.stored.top;
+    }
 }
 
 TEST(FieldRecordTest, TruncatedRecordThrowsEndOfFile)

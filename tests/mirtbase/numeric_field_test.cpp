@@ -139,10 +139,12 @@ void SetEightBoxes(CNPropObjDocNum& field)
 // The box (0 .. 7) each output starts in, on the screen.
 std::vector<int> BoxesOf(const std::vector<MetaText>& texts)
 {
+    // The right edges of boxes 0 .. 6 (10 mm each) in screen pixels.
+    const int kBoxRight[] = {37, 75, 113, 151, 189, 226, 264};
     std::vector<int> boxes;
     for (const MetaText& text : texts) {
         int nBox = 0;
-        while (nBox < 7 && CNPropObj::ConvertLengthUnits(nullptr, (nBox + 1) * 100, TRUE) <= text.x)
+        while (nBox < 7 && kBoxRight[nBox] <= text.x)
             ++nBox;
         boxes.push_back(nBox);
     }

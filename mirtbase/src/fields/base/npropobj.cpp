@@ -1,5 +1,6 @@
 #include "npropobj.h"
 
+#include "fields/base/clampint.h"
 #include "mirtbase.h"
 #include "fields/base/sharednames.h"
 #include "page/rectarchive.h"
@@ -9,6 +10,16 @@ IMPLEMENT_DYNAMIC(CNPropObj, CObject)
 namespace {
 
 const DWORD kDefaultSetting = 3;
+// Rectangle coordinates a record may hold, in tenths of a millimetre (3.2 m,
+// beyond any sheet): an ellipse or a box of millions of pixels takes the
+// system's drawing minutes.
+const LONG kMaxCoordinate = 0x7FFF;
+
+void HoldRect(RECT& rect)
+{
+    for (LONG* pValue : {&rect.left, &rect.top, &rect.right, &rect.bottom})
+        *pValue = MirtClampRange(*pValue, -kMaxCoordinate, kMaxCoordinate);
+}
 
 }  // namespace
 
@@ -43,6 +54,7 @@ void CNPropObj::Serialize(CArchive& ar)
     DWORD dwVersion;
     ar >> dwVersion >> m_nOrder;
     MirtSerializeRect(ar, m_rect);
+    HoldRect(m_rect);
     for (DWORD& dwAttr : m_dwAttr)
         ar >> dwAttr;
     ar >> m_dwFlags >> m_dwSetting;

@@ -1,6 +1,7 @@
 // CString: a shared, copy-on-write buffer of code page 932 text.
 #include "afxstr.h"
 
+#include <cp932.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -22,18 +23,11 @@ EmptyRepresentation g_empty = {{-1, 0, 0}, 0};
 
 CStringData* EmptyData() { return &g_empty.header; }
 
-// Lead bytes of code page 932, independent of the system code page.
-bool IsLeadByte(char ch)
-{
-    BYTE b = static_cast<BYTE>(ch);
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 // Bytes of the character at p: 2 for a double-byte character, else 1
 // (a lead byte just before the terminator counts as one character).
 int CharLength(const char* p)
 {
-    return IsLeadByte(p[0]) && p[1] != '\0' ? 2 : 1;
+    return cp932::IsLeadByte(static_cast<unsigned char>(p[0])) && p[1] != '\0' ? 2 : 1;
 }
 
 bool IsSingleByte(const char* p, char ch)
@@ -412,7 +406,7 @@ int CString::CompareNoCase(LPCSTR psz) const
             return ca < cb ? -1 : 1;
         if (ca == 0)
             return 0;
-        trail = !trail && IsLeadByte(static_cast<char>(ca));
+        trail = !trail && cp932::IsLeadByte(ca);
     }
 }
 
