@@ -286,6 +286,7 @@ void WbFileLoad::ClearContent()
     LockedGlobalFree(head.LineStartString());
     head.SetLineStartString(nullptr);
     WbFreeTextItems(m_hWb);
+    m_wb.SetTextFontIndex(-1);
     WbRemoveBmpItem(m_hWb, -1);
 }
 
