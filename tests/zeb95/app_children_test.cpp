@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "whiteboard/app_children.h"
 #include "whiteboard/wb_record.h"
@@ -152,6 +153,29 @@ TEST_F(AppChildren, FailuresOfTheProtocol)
     EXPECT_FALSE(IsAppChild(hForeign)) << "not entered";
     EXPECT_EQ(0, DestroyAppChild(hForeign)) << "the subclass sees index 0xFFFF and refuses";
     EXPECT_TRUE(::IsWindow(hForeign));
+}
+
+// The child writes itself after the tag "OO" at the end of the whiteboard
+// file; reading the file replaces it by a new child that reads the bytes.
+TEST_F(AppChildren, WhiteBoardFileCarriesTheChildInAnUnmeasuredBlock)
+{
+    Subclass();
+    HWND hChild = CreateAppChild(m_hWb, 0, nullptr);
+    ASSERT_NE(nullptr, hChild);
+    const LONG nWritten = zebWriteWhiteBoard(m_hWb, m_path.c_str(), 1, nullptr, nullptr);
+    const std::vector<BYTE> file = ReadBytes(m_path);
+    ASSERT_EQ(static_cast<LONG>(file.size()), nWritten);
+    ASSERT_GT(file.size(), 12u);
+    EXPECT_EQ(std::vector<BYTE>({'O', 'O', '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'}),
+              std::vector<BYTE>(file.end() - 12, file.end()));
+    g_createValues.clear();
+    EXPECT_EQ(nWritten, zebReadWhiteBoard(m_hWb, m_path.c_str(), nullptr, nullptr));
+    EXPECT_EQ(std::vector<LPARAM>{0}, g_createValues);
+    EXPECT_FALSE(::IsWindow(hChild));
+    HWND hNew = zebGetObjWindow(m_hWb, ZebKindAppChild, 0);
+    ASSERT_NE(nullptr, hNew);
+    EXPECT_TRUE(::IsWindowVisible(hNew));
+    EXPECT_EQ(1, ZebWbRecord::From(GetObjRecord(m_hWb))->ChildCount(kWbAppChildSlot));
 }
 
 TEST_F(AppChildren, WithoutSubclassNoChildIsMadeAndNothingGoesUp)

@@ -16,6 +16,7 @@
 #include "seeds.h"
 #include "strel95data.h"
 #include "valuefile.h"
+#include "zebreaders.h"
 
 namespace {
 
@@ -252,6 +253,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"listprint", ListPrintSeeds, RunListPrint},
         {"value", ValueFileSeeds, RunValueFile},
         {"choicelist", ChoiceListSeeds, RunChoiceList},
+        {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
+        {"wb-object", ObjectFileSeeds, RunObjectFile},
     };
     return readers;
 }

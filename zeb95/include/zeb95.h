@@ -439,6 +439,45 @@ ZEBAPI LONG WINAPI zebAddTextEx(HWND hWhiteBoard, LPCSTR pszText, const LOGFONTA
 // them or a window of another kind, -1 without record.
 ZEBAPI LONG WINAPI zebRemoveText(HWND hObject, LONG nIndex);
 
+// Whiteboard files. Reading replaces the whiteboard's content when the
+// file holds the whiteboard's own block, else adds the objects it holds
+// (moved to the position and sized to the size when given); a file that
+// cannot be read whole changes nothing. The file's size, or -1.
+ZEBAPI LONG WINAPI zebReadWhiteBoard(HWND hWhiteBoard, LPCSTR pszPath, const POINT* pPos, const SIZE* pSize);
+// Mode 0 the plain text of the text items, 1 the block file with objects
+// without their bulk data, 2 with it, 3 a BMP picture of the region. The
+// bytes written, or -1 (also for a window that is no whiteboard); a file
+// that fails is deleted.
+ZEBAPI LONG WINAPI zebWriteWhiteBoard(HWND hWhiteBoard, LPCSTR pszPath, LONG nMode, const POINT* pOrigin,
+                                      const SIZE* pSize);
+// One object from or to a file: a new object of the kind for an index
+// below 0. Reading gives the file's size, -1 on failure (a new object is
+// then destroyed; an existing one keeps what it had); a picture's path may
+// name a memory file. Writing in mode 0 (native data), 1 (block without
+// bulk data) or 2 gives the bytes written, or -1 with no file left.
+ZEBAPI LONG WINAPI zebReadObject(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszPath);
+ZEBAPI LONG WINAPI zebWriteObject(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszPath, LONG nMode,
+                                  const POINT* pOrigin, const SIZE* pSize);
+
+// Memory files: named mappings on the paging file, of whole pages (the
+// bytes after the content are zero), alive while a handle is open.
+// A new empty temporary file ("MMF" prefix) named in pszPath (MAX_PATH): 1 or 0.
+ZEBAPI LONG WINAPI zebGetTempMemFile(LPSTR pszPath);
+// A memory file of that name holding the (non-empty) file: its handle, or 0.
+ZEBAPI HANDLE WINAPI zebFileToMemFile(LPCSTR pszPath, LPCSTR pszName);
+// The memory file's whole pages written to the file: 1, or 0 and no file.
+ZEBAPI LONG WINAPI zebMemFileToFile(LPCSTR pszName, LPCSTR pszPath);
+ZEBAPI LONG WINAPI zebCloseMemFile(HANDLE hMemFile);
+// The whiteboard written (as zebWriteWhiteBoard) into a new memory file:
+// its handle, or 0 (also for an empty file).
+ZEBAPI HANDLE WINAPI zebWriteMemWhiteBoard(HWND hWhiteBoard, LPCSTR pszName, LONG nMode, const POINT* pOrigin,
+                                           const SIZE* pSize);
+// zebReadWhiteBoard of the memory file's content; -1 when it cannot be had.
+ZEBAPI LONG WINAPI zebReadMemWhiteBoard(HWND hWhiteBoard, LPCSTR pszName, const POINT* pPos, const SIZE* pSize);
+// The memory file copied into a new temporary file named in pszPath (the
+// caller deletes it): 1, or 0 with an empty path.
+ZEBAPI LONG WINAPI zebReadMemPic(LPCSTR pszName, LPSTR pszPath);
+
 // The look of an object as a bitmap compatible with the screen: for a
 // whiteboard its whole client area with its palette (null on a display
 // without palette); for a picture its client area with its scroll bars'

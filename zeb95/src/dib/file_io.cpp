@@ -38,3 +38,25 @@ bool GetBytesLeft(HANDLE hFile, UINT64* pLeft)
     *pLeft = end > pos ? end - pos : 0;
     return true;
 }
+
+bool CopyBytes(HANDLE hFrom, HANDLE hTo, UINT64 cb)
+{
+    const DWORD kPiece = 256;
+    BYTE piece[kPiece];
+    for (UINT64 left = cb; left > 0;) {
+        const DWORD cbPiece = left < kPiece ? static_cast<DWORD>(left) : kPiece;
+        if (!ReadExact(hFrom, piece, cbPiece) || !WriteExact(hTo, piece, cbPiece))
+            return false;
+        left -= cbPiece;
+    }
+    return true;
+}
+
+bool MakeTempFile(const char* pszPrefix, char* pszPath)
+{
+    char szFolder[MAX_PATH];
+    DWORD cch = ::GetTempPathA(MAX_PATH, szFolder);
+    if (cch == 0 || cch >= MAX_PATH)
+        cch = ::GetWindowsDirectoryA(szFolder, MAX_PATH);
+    return cch > 0 && cch < MAX_PATH && ::GetTempFileNameA(szFolder, pszPrefix, 0, pszPath) != 0;
+}

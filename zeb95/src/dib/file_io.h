@@ -9,3 +9,9 @@ bool GetFilePos(HANDLE hFile, UINT64* pPos);
 bool SeekFile(HANDLE hFile, UINT64 pos);
 // Bytes from the current position to the end of the file.
 bool GetBytesLeft(HANDLE hFile, UINT64* pLeft);
+// Copies cb bytes from one file position to the other in 256-byte pieces;
+// a short read or write fails.
+bool CopyBytes(HANDLE hFrom, HANDLE hTo, UINT64 cb);
+// A new empty file with the prefix in the temporary folder (the Windows
+// folder when there is none), its path in pszPath (MAX_PATH characters).
+bool MakeTempFile(const char* pszPrefix, char* pszPath);

@@ -116,6 +116,28 @@ void GetObjWbPlace(HWND hwnd, POINT* pPos, SIZE* pSize)
     }
 }
 
+BOOL MoveObj(HWND hwnd, const POINT* pPos, const SIZE* pSize)
+{
+    const long long kMaxPos = 1LL << 26;
+    const long long kMaxSize = 0x7FFF;
+    auto clamp = [](long long v, long long lo, long long hi) { return static_cast<int>(v < lo ? lo : v > hi ? hi : v); };
+    ZebObjRecord* pRecord = GetObjRecord(hwnd);
+    if (pRecord == nullptr || (pPos == nullptr && pSize == nullptr))
+        return FALSE;
+    ZebObjRecord* pWb = GetObjRecord(pRecord->OwnerWhiteBoard());
+    const POINT origin = pWb != nullptr ? pWb->Origin() : POINT{0, 0};
+    UINT uFlags = SWP_NOZORDER;
+    uFlags |= pPos == nullptr ? SWP_NOMOVE : 0;
+    uFlags |= pSize == nullptr ? SWP_NOSIZE : 0;
+    uFlags |= ::GetActiveWindow() != hwnd ? SWP_NOACTIVATE : 0;
+    const int x = pPos != nullptr ? clamp(static_cast<long long>(pPos->x) - origin.x, -kMaxPos, kMaxPos) : 0;
+    const int y = pPos != nullptr ? clamp(static_cast<long long>(pPos->y) - origin.y, -kMaxPos, kMaxPos) : 0;
+    const int cx = pSize != nullptr ? clamp(pSize->cx, 0, kMaxSize) : 0;
+    const int cy = pSize != nullptr ? clamp(pSize->cy, 0, kMaxSize) : 0;
+    ::SetWindowPos(hwnd, nullptr, x, y, cx, cy, uFlags);
+    return TRUE;
+}
+
 void StoreObjPlace(HWND hwnd)
 {
     ZebObjRecord* pRecord = GetObjRecord(hwnd);

@@ -19,6 +19,11 @@ void SnapWindowPos(HWND hwnd, SIZE ownGrid, WINDOWPOS* pPos);
 // The object's rectangle in whiteboard coordinates (its place in the
 // parent's client area plus the owner whiteboard's origin).
 void GetObjWbPlace(HWND hwnd, POINT* pPos, SIZE* pSize);
+// Moves and sizes the object to a place in whiteboard coordinates (less the
+// owner whiteboard's origin); either may be null. Positions are clamped to
+// +-2^26 and sizes to 0-32767, so that values read from files stay within
+// what windows take. 0 when both are null or the object has no record.
+BOOL MoveObj(HWND hwnd, const POINT* pPos, const SIZE* pSize);
 // Stores that place in the record (WM_CREATE).
 void StoreObjPlace(HWND hwnd);
 // WM_WINDOWPOSCHANGED, WM_EXITSIZEMOVE: the object is invalidated; when its

@@ -4,8 +4,6 @@
 
 namespace {
 
-const DWORD kCopyPiece = 256;
-
 // Ordinal 2 of Kestrin95: (JPEG path, BMP path, 0x8001, 0), nonzero when the
 // BMP file was written.
 using JpegToBmpProc = int(WINAPI*)(LPCSTR, LPCSTR, DWORD, DWORD);
@@ -26,22 +24,9 @@ bool CopyToFile(HANDLE hFrom, DWORD cb, const char* pszPath)
     HANDLE hTo = ::CreateFileA(pszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (hTo == INVALID_HANDLE_VALUE)
         return false;
-    BYTE piece[kCopyPiece];
-    bool bDone = true;
-    for (DWORD cbLeft = cb; bDone && cbLeft > 0;) {
-        const DWORD cbPiece = cbLeft < kCopyPiece ? cbLeft : kCopyPiece;
-        bDone = ReadExact(hFrom, piece, cbPiece) && WriteExact(hTo, piece, cbPiece);
-        cbLeft -= cbPiece;
-    }
+    const bool bDone = CopyBytes(hFrom, hTo, cb);
     ::CloseHandle(hTo);
     return bDone;
-}
-
-bool TempFileName(const char* pszPrefix, char* pszPath)
-{
-    char szFolder[MAX_PATH];
-    const DWORD cch = ::GetTempPathA(MAX_PATH, szFolder);
-    return cch > 0 && cch < MAX_PATH && ::GetTempFileNameA(szFolder, pszPrefix, 0, pszPath) != 0;
 }
 
 }  // namespace
@@ -52,9 +37,9 @@ BOOL ConvertJpegToBmp(HANDLE hFile, DWORD cbJpeg, char* pszBmpPath, char* pszJpe
     bool bDone = true;
     if (cbJpeg >= 1) {
         pszJpegPath[0] = '\0';
-        bDone = TempFileName("jpg", pszJpegPath) && CopyToFile(hFile, cbJpeg, pszJpegPath);
+        bDone = MakeTempFile("jpg", pszJpegPath) && CopyToFile(hFile, cbJpeg, pszJpegPath);
     }
-    bDone = bDone && TempFileName("bmp", pszBmpPath) && CallJpegLibrary(pszJpegPath, pszBmpPath);
+    bDone = bDone && MakeTempFile("bmp", pszBmpPath) && CallJpegLibrary(pszJpegPath, pszBmpPath);
     if (bDone)
         return TRUE;
     if (pszBmpPath[0] != '\0')

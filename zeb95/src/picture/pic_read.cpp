@@ -3,6 +3,7 @@
 #include "dib/bmp_file.h"
 #include "dib/file_io.h"
 #include "picture/jpeg_convert.h"
+#include "picture/pic_block.h"
 #include "picture/pic_data.h"
 #include "picture/pic_record.h"
 #include "picture/pic_scroll.h"
@@ -39,17 +40,19 @@ BOOL ReadPicObject(HWND hwnd, HANDLE hFile, LPCSTR pszPath)
     BYTE head[8] = {};
     ReadExact(hFile, head, sizeof(head));
     if (head[0] == 'P' && head[1] == 'O')
-        return FALSE;
+        return SeekFile(hFile, pos) && ReadPicBlock(hwnd, hFile);
     const bool bBmp = head[0] == 'B' && head[1] == 'M';
     HGLOBAL hDib = nullptr;
     if (bBmp)
         hDib = SeekFile(hFile, pos) ? ReadDib(hFile, FALSE) : nullptr;
     else
         hDib = ReadJpegFile(hFile, pszPath);
+    if (hDib == nullptr)
+        return FALSE;
     TakePicture(*pRec, hDib);
     CopyFileName(pRec->Head().FileName(), pszPath);
-    if (hDib != nullptr && !bBmp)
+    if (!bBmp)
         ::lstrcpyA(pRec->JpegSource(), ZebPicRecord::kJpegFromFileText);
     UpdatePicScrollBars(hwnd);
-    return hDib != nullptr;
+    return TRUE;
 }

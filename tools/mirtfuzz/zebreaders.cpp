@@ -1,0 +1,194 @@
+#include "zebreaders.h"
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "zeb95.h"
+
+namespace {
+
+// A file of this process in the temporary folder, named by its extension.
+std::string TempFile(const char* pszExtension)
+{
+    char szFolder[MAX_PATH];
+    ::GetTempPathA(sizeof szFolder, szFolder);
+    return std::string(szFolder) + "zebfuzz-" + std::to_string(::GetCurrentProcessId()) + "." + pszExtension;
+}
+
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void PutFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// An 8-bit 4 x 2 BMP file of four colours.
+std::string SmallBmp()
+{
+    std::string b = "BM";
+    auto put = [&b](unsigned long v, int n) {
+        for (int i = 0; i < n; i++)
+            b += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    put(14 + 40 + 16 + 8, 4);
+    put(0, 4);
+    put(14 + 40 + 16, 4);
+    for (unsigned long v : {40UL, 4UL, 2UL})
+        put(v, 4);
+    put(1, 2);
+    put(8, 2);
+    for (unsigned long v : {0UL, 8UL, 2835UL, 2835UL, 4UL, 0UL})
+        put(v, 4);
+    for (unsigned long v : {0x0000FFUL, 0x00FF00UL, 0xFF0000UL, 0xFFFFFFUL})
+        put(v, 4);
+    put(0x03020100UL, 4);
+    put(0x00010203UL, 4);
+    return b;
+}
+
+// A hidden top-level window with a whiteboard on it, which may hold text
+// items, a bitmap item's worth of picture, a picture and a line.
+class FuzzBoard
+{
+public:
+    explicit FuzzBoard(bool bFilled)
+    {
+        m_hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+        ZebWbCreateInfo info = {};
+        info.hParent = m_hParent;
+        info.cx = 300;
+        info.cy = 200;
+        m_hWb = zebCreateWhiteBoard(&info);
+        if (m_hWb == nullptr)
+            throw std::runtime_error("no whiteboard");
+        if (bFilled)
+            Fill();
+    }
+    ~FuzzBoard() { ::DestroyWindow(m_hParent); }
+    FuzzBoard(const FuzzBoard&) = delete;
+    FuzzBoard& operator=(const FuzzBoard&) = delete;
+
+    HWND Wb() const { return m_hWb; }
+
+    // The whiteboard as a block file with its objects' data.
+    std::string Stored() const
+    {
+        const std::string path = TempFile("zwb");
+        if (zebWriteWhiteBoard(m_hWb, path.c_str(), 2, nullptr, nullptr) < 0)
+            throw std::logic_error("a whiteboard that was read cannot be written");
+        return FileText(path);
+    }
+
+private:
+    void Fill()
+    {
+        LOGFONTA lf = {};
+        lf.lfHeight = 14;
+        lf.lfCharSet = SHIFTJIS_CHARSET;
+        const POINT pt1 = {4, 8}, pt2 = {40, 8};
+        zebAddText(m_hWb, "山田\n太郎", &lf, &pt1, FALSE);
+        zebAddText(m_hWb, "second\f", &lf, &pt2, TRUE);
+        const std::string bmp = TempFile("bmp");
+        PutFile(bmp, SmallBmp());
+        ZebPicCreateInfo pic = {};
+        pic.dwMask = ZEBPIC_FILE | ZEBPIC_BKCOLOR;
+        pic.x = 20;
+        pic.y = 30;
+        pic.cx = 40;
+        pic.cy = 20;
+        pic.crBack = RGB(1, 2, 3);
+        pic.pszFile = bmp.c_str();
+        zebCreateObjPic(m_hWb, &pic, nullptr);
+        ::DeleteFileA(bmp.c_str());
+        ZebLineCreateInfo line = {};
+        line.dwMask = ZEBLINE_DRAWFORM | ZEBLINE_DRAWWIDTH;
+        line.x = 10;
+        line.y = 60;
+        line.cx = 80;
+        line.cy = 4;
+        line.wDrawForm = ZEBLINE_TOP | ZEBLINE_BOTTOM;
+        line.nDrawWidth = 2;
+        zebCreateObjLine(m_hWb, &line, nullptr);
+        zebSetObjText(m_hWb, 16, 0, "picture");
+        zebSetObjText(m_hWb, 128, 0, "line");
+    }
+
+    HWND m_hParent;
+    HWND m_hWb;
+};
+
+void Refused(const FuzzBoard& board, const std::string& before, const char* pszWhat)
+{
+    if (board.Stored() != before)
+        throw std::logic_error(pszWhat);
+    AfxThrowArchiveException(CArchiveException::generic);
+}
+
+// What was read, written and read into an empty whiteboard, writes the
+// same bytes.
+void CheckRoundTrip(const FuzzBoard& board)
+{
+    const std::string first = board.Stored();
+    const std::string path = TempFile("zwb2");
+    PutFile(path, first);
+    FuzzBoard again(false);
+    if (zebReadWhiteBoard(again.Wb(), path.c_str(), nullptr, nullptr) < 0 || again.Stored() != first)
+        throw std::logic_error("the stored whiteboard does not read back to itself");
+}
+
+std::string ObjectFile(const FuzzBoard& board, LONG nKind)
+{
+    const std::string path = TempFile("zob");
+    if (zebWriteObject(board.Wb(), nKind, 0, path.c_str(), 2, nullptr, nullptr) < 0)
+        throw std::runtime_error("no object file");
+    return FileText(path);
+}
+
+}  // namespace
+
+std::vector<std::string> WhiteBoardFileSeeds()
+{
+    FuzzBoard board(true);
+    FuzzBoard empty(false);
+    return {board.Stored(), empty.Stored()};
+}
+
+std::vector<std::string> ObjectFileSeeds()
+{
+    FuzzBoard board(true);
+    return {ObjectFile(board, 16), ObjectFile(board, 128)};
+}
+
+void RunWhiteBoardFile(const std::string& bytes, CDC&, CDC&)
+{
+    FuzzBoard board(true);
+    const std::string before = board.Stored();
+    const std::string path = TempFile("in");
+    PutFile(path, bytes);
+    if (zebReadWhiteBoard(board.Wb(), path.c_str(), nullptr, nullptr) < 0)
+        Refused(board, before, "a refused whiteboard file changed the whiteboard");
+    CheckRoundTrip(board);
+}
+
+// The file into the existing picture and line, then as a new object of
+// each kind; whichever kind takes it is checked by a round trip.
+void RunObjectFile(const std::string& bytes, CDC&, CDC&)
+{
+    FuzzBoard board(true);
+    const std::string before = board.Stored();
+    const std::string path = TempFile("in");
+    PutFile(path, bytes);
+    bool bRead = false;
+    for (LONG nKind : {16L, 128L}) {
+        bRead = zebReadObject(board.Wb(), nKind, 0, path.c_str()) >= 0 || bRead;
+        bRead = zebReadObject(board.Wb(), nKind, -1, path.c_str()) >= 0 || bRead;
+    }
+    if (!bRead)
+        Refused(board, before, "a refused object file changed the whiteboard");
+    CheckRoundTrip(board);
+}

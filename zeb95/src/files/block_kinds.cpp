@@ -1,0 +1,45 @@
+#include "files/block_kinds.h"
+
+#include "files/block_io.h"
+#include "line/line_block.h"
+#include "objects/obj_record.h"
+#include "picture/pic_block.h"
+#include "picture/pic_read.h"
+#include "zeb95.h"
+
+namespace {
+
+HWND Hidden(HWND hwnd)
+{
+    if (hwnd != nullptr)
+        ::ShowWindow(hwnd, SW_HIDE);
+    return hwnd;
+}
+
+HWND CreatePicture(HWND hWb) { return Hidden(zebCreateObjPic(hWb, nullptr, nullptr)); }
+HWND CreateLine(HWND hWb) { return Hidden(zebCreateObjLine(hWb, nullptr, nullptr)); }
+
+const ZebBlockKind kBlockKinds[] = {
+    {{'P', 'O'}, ZebKindPicture, CreatePicture, WritePicObject, ReadPicObject},
+    {{'L', 'O'}, ZebKindLine, CreateLine, WriteLineObject, ReadLineObject},
+};
+
+}  // namespace
+
+const ZebBlockKind* BlockKindOfTag(const char* pTag)
+{
+    for (const ZebBlockKind& kind : kBlockKinds) {
+        if (IsTag(pTag, kind.tag))
+            return &kind;
+    }
+    return nullptr;
+}
+
+const ZebBlockKind* BlockKindOfKind(LONG nKind)
+{
+    for (const ZebBlockKind& kind : kBlockKinds) {
+        if (kind.wKind == nKind)
+            return &kind;
+    }
+    return nullptr;
+}
