@@ -3,10 +3,48 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "objects/obj_record.h"
+#include "text/layout/text_cursor.h"
 #include "text/doc/doc_record.h"
 #include "whiteboard/wb_record.h"
 #include "zeb_fixtures.h"
+
+// Replaces the text of the storage with the code page 932 bytes, in blocks
+// of at most nBlockBytes, every byte with the attribute base (font, colour)
+// and the pair and break flags of its place.
+inline void FillBlocks(ZebBlockList& blocks, const std::string& text, ZebCharAttr base = 0,
+                       int nBlockBytes = ZebTextBlock::kBytes)
+{
+    blocks.BlockFree(-1);
+    std::vector<ZebCharAttr> attrs(text.size(), base);
+    MarkCharPairs(text.data(), attrs.data(), static_cast<int>(text.size()));
+    int nAt = 0;
+    const int nSize = static_cast<int>(text.size());
+    do
+    {
+        ZebTextBlock* pBlock = blocks.BlockInsert(-1);
+        ASSERT_NE(nullptr, pBlock);
+        int nTake = nSize - nAt < nBlockBytes ? nSize - nAt : nBlockBytes;
+        nAt += BlockInsertRun(pBlock, 0, text.data() + nAt, attrs.data() + nAt, nTake);
+    } while (nAt < nSize);
+}
+
+// Bytes of the lines of the table, in order.
+inline std::string LinesText(const ZebBlockList& blocks, const ZebLineTable& lines)
+{
+    std::string text;
+    for (int i = 0; i < lines.Count(); ++i)
+    {
+        const ZebLineEntry& line = lines.At(i);
+        ZebTextCursor at(blocks, line.block, line.offset);
+        for (int c = 0; c < line.length && !at.AtEnd(); ++c, at.Skip(1))
+            text += static_cast<char>(at.Byte());
+    }
+    return text;
+}
 
 class TextDocs : public LibraryStarted
 {

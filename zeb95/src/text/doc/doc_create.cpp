@@ -110,6 +110,7 @@ void ApplyModes(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
         DocSetFormFeedMark(hwnd, info.wFormFeedCode, info.plfFormFeed, FALSE);
     if (Has(info, ZEBDOC_LINESTART))
     {
+        DocStopLayout(doc);
         LockedGlobalFree(doc.head.LineStartString());
         doc.head.SetLineStartString(info.pszLineStart != nullptr ? LockedGlobalStrDup(info.pszLineStart) : nullptr);
     }

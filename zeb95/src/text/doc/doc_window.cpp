@@ -87,7 +87,7 @@ bool InitRecord(HWND hwnd, const CREATESTRUCTA& cs)
     FillDefaults(hwnd, *pDoc, cs);
     if (!MakeParts(*pDoc) || !SetDefaultFont(hwnd, *pDoc))
         return false;
-    DocRelayout(hwnd);
+    DocRelayout(hwnd, false);
     return true;
 }
 
@@ -151,6 +151,9 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_NCDESTROY:
         FreeParts(hwnd);
         break;
+    case MsgLayoutDone:
+        DocLayoutDone(hwnd, static_cast<UINT>(wParam));
+        return 0;
     default:
         break;
     }
