@@ -5,6 +5,7 @@
 #include "objects/obj_window.h"
 #include "text/tables/bmp_table.h"
 #include "text/tables/color_index.h"
+#include "text/caret/key_dispatch.h"
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
@@ -150,6 +151,10 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_NCDESTROY:
         FreeParts(hwnd);
+        break;
+    case WM_KEYDOWN:
+        if (DocMoveKeyDown(hwnd, wParam))
+            return 0;
         break;
     case MsgLayoutDone:
         DocLayoutDone(hwnd, static_cast<UINT>(wParam));
