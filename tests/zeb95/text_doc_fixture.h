@@ -59,6 +59,22 @@ protected:
         ::DestroyWindow(m_hWb);
         Pump();
     }
+    // A document of 200 x 100 client pixels (no border) on the whiteboard.
+    HWND CreateDoc(DWORD dwStyle = 0)
+    {
+        HWND hDoc = ::CreateWindowExA(0, "ZEB95DOWCLASS", "", WS_CHILD | WS_VISIBLE | dwStyle, 0, 0, 200, 100, m_hWb,
+                                      nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        EXPECT_NE(nullptr, hDoc);
+        return hDoc;
+    }
+    // The text of n copies of the piece.
+    static std::string Repeated(const std::string& piece, int n)
+    {
+        std::string text;
+        for (int i = 0; i < n; ++i)
+            text += piece;
+        return text;
+    }
     static ZebDocRecord& Doc(HWND hDoc)
     {
         ZebDocRecord* pDoc = ZebDocRecord::From(hDoc);

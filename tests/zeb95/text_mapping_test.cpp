@@ -22,9 +22,7 @@ class Mapping : public TextDocs
 protected:
     HWND Create(const std::string& text, ZebCharAttr base = 0)
     {
-        HWND hDoc = ::CreateWindowExA(0, "ZEB95DOWCLASS", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, m_hWb, nullptr,
-                                      ::GetModuleHandleA(nullptr), nullptr);
-        EXPECT_NE(nullptr, hDoc);
+        HWND hDoc = CreateDoc();
         FillBlocks(*Doc(hDoc).Blocks(), text, base);
         DocReflowFrom(hDoc, 0);
         DocWaitLayout(hDoc, -1);

@@ -19,13 +19,6 @@ class Reflow : public TextDocs
 {
 protected:
 
-    HWND Create(DWORD dwStyle = 0)
-    {
-        HWND hDoc = ::CreateWindowExA(0, "ZEB95DOWCLASS", "", WS_CHILD | WS_VISIBLE | dwStyle, 0, 0, 200, 100, m_hWb,
-                                      nullptr, ::GetModuleHandleA(nullptr), nullptr);
-        EXPECT_NE(nullptr, hDoc);
-        return hDoc;
-    }
     static std::string LongText()
     {
         std::string text;
@@ -36,7 +29,7 @@ protected:
     // A document of the long text whose layout has started.
     HWND StartLong()
     {
-        HWND hDoc = Create();
+        HWND hDoc = CreateDoc();
         FillBlocks(*Doc(hDoc).Blocks(), LongText());
         DocReflowFrom(hDoc, 0);
         return hDoc;
@@ -53,7 +46,7 @@ protected:
 
 TEST_F(Reflow, TextThatFitsIsLaidOutAtOnceWithoutAThread)
 {
-    HWND hDoc = Create();
+    HWND hDoc = CreateDoc();
     ZebDocRecord& doc = Doc(hDoc);
     EXPECT_EQ(1, doc.Lines()->Count()) << "a new document holds one empty line";
     EXPECT_EQ(ZebLineEndText, doc.Lines()->At(0).endKind);
@@ -66,7 +59,7 @@ TEST_F(Reflow, TextThatFitsIsLaidOutAtOnceWithoutAThread)
 
 TEST_F(Reflow, TheThreadLaysOutTheRestAndTheWindowTakesItsCompletion)
 {
-    HWND hDoc = Create(WS_VSCROLL);
+    HWND hDoc = CreateDoc(WS_VSCROLL);
     ZebDocRecord& doc = Doc(hDoc);
     doc.head.SetStyle(WS_VSCROLL);
     doc.head.SetPageSize({0, 100000000});
@@ -94,7 +87,7 @@ TEST_F(Reflow, TheThreadLaysOutTheRestAndTheWindowTakesItsCompletion)
 
 TEST_F(Reflow, AnAbortedPassNeverStopsTheNextOne)
 {
-    HWND hDoc = Create();
+    HWND hDoc = CreateDoc();
     ZebDocRecord& doc = Doc(hDoc);
     const std::string text = LongText();
     FillBlocks(*doc.Blocks(), text);
