@@ -3,9 +3,9 @@
 #include "objects/obj_children.h"
 #include "text/caret/scroll_into_view.h"
 #include "text/doc/doc_record.h"
-#include "text/edit/text_invalidate.h"
 #include "text/select/doc_positions.h"
 #include "text/tables/color_index.h"
+#include "text/view/doc_invalidate.h"
 #include "text/view/doc_mapping.h"
 #include "text/view/line_placement.h"
 
@@ -95,7 +95,7 @@ void UpdateSelection(HWND hwnd, ZebDocRecord& doc, POINT old, int nMode)
     if (!doc.HasSelection())
         doc.anchor = old;
     if (bMoved)
-        InvalidateTextRange(hwnd, &old, &caret);
+        DocInvalidateRange(hwnd, &old, &caret);
 }
 
 }  // namespace

@@ -8,11 +8,11 @@
 #include "text/doc/doc_record.h"
 #include "text/edit/block_edit.h"
 #include "text/edit/plain_insert.h"
-#include "text/edit/text_invalidate.h"
 #include "text/layout/line_layout.h"
 #include "text/select/doc_positions.h"
 #include "text/tables/bmp_table.h"
 #include "text/tables/font_entry.h"
+#include "text/view/doc_invalidate.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ int Finish(HWND hwnd, ZebDocRecord& doc, POINT edit, const ZebTextSpot& spot, in
     if (bWait)
         DocWaitLayout(hwnd, -1);
     const POINT from = {0, nLine};
-    InvalidateTextRange(hwnd, &from, nullptr);
+    DocInvalidateRange(hwnd, &from, nullptr);
     POINT caret = {};
     if (BlockToPosition(hwnd, spot.block, spot.offset, &caret))
         return DocSetCaret(hwnd, caret.x, caret.y, nMode);
@@ -184,7 +184,7 @@ int DocSetSelectionFont(HWND hwnd)
     const int nLine = RelayoutStartLine(*pDoc->Lines(), start.x, start.y);
     DocReflowFrom(hwnd, nLine);
     const POINT lineStart = {0, nLine};
-    InvalidateTextRange(hwnd, &lineStart, nullptr);
+    DocInvalidateRange(hwnd, &lineStart, nullptr);
     return DocSetCaret(hwnd, -1, -1, kCaretScroll | kCaretExtend | kCaretAlways);
 }
 

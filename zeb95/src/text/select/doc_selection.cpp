@@ -2,8 +2,8 @@
 
 #include "objects/obj_children.h"
 #include "text/doc/doc_record.h"
-#include "text/edit/text_invalidate.h"
 #include "text/select/doc_positions.h"
+#include "text/view/doc_invalidate.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ int MoveAnchor(HWND hwnd, ZebDocRecord& doc, POINT anchor)
     const POINT from = doc.HasSelection() ? doc.anchor : doc.head.CaretPos();
     if (anchor.x == doc.anchor.x && anchor.y == doc.anchor.y)
         return 1;
-    InvalidateTextRange(hwnd, &anchor, &from);
+    DocInvalidateRange(hwnd, &anchor, &from);
     doc.anchor = anchor;
     return 1;
 }
