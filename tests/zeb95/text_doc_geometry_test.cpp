@@ -4,6 +4,7 @@
 
 #include "text/doc/doc_create.h"
 #include "text/doc/doc_geometry.h"
+#include "text/doc/doc_layout.h"
 #include "text/storage/line_table.h"
 #include "text_doc_fixture.h"
 
@@ -24,6 +25,7 @@ protected:
         RECT rc;
         ::GetClientRect(hDoc, &rc);
         EXPECT_EQ(cyClient, rc.bottom);
+        Doc(hDoc).Lines()->Truncate(0);  // the lines the tests add alone
         return hDoc;
     }
     static void AddLines(ZebDocRecord& doc, std::initializer_list<int> heights)
@@ -143,16 +145,22 @@ TEST_F(DocGeometry, ApplySizeSetsTheBarAndKeepsTheOriginInside)
 {
     HWND hDoc = Create(WS_VSCROLL, 200, 100);
     ZebDocRecord& doc = Doc(hDoc);
-    doc.head.SetPageSize({0, 1000});
-    AddLines(doc, {100, 100, 100});
-    doc.head.SetOrigin({0, 250});
+    doc.head.SetPageSize({0, 100000});
+    std::string text;
+    for (int i = 0; i < 29; ++i)
+        text += "x\n";
+    FillBlocks(*doc.Blocks(), text);
+    doc.head.SetOrigin({0, 100000});
     EXPECT_EQ(1, DocApplySize(hDoc));
+    EXPECT_EQ(ZebLineEndText, DocWaitLayout(hDoc, -1));
+    Pump();  // the layout's completion
+    const int nTotal = 30 * DocGetLineHeight(hDoc, 0);
     int nMin = -1, nMax = -1;
     ::GetScrollRange(hDoc, SB_VERT, &nMin, &nMax);
     EXPECT_EQ(0, nMin);
-    EXPECT_EQ(299, nMax);
-    EXPECT_EQ(199, OriginY(hDoc)) << "the maximum less the visible height";
-    EXPECT_EQ(199, ::GetScrollPos(hDoc, SB_VERT));
+    EXPECT_EQ(nTotal - 1, nMax);
+    EXPECT_EQ(nTotal - 1 - 100, OriginY(hDoc)) << "the maximum less the visible height";
+    EXPECT_EQ(nTotal - 1 - 100, ::GetScrollPos(hDoc, SB_VERT));
 
     // Without a fixed height the bar goes.
     doc.head.SetPageSize({0, 0});

@@ -58,6 +58,8 @@ TEST_F(TextDocs, SharedFontsRepointEveryDocumentOfTheWhiteBoard)
     EXPECT_EQ(0, Doc(hB).nTypingFont);
 
     ZebDocRecord& b = Doc(hB);
+    ASSERT_EQ(0, DocAddBmp(hB, -1, MakeScreenDib(2, 2), nullptr));
+    ASSERT_EQ(1, DocAddBmp(hB, -1, MakeScreenDib(2, 2), nullptr));
     PutText(b, {MakeCharAttr(1, 0, 0, 0), MakeCharAttr(1, 1, 0, 0), ZebAttrBitmap | (1u << 8)});
     b.nTypingFont = 1;
     b.lineFeedAttr = AttrWithFont(b.lineFeedAttr, 1);
@@ -149,6 +151,8 @@ TEST_F(TextDocs, BitmapsRenumberTheDocumentsTextAndMarks)
 {
     HWND hDoc = DocCreateObj(m_hWb, nullptr, nullptr);
     ZebDocRecord& doc = Doc(hDoc);
+    const LOGFONTA lf = Gothic(20);
+    ASSERT_EQ(1, DocSetFont(hDoc, &lf));  // font 1 for the third character
     EXPECT_EQ(-1, DocAddBmp(hDoc, -1, nullptr, nullptr));
     ASSERT_EQ(0, DocAddBmp(hDoc, -1, MakeScreenDib(2, 2), nullptr));
     ASSERT_EQ(1, DocAddBmp(hDoc, 7, MakeScreenDib(3, 3), nullptr));
@@ -164,7 +168,9 @@ TEST_F(TextDocs, BitmapsRenumberTheDocumentsTextAndMarks)
     EXPECT_EQ(5, doc.Bitmaps()->Entry(0)->height);
 
     EXPECT_EQ(1, DocRemoveBmp(hDoc, 1));
-    EXPECT_EQ((std::vector<int>{255, 1, 1}), TextIndexes(doc));
+    EXPECT_EQ((std::vector<int>{0, 1, 1}), TextIndexes(doc))
+        << "the reference to the removed bitmap laid out as a plain character of font 0";
+    EXPECT_EQ(0u, BlockAttrAt(doc.Blocks()->Block(0), 0) & ZebAttrBitmap);
     EXPECT_EQ(1, AttrFont(doc.formFeedAttr));
     EXPECT_EQ(0, DocRemoveBmp(hDoc, 2));
     EXPECT_EQ(1, DocRemoveBmp(hDoc, -1));

@@ -79,7 +79,7 @@ TEST_F(TextDocs, NewDocumentHoldsItsDefaults)
     EXPECT_EQ(-2, doc.nImeFontSelector);
     EXPECT_EQ(100, doc.nScale);
     EXPECT_EQ(0, doc.nAlignment);
-    EXPECT_EQ(nullptr, doc.LayoutThread());
+    EXPECT_EQ(nullptr, doc.LayoutRun());
 
     EXPECT_EQ(kZebFormFeedMarkCode, doc.wFormFeedCode);
     EXPECT_EQ(kZebLineFeedMarkCode, doc.wLineFeedCode);
@@ -282,31 +282,12 @@ TEST_F(TextDocs, InvalidUserCellsAreRefusedWhole)
     EXPECT_EQ(nullptr, Doc(hDoc).UserCells());
 }
 
-// The thread of a layout pass, as far as destruction sees it: it runs
-// until the abort flag rises.
-DWORD WINAPI SpinUntilAborted(void* pParam)
-{
-    auto* pFlags = static_cast<volatile DWORD*>(pParam);
-    while ((*pFlags & kDocAbortLayout) == 0)
-        ::Sleep(0);
-    return 0;
-}
-
-TEST_F(TextDocs, DestructionStopsTheLayoutThreadAndLeavesTheWhiteBoard)
+TEST_F(TextDocs, DestructionLeavesTheWhiteBoard)
 {
     HWND hFirst = DocCreateObj(m_hWb, nullptr, nullptr);
     HWND hDoc = DocCreateObj(m_hWb, nullptr, nullptr);
     ASSERT_NE(nullptr, hDoc);
-    ZebDocRecord& doc = Doc(hDoc);
-    HANDLE hThread = ::CreateThread(nullptr, 0, SpinUntilAborted, &doc.dwFlags, 0, nullptr);
-    ASSERT_NE(nullptr, hThread);
-    HANDLE hWatch = nullptr;
-    ASSERT_TRUE(::DuplicateHandle(::GetCurrentProcess(), hThread, ::GetCurrentProcess(), &hWatch, 0, FALSE,
-                                  DUPLICATE_SAME_ACCESS));
-    doc.SetLayoutThread(hThread);
     EXPECT_TRUE(::DestroyWindow(hDoc));
-    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hWatch, 0)) << "the thread still runs";
-    ::CloseHandle(hWatch);
     EXPECT_EQ(1, Wb().ChildCount(ZebWbRecord::ChildSlot(ZebKindDoc)));
     EXPECT_EQ(0, GetObjIndex(hFirst));
 }

@@ -11,6 +11,7 @@
 #include "text/doc/doc_marks.h"
 #include "text/doc/doc_record.h"
 #include "text/doc/doc_settings.h"
+#include "text/ime/doc_ime.h"
 
 namespace {
 
@@ -19,7 +20,6 @@ const DWORD kScrollBars = WS_HSCROLL | WS_VSCROLL;
 const DWORD kTransparentBit = 0x20;
 const DWORD kReadExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 const int kMostScale = 1000;
-const int kMostImeMode = 7;
 const LONG kNoImeFont = -1;
 
 bool Has(const ZebDocCreateInfo& info, DWORD dwBits) { return (info.dwMask & dwBits) != 0; }
@@ -110,6 +110,7 @@ void ApplyModes(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
         DocSetFormFeedMark(hwnd, info.wFormFeedCode, info.plfFormFeed, FALSE);
     if (Has(info, ZEBDOC_LINESTART))
     {
+        DocStopLayout(doc);
         LockedGlobalFree(doc.head.LineStartString());
         doc.head.SetLineStartString(info.pszLineStart != nullptr ? LockedGlobalStrDup(info.pszLineStart) : nullptr);
     }
@@ -160,10 +161,10 @@ void ApplySize(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
         DocApplySize(hwnd);
 }
 
-void ApplyIme(ZebDocRecord& doc, const ZebDocCreateInfo& info)
+void ApplyIme(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
 {
-    if (Has(info, ZEBDOC_IMEMODE) && info.nImeMode >= 0 && info.nImeMode <= kMostImeMode)
-        doc.nImeMode = info.nImeMode;
+    if (Has(info, ZEBDOC_IMEMODE))
+        DocChangeImeMode(hwnd, info.nImeMode);
     if (Has(info, ZEBDOC_IMEFONT) && info.nImeFontSelector != kNoImeFont)
         doc.nImeFontSelector = info.nImeFontSelector;
 }
@@ -191,7 +192,7 @@ HWND DocCreateObj(HWND hParent, const ZebDocCreateInfo* pInfo, LONG* pnIndex)
         ApplyModes(hwnd, *pDoc, *pInfo);
         ApplyLayoutSettings(hwnd, *pDoc, *pInfo);
         ApplySize(hwnd, *pDoc, *pInfo);
-        ApplyIme(*pDoc, *pInfo);
+        ApplyIme(hwnd, *pDoc, *pInfo);
     }
     DocRelayout(hwnd);
     if (pnIndex != nullptr)

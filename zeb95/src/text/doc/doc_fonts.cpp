@@ -3,6 +3,7 @@
 #include "objects/obj_classes.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
+#include "text/edit/doc_edit.h"
 #include "text/storage/engine_alloc.h"
 #include "text/tables/font_table.h"
 #include "whiteboard/wb_record.h"
@@ -77,12 +78,7 @@ int DocSetFont(HWND hwnd, const LOGFONTA* plf)
             return 0;
         pDoc->nTypingFont = nIndex;
     }
-    const POINT caret = pDoc->head.CaretPos();
-    if (!pDoc->HasSelection() || (pDoc->anchor.x == caret.x && pDoc->anchor.y == caret.y))
-        return 1;
-    // The selected text takes the font through positions in its lines,
-    // which the caret and selection code brings; a selection is refused.
-    return 0;
+    return DocSetSelectionFont(hwnd);
 }
 
 int DocInsertFont(HWND hwnd, const LOGFONTA& lf, int nAt)

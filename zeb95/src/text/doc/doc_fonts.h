@@ -23,8 +23,10 @@ std::vector<HWND> DocFontUsers(HWND hDoc);
 
 // Makes the font (escapement and charset rules applied) the typing font,
 // found in the table in use or appended to it; null keeps the typing font.
-// 1; 0 without record, when the font cannot be added, or with a selection
-// that lies beyond the lines laid out.
+// The selected text then takes the typing font (DocSetSelectionFont). 1,
+// or the result of the caret move after a selection took it; 0 without
+// record, when the font cannot be added, or with a selection that lies
+// beyond the lines laid out.
 int DocSetFont(HWND hwnd, const LOGFONTA* plf);
 // Inserts the font at the index (negative or beyond the count: appends),
 // raising the indexes at and above it in every user of the table; no

@@ -119,6 +119,14 @@ int Scroll(HWND hwnd, int nBar, int nCode, int nPos)
     return 1;
 }
 
+// The origin kept between 0 and nMost (0 when nMost is below 0).
+LONG ClampOrigin(LONG nOrigin, int nMost)
+{
+    if (nOrigin > nMost)
+        nOrigin = nMost;
+    return nOrigin < 0 ? 0 : nOrigin;
+}
+
 }  // namespace
 
 int ClientToDocPixels(int v, int nScale)
@@ -185,14 +193,23 @@ void DocClampScroll(HWND hwnd)
 
 int DocApplySize(HWND hwnd)
 {
-    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
-    if (pDoc == nullptr)
+    if (ZebDocRecord::From(hwnd) == nullptr)
         return 0;
     DocUpdateExtent(hwnd);
     DocRelayout(hwnd);
+    DocRefreshScrollBars(hwnd);
+    return 1;
+}
+
+void DocRefreshScrollBars(HWND hwnd)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr)
+        return;
     const DWORD dwStyle = pDoc->head.Style();
     const SIZE fixed = pDoc->head.PageSize();
     const DWORD dwBars = (fixed.cx > 0 ? dwStyle & WS_HSCROLL : 0) | (fixed.cy > 0 ? dwStyle & WS_VSCROLL : 0);
+    const LONG styleBefore = ::GetWindowLongA(hwnd, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
     if (dwBars == 0)
     {
         ::SetScrollRange(hwnd, SB_HORZ, 0, 0, TRUE);
@@ -206,9 +223,16 @@ int DocApplySize(HWND hwnd)
             pDoc->nDocWidth = extent.cx;
         if ((dwBars & WS_VSCROLL) == 0)
             pDoc->nDocHeight = extent.cy;
+        DocClampScroll(hwnd);
     }
-    DocClampScroll(hwnd);
-    return 1;
+    const LONG styleAfter = ::GetWindowLongA(hwnd, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL);
+    if (styleAfter == styleBefore || (dwStyle & (WS_HSCROLL | WS_VSCROLL)) == 0)
+        return;
+    POINT origin = pDoc->head.Origin();
+    origin.x = ClampOrigin(origin.x, pDoc->nDocWidth - ClientToDocPixels(ClientSize(hwnd, SB_HORZ), pDoc->nScale));
+    origin.y = ClampOrigin(origin.y, pDoc->nDocHeight - ClientToDocPixels(ClientSize(hwnd, SB_VERT), pDoc->nScale));
+    pDoc->head.SetOrigin(origin);
+    InvalidateObj(hwnd);
 }
 
 int DocVScroll(HWND hwnd, int nCode, int nPos) { return Scroll(hwnd, SB_VERT, nCode, nPos); }

@@ -30,6 +30,12 @@ void DocClampScroll(HWND hwnd);
 // vertical one only with a fixed height above 0, as the record's style
 // asks). 1; 0 without record.
 int DocApplySize(HWND hwnd);
+// After layout: the scroll bars wanted (as for DocApplySize) get ranges and
+// pages for the extent at the scale, or both ranges become 0..0; a
+// direction without a bar takes the visible size as its extent; the origin
+// stays in range. When that showed or hid a bar, the origin is kept within
+// the extent less the client size and the object is repainted.
+void DocRefreshScrollBars(HWND hwnd);
 // Scrolls as WM_VSCROLL and WM_HSCROLL ask: a line is 1/16 of the visible
 // size plus 1, a page half of it plus 1, the thumb goes to nPos, any other
 // code takes the origin back to the bar's position; kept between the

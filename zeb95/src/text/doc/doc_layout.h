@@ -1,14 +1,49 @@
-// The layout state of a document as its writers and settings see it.
+// The layout of a document: the reflow that lays out the visible lines at
+// once and leaves the rest to a layout thread, and the ways the window's
+// thread stops, waits for and takes the result of that thread.
+//
+// The thread only lays out lines (it appends to the line table and reads
+// the text) and posts MsgLayoutDone with its pass number; the extent, the
+// overflow notice and the scroll bars are brought up to date on the
+// window's thread. Every change of the text, its attributes, the fonts,
+// the bitmaps, the marks or a layout setting first stops the thread
+// (DocStopLayout) and ends with a reflow or a relayout; every reader of
+// the whole line table first waits (DocWaitLayout).
 #pragma once
 #include <windows.h>
 
+#include "text/layout/layout_run.h"
+
 struct ZebDocRecord;
 
-// Ends the document's layout thread, if one runs: raises the abort flag
-// until the thread has ended, then closes its handle. Writers call it
-// before they move a gap or renumber the text.
+// Ends the running pass, if any: raises its abort flag and waits for its
+// thread. The lines it laid out stay; a following DocReflow goes on from
+// there.
 void DocStopLayout(ZebDocRecord& doc);
-// Lays the whole document out again after a change of its settings,
-// fonts or bitmaps: the line table starts again from the first line and
-// the window is repainted.
-void DocRelayout(HWND hwnd);
+// Waits until no pass runs and returns the layout result (the end kind of
+// the last line laid out, 3 when the table covers the whole text, 0 after
+// a failure or an abort). With nLine 0 or more the pass is aborted as soon
+// as more than nLine lines exist. -1 without record.
+int DocWaitLayout(HWND hwnd, int nLine);
+// Lays out from the line count on: the lines down to the visible area's
+// end and at least three more at once, the rest on the layout thread.
+// When that part reaches the end of the text, the extent and (when it
+// changed) the scroll bars follow at once. The result of that part (0 on
+// failure or without record).
+int DocReflow(HWND hwnd);
+// Stops the pass, keeps lines 0 .. nLine - 1 and reflows from line nLine
+// (edits take nLine from RelayoutStartLine).
+int DocReflowFrom(HWND hwnd, int nLine);
+// Lays the whole document out again after a change of its settings, fonts
+// or bitmaps, and repaints it when asked.
+void DocRelayout(HWND hwnd, bool bRepaint = true);
+// MsgLayoutDone: joins pass nRun when it is the running one and takes its
+// completion (extent, overflow notice, scroll bars). 1 when it did; 0 for
+// a stale pass, an aborted or failed one, or without record.
+int DocLayoutDone(HWND hwnd, UINT nRun);
+// The measure of units in the document's tables and marks, its fonts read
+// through the given source (the table in use, ZebTableFonts).
+ZebUnitMeasure DocUnitMeasure(HWND hwnd, const ZebDocRecord& doc, const ZebFontSource& fonts);
+// The line count once the whole text is laid out, without a final empty
+// line at the end of the text; -1 without record.
+int DocGetLineCount(HWND hwnd);

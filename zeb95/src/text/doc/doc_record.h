@@ -10,6 +10,7 @@
 
 class ZebBmpTable;
 class ZebFontTable;
+class ZebLayoutRun;
 
 const WORD kZebNoMark = 0xFFFF;
 const WORD kZebFormFeedMarkCode = 18;
@@ -17,7 +18,6 @@ const WORD kZebLineFeedMarkCode = 7;
 const WORD kZebBitmapMarkCode = 32;
 
 // Bits of the flags word.
-const DWORD kDocAbortLayout = 0x10;
 const DWORD kDocClipModeShift = 8;
 const DWORD kDocClipModeMask = 0x3F00;
 const DWORD kDocNotPainted = 0x8000;
@@ -42,8 +42,13 @@ struct ZebDocRecord
     // Zeroed 32-byte block handed to the input method.
     void* CompositionForm() const { return reinterpret_cast<void*>(head.Slot(kSlotCompositionForm)); }
     void SetCompositionForm(void* p) { head.SetSlot(kSlotCompositionForm, reinterpret_cast<UINT_PTR>(p)); }
-    HANDLE LayoutThread() const { return reinterpret_cast<HANDLE>(head.Slot(kSlotLayoutThread)); }
-    void SetLayoutThread(HANDLE h) { head.SetSlot(kSlotLayoutThread, reinterpret_cast<UINT_PTR>(h)); }
+    // The layout pass whose thread runs or has not been joined yet, or none.
+    ZebLayoutRun* LayoutRun() const { return reinterpret_cast<ZebLayoutRun*>(head.Slot(kSlotLayoutRun)); }
+    void SetLayoutRun(ZebLayoutRun* p) { head.SetSlot(kSlotLayoutRun, reinterpret_cast<UINT_PTR>(p)); }
+    // Number of the joined pass whose completion the window has still to
+    // take (extent, scroll bars), or 0.
+    UINT LayoutDoneRun() const { return static_cast<UINT>(head.Slot(kSlotLayoutDoneRun)); }
+    void SetLayoutDoneRun(UINT n) { head.SetSlot(kSlotLayoutDoneRun, n); }
     // Own copies of the user cells and of the two input filter strings.
     void* UserCells() const { return reinterpret_cast<void*>(head.Slot(kSlotUserCells)); }
     void SetUserCells(void* p) { head.SetSlot(kSlotUserCells, reinterpret_cast<UINT_PTR>(p)); }
@@ -121,10 +126,11 @@ private:
         kSlotBitmaps,
         kSlotFonts,
         kSlotCompositionForm,
-        kSlotLayoutThread,
+        kSlotLayoutRun,
         kSlotUserCells,
         kSlotFilterMatch,
         kSlotFilterReplacement,
+        kSlotLayoutDoneRun,
     };
     static void CheckLayout();
 };
@@ -136,5 +142,5 @@ inline void ZebDocRecord::CheckLayout()
     static_assert(offsetof(ZebDocRecord, fontCountWord) == 448, "font count at byte 448");
     static_assert(offsetof(ZebDocRecord, nDocWidth) == 492, "document extent at byte 492");
     static_assert(offsetof(ZebDocRecord, nTypingColor) == 508, "typing colour at byte 508");
-    static_assert(kSlotFilterReplacement < kZebRecordSlots, "slots fit before the record");
+    static_assert(kSlotLayoutDoneRun < kZebRecordSlots, "slots fit before the record");
 }

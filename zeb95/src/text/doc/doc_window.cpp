@@ -5,6 +5,7 @@
 #include "objects/obj_window.h"
 #include "text/tables/bmp_table.h"
 #include "text/tables/color_index.h"
+#include "text/caret/key_dispatch.h"
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
@@ -87,7 +88,7 @@ bool InitRecord(HWND hwnd, const CREATESTRUCTA& cs)
     FillDefaults(hwnd, *pDoc, cs);
     if (!MakeParts(*pDoc) || !SetDefaultFont(hwnd, *pDoc))
         return false;
-    DocRelayout(hwnd);
+    DocRelayout(hwnd, false);
     return true;
 }
 
@@ -151,6 +152,13 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_NCDESTROY:
         FreeParts(hwnd);
         break;
+    case WM_KEYDOWN:
+        if (DocMoveKeyDown(hwnd, wParam))
+            return 0;
+        break;
+    case MsgLayoutDone:
+        DocLayoutDone(hwnd, static_cast<UINT>(wParam));
+        return 0;
     default:
         break;
     }

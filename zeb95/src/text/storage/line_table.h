@@ -26,7 +26,7 @@ struct ZebLineEntry
     int height;
     short length;  // bytes
     BYTE endKind;  // ZebLineEnd
-    BYTE flags;
+    BYTE lastUnit;  // class of the last unit placed
     WORD block;
     WORD offset;  // logical offset in the block
 };

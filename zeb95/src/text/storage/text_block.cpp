@@ -55,6 +55,23 @@ int BlockErase(ZebTextBlock* pBlock, int nOffset, int n)
     return 1;
 }
 
+int BlockMoveTail(ZebTextBlock* pFrom, int nOffset, ZebTextBlock* pTo)
+{
+    if (BlockTextLength(pTo) != 0 || !BlockMoveGap(pFrom, nOffset))
+        return 0;
+    const int nTail = pFrom->tailLength;
+    const int nAt = nOffset + pFrom->gapLength;
+    BlockInsertRun(pTo, 0, pFrom->text + nAt, pFrom->attrs + nAt, nTail);
+    pFrom->gapLength = static_cast<WORD>(pFrom->gapLength + nTail);
+    pFrom->tailLength = 0;
+    return 1;
+}
+
+void BlockSetAttr(ZebTextBlock* pBlock, int nOffset, ZebCharAttr attr)
+{
+    pBlock->attrs[nOffset < pBlock->gapStart ? nOffset : nOffset + pBlock->gapLength] = attr;
+}
+
 char BlockByteAt(const ZebTextBlock* pBlock, int nOffset)
 {
     return GapArray<char>::At(pBlock->text, pBlock->gapStart, pBlock->gapLength, nOffset);

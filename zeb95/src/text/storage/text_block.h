@@ -39,6 +39,13 @@ int BlockInsertRun(ZebTextBlock* pBlock, int nOffset, const char* pText, const Z
 // Removes n bytes at the logical offset; 0 when the range passes the text.
 int BlockErase(ZebTextBlock* pBlock, int nOffset, int n);
 
+// Moves the bytes after the logical offset, with their attributes, to the
+// start of the empty block pTo; 0 for a bad offset or a block not empty.
+int BlockMoveTail(ZebTextBlock* pFrom, int nOffset, ZebTextBlock* pTo);
+
+// Rewrites the attribute of the byte at the logical offset.
+void BlockSetAttr(ZebTextBlock* pBlock, int nOffset, ZebCharAttr attr);
+
 // Readers: the gap stays where it is.
 char BlockByteAt(const ZebTextBlock* pBlock, int nOffset);
 ZebCharAttr BlockAttrAt(const ZebTextBlock* pBlock, int nOffset);
