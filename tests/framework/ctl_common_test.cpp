@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "parent_window_fixture.h"
 #include "afxcmn.h"
 #include "canvas.h"
 
@@ -41,22 +42,7 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT lpDIS) override { m_drawn.insert(lpDIS->itemID); }
 };
 
-class CtlCommonTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-            nullptr, nullptr));
-    }
-    void TearDown() override
-    {
-        m_parent.DestroyWindow();
-        CWnd::DeleteTempMap();
-    }
-
-    CCheckParentWnd m_parent;
-};
+using CtlCommonTest = ParentWindowTest<CCheckParentWnd>;
 
 int CALLBACK ByDataDescending(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort)
 {

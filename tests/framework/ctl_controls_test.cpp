@@ -4,27 +4,12 @@
 
 #include <string>
 
+#include "parent_window_fixture.h"
 #include "afxctrl.h"
 
 namespace {
 
-class CtlControlsTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300,
-            nullptr, nullptr));
-    }
-
-    void TearDown() override
-    {
-        m_parent.DestroyWindow();
-        CWnd::DeleteTempMap();
-    }
-
-    CWnd m_parent;
-};
+using CtlControlsTest = ParentWindowTest<CWnd>;
 
 TEST_F(CtlControlsTest, EditLinesAndSelection)
 {
