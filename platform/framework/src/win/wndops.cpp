@@ -1,19 +1,8 @@
 // CWnd's operations beyond the one-line wrappers of the header.
 #include "win/winstate.h"
+#include "dialogs/dlg_internal.h"
 
 namespace {
-
-CString WindowText(HWND hWnd)
-{
-    CString text;
-    const int nLength = ::GetWindowTextLengthA(hWnd);
-    if (nLength > 0) {
-        // GetWindowTextLength may overstate the length, never understate it.
-        const int nCopied = ::GetWindowTextA(hWnd, text.GetBuffer(nLength), nLength + 1);
-        text.ReleaseBuffer(nCopied);
-    }
-    return text;
-}
 
 BOOL ModifyWindowLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT nFlags)
 {
@@ -33,12 +22,12 @@ BOOL ModifyWindowLong(HWND hWnd, int nIndex, DWORD dwRemove, DWORD dwAdd, UINT n
 
 void CWnd::GetWindowText(CString& rString) const
 {
-    rString = WindowText(m_hWnd);
+    rString = AfxGetWindowTextString(m_hWnd);
 }
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
-    rString = WindowText(::GetDlgItem(m_hWnd, nID));
+    rString = AfxGetWindowTextString(::GetDlgItem(m_hWnd, nID));
     return rString.GetLength();
 }
 
