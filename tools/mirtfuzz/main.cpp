@@ -233,6 +233,10 @@ int main(int argc, char* argv[])
         else
             names.push_back(argv[i]);
     }
+    // A buffer that is not on the heap: the C library would otherwise
+    // allocate one at the first line printed, inside a measured run.
+    static char s_outBuffer[BUFSIZ];
+    std::setvbuf(stdout, s_outBuffer, _IOFBF, sizeof s_outBuffer);
     ::SetUnhandledExceptionFilter(OnCrash);
     AfxSetMessageBoxHook(AnswerMessageBox);
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
