@@ -3,6 +3,7 @@
 // keeps every stored member, and the operations in their slots.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 
 #include "field_fixture.h"
@@ -102,6 +103,21 @@ void FillCombo(CNPropObjCB& field)
     field.m_crBack = RGB(4, 5, 6);
     field.m_nEntryMode = 1;
     field.m_nRowHeight = 14;
+}
+
+// A stored pen width is held to 0..0x7FFF device units on load.
+TEST(GraphicFieldRecordTest, LoadHoldsThePenWidth)
+{
+    const struct
+    {
+        int stored, loaded;
+    } cases[] = {{0, 0}, {3, 3}, {0x7FFF, 0x7FFF}, {0x8000, 0x7FFF}, {INT_MAX, 0x7FFF}, {-1, 0}, {INT_MIN, 0}};
+    for (const auto& c : cases) {
+        CNPropObjLine field, loaded;
+        field.m_nPenWidth = c.stored;
+        Load(loaded, Store(field));
+        EXPECT_EQ(c.loaded, loaded.m_nPenWidth) << c.stored;
+    }
 }
 
 struct FilledField

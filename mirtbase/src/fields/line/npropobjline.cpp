@@ -1,8 +1,17 @@
 #include "npropobjline.h"
 
+#include "fields/base/clampint.h"
 #include "fields/fieldcommon.h"
 
 IMPLEMENT_SERIAL(CNPropObjLine, CNPropObjCtrl, 1)
+
+namespace {
+
+// Widest pen a record may hold, in device units: the system strokes a pen
+// of millions of pixels for minutes, even into a small context.
+const int kMaxPenWidth = 0x7FFF;
+
+}  // namespace
 
 CNPropObjLine::CNPropObjLine() : m_pLineWnd(nullptr)
 {
@@ -39,6 +48,7 @@ void CNPropObjLine::Serialize(CArchive& ar)
     }
     UINT nVersion;
     ar >> nVersion >> m_wShapes >> m_crPen >> m_nPenStyle >> m_nPenWidth >> m_nDrawMode;
+    m_nPenWidth = MirtClampRange(m_nPenWidth, 0, kMaxPenWidth);
 }
 
 int CNPropObjLine::Draw(CDC* pDC, int)
