@@ -179,4 +179,20 @@ TEST_F(Keys, KeyMessagesMoveTheCaretUnlessTheOwnerTakesThem)
     EXPECT_TRUE(Caret() == (POINT{2, 1})) << "the owner took the key";
 }
 
+TEST_F(Keys, KeyUpGoesToTheOwnerWithTheKey)
+{
+    Lay(kText);
+    for (int nStatic : {0, 1})
+    {
+        D().nStaticMode = nStatic;
+        m_parent.received.clear();
+        ::SendMessageA(m_hDoc, WM_KEYUP, VK_RIGHT, 0);
+        ASSERT_EQ(1u, m_parent.received.size()) << "static mode " << nStatic;
+        EXPECT_EQ(107, m_parent.received[0].nCode);
+        EXPECT_EQ(m_hDoc, m_parent.received[0].hObject);
+        EXPECT_EQ(static_cast<DWORD>(VK_RIGHT), D().head.InputWParam());
+        EXPECT_TRUE(Caret() == (POINT{0, 0})) << "a key up moves nothing";
+    }
+}
+
 }  // namespace

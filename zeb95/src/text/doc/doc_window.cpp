@@ -161,6 +161,10 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         if (DocOnKeyDown(hwnd, wParam))
             return 0;
         break;
+    case WM_KEYUP:
+        if (DocOnKeyUp(hwnd, wParam))
+            return 0;
+        break;
     case WM_CHAR:
         if (DocOnChar(hwnd, wParam, lParam))
             return 0;

@@ -1,6 +1,7 @@
 #include "text/input/key_down.h"
 
 #include "objects/events.h"
+#include "objects/obj_children.h"
 #include "text/caret/caret_keys.h"
 #include "text/caret/doc_caret.h"
 #include "text/clip/doc_clipboard.h"
@@ -111,4 +112,24 @@ bool DocOnKeyDown(HWND hwnd, WPARAM wKey)
     if (outcome == KeyOutcome::Changed)
         DocNotifyChanged(hwnd);
     return true;
+}
+
+bool DocOnKeyUp(HWND hwnd, WPARAM wKey)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr)
+        return false;
+    if (pDoc->nStaticMode != kStaticMode)
+    {
+        if (pDoc->head.IsTransparent())
+            InvalidateObj(hwnd);
+        if (pDoc->head.OwnerWhiteBoard() != nullptr)
+            ::UpdateWindow(pDoc->head.OwnerWhiteBoard());
+        ::UpdateWindow(hwnd);
+    }
+    else if (wKey == VK_SHIFT)
+    {
+        InvalidateObj(hwnd);
+    }
+    return NotifyObjEvent(hwnd, ZebEventKeyUp, static_cast<DWORD>(wKey), DocKeyFlags()) != 0;
 }

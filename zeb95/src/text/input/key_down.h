@@ -1,5 +1,5 @@
 // WM_KEYDOWN of a text document: the caret movement keys, Delete and the
-// clipboard keys Ctrl+Insert and Shift+Insert.
+// clipboard keys Ctrl+Insert and Shift+Insert; and WM_KEYUP.
 #pragma once
 #include <windows.h>
 
@@ -12,3 +12,8 @@
 // A refused key beeps; a change is told to the owner. true when the key
 // was taken; false: default processing.
 bool DocOnKeyDown(HWND hwnd, WPARAM wKey);
+// Brings the document and its whiteboard up to date on screen (releasing
+// Shift in static mode 1 repaints the object), then tells the document
+// itself of the key. true when that reply swallows the key; false: default
+// processing.
+bool DocOnKeyUp(HWND hwnd, WPARAM wKey);
