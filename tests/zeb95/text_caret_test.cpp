@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "text/caret/doc_caret.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_layout.h"
+#include "text/tables/font_entry.h"
 #include "text/tables/color_index.h"
 #include "text_caret_fixture.h"
 
@@ -126,6 +129,46 @@ TEST_F(CaretMoves, FixCarriesAColumnBeyondItsLineIntoTheNextLines)
     }
 }
 
+TEST_F(CaretMoves, TheCaretFollowsARelayout)
+{
+    Lay("abcdefgh");
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 6, 0, 3));
+    D().nLimit = 4;
+    DocReflowFrom(m_hDoc, 0);
+    EXPECT_TRUE(Caret() == (POINT{2, 1})) << "a reflow carries the caret on into the next line";
+    EXPECT_EQ(2 * kByteWidth, D().caret.left);
+    EXPECT_EQ(kLineHeight, D().caret.top);
+
+    Lay("abcdefgh");
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 6, 0, 3));
+    D().nLimit = 4;
+    DocRelayout(m_hDoc, false);
+    EXPECT_TRUE(Caret() == (POINT{2, 1})) << "a relayout carries it too";
+
+    Lay("abcd");
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 2, 0, 3));
+    auto* pFont = const_cast<ZebFontEntry*>(DocFontEntry(D(), 0));
+    pFont->widths['a'] = pFont->widths['b'] = 20;
+    DocRelayout(m_hDoc, false);
+    EXPECT_TRUE(Caret() == (POINT{2, 0}));
+    EXPECT_EQ(40, D().caret.left) << "the caret is mapped again in the new widths";
+    EXPECT_EQ(40, D().nGoalX);
+}
+
+TEST_F(CaretMoves, TheCaretFollowsTheLayoutThreadsLines)
+{
+    Lay(Repeated("abcdefgh\n", 100));
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 6, 50, 3));
+    D().nLimit = 4;
+    DocReflowFrom(m_hDoc, 0);
+    ASSERT_NE(nullptr, D().LayoutRun()) << "the lines beyond the view are the thread's";
+    DocWaitLayout(m_hDoc, -1);
+    EXPECT_TRUE(Caret() == (POINT{6, 50})) << "until the window takes the thread's result";
+    Pump();
+    EXPECT_TRUE(Caret() == (POINT{2, 51}));
+    EXPECT_EQ(51 * kLineHeight, D().caret.top);
+}
+
 TEST_F(CaretMoves, ScrollsIntoViewWithoutScrollBars)
 {
     Lay("0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10");
@@ -141,6 +184,9 @@ TEST_F(CaretMoves, ScrollsIntoViewWithoutScrollBars)
 TEST_F(CaretMoves, SystemCaretFollowsTheZoom)
 {
     Lay(kMixed);
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 1, 1, 8));
+    EXPECT_NE(0, D().wCaretState & kCaretNoSystem) << "no system caret without the focus";
+    EXPECT_EQ(0, DocUpdateCaret(m_hDoc, 12));
     ::SetFocus(m_hDoc);
     D().wCaretState |= kCaretFocus;
     D().nScale = 200;

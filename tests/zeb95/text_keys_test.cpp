@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "text/caret/caret_keys.h"
 #include "text/caret/doc_caret.h"
 #include "text_caret_fixture.h"
@@ -8,9 +10,34 @@ namespace {
 
 bool operator==(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 
-using Keys = FixedDocs;
-
 typedef int (*KeyFn)(HWND, int);
+
+struct KeyCase
+{
+    const char* name;
+    KeyFn key;
+    POINT from;
+    int nResult;
+    POINT to;
+};
+
+class Keys : public FixedDocs
+{
+protected:
+    // Each case on the text laid out afresh: the caret at its start, then
+    // its key without Shift.
+    void PressEach(const char* text, int nLimit, const std::vector<KeyCase>& cases)
+    {
+        for (const KeyCase& c : cases)
+        {
+            Lay(text, nLimit);
+            ASSERT_EQ(1, DocSetCaret(m_hDoc, c.from.x, c.from.y, 3)) << c.name;
+            EXPECT_EQ(c.nResult, c.key(m_hDoc, 2)) << c.name;
+            EXPECT_TRUE(Caret() == c.to) << c.name << ": " << Caret().x << "," << Caret().y;
+            EXPECT_FALSE(D().HasSelection()) << c.name;
+        }
+    }
+};
 
 // Line 0: "abcd" and a double-byte character, wrapped; line 1: "ef" and a
 // line feed; line 2: "xy", the end of the text.
@@ -18,15 +45,7 @@ const char kText[] = "abcd\x82\xA0" "ef\nxy";
 
 TEST_F(Keys, EachKeyFromItsPlaces)
 {
-    struct Case
-    {
-        const char* name;
-        KeyFn key;
-        POINT from;
-        int nResult;
-        POINT to;
-    };
-    const Case cases[] = {
+    PressEach(kText, 6, {
         {"Left inside a line", DocKeyLeft, {3, 0}, 1, {2, 0}},
         {"Left at column 0 to the line before, off its second byte", DocKeyLeft, {0, 1}, 1, {4, 0}},
         {"Left at the start of the text", DocKeyLeft, {0, 0}, 0, {0, 0}},
@@ -46,15 +65,7 @@ TEST_F(Keys, EachKeyFromItsPlaces)
         {"End of the last line", DocKeyEnd, {0, 2}, 1, {2, 2}},
         {"Ctrl+Home", DocKeyCtrlHome, {1, 2}, 1, {0, 0}},
         {"Ctrl+End", DocKeyCtrlEnd, {1, 0}, 1, {2, 2}},
-    };
-    for (const Case& c : cases)
-    {
-        Lay(kText, 6);
-        ASSERT_EQ(1, DocSetCaret(m_hDoc, c.from.x, c.from.y, 3)) << c.name;
-        EXPECT_EQ(c.nResult, c.key(m_hDoc, 2)) << c.name;
-        EXPECT_TRUE(Caret() == c.to) << c.name << ": " << Caret().x << "," << Caret().y;
-        EXPECT_FALSE(D().HasSelection()) << c.name;
-    }
+    });
 }
 
 TEST_F(Keys, ShiftExtendsAndAPlainKeyDrops)
@@ -111,6 +122,49 @@ TEST_F(Keys, PagesScrollTheTargetLineToTheTop)
     EXPECT_EQ(0, DocKeyPageDown(m_hDoc, 2)) << "on the last line";
 }
 
+TEST_F(Keys, VerticalWritingTurnsTheKeys)
+{
+    D().head.SetVertical(1);
+    // Columns from the right: "abcd" and a line feed, "ef" and a line feed,
+    // "ghij".
+    PressEach("abcd\nef\nghij", 0, {
+        {"Up along the column", DocKeyUp, {2, 0}, 1, {1, 0}},
+        {"Up at the top to the line before's last position", DocKeyUp, {0, 1}, 1, {4, 0}},
+        {"Up at the start of the text", DocKeyUp, {0, 0}, 0, {0, 0}},
+        {"Down along the column", DocKeyDown, {1, 0}, 1, {2, 0}},
+        {"Down before a line feed to the next line", DocKeyDown, {4, 0}, 1, {0, 1}},
+        {"Down at the end of the text", DocKeyDown, {4, 2}, 0, {4, 2}},
+        {"Left to the next line, on the left", DocKeyLeft, {1, 0}, 1, {1, 1}},
+        {"Left onto a shorter line", DocKeyLeft, {3, 0}, 1, {2, 1}},
+        {"Left on the last line", DocKeyLeft, {1, 2}, 0, {1, 2}},
+        {"Right to the line before, on the right", DocKeyRight, {1, 1}, 1, {1, 0}},
+        {"Right on the first line", DocKeyRight, {1, 0}, 0, {1, 0}},
+        {"Home", DocKeyHome, {3, 2}, 1, {0, 2}},
+        {"End", DocKeyEnd, {1, 0}, 1, {4, 0}},
+        {"Ctrl+Home", DocKeyCtrlHome, {3, 2}, 1, {0, 0}},
+        {"Ctrl+End", DocKeyCtrlEnd, {1, 0}, 1, {4, 2}},
+    });
+}
+
+TEST_F(Keys, VerticalMovesAcrossLinesKeepTheGoalAndShiftExtends)
+{
+    D().head.SetVertical(1);
+    Lay("abcd\nef\nghij");
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 3, 0, 3));
+    const int nGoal = D().nGoalX;
+    EXPECT_EQ(D().caret.top, nGoal) << "the goal lies along the column";
+    ::SendMessageA(m_hDoc, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_TRUE(Caret() == (POINT{2, 1}));
+    EXPECT_EQ(nGoal, D().nGoalX);
+    ::SendMessageA(m_hDoc, WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_TRUE(Caret() == (POINT{3, 2})) << "back to the column it started from";
+    EXPECT_EQ(1, DocKeyRight(m_hDoc, 6));
+    EXPECT_TRUE(Caret() == (POINT{2, 1}));
+    EXPECT_TRUE(D().anchor == (POINT{3, 2})) << "Shift anchors where the caret was";
+    EXPECT_EQ(1, DocKeyDown(m_hDoc, 2));
+    EXPECT_FALSE(D().HasSelection());
+}
+
 TEST_F(Keys, KeyMessagesMoveTheCaretUnlessTheOwnerTakesThem)
 {
     Lay(kText, 6);
@@ -123,6 +177,22 @@ TEST_F(Keys, KeyMessagesMoveTheCaretUnlessTheOwnerTakesThem)
     m_parent.nConsumeCode = 105;
     ::SendMessageA(m_hDoc, WM_KEYDOWN, VK_HOME, 0);
     EXPECT_TRUE(Caret() == (POINT{2, 1})) << "the owner took the key";
+}
+
+TEST_F(Keys, KeyUpGoesToTheOwnerWithTheKey)
+{
+    Lay(kText);
+    for (int nStatic : {0, 1})
+    {
+        D().nStaticMode = nStatic;
+        m_parent.received.clear();
+        ::SendMessageA(m_hDoc, WM_KEYUP, VK_RIGHT, 0);
+        ASSERT_EQ(1u, m_parent.received.size()) << "static mode " << nStatic;
+        EXPECT_EQ(107, m_parent.received[0].nCode);
+        EXPECT_EQ(m_hDoc, m_parent.received[0].hObject);
+        EXPECT_EQ(static_cast<DWORD>(VK_RIGHT), D().head.InputWParam());
+        EXPECT_TRUE(Caret() == (POINT{0, 0})) << "a key up moves nothing";
+    }
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ int DocUpdateCaret(HWND hwnd, int nHow)
                 state &= ~kCaretRebuild;
         }
     }
-    if (bShow && !bComposing)
+    if (bShow && !bComposing && (state & kCaretFocus) != 0)
     {
         state &= ~kCaretNoSystem;
         return 1;

@@ -30,7 +30,7 @@ const int kCaretShow = 8;
 int DocSetCaret(HWND hwnd, int nColumn, int nLine, int nMode);
 // Shows (kCaretShow) or hides the system caret while the document has the
 // focus, rebuilding it with kCaretRebuildNow or when marked. 1 when the
-// caret is shown, 0 when not.
+// caret is shown, 0 when not (always without the focus).
 int DocUpdateCaret(HWND hwnd, int nHow);
 // Creates and shows the system caret at the zoomed caret rectangle (with
 // bWithCaret) and puts the composition window at the caret, in the font

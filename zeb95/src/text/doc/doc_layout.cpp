@@ -1,6 +1,7 @@
 #include "text/doc/doc_layout.h"
 
 #include "objects/obj_children.h"
+#include "text/caret/doc_caret.h"
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_geometry.h"
 #include "text/doc/doc_record.h"
@@ -116,6 +117,7 @@ int DocReflow(HWND hwnd)
     ZebLineTable& lines = *doc.Lines();
     const ZebTableFonts fonts(DocFontTable(doc, false), doc.head.Vertical() != 0);
     const ZebLayoutInput in = InputOf(hwnd, doc, fonts);
+    const int nFirst = lines.Count();
     const int nKind = LayoutThrough(in, lines, VisibleEnd(hwnd, doc));
     doc.nLayoutResult = nKind;
     if (nKind != ZebLineEndText && nKind != ZebLineEndNone)
@@ -123,6 +125,8 @@ int DocReflow(HWND hwnd)
         doc.SetLayoutRun(ZebLayoutRun::Start(hwnd, in, fonts, lines, lines.Count()));
         return nKind;
     }
+    if (doc.head.CaretPos().y >= nFirst)
+        DocFixCaret(hwnd);
     TakeCompletion(hwnd, doc, false);
     return nKind;
 }
@@ -144,6 +148,7 @@ void DocRelayout(HWND hwnd, bool bRepaint)
     if (pDoc == nullptr || pDoc->head.Kind() != ZebKindDoc)
         return;
     DocReflowFrom(hwnd, 0);
+    DocSetCaret(hwnd, -1, -1, kCaretTakeAttrs);
     if (bRepaint)
         InvalidateObj(hwnd);
 }
@@ -161,6 +166,7 @@ int DocLayoutDone(HWND hwnd, UINT nRun)
     pDoc->SetLayoutDoneRun(0);
     if (pDoc->nLayoutResult == ZebLineEndNone)
         return 0;
+    DocFixCaret(hwnd);
     TakeCompletion(hwnd, *pDoc, true);
     return 1;
 }

@@ -27,19 +27,22 @@ void DocStopLayout(ZebDocRecord& doc);
 int DocWaitLayout(HWND hwnd, int nLine);
 // Lays out from the line count on: the lines down to the visible area's
 // end and at least three more at once, the rest on the layout thread.
-// When that part reaches the end of the text, the extent and (when it
-// changed) the scroll bars follow at once. The result of that part (0 on
+// When that part reaches the end of the text, the caret is brought back
+// onto its line (when that line was laid out again), and the extent and
+// (when it changed) the scroll bars follow at once. The result of that part (0 on
 // failure or without record).
 int DocReflow(HWND hwnd);
 // Stops the pass, keeps lines 0 .. nLine - 1 and reflows from line nLine
 // (edits take nLine from RelayoutStartLine).
 int DocReflowFrom(HWND hwnd, int nLine);
 // Lays the whole document out again after a change of its settings, fonts
-// or bitmaps, and repaints it when asked.
+// or bitmaps, maps the caret again (taking the typing attributes there and
+// dropping a selection) and repaints it when asked.
 void DocRelayout(HWND hwnd, bool bRepaint = true);
 // MsgLayoutDone: joins pass nRun when it is the running one and takes its
 // completion (extent, overflow notice, scroll bars). 1 when it did; 0 for
-// a stale pass, an aborted or failed one, or without record.
+// a stale pass, an aborted or failed one, or without record. The caret is
+// brought back onto its line first.
 int DocLayoutDone(HWND hwnd, UINT nRun);
 // The measure of units in the document's tables and marks, its fonts read
 // through the given source (the table in use, ZebTableFonts).

@@ -1,14 +1,16 @@
 #include "text/doc/doc_window.h"
 
+#include "objects/events.h"
 #include "objects/global_mem.h"
 #include "objects/obj_children.h"
 #include "objects/obj_window.h"
 #include "text/tables/bmp_table.h"
 #include "text/tables/color_index.h"
-#include "text/caret/key_dispatch.h"
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
+#include "text/input/char_input.h"
+#include "text/input/key_down.h"
 #include "text/storage/engine_alloc.h"
 #include "text/tables/font_table.h"
 #include "whiteboard/wb_window.h"
@@ -19,6 +21,7 @@ const SIZE_T kCompositionFormBytes = 32;
 const int kMarkColor = 2;
 const int kNoImeFont = -2;
 const int kFullScale = 100;
+const LRESULT kWantedKeys = DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_HASSETSEL | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS;
 
 // Colours, selection and view of a new document; a transparent one keeps
 // no scroll bars.
@@ -152,9 +155,25 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_NCDESTROY:
         FreeParts(hwnd);
         break;
+    case WM_GETDLGCODE:
+        return kWantedKeys;
     case WM_KEYDOWN:
-        if (DocMoveKeyDown(hwnd, wParam))
+        if (DocOnKeyDown(hwnd, wParam))
             return 0;
+        break;
+    case WM_KEYUP:
+        if (DocOnKeyUp(hwnd, wParam))
+            return 0;
+        break;
+    case WM_CHAR:
+        if (DocOnChar(hwnd, wParam, lParam))
+            return 0;
+        break;
+    case WM_IME_CHAR:
+        return DocOnImeChar(hwnd, wParam, lParam);
+    case MsgZebCmd:
+        if (HIWORD(wParam) == kDocImeCharCode)
+            wParam = MakeZebCmdWParam(ZebEventBase(ZebKindDoc) + ZebEventChar, LOWORD(wParam));
         break;
     case MsgLayoutDone:
         DocLayoutDone(hwnd, static_cast<UINT>(wParam));

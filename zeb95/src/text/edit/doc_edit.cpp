@@ -23,12 +23,6 @@ ZebCharAttr TypingAttr(const ZebDocRecord& doc)
     return MakeCharAttr(doc.nTypingColor, doc.nTypingFont, doc.nTypingVPos, doc.nTypingUser);
 }
 
-bool TypingIsShiftJis(ZebDocRecord& doc)
-{
-    const ZebFontEntry* pFont = DocFontEntry(doc, doc.nTypingFont);
-    return pFont != nullptr && pFont->logfont.lfCharSet == SHIFTJIS_CHARSET;
-}
-
 // The layout thread stopped and the caret's storage place; false when the
 // caret line is not laid out or lies beyond the text.
 bool StopAtCaret(ZebDocRecord& doc, bool bAtByte, ZebTextSpot* pSpot)
@@ -36,6 +30,25 @@ bool StopAtCaret(ZebDocRecord& doc, bool bAtByte, ZebTextSpot* pSpot)
     DocStopLayout(doc);
     const POINT caret = doc.head.CaretPos();
     return DocPositionSpot(doc, caret.x, caret.y, bAtByte, pSpot);
+}
+
+// The selected text in storage: where it starts, its first byte and the
+// place after it.
+struct SelectionPlace
+{
+    ZebSelectionSpan span;
+    POINT start;
+    ZebTextSpot from;
+    ZebTextSpot to;
+};
+
+// The layout thread stopped and the selection's place in storage.
+SelectionPlace StopAtSelection(ZebDocRecord& doc)
+{
+    DocStopLayout(doc);
+    SelectionPlace sel = {ZebSelectionNone, {}, {}, {}};
+    sel.span = DocSelectionSpots(doc, &sel.start, &sel.from, &sel.to);
+    return sel;
 }
 
 // Lays the lines out again after an edit at the position, repaints from
@@ -74,6 +87,12 @@ int DeleteAtCaret(HWND hwnd, ZebDocRecord& doc)
 }
 
 }  // namespace
+
+bool TypingIsShiftJis(ZebDocRecord& doc)
+{
+    const ZebFontEntry* pFont = DocFontEntry(doc, doc.nTypingFont);
+    return pFont != nullptr && pFont->logfont.lfCharSet == SHIFTJIS_CHARSET;
+}
 
 int DocInsertChar(HWND hwnd, int nCode)
 {
@@ -152,20 +171,16 @@ int DocDeleteSelection(HWND hwnd)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return 0;
-    DocStopLayout(*pDoc);
+    SelectionPlace sel = StopAtSelection(*pDoc);
     const int nCaretLine = pDoc->head.CaretPos().y;
     if (nCaretLine < 0 || nCaretLine >= pDoc->Lines()->Count())
         return 0;
-    POINT start = {};
-    ZebTextSpot from = {};
-    ZebTextSpot to = {};
-    const ZebSelectionSpan span = DocSelectionSpots(*pDoc, &start, &from, &to);
-    if (span != ZebSelectionSome)
-        return span == ZebSelectionNone ? 1 : 0;
-    if (!EraseRange(*pDoc->Blocks(), from, to))
+    if (sel.span != ZebSelectionSome)
+        return sel.span == ZebSelectionNone ? 1 : 0;
+    if (!EraseRange(*pDoc->Blocks(), sel.from, sel.to))
         return 0;
     pDoc->anchor = {-1, -1};
-    return Finish(hwnd, *pDoc, start, from, kAfterEdit, true);
+    return Finish(hwnd, *pDoc, sel.start, sel.from, kAfterEdit, true);
 }
 
 int DocSetSelectionFont(HWND hwnd)
@@ -173,15 +188,11 @@ int DocSetSelectionFont(HWND hwnd)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return 0;
-    DocStopLayout(*pDoc);
-    POINT start = {};
-    ZebTextSpot from = {};
-    ZebTextSpot to = {};
-    const ZebSelectionSpan span = DocSelectionSpots(*pDoc, &start, &from, &to);
-    if (span != ZebSelectionSome)
-        return span == ZebSelectionNone ? 1 : 0;
-    SetRangeFont(*pDoc->Blocks(), from, to, pDoc->nTypingFont);
-    const int nLine = RelayoutStartLine(*pDoc->Lines(), start.x, start.y);
+    const SelectionPlace sel = StopAtSelection(*pDoc);
+    if (sel.span != ZebSelectionSome)
+        return sel.span == ZebSelectionNone ? 1 : 0;
+    SetRangeFont(*pDoc->Blocks(), sel.from, sel.to, pDoc->nTypingFont);
+    const int nLine = RelayoutStartLine(*pDoc->Lines(), sel.start.x, sel.start.y);
     DocReflowFrom(hwnd, nLine);
     const POINT lineStart = {0, nLine};
     DocInvalidateRange(hwnd, &lineStart, nullptr);

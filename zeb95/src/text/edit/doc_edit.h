@@ -6,6 +6,11 @@
 #pragma once
 #include <windows.h>
 
+struct ZebDocRecord;
+
+// Whether the typing font's character set is Shift-JIS.
+bool TypingIsShiftJis(ZebDocRecord& doc);
+
 // Inserts one character at the caret: a code up to 255 is one byte, a
 // larger one lead byte x 256 + trail byte (with a Shift-JIS typing font a
 // double-byte character, which needs a valid pair; else two single
