@@ -238,3 +238,61 @@ TEST_F(DocViewTest, SeparatorSlotsMakeRoomForOtherControls)
     bar.GetItemRect(3, &next);
     EXPECT_EQ(slot.right, next.left);
 }
+
+namespace {
+
+// A bar that words the tip of the view command itself and leaves the others
+// to the frame.
+class CTipBar : public CToolBar
+{
+protected:
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
+    {
+        if (nID != ID_TEST_VIEW_CMD)
+            return FALSE;
+        NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+        lstrcpynA(pInfo->szText, "バーの言葉", ARRAYSIZE(pInfo->szText));
+        pInfo->lpszText = pInfo->szText;
+        *pResult = 0;
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTipBar, CToolBar)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST_F(DocViewTest, ABarsOwnTipHandlerComesBeforeThePrompt)
+{
+    NewDocument();
+    CTipBar bar;
+    ASSERT_TRUE(bar.Create(Frame(), WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS, AFX_IDW_TOOLBAR + 5));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_DOCTEST));
+    const HWND hTip = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+    ASSERT_NE(nullptr, hTip);
+    const struct {
+        HWND hWndFrom;
+        UINT nID;
+        const char* pszTip;
+    } cases[] = {
+        {hTip, ID_TEST_VIEW_CMD, "バーの言葉"},
+        {hTip, ID_TEST_DOC_CMD, "ドキュメント命令"},   // declined: the prompt's tip
+        {bar.m_hWnd, ID_TEST_VIEW_CMD, "バーの言葉"},
+        {Frame()->m_wndToolBar.m_hWnd, ID_TEST_VIEW_CMD, "ビュー命令"},   // another bar
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszTip);
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = c.hWndFrom;
+        info.hdr.idFrom = c.nID;
+        info.hdr.code = TTN_GETDISPINFOA;
+        Frame()->SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        ASSERT_NE(nullptr, info.lpszText);
+        EXPECT_EQ(c.pszTip, std::string(info.lpszText));
+    }
+    bar.DestroyWindow();
+    Frame()->RecalcLayout();
+}

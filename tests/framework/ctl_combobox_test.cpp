@@ -111,3 +111,36 @@ TEST(CtlComboBoxTest, OwnerDrawMessagesReachTheComboBoxObject)
 }
 
 }  // namespace
+
+namespace {
+
+// Item data pointers of a combo or list box: each item keeps its own, a bad
+// index answers (void*)-1.
+template <class TBox>
+void CheckItemDataPointers(TBox& box)
+{
+    LOGFONTA fonts[2] = {};
+    lstrcpyA(fonts[0].lfFaceName, "ＭＳ ゴシック");
+    lstrcpyA(fonts[1].lfFaceName, "ＭＳ 明朝");
+    for (LOGFONTA& font : fonts)
+        ASSERT_NE(box.SetItemDataPtr(box.AddString(font.lfFaceName), &font), -1);
+    EXPECT_EQ(&fonts[0], box.GetItemDataPtr(0));
+    EXPECT_STREQ("ＭＳ 明朝", static_cast<LOGFONTA*>(box.GetItemDataPtr(1))->lfFaceName);
+    EXPECT_EQ(reinterpret_cast<void*>(-1), box.GetItemDataPtr(2));
+    EXPECT_EQ(-1, box.SetItemDataPtr(2, &fonts[0]));
+}
+
+}  // namespace
+
+TEST(CtlComboBoxTest, ItemDataPointersStayWithTheirItems)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr, nullptr));
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 150, 200), &parent, IDC_COMBO));
+    CheckItemDataPointers(combo);
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE, CRect(160, 10, 290, 200), &parent, IDC_COMBO + 1));
+    CheckItemDataPointers(list);
+    parent.DestroyWindow();
+}

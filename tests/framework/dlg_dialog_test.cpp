@@ -5,6 +5,8 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include <stdio.h>
+
 #include <iterator>
 #include <string>
 #include <vector>
@@ -176,6 +178,87 @@ TEST_F(DlgDialogTest, FailedValidationShowsTheMessageAndKeepsTheDialog)
         EXPECT_EQ(cases[i].pszMessage, recorder.shown()[i].text);
         EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), recorder.shown()[i].type & MB_ICONMASK);
         EXPECT_EQ("open focused typed x", afterFailure[i]);
+    }
+}
+
+class CMeasureDlg : public CDialog
+{
+public:
+    explicit CMeasureDlg(CWnd* pParentWnd) : CDialog(IDD_DLG_MEASURE, pParentWnd) {}
+
+    BYTE m_nTone = 200;
+    short m_nOffset = -5;
+    float m_fScale = 0.1f;
+
+    std::string Shown() const
+    {
+        return "tone=" + ItemText(this, IDC_DLG_TONE) + " offset=" + ItemText(this, IDC_DLG_OFFSET) +
+               " scale=" + ItemText(this, IDC_DLG_SCALE);
+    }
+
+    std::string Members() const
+    {
+        char szScale[32];
+        snprintf(szScale, sizeof szScale, "%.9g", m_fScale);
+        return "tone=" + std::to_string(m_nTone) + " offset=" + std::to_string(m_nOffset) + " scale=" + szScale;
+    }
+
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_DLG_TONE, m_nTone);
+        DDX_Text(pDX, IDC_DLG_OFFSET, m_nOffset);
+        DDX_Text(pDX, IDC_DLG_SCALE, m_fScale);
+    }
+};
+
+TEST_F(DlgDialogTest, SmallIntegersAndFloatsExchangeWithinTheirTypes)
+{
+    const char szParseByte[] = "0 から 255 までの整数を入力してください。";
+    const char szParseInt[] = "整数を入力してください。";
+    const char szParseReal[] = "数値を入力してください。";
+    const char szUnchanged[] = "tone=200 offset=-5 scale=0.100000001";
+    const struct {
+        int nID;
+        const char* pszText;
+        const char* pszMessage;   // empty when the text is taken
+        const char* pszMembers;   // after the dialog
+    } cases[] = {
+        {IDC_DLG_TONE, " 255", "", "tone=255 offset=-5 scale=0.100000001"},
+        {IDC_DLG_TONE, "256", szParseByte, szUnchanged},
+        {IDC_DLG_TONE, "-1", szParseByte, szUnchanged},
+        {IDC_DLG_TONE, "2x", szParseByte, szUnchanged},
+        {IDC_DLG_OFFSET, "-32768", "", "tone=200 offset=-32768 scale=0.100000001"},
+        {IDC_DLG_OFFSET, "32768", szParseInt, szUnchanged},
+        {IDC_DLG_OFFSET, "1.0", szParseInt, szUnchanged},
+        {IDC_DLG_SCALE, "-2.5e2", "", "tone=200 offset=-5 scale=-250"},
+        {IDC_DLG_SCALE, "3.4e38", "", "tone=200 offset=-5 scale=3.39999995e+38"},
+        {IDC_DLG_SCALE, "3.5e38", szParseReal, szUnchanged},   // beyond a float
+        {IDC_DLG_SCALE, "一", szParseReal, szUnchanged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszText);
+        CMeasureDlg dlg(&m_owner);
+        MessageBoxRecorder recorder;
+        ModalScript script;
+        std::string shown;
+        bool bStayedOpen = false;
+        script.ExpectDialog([&](CWnd*) {
+            shown = dlg.Shown();
+            dlg.SetDlgItemText(c.nID, c.pszText);
+            ModalScript::Click(&dlg, IDOK);
+            bStayedOpen = dlg.ContinueModal() && ::GetFocus() == ::GetDlgItem(dlg.m_hWnd, c.nID);
+            if (dlg.ContinueModal())
+                ModalScript::Click(&dlg, IDCANCEL);
+        });
+        const bool bTaken = *c.pszMessage == '\0';
+        EXPECT_EQ(bTaken ? IDOK : IDCANCEL, dlg.DoModal());
+        EXPECT_EQ("tone=200 offset=-5 scale=0.1", shown);   // a float shows six digits
+        EXPECT_EQ(!bTaken, bStayedOpen);
+        ASSERT_EQ(bTaken ? 0u : 1u, recorder.shown().size());
+        if (!bTaken) {
+            EXPECT_EQ(c.pszMessage, recorder.shown().front().text);
+        }
+        EXPECT_EQ(c.pszMembers, dlg.Members());
     }
 }
 

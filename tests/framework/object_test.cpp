@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "afx.h"
+#include "afxres.h"
+#include "dlg_resource.h"
 #include "msgbox_recorder.h"
 
 namespace {
@@ -296,6 +298,24 @@ TEST(GlobalsTest, MessageBoxGoesThroughTheSeam)
     EXPECT_EQ("保存しますか？", recorder.shown()[0].text);
     EXPECT_EQ("framework_tests", recorder.shown()[0].caption);
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), recorder.shown()[0].type);
+}
+
+TEST(GlobalsTest, PromptIdsShowTheProgramsStringElseTheFrameworks)
+{
+    const struct {
+        UINT nID;
+        const char* pszText;
+    } cases[] = {
+        {IDS_DLG_SHEET, "印刷の設定"},
+        {AFX_IDP_COMMAND_FAILURE, "コマンドを実行できませんでした。"},
+        {IDS_DLG_SHEET + 500, ""},   // nobody's string
+    };
+    for (const auto& c : cases) {
+        MessageBoxRecorder recorder;
+        EXPECT_EQ(IDOK, AfxMessageBox(c.nID));
+        ASSERT_EQ(1u, recorder.shown().size());
+        EXPECT_EQ(c.pszText, recorder.shown()[0].text) << c.nID;
+    }
 }
 
 }  // namespace

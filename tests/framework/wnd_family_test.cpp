@@ -131,6 +131,34 @@ TEST_F(WndFamilyTest, MessagesReachTheDescendantsAsAsked)
     EXPECT_EQ("child=1;grandchild=1;child=2;child=3;grandchild=3;child=4;grandchild=4;", m_log);
 }
 
+TEST_F(WndFamilyTest, DescendantsAreFoundByIdChildrenFirst)
+{
+    // Foreign windows: id 1 again under the grandchild, id 5 under the child.
+    const HWND hDeepOne = ::CreateWindowExA(0, "static", "", WS_CHILD, 0, 0, 5, 5, m_grandchild.m_hWnd,
+        reinterpret_cast<HMENU>(1), nullptr, nullptr);
+    const HWND hFive = ::CreateWindowExA(0, "static", "", WS_CHILD, 0, 0, 5, 5, m_child.m_hWnd,
+        reinterpret_cast<HMENU>(5), nullptr, nullptr);
+    const struct {
+        CWnd* pFrom;
+        int nID;
+        BOOL bOnlyPerm;
+        HWND hExpected;
+    } cases[] = {
+        {&m_top, 1, FALSE, m_child.m_hWnd},   // the child before the deeper id 1
+        {&m_top, 2, TRUE, m_grandchild.m_hWnd},
+        {&m_child, 1, FALSE, hDeepOne},
+        {&m_top, 5, FALSE, hFive},
+        {&m_top, 5, TRUE, nullptr},   // not attached to an object
+        {&m_top, 99, FALSE, nullptr},
+        {&m_grandchild, 2, FALSE, nullptr},   // not its own descendant
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nID);
+        CWnd* pFound = c.pFrom->GetDescendantWindow(c.nID, c.bOnlyPerm);
+        EXPECT_EQ(c.hExpected, pFound != nullptr ? pFound->m_hWnd : nullptr);
+    }
+}
+
 TEST_F(WndFamilyTest, CenteringPlacesTheWindowOverItsParentOrOwner)
 {
     CFamilyWnd small;

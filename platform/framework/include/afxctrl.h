@@ -136,6 +136,9 @@ public:
     {
         return AfxSendInt(this, CB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData));
     }
+    // The item data as a pointer; (void*)-1 for a bad index.
+    void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
     // nIndex -1: the selection field.
     int GetItemHeight(int nIndex) const { return AfxSendInt(this, CB_GETITEMHEIGHT, nIndex); }
     int SetItemHeight(int nIndex, UINT cyItemHeight)
@@ -213,6 +216,9 @@ public:
     {
         return AfxSendInt(this, LB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData));
     }
+    // The item data as a pointer; (void*)-1 for a bad index.
+    void* GetItemDataPtr(int nIndex) const { return reinterpret_cast<void*>(GetItemData(nIndex)); }
+    int SetItemDataPtr(int nIndex, void* pData) { return SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pData)); }
     int GetItemHeight(int nIndex) const { return AfxSendInt(this, LB_GETITEMHEIGHT, nIndex); }
     int SetItemHeight(int nIndex, UINT cyItemHeight)
     {

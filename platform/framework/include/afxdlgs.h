@@ -108,14 +108,18 @@ public:
     BOOL m_bEditLastControl;
 };
 
-// Text of edit and other controls. Numbers that do not parse show the
-// framework's message and fail the exchange.
+// Text of edit and other controls. Numbers that do not parse or do not fit
+// their type show the framework's message and fail the exchange. Reals load
+// with 15 significant digits, floats with 6.
 AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
 AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value);
+AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value);
+AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, short& value);
 AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
+AFX_API void DDX_Text(CDataExchange* pDX, int nIDC, float& value);
 // Check box state: BST_UNCHECKED, BST_CHECKED or BST_INDETERMINATE.
 AFX_API void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // nIDC is the first radio button of a group (WS_GROUP); value is the index

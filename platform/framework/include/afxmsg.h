@@ -66,6 +66,7 @@ enum AfxSig : UINT_PTR
     AfxSigNotify_v,      // void (NMHDR*, LRESULT*)
     AfxSigCmd_EX,        // BOOL (UINT nID): FALSE lets the command go on
     AfxSigNotify_RANGE,  // void (UINT nID, NMHDR*, LRESULT*)
+    AfxSigNotify_EX,     // BOOL (UINT nID, NMHDR*, LRESULT*): FALSE lets it go on
     AfxSig_vw,           // void (UINT_PTR): timer
     AfxSig_bwsp,         // BOOL (UINT, short, CPoint): mouse wheel
     AfxSig_vWp,          // void (CWnd*, CPoint): context menu
@@ -285,6 +286,13 @@ protected: \
 #define ON_NOTIFY_RANGE(wNotifyCode, id, idLast, memberFxn) \
     {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(idLast), AfxSigNotify_RANGE, \
      AFX_MSG_HANDLER(void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*), memberFxn)},
+
+// BOOL memberFxn(UINT nID, NMHDR* pNotifyStruct, LRESULT* pResult):
+// FALSE passes the notification on to the next handler.
+#define ON_NOTIFY_EX(wNotifyCode, id, memberFxn) ON_NOTIFY_EX_RANGE(wNotifyCode, id, id, memberFxn)
+#define ON_NOTIFY_EX_RANGE(wNotifyCode, id, idLast, memberFxn) \
+    {WM_NOTIFY, (WORD)(int)(wNotifyCode), (WORD)(id), (WORD)(idLast), AfxSigNotify_EX, \
+     AFX_MSG_HANDLER(BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*), memberFxn)},
 
 // Reflected notifications, in the child control's own map.
 // void memberFxn()

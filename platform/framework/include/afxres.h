@@ -68,6 +68,10 @@
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_PANE_FIRST 0xE900
 
+// The framework's own prompts, shown by AfxMessageBox when the program has
+// no string of the id.
+#define AFX_IDP_COMMAND_FAILURE 0xF109
+
 // Strings.
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001

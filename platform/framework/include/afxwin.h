@@ -197,6 +197,10 @@ public:
     static CWnd* GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
     // The last window up the chain of parents and owners (this one if none).
     CWnd* GetTopLevelParent() const;
+    // The child with the id nID, else the first descendant with it, child
+    // by child in their order; with bOnlyPerm only a window attached to an
+    // object. Null when there is none.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     // Sends the message to every child window, with bDeep to theirs as
     // well; with bOnlyPerm only to windows attached to an object.
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,

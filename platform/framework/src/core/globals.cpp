@@ -1,5 +1,6 @@
 #include "afx.h"
 #include <atomic>
+#include "afxres.h"
 
 namespace {
 
@@ -28,6 +29,17 @@ CString ProgramName()
     return nDot > 0 ? name.Left(nDot) : name;
 }
 
+// The framework's own text of a prompt id; empty for any other id.
+CString FrameworkPrompt(UINT nIDPrompt)
+{
+    switch (nIDPrompt) {
+    case AFX_IDP_COMMAND_FAILURE:
+        return "コマンドを実行できませんでした。";
+    default:
+        return CString();
+    }
+}
+
 }  // namespace
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT)
@@ -39,7 +51,8 @@ int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT)
 int AfxMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
 {
     CString text;
-    text.LoadString(nIDPrompt);
+    if (!text.LoadString(nIDPrompt))
+        text = FrameworkPrompt(nIDPrompt);
     return AfxMessageBox(text, nType, nIDHelp == static_cast<UINT>(-1) ? nIDPrompt : nIDHelp);
 }
 

@@ -1,4 +1,5 @@
 // DDX_Text: strings and numbers in a control's text.
+#include <float.h>
 #include <limits>
 #include <stdio.h>
 #include <stdlib.h>
@@ -9,6 +10,7 @@ namespace {
 
 const char g_szParseInt[] = "整数を入力してください。";
 const char g_szParseUInt[] = "0 以上の整数を入力してください。";
+const char g_szParseByte[] = "0 から 255 までの整数を入力してください。";
 const char g_szParseReal[] = "数値を入力してください。";
 
 bool IsDigit(char ch)
@@ -73,6 +75,25 @@ void ExchangeInteger(CDataExchange* pDX, int nIDC, T& value, LPCSTR lpszParseMes
     value = static_cast<T>(parsed);
 }
 
+// Loads value with nDigits significant digits; saves a decimal number
+// that T can hold (a float beyond its range does not parse).
+template <class T>
+void ExchangeReal(CDataExchange* pDX, int nIDC, T& value, int nDigits)
+{
+    const HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
+    if (!pDX->m_bSaveAndValidate) {
+        char szValue[32];
+        snprintf(szValue, sizeof szValue, "%.*g", nDigits, static_cast<double>(value));
+        ::SetWindowTextA(hWndCtrl, szValue);
+        return;
+    }
+    double parsed = 0;
+    if (!ParseReal(Trimmed(AfxGetWindowTextString(hWndCtrl)), parsed) ||
+        parsed > std::numeric_limits<T>::max() || parsed < std::numeric_limits<T>::lowest())
+        AfxFailExchange(pDX, g_szParseReal);
+    value = static_cast<T>(parsed);
+}
+
 }  // namespace
 
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
@@ -104,14 +125,22 @@ void DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value)
     ExchangeInteger(pDX, nIDC, value, g_szParseUInt);
 }
 
+void DDX_Text(CDataExchange* pDX, int nIDC, BYTE& value)
+{
+    ExchangeInteger(pDX, nIDC, value, g_szParseByte);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, short& value)
+{
+    ExchangeInteger(pDX, nIDC, value, g_szParseInt);
+}
+
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value)
 {
-    const HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
-    if (!pDX->m_bSaveAndValidate) {
-        char szValue[32];
-        snprintf(szValue, sizeof szValue, "%.15g", value);
-        ::SetWindowTextA(hWndCtrl, szValue);
-    } else if (!ParseReal(Trimmed(AfxGetWindowTextString(hWndCtrl)), value)) {
-        AfxFailExchange(pDX, g_szParseReal);
-    }
+    ExchangeReal(pDX, nIDC, value, DBL_DIG);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, float& value)
+{
+    ExchangeReal(pDX, nIDC, value, FLT_DIG);
 }

@@ -39,6 +39,20 @@ CString PromptPart(UINT nID, int nPart)
     return nBreak < 0 ? CString() : text.Mid(nBreak + 1);
 }
 
+// The frame's control bar a notification comes from: the bar itself, or
+// the tool bar whose tool tips send it.
+CControlBar* BarOfNotify(const CPtrList& bars, HWND hWndFrom)
+{
+    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
+        CControlBar* pBar = static_cast<CControlBar*>(bars.GetNext(pos));
+        if (pBar->m_hWnd == hWndFrom
+            || (pBar->IsKindOf(RUNTIME_CLASS(CToolBar))
+                && reinterpret_cast<HWND>(pBar->SendMessage(TB_GETTOOLTIPS)) == hWndFrom))
+            return pBar;
+    }
+    return nullptr;
+}
+
 // Sides in the order their bars are laid out.
 const DWORD g_sides[] = {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT};
 
@@ -395,10 +409,16 @@ BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     if (CWnd::OnNotify(wParam, lParam, pResult))
         return TRUE;
     if (pNMHDR->code == TTN_GETDISPINFOA) {
+        // The bar's own handler (ON_NOTIFY_EX) first; the prompt's tip part
+        // when it declines.
         NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
         const UINT nID = (pInfo->uFlags & TTF_IDISHWND)
             ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)))
             : static_cast<UINT>(pNMHDR->idFrom);
+        CControlBar* pBar = BarOfNotify(m_listControlBars, pNMHDR->hwndFrom);
+        AFX_NOTIFY notify = {pResult, pNMHDR};
+        if (pBar != nullptr && pBar->OnCmdMsg(nID, MAKELONG(TTN_GETDISPINFOA, WM_NOTIFY), &notify, nullptr))
+            return TRUE;
         lstrcpynA(pInfo->szText, PromptPart(nID, 1), ARRAYSIZE(pInfo->szText));
         pInfo->lpszText = pInfo->szText;
         *pResult = 0;
@@ -406,9 +426,8 @@ BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     }
     if (pNMHDR->code == TBN_HOTITEMCHANGE) {
         // Fly-by prompts of a bar's buttons in the message pane.
-        CWnd* pFrom = FromHandlePermanent(pNMHDR->hwndFrom);
-        if (pFrom != nullptr && pFrom->IsKindOf(RUNTIME_CLASS(CControlBar))
-            && (static_cast<CControlBar*>(pFrom)->GetBarStyle() & CBRS_FLYBY)) {
+        CControlBar* pFrom = BarOfNotify(m_listControlBars, pNMHDR->hwndFrom);
+        if (pFrom != nullptr && (pFrom->GetBarStyle() & CBRS_FLYBY)) {
             const NMTBHOTITEM* pHot = reinterpret_cast<const NMTBHOTITEM*>(pNMHDR);
             SendMessage(WM_SETMESSAGESTRING, (pHot->dwFlags & HICF_LEAVING) ? AFX_IDS_IDLEMESSAGE : pHot->idNew);
         }

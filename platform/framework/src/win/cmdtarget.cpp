@@ -49,8 +49,8 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     if (nMessage == 0)
         nMessage = WM_COMMAND;
 
-    // Entries of ON_COMMAND_EX that decline pass the command on to the next
-    // matching entry.
+    // Entries of ON_COMMAND_EX and ON_NOTIFY_EX that decline pass the
+    // message on to the next matching entry.
     for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap != nullptr;
          pMap = pMap->pfnGetBaseMap != nullptr ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* pEntry = pMap->lpEntries; pEntry->nSig != AfxSig_end; ++pEntry) {
@@ -61,10 +61,10 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                 pHandlerInfo->pmf = pEntry->pfn;
                 return TRUE;
             }
-            if (pEntry->nSig != AfxSigCmd_EX)
-                return DispatchCmdMsg(pEntry, nID, pExtra);
-            if ((this->*AfxHandlerAs<BOOL (CCmdTarget::*)(UINT)>(pEntry->pfn))(nID))
-                return TRUE;
+            const bool bMayDecline = pEntry->nSig == AfxSigCmd_EX || pEntry->nSig == AfxSigNotify_EX;
+            const BOOL bHandled = DispatchCmdMsg(pEntry, nID, pExtra);
+            if (bHandled || !bMayDecline)
+                return bHandled;
         }
     }
     return FALSE;
@@ -76,6 +76,13 @@ BOOL CCmdTarget::DispatchCmdMsg(const AFX_MSGMAP_ENTRY* pEntry, UINT nID, void* 
     case AfxSigCmd_v:
         (this->*pEntry->pfn)();
         return TRUE;
+    case AfxSigCmd_EX:
+        return (this->*AfxHandlerAs<BOOL (CCmdTarget::*)(UINT)>(pEntry->pfn))(nID);
+    case AfxSigNotify_EX: {
+        const AFX_NOTIFY* pNotify = static_cast<const AFX_NOTIFY*>(pExtra);
+        return (this->*AfxHandlerAs<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pEntry->pfn))(nID,
+            pNotify->pNMHDR, pNotify->pResult);
+    }
     case AfxSigCmd_RANGE:
         (this->*AfxHandlerAs<void (CCmdTarget::*)(UINT)>(pEntry->pfn))(nID);
         return TRUE;

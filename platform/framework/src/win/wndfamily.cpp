@@ -19,6 +19,20 @@ HWND Outermost(HWND hWnd)
     return hWnd;
 }
 
+// The child of hWnd with the id nID, or, failing that, the first such
+// descendant of its children in their order.
+HWND FindDescendant(HWND hWnd, int nID)
+{
+    if (HWND hWndChild = ::GetDlgItem(hWnd, nID))
+        return hWndChild;
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
+         hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT)) {
+        if (HWND hWndFound = FindDescendant(hWndChild, nID))
+            return hWndFound;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
@@ -40,6 +54,14 @@ CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 CWnd* CWnd::GetTopLevelParent() const
 {
     return FromHandle(Outermost(m_hWnd));
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    const HWND hWndFound = FindDescendant(m_hWnd, nID);
+    if (hWndFound == nullptr)
+        return nullptr;
+    return bOnlyPerm ? FromHandlePermanent(hWndFound) : FromHandle(hWndFound);
 }
 
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
