@@ -68,6 +68,11 @@ public:
     explicit CNPropObj(const tagPROPBLOCK& block);
     ~CNPropObj() override;
 
+    // Fields come from slabs of their own size made resident in one step
+    // (a large file makes hundreds of thousands of them at once).
+    static void* operator new(size_t nSize);
+    static void operator delete(void* p, size_t nSize);
+
     // The record: the base's own version (1 for every field class; each
     // subclass stores its own in its tail), order, rectangle, attributes 1
     // to 8, flag word, setting, item list, data kind, data string, name. A

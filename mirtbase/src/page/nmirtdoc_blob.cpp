@@ -20,6 +20,8 @@ const UINT kMemFileGrowth = 1024;
 const int kArchiveBuffer = 4096;
 const DWORD kFirstReadChunk = 64 * 1024;
 const UINT kBlobFlags = GMEM_MOVEABLE | GMEM_ZEROINIT;
+// A blob being read is written whole before use: no zero fill.
+const UINT kReadBlobFlags = GMEM_MOVEABLE;
 
 // Locks a blob; a block that cannot be locked is a memory failure.
 class CBlobLock : public CGlobalLock
@@ -195,8 +197,8 @@ void CNMirtDoc::ReadBlob(CArchive& ar, DWORD dwSize)
     while (dwRead < dwSize) {
         const ULONGLONG nWanted = std::max<ULONGLONG>(kFirstReadChunk, 2ULL * dwRead);
         const DWORD dwTarget = static_cast<DWORD>(std::min<ULONGLONG>(nWanted, dwSize));
-        HGLOBAL hGrown = m_hBlob != nullptr ? ::GlobalReAlloc(m_hBlob, dwTarget, kBlobFlags)
-                                            : ::GlobalAlloc(kBlobFlags, dwTarget);
+        HGLOBAL hGrown = m_hBlob != nullptr ? ::GlobalReAlloc(m_hBlob, dwTarget, kReadBlobFlags)
+                                            : ::GlobalAlloc(kReadBlobFlags, dwTarget);
         if (hGrown == nullptr)
             AfxThrowMemoryException();
         m_hBlob = hGrown;

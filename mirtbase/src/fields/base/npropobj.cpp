@@ -1,6 +1,7 @@
 #include "npropobj.h"
 
 #include "fields/base/clampint.h"
+#include "fields/base/fieldpool.h"
 #include "mirtbase.h"
 #include "fields/base/sharednames.h"
 #include "page/rectarchive.h"
@@ -37,6 +38,16 @@ CNPropObj::CNPropObj(const tagPROPBLOCK& block)
 CNPropObj::~CNPropObj()
 {
     m_listItems.RemoveAll();
+}
+
+void* CNPropObj::operator new(size_t nSize)
+{
+    return CFieldPool::Allocate(nSize);
+}
+
+void CNPropObj::operator delete(void* p, size_t nSize)
+{
+    CFieldPool::Free(p, nSize);
 }
 
 void CNPropObj::Serialize(CArchive& ar)
