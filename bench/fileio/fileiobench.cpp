@@ -28,6 +28,7 @@ namespace {
 
 const double kMB = 1024.0 * 1024.0;
 const UINT kChunk = 64 * 1024;
+const int kRounds = 3;
 
 // Fills every field that carries data with its name and the page number.
 void FillPage(CNMirtDoc* pDoc, int nPage)
@@ -180,18 +181,32 @@ int Bench(const CString& strRoot, const CString& strWork, int nPages)
     const CString strFile = strWork + "\\bench.dat";
     const CString strCopy = strWork + "\\plain.dat";
     const double storeSeconds = Store(MakePages(nPages), strFile);
+    // Reads and loads are taken kRounds times each, alternating, and the
+    // fastest of each kind is kept: a busy machine slows single runs.
     std::vector<BYTE> bytes;
-    const double readSeconds = PlainRead(strFile, bytes);
-    const double writeSeconds = PlainWrite(strCopy, bytes);
-
-    int nLoaded = 0;
+    double readSeconds = 0;
     double loadSeconds = 0;
     double baseBytes = 0;
     double peakBytes = 0;
-    const std::string child = RunLoadChild(strRoot, strFile);
-    BenchCheck(std::sscanf(child.c_str(), "%d %lf %lf %lf", &nLoaded, &loadSeconds, &baseBytes, &peakBytes) == 4,
-               "the load printed no figures");
-    BenchCheck(nLoaded == nPages, "the load gave another page count");
+    for (int nRound = 0; nRound < kRounds; nRound++) {
+        bytes = std::vector<BYTE>();
+        const double seconds = PlainRead(strFile, bytes);
+        if (nRound == 0 || seconds < readSeconds)
+            readSeconds = seconds;
+
+        int nLoaded = 0;
+        double childSeconds = 0, childBase = 0, childPeak = 0;
+        const std::string child = RunLoadChild(strRoot, strFile);
+        BenchCheck(std::sscanf(child.c_str(), "%d %lf %lf %lf", &nLoaded, &childSeconds, &childBase, &childPeak) == 4,
+                   "the load printed no figures");
+        BenchCheck(nLoaded == nPages, "the load gave another page count");
+        if (nRound == 0 || childSeconds < loadSeconds) {
+            loadSeconds = childSeconds;
+            baseBytes = childBase;
+            peakBytes = childPeak;
+        }
+    }
+    const double writeSeconds = PlainWrite(strCopy, bytes);
     ::DeleteFileA(strFile);
     ::DeleteFileA(strCopy);
 
