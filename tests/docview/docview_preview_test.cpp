@@ -121,9 +121,28 @@ TEST_F(DocViewTest, PreviewWithoutAPrinterFailsAndLeavesTheFrameAsItWas)
 
     MessageBoxRecorder boxes;
     Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
-    EXPECT_EQ(1u, boxes.shown().size());
+    // The printer's message, then the framework's for the failed command.
+    ASSERT_EQ(2u, boxes.shown().size());
+    EXPECT_EQ("コマンドを実行できませんでした。", boxes.shown()[1].text);
     EXPECT_EQ(View(), Frame()->GetActiveView());
     EXPECT_TRUE(View()->IsWindowVisible());
     EXPECT_TRUE(Frame()->m_wndToolBar.IsVisible());
     EXPECT_EQ(nullptr, Frame()->GetControlBar(AFX_IDW_PREVIEW_BAR));
+}
+
+// A refused preview leaves the state to its caller, who frees it; a state
+// freed by the framework as well would fail here or in the preview after.
+TEST_F(DocViewTest, RefusedPreviewLeavesTheStateToTheCaller)
+{
+    NewDocument();
+    UseMissingPrinter();
+    CPrintPreviewState* pState = new CPrintPreviewState;
+    pState->barsShown.AddTail(&Frame()->m_wndToolBar);
+    {
+        MessageBoxRecorder boxes;
+        EXPECT_FALSE(View()->DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, View(), RUNTIME_CLASS(CPreviewView), pState));
+    }
+    EXPECT_TRUE(pState->barsShown.IsKindOf(RUNTIME_CLASS(CPtrList)));
+    EXPECT_EQ(1, pState->barsShown.GetCount());
+    delete pState;
 }

@@ -173,13 +173,15 @@ public:
     // then OnEndPrinting.
     afx_msg void OnFilePrint();
     // ID_FILE_PRINT_PREVIEW: DoPrintPreview with the bar AFX_IDD_PREVIEW_TOOLBAR
-    // of the program's resources and the framework's CPreviewView.
+    // of the program's resources and the framework's CPreviewView; when it
+    // is refused, the message AFX_IDP_COMMAND_FAILURE.
     afx_msg void OnFilePrintPreview();
     // Shows the preview of pPrintView (this view): the frame's view and
     // bars hide, a view of pPreviewViewClass and the dialog bar of the
     // template nIDResource take their place until the preview closes.
-    // pState, from new, is the preview's from then on. FALSE when the
-    // preview could not start (no printer, the view refused).
+    // pState, from new, becomes the preview's when it starts. FALSE when
+    // the preview could not start (no printer, the view refused); pState
+    // is then still the caller's.
     BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
         CPrintPreviewState* pState);
     // The preview closes: OnEndPrinting, then the frame gets its view

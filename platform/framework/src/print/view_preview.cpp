@@ -47,21 +47,26 @@ CPrintPreviewState::CPrintPreviewState() : pViewActiveOld(nullptr)
 
 void CView::OnFilePrintPreview()
 {
-    DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, RUNTIME_CLASS(CPreviewView), new CPrintPreviewState);
+    CPrintPreviewState* pState = new CPrintPreviewState;
+    if (!DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, RUNTIME_CLASS(CPreviewView), pState)) {
+        AfxMessageBox(AFX_IDP_COMMAND_FAILURE);
+        delete pState;
+    }
 }
 
+// A refused preview leaves pState to the caller; the preview view owns it
+// from its creation on.
 BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
     CPrintPreviewState* pState)
 {
     CFrameWnd* pFrame = GetParentFrame();
     CObject* pObject = pPreviewViewClass != nullptr ? pPreviewViewClass->CreateObject() : nullptr;
-    if (pFrame == nullptr || pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CPreviewView))) {
+    if (pFrame == nullptr || pState == nullptr || pObject == nullptr ||
+        !pObject->IsKindOf(RUNTIME_CLASS(CPreviewView))) {
         delete pObject;
-        delete pState;
         return FALSE;
     }
     CPreviewView* pView = static_cast<CPreviewView*>(pObject);
-    pView->m_pPreviewState = pState;   // the view owns it from here
     pState->pViewActiveOld = pFrame->GetActiveView();
     if (!pView->SetPrintView(pPrintView)) {
         delete pView;
@@ -86,14 +91,13 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
         delete pView;
         return FALSE;
     }
-    // A view that fails deletes itself, with its bar and state.
+    // A view that fails deletes itself, with its bar.
     if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame, AFX_IDW_PANE_FIRST,
             &context)) {
-        ::SetWindowLongPtrA(pPrintView->m_hWnd, GWLP_ID, AFX_IDW_PANE_FIRST);
-        pPrintView->ShowWindow(SW_SHOW);
-        pFrame->RecalcLayout();
+        RestoreFrame(pFrame, pState, pPrintView);
         return FALSE;
     }
+    pView->m_pPreviewState = pState;
     pFrame->SetActiveView(pView, FALSE);
     pFrame->RecalcLayout();
     pView->PositionPages();
