@@ -2,44 +2,43 @@
 
 #include <string.h>
 
+#include "globalmem.h"
+
 #include "text/doc/doc_record.h"
 #include "text/edit/doc_edit.h"
 #include "text/select/doc_positions.h"
 
 namespace {
 
-bool Before(const ZebTextSpot& a, const ZebTextSpot& b)
-{
-    return a.block < b.block || (a.block == b.block && a.offset < b.offset);
-}
-
 // A moveable block holding the bytes and a NUL, or null.
 HGLOBAL TextBlock(const std::string& text)
 {
     HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    char* p = hMem != nullptr ? static_cast<char*>(::GlobalLock(hMem)) : nullptr;
-    if (p == nullptr)
-    {
-        if (hMem != nullptr)
-            ::GlobalFree(hMem);
+    if (hMem == nullptr)
         return nullptr;
+    {
+        CGlobalLock lock(hMem);
+        if (lock)
+        {
+            memcpy(lock.Bytes(), text.c_str(), text.size() + 1);
+            return hMem;
+        }
     }
-    memcpy(p, text.c_str(), text.size() + 1);
-    ::GlobalUnlock(hMem);
-    return hMem;
+    ::GlobalFree(hMem);
+    return nullptr;
 }
 
 // The text of a clipboard block up to its NUL or its end, whichever comes
 // first; false when it cannot be read.
 bool BlockText(HGLOBAL hMem, std::string* pText)
 {
-    const char* p = static_cast<const char*>(::GlobalLock(hMem));
-    if (p == nullptr)
+    CGlobalLock lock(hMem);
+    if (!lock)
         return false;
+    const char* p = reinterpret_cast<const char*>(lock.Bytes());
     const size_t cb = ::GlobalSize(hMem);
     const void* pNul = memchr(p, '\0', cb);
     pText->assign(p, pNul != nullptr ? static_cast<const char*>(pNul) - p : cb);
-    ::GlobalUnlock(hMem);
     return true;
 }
 
@@ -55,14 +54,14 @@ bool DocSelectedPlainText(const ZebDocRecord& doc, std::string* pText)
     if (span != ZebSelectionSome)
         return span == ZebSelectionNone;
     const ZebBlockList& blocks = *doc.Blocks();
-    bool bMore = Before(at, end);
+    bool bMore = SpotBefore(at, end);
     while (bMore)
     {
         const char c = SpotByte(blocks, at);
         if (c == '\n')
             *pText += '\r';
         *pText += c;
-        bMore = SpotNextByte(blocks, at) && Before(at, end);
+        bMore = SpotNextByte(blocks, at) && SpotBefore(at, end);
     }
     return true;
 }

@@ -65,7 +65,7 @@ int EraseChar(ZebBlockList& blocks, ZebTextSpot& spot)
 
 bool EraseRange(ZebBlockList& blocks, ZebTextSpot& start, const ZebTextSpot& end)
 {
-    if (end.block < start.block || (end.block == start.block && end.offset < start.offset))
+    if (SpotBefore(end, start))
         return false;
     ZebTextSpot& at = start;
     if (end.block == start.block)
@@ -90,7 +90,7 @@ bool EraseRange(ZebBlockList& blocks, ZebTextSpot& start, const ZebTextSpot& end
 
 void SetRangeFont(ZebBlockList& blocks, ZebTextSpot start, const ZebTextSpot& end, int nFont)
 {
-    for (ZebTextSpot at = start; at.block < end.block || (at.block == end.block && at.offset < end.offset);)
+    for (ZebTextSpot at = start; SpotBefore(at, end);)
     {
         ZebTextBlock* pBlock = blocks.Block(at.block);
         const ZebCharAttr attr = BlockAttrAt(pBlock, at.offset);

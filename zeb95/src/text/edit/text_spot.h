@@ -11,6 +11,12 @@ struct ZebTextSpot
     int offset;
 };
 
+// a comes before b in the text.
+inline bool SpotBefore(const ZebTextSpot& a, const ZebTextSpot& b)
+{
+    return a.block < b.block || (a.block == b.block && a.offset < b.offset);
+}
+
 // Carries an offset beyond its block's text into the following blocks.
 // For inserting, an offset at the end of a block's text stays there; for
 // deleting (bAtByte), it moves on to a following block so that a byte
