@@ -171,7 +171,7 @@ public:
     // printing, nothing when not printed, and on a printer (not a preview)
     // nothing by attribute 1 against the owner's print-paper mode.
     BOOL CanDrawOn(CDC* pDC) const;
-    // A printing context whose output goes elsewhere than its attributes.
+    // The print preview's context (CPreviewDC).
     static BOOL IsPreviewDC(const CDC* pDC);
 
     // Between tenths of a millimetre and device units (bToDevice nonzero:

@@ -54,6 +54,38 @@ TEST(StringTest, CharSearchSkipsTrailBytes)
     }
 }
 
+TEST(StringTest, ExtractSubStringCountsPartsAndSkipsTrailBytes)
+{
+    struct Case
+    {
+        const char* text;
+        int index;
+        char sep;
+        BOOL found;
+        const char* part;
+    };
+    const Case cases[] = {
+        {"%u ページ\n%u - %u ページ\n", 0, '\n', TRUE, "%u ページ"},
+        {"%u ページ\n%u - %u ページ\n", 1, '\n', TRUE, "%u - %u ページ"},
+        {"%u ページ\n%u - %u ページ\n", 2, '\n', TRUE, ""},
+        {"%u ページ\n%u - %u ページ\n", 3, '\n', FALSE, ""},
+        {"表\\十\\a", 1, '\\', TRUE, "十"},
+        {"表\\十\\a", 2, '\\', TRUE, "a"},
+        {"one", 0, '|', TRUE, "one"},
+        {"one", -1, '|', FALSE, ""},
+        {"", 0, '\n', TRUE, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " #" + std::to_string(c.index));
+        CString part("left over");
+        EXPECT_EQ(c.found, AfxExtractSubString(part, c.text, c.index, c.sep));
+        EXPECT_STREQ(c.part, part);
+    }
+    CString part("left over");
+    EXPECT_FALSE(AfxExtractSubString(part, nullptr, 0));
+    EXPECT_TRUE(part.IsEmpty());
+}
+
 struct StartSearchCase
 {
     const char* text;

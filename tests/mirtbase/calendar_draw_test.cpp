@@ -407,8 +407,8 @@ TEST_F(CalendarDrawTest, PrintingGate)
         MemoryCanvas attributes(16, 16);
         int nResult = -1;
         {
-            CBorrowedDC dc(canvas.dc(), c.bPreview ? attributes.dc() : canvas.dc(), TRUE);
-            nResult = m_field.Draw(&dc, 0);
+            const std::unique_ptr<CDC> dc = BorrowDC(canvas.dc(), c.bPreview ? attributes.dc() : canvas.dc(), TRUE);
+            nResult = m_field.Draw(dc.get(), 0);
         }
         EXPECT_EQ(c.nResult, nResult) << c.name;
         EXPECT_EQ(c.nResult != 0, canvas.countInked({0, 0, canvas.width(), canvas.height()}) > 0) << c.name;

@@ -209,21 +209,22 @@ struct TextCall
 };
 
 // A printing context over a device context of the test's that records
-// every text output.
-class CRecordingDC : public CDC
+// every text output; over CPreviewDC, with the attributes of another
+// context, a print preview.
+template <class Base>
+class TRecordingDC : public Base
 {
 public:
-    // With an attribute context apart from the output, a print preview.
-    explicit CRecordingDC(HDC hDC, HDC hAttrib = nullptr)
+    explicit TRecordingDC(HDC hDC, HDC hAttrib = nullptr)
     {
-        SetOutputDC(hDC);
-        SetAttribDC(hAttrib != nullptr ? hAttrib : hDC);
-        m_bPrinting = TRUE;
+        this->CDC::SetOutputDC(hDC);
+        this->SetAttribDC(hAttrib != nullptr ? hAttrib : hDC);
+        this->m_bPrinting = TRUE;
     }
-    ~CRecordingDC() override
+    ~TRecordingDC() override
     {
-        ReleaseOutputDC();
-        ReleaseAttribDC();
+        this->CDC::ReleaseOutputDC();
+        this->ReleaseAttribDC();
     }
     using CDC::TextOut;
     BOOL TextOut(int x, int y, LPCSTR psz, int nCount) override
@@ -243,11 +244,12 @@ public:
     int Width(const LOGFONT& font, const char* psz)
     {
         const CPrtFontSelection selection(this, font);
-        return GetTextExtent(psz, static_cast<int>(std::strlen(psz))).cx;
+        return this->GetTextExtent(psz, static_cast<int>(std::strlen(psz))).cx;
     }
 
     std::vector<TextCall> m_calls;
 };
+typedef TRecordingDC<CDC> CRecordingDC;
 
 SIZE DisplayPage()
 {
@@ -468,7 +470,7 @@ TEST_F(PrintTest, PreviewMeasuresUnplacedItemsLarger)
     const SIZE size = DisplayPage();
     MemoryCanvas output(size.cx, size.cy);
     MemoryCanvas attributes(size.cx, size.cy);
-    CRecordingDC preview(output.dc(), attributes.dc());
+    TRecordingDC<CPreviewDC> preview(output.dc(), attributes.dc());
     UINT nNext = 0;
     ASSERT_EQ(1, m_def.BeginPage(&preview, 1));
     EXPECT_EQ(0, m_def.PrintBody(&preview, 1, nNext));

@@ -20,18 +20,18 @@ class TargetDC
 public:
     TargetDC(Target target, int nSize = 200)
         : m_canvas(nSize, nSize), m_printerAttributes(8, 8),
-          m_dc(m_canvas.dc(), target == PREVIEW ? m_printerAttributes.dc() : m_canvas.dc(), target != SCREEN)
+          m_dc(BorrowDC(m_canvas.dc(), target == PREVIEW ? m_printerAttributes.dc() : m_canvas.dc(), target != SCREEN))
     {
     }
 
-    CDC* dc() { return &m_dc; }
+    CDC* dc() { return m_dc.get(); }
     const MemoryCanvas& canvas() const { return m_canvas; }
     int inked() const { return m_canvas.countInked({0, 0, m_canvas.width(), m_canvas.height()}); }
 
 private:
     MemoryCanvas m_canvas;
     MemoryCanvas m_printerAttributes;
-    CBorrowedDC m_dc;
+    std::unique_ptr<CDC> m_dc;
 };
 
 const char* Name(Target target)

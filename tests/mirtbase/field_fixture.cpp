@@ -150,6 +150,24 @@ CBorrowedDC::~CBorrowedDC()
     ReleaseAttribDC();
 }
 
+CBorrowedPreviewDC::CBorrowedPreviewDC(HDC hOutput, HDC hAttrib)
+{
+    SetAttribDC(hAttrib);
+    CDC::SetOutputDC(hOutput);
+}
+
+CBorrowedPreviewDC::~CBorrowedPreviewDC()
+{
+    CDC::ReleaseOutputDC();
+}
+
+std::unique_ptr<CDC> BorrowDC(HDC hOutput, HDC hAttrib, BOOL bPrinting)
+{
+    if (hAttrib != hOutput)
+        return std::make_unique<CBorrowedPreviewDC>(hOutput, hAttrib);
+    return std::make_unique<CBorrowedDC>(hOutput, hAttrib, bPrinting);
+}
+
 tagPROPBLOCK MakeBlock(UINT nOrder, RECT rect, DWORD dwInput, DWORD dwClear)
 {
     tagPROPBLOCK block = {};

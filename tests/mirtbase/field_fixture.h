@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "afxwin.h"
+#include "afxdocview.h"
 #include "mirtbase.h"
 #include "nmirtlayoutdata.h"
 #include "npropobjctrl.h"
@@ -95,14 +97,25 @@ public:
     ~CHostWnd() override;
 };
 
-// A CDC over contexts the test owns, printing or not; with two contexts it
-// is a print preview (output apart from the printer's attributes).
+// A CDC over contexts the test owns, printing or not.
 class CBorrowedDC : public CDC
 {
 public:
     CBorrowedDC(HDC hOutput, HDC hAttrib, BOOL bPrinting);
     ~CBorrowedDC() override;
 };
+
+// A print preview context whose output is a context the test owns,
+// drawn on directly rather than page by page; hAttrib plays the printer.
+class CBorrowedPreviewDC : public CPreviewDC
+{
+public:
+    CBorrowedPreviewDC(HDC hOutput, HDC hAttrib);
+    ~CBorrowedPreviewDC() override;
+};
+
+// A preview context when hAttrib is not hOutput, else a plain one.
+std::unique_ptr<CDC> BorrowDC(HDC hOutput, HDC hAttrib, BOOL bPrinting);
 
 // A block: order, rectangle, attribute 5 (input bits), attribute 8 (clear).
 tagPROPBLOCK MakeBlock(UINT nOrder, RECT rect, DWORD dwInput = 0, DWORD dwClear = 0);

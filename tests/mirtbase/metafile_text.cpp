@@ -85,8 +85,9 @@ MetaDrawing DrawnOnMetafile(CNPropObj& field, MetaTarget target, int nMode)
     MetafileRecorder recorder;
     HDC hMemory = target == META_PREVIEW ? ::CreateCompatibleDC(nullptr) : nullptr;
     {
-        CBorrowedDC dc(recorder.dc(), hMemory != nullptr ? hMemory : recorder.dc(), target != META_SCREEN);
-        field.Draw(&dc, nMode);
+        const std::unique_ptr<CDC> dc =
+            BorrowDC(recorder.dc(), hMemory != nullptr ? hMemory : recorder.dc(), target != META_SCREEN);
+        field.Draw(dc.get(), nMode);
     }
     if (hMemory != nullptr)
         ::DeleteDC(hMemory);

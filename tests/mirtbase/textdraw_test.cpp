@@ -127,8 +127,9 @@ Drawing DrawOn(CNPropObj& field, Target target, HDC hAttrib = nullptr, int nMode
     if (target == PREVIEW && hAttrib == nullptr)
         hAttrib = hMemory = ::CreateCompatibleDC(nullptr);
     {
-        CBorrowedDC dc(recorder.dc(), target == PREVIEW ? hAttrib : recorder.dc(), target != SCREEN);
-        field.Draw(&dc, nMode);
+        const std::unique_ptr<CDC> dc =
+            BorrowDC(recorder.dc(), target == PREVIEW ? hAttrib : recorder.dc(), target != SCREEN);
+        field.Draw(dc.get(), nMode);
     }
     if (hMemory != nullptr)
         ::DeleteDC(hMemory);

@@ -119,6 +119,11 @@ private:
 
 static_assert(sizeof(CString) == sizeof(void*), "CString is one pointer");
 
+// Part iSubString (from 0) of a text of parts separated by chSep (a
+// single-byte character; trail bytes never match); FALSE, with rString
+// empty, when the text has fewer parts.
+AFX_API BOOL AfxExtractSubString(CString& rString, LPCSTR lpszFullString, int iSubString, char chSep = '\n');
+
 AFX_API CString operator+(const CString& a, const CString& b);
 AFX_API CString operator+(const CString& a, LPCSTR b);
 AFX_API CString operator+(LPCSTR a, const CString& b);

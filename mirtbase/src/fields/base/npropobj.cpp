@@ -1,4 +1,5 @@
 #include "npropobj.h"
+#include <afxdocview.h>
 
 #include "fields/base/clampint.h"
 #include "fields/base/fieldpool.h"
@@ -387,5 +388,5 @@ BOOL CNPropObj::CanDrawOn(CDC* pDC) const
 
 BOOL CNPropObj::IsPreviewDC(const CDC* pDC)
 {
-    return pDC->IsPrinting() && pDC->m_hDC != pDC->m_hAttribDC;
+    return pDC->IsKindOf(RUNTIME_CLASS(CPreviewDC));
 }

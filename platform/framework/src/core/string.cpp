@@ -745,3 +745,21 @@ BSTR CString::AllocSysString() const
     MultiByteToWideChar(CP_ACP, 0, m_pchData, GetLength(), bstr, nWide);
     return bstr;
 }
+
+BOOL AfxExtractSubString(CString& rString, LPCSTR lpszFullString, int iSubString, char chSep)
+{
+    rString.Empty();
+    if (lpszFullString == nullptr || iSubString < 0)
+        return FALSE;
+    const CString full(lpszFullString);
+    int nStart = 0;
+    for (int i = 0; i < iSubString; ++i) {
+        const int nSep = full.Find(chSep, nStart);
+        if (nSep < 0)
+            return FALSE;
+        nStart = nSep + 1;
+    }
+    const int nEnd = full.Find(chSep, nStart);
+    rString = full.Mid(nStart, (nEnd < 0 ? full.GetLength() : nEnd) - nStart);
+    return TRUE;
+}
