@@ -1,10 +1,13 @@
 // Documents through the single-document template: New and Open reuse the
 // one document, the frame's title, saving in place of the old file, the
 // prompt before changes are lost, and the recent-file list.
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include <shlobj.h>
 
 #include "docview_app.h"
 #include "msgbox_recorder.h"
@@ -57,6 +60,23 @@ std::vector<std::string> StoredRecentFiles()
     }
     ::RegCloseKey(hKey);
     return names;
+}
+
+// A shell drop of the given files, as the shell hands it to a window
+// (DROPFILES followed by the names, each ending in a zero, then a zero).
+HDROP DropOf(const std::vector<std::string>& paths)
+{
+    std::string names;
+    for (const std::string& path : paths)
+        names += path + '\0';
+    names += '\0';
+    const HGLOBAL hDrop = ::GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto* pDrop = static_cast<DROPFILES*>(::GlobalLock(hDrop));
+    pDrop->pFiles = sizeof(DROPFILES);
+    pDrop->fWide = FALSE;
+    std::copy(names.begin(), names.end(), reinterpret_cast<char*>(pDrop + 1));
+    ::GlobalUnlock(hDrop);
+    return static_cast<HDROP>(hDrop);
 }
 
 void ClearStoredRecentFiles()
@@ -369,4 +389,30 @@ TEST_F(DocViewTest, ShellFileTypesNameTheProgramForOpenAndPrint)
         ASSERT_EQ(ERROR_SUCCESS, ::RegQueryValueA(HKEY_CLASSES_ROOT, c.pszKey, szValue, &cbValue));
         EXPECT_EQ(c.value, std::string(szValue));
     }
+}
+
+// Files dropped on the frame open one after the other; the single
+// document ends with the last.
+TEST_F(DocViewTest, DroppedFilesOpenThroughTheApplication)
+{
+    NewDocument();
+    Frame()->DragAcceptFiles();
+    EXPECT_NE(0, Frame()->GetExStyle() & WS_EX_ACCEPTFILES);
+    const std::string folder = FreshTestFolder();
+    std::vector<std::string> paths;
+    for (const char* text : {"first", "二番目"}) {
+        Doc()->m_strText = text;
+        paths.push_back(folder + "\\" + (paths.empty() ? "first.dtm" : "第二 memo.dtm"));
+        ASSERT_TRUE(Doc()->DoSave(paths.back().c_str()));
+    }
+    m_app.OnFileNew();
+    m_app.LoadStdProfileSettings(4);
+    Frame()->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(DropOf(paths)));
+    EXPECT_EQ("二番目", std::string(Doc()->m_strText));
+    EXPECT_EQ(paths[1], std::string(Doc()->GetPathName()));
+    ASSERT_EQ(2, m_app.m_pRecentFileList->GetSize());
+    EXPECT_EQ(paths[0], std::string((*m_app.m_pRecentFileList)[1]));
+    Frame()->DragAcceptFiles(FALSE);
+    EXPECT_EQ(0, Frame()->GetExStyle() & WS_EX_ACCEPTFILES);
+    ClearStoredRecentFiles();
 }

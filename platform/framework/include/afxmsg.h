@@ -74,6 +74,7 @@ enum AfxSig : UINT_PTR
     AfxSig_lp,           // LRESULT (CPoint): hit test
     AfxSig_vMwb,         // void (CMenu*, UINT, BOOL): menu about to open
     AfxSig_vwwh,         // void (UINT, UINT, HMENU): menu selection
+    AfxSig_vHDROP,       // void (HDROP): dropped files
 };
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
@@ -194,6 +195,7 @@ protected: \
                  OnMeasureItem)
 
 // void OnTimer(UINT_PTR nIDEvent)
+#define ON_WM_DROPFILES() AFX_WM_ENTRY(WM_DROPFILES, AfxSig_vHDROP, void (CWnd::*)(HDROP), OnDropFiles)
 #define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vw, void (CWnd::*)(UINT_PTR), OnTimer)
 // BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt): pt in screen
 // coordinates.

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "win/winstate.h"
+#include <shellapi.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -8,6 +9,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CLOSE()
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
+    ON_WM_DROPFILES()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
@@ -506,4 +508,18 @@ void CFrameWnd::RecalcLayout(BOOL)
     }
     if (HWND hWndPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST); hWndPane != nullptr)
         ::MoveWindow(hWndPane, rest.left, rest.top, rest.Width(), rest.Height(), TRUE);
+}
+
+void CFrameWnd::OnDropFiles(HDROP hDropInfo)
+{
+    ::SetActiveWindow(m_hWnd);
+    const UINT nFiles = ::DragQueryFileA(hDropInfo, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < nFiles; ++i) {
+        CString path;
+        const UINT nLength = ::DragQueryFileA(hDropInfo, i, nullptr, 0);
+        ::DragQueryFileA(hDropInfo, i, path.GetBuffer(static_cast<int>(nLength)), nLength + 1);
+        path.ReleaseBuffer(static_cast<int>(nLength));
+        AfxGetApp()->OpenDocumentFile(path);
+    }
+    ::DragFinish(hDropInfo);
 }

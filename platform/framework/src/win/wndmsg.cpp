@@ -117,6 +117,9 @@ BOOL CWnd::DispatchMapEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
     case AfxSig_vw:
         (this->*AfxHandlerAs<void (CWnd::*)(UINT_PTR)>(pfn))(static_cast<UINT_PTR>(wParam));
         return TRUE;
+    case AfxSig_vHDROP:
+        (this->*AfxHandlerAs<void (CWnd::*)(HDROP)>(pfn))(reinterpret_cast<HDROP>(wParam));
+        return TRUE;
     case AfxSig_bwsp:
         r = (this->*AfxHandlerAs<BOOL (CWnd::*)(UINT, short, CPoint)>(pfn))(LOWORD(wParam),
             static_cast<short>(HIWORD(wParam)), point);

@@ -1,5 +1,6 @@
 // CWnd's operations beyond the one-line wrappers of the header.
 #include "win/winstate.h"
+#include <shellapi.h>
 #include "dialogs/dlg_internal.h"
 
 namespace {
@@ -79,6 +80,11 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
             break;
     }
     return FALSE;
+}
+
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
 void CWnd::DoDataExchange(CDataExchange*)
