@@ -210,6 +210,8 @@ BEGIN_MESSAGE_MAP(CMemoApp, CWinApp)
     ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
     ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
     ON_COMMAND(ID_TEST_APP_CMD, OnAppCommand)
+    ON_COMMAND(ID_HELP_FINDER, CWinApp::OnHelpFinder)
+    ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
 CMemoApp::CMemoApp() : CWinApp("DocViewTest")

@@ -308,6 +308,7 @@ TEST(GlobalsTest, PromptIdsShowTheProgramsStringElseTheFrameworks)
     } cases[] = {
         {IDS_DLG_SHEET, "印刷の設定"},
         {AFX_IDP_COMMAND_FAILURE, "コマンドを実行できませんでした。"},
+        {AFX_IDP_FAILED_TO_LAUNCH_HELP, "ヘルプを起動できませんでした。"},
         {IDS_DLG_SHEET + 500, ""},   // nobody's string
     };
     for (const auto& c : cases) {

@@ -91,6 +91,9 @@ public:
 
 #pragma pack(pop)
 
+// Kept for programs that call it at start-up: does nothing.
+AFX_API void AfxEnableControlContainer();
+
 [[noreturn]] AFX_API void AfxThrowOleException(SCODE sc);
 // Throws COleException for a failed sc.
 AFX_API void AfxCheckError(SCODE sc);

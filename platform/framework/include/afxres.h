@@ -31,6 +31,7 @@
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
 #define ID_HELP_FINDER 0xE143
+#define ID_HELP 0xE146
 
 // Bar commands: show or hide the tool bar and the status bar.
 #define ID_VIEW_TOOLBAR 0xE800
@@ -70,6 +71,7 @@
 
 // The framework's own prompts, shown by AfxMessageBox when the program has
 // no string of the id.
+#define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107
 #define AFX_IDP_COMMAND_FAILURE 0xF109
 
 // Strings.

@@ -517,6 +517,13 @@ public:
 
     // Fills in the names left null from m_hInstance; AfxWinInit calls it.
     void SetCurrentHandles();
+    // Kept for programs that call it at start-up: does nothing, gives TRUE.
+    BOOL Enable3dControls();
+
+    // Opens m_pszHelpFilePath in the help viewer (nCmd and dwData as for
+    // ::WinHelp) on behalf of the main window. Without a help file, or when
+    // the viewer cannot be started, shows AFX_IDP_FAILED_TO_LAUNCH_HELP.
+    virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
 
     // Documents (afxdocview.h). The application owns its templates.
     void AddDocTemplate(CDocTemplate* pTemplate);
@@ -576,6 +583,10 @@ public:
     // The printer selection (print setup dialog).
     afx_msg void OnFilePrintSetup();
     afx_msg void OnAppExit();
+    // For programs' message maps: ID_HELP (F1) opens the help file's
+    // contents, ID_HELP_FINDER its finder.
+    afx_msg void OnHelp();
+    afx_msg void OnHelpFinder();
     afx_msg BOOL OnOpenRecentFile(UINT nID);
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()

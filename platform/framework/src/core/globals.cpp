@@ -33,6 +33,8 @@ CString ProgramName()
 CString FrameworkPrompt(UINT nIDPrompt)
 {
     switch (nIDPrompt) {
+    case AFX_IDP_FAILED_TO_LAUNCH_HELP:
+        return "ヘルプを起動できませんでした。";
     case AFX_IDP_COMMAND_FAILURE:
         return "コマンドを実行できませんでした。";
     default:

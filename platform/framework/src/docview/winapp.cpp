@@ -68,6 +68,12 @@ void CWinApp::SetCurrentHandles()
     SetIfNull(m_pszProfileName, exeName + ".INI");
 }
 
+// The system draws dialog controls in 3D itself.
+BOOL CWinApp::Enable3dControls()
+{
+    return TRUE;
+}
+
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
 {
     return ::LoadCursorA(AfxGetResourceHandle(), lpszResourceName);
