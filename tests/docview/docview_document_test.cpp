@@ -416,3 +416,17 @@ TEST_F(DocViewTest, DroppedFilesOpenThroughTheApplication)
     EXPECT_EQ(0, Frame()->GetExStyle() & WS_EX_ACCEPTFILES);
     ClearStoredRecentFiles();
 }
+
+// A template without a document name gives the framework's untitled name,
+// not whatever the program keeps at an id near the framework's prompts.
+TEST_F(DocViewTest, DocumentWithoutANameIsUntitled)
+{
+    CSingleDocTemplate noName(IDR_NONAME, RUNTIME_CLASS(CMemoDoc), RUNTIME_CLASS(CMemoFrame), RUNTIME_CLASS(CMemoView));
+    CString name;
+    EXPECT_FALSE(noName.GetDocString(name, CDocTemplate::docName));
+    EXPECT_TRUE(noName.GetDocString(name, CDocTemplate::fileNewName));
+    EXPECT_EQ("NoName", std::string(name));
+    CMemoDoc doc;
+    noName.SetDefaultTitle(&doc);
+    EXPECT_EQ("無題", std::string(doc.GetTitle()));
+}

@@ -2,6 +2,10 @@
 #pragma once
 
 #define IDR_DOCTEST 128
+// A template whose document strings give no document name.
+#define IDR_NONAME 129
+// The program's own string at an id of the framework's prompt range.
+#define IDS_PROGRAM_PROMPT 0xE002
 #define IDD_DOCTEST_BAR 200
 #define IDC_BAR_EDIT 1001
 

@@ -539,6 +539,36 @@ TEST(ArchiveTest, LoadingFlushLeavesTheFileAfterWhatWasRead)
     EXPECT_EQ(2u, file.GetPosition());
 }
 
+// Loading, the buffer empties when the bytes read so far are consumed;
+// with a buffer smaller than the file it empties before the file ends.
+TEST(ArchiveTest, BufferEmptyOnceWhatWasReadIsConsumed)
+{
+    const Bytes data = {1, 2, 3, 4, 5, 6};
+    std::vector<bool> emptyAfter;
+    for (const UINT nBuffer : {64u, 4u}) {
+        std::vector<BYTE> buffer(nBuffer);
+        Load(data, [&](CArchive& ar) {
+            emptyAfter.push_back(ar.IsBufferEmpty() != FALSE);
+            for (int i = 0; i < 3; ++i) {
+                WORD w = 0;
+                ar >> w;
+                emptyAfter.push_back(ar.IsBufferEmpty() != FALSE);
+            }
+        }, nBuffer, buffer.data());
+    }
+    const std::vector<bool> expected = {true, false, false, true, true, false, true, true};
+    EXPECT_EQ(expected, emptyAfter);
+
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    EXPECT_TRUE(ar.IsBufferEmpty());
+    ar << static_cast<BYTE>(1);
+    EXPECT_FALSE(ar.IsBufferEmpty());
+    ar.Flush();
+    EXPECT_TRUE(ar.IsBufferEmpty());
+    ar.Close();
+}
+
 TEST(ArchiveTest, DestructorFlushesUnlessToldNotTo)
 {
     CMemFile flushed;

@@ -53,6 +53,10 @@ public:
     UINT Read(void* lpBuf, UINT nMax);
     void Write(const void* lpBuf, UINT nMax);
 
+    // Loading: no byte read from the file is left unconsumed (the file
+    // itself may hold more). Storing: nothing waits to be written.
+    BOOL IsBufferEmpty() const { return IsLoading() ? m_lpBufCur == m_lpBufMax : m_lpBufCur == m_lpBufStart; }
+
     // Storing: writes the buffer to the file. Loading: moves the file back to
     // the first byte the archive has not consumed.
     void Flush();

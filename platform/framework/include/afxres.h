@@ -71,10 +71,10 @@
 
 // The framework's own prompts, shown by AfxMessageBox when the program has
 // no string of the id.
+#define AFX_IDS_UNTITLED 0xF000
 #define AFX_IDP_FAILED_TO_LAUNCH_HELP 0xF107
 #define AFX_IDP_COMMAND_FAILURE 0xF109
 
 // Strings.
 #define AFX_IDS_APP_TITLE 0xE000
 #define AFX_IDS_IDLEMESSAGE 0xE001
-#define AFX_IDS_UNTITLED 0xE002

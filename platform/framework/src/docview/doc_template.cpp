@@ -14,16 +14,7 @@ CDocTemplate::~CDocTemplate() = default;
 
 BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
 {
-    rString.Empty();
-    int nStart = 0;
-    for (int i = 0; i < index; ++i) {
-        const int nNext = m_strDocStrings.Find('\n', nStart);
-        if (nNext < 0)
-            return FALSE;
-        nStart = nNext + 1;
-    }
-    const int nEnd = m_strDocStrings.Find('\n', nStart);
-    rString = m_strDocStrings.Mid(nStart, (nEnd < 0 ? m_strDocStrings.GetLength() : nEnd) - nStart);
+    AfxExtractSubString(rString, m_strDocStrings, index);
     return !rString.IsEmpty();
 }
 
