@@ -248,9 +248,14 @@ class CTipBar : public CToolBar
 protected:
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
     {
+        NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
+        if (nID == ID_TEST_FRAME_CMD) {
+            // Its own text, and the request goes on.
+            pInfo->lpszText = const_cast<LPSTR>("続く言葉");
+            return FALSE;
+        }
         if (nID != ID_TEST_VIEW_CMD)
             return FALSE;
-        NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
         lstrcpynA(pInfo->szText, "バーの言葉", ARRAYSIZE(pInfo->szText));
         pInfo->lpszText = pInfo->szText;
         *pResult = 0;
@@ -280,6 +285,7 @@ TEST_F(DocViewTest, ABarsOwnTipHandlerComesBeforeThePrompt)
     } cases[] = {
         {hTip, ID_TEST_VIEW_CMD, "バーの言葉"},
         {hTip, ID_TEST_DOC_CMD, "ドキュメント命令"},   // declined: the prompt's tip
+        {hTip, ID_TEST_FRAME_CMD, "続く言葉"},         // went on with its own text
         {bar.m_hWnd, ID_TEST_VIEW_CMD, "バーの言葉"},
         {Frame()->m_wndToolBar.m_hWnd, ID_TEST_VIEW_CMD, "ビュー命令"},   // another bar
     };

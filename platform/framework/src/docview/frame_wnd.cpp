@@ -412,17 +412,21 @@ BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         return TRUE;
     if (pNMHDR->code == TTN_GETDISPINFOA) {
         // The bar's own handler (ON_NOTIFY_EX) first; the prompt's tip part
-        // when it declines.
+        // when it declines without a text of its own.
         NMTTDISPINFOA* pInfo = reinterpret_cast<NMTTDISPINFOA*>(pNMHDR);
         const UINT nID = (pInfo->uFlags & TTF_IDISHWND)
             ? static_cast<UINT>(::GetDlgCtrlID(reinterpret_cast<HWND>(pNMHDR->idFrom)))
             : static_cast<UINT>(pNMHDR->idFrom);
         CControlBar* pBar = BarOfNotify(m_listControlBars, pNMHDR->hwndFrom);
         AFX_NOTIFY notify = {pResult, pNMHDR};
+        const LPSTR lpszBefore = pInfo->lpszText;
         if (pBar != nullptr && pBar->OnCmdMsg(nID, MAKELONG(TTN_GETDISPINFOA, WM_NOTIFY), &notify, nullptr))
             return TRUE;
-        lstrcpynA(pInfo->szText, PromptPart(nID, 1), ARRAYSIZE(pInfo->szText));
-        pInfo->lpszText = pInfo->szText;
+        // A handler that let the request go on keeps a text of its own.
+        if (pInfo->lpszText == lpszBefore || pInfo->lpszText == pInfo->szText) {
+            lstrcpynA(pInfo->szText, PromptPart(nID, 1), ARRAYSIZE(pInfo->szText));
+            pInfo->lpszText = pInfo->szText;
+        }
         *pResult = 0;
         return TRUE;
     }
