@@ -132,6 +132,8 @@ TEST_F(DocViewTest, IdleUpdatesSetToolBarButtonsStatusPanesAndDialogBarControls)
         EXPECT_EQ(c.pszText, std::string(PaneText(statusBar, 1)));
         EXPECT_EQ(bDocEnabled, ::IsWindowEnabled(::GetDlgItem(pFrame->m_wndDialogBar.m_hWnd, ID_TEST_DOC_CMD)) != 0);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pFrame->m_wndDialogBar.m_hWnd, ID_TEST_NOHANDLER)));
+        // Only buttons go grey without a handler.
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(pFrame->m_wndDialogBar.m_hWnd, IDC_BAR_EDIT)));
     }
     // Keyboard-state panes show their text only while the key's light is on.
     const int nCaps = statusBar.CommandToIndex(ID_INDICATOR_CAPS);
