@@ -21,6 +21,25 @@ HMENU TestMenu(CFrameWnd* pFrame)
     return ::GetSubMenu(::GetMenu(pFrame->m_hWnd), 1);
 }
 
+// Posts the message to the window and runs the thread's pump (pre-translation,
+// then the window's handlers) until it has been taken.
+void Pump(CWnd& wnd, UINT message, LPARAM lParam = 0)
+{
+    ASSERT_TRUE(wnd.PostMessage(message, 0, lParam));
+    const MSG& msg = AfxGetThread()->m_msgCur;
+    do {
+        ASSERT_TRUE(AfxPumpMessage());
+    } while (msg.hwnd != wnd.m_hWnd || msg.message != message);
+}
+
+void MoveMouseOnto(CToolBar& bar, int nIndex, CSize offset = CSize(0, 0))
+{
+    CRect item;
+    bar.GetItemRect(nIndex, &item);
+    const CPoint point = item.CenterPoint() + offset;
+    Pump(bar, WM_MOUSEMOVE, MAKELPARAM(point.x, point.y));
+}
+
 }  // namespace
 
 TEST_F(DocViewTest, CommandsGoToViewDocumentFrameAndApplicationInTurn)
@@ -132,6 +151,8 @@ TEST_F(DocViewTest, IdleUpdatesSetToolBarButtonsStatusPanesAndDialogBarControls)
         EXPECT_EQ(c.pszText, std::string(PaneText(statusBar, 1)));
         EXPECT_EQ(bDocEnabled, ::IsWindowEnabled(::GetDlgItem(pFrame->m_wndDialogBar.m_hWnd, ID_TEST_DOC_CMD)) != 0);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(pFrame->m_wndDialogBar.m_hWnd, ID_TEST_NOHANDLER)));
+        // Only buttons go grey without a handler.
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(pFrame->m_wndDialogBar.m_hWnd, IDC_BAR_EDIT)));
     }
     // Keyboard-state panes show their text only while the key's light is on.
     const int nCaps = statusBar.CommandToIndex(ID_INDICATOR_CAPS);
@@ -300,5 +321,111 @@ TEST_F(DocViewTest, ABarsOwnTipHandlerComesBeforeThePrompt)
         EXPECT_EQ(c.pszTip, std::string(info.lpszText));
     }
     bar.DestroyWindow();
+    Frame()->RecalcLayout();
+}
+
+TEST_F(DocViewTest, ToolTipsGivenToABarAfterItWasMadeAskTheBarAndThenTheFrame)
+{
+    NewDocument();
+    CTipBar bar;
+    ASSERT_TRUE(bar.Create(Frame(), WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 5));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_DOCTEST));
+    MoveMouseOnto(bar, 0);
+    EXPECT_EQ(0, bar.SendMessage(TB_GETTOOLTIPS));
+
+    bar.SetBarStyle(bar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_FIXED);
+    MoveMouseOnto(bar, 1);
+    const HWND hTip = reinterpret_cast<HWND>(bar.SendMessage(TB_GETTOOLTIPS));
+    ASSERT_NE(nullptr, hTip);
+    const struct {
+        UINT nID;
+        const char* pszTip;
+    } cases[] = {
+        {ID_TEST_VIEW_CMD, "バーの言葉"},
+        {ID_TEST_DOC_CMD, "ドキュメント命令"},   // declined by the bar: the prompt's tip
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszTip);
+        char szText[80] = "";
+        TTTOOLINFOA tool = {sizeof tool};
+        tool.hwnd = bar.m_hWnd;
+        tool.uId = c.nID;
+        tool.lpszText = szText;
+        ::SendMessageA(hTip, TTM_GETTEXTA, ARRAYSIZE(szText), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(c.pszTip, std::string(szText));
+    }
+
+    // Taken away, the tips go and do not come back with the mouse.
+    bar.SetBarStyle(bar.GetBarStyle() & ~CBRS_TOOLTIPS);
+    EXPECT_FALSE(::IsWindow(hTip));
+    MoveMouseOnto(bar, 0);
+    EXPECT_EQ(0, bar.SendMessage(TB_GETTOOLTIPS));
+    bar.DestroyWindow();
+    Frame()->RecalcLayout();
+}
+
+namespace {
+
+// A bar that shows its own prompt when the mouse moves over it.
+class CPromptBar : public CToolBar
+{
+protected:
+    afx_msg void OnMouseMove(UINT, CPoint)
+    {
+        GetDockingFrame()->SendMessage(WM_SETMESSAGESTRING, ID_TEST_FRAME_CMD);
+        Default();
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPromptBar, CToolBar)
+    ON_WM_MOUSEMOVE()
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST_F(DocViewTest, FlyByPromptsComeBeforeABarsOwnMouseHandling)
+{
+    NewDocument();
+    CToolBar& plain = Frame()->m_wndToolBar;   // fly-by
+    CPromptBar prompting;
+    CToolBar quiet;
+    ASSERT_TRUE(prompting.Create(Frame(), WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_FLYBY, AFX_IDW_TOOLBAR + 5));
+    ASSERT_TRUE(prompting.LoadToolBar(IDR_DOCTEST));
+    ASSERT_TRUE(quiet.Create(Frame(), WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 6));
+    ASSERT_TRUE(quiet.LoadToolBar(IDR_DOCTEST));
+    CStatusBar& status = Frame()->m_wndStatusBar;
+    const struct {
+        CToolBar* pBar;
+        const char* pszPane;
+    } cases[] = {
+        {&plain, "ドキュメントの命令です"},
+        {&prompting, "フレームの命令です"},   // the bar's own prompt comes last
+        {&quiet, "前の文"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszPane);
+        Frame()->SetMessageText("前の文");
+        MoveMouseOnto(*c.pBar, 1);
+        EXPECT_EQ(c.pszPane, std::string(PaneText(status, 0)));
+    }
+
+    // The prompt changes only when the mouse reaches another button.
+    Frame()->SetMessageText("前の文");
+    MoveMouseOnto(plain, 1, CSize(1, 1));
+    EXPECT_EQ("前の文", std::string(PaneText(status, 0)));
+    MoveMouseOnto(plain, 3);
+    EXPECT_EQ("印のつく項目です", std::string(PaneText(status, 0)));
+    MoveMouseOnto(plain, 2);   // a separator
+    EXPECT_EQ("レディ", std::string(PaneText(status, 0)));
+    // Leaving the bar brings the idle text back; coming back, the prompt.
+    MoveMouseOnto(plain, 3);
+    Pump(plain, WM_MOUSELEAVE);
+    EXPECT_EQ("レディ", std::string(PaneText(status, 0)));
+    MoveMouseOnto(plain, 3);
+    EXPECT_EQ("印のつく項目です", std::string(PaneText(status, 0)));
+
+    prompting.DestroyWindow();
+    quiet.DestroyWindow();
     Frame()->RecalcLayout();
 }

@@ -469,6 +469,43 @@ TEST_F(WndCommandTest, UpdateDialogControlsRunsTheUpdateHandlersOfTheChildren)
     EXPECT_TRUE(::IsWindowEnabled(hAutoCheck));
 }
 
+TEST_F(WndCommandTest, UpdateDialogControlsGreysOnlyButtonsWithoutHandlers)
+{
+    const struct {
+        const char* pszClass;
+        DWORD dwStyle;
+        bool bGreyed;
+    } cases[] = {
+        {"button", BS_PUSHBUTTON, true},
+        {"button", BS_DEFPUSHBUTTON, true},
+        {"button", BS_OWNERDRAW, true},
+        {"button", BS_CHECKBOX, true},
+        {"button", BS_3STATE, true},
+        {"button", BS_RADIOBUTTON, true},
+        {"button", BS_AUTOCHECKBOX, false},
+        {"button", BS_AUTO3STATE, false},
+        {"button", BS_AUTORADIOBUTTON, false},
+        {"button", BS_GROUPBOX, false},
+        {"static", SS_CENTER, false},
+        {"edit", ES_AUTOHSCROLL, false},
+        {"combobox", CBS_DROPDOWNLIST, false},
+        {"listbox", LBS_NOTIFY, false},
+        {"scrollbar", SBS_HORZ, false},
+    };
+    std::vector<HWND> controls;
+    UINT nID = ID_NO_HANDLER + 100;
+    for (const auto& c : cases) {
+        controls.push_back(::CreateWindowExA(0, c.pszClass, "", WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 0, 80, 20,
+            m_wnd.m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID++)), nullptr, nullptr));
+        ASSERT_NE(nullptr, controls.back());
+    }
+    m_wnd.UpdateDialogControls(&m_wnd, TRUE);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << cases[i].pszClass << " style " << cases[i].dwStyle);
+        EXPECT_EQ(cases[i].bGreyed, !::IsWindowEnabled(controls[i]));
+    }
+}
+
 TEST_F(WndCommandTest, UpdateDialogControlsLeavesControlsWithoutHandlersWhenAsked)
 {
     const HWND hNoHandler = AddButton(ID_NO_HANDLER, BS_PUSHBUTTON);

@@ -169,6 +169,7 @@ public:
 
     // The CBRS_ style bits (alignment, borders, tips).
     DWORD GetBarStyle() const { return m_dwStyle; }
+    // Also after creation: the bar follows the new bits (OnBarStyleChange).
     void SetBarStyle(DWORD dwStyle);
     // The sides (CBRS_ALIGN_...) the bar may dock on.
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
@@ -189,6 +190,8 @@ protected:
     BOOL CreateBar(LPCSTR lpszClassName, DWORD dwStyle, CWnd* pParentWnd, UINT nID, DWORD dwCtrlStyle);
     // Joins the frame's bars (laid out by its RecalcLayout).
     void AttachToFrame(CWnd* pParentWnd);
+    // SetBarStyle changed the bits of a bar that has its window.
+    virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
 
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
@@ -228,10 +231,28 @@ public:
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     // Enables and checks the buttons by their update handlers.
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // With CBRS_FLYBY a mouse move that reaches another button shows that
+    // button's prompt before the bar handles the move, so that a derived
+    // bar's own prompt comes last.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    // CBRS_TOOLTIPS added or removed: the control's tips follow.
+    void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle) override;
+    // The mouse left the bar: the idle text after a fly-by prompt.
+    afx_msg LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
 
 private:
     BOOL AddImages(HINSTANCE hInst, LPCSTR lpszResourceName, int nCount);
+    // The command of the button under the point (client coordinates); 0
+    // over a separator or no button.
+    UINT CommandAt(CPoint point) const;
+    // Shows the prompt of nID (the idle text for 0) unless it is shown.
+    void SetFlyByPrompt(UINT nID);
     CSize m_sizeImage;
+    // The button whose prompt the fly-by shows; 0 for none.
+    UINT m_nIDFlyBy;
 };
 
 // A bar of text panes over the system's status-bar control. Pane 0 shows

@@ -169,7 +169,9 @@ public:
     virtual void DoDataExchange(CDataExchange* pDX);
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     // Runs the ON_UPDATE_COMMAND_UI handlers of pTarget for the child
-    // controls of this window.
+    // controls of this window; with bDisableIfNoHndler a button that has
+    // no handler at all goes grey (not automatic check boxes, radio
+    // buttons or group boxes, nor other controls).
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const

@@ -18,7 +18,14 @@ CControlBar::~CControlBar()
 
 void CControlBar::SetBarStyle(DWORD dwStyle)
 {
+    const DWORD dwOldStyle = m_dwStyle;
     m_dwStyle = dwStyle & 0xFFFF;
+    if (m_hWnd != nullptr && m_dwStyle != dwOldStyle)
+        OnBarStyleChange(dwOldStyle, m_dwStyle);
+}
+
+void CControlBar::OnBarStyleChange(DWORD, DWORD)
+{
 }
 
 BOOL CControlBar::IsVisible() const

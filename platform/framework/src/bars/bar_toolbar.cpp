@@ -3,6 +3,10 @@
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
+BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
+    ON_MESSAGE(WM_MOUSELEAVE, OnMouseLeave)
+END_MESSAGE_MAP()
+
 namespace {
 
 // The update state of one button.
@@ -51,7 +55,7 @@ BOOL ReadToolBarResource(HINSTANCE hInst, LPCSTR lpszResourceName, ToolBarResour
 
 }  // namespace
 
-CToolBar::CToolBar() : m_sizeImage(16, 15)
+CToolBar::CToolBar() : m_sizeImage(16, 15), m_nIDFlyBy(0)
 {
 }
 
@@ -226,4 +230,52 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     }
     // Controls placed on the bar (in separator slots).
     UpdateDialogControls(pTarget, bDisableIfNoHndler);
+}
+
+void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
+{
+    if (!((dwOldStyle ^ dwNewStyle) & CBRS_TOOLTIPS))
+        return;
+    if (dwNewStyle & CBRS_TOOLTIPS) {
+        // The control makes its tip window, with a tool for every button,
+        // when the mouse next moves over it.
+        ModifyStyle(0, TBSTYLE_TOOLTIPS);
+        return;
+    }
+    ModifyStyle(TBSTYLE_TOOLTIPS, 0);
+    const HWND hWndTip = reinterpret_cast<HWND>(SendMessage(TB_GETTOOLTIPS));
+    SendMessage(TB_SETTOOLTIPS);
+    if (hWndTip != nullptr)
+        ::DestroyWindow(hWndTip);
+}
+
+BOOL CToolBar::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_MOUSEMOVE && pMsg->hwnd == m_hWnd && (m_dwStyle & CBRS_FLYBY)) {
+        const CPoint point(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
+        SetFlyByPrompt(CommandAt(point));
+    }
+    return CControlBar::PreTranslateMessage(pMsg);
+}
+
+LRESULT CToolBar::OnMouseLeave(WPARAM, LPARAM)
+{
+    SetFlyByPrompt(0);
+    return Default();
+}
+
+UINT CToolBar::CommandAt(CPoint point) const
+{
+    // Separators and the space between buttons give a negative index.
+    const int nIndex = static_cast<int>(SendMessage(TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point)));
+    return nIndex >= 0 ? GetItemID(nIndex) : 0;
+}
+
+void CToolBar::SetFlyByPrompt(UINT nID)
+{
+    if (nID == m_nIDFlyBy)
+        return;
+    m_nIDFlyBy = nID;
+    if (m_pDockSite != nullptr)
+        m_pDockSite->SendMessage(WM_SETMESSAGESTRING, nID != 0 ? nID : AFX_IDS_IDLEMESSAGE);
 }

@@ -430,16 +430,6 @@ BOOL CFrameWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         *pResult = 0;
         return TRUE;
     }
-    if (pNMHDR->code == TBN_HOTITEMCHANGE) {
-        // Fly-by prompts of a bar's buttons in the message pane.
-        CControlBar* pFrom = BarOfNotify(m_listControlBars, pNMHDR->hwndFrom);
-        if (pFrom != nullptr && (pFrom->GetBarStyle() & CBRS_FLYBY)) {
-            const NMTBHOTITEM* pHot = reinterpret_cast<const NMTBHOTITEM*>(pNMHDR);
-            SendMessage(WM_SETMESSAGESTRING, (pHot->dwFlags & HICF_LEAVING) ? AFX_IDS_IDLEMESSAGE : pHot->idNew);
-        }
-        *pResult = 0;
-        return TRUE;
-    }
     return FALSE;
 }
 

@@ -70,14 +70,16 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 
 namespace {
 
-// Buttons that work by themselves stay enabled without a command handler.
-bool IsSelfContainedButton(HWND hWnd)
+// Only buttons are greyed for want of a handler; those that work by
+// themselves (automatic check boxes and radio buttons, group boxes) and
+// other controls are left as they are.
+bool IsGreyedWithoutHandler(HWND hWnd)
 {
     if (!(::SendMessageA(hWnd, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
         return false;
     const UINT nStyle = static_cast<UINT>(::GetWindowLongA(hWnd, GWL_STYLE)) & BS_TYPEMASK;
-    return nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE || nStyle == BS_AUTORADIOBUTTON
-        || nStyle == BS_GROUPBOX;
+    return nStyle != BS_AUTOCHECKBOX && nStyle != BS_AUTO3STATE && nStyle != BS_AUTORADIOBUTTON
+        && nStyle != BS_GROUPBOX;
 }
 
 }  // namespace
@@ -91,6 +93,6 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         if (state.m_nID == 0 || LOWORD(state.m_nID) == 0xFFFF)   // no id, or IDC_STATIC
             continue;
         state.m_pOther = FromHandle(hWndChild);
-        state.DoUpdate(pTarget, bDisableIfNoHndler && !IsSelfContainedButton(hWndChild));
+        state.DoUpdate(pTarget, bDisableIfNoHndler && IsGreyedWithoutHandler(hWndChild));
     }
 }
