@@ -3,6 +3,7 @@
 
 #define IDR_DOCTEST 128
 #define IDD_DOCTEST_BAR 200
+#define IDD_DOCTEST_ROUTE 201
 #define IDC_BAR_EDIT 1001
 
 #define ID_TEST_VIEW_CMD 32801
@@ -16,6 +17,7 @@
 #define ID_TEST_SUB_SECOND 32809
 #define ID_TEST_RANGE_FIRST 32810
 #define ID_TEST_RANGE_LAST 32812
+#define ID_TEST_DIALOG_CMD 32813
 #define ID_TEST_PANE 32820
 
 // The dialog bar's window id.
