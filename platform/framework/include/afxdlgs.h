@@ -71,7 +71,8 @@ public:
 
     // Commands and update requests the dialog's own map leaves go to the
     // window that owns it (the parent of a child dialog), then to the
-    // application. An owner that routes them back reaches only the
+    // application; so do clicks of its buttons, whose notification code is
+    // the command's. An owner that routes them back reaches only the
     // dialog's own map.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
