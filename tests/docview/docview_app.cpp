@@ -91,6 +91,21 @@ void CMemoView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
     CScrollView::OnUpdate(pSender, lHint, pHint);
 }
 
+void CMemoView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
+{
+    const auto who = [this](const CView* pView) {
+        return pView == this ? " self" : pView == nullptr ? " none" : " other";
+    };
+    m_activations.push_back(std::string("view ") + (bActivate ? "1" : "0") + who(pActivateView) + who(pDeactiveView));
+    CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CMemoView::OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd)
+{
+    m_activations.push_back("frame " + std::to_string(nState) + (pFrameWnd == GetParentFrame() ? "" : " elsewhere"));
+    CScrollView::OnActivateFrame(nState, pFrameWnd);
+}
+
 CRect CMemoView::PageBar(UINT nPage)
 {
     return nPage % 2 == 1 ? CRect(10, 10, 40, 20) : CRect(50, 70, 80, 80);

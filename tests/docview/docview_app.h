@@ -54,9 +54,15 @@ public:
     UINT m_nLastRangeID = 0;
     BOOL m_bChecked = TRUE;
 
+    // The calls of OnActivateView ("view 1 self self": activated, both
+    // views this one) and OnActivateFrame ("frame 2": the state).
+    std::vector<std::string> m_activations;
+
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+    void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) override;
 
     // Printing: the document has m_nPages pages; OnBeginPrinting sets the
     // range to m_nFrom..m_nTo when they are not 0; OnPrepareDC ends the

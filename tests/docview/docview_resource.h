@@ -7,6 +7,7 @@
 // The program's own string at an id of the framework's prompt range.
 #define IDS_PROGRAM_PROMPT 0xE002
 #define IDD_DOCTEST_BAR 200
+#define IDD_DOCTEST_ROUTE 201
 #define IDC_BAR_EDIT 1001
 
 #define ID_TEST_VIEW_CMD 32801
@@ -20,6 +21,7 @@
 #define ID_TEST_SUB_SECOND 32809
 #define ID_TEST_RANGE_FIRST 32810
 #define ID_TEST_RANGE_LAST 32812
+#define ID_TEST_DIALOG_CMD 32813
 #define ID_TEST_PANE 32820
 
 // The dialog bar's window id.

@@ -1,5 +1,6 @@
 // Menus from the test's resources: items and their states, the handle
-// maps, and popup menus answered through the modal script.
+// maps, a window's menu bar, and popup menus answered through the modal
+// script.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -11,13 +12,28 @@
 
 namespace {
 
-// Grays "paste" when its popup opens and logs the commands it gets.
+// Grays "cut" when a menu becomes active and "paste" when its popup opens;
+// logs those messages, the commands it gets and the menu bar's
+// recalculations.
 class CMenuOwner : public CWnd
 {
 public:
     std::string m_log;
+    CMenu* m_pInitMenu = nullptr;
 
 protected:
+    afx_msg void OnInitMenu(CMenu* pMenu)
+    {
+        m_log += "menu;";
+        m_pInitMenu = pMenu;
+        pMenu->EnableMenuItem(ID_DLG_CUT, MF_BYCOMMAND | MF_GRAYED);
+        CWnd::OnInitMenu(pMenu);
+    }
+    afx_msg LRESULT OnNcCalcSize(WPARAM, LPARAM)
+    {
+        m_log += "frame;";
+        return Default();
+    }
     afx_msg LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM)
     {
         m_log += "init;";
@@ -30,6 +46,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CMenuOwner, CWnd)
+    ON_WM_INITMENU()
+    ON_MESSAGE(WM_NCCALCSIZE, OnNcCalcSize)
     ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopup)
     ON_COMMAND(ID_DLG_COPY, OnCopy)
     ON_COMMAND(ID_DLG_CUT, OnCut)
@@ -103,6 +121,41 @@ TEST_F(CtlMenuTest, AttachedMenusAreFoundAndDestroyedWithTheirObject)
     EXPECT_FALSE(::IsMenu(hMenu));
 }
 
+TEST_F(CtlMenuTest, TheMenuBarOfAWindowIsItsObjectOrATemporary)
+{
+    EXPECT_EQ(nullptr, m_owner.GetMenu());
+
+    ASSERT_TRUE(::SetMenu(m_owner.m_hWnd, m_menu.m_hMenu));
+    EXPECT_EQ(&m_menu, m_owner.GetMenu());
+    // A top-level item greyed by position; the bar is laid out again.
+    m_owner.GetMenu()->EnableMenuItem(0, MF_BYPOSITION | MF_GRAYED);
+    m_owner.m_log.clear();
+    m_owner.DrawMenuBar();
+    EXPECT_EQ("frame;", m_owner.m_log);
+    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), m_menu.GetMenuState(0, MF_BYPOSITION) & MF_GRAYED);
+
+    const HMENU hLoaded = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_DLG_MENU));
+    ASSERT_TRUE(::SetMenu(m_owner.m_hWnd, hLoaded));
+    CMenu* pTemporary = m_owner.GetMenu();
+    ASSERT_NE(nullptr, pTemporary);
+    EXPECT_EQ(hLoaded, pTemporary->m_hMenu);
+    EXPECT_EQ(pTemporary, m_owner.GetMenu());
+    EXPECT_EQ(nullptr, CMenu::FromHandlePermanent(hLoaded));
+    ::SetMenu(m_owner.m_hWnd, nullptr);
+    ::DestroyMenu(hLoaded);
+}
+
+TEST_F(CtlMenuTest, ActivatingTheMenuBarSendsInitMenuWithTheBar)
+{
+    ASSERT_TRUE(::SetMenu(m_owner.m_hWnd, m_menu.m_hMenu));
+    m_owner.m_log.clear();
+    m_owner.SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(m_menu.m_hMenu));
+    EXPECT_EQ("menu;", m_owner.m_log);
+    EXPECT_EQ(&m_menu, m_owner.m_pInitMenu);
+    EXPECT_EQ(static_cast<UINT>(MF_GRAYED), m_menu.GetMenuState(ID_DLG_CUT, MF_BYCOMMAND) & MF_GRAYED);
+    ::SetMenu(m_owner.m_hWnd, nullptr);
+}
+
 TEST_F(CtlMenuTest, PopupMenusAreAnsweredByTheScript)
 {
     const struct {
@@ -111,28 +164,35 @@ TEST_F(CtlMenuTest, PopupMenusAreAnsweredByTheScript)
         BOOL nReturned;
         const char* pszLog;   // of the owner, after its posted commands
     } cases[] = {
-        {TPM_LEFTALIGN, ID_DLG_COPY, TRUE, "init;copy;"},
-        {TPM_LEFTALIGN, 0, TRUE, "init;"},
-        {TPM_RETURNCMD, ID_DLG_CUT, ID_DLG_CUT, "init;"},
+        {TPM_LEFTALIGN, ID_DLG_COPY, TRUE, "menu;init;copy;"},
+        {TPM_LEFTALIGN, 0, TRUE, "menu;init;"},
+        {TPM_RETURNCMD, ID_DLG_CUT, ID_DLG_CUT, "menu;init;"},
         {TPM_RETURNCMD | TPM_NONOTIFY, ID_DLG_CUT, ID_DLG_CUT, ""},
     };
     CMenu* pPopup = m_menu.GetSubMenu(0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszLog);
         m_owner.m_log.clear();
+        m_owner.m_pInitMenu = nullptr;
         pPopup->EnableMenuItem(ID_DLG_PASTE, MF_BYCOMMAND | MF_ENABLED);
+        pPopup->EnableMenuItem(ID_DLG_CUT, MF_BYCOMMAND | MF_ENABLED);
         ModalScript script;
         UINT nPasteState = 0;
+        UINT nCutState = 0;
         script.ExpectMenu([&](CMenu* pMenu) {
             EXPECT_EQ(pPopup, pMenu);
             nPasteState = pMenu->GetMenuState(ID_DLG_PASTE, MF_BYCOMMAND) & MF_GRAYED;
+            nCutState = pMenu->GetMenuState(ID_DLG_CUT, MF_BYCOMMAND) & MF_GRAYED;
             return c.nChosen;
         });
         EXPECT_EQ(c.nReturned, pPopup->TrackPopupMenu(c.nFlags, 10, 10, &m_owner));
         ModalScript::PumpPending();
         EXPECT_EQ(c.pszLog, m_owner.m_log);
         // The script sees the menu as the owner prepared it.
-        EXPECT_EQ(*c.pszLog != '\0' ? static_cast<UINT>(MF_GRAYED) : 0u, nPasteState);
+        const UINT nPrepared = *c.pszLog != '\0' ? static_cast<UINT>(MF_GRAYED) : 0u;
+        EXPECT_EQ(nPrepared, nPasteState);
+        EXPECT_EQ(nPrepared, nCutState);
+        EXPECT_EQ(*c.pszLog != '\0' ? pPopup : nullptr, m_owner.m_pInitMenu);
     }
 }
 

@@ -1,5 +1,6 @@
 // A window's relations: the owner a modal window gets, the top-level
-// parent, messages to all descendants, centring and redrawing.
+// parent, the parent frame, messages to all descendants, centring and
+// redrawing.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -88,6 +89,41 @@ TEST_F(WndFamilyTest, TopLevelParentIsTheLastWindowUp)
     ASSERT_TRUE(popup.CreateEx(0, nullptr, "popup", WS_POPUP, 0, 0, 50, 50, m_child.m_hWnd, nullptr));
     EXPECT_EQ(&m_top, popup.GetTopLevelParent());   // through its owner
     popup.DestroyWindow();
+}
+
+TEST(WndParentFrameTest, ParentFrameIsTheFirstFrameUpPassingOtherWindows)
+{
+    // outer frame > inner frame (a child) > window without an object > leaf;
+    // a popup owned by the outer frame holds a child of its own.
+    CFrameWnd* pOuter = new CFrameWnd;
+    ASSERT_TRUE(pOuter->Create(nullptr, "outer", WS_OVERLAPPEDWINDOW));
+    CFrameWnd* pInner = new CFrameWnd;
+    ASSERT_TRUE(pInner->Create(nullptr, "inner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 150), pOuter));
+    const HWND hForeign = ::CreateWindowExA(0, "static", "", WS_CHILD, 0, 0, 100, 100, pInner->m_hWnd, nullptr,
+        nullptr, nullptr);
+    CWnd leaf;
+    ASSERT_TRUE(leaf.Create(nullptr, "leaf", WS_VISIBLE, CRect(0, 0, 10, 10), CWnd::FromHandle(hForeign), 1));
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(0, nullptr, "popup", WS_POPUP, 0, 0, 50, 50, pOuter->m_hWnd, nullptr));
+    CWnd inPopup;
+    ASSERT_TRUE(inPopup.Create(nullptr, "in popup", WS_VISIBLE, CRect(0, 0, 10, 10), &popup, 2));
+    const struct
+    {
+        const char* pszWindow;
+        const CWnd* pWnd;
+        const CFrameWnd* pFrame;
+    } cases[] = {
+        {"leaf", &leaf, pInner},
+        {"foreign", CWnd::FromHandle(hForeign), pInner},
+        {"inner frame", pInner, pOuter},
+        {"outer frame", pOuter, nullptr},
+        {"popup", &popup, pOuter},
+        {"child of the popup", &inPopup, pOuter},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.pFrame, c.pWnd->GetParentFrame()) << c.pszWindow;
+    pOuter->DestroyWindow();
+    AfxDeleteTempMaps();
 }
 
 TEST_F(WndFamilyTest, SafeOwnerIsTheParentsFirstNonChildWindow)

@@ -69,6 +69,13 @@ public:
     // the system set the focus to the first control.
     virtual BOOL OnInitDialog();
 
+    // Commands and update requests the dialog's own map leaves go to the
+    // window that owns it (the parent of a child dialog), then to the
+    // application; so do clicks of its buttons, whose notification code is
+    // the command's. An owner that routes them back reaches only the
+    // dialog's own map.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
 protected:
     // IDOK: validates with UpdateData(TRUE) and ends with IDOK.
     virtual void OnOK();
@@ -84,6 +91,8 @@ protected:
 private:
     // The dialog of the template under hWndParent, attached to this object.
     BOOL CreateFromTemplate(HWND hWndParent);
+
+    BOOL m_bRoutingOut;   // OnCmdMsg is asking the owner and the application
 };
 
 // The state of one exchange between a window's controls and its members.

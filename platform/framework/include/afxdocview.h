@@ -139,7 +139,6 @@ public:
     ~CView() override;
 
     CDocument* GetDocument() const { return m_pDocument; }
-    CFrameWnd* GetParentFrame() const;
 
     // Draws the document; pDC may be the screen, a printer or a preview.
     virtual void OnDraw(CDC* pDC) = 0;

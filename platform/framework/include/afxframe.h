@@ -137,6 +137,10 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    // The active view hears of the frame's activation and deactivation:
+    // OnActivateView with itself as both views (not while the frame comes
+    // up minimized), then OnActivateFrame.
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     // Opens each dropped file through the application, in order.
     afx_msg void OnDropFiles(HDROP hDropInfo);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);

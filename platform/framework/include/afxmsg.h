@@ -75,6 +75,7 @@ enum AfxSig : UINT_PTR
     AfxSig_vMwb,         // void (CMenu*, UINT, BOOL): menu about to open
     AfxSig_vwwh,         // void (UINT, UINT, HMENU): menu selection
     AfxSig_vHDROP,       // void (HDROP): dropped files
+    AfxSig_vM,           // void (CMenu*): menu about to become active
 };
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
@@ -209,6 +210,9 @@ protected: \
 #define ON_WM_SYSCOMMAND() AFX_WM_ENTRY(WM_SYSCOMMAND, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
 // LRESULT OnNcHitTest(CPoint point): point in screen coordinates.
 #define ON_WM_NCHITTEST() AFX_WM_ENTRY(WM_NCHITTEST, AfxSig_lp, LRESULT (CWnd::*)(CPoint), OnNcHitTest)
+// void OnInitMenu(CMenu* pMenu): the menu bar, or the popup of
+// TrackPopupMenu.
+#define ON_WM_INITMENU() AFX_WM_ENTRY(WM_INITMENU, AfxSig_vM, void (CWnd::*)(CMenu*), OnInitMenu)
 // void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
 #define ON_WM_INITMENUPOPUP() \
     AFX_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)

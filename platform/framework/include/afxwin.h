@@ -24,6 +24,7 @@ class CRecentFileList;
 class CCommandLineInfo;
 class CPrintDialog;
 class CMenu;
+class CFrameWnd;
 
 #pragma pack(push, 4)  // AFX_PACKING; GCC does not expand macros in this pragma
 
@@ -40,6 +41,12 @@ public:
     // AFX_NOTIFY), or CN_UPDATE_COMMAND_UI with pExtra the CCmdUI. With
     // pHandlerInfo it only tells whether a handler exists and fills it in.
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+
+    // The hourglass from BeginWaitCursor to the matching EndWaitCursor, in
+    // steps of their own; they nest with CWaitCursor. An EndWaitCursor
+    // without a Begin does nothing.
+    void BeginWaitCursor();
+    void EndWaitCursor();
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
@@ -199,6 +206,9 @@ public:
     static CWnd* GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
     // The last window up the chain of parents and owners (this one if none).
     CWnd* GetTopLevelParent() const;
+    // The first ancestor (parent, or owner of a popup) that is a frame
+    // window; windows without an object are passed over. Null when none.
+    CFrameWnd* GetParentFrame() const;
     // The child with the id nID, else the first descendant with it, child
     // by child in their order; with bOnlyPerm only a window attached to an
     // object. Null when there is none.
@@ -220,6 +230,11 @@ public:
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    // The window's menu bar: its attached CMenu, else a temporary one; null
+    // when it has none.
+    CMenu* GetMenu() const;
+    // Redraws the menu bar after its items changed.
+    void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     // Files dropped from the shell come as WM_DROPFILES.
     void DragAcceptFiles(BOOL bAccept = TRUE);
 
@@ -362,6 +377,7 @@ public:
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnInitMenu(CMenu* pMenu);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
 
 protected:

@@ -149,8 +149,10 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
 {
     if (g_popupMenuHook == nullptr)
         return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
-    if (!(nFlags & TPM_NONOTIFY))
+    if (!(nFlags & TPM_NONOTIFY)) {
+        pWnd->SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(m_hMenu));
         pWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(m_hMenu), 0);
+    }
     const UINT nCommand = g_popupMenuHook(this, nFlags, x, y, pWnd);
     if (nFlags & TPM_RETURNCMD)
         return static_cast<BOOL>(nCommand);

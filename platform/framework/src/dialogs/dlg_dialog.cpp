@@ -27,12 +27,12 @@ INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM)
 
 }  // namespace
 
-CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr)
+CDialog::CDialog() : m_lpszTemplateName(nullptr), m_pParentWnd(nullptr), m_bRoutingOut(FALSE)
 {
 }
 
 CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
-    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd)
+    : m_lpszTemplateName(lpszTemplateName), m_pParentWnd(pParentWnd), m_bRoutingOut(FALSE)
 {
 }
 
@@ -108,6 +108,30 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
         return FALSE;
     return ::IsDialogMessageA(m_hWnd, pMsg);
+}
+
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    const UINT nNotify = static_cast<UINT>(nCode);
+    if (m_bRoutingOut || (nNotify != CN_COMMAND && nNotify != CN_UPDATE_COMMAND_UI))
+        return FALSE;
+    const HWND hWndOwner = (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+    CCmdTarget* pTargets[] = {FromHandlePermanent(hWndOwner), AfxGetApp()};
+    // Cleared also when a handler throws.
+    struct RoutingOut
+    {
+        BOOL& bFlag;
+        ~RoutingOut() { bFlag = FALSE; }
+    };
+    m_bRoutingOut = TRUE;
+    const RoutingOut routing{m_bRoutingOut};
+    for (CCmdTarget* pTarget : pTargets) {
+        if (pTarget != nullptr && pTarget->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    return FALSE;
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)

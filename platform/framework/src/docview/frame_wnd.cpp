@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_CLOSE()
     ON_WM_SIZE()
     ON_WM_SETFOCUS()
+    ON_WM_ACTIVATE()
     ON_WM_DROPFILES()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
@@ -284,6 +285,20 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
         m_pViewActive->SetFocus();
     else
         CWnd::OnSetFocus(pOldWnd);
+}
+
+void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    CView* pView = m_pViewActive;
+    if (pView == nullptr)
+        return;
+    // A minimized frame that comes up cannot give its view the focus.
+    if (nState == WA_INACTIVE)
+        pView->OnActivateView(FALSE, pView, pView);
+    else if (!bMinimized)
+        pView->OnActivateView(TRUE, pView, pView);
+    pView->OnActivateFrame(nState, this);
 }
 
 void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const

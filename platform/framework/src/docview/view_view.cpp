@@ -18,16 +18,6 @@ CView::~CView()
         m_pDocument->RemoveView(this);
 }
 
-CFrameWnd* CView::GetParentFrame() const
-{
-    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
-        CWnd* pWnd = FromHandlePermanent(hWnd);
-        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
-            return static_cast<CFrameWnd*>(pWnd);
-    }
-    return nullptr;
-}
-
 BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (cs.lpszClass == nullptr) {

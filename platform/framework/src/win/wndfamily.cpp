@@ -1,4 +1,5 @@
-// CWnd's relations: owners, top-level parents, descendants and centring.
+// CWnd's relations: owners, top-level parents, parent frames, descendants
+// and centring.
 #include "win/winstate.h"
 
 namespace {
@@ -54,6 +55,16 @@ CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 CWnd* CWnd::GetTopLevelParent() const
 {
     return FromHandle(Outermost(m_hWnd));
+}
+
+CFrameWnd* CWnd::GetParentFrame() const
+{
+    for (HWND hWnd = ::GetParent(m_hWnd); hWnd != nullptr; hWnd = ::GetParent(hWnd)) {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            return static_cast<CFrameWnd*>(pWnd);
+    }
+    return nullptr;
 }
 
 CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const

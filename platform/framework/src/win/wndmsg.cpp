@@ -137,6 +137,9 @@ BOOL CWnd::DispatchMapEntry(const AFX_MSGMAP_ENTRY* pEntry, UINT message, WPARAM
         (this->*AfxHandlerAs<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(
             CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), HIWORD(lParam));
         return TRUE;
+    case AfxSig_vM:
+        (this->*AfxHandlerAs<void (CWnd::*)(CMenu*)>(pfn))(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)));
+        return TRUE;
     case AfxSig_vwwh:
         (this->*AfxHandlerAs<void (CWnd::*)(UINT, UINT, HMENU)>(pfn))(LOWORD(wParam), HIWORD(wParam),
             reinterpret_cast<HMENU>(lParam));
@@ -409,6 +412,11 @@ void CWnd::OnSysCommand(UINT, LPARAM)
 LRESULT CWnd::OnNcHitTest(CPoint)
 {
     return Default();
+}
+
+void CWnd::OnInitMenu(CMenu*)
+{
+    Default();
 }
 
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)

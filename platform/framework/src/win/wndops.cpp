@@ -82,6 +82,11 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
     return FALSE;
 }
 
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+
 void CWnd::DragAcceptFiles(BOOL bAccept)
 {
     ::DragAcceptFiles(m_hWnd, bAccept);
