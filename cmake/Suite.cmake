@@ -59,8 +59,12 @@ function(suite_test name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${SUITE_TEST_DIR})
   target_link_libraries(${name} PRIVATE test_support ${T_LIBS})
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  # A program that dies part-way may still leave Wine with exit code 0: a
+  # pass needs GoogleTest's closing summary and no failed test.
   set_tests_properties(${name} PROPERTIES
     ENVIRONMENT "WINEPATH=${SUITE_EXE_DIR};SUITE_EXE_DIR=${SUITE_EXE_DIR};SUITE_TEST_ROOT=${CMAKE_BINARY_DIR}/testroot"
+    PASS_REGULAR_EXPRESSION "\\[  PASSED  \\] [0-9]+ test"
+    FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
     TIMEOUT 300)
 endfunction()
 
