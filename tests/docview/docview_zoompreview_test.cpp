@@ -11,8 +11,6 @@
 
 namespace {
 
-const UINT ID_SHOW_ZOOM = 1034;
-
 // Numerator and denominator of zoom states 7..12.
 CSize RatioOf(UINT nState)
 {
@@ -49,7 +47,6 @@ protected:
     afx_msg void OnZoomOut();
     afx_msg void OnUpdateZoomIn(CCmdUI* pCmdUI);
     afx_msg void OnUpdateZoomOut(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateShowZoom(CCmdUI* pCmdUI);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
@@ -66,7 +63,6 @@ BEGIN_MESSAGE_MAP(CZoomPreview, CPreviewView)
     ON_COMMAND(AFX_ID_PREVIEW_ZOOMOUT, OnZoomOut)
     ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_ZOOMIN, OnUpdateZoomIn)
     ON_UPDATE_COMMAND_UI(AFX_ID_PREVIEW_ZOOMOUT, OnUpdateZoomOut)
-    ON_UPDATE_COMMAND_UI(ID_SHOW_ZOOM, OnUpdateShowZoom)
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
@@ -174,14 +170,6 @@ void CZoomPreview::OnUpdateZoomOut(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_nZoomState > 7);
 }
 
-void CZoomPreview::OnUpdateShowZoom(CCmdUI* pCmdUI)
-{
-    const CSize ratio = RatioOf(m_nZoomState);
-    CString text;
-    text.Format("%d%%", static_cast<int>(ratio.cx * 100 / ratio.cy));
-    pCmdUI->SetText(text);
-}
-
 void CZoomPreview::OnLButtonDown(UINT, CPoint point)
 {
     UINT nPage = 0;
@@ -268,7 +256,7 @@ TEST_F(ZoomPreviewTest, PagesLandWhereTheZoomPutsThem)
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(pBar->m_hWnd, AFX_ID_PREVIEW_ZOOMOUT)));
 }
 
-TEST_F(ZoomPreviewTest, StatusShowsThePageAndTheCountAndTheBarTheZoom)
+TEST_F(ZoomPreviewTest, StatusShowsThePageAndTheCount)
 {
     OpenPreview(9);
     Repaint();

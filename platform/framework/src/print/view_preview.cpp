@@ -1,6 +1,5 @@
 // Print preview: the frame's view and bars make way for a CPreviewView.
 #include "afxdlgs.h"
-#include "win/winstate.h"
 
 namespace {
 

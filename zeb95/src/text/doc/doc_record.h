@@ -23,6 +23,10 @@ const DWORD kDocClipModeMask = 0x3F00;
 const DWORD kDocNotPainted = 0x8000;
 // Caret state: no system caret is shown.
 const WORD kDocCaretHidden = 2;
+// Static modes: the text may be moved through but not typed into, or is
+// read-only.
+const int kDocStatic = 1;
+const int kDocReadOnly = 2;
 
 struct ZebDocRecord
 {
@@ -100,7 +104,7 @@ struct ZebDocRecord
     WORD wPendingLead;            // 135, low half
     WORD wPendingReserved;        // 135, high half
     DWORD dwFlags;                // 136
-    int nStaticMode;              // 137: 0 editable, 1 static, 2 read-only
+    int nStaticMode;              // 137: 0 editable, kDocStatic, kDocReadOnly
     DWORD layoutThreadWord;       // 138, value in a slot
     int nTypingUser;              // 139
     int nRectOverflow;            // 140: 0 none, 1 once, 2 every time

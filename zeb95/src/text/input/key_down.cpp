@@ -12,7 +12,6 @@
 
 namespace {
 
-const int kStaticMode = 1;
 const int kMoveMode = kCaretTakeAttrs;
 const int kDropNow = 1;
 
@@ -97,7 +96,7 @@ bool DocOnKeyDown(HWND hwnd, WPARAM wKey)
     const DWORD dwFlags = DocKeyFlags();
     if (pDoc == nullptr || NotifyObjEvent(hwnd, ZebEventKeyDown, static_cast<DWORD>(wKey), dwFlags) != 0)
         return pDoc != nullptr;
-    if (pDoc->nStaticMode == kStaticMode)
+    if (pDoc->nStaticMode == kDocStatic)
         return false;
     const KeyOutcome outcome = TakeKey(hwnd, *pDoc, wKey, dwFlags);
     if (outcome == KeyOutcome::Default)
@@ -119,7 +118,7 @@ bool DocOnKeyUp(HWND hwnd, WPARAM wKey)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return false;
-    if (pDoc->nStaticMode != kStaticMode)
+    if (pDoc->nStaticMode != kDocStatic)
     {
         if (pDoc->head.IsTransparent())
             InvalidateObj(hwnd);

@@ -9,9 +9,6 @@ namespace {
 
 bool Down(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
 
-const int kStatic = 1;
-const int kReadOnly = 2;
-
 }  // namespace
 
 DWORD DocKeyFlags()
@@ -21,7 +18,7 @@ DWORD DocKeyFlags()
 
 bool DocTakesTyping(const ZebDocRecord& doc)
 {
-    return doc.head.ViewMode() != 0 && doc.nStaticMode != kStatic && doc.nStaticMode != kReadOnly;
+    return doc.head.ViewMode() != 0 && doc.nStaticMode != kDocStatic && doc.nStaticMode != kDocReadOnly;
 }
 
 bool DocSelectionExists(const ZebDocRecord& doc)
