@@ -15,14 +15,14 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const RECT kEmptyRect = {0, 0, 0, 0};
+const RECT kEmptyFormRect = {0, 0, 0, 0};
 
 }  // namespace
 
 CMirtBase::CMirtBase()
     : m_pLayout(nullptr), m_pParentWnd(nullptr), m_sizeMargin(0, 0), m_nPercent(100), m_bRecieve(0),
-      m_nWndKind(1), m_nPrintPaper(0), m_nMetaFile(1), m_bModify(0), m_listMen(10), m_rectAria(kEmptyRect),
-      m_rectSecond(kEmptyRect), m_rectThird(kEmptyRect), m_pCurPropObj(nullptr)
+      m_nWndKind(1), m_nPrintPaper(0), m_nMetaFile(1), m_bModify(0), m_listMen(10), m_rectAria(kEmptyFormRect),
+      m_rectSecond(kEmptyFormRect), m_rectThird(kEmptyFormRect), m_pCurPropObj(nullptr)
 {
 }
 
@@ -63,7 +63,7 @@ void CMirtBase::InitMember()
     m_sizeMargin = CSize(0, 0);
     m_nPercent = 100;
     m_bRecieve = 0;
-    m_rectAria = m_rectSecond = m_rectThird = kEmptyRect;
+    m_rectAria = m_rectSecond = m_rectThird = kEmptyFormRect;
     m_pCurPropObj = nullptr;
     m_bModify = 0;
     m_nPrintPaper = 0;

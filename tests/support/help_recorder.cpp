@@ -3,18 +3,18 @@
 #include "afxseam.h"
 
 namespace {
-HelpRecorder* g_current = nullptr;
+HelpRecorder* g_currentHelpRecorder = nullptr;
 }
 
 HelpRecorder::HelpRecorder(BOOL bStarts) : m_bStarts(bStarts)
 {
-    g_current = this;
+    g_currentHelpRecorder = this;
     AfxSetHelpHook(&HelpRecorder::Hook);
 }
 
 HelpRecorder::~HelpRecorder()
 {
-    g_current = nullptr;
+    g_currentHelpRecorder = nullptr;
     AfxSetHelpHook(&HelpRecorder::Unexpected);
 }
 
@@ -25,8 +25,8 @@ void HelpRecorder::InstallDefault()
 
 BOOL HelpRecorder::Hook(HWND owner, LPCSTR file, UINT command, ULONG_PTR data)
 {
-    g_current->m_requests.push_back({owner, file != nullptr ? file : "(null)", command, data});
-    return g_current->m_bStarts;
+    g_currentHelpRecorder->m_requests.push_back({owner, file != nullptr ? file : "(null)", command, data});
+    return g_currentHelpRecorder->m_bStarts;
 }
 
 BOOL HelpRecorder::Unexpected(HWND, LPCSTR file, UINT, ULONG_PTR)

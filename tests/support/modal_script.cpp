@@ -3,7 +3,7 @@
 
 namespace {
 
-ModalScript* g_current = nullptr;
+ModalScript* g_currentModalScript = nullptr;
 
 const char* ClassOf(const CWnd* pWnd)
 {
@@ -13,18 +13,18 @@ const char* ClassOf(const CWnd* pWnd)
 }  // namespace
 
 ModalScript::ModalScript()
-    : m_outer(g_current),
+    : m_outer(g_currentModalScript),
       m_pfnOuterModalHook(AfxSetModalLoopHook(&ModalScript::ModalLoopHook)),
       m_pfnOuterMenuHook(AfxSetPopupMenuHook(&ModalScript::PopupMenuHook))
 {
-    g_current = this;
+    g_currentModalScript = this;
 }
 
 ModalScript::~ModalScript()
 {
     EXPECT_TRUE(m_dialogs.empty()) << m_dialogs.size() << " modal window script(s) never ran";
     EXPECT_TRUE(m_menus.empty()) << m_menus.size() << " popup menu script(s) never ran";
-    g_current = m_outer;
+    g_currentModalScript = m_outer;
     AfxSetModalLoopHook(m_pfnOuterModalHook);
     AfxSetPopupMenuHook(m_pfnOuterMenuHook);
 }
@@ -53,11 +53,11 @@ void ModalScript::InstallDefault()
 
 void ModalScript::ModalLoopHook(CWnd* pModal)
 {
-    if (g_current == nullptr || g_current->m_dialogs.empty()) {
+    if (g_currentModalScript == nullptr || g_currentModalScript->m_dialogs.empty()) {
         ADD_FAILURE() << "unexpected modal window: " << ClassOf(pModal);
     } else {
-        const DialogScript script = std::move(g_current->m_dialogs.front());
-        g_current->m_dialogs.pop_front();
+        const DialogScript script = std::move(g_currentModalScript->m_dialogs.front());
+        g_currentModalScript->m_dialogs.pop_front();
         script(pModal);
         if (!pModal->ContinueModal())
             return;
@@ -68,11 +68,11 @@ void ModalScript::ModalLoopHook(CWnd* pModal)
 
 UINT ModalScript::PopupMenuHook(CMenu* pMenu, UINT, int, int, CWnd*)
 {
-    if (g_current == nullptr || g_current->m_menus.empty()) {
+    if (g_currentModalScript == nullptr || g_currentModalScript->m_menus.empty()) {
         ADD_FAILURE() << "unexpected popup menu";
         return 0;
     }
-    const MenuScript script = std::move(g_current->m_menus.front());
-    g_current->m_menus.pop_front();
+    const MenuScript script = std::move(g_currentModalScript->m_menus.front());
+    g_currentModalScript->m_menus.pop_front();
     return script(pMenu);
 }

@@ -3,19 +3,19 @@
 #include "afxseam.h"
 
 namespace {
-MessageBoxRecorder* g_current = nullptr;
+MessageBoxRecorder* g_currentMsgBoxRecorder = nullptr;
 }
 
-MessageBoxRecorder::MessageBoxRecorder(int answer) : m_answer(answer), m_outer(g_current)
+MessageBoxRecorder::MessageBoxRecorder(int answer) : m_answer(answer), m_outer(g_currentMsgBoxRecorder)
 {
-    g_current = this;
+    g_currentMsgBoxRecorder = this;
     AfxSetMessageBoxHook(&MessageBoxRecorder::Hook);
 }
 
 MessageBoxRecorder::~MessageBoxRecorder()
 {
-    g_current = m_outer;
-    if (g_current == nullptr)
+    g_currentMsgBoxRecorder = m_outer;
+    if (g_currentMsgBoxRecorder == nullptr)
         AfxSetMessageBoxHook(&MessageBoxRecorder::Unexpected);
 }
 
@@ -26,10 +26,10 @@ void MessageBoxRecorder::InstallDefault()
 
 int MessageBoxRecorder::Hook(HWND, LPCSTR text, LPCSTR caption, UINT type)
 {
-    if (g_current == nullptr)
+    if (g_currentMsgBoxRecorder == nullptr)
         return Unexpected(nullptr, text, caption, type);
-    g_current->m_shown.push_back({text ? text : "", caption ? caption : "", type});
-    return g_current->m_answer;
+    g_currentMsgBoxRecorder->m_shown.push_back({text ? text : "", caption ? caption : "", type});
+    return g_currentMsgBoxRecorder->m_answer;
 }
 
 int MessageBoxRecorder::Unexpected(HWND, LPCSTR text, LPCSTR, UINT)

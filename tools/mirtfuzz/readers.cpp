@@ -26,7 +26,7 @@ const UINT kMaxListPages = 4;
 // Stores what was loaded, loads that again and stores it once more: the two
 // stored forms must be equal.
 template <class T>
-void CheckRoundTrip(T& loaded, const std::function<void(T&, CArchive&)>& serialize)
+void CheckArchiveRoundTrip(T& loaded, const std::function<void(T&, CArchive&)>& serialize)
 {
     const std::string first = StoreBytes([&](CArchive& ar) { serialize(loaded, ar); });
     T again;
@@ -59,7 +59,7 @@ void RunLayout(const std::string& bytes, CDC& screen, CDC& printer)
 {
     CNMirtLayoutData layout;
     LoadBytes(bytes, [&](CArchive& ar) { layout.Serialize(ar); });
-    CheckRoundTrip<CNMirtLayoutData>(layout, [](CNMirtLayoutData& l, CArchive& ar) { l.Serialize(ar); });
+    CheckArchiveRoundTrip<CNMirtLayoutData>(layout, [](CNMirtLayoutData& l, CArchive& ar) { l.Serialize(ar); });
     DrawFields(layout.m_listOutside, screen, printer);
     DrawFields(layout.m_listFaces, screen, printer);
 }
@@ -68,7 +68,7 @@ void RunFieldList(const std::string& bytes, CDC& screen, CDC& printer)
 {
     CPropData face;
     LoadBytes(bytes, [&](CArchive& ar) { face.Serialize(ar); });
-    CheckRoundTrip<CPropData>(face, [](CPropData& f, CArchive& ar) { f.Serialize(ar); });
+    CheckArchiveRoundTrip<CPropData>(face, [](CPropData& f, CArchive& ar) { f.Serialize(ar); });
     face.DrawAll(&screen, 0);
     face.DrawAll(&printer, 0);
 }
@@ -131,7 +131,7 @@ void RunDataFile(const std::string& bytes, CDC& screen, CDC& printer)
 {
     CMirtFileIO file;
     LoadBytes(bytes, [&](CArchive& ar) { file.Serialize(ar); });
-    CheckRoundTrip<CMirtFileIO>(file, [](CMirtFileIO& f, CArchive& ar) { f.Serialize(ar); });
+    CheckArchiveRoundTrip<CMirtFileIO>(file, [](CMirtFileIO& f, CArchive& ar) { f.Serialize(ar); });
     DrawPages(file, screen, printer);
 }
 

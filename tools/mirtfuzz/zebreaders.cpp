@@ -131,7 +131,7 @@ void Refused(const FuzzBoard& board, const std::string& before, const char* pszW
 
 // What was read, written and read into an empty whiteboard, writes the
 // same bytes.
-void CheckRoundTrip(const FuzzBoard& board)
+void CheckBoardRoundTrip(const FuzzBoard& board)
 {
     const std::string first = board.Stored();
     const std::string path = TempFile("zwb2");
@@ -172,7 +172,7 @@ void RunWhiteBoardFile(const std::string& bytes, CDC&, CDC&)
     PutFile(path, bytes);
     if (zebReadWhiteBoard(board.Wb(), path.c_str(), nullptr, nullptr) < 0)
         Refused(board, before, "a refused whiteboard file changed the whiteboard");
-    CheckRoundTrip(board);
+    CheckBoardRoundTrip(board);
 }
 
 // The file into the existing picture and line, then as a new object of
@@ -190,5 +190,5 @@ void RunObjectFile(const std::string& bytes, CDC&, CDC&)
     }
     if (!bRead)
         Refused(board, before, "a refused object file changed the whiteboard");
-    CheckRoundTrip(board);
+    CheckBoardRoundTrip(board);
 }

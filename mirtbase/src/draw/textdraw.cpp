@@ -11,10 +11,10 @@ namespace {
 const int kDisplayDpi = 96;
 // Tenths of a degree.
 const int kFullCircle = 3600;
-const int kQuarter = 900;
-const int kHalf = 1800;
-const int kThreeQuarters = 2700;
-const int kPointsPerInch = 72;
+const int kDrawQuarterTurn = 900;
+const int kDrawHalfTurn = 1800;
+const int kDrawThreeQuarterTurns = 2700;
+const int kDrawPointsPerInch = 72;
 const int kHimetricPerInch = 2540;
 // Font heights follow the zoom divided by this, not by 100.
 const int kFontZoomDivisor = 101;
@@ -51,7 +51,9 @@ CTextDrawer::CTextDrawer(CNPropObjCtrl& field, const CTextAttr& attr, CSize size
     : m_field(field), m_attr(attr), m_sizeClone(sizeClone), m_measuring(measuring),
       m_nAngle(attr.m_bVertical ? CTextAttr::VERTICAL_ESCAPEMENT : NormalAngle(measuring.nAngle)),
       m_direction(CTextDirection::OfAngle(m_nAngle)),
-      m_bLengthIsHeight((m_nAngle >= kQuarter && m_nAngle < kHalf) || m_nAngle >= kThreeQuarters), m_pTarget(nullptr),
+      m_bLengthIsHeight((m_nAngle >= kDrawQuarterTurn && m_nAngle < kDrawHalfTurn) ||
+                        m_nAngle >= kDrawThreeQuarterTurns),
+      m_pTarget(nullptr),
       m_bPrinting(FALSE), m_nZoom(100), m_rect(), m_nTargetHeight(0), m_nTargetPitch(0), m_nTargetAlong(0),
       m_bFontSelected(FALSE), m_pPrevFont(nullptr), m_bColorSet(FALSE), m_crPrevText(0), m_bBkModeSet(FALSE),
       m_nPrevBkMode(0), m_bClipped(FALSE), m_pMeasure(nullptr), m_bMeasureFontSelected(FALSE),
@@ -171,7 +173,7 @@ void CTextDrawer::PrepareMeasure()
         const BOOL bZoomed = m_measuring.bZoomPrintMeasure && m_bPrinting && m_nZoom != 100;
         const int nPoints = bZoomed ? MirtMulDiv(m_attr.m_logFont.lfHeight, m_nZoom, kFontZoomDivisor)
                                     : m_attr.m_logFont.lfHeight;
-        nHeight = MirtMulDiv(nPoints, kDisplayDpi, kPointsPerInch);
+        nHeight = MirtMulDiv(nPoints, kDisplayDpi, kDrawPointsPerInch);
         ThrowUnless(m_displayIC.CreateIC("DISPLAY", nullptr, nullptr, nullptr));
         m_pMeasure = &m_displayIC;
         MakeFont(m_measureFont, nHeight, 0);

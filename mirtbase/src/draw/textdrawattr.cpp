@@ -9,7 +9,7 @@
 namespace {
 
 const int kDefaultPoints = 9;
-const char kDefaultFace[] = "ＭＳ Ｐゴシック";
+const char kDefaultAttrFace[] = "ＭＳ Ｐゴシック";
 
 }  // namespace
 
@@ -25,7 +25,7 @@ void CTextAttr::InitDefaults()
     m_logFont.lfClipPrecision = CLIP_STROKE_PRECIS;
     m_logFont.lfQuality = DRAFT_QUALITY;
     m_logFont.lfPitchAndFamily = VARIABLE_PITCH | FF_MODERN;
-    std::memcpy(m_logFont.lfFaceName, kDefaultFace, sizeof kDefaultFace);
+    std::memcpy(m_logFont.lfFaceName, kDefaultAttrFace, sizeof kDefaultAttrFace);
     m_crText = RGB(0, 0, 0);
     m_crBack = RGB(255, 255, 255);
     m_nEntryMode = 0;

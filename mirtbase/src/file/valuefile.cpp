@@ -6,7 +6,7 @@
 
 namespace {
 
-const double kDefaultTaxRate = 5.0;
+const double kDefaultTaxPercent = 5.0;
 const char kDefaultRounding = 'D';
 
 }  // namespace
@@ -40,7 +40,7 @@ double MirtReadTaxRate()
 {
     CString strRate;
     if (!MirtReadValueFile(MirtInstallPath(MIRT_OTHER_FOLDER "TAX.aut"), strRate))
-        return kDefaultTaxRate;
+        return kDefaultTaxPercent;
     return std::atof(strRate);
 }
 

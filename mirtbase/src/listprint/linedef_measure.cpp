@@ -18,7 +18,7 @@ const int kPreviewGrowth = 20;
 
 // A BMP file read as a CPalDIB; null when the file does not open or the
 // archive fails.
-std::unique_ptr<CPalDIB> ReadDib(const CString& strPath)
+std::unique_ptr<CPalDIB> ReadDibFile(const CString& strPath)
 {
     CFile file;
     if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
@@ -150,14 +150,14 @@ CPalDIB* CLineDef::LoadBitmap()
     const CString strPath = GetBitmapPath();
     if (strPath.IsEmpty())
         return nullptr;
-    std::unique_ptr<CPalDIB> pDib = ReadDib(strPath);
+    std::unique_ptr<CPalDIB> pDib = ReadDibFile(strPath);
     if (pDib != nullptr && pDib->m_bReadFailed) {
         pDib.reset();
         if (!m_strTempFile.IsEmpty())
             ::DeleteFileA(m_strTempFile);
         m_strTempFile.Empty();
         if (CPalDIB::ConvertToTempBmp(m_strTempFile, strPath))
-            pDib = ReadDib(m_strTempFile);
+            pDib = ReadDibFile(m_strTempFile);
     }
     if (pDib != nullptr && !pDib->m_bReadFailed && !pDib->IsEmpty())
         m_pDib = pDib.release();

@@ -6,13 +6,13 @@ IMPLEMENT_SERIAL(CNLayoutData, CObject, 1)
 
 namespace {
 
-const RECT kEmptyRect = {0, 0, 0, 0};
+const RECT kEmptyLayoutRect = {0, 0, 0, 0};
 
 }  // namespace
 
 CNLayoutData::CNLayoutData()
-    : m_rectAria(kEmptyRect), m_rectSecond(kEmptyRect), m_rectThird(kEmptyRect), m_dwValue1(1), m_dwValue2(0),
-      m_dwValue3(0), m_dwValue4(0), m_dwValue5(0), m_dwValue6(0), m_crFace(RGB(0xFF, 0xFF, 0xFF)), m_dwValue7(0),
+    : m_rectAria(kEmptyLayoutRect), m_rectSecond(kEmptyLayoutRect), m_rectThird(kEmptyLayoutRect), m_dwValue1(1),
+      m_dwValue2(0), m_dwValue3(0), m_dwValue4(0), m_dwValue5(0), m_dwValue6(0), m_crFace(RGB(0xFF, 0xFF, 0xFF)), m_dwValue7(0),
       m_nVersion(1)
 {
 }

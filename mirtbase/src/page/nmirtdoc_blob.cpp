@@ -17,7 +17,7 @@
 namespace {
 
 const UINT kMemFileGrowth = 1024;
-const int kArchiveBuffer = 4096;
+const int kBlobArchiveBuffer = 4096;
 const DWORD kFirstReadChunk = 64 * 1024;
 const UINT kBlobFlags = GMEM_MOVEABLE | GMEM_ZEROINIT;
 // A blob being read is written whole before use: no zero fill.
@@ -239,7 +239,7 @@ void CNMirtDoc::StoreData()
     CMemFile file(kMemFileGrowth);
     {
         CPictureNamesKeeper keeper(*m_pListMen);
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        CArchive ar(&file, CArchive::store, kBlobArchiveBuffer);
         m_pLayout->SerializeWithoutTemplates(ar);
         ForEachMen([this](CPropData* pMen) {
             if (m_nWRMode == WRMODE_CARRY)
@@ -296,7 +296,7 @@ void CNMirtDoc::LoadData()
 void CNMirtDoc::LoadFrom(BYTE* pBytes, DWORD dwSize)
 {
     CMemFile file(pBytes, dwSize);
-    CArchive ar(&file, CArchive::load, kArchiveBuffer);
+    CArchive ar(&file, CArchive::load, kBlobArchiveBuffer);
     std::unique_ptr<CNMirtLayoutData> pLayout(new CNMirtLayoutData);
     pLayout->SerializeWithoutTemplates(ar);
     CFaceListReader faces;

@@ -10,7 +10,7 @@ namespace {
 
 const WORD kBmpSignature = 0x4D42;  // "BM"
 // Largest image the reader takes; also keeps block sizes within 32 bits.
-const UINT64 kMaxImageBytes = 0x40000000;
+const UINT64 kMaxBmpImageBytes = 0x40000000;
 
 // Reads the DIB header at the file position as an info header: a core
 // header is widened (compression, image size and resolutions 0, both colour
@@ -59,7 +59,7 @@ bool AcceptHeader(BITMAPINFOHEADER* pInfo)
     if (pInfo->biClrUsed > maxColors)
         return false;
     const UINT64 minImage = DibStride(pInfo->biWidth, pInfo->biBitCount) * static_cast<UINT64>(pInfo->biHeight);
-    if (minImage > kMaxImageBytes || pInfo->biSizeImage > kMaxImageBytes)
+    if (minImage > kMaxBmpImageBytes || pInfo->biSizeImage > kMaxBmpImageBytes)
         return false;
     if (pInfo->biSizeImage == 0)
         pInfo->biSizeImage = static_cast<DWORD>(minImage);

@@ -29,7 +29,7 @@ static_assert(sizeof(IconRecordHead) == kIconRecordHead, "icon record head is 22
 
 // Largest image the reader takes: a 256 x 256 cursor at 32 bits with its
 // mask and table is well below it.
-const DWORD kMaxImageBytes = 0x80000;
+const DWORD kMaxIconImageBytes = 0x80000;
 
 DWORD MaskStride(LONG nWidth) { return static_cast<DWORD>(DibStride(nWidth, 1)); }
 
@@ -220,7 +220,7 @@ LONG ReadCursorRecord(HANDLE hFile, HCURSOR* pCursor)
     UINT64 start, left;
     IconRecordHead head;
     if (!GetFilePos(hFile, &start) || !ReadExact(hFile, &head, sizeof(head)) || (head.wType != 1 && head.wType != 2) ||
-        head.wCount == 0 || head.dwImageBytes < sizeof(BITMAPINFOHEADER) || head.dwImageBytes > kMaxImageBytes ||
+        head.wCount == 0 || head.dwImageBytes < sizeof(BITMAPINFOHEADER) || head.dwImageBytes > kMaxIconImageBytes ||
         !SeekFile(hFile, start + head.dwImageOffset) || !GetBytesLeft(hFile, &left) || left < head.dwImageBytes)
         return -1;
     std::vector<BYTE> image(head.dwImageBytes);

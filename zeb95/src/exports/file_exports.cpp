@@ -18,7 +18,7 @@ LONG FileSize(HANDLE hFile)
     return size.QuadPart > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<LONG>(size.QuadPart);
 }
 
-HANDLE OpenForReading(LPCSTR pszPath)
+HANDLE OpenFileForReading(LPCSTR pszPath)
 {
     return ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
@@ -27,7 +27,7 @@ HANDLE OpenForReading(LPCSTR pszPath)
 // The kind's reader on the file: the file's size, or -1.
 LONG ReadObjectFile(HWND hObject, const ZebBlockKind& kind, LPCSTR pszPath)
 {
-    HANDLE hFile = OpenForReading(pszPath);
+    HANDLE hFile = OpenFileForReading(pszPath);
     if (hFile == INVALID_HANDLE_VALUE)
         return -1;
     const LONG nSize = kind.pfnRead(hObject, hFile, pszPath) ? FileSize(hFile) : -1;
@@ -45,7 +45,7 @@ LONG WINAPI zebReadWhiteBoard(HWND hWhiteBoard, LPCSTR pszPath, const POINT* pPo
 {
     if (!ReadWhiteBoardFile(hWhiteBoard, pszPath, pPos, pSize))
         return -1;
-    HANDLE hFile = OpenForReading(pszPath);
+    HANDLE hFile = OpenFileForReading(pszPath);
     if (hFile == INVALID_HANDLE_VALUE)
         return -1;
     const LONG nSize = FileSize(hFile);

@@ -12,8 +12,8 @@
 
 namespace {
 
-const DWORD kKeptStyles = WS_BORDER | WS_VSCROLL | WS_HSCROLL;
-const DWORD kKeptExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+const DWORD kPicKeptStyles = WS_BORDER | WS_VSCROLL | WS_HSCROLL;
+const DWORD kPicKeptExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
 bool Has(const ZebPicCreateInfo& info, DWORD dwBit) { return (info.dwMask & dwBit) != 0; }
 
@@ -29,8 +29,8 @@ void StylesOf(const ZebPicCreateInfo* pInfo, DWORD* pdwStyle, DWORD* pdwExStyle)
         *pdwStyle = WS_BORDER;
         return;
     }
-    *pdwStyle = pInfo->dwStyle & kKeptStyles;
-    *pdwExStyle = (pInfo->dwExStyle | (pInfo->dwStyle & WS_EX_TRANSPARENT)) & kKeptExStyles;
+    *pdwStyle = pInfo->dwStyle & kPicKeptStyles;
+    *pdwExStyle = (pInfo->dwExStyle | (pInfo->dwStyle & WS_EX_TRANSPARENT)) & kPicKeptExStyles;
     if ((*pdwExStyle & WS_EX_TRANSPARENT) != 0) {
         *pdwStyle &= ~WS_BORDER;
         *pdwExStyle = WS_EX_TRANSPARENT;

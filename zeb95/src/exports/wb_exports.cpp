@@ -10,8 +10,8 @@
 
 namespace {
 
-const DWORD kKeptStyles = WS_BORDER | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
-const DWORD kKeptExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+const DWORD kWbKeptStyles = WS_BORDER | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
+const DWORD kWbKeptExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 // Mask bits whose fields are applied to the record.
 const DWORD kRecordFields = 0xEFFF2;
 
@@ -30,7 +30,7 @@ void ApplyColors(ZebObjRecord& head, const ZebWbCreateInfo& info)
         head.SetBorderColor(info.crBorder);
 }
 
-void ApplyCursor(ZebObjRecord& head, HCURSOR hCursor)
+void ApplyWbCursor(ZebObjRecord& head, HCURSOR hCursor)
 {
     if (head.Cursor() != nullptr)
         ::DestroyCursor(head.Cursor());
@@ -79,7 +79,7 @@ void ApplyFields(HWND hwnd, ZebWbRecord& wb, const ZebWbCreateInfo& info)
     if (Has(info, ZEBWB_WRAPMODE))
         head.SetWrapMode(static_cast<DWORD>(info.nWrapMode));
     if (Has(info, ZEBWB_CURSOR))
-        ApplyCursor(head, info.hCursor);
+        ApplyWbCursor(head, info.hCursor);
     if (Has(info, ZEBWB_VERTICAL))
         head.SetVertical(static_cast<DWORD>(info.nVerticalMode));
     if (Has(info, ZEBWB_POINTER))
@@ -104,8 +104,8 @@ HWND WINAPI zebCreateWhiteBoard(const ZebWbCreateInfo* pInfo)
     if (pInfo == nullptr || pInfo->hParent == nullptr)
         return nullptr;
     const ZebWbCreateInfo& info = *pInfo;
-    const DWORD dwStyle = Has(info, ZEBWB_STYLE) ? info.dwStyle & kKeptStyles : WS_BORDER;
-    const DWORD dwExStyle = Has(info, ZEBWB_STYLE) ? info.dwExStyle & kKeptExStyles : 0;
+    const DWORD dwStyle = Has(info, ZEBWB_STYLE) ? info.dwStyle & kWbKeptStyles : WS_BORDER;
+    const DWORD dwExStyle = Has(info, ZEBWB_STYLE) ? info.dwExStyle & kWbKeptExStyles : 0;
     HINSTANCE hInstance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(info.hParent, GWLP_HINSTANCE));
     HWND hwnd = ::CreateWindowExA(dwExStyle, kWbClass, "",
                                   dwStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,

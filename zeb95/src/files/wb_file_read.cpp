@@ -21,11 +21,11 @@
 
 namespace {
 
-const DWORD kRecordBytes = sizeof(ZebWbRecord);
+const DWORD kWbReadRecordBytes = sizeof(ZebWbRecord);
 const DWORD kTextItemBytes = 32;
 const DWORD kBmpItemBytes = 44;
-const DWORD kKeptStyles = WS_BORDER | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
-const size_t kFontCountWord = 102;
+const DWORD kReadKeptStyles = WS_BORDER | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+const size_t kReadFontCountWord = 102;
 const size_t kFormFeedMarkWord = 137;
 const size_t kLineFeedMarkWord = 142;
 const size_t kDpiWord = 147;
@@ -137,15 +137,15 @@ bool WbFileLoad::ReadWbBlock()
 {
     ZebBlockHeader header;
     UINT64 start = 0;
-    if (!ReadBlockFixed(m_hFile, "WB", kRecordBytes, &header, &start, &m_record))
+    if (!ReadBlockFixed(m_hFile, "WB", kWbReadRecordBytes, &header, &start, &m_record))
         return false;
     const std::vector<BYTE>& fixed = m_record;
-    const LONG nFonts = static_cast<LONG>(StoredWord(fixed, kFontCountWord));
+    const LONG nFonts = static_cast<LONG>(StoredWord(fixed, kReadFontCountWord));
     const UINT64 fontsAt = start + kBlockHeaderBytes + header.wFixed;
-    if (!ReadStoredCursor(m_hFile, start, kRecordBytes, StoredWord(fixed, kCursorWord) & 0xFFFF, header.wFixed,
+    if (!ReadStoredCursor(m_hFile, start, kWbReadRecordBytes, StoredWord(fixed, kCursorWord) & 0xFFFF, header.wFixed,
                           &m_hCursor) ||
-        !StoredPiece(fixed, kRecordBytes, StoredWord(fixed, kTextWord), &m_text) ||
-        !StoredPiece(fixed, kRecordBytes, StoredWord(fixed, kLineStartWord), &m_lineStart) || nFonts < 0 ||
+        !StoredPiece(fixed, kWbReadRecordBytes, StoredWord(fixed, kTextWord), &m_text) ||
+        !StoredPiece(fixed, kWbReadRecordBytes, StoredWord(fixed, kLineStartWord), &m_lineStart) || nFonts < 0 ||
         (nFonts > 0 && static_cast<UINT64>(nFonts) * kStoredLogFontBytes != header.dwVariable))
         return false;
     m_bLineStart = (StoredWord(fixed, kLineStartWord) & 0xFFFF) != 0;
@@ -155,7 +155,7 @@ bool WbFileLoad::ReadWbBlock()
         return false;
     for (size_t at = 0; at < fonts.size(); at += kStoredLogFontBytes)
         m_fonts.push_back(StoredLogFont(fonts.data() + at));
-    m_record.resize(kRecordBytes);
+    m_record.resize(kWbReadRecordBytes);
     m_bWb = true;
     return true;
 }
@@ -296,10 +296,10 @@ bool WbFileLoad::TakeRecord()
 {
     ZebObjRecord& head = m_wb.Head();
     const std::vector<BYTE>& r = m_record;
-    const DWORD dwStyle = StoredWord(r, kStyleWord) & kKeptStyles;
+    const DWORD dwStyle = StoredWord(r, kStyleWord) & kReadKeptStyles;
     if (dwStyle != head.Style()) {
         head.SetStyle(dwStyle);
-        const LONG_PTR style = ::GetWindowLongPtrA(m_hWb, GWL_STYLE) & ~static_cast<LONG_PTR>(kKeptStyles);
+        const LONG_PTR style = ::GetWindowLongPtrA(m_hWb, GWL_STYLE) & ~static_cast<LONG_PTR>(kReadKeptStyles);
         ::SetWindowLongPtrA(m_hWb, GWL_STYLE, style | static_cast<LONG_PTR>(dwStyle));
         RefreshObjFrame(m_hWb);
     }

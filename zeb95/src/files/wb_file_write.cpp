@@ -18,12 +18,12 @@
 
 namespace {
 
-const DWORD kRecordBytes = sizeof(ZebWbRecord);
-const size_t kFontCountWord = 102;
+const DWORD kWbWriteRecordBytes = sizeof(ZebWbRecord);
+const size_t kWriteFontCountWord = 102;
 const size_t kChildCapacityWord = 125;
 const int kTextItemSlot = 0;
 
-ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+ZebWbRecord* WbToWrite(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
 bool WriteBytes(HANDLE hFile, const std::vector<BYTE>& bytes)
 {
@@ -61,18 +61,19 @@ LONG WriteWbBlock(ZebWbRecord& wb, HANDLE hFile)
     const std::string text = StoredText(wb.Head());
     const std::string lineStart = WithNul(wb.Head().LineStartString());
     const LONG nFonts = wb.TextFonts() != nullptr ? wb.TextFontCount() : 0;
-    if (!StoredCursor(wb.Head(), &cursor) || cursor.size() + text.size() + lineStart.size() > 0xFFFF - kRecordBytes)
+    if (!StoredCursor(wb.Head(), &cursor) ||
+        cursor.size() + text.size() + lineStart.size() > 0xFFFF - kWbWriteRecordBytes)
         return -1;
     const DWORD cbCursor = static_cast<DWORD>(cursor.size());
     const DWORD cbText = static_cast<DWORD>(text.size());
-    std::vector<BYTE> bytes = StoredObjRecord(&wb, kRecordBytes);
+    std::vector<BYTE> bytes = StoredObjRecord(&wb, kWbWriteRecordBytes);
     SetStoredWord(bytes, kCursorWord, cbCursor);
     SetStoredWord(bytes, kTextWord, PieceWord(cbCursor, cbText));
     SetStoredWord(bytes, kLineStartWord, PieceWord(cbCursor + cbText, static_cast<DWORD>(lineStart.size())));
     // Capacities are stored as the counts: what the file holds of each
     // table is just that many entries.
-    SetStoredWord(bytes, kFontCountWord, static_cast<DWORD>(nFonts));
-    SetStoredWord(bytes, kFontCountWord + 1, static_cast<DWORD>(nFonts));
+    SetStoredWord(bytes, kWriteFontCountWord, static_cast<DWORD>(nFonts));
+    SetStoredWord(bytes, kWriteFontCountWord + 1, static_cast<DWORD>(nFonts));
     for (int nSlot = 0; nSlot < kWbChildSlots; ++nSlot)
         SetStoredWord(bytes, kChildCapacityWord + nSlot, static_cast<DWORD>(wb.ChildCount(nSlot)));
     bytes.insert(bytes.end(), cursor.begin(), cursor.end());
@@ -167,7 +168,7 @@ LONG WriteMode(HWND hWb, ZebWbRecord& wb, HANDLE hFile, int nMode, const POINT* 
 
 LONG WriteWbTextBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbToWrite(hWb);
     if (pWb == nullptr || nIndex < 0 || nIndex >= pWb->ChildCount(kTextItemSlot))
         return -1;
     const ZebWbTextItem& item = pWb->TextItems()[nIndex];
@@ -183,7 +184,7 @@ LONG WriteWbTextBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 
 LONG WriteWbBmpBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbToWrite(hWb);
     if (pWb == nullptr || nIndex < 0 || nIndex >= pWb->ChildCount(kWbBmpItemSlot))
         return -1;
     const ZebWbBmpItem& item = pWb->BmpItems()[nIndex];
@@ -196,7 +197,7 @@ LONG WriteWbBmpBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 
 LONG WriteWhiteBoardFile(HWND hWb, LPCSTR pszPath, int nMode, const POINT* pOrigin, const SIZE* pSize)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbToWrite(hWb);
     if (pWb == nullptr || pszPath == nullptr || nMode < 0 || nMode > 3)
         return -1;
     HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

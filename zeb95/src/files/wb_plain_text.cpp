@@ -8,7 +8,7 @@
 namespace {
 
 const char kLineFeed = 10;
-const char kFormFeed = 12;
+const char kPlainFormFeed = 12;
 
 bool Below(const ZebWbTextItem& a, const ZebWbTextItem& b)
 {
@@ -40,7 +40,7 @@ void AppendItem(std::string& out, const char* pszText)
         if (*p == kLineFeed) {
             out += "\r\n";
             bAfterLineFeed = true;
-        } else if (*p == kFormFeed) {
+        } else if (*p == kPlainFormFeed) {
             out += bAfterLineFeed ? "\f" : "\r\n\f";
             bAfterLineFeed = false;
         } else if (static_cast<unsigned char>(*p) >= 32) {
@@ -48,7 +48,7 @@ void AppendItem(std::string& out, const char* pszText)
             bAfterLineFeed = false;
         }
     }
-    if (last != kLineFeed && last != kFormFeed)
+    if (last != kLineFeed && last != kPlainFormFeed)
         out += "\r\n";
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-const DWORD kRecordBytes = sizeof(ZebLineRecord);
+const DWORD kLineRecordBytes = sizeof(ZebLineRecord);
 // The draw form, with the line's flags (state of its window) beside it.
 const size_t kDrawFormWord = 103;
 
@@ -22,10 +22,10 @@ LONG WriteLineObject(HWND hwnd, HANDLE hFile, int, const POINT*, const SIZE*)
     StoreObjPlace(hwnd);
     ZebBlockWriter block(hFile, "LO");
     const std::string text = StoredText(pRec->Head());
-    std::vector<BYTE> bytes = StoredObjRecord(pRec, kRecordBytes);
+    std::vector<BYTE> bytes = StoredObjRecord(pRec, kLineRecordBytes);
     SetStoredWord(bytes, kTextWord, PieceWord(0, static_cast<DWORD>(text.size())));
     SetStoredWord(bytes, kDrawFormWord, pRec->DrawForm());
-    if (text.size() > 0xFFFF || !block.Begin() || !WriteExact(hFile, bytes.data(), kRecordBytes) ||
+    if (text.size() > 0xFFFF || !block.Begin() || !WriteExact(hFile, bytes.data(), kLineRecordBytes) ||
         !WriteExact(hFile, text.data(), static_cast<DWORD>(text.size())))
         return -1;
     return block.End();
@@ -38,8 +38,8 @@ BOOL ReadLineObject(HWND hwnd, HANDLE hFile, LPCSTR)
     UINT64 start = 0;
     std::vector<BYTE> fixed;
     std::string text;
-    if (pRec == nullptr || !ReadBlockFixed(hFile, "LO", kRecordBytes, &header, &start, &fixed) ||
-        !StoredPiece(fixed, kRecordBytes, StoredWord(fixed, kTextWord), &text) ||
+    if (pRec == nullptr || !ReadBlockFixed(hFile, "LO", kLineRecordBytes, &header, &start, &fixed) ||
+        !StoredPiece(fixed, kLineRecordBytes, StoredWord(fixed, kTextWord), &text) ||
         !SeekFile(hFile, start + kBlockHeaderBytes + header.wFixed + header.dwVariable) ||
         !TakeStoredText(pRec->Head(), text))
         return FALSE;

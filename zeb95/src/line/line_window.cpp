@@ -27,7 +27,7 @@ BOOL OnNcCreate(HWND hwnd, WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
-void OnPaint(HWND hwnd, HDC hdcGiven)
+void OnLinePaint(HWND hwnd, HDC hdcGiven)
 {
     ZebLineRecord* pRec = ZebLineRecord::Of(hwnd);
     if (pRec == nullptr)
@@ -42,13 +42,13 @@ bool InViewMode(HWND hwnd)
     return pRec != nullptr && pRec->Head().ViewMode() != 0;
 }
 
-bool IsQuiet(HWND hwnd)
+bool IsLineQuiet(HWND hwnd)
 {
     ZebLineRecord* pRec = ZebLineRecord::Of(hwnd);
     return pRec == nullptr || pRec->IsCreating();
 }
 
-SIZE OwnGrid(HWND hwnd)
+SIZE OwnLineGrid(HWND hwnd)
 {
     ZebLineRecord* pRec = ZebLineRecord::Of(hwnd);
     return pRec != nullptr ? pRec->Grid() : SIZE{0, 0};
@@ -65,7 +65,7 @@ LRESULT CALLBACK LineObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPar
         StoreObjPlace(hwnd);
         return 0;
     case WM_PAINT:
-        OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
+        OnLinePaint(hwnd, reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -79,7 +79,7 @@ LRESULT CALLBACK LineObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPar
         break;
     default: {
         LRESULT lResult = 0;
-        if (OnObjChildMessage(hwnd, uMsg, wParam, lParam, OwnGrid(hwnd), IsQuiet(hwnd), &lResult))
+        if (OnObjChildMessage(hwnd, uMsg, wParam, lParam, OwnLineGrid(hwnd), IsLineQuiet(hwnd), &lResult))
             return lResult;
         break;
     }

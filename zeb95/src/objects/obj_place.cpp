@@ -11,14 +11,14 @@
 
 namespace {
 
-bool IsDown(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
+bool IsPlaceKeyDown(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
 
 // A mouse message's key state with bit 0x20 while Alt is down.
-DWORD MouseKeys(WPARAM wParam) { return static_cast<DWORD>(wParam) | (IsDown(VK_MENU) ? 0x20 : 0); }
+DWORD PlaceMouseKeys(WPARAM wParam) { return static_cast<DWORD>(wParam) | (IsPlaceKeyDown(VK_MENU) ? 0x20 : 0); }
 
-bool Notify(HWND hwnd, int nNumber, WPARAM wParam, LPARAM lParam)
+bool NotifyPlace(HWND hwnd, int nNumber, WPARAM wParam, LPARAM lParam)
 {
-    return NotifyObjEvent(hwnd, nNumber, MouseKeys(wParam), static_cast<DWORD>(lParam)) != 0;
+    return NotifyObjEvent(hwnd, nNumber, PlaceMouseKeys(wParam), static_cast<DWORD>(lParam)) != 0;
 }
 
 bool OnButtonUp(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool* pCaptured)
@@ -28,12 +28,12 @@ bool OnButtonUp(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool* pCaptu
         *pCaptured = false;
         ::ReleaseCapture();
     }
-    if (Notify(hwnd, ZebEventButtonUp, wParam, lParam))
+    if (NotifyPlace(hwnd, ZebEventButtonUp, wParam, lParam))
         return true;
     RECT rcClient;
     ::GetClientRect(hwnd, &rcClient);
     if (bClick && ::PtInRect(&rcClient, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
-        return Notify(hwnd, ZebEventClick, wParam, lParam);
+        return NotifyPlace(hwnd, ZebEventClick, wParam, lParam);
     return false;
 }
 
@@ -208,12 +208,12 @@ void DrawFrameIfSelected(HWND hwnd)
 bool OnObjMouse(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, bool* pCaptured)
 {
     switch (uMsg) {
-    case WM_MOUSEMOVE: return Notify(hwnd, ZebEventMouseMove, wParam, lParam);
-    case WM_LBUTTONDBLCLK: return Notify(hwnd, ZebEventDblClick, wParam, lParam);
+    case WM_MOUSEMOVE: return NotifyPlace(hwnd, ZebEventMouseMove, wParam, lParam);
+    case WM_LBUTTONDBLCLK: return NotifyPlace(hwnd, ZebEventDblClick, wParam, lParam);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        if (Notify(hwnd, ZebEventButtonDown, wParam, lParam))
+        if (NotifyPlace(hwnd, ZebEventButtonDown, wParam, lParam))
             return true;
         if (uMsg == WM_LBUTTONDOWN) {
             *pCaptured = true;

@@ -11,7 +11,7 @@
 namespace {
 
 // The picture's defaults after the head that every object gets.
-bool InitRecord(HWND hwnd)
+bool InitPicRecord(HWND hwnd)
 {
     ZebPicRecord* pRec = ZebPicRecord::Of(hwnd);
     if (pRec == nullptr)
@@ -34,7 +34,7 @@ void PaintOn(HWND hwnd, ZebPicRecord& rec, HDC hdc)
         FillBackground(hdc, rc, crBack);
 }
 
-void OnPaint(HWND hwnd, HDC hdcGiven)
+void OnPicPaint(HWND hwnd, HDC hdcGiven)
 {
     ZebPicRecord* pRec = ZebPicRecord::Of(hwnd);
     if (pRec == nullptr)
@@ -80,13 +80,13 @@ void OnDestroy(HWND hwnd)
         FreePicData(*pRec);
 }
 
-bool IsQuiet(HWND hwnd)
+bool IsPicQuiet(HWND hwnd)
 {
     ZebPicRecord* pRec = ZebPicRecord::Of(hwnd);
     return pRec == nullptr || pRec->HasFlag(ZebPicRecord::kFlagCreating);
 }
 
-SIZE OwnGrid(HWND hwnd)
+SIZE OwnPicGrid(HWND hwnd)
 {
     ZebPicRecord* pRec = ZebPicRecord::Of(hwnd);
     return pRec != nullptr ? pRec->Grid() : SIZE{0, 0};
@@ -100,7 +100,7 @@ LRESULT CALLBACK PicObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_NCCREATE:
         if (!ObjDefWindowProc(ZebKindPicture, hwnd, uMsg, wParam, lParam))
             return FALSE;
-        return InitRecord(hwnd) ? TRUE : FALSE;
+        return InitPicRecord(hwnd) ? TRUE : FALSE;
     case WM_CREATE:
         StoreObjPlace(hwnd);
         return 0;
@@ -116,7 +116,7 @@ LRESULT CALLBACK PicObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         RealizePicPalette(hwnd, false);
         break;
     case WM_PAINT:
-        OnPaint(hwnd, reinterpret_cast<HDC>(wParam));
+        OnPicPaint(hwnd, reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_ERASEBKGND:
         return 1;
@@ -145,7 +145,7 @@ LRESULT CALLBACK PicObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return 0;
     default: {
         LRESULT lResult = 0;
-        if (OnObjChildMessage(hwnd, uMsg, wParam, lParam, OwnGrid(hwnd), IsQuiet(hwnd), &lResult))
+        if (OnObjChildMessage(hwnd, uMsg, wParam, lParam, OwnPicGrid(hwnd), IsPicQuiet(hwnd), &lResult))
             return lResult;
         break;
     }

@@ -14,10 +14,10 @@
 
 namespace {
 
-const LONG kItemGrowth = 128;
-const LONG kMaxItems = 0x7FFFFF7F;
+const LONG kBmpItemGrowth = 128;
+const LONG kMaxBmpItems = 0x7FFFFF7F;
 
-ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+ZebWbRecord* WbOfBmpItems(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
 // Applies fn to every mark that names a bitmap item.
 template <typename Fn>
@@ -53,13 +53,13 @@ bool MakeRoom(ZebWbRecord* pWb)
     const LONG nCapacity = pWb->ChildCapacity(kWbBmpItemSlot);
     if (pWb->ChildCount(kWbBmpItemSlot) < nCapacity)
         return true;
-    if (nCapacity > kMaxItems - kItemGrowth)
+    if (nCapacity > kMaxBmpItems - kBmpItemGrowth)
         return false;
-    ZebWbBmpItem* pTable = GrowLockedTable(pWb->BmpItems(), nCapacity, kItemGrowth);
+    ZebWbBmpItem* pTable = GrowLockedTable(pWb->BmpItems(), nCapacity, kBmpItemGrowth);
     if (pTable == nullptr)
         return false;
     pWb->SetBmpItems(pTable);
-    pWb->SetChildCapacity(kWbBmpItemSlot, nCapacity + kItemGrowth);
+    pWb->SetChildCapacity(kWbBmpItemSlot, nCapacity + kBmpItemGrowth);
     return true;
 }
 
@@ -85,7 +85,7 @@ void FreeAll(ZebWbRecord* pWb)
 
 LONG WbAddBmpItem(HWND hWb, LONG nIndex, HGLOBAL hDib, const char* pszName, POINT pt)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfBmpItems(hWb);
     RECT rcDib;
     if (pWb == nullptr || !GetDibRect(hDib, &rcDib))
         return -1;
@@ -118,7 +118,7 @@ LONG WbAddBmpItem(HWND hWb, LONG nIndex, HGLOBAL hDib, const char* pszName, POIN
 
 BOOL WbRemoveBmpItem(HWND hWb, LONG nIndex)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfBmpItems(hWb);
     if (pWb == nullptr || nIndex >= pWb->ChildCount(kWbBmpItemSlot))
         return FALSE;
     if (nIndex < 0) {
@@ -141,7 +141,7 @@ BOOL WbRemoveBmpItem(HWND hWb, LONG nIndex)
 
 void WbFreeBmpItems(HWND hWb)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfBmpItems(hWb);
     if (pWb != nullptr)
         FreeAll(pWb);
 }

@@ -11,11 +11,11 @@ namespace {
 
 const LONG kFontGrowth = 16;
 const LONG kMaxFonts = 0x7FFFFFF0;
-const LONG kItemGrowth = 128;
-const LONG kMaxItems = 0x7FFFFF7F;
+const LONG kTextItemGrowth = 128;
+const LONG kMaxTextItems = 0x7FFFFF7F;
 const int kItemSlot = 0;
 
-ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+ZebWbRecord* WbOfTextItems(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
 bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
 {
@@ -109,7 +109,7 @@ SIZE WbTextExtent(HWND hWb, const char* p, int cb, const LOGFONTA& lf)
 
 LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfTextItems(hWb);
     if (pWb == nullptr)
         return -1;
     const LONG nCount = pWb->TextFontCount();
@@ -135,7 +135,7 @@ LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
 
 LONG WbAddTextFont(HWND hWb, const LOGFONTA& lf)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfTextItems(hWb);
     if (pWb == nullptr)
         return -1;
     for (LONG i = 0; i < pWb->TextFontCount(); ++i) {
@@ -149,7 +149,7 @@ LONG WbAddTextFont(HWND hWb, const LOGFONTA& lf)
 
 BOOL WbRemoveTextFont(HWND hWb, LONG nIndex)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfTextItems(hWb);
     if (pWb == nullptr || nIndex >= pWb->TextFontCount())
         return FALSE;
     if (nIndex < 0) {
@@ -171,25 +171,25 @@ BOOL WbRemoveTextFont(HWND hWb, LONG nIndex)
 
 LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& lf, POINT pt)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfTextItems(hWb);
     if (pWb == nullptr || pszText == nullptr)
         return -1;
     const LONG nCount = pWb->ChildCount(kItemSlot);
     const LONG nCapacity = pWb->ChildCapacity(kItemSlot);
-    if (nCount >= nCapacity && nCapacity > kMaxItems - kItemGrowth)
+    if (nCount >= nCapacity && nCapacity > kMaxTextItems - kTextItemGrowth)
         return -1;
     char* pszCopy = LockedGlobalStrDup(pszText);
     const LONG nFont = pszCopy != nullptr ? WbAddTextFont(hWb, lf) : -1;
     ZebWbTextItem* pTable = pWb->TextItems();
     if (nFont >= 0 && nCount >= nCapacity)
-        pTable = GrowLockedTable(pTable, nCapacity, kItemGrowth);
+        pTable = GrowLockedTable(pTable, nCapacity, kTextItemGrowth);
     if (nFont < 0 || pTable == nullptr) {
         LockedGlobalFree(pszCopy);
         return -1;
     }
     pWb->SetTextItems(pTable);
     if (nCount >= nCapacity)
-        pWb->SetChildCapacity(kItemSlot, nCapacity + kItemGrowth);
+        pWb->SetChildCapacity(kItemSlot, nCapacity + kTextItemGrowth);
     if (nIndex < 0 || nIndex > nCount)
         nIndex = nCount;
     const size_t cbText = std::strlen(pszCopy) + 1;
@@ -203,7 +203,7 @@ LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& l
 
 BOOL WbRemoveTextItem(HWND hWb, LONG nIndex)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfTextItems(hWb);
     if (pWb == nullptr || nIndex >= pWb->ChildCount(kItemSlot))
         return FALSE;
     if (nIndex < 0) {
@@ -220,7 +220,7 @@ BOOL WbRemoveTextItem(HWND hWb, LONG nIndex)
 
 void WbFreeTextItems(HWND hWb)
 {
-    ZebWbRecord* pWb = Wb(hWb);
+    ZebWbRecord* pWb = WbOfTextItems(hWb);
     if (pWb == nullptr)
         return;
     FreeItems(pWb);

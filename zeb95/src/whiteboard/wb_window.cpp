@@ -19,7 +19,7 @@ const char kDefaultLineStart[] = "、。，．？！）］｝＞゜゛」〕〉�
 namespace {
 
 // The whiteboard's own defaults, after the head that every object gets.
-bool InitRecord(HWND hwnd)
+bool InitWbRecord(HWND hwnd)
 {
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hwnd));
     if (pWb == nullptr)
@@ -51,18 +51,18 @@ void FreeTables(HWND hwnd)
 
 ZebWbRecord* WbRecord(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
-bool IsDown(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
+bool IsWbKeyDown(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
 
 // The flags 4 (Shift), 8 (Ctrl) and 32 (Alt) of the keys that are down.
 DWORD KeyFlags()
 {
-    return (IsDown(VK_SHIFT) ? 4 : 0) | (IsDown(VK_CONTROL) ? 8 : 0) | (IsDown(VK_MENU) ? 32 : 0);
+    return (IsWbKeyDown(VK_SHIFT) ? 4 : 0) | (IsWbKeyDown(VK_CONTROL) ? 8 : 0) | (IsWbKeyDown(VK_MENU) ? 32 : 0);
 }
 
 // A mouse message's key state with bit 32 while Alt is down.
-DWORD MouseKeys(WPARAM wParam) { return static_cast<DWORD>(wParam) | (IsDown(VK_MENU) ? 32 : 0); }
+DWORD WbMouseKeys(WPARAM wParam) { return static_cast<DWORD>(wParam) | (IsWbKeyDown(VK_MENU) ? 32 : 0); }
 
-bool Notify(HWND hwnd, int nNumber, DWORD dwInputWParam, LPARAM lParam)
+bool NotifyWb(HWND hwnd, int nNumber, DWORD dwInputWParam, LPARAM lParam)
 {
     return NotifyObjEvent(hwnd, nNumber, dwInputWParam, static_cast<DWORD>(lParam)) != 0;
 }
@@ -78,7 +78,7 @@ void OnSetFocus(HWND hwnd)
 // A press that nobody consumed: the left button captures the mouse.
 bool OnButtonDown(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (Notify(hwnd, ZebEventButtonDown, MouseKeys(wParam), lParam))
+    if (NotifyWb(hwnd, ZebEventButtonDown, WbMouseKeys(wParam), lParam))
         return true;
     ZebWbRecord* pWb = WbRecord(hwnd);
     if (uMsg == WM_LBUTTONDOWN && pWb != nullptr) {
@@ -98,13 +98,13 @@ bool OnButtonUp(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
         pWb->SetCaptured(false);
         ::ReleaseCapture();
     }
-    const DWORD dwKeys = MouseKeys(wParam);
-    if (Notify(hwnd, ZebEventButtonUp, dwKeys, lParam))
+    const DWORD dwKeys = WbMouseKeys(wParam);
+    if (NotifyWb(hwnd, ZebEventButtonUp, dwKeys, lParam))
         return true;
     RECT rcClient;
     ::GetClientRect(hwnd, &rcClient);
     if (bClick && ::PtInRect(&rcClient, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
-        Notify(hwnd, ZebEventClick, dwKeys, lParam);
+        NotifyWb(hwnd, ZebEventClick, dwKeys, lParam);
     return false;
 }
 
@@ -141,11 +141,11 @@ void OnPaletteChanged(HWND hwnd, WPARAM wParam)
 bool OnInput(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
-    case WM_KEYDOWN: return Notify(hwnd, ZebEventKeyDown, static_cast<DWORD>(wParam), KeyFlags());
-    case WM_KEYUP: return Notify(hwnd, ZebEventKeyUp, static_cast<DWORD>(wParam), KeyFlags());
-    case WM_CHAR: return Notify(hwnd, ZebEventChar, static_cast<DWORD>(wParam), lParam);
-    case WM_MOUSEMOVE: return Notify(hwnd, ZebEventMouseMove, MouseKeys(wParam), lParam);
-    case WM_LBUTTONDBLCLK: return Notify(hwnd, ZebEventDblClick, static_cast<DWORD>(wParam), lParam);
+    case WM_KEYDOWN: return NotifyWb(hwnd, ZebEventKeyDown, static_cast<DWORD>(wParam), KeyFlags());
+    case WM_KEYUP: return NotifyWb(hwnd, ZebEventKeyUp, static_cast<DWORD>(wParam), KeyFlags());
+    case WM_CHAR: return NotifyWb(hwnd, ZebEventChar, static_cast<DWORD>(wParam), lParam);
+    case WM_MOUSEMOVE: return NotifyWb(hwnd, ZebEventMouseMove, WbMouseKeys(wParam), lParam);
+    case WM_LBUTTONDBLCLK: return NotifyWb(hwnd, ZebEventDblClick, static_cast<DWORD>(wParam), lParam);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: return OnButtonDown(hwnd, uMsg, wParam, lParam);
@@ -164,7 +164,7 @@ LRESULT CALLBACK WbWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_NCCREATE:
         if (!ObjDefWindowProc(ZebKindWhiteBoard, hwnd, uMsg, wParam, lParam))
             return FALSE;
-        return InitRecord(hwnd) ? TRUE : FALSE;
+        return InitWbRecord(hwnd) ? TRUE : FALSE;
     case WM_NCDESTROY:
         FreeTables(hwnd);
         break;

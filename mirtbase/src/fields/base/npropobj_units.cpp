@@ -9,7 +9,7 @@ namespace {
 const int kScreenPixels = 378;
 const int kScreenUnits = 1000;
 const int kScreenPixelsPerInch = 96;
-const int kPointsPerInch = 72;
+const int kUnitPointsPerInch = 72;
 
 BOOL IsPrinting(CDC* pDC)
 {
@@ -106,5 +106,5 @@ int CNPropObj::ConvertLengthUnits(CDC* pDC, int nLength, int bToDevice)
 int CNPropObj::PointsToPixels(CDC* pDC, int nPoints)
 {
     const int nPixelsPerInch = IsPrinting(pDC) ? pDC->GetDeviceCaps(LOGPIXELSY) : kScreenPixelsPerInch;
-    return MirtMulDiv(nPoints, nPixelsPerInch, kPointsPerInch);
+    return MirtMulDiv(nPoints, nPixelsPerInch, kUnitPointsPerInch);
 }

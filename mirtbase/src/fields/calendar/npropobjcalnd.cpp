@@ -50,7 +50,7 @@ const StoredValue kStoredValues[CNPropObjCalnd::STORED_VALUES] = {
     {&CNPropObjCalnd::m_nDaySize, 100},
 };
 
-const char kDefaultFace[] = "ＭＳ Ｐゴシック";
+const char kCalendarDefaultFace[] = "ＭＳ Ｐゴシック";
 
 const COLORREF kColorTable[CNPropObjCalnd::COLOR_TABLE_SIZE] = {
     0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0x808080,
@@ -64,7 +64,7 @@ const char* const kWeekdayNames[CNPropObjCalnd::STYLE_LAST + 1][7] = {
     {"日", "月", "火", "水", "木", "金", "土"},
 };
 
-const char* const kMonthNames[12] = {"January", "February", "March", "April", "May", "June", "July", "August",
+const char* const kEnglishMonthNames[12] = {"January", "February", "March", "April", "May", "June", "July", "August",
     "September", "October", "November", "December"};
 
 const char* const kTraditionalNames[12] = {"睦 月", "如 月", "弥 生", "卯 月", "皐 月", "水 無 月", "文 月",
@@ -114,7 +114,7 @@ void CNPropObjCalnd::InitCalendarMembers()
     SYSTEMTIME now;
     AfxGetCurrentLocalTime(&now);
     m_nYear = now.wYear;
-    m_strFace = kDefaultFace;
+    m_strFace = kCalendarDefaultFace;
     m_ptYearTitle = CPoint(0, 0);
     m_ptMonthTitle1 = CPoint(0, 0);
     m_ptMonthTitle2 = CPoint(0, 0);
@@ -322,7 +322,7 @@ CString CNPropObjCalnd::MonthTitle(int nStyle, int nMonth)
     if (!IsStyle(nStyle) || nMonth < 1 || nMonth > 12)
         return CString();
     if (nStyle == 0)
-        return kMonthNames[nMonth - 1];
+        return kEnglishMonthNames[nMonth - 1];
     if (nStyle == 3)
         return kTraditionalNames[nMonth - 1];
     CString strTitle;

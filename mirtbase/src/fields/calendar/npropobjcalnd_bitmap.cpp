@@ -34,7 +34,7 @@ BOOL WriteBmpFile(LPCSTR lpszPath, const std::vector<BYTE>& info, const std::vec
 
 // The bitmap as a BI_RGB DIB of its own depth: the information header with
 // its colour table into info, the rows into bits.
-BOOL ReadDib(CDC& dc, CBitmap& bitmap, std::vector<BYTE>& info, std::vector<BYTE>& bits)
+BOOL ReadBitmapDib(CDC& dc, CBitmap& bitmap, std::vector<BYTE>& info, std::vector<BYTE>& bits)
 {
     BITMAP bm;
     if (bitmap.GetBitmap(&bm) == 0)
@@ -81,7 +81,7 @@ int CNPropObjCalnd::WriteDesignBitmap(CDC* pIC)
     char szFolder[MAX_PATH];
     char szPath[MAX_PATH];
     const DWORD nFolder = ::GetTempPathA(MAX_PATH, szFolder);
-    if (!ReadDib(dc, bitmap, info, bits) || nFolder == 0 || nFolder >= MAX_PATH ||
+    if (!ReadBitmapDib(dc, bitmap, info, bits) || nFolder == 0 || nFolder >= MAX_PATH ||
         ::GetTempFileNameA(szFolder, "bmp", 0, szPath) == 0)
         return 0;
     if (!WriteBmpFile(szPath, info, bits)) {

@@ -5,7 +5,7 @@
 
 namespace {
 
-const int kArchiveBuffer = 4096;
+const int kChoiceArchiveBuffer = 4096;
 
 }  // namespace
 
@@ -25,7 +25,7 @@ CChoiceList::Result CChoiceList::Read(LPCSTR lpszPath, CStringList& list)
         return READ_FAILED;
     CStringList read;
     try {
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kChoiceArchiveBuffer);
         read.Serialize(ar);
         ar.Close();
     } catch (CException* e) {
@@ -47,7 +47,7 @@ BOOL CChoiceList::Write(LPCSTR lpszPath, const CStringList& list)
         return FALSE;
     try {
         CFile file(szTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-        CArchive ar(&file, CArchive::store, kArchiveBuffer);
+        CArchive ar(&file, CArchive::store, kChoiceArchiveBuffer);
         const_cast<CStringList&>(list).Serialize(ar);
         ar.Close();
         file.Close();

@@ -32,7 +32,7 @@ const Era kEras[] = {
 };
 const char kNoEra[] = "表示できません。";
 
-const char* const kMonthNames[] = {"睦 月", "如 月", "弥 生", "卯 月", "皐 月", "水 無 月", "文 月", "葉 月",
+const char* const kKanjiMonthNames[] = {"睦 月", "如 月", "弥 生", "卯 月", "皐 月", "水 無 月", "文 月", "葉 月",
     "長 月", "神 無 月", "霜 月", "師 走"};
 
 const char* const kKanjiWeekdays[] = {"日", "月", "火", "水", "木", "金", "土"};
@@ -83,7 +83,7 @@ LPCSTR CDateFormat::EraOf(const COleDateTime& time, int& nEraYear)
 CString CDateFormat::FormatMonthName(const COleDateTime& time)
 {
     const int nMonth = time.GetMonth();
-    return nMonth >= 1 && nMonth <= 12 ? kMonthNames[nMonth - 1] : "";
+    return nMonth >= 1 && nMonth <= 12 ? kKanjiMonthNames[nMonth - 1] : "";
 }
 
 CString CDateFormat::FormatKanjiWeekday(const COleDateTime& time)

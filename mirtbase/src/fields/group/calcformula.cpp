@@ -13,8 +13,8 @@ namespace {
 
 const char kFormulaError[] = "計算式に誤りがあります。\n正しい計算結果は得られません。";
 const char kDivisionError[] = "計算式に誤りがあります。0で割ろうとしました。\n正しい計算結果は得られません。";
-const char kDefaultTaxRate[] = "0.05";
-const int kReferenceDigits = 3;
+const char kDefaultTaxRateText[] = "0.05";
+const int kFormulaReferenceDigits = 3;
 // "TAX": the tax-rate token.
 const int kTaxTokenLength = 3;
 
@@ -116,17 +116,18 @@ private:
         const int nLength = strPart.GetLength();
         const char ch = strPart[i];
         if (ch == '$') {
-            for (int j = 1; j <= kReferenceDigits; j++) {
+            for (int j = 1; j <= kFormulaReferenceDigits; j++) {
                 if (i + j >= nLength || !IsDigit(strPart[i + j]))
                     return Error();
             }
-            CNPropObj* pField = m_calc.FieldByOrder(static_cast<UINT>(std::atol(strPart.Mid(i + 1, kReferenceDigits))));
+            const long nOrder = std::atol(strPart.Mid(i + 1, kFormulaReferenceDigits));
+            CNPropObj* pField = m_calc.FieldByOrder(static_cast<UINT>(nOrder));
             if (pField == nullptr)
                 return CNPropObjCalc::CALC_NO_FIELD;
             CString strText;
             pField->GetText(strText);
             nOperand = CNPropObjCalc::TextToNumber(strText);
-            i += 1 + kReferenceDigits;
+            i += 1 + kFormulaReferenceDigits;
             return CNPropObjCalc::CALC_DONE;
         }
         if (ch == '(') {
@@ -239,7 +240,7 @@ LONGLONG CNPropObjCalc::TextToNumber(const CString& strText)
 CString CNPropObjCalc::GetTaxRate(const CString& strFormula)
 {
     if (strFormula.Find("TAX") < 0)
-        return kDefaultTaxRate;
+        return kDefaultTaxRateText;
     CString strRate;
     strRate.Format("%f", MirtReadTaxRate() * 0.01);
     const int nPoint = strRate.Find('.');

@@ -18,7 +18,7 @@ namespace {
 // Letters a formula may begin with that are not part of it.
 const char kRoundingLetters[] = "DFPSU";
 // A field reference: "$" and three digits.
-const int kReferenceDigits = 3;
+const int kCalcReferenceDigits = 3;
 
 // The orders that the formula references, in order (a "$" without three
 // characters after it ends the list).
@@ -26,9 +26,9 @@ std::vector<UINT> ReferencedOrders(const CString& strFormula)
 {
     std::vector<UINT> orders;
     for (int i = strFormula.Find('$'); i >= 0; i = strFormula.Find('$', i + 1)) {
-        if (i + kReferenceDigits >= strFormula.GetLength())
+        if (i + kCalcReferenceDigits >= strFormula.GetLength())
             break;
-        orders.push_back(static_cast<UINT>(std::atol(strFormula.Mid(i + 1, kReferenceDigits))));
+        orders.push_back(static_cast<UINT>(std::atol(strFormula.Mid(i + 1, kCalcReferenceDigits))));
     }
     return orders;
 }

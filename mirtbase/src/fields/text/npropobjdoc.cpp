@@ -11,9 +11,9 @@ IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjDoc)
 
 namespace {
 
-const int kQuarter = 900;
-const int kHalf = 1800;
-const int kThreeQuarters = 2700;
+const int kDocQuarterTurn = 900;
+const int kDocHalfTurn = 1800;
+const int kDocThreeQuarterTurns = 2700;
 
 }  // namespace
 
@@ -114,7 +114,7 @@ void CNPropObjDoc::DrawShadowCopies(CDC* pDC, const CString* pText)
 std::unique_ptr<CNPropObjDoc> CNPropObjDoc::MakeShadowCopy(CSize offset)
 {
     const RECT rect = ShadowCopyRect(offset);
-    if (CTextDrawer::NormalAngle(m_nAngle) < kQuarter)
+    if (CTextDrawer::NormalAngle(m_nAngle) < kDocQuarterTurn)
         return MakeCopyAt<CNPropObjDoc>(rect);
     std::unique_ptr<CNPropObjDocMirror> pMirror = MakeCopyAt<CNPropObjDocMirror>(rect);
     pMirror->m_nMirrorAngle = m_nAngle;
@@ -133,9 +133,9 @@ RECT CNPropObjDoc::ShadowCopyRect(CSize offset) const
     const long long oy = m_ptOrigin.y;
     long long dx = offset.cx - ox;
     long long dy = offset.cy - oy;
-    if (nAngle >= kQuarter && nAngle < kThreeQuarters)
+    if (nAngle >= kDocQuarterTurn && nAngle < kDocThreeQuarterTurns)
         dy = offset.cy - 2 * (rect.top - oy) - nHeight - oy;
-    if (nAngle >= kHalf && nAngle < kThreeQuarters)
+    if (nAngle >= kDocHalfTurn && nAngle < kDocThreeQuarterTurns)
         dx = offset.cx - 2 * (rect.left - ox) - nWidth - ox;
     const RECT moved = {MirtClampInt(rect.left + dx), MirtClampInt(rect.top + dy), MirtClampInt(rect.right + dx),
         MirtClampInt(rect.bottom + dy)};

@@ -4,7 +4,7 @@
 namespace {
 
 // Element widths of the symbol values 0 to 105 and the stop pattern.
-const char* const kPatterns[107] = {
+const char* const kCode128Patterns[107] = {
     "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", "132212", "221213",
     "221312", "231212", "112232", "122132", "122231", "113222", "123122", "123221", "223211", "221132",
     "221231", "213212", "223112", "312131", "311222", "321122", "321221", "312212", "322112", "322211",
@@ -52,6 +52,6 @@ bool EncodeCode128(const std::string& text, tagBARSYMBOL& symbol)
     symbol = tagBARSYMBOL();
     symbol.nQuietLeft = symbol.nQuietRight = 10;
     for (int nValue : values)
-        symbol.AppendWidths(kPatterns[nValue]);
+        symbol.AppendWidths(kCode128Patterns[nValue]);
     return true;
 }

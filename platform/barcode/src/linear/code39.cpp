@@ -4,7 +4,7 @@
 namespace {
 
 // Characters in the order of their check values.
-const char kValues[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
+const char kCode39Values[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 // The first forty characters in table order: four groups of ten, each group
 // with one wide space, each place in a group with two wide bars.
 const char kTableOrder[] = "1234567890ABCDEFGHIJKLMNOPQRSTUVWXYZ-. *";
@@ -39,7 +39,7 @@ bool EncodeCode39(const std::string& text, tagBARSYMBOL& symbol)
 {
     if (text.empty())
         return false;
-    const std::string values = kValues;
+    const std::string values = kCode39Values;
     int nSum = 0;
     for (char c : text) {
         const size_t nValue = c != '\0' ? values.find(c) : std::string::npos;

@@ -3,7 +3,7 @@
 
 namespace {
 
-const char* const kPatterns[10] = {"nnwwn", "wnnnw", "nwnnw", "wwnnn", "nnwnw",
+const char* const kItfPatterns[10] = {"nnwwn", "wnnnw", "nwnnw", "wwnnn", "nnwnw",
                                    "wnwnn", "nwwnn", "nnnww", "wnnwn", "nwnwn"};
 
 }  // namespace
@@ -19,8 +19,8 @@ bool EncodeItf(const std::string& text, tagBARSYMBOL& symbol)
     symbol.nQuietLeft = symbol.nQuietRight = 10;
     symbol.AppendWidths("nnnn");
     for (size_t i = 0; i < digits.size(); i += 2) {
-        const char* pszBars = kPatterns[digits[i] - '0'];
-        const char* pszSpaces = kPatterns[digits[i + 1] - '0'];
+        const char* pszBars = kItfPatterns[digits[i] - '0'];
+        const char* pszSpaces = kItfPatterns[digits[i + 1] - '0'];
         for (int k = 0; k < 5; ++k) {
             const char pair[3] = {pszBars[k], pszSpaces[k], '\0'};
             symbol.AppendWidths(pair);

@@ -6,8 +6,8 @@
 namespace {
 
 // Characters in the order of their check values, and their seven elements.
-const char kValues[] = "0123456789-$:/.+ABCD";
-const char* const kPatterns[20] = {
+const char kNw7Values[] = "0123456789-$:/.+ABCD";
+const char* const kNw7Patterns[20] = {
     "nnnnnww", "nnnnwwn", "nnnwnnw", "wwnnnnn", "nnwnnwn", "wnnnnwn", "nwnnnnw",
     "nwnnwnn", "nwwnnnn", "wnnwnnn", "nnnwwnn", "nnwwnnn", "wnnnwnw", "wnwnnnw",
     "wnwnwnn", "nnwnwnw", "nnwwnwn", "nwnwnnw", "nnnwnww", "nnnwwwn"};
@@ -15,7 +15,7 @@ const int kFirstStartStop = 16;
 
 int ValueOf(char c)
 {
-    const std::string values = kValues;
+    const std::string values = kNw7Values;
     const size_t nAt = c != '\0' ? values.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c)))) : std::string::npos;
     return nAt == std::string::npos ? -1 : static_cast<int>(nAt);
 }
@@ -50,7 +50,7 @@ bool EncodeNw7(const std::string& text, tagBARSYMBOL& symbol)
     for (size_t i = 0; i < values.size(); ++i) {
         if (i > 0)
             symbol.elements.push_back(1);
-        symbol.AppendWidths(kPatterns[values[i]]);
+        symbol.AppendWidths(kNw7Patterns[values[i]]);
     }
     return true;
 }

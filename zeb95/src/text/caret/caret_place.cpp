@@ -16,7 +16,7 @@ namespace {
 const int kCurrentFontSelector = -3;
 const int kZoomedFontDivisor = 101;
 
-bool IsScaled(int nScale) { return nScale != 100 && nScale >= 1; }
+bool IsCaretScaled(int nScale) { return nScale != 100 && nScale >= 1; }
 
 int Zoom(int v, int nScale) { return DocToClientPixels(v, nScale); }
 
@@ -27,9 +27,9 @@ void CreateSystemCaret(HWND hwnd, const ZebDocRecord& doc)
     const int s = doc.nScale;
     int cx = c.right;
     int cy = c.bottom;
-    if (IsScaled(s) && doc.head.Vertical() == 0)
+    if (IsCaretScaled(s) && doc.head.Vertical() == 0)
         cy = std::max(1, Zoom(c.top + c.bottom, s) - Zoom(c.top, s));
-    else if (IsScaled(s))
+    else if (IsCaretScaled(s))
         cx = std::max(1, Zoom(c.left + c.right, s) - Zoom(c.left, s));
     ::CreateCaret(hwnd, nullptr, cx, cy);
     ::SetCaretPos(Zoom(c.left, s) - Zoom(origin.x, s), Zoom(c.top, s) - Zoom(origin.y, s));
@@ -63,7 +63,7 @@ void PlaceComposition(ZebDocRecord& doc, HIMC hImc)
     if (pFont != nullptr)
     {
         LOGFONTA lf = pFont->logfont;
-        if (IsScaled(s))
+        if (IsCaretScaled(s))
             lf.lfHeight = lf.lfHeight * s / kZoomedFontDivisor;
         ::ImmSetCompositionFontA(hImc, &lf);
     }
@@ -73,7 +73,7 @@ void PlaceComposition(ZebDocRecord& doc, HIMC hImc)
     const int dx = bVertical ? nAcross : 0;
     const int dy = c.bottom - h > 0 ? c.bottom - h : 0;
     POINT pt = {c.left + dx - doc.head.Origin().x, c.top + dy - doc.head.Origin().y};
-    if (IsScaled(s))
+    if (IsCaretScaled(s))
         pt = {Zoom(pt.x, s), Zoom(pt.y, s)};
     if (bVertical)
         pt.x = std::max<LONG>(pt.x, nAcross);

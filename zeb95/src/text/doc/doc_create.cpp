@@ -20,7 +20,7 @@ const DWORD kScrollBars = WS_HSCROLL | WS_VSCROLL;
 const DWORD kTransparentBit = 0x20;
 const DWORD kReadExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 const int kMostScale = 1000;
-const LONG kNoImeFont = -1;
+const LONG kCreateNoImeFont = -1;
 
 bool Has(const ZebDocCreateInfo& info, DWORD dwBits) { return (info.dwMask & dwBits) != 0; }
 
@@ -77,7 +77,7 @@ void ApplyColors(ZebDocRecord& doc, const ZebDocCreateInfo& info)
         head.SetBorderColor(info.crBorder);
 }
 
-void ApplyCursor(ZebObjRecord& head, HCURSOR hCursor)
+void ApplyDocCursor(ZebObjRecord& head, HCURSOR hCursor)
 {
     if (head.Cursor() != nullptr)
         ::DestroyCursor(head.Cursor());
@@ -92,7 +92,7 @@ void ApplyModes(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
     if (Has(info, ZEBDOC_STATICMODE))
         doc.nStaticMode = info.nStaticMode;
     if (Has(info, ZEBDOC_CURSOR))
-        ApplyCursor(doc.head, info.hCursor);
+        ApplyDocCursor(doc.head, info.hCursor);
     if (Has(info, ZEBDOC_VERTICAL))
         DocSetVertMode(hwnd, static_cast<DWORD>(info.nVerticalMode));
     if (Has(info, ZEBDOC_LIMIT))
@@ -165,7 +165,7 @@ void ApplyIme(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
 {
     if (Has(info, ZEBDOC_IMEMODE))
         DocChangeImeMode(hwnd, info.nImeMode);
-    if (Has(info, ZEBDOC_IMEFONT) && info.nImeFontSelector != kNoImeFont)
+    if (Has(info, ZEBDOC_IMEFONT) && info.nImeFontSelector != kCreateNoImeFont)
         doc.nImeFontSelector = info.nImeFontSelector;
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 
-bool IsScaled(int nScale) { return nScale != 100 && nScale >= 1; }
+bool IsGeometryScaled(int nScale) { return nScale != 100 && nScale >= 1; }
 
 int ClientSize(HWND hwnd, int nBar)
 {
@@ -131,12 +131,12 @@ LONG ClampOrigin(LONG nOrigin, int nMost)
 
 int ClientToDocPixels(int v, int nScale)
 {
-    return IsScaled(nScale) ? static_cast<int>((v * 200LL + nScale) / (2LL * nScale)) : v;
+    return IsGeometryScaled(nScale) ? static_cast<int>((v * 200LL + nScale) / (2LL * nScale)) : v;
 }
 
 int DocToClientPixels(int v, int nScale)
 {
-    return IsScaled(nScale) ? static_cast<int>((static_cast<long long>(v) * nScale + 50) / 100) : v;
+    return IsGeometryScaled(nScale) ? static_cast<int>((static_cast<long long>(v) * nScale + 50) / 100) : v;
 }
 
 int DocGetLineHeight(HWND hwnd, int nLine)

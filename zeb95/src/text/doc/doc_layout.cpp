@@ -9,7 +9,7 @@
 
 namespace {
 
-bool IsCellMode(int nAlignment)
+bool IsLayoutCellMode(int nAlignment)
 {
     return (nAlignment >= 4 && nAlignment <= 6) || (nAlignment >= 8 && nAlignment <= 10);
 }
@@ -55,7 +55,7 @@ ZebLayoutInput InputOf(HWND hwnd, ZebDocRecord& doc, const ZebTableFonts& fonts)
     in.nTypingFont = doc.nTypingFont;
     const ZebFontEntry* pCurrent = fonts.Entry(doc.nCurrentFont);
     in.nEmptyHeight = pCurrent != nullptr ? pCurrent->logfont.lfHeight : 0;
-    if (IsCellMode(doc.nAlignment) && doc.nUserCellCount > 0 && doc.UserCells() != nullptr)
+    if (IsLayoutCellMode(doc.nAlignment) && doc.nUserCellCount > 0 && doc.UserCells() != nullptr)
     {
         in.pCells = static_cast<const ZebUserCell*>(doc.UserCells());
         in.nCells = doc.nUserCellCount;
@@ -64,7 +64,7 @@ ZebLayoutInput InputOf(HWND hwnd, ZebDocRecord& doc, const ZebTableFonts& fonts)
 }
 
 // The client size in document pixels, rounded up.
-SIZE ClientInDoc(HWND hwnd, int nScale)
+SIZE ClientSizeInDoc(HWND hwnd, int nScale)
 {
     RECT rc = {};
     ::GetClientRect(hwnd, &rc);
@@ -77,7 +77,7 @@ SIZE ClientInDoc(HWND hwnd, int nScale)
 // Where the lines laid out at once must reach, across the lines.
 long long VisibleEnd(HWND hwnd, const ZebDocRecord& doc)
 {
-    const SIZE client = ClientInDoc(hwnd, doc.nScale);
+    const SIZE client = ClientSizeInDoc(hwnd, doc.nScale);
     const POINT origin = doc.head.Origin();
     if (doc.head.Vertical() != 0)
         return static_cast<long long>(doc.nDocWidth) - origin.x + client.cx;

@@ -8,7 +8,7 @@
 
 namespace {
 
-bool IsCellMode(int nAlignment)
+bool IsSettingCellMode(int nAlignment)
 {
     return (nAlignment >= 4 && nAlignment <= 6) || (nAlignment >= 8 && nAlignment <= 10);
 }
@@ -61,7 +61,7 @@ int DocSetUserCells(HWND hwnd, const ZebUserCellList* pList)
         pDoc->SetUserCells(pCopy);
         pDoc->nUserCellCount = pList->nCount;
     }
-    if (IsCellMode(pDoc->nAlignment))
+    if (IsSettingCellMode(pDoc->nAlignment))
         DocRelayout(hwnd);
     return 1;
 }

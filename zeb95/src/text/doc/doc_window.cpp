@@ -19,7 +19,7 @@ namespace {
 
 const SIZE_T kCompositionFormBytes = 32;
 const int kMarkColor = 2;
-const int kNoImeFont = -2;
+const int kWindowNoImeFont = -2;
 const int kFullScale = 100;
 const LRESULT kWantedKeys = DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_HASSETSEL | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS;
 
@@ -48,7 +48,7 @@ void FillDefaults(HWND hwnd, ZebDocRecord& doc, const CREATESTRUCTA& cs)
     doc.lineFeedAttr = MakeCharAttr(kMarkColor, 0, 0, 0);
     doc.dwFlags = kDocNotPainted | (4 << kDocClipModeShift);
     doc.wCaretState = kDocCaretHidden;
-    doc.nImeFontSelector = kNoImeFont;
+    doc.nImeFontSelector = kWindowNoImeFont;
     doc.nScale = kFullScale;
 }
 
@@ -83,7 +83,7 @@ bool SetDefaultFont(HWND hwnd, ZebDocRecord& doc)
 // A document's words after the head that every object gets; false when
 // memory or the default font cannot be had (destruction frees what was
 // made).
-bool InitRecord(HWND hwnd, const CREATESTRUCTA& cs)
+bool InitDocRecord(HWND hwnd, const CREATESTRUCTA& cs)
 {
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
@@ -148,7 +148,7 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_NCCREATE:
         if (!ObjDefWindowProc(ZebKindDoc, hwnd, uMsg, wParam, lParam))
             return FALSE;
-        return InitRecord(hwnd, *reinterpret_cast<const CREATESTRUCTA*>(lParam)) ? TRUE : FALSE;
+        return InitDocRecord(hwnd, *reinterpret_cast<const CREATESTRUCTA*>(lParam)) ? TRUE : FALSE;
     case WM_CREATE:
         RecordRect(hwnd);
         return 0;

@@ -15,7 +15,7 @@
 namespace {
 
 const int kBackspace = 8;
-const int kFormFeed = 12;
+const int kInputFormFeed = 12;
 const int kReturn = 13;
 const int kDropped = 127;
 
@@ -84,7 +84,7 @@ bool TypeByte(HWND hwnd, ZebDocRecord& doc, BYTE b, Typed& typed)
 // One character of the repeat count; false when it was refused.
 bool TakeChar(HWND hwnd, ZebDocRecord& doc, BYTE b, DWORD dwFlags, Typed& typed)
 {
-    if (b != kBackspace && b != kFormFeed && b != kReturn)
+    if (b != kBackspace && b != kInputFormFeed && b != kReturn)
         return TypeByte(hwnd, doc, b, typed);
     doc.wPendingLead = 0;
     if (b == kBackspace)
@@ -96,7 +96,7 @@ bool TakeChar(HWND hwnd, ZebDocRecord& doc, BYTE b, DWORD dwFlags, Typed& typed)
     }
     if ((dwFlags & kKeyShift) != 0)
         return false;
-    return TypeChar(hwnd, doc, b == kReturn ? '\n' : kFormFeed, typed);
+    return TypeChar(hwnd, doc, b == kReturn ? '\n' : kInputFormFeed, typed);
 }
 
 }  // namespace

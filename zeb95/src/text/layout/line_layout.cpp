@@ -106,7 +106,7 @@ void TakeCell(const ZebLayoutInput& in, LineState* pLine, const Unit& unit)
     pLine->nCellUsed += unit.nAdvance;
 }
 
-void Place(const ZebLayoutInput& in, LineState* pLine, const Unit& unit)
+void PlaceUnit(const ZebLayoutInput& in, LineState* pLine, const Unit& unit)
 {
     TakeCell(in, pLine, unit);
     pLine->nWidth += unit.nAdvance;
@@ -159,7 +159,7 @@ int Fill(const ZebLayoutInput& in, ZebTextCursor& at, LineState* pLine)
             return ZebLineEndWrapped;
         }
         before = *pLine;
-        Place(in, pLine, unit);
+        PlaceUnit(in, pLine, unit);
         at.Skip(unit.nSize);
     }
 }

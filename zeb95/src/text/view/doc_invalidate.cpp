@@ -10,11 +10,11 @@
 
 namespace {
 
-bool IsScaled(int nScale) { return nScale != 100 && nScale >= 1; }
+bool IsViewScaled(int nScale) { return nScale != 100 && nScale >= 1; }
 
 // A position's line in client-relative document pixels: its corner and
 // the line's height.
-struct Place
+struct DamagePlace
 {
     long long x;
     long long y;
@@ -34,7 +34,7 @@ struct Damage
     }
 };
 
-bool PlaceOf(HWND hwnd, const ZebDocRecord& doc, POINT pos, bool bStart, Place* pPlace)
+bool PlaceOf(HWND hwnd, const ZebDocRecord& doc, POINT pos, bool bStart, DamagePlace* pPlace)
 {
     POINT pt = {};
     SIZE size = {};
@@ -53,7 +53,7 @@ bool PlaceOf(HWND hwnd, const ZebDocRecord& doc, POINT pos, bool bStart, Place* 
     return true;
 }
 
-void OnlyToAcross(const RECT& c, const Place& p, Damage* pDamage)
+void OnlyToAcross(const RECT& c, const DamagePlace& p, Damage* pDamage)
 {
     if (p.y >= c.bottom)
         pDamage->bAll = true;
@@ -70,7 +70,7 @@ void OnlyToAcross(const RECT& c, const Place& p, Damage* pDamage)
     }
 }
 
-void OnlyFromAcross(const RECT& c, const Place& p, Damage* pDamage)
+void OnlyFromAcross(const RECT& c, const DamagePlace& p, Damage* pDamage)
 {
     if (p.y >= c.bottom)
         return;
@@ -88,7 +88,7 @@ void OnlyFromAcross(const RECT& c, const Place& p, Damage* pDamage)
     pDamage->Add(c.left, p.x > c.left ? p.y + p.h : p.y, c.right, c.bottom);
 }
 
-void BothAcross(const RECT& c, const Place& p1, const Place& p2, Damage* pDamage)
+void BothAcross(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, Damage* pDamage)
 {
     if (p1.y >= c.bottom)
         return;
@@ -111,7 +111,7 @@ void BothAcross(const RECT& c, const Place& p1, const Place& p2, Damage* pDamage
     pDamage->Add(c.left, t, c.right, b);
 }
 
-void OnlyToDown(const RECT& c, const Place& p, Damage* pDamage)
+void OnlyToDown(const RECT& c, const DamagePlace& p, Damage* pDamage)
 {
     if (p.x + p.h <= c.left)
         pDamage->bAll = true;
@@ -127,7 +127,7 @@ void OnlyToDown(const RECT& c, const Place& p, Damage* pDamage)
         pDamage->Add(p.x, c.top, c.right, c.bottom);
 }
 
-void OnlyFromDown(const RECT& c, const Place& p, Damage* pDamage)
+void OnlyFromDown(const RECT& c, const DamagePlace& p, Damage* pDamage)
 {
     if (p.x + p.h <= c.left)
         return;
@@ -146,7 +146,7 @@ void OnlyFromDown(const RECT& c, const Place& p, Damage* pDamage)
         pDamage->Add(c.left, c.top, p.x, c.bottom);
 }
 
-void BothDown(const RECT& c, const Place& p1, const Place& p2, Damage* pDamage)
+void BothDown(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, Damage* pDamage)
 {
     if (p1.x + p1.h <= c.left)
         return;
@@ -170,7 +170,7 @@ void BothDown(const RECT& c, const Place& p1, const Place& p2, Damage* pDamage)
 }
 
 // Horizontal: from p1 to p2 along the line; vertical: down the column.
-void OneLine(const RECT& c, const Place& p1, const Place& p2, bool bVertical, Damage* pDamage)
+void OneLine(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, bool bVertical, Damage* pDamage)
 {
     const long long r = bVertical ? p1.x + p1.h : p2.x;
     const long long b = bVertical ? p2.y : p1.y + p1.h;
@@ -181,11 +181,11 @@ void OneLine(const RECT& c, const Place& p1, const Place& p2, bool bVertical, Da
 bool Before(POINT a, POINT b) { return a.y < b.y || (a.y == b.y && a.x < b.x); }
 
 // The client rectangle in document pixels.
-RECT ClientInDoc(HWND hwnd, int nScale)
+RECT ClientRectInDoc(HWND hwnd, int nScale)
 {
     RECT rc = {};
     ::GetClientRect(hwnd, &rc);
-    if (!IsScaled(nScale))
+    if (!IsViewScaled(nScale))
         return rc;
     return {static_cast<LONG>(rc.left * 100LL / nScale), static_cast<LONG>(rc.top * 100LL / nScale),
             static_cast<LONG>((rc.right * 100LL + nScale - 1) / nScale),
@@ -194,7 +194,7 @@ RECT ClientInDoc(HWND hwnd, int nScale)
 
 RECT DocRectToClient(const RECT& rc, int nScale)
 {
-    if (!IsScaled(nScale))
+    if (!IsViewScaled(nScale))
         return rc;
     return {static_cast<LONG>(rc.left * static_cast<long long>(nScale) / 100),
             static_cast<LONG>(rc.top * static_cast<long long>(nScale) / 100),
@@ -206,11 +206,11 @@ RECT DocRectToClient(const RECT& rc, int nScale)
 bool RangeDamage(HWND hwnd, const ZebDocRecord& doc, const POINT* pFrom, const POINT* pTo, Damage* pDamage)
 {
     const bool bVertical = doc.head.Vertical() != 0;
-    const RECT c = ClientInDoc(hwnd, doc.nScale);
+    const RECT c = ClientRectInDoc(hwnd, doc.nScale);
     if (pFrom != nullptr && pTo != nullptr && Before(*pTo, *pFrom))
         std::swap(pFrom, pTo);
-    Place from = {};
-    Place to = {};
+    DamagePlace from = {};
+    DamagePlace to = {};
     if ((pFrom != nullptr && !PlaceOf(hwnd, doc, *pFrom, true, &from)) ||
         (pTo != nullptr && !PlaceOf(hwnd, doc, *pTo, false, &to)))
         return false;
