@@ -6,36 +6,44 @@ namespace {
 
 const LONG kDefaultDpi = 96;
 
-LONG ParentDpiY(HWND hwnd)
+LONG ParentDpi(HWND hwnd, bool bX)
 {
     HWND hParent = ::GetParent(hwnd);
     HDC hdc = ::GetDC(hParent);
     if (hdc == nullptr)
         return 0;
-    const LONG nDpi = ::GetDeviceCaps(hdc, LOGPIXELSY);
+    const LONG nDpi = ::GetDeviceCaps(hdc, bX ? LOGPIXELSX : LOGPIXELSY);
     ::ReleaseDC(hParent, hdc);
     return nDpi;
 }
 
-LONG RawDpiY(HWND hwnd)
+LONG RawDpi(HWND hwnd, bool bX)
 {
     ZebObjRecord* pRecord = GetObjRecord(hwnd);
     if (pRecord == nullptr)
         return 0;
     if (ZebWbRecord* pWb = ZebWbRecord::From(pRecord))
-        return pWb->DpiY();
+        return bX ? pWb->DpiX() : pWb->DpiY();
     if (pRecord->Kind() < ZebKindDoc || pRecord->Kind() > ZebKindLine)
         return 0;
     if (pRecord->OwnerWhiteBoard() == nullptr)
-        return ParentDpiY(hwnd);
+        return ParentDpi(hwnd, bX);
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(pRecord->OwnerWhiteBoard()));
-    return pWb != nullptr ? pWb->DpiY() : 0;
+    if (pWb == nullptr)
+        return 0;
+    return bX ? pWb->DpiX() : pWb->DpiY();
 }
 
 }  // namespace
 
+LONG GetObjDpiX(HWND hwnd)
+{
+    const LONG nDpi = RawDpi(hwnd, true);
+    return nDpi >= 1 ? nDpi : kDefaultDpi;
+}
+
 LONG GetObjDpiY(HWND hwnd)
 {
-    const LONG nDpi = RawDpiY(hwnd);
+    const LONG nDpi = RawDpi(hwnd, false);
     return nDpi >= 1 ? nDpi : kDefaultDpi;
 }

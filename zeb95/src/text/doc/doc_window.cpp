@@ -11,6 +11,7 @@
 #include "text/doc/doc_record.h"
 #include "text/input/char_input.h"
 #include "text/input/key_down.h"
+#include "text/paint/doc_paint_message.h"
 #include "text/storage/engine_alloc.h"
 #include "text/tables/font_table.h"
 #include "whiteboard/wb_window.h"
@@ -157,6 +158,10 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         break;
     case WM_GETDLGCODE:
         return kWantedKeys;
+    case WM_PAINT:
+        return DocOnPaint(hwnd, reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:
+        return DocOnEraseBkgnd(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN:
         if (DocOnKeyDown(hwnd, wParam))
             return 0;

@@ -5,6 +5,7 @@
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
+#include "text/paint/line_plan.h"
 #include "text/view/line_placement.h"
 
 namespace {
@@ -58,9 +59,6 @@ long long LineTop(const ZebLineTable& lines, POINT* pPosition)
     }
     return nTop;
 }
-
-// The extent along the lines: the document width, its height when vertical.
-int ExtentAlong(const ZebDocRecord& doc) { return doc.head.Vertical() != 0 ? doc.nDocHeight : doc.nDocWidth; }
 
 // Walks an ordinary text place backwards (bStep -1) or forwards (1) for a
 // character's attribute.
@@ -120,12 +118,14 @@ int DocPositionToPoint(HWND hwnd, int nColumn, int nLine, POINT* pPoint, SIZE* p
     const ZebLineEntry& line = lines.At(pos.y);
     const ZebTableFonts fonts(DocFontTable(doc, false), doc.head.Vertical() != 0);
     const ZebUnitMeasure measure = DocUnitMeasure(hwnd, doc, fonts);
+    ZebLinePlan plan;
+    if (!plan.Plan(DocLineShape(doc), *doc.Blocks(), measure, line, pos.x))
+        return 0;
+    const long long nAlong = plan.AlongAt(pos.x);
     ZebLineWalk walk(*doc.Blocks(), measure, line);
-    long long nAlong = AlignmentOffset(doc.nAlignment, ExtentAlong(doc), line);
     ZebCharAttr flags = walk.AtEnd() ? 0 : walk.Cursor().Attr();
     for (; walk.Column() < pos.x && !walk.AtEnd(); walk.Next())
     {
-        nAlong += walk.Advance();
         if (IsCharacter(walk.Cursor().Attr()))
             flags = walk.Cursor().Attr();
     }
@@ -168,17 +168,9 @@ int DocPointToPosition(HWND hwnd, int x, int y, POINT* pPosition)
     const ZebLineEntry& line = lines.At(nLine);
     const ZebTableFonts fonts(DocFontTable(doc, false), bVertical);
     const ZebUnitMeasure measure = DocUnitMeasure(hwnd, doc, fonts);
-    const int nLast = LineLastColumn(line);
-    long long nSum = AlignmentOffset(doc.nAlignment, ExtentAlong(doc), line);
-    ZebLineWalk walk(*doc.Blocks(), measure, line);
-    for (; walk.Column() < nLast && !walk.AtEnd(); walk.Next())
-    {
-        if (walk.IsBreak())
-            break;
-        nSum += walk.Advance();
-        if (nAlong < nSum)
-            break;
-    }
-    *pPosition = {walk.Column() < nLast ? walk.Column() : nLast, nLine};
+    ZebLinePlan plan;
+    if (!plan.Plan(DocLineShape(doc), *doc.Blocks(), measure, line))
+        return 0;
+    *pPosition = {plan.ColumnAt(nAlong, LineLastColumn(line)), nLine};
     return 1;
 }
