@@ -127,7 +127,7 @@ int FillCellsForward(const ZebUserCell* pCells, const ZebUsableCells& usable, in
         long long nOffset = LeadSpace(nAlign, CellWidth(cell), ClampToInt(nWidth));
         if (x < cell.wLeft)
             nOffset += cell.wLeft - x;
-        if (k == 0)
+        if (i == 0)
             nStart = x + nOffset;
         else
             AddBefore(pAdvances, i, ClampToInt(nOffset));

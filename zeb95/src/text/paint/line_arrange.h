@@ -37,7 +37,8 @@ ZebUsableCells FindUsableCells(const ZebUserCell* pCells, int nCells, int nWidth
 // into the usable cells, aligned in each by nAlign (0 left, 1 right, 2
 // centre): forward from the first character and cell, or backward from the
 // last ones. The entry before a cell's text takes the space that moves the
-// text into place. The line's start along it.
+// text into place; while no byte has been placed, the start moves instead.
+// The line's start along it.
 int FillCellsForward(const ZebUserCell* pCells, const ZebUsableCells& usable, int nAlign, int* pAdvances, int nBytes);
 int FillCellsBackward(const ZebUserCell* pCells, const ZebUsableCells& usable, int nAlign, int* pAdvances,
                       int nBytes);
