@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "canvas.h"
+#include "test_paths.h"
+#include "text/doc/doc_fonts.h"
 #include "text/doc/doc_bitmaps.h"
 #include "text/doc/doc_geometry.h"
 #include "text/doc/doc_layout.h"
@@ -448,6 +451,78 @@ TEST_F(Painting, WhiteBoardDrawsTextDocumentsInItsCaptures)
     ::SelectObject(hdc, hOld);
     ::DeleteDC(hdc);
     ::DeleteObject(hBitmap);
+}
+
+// One page of each alignment family, drawn with a Japanese font into
+// bitmaps under the test folder (to be looked at), on screen, zoomed and
+// on a device context at twice the resolution.
+TEST_F(TextDocs, RendersOnePageOfEachFamily)
+{
+    const std::string paragraph =
+        "\x92\xa0\x95[\x82\xcc\x95\xb6\x8e\x9a\x82\xf0\x98g\x82\xc9\x8d\x87\x82\xed\x82\xb9\x82\xc4\x95`\x82\xab"
+        "\x82\xdc\x82\xb7\x81" "BForms 2026 \x94N\x93x\x81" "A\x91\xe6" "1\x8el\x94\xbc\x8a\xfa\x82\xcc\x90\xbf\x8b"
+        "\x81\x8f\x91";
+    const std::string text = paragraph + "\n" + paragraph + paragraph + "\n\n" + "12,345\x89~\n";
+    const ZebUserCell cells[] = {Cell(10, 60, 4), Cell(70, 150, 6), Cell(160, 300, 8)};
+    ZebUserCellList list = {3, const_cast<ZebUserCell*>(cells)};
+    struct
+    {
+        const char* name;
+        int nMode;
+        bool bVertical;
+        int nScale;
+        bool bDevice;
+    } const pages[] = {
+        {"plain_left", 0, false, 100, false},    {"plain_right", 1, false, 100, false},
+        {"plain_centre", 2, false, 100, false},  {"justified", 3, false, 100, false},
+        {"para_right", 17, false, 100, false},   {"cells_forward_centre", 6, false, 100, false},
+        {"cells_backward_right", 9, false, 100, false}, {"vertical_justified", 3, true, 100, false},
+        {"vertical_plain", 0, true, 100, false}, {"zoomed_para_centre", 18, false, 150, false},
+        {"device_justified_x2", 3, false, 100, true}, {"device_cells_x2", 6, false, 100, true},
+    };
+    const std::string folder = FreshTestFolder();
+    for (const auto& page : pages)
+    {
+        HWND hDoc = ::CreateWindowExA(0, "ZEB95DOWCLASS", "", WS_CHILD | WS_VISIBLE, 0, 0, 320, 200, m_hWb, nullptr,
+                                      ::GetModuleHandleA(nullptr), nullptr);
+        ASSERT_NE(nullptr, hDoc);
+        ZebDocRecord& doc = Doc(hDoc);
+        if (page.bVertical)
+            DocSetVertMode(hDoc, 1);
+        LOGFONTA lf = {};
+        lf.lfHeight = 18;
+        lf.lfCharSet = SHIFTJIS_CHARSET;
+        lstrcpyA(lf.lfFaceName, "MS Gothic");
+        ASSERT_EQ(1, DocSetFont(hDoc, &lf));
+        doc.head.SetBkColor(RGB(255, 255, 240));
+        doc.nAlignment = page.nMode;
+        ASSERT_EQ(1, DocSetUserCells(hDoc, page.nMode == 6 || page.nMode == 9 ? &list : nullptr));
+        DocStopLayout(doc);
+        FillBlocks(*doc.Blocks(), text, MakeCharAttr(0, doc.nTypingFont, 0, 0));
+        DocReflowFrom(hDoc, 0);
+        DocWaitLayout(hDoc, -1);
+        doc.dwOptions = 2;
+        doc.anchor = {4, 0};
+        doc.head.SetCaretPos({10, 0});
+        doc.nScale = page.nScale;
+        const int nFactor = page.bDevice ? 2 : 1;
+        MemoryCanvas canvas(320 * page.nScale / 100 * nFactor, 200 * page.nScale / 100 * nFactor);
+        const RECT rc = {0, 0, canvas.width(), canvas.height()};
+        if (page.bDevice)
+        {
+            const RECT rcSource = {0, 0, 320, 200};
+            EXPECT_EQ(1, DrawDocByAlignmentScaled(hDoc, canvas.dc(), &rcSource, nullptr, nullptr, {1, 1}, {2, 2}));
+        }
+        else
+        {
+            ::SendMessageA(hDoc, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+            EXPECT_EQ(1, PaintDocByAlignment(hDoc, canvas.dc(), &rc, nullptr));
+        }
+        EXPECT_GT(canvas.countInked(rc), 500) << page.name;
+        EXPECT_TRUE(canvas.saveBmp(folder + "\\" + page.name + ".bmp")) << page.name;
+        ::DestroyWindow(hDoc);
+    }
+    std::printf("pages in %s\n", folder.c_str());
 }
 
 }  // namespace
