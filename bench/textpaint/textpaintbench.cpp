@@ -5,10 +5,8 @@
 // the painting is timed.
 //   textpaint_bench <rounds>
 #include <cstdlib>
-#include <string>
-#include <vector>
-
 #include "benchclock.h"
+#include "benchtext.h"
 #include "figureline.h"
 #include "library/startup.h"
 #include "text/caret/doc_caret.h"
@@ -27,25 +25,6 @@ const int kWidth = 600;
 const char kLine[] = "\x82\xa0\x82\xa2\x8a\xbf\x81\x41" "ab 1\n";
 const int kLineBytes = sizeof(kLine) - 1;
 
-// Lines of double-byte text with punctuation, each ended by a line feed.
-void Fill(ZebBlockList& list, int nBytes)
-{
-    const std::string line = kLine;
-    std::string run;
-    while (run.size() + line.size() <= 12000)
-        run += line;
-    std::vector<ZebCharAttr> attrs(run.size(), 0);
-    MarkCharPairs(run.data(), attrs.data(), static_cast<int>(run.size()));
-    list.BlockFree(-1);
-    for (int nLeft = nBytes; nLeft > 0; nLeft -= static_cast<int>(run.size()))
-    {
-        ZebTextBlock* pBlock = list.BlockInsert(-1);
-        BenchCheck(pBlock != nullptr, "a block cannot be made");
-        const int n = nLeft < static_cast<int>(run.size()) ? nLeft : static_cast<int>(run.size());
-        BlockInsertRun(pBlock, 0, run.data(), attrs.data(), n - n % static_cast<int>(line.size()));
-    }
-}
-
 class Document
 {
 public:
@@ -60,7 +39,7 @@ public:
         ZebDocRecord& doc = *ZebDocRecord::From(m_hDoc);
         m_nHeight = kVisibleLines * DocFontEntry(doc, 0)->logfont.lfHeight;
         ::MoveWindow(m_hDoc, 0, 0, kWidth, m_nHeight, FALSE);
-        Fill(*doc.Blocks(), nBytes);
+        FillBlocksWith(*doc.Blocks(), kLine, nBytes);
         DocReflowFrom(m_hDoc, 0);
         BenchCheck(DocWaitLayout(m_hDoc, -1) == ZebLineEndText, "the layout did not reach the end");
     }
