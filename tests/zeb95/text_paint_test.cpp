@@ -317,6 +317,7 @@ TEST_F(InlineBitmap, ScrollOriginAndOffsetPointMoveIt)
 struct EmfRecords
 {
     std::vector<POINT> text;
+    std::vector<int> textChars;    // characters of each text output
     std::vector<RECT> bitmaps;  // x, y, cx, cy
     std::vector<LONG> fontHeights;
 };
@@ -329,7 +330,10 @@ int CALLBACK CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int,
     case EMR_EXTTEXTOUTA:
     case EMR_EXTTEXTOUTW: {
         const auto* p = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
+        if (p->emrtext.nChars == 0)
+            break;  // a background fill
         out.text.push_back({p->emrtext.ptlReference.x, p->emrtext.ptlReference.y});
+        out.textChars.push_back(static_cast<int>(p->emrtext.nChars));
         break;
     }
     case EMR_STRETCHDIBITS: {
@@ -356,6 +360,39 @@ EmfRecords Record(Fn draw)
     ::EnumEnhMetaFile(nullptr, hEmf, CollectRecord, &out, nullptr);
     ::DeleteEnhMetaFile(hEmf);
     return out;
+}
+
+// Runs at 100 percent: a colour change starts a new one, a change of the
+// user byte alone does not, and a run stops at a block's end; the line-feed
+// mark is one more output, none when it is off.
+TEST_F(Painting, RunsAndMarksOfThePlainPainter)
+{
+    const RECT rc = {0, 0, 200, 100};
+    struct
+    {
+        const char* name;
+        std::vector<ZebCharAttr> attrs;
+        std::vector<int> outputs;
+    } const cases[] = {
+        {"one run and the mark", {0, 0, 0, 0, ZebAttrBreak}, {4, 1}},
+        {"colour", {0, 0, 2, 2, ZebAttrBreak}, {2, 2, 1}},
+        {"user byte", {0, 0, MakeCharAttr(0, 0, 0, 9), MakeCharAttr(0, 0, 0, 9), ZebAttrBreak}, {4, 1}},
+    };
+    for (const auto& c : cases)
+    {
+        LayAttributed("abcd\n", c.attrs);
+        const EmfRecords emf = Record([&](HDC hdc) { PaintDocHorz(m_hDoc, hdc, &rc, nullptr); });
+        EXPECT_EQ(c.outputs, emf.textChars) << c.name;
+    }
+    D().wLineFeedCode = 0xFFFF;
+    LayAttributed("abcd\n", {0, 0, 0, 0, ZebAttrBreak});
+    EXPECT_EQ(std::vector<int>({4}), Record([&](HDC hdc) { PaintDocHorz(m_hDoc, hdc, &rc, nullptr); }).textChars)
+        << "a mark that is off";
+    FillBlocks(*D().Blocks(), "abcd", 0, 2);
+    DocReflowFrom(m_hDoc, 0);
+    DocWaitLayout(m_hDoc, -1);
+    EXPECT_EQ(std::vector<int>({2, 2}), Record([&](HDC hdc) { PaintDocHorz(m_hDoc, hdc, &rc, nullptr); }).textChars)
+        << "blocks of two bytes";
 }
 
 TEST_F(Painting, DeviceContextRecordsAt96300And600Dpi)
