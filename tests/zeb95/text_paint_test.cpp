@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "pdf_printer.h"
 #include "test_paths.h"
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_bitmaps.h"
@@ -429,6 +430,35 @@ TEST_F(Painting, DeviceContextRecordsAt96300And600Dpi)
     EXPECT_EQ(100, at600.bitmaps[0].left) << "600 x 16 / 96";
     EXPECT_EQ(200, at600.bitmaps[0].right);
     EXPECT_EQ(100, at600.bitmaps[0].bottom);
+}
+
+// On the "PDF" printer (300 dpi) through the wrapper, which reads the
+// printer's resolution: a justified line "a", a black bitmap of 32 x 16 and
+// "b" spread over the document's width, placed 300 device pixels in.
+TEST_F(Painting, PrintsOnARealPrinterAtItsResolution)
+{
+    ASSERT_EQ(0, DocAddBmp(m_hDoc, -1, MakeSolidDib(32, 16, kBlack), nullptr));
+    D().nAlignment = 3;
+    LayAttributed("a b", {0, ZebAttrBitmap, 0});
+    const POINT bitmap = PointOf(1, 0);
+    ASSERT_GT(bitmap.x, 8) << "spread";
+    PdfPrintJob job("textpaint");
+    ASSERT_TRUE(job.started());
+    const int nDpi = ::GetDeviceCaps(job.dc(), LOGPIXELSX);
+    const RECT rcSource = {0, 0, 200, 100};
+    const POINT post = {300, 300};
+    EXPECT_EQ(1, DrawDocByAlignment(m_hDoc, job.dc(), &rcSource, nullptr, &post));
+    const std::string pdf = job.finish();
+    ASSERT_FALSE(pdf.empty()) << "no PDF from the PDF printer";
+    const GrayImage image = RasterizePdf(pdf, nDpi);
+    ::DeleteFileA(pdf.c_str());
+    ASSERT_GT(image.width, 0);
+    const int x = 300 + nDpi * bitmap.x / 96;
+    const int nWidth = nDpi * 32 / 96;
+    const int nHeight = nDpi * 16 / 96;
+    EXPECT_LT(image.mean(x + 2, 302, x + nWidth - 2, 300 + nHeight - 2), 40) << "the bitmap, stretched";
+    EXPECT_GT(image.mean(x - 12, 302, x - 2, 300 + nHeight - 2), 200) << "the gap before it";
+    EXPECT_GT(image.mean(x + nWidth + 2, 302, x + nWidth + 12, 300 + nHeight - 2), 200) << "the gap after it";
 }
 
 TEST_F(Painting, DeviceContextDrawsAFirstLineTallerThanTheDocument)
