@@ -236,6 +236,25 @@ TEST_F(Painting, WmPaintFillsTheDocumentAndEraseTheBorder)
     EXPECT_EQ(kGreen, canvas.pixel(100, 60)) << "below the lines";
 }
 
+TEST_F(Painting, EraseScalesTheDocumentEdgesWhenZoomed)
+{
+    Lay("  ");
+    D().head.SetBorderColor(kBlue);
+    D().nDocWidth = 101;
+    D().nDocHeight = 40;
+    D().nScale = 150;
+    D().head.SetOrigin({1, 0});
+    MemoryCanvas canvas(200, 100, kYellow);
+    EXPECT_EQ(1, ::SendMessageA(m_hDoc, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0));
+    EXPECT_EQ(kYellow, canvas.pixel(148, 59)) << "(100 x 150 + 50) / 100 = 150 wide, 60 high";
+    EXPECT_EQ(kBlue, canvas.pixel(150, 10));
+    EXPECT_EQ(kBlue, canvas.pixel(10, 60));
+    D().head.SetOrigin({INT_MIN, INT_MIN});
+    EXPECT_EQ(1, ::SendMessageA(m_hDoc, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0))
+        << "an origin from outside is held in range";
+    EXPECT_EQ(kBlue, canvas.pixel(10, 10)) << "the document lies far away";
+}
+
 TEST_F(Painting, TransparentDocumentOnlyDrawsInversions)
 {
     Lay("      ");
@@ -546,6 +565,7 @@ TEST_F(TextDocs, RendersOnePageOfEachFamily)
         {"cells_backward_right", 9, false, 100, false}, {"vertical_justified", 3, true, 100, false},
         {"vertical_plain", 0, true, 100, false}, {"zoomed_para_centre", 18, false, 150, false},
         {"device_justified_x2", 3, false, 100, true}, {"device_cells_x2", 6, false, 100, true},
+        {"device_vertical_x2", 0, true, 100, true},
     };
     const std::string folder = FreshTestFolder();
     for (const auto& page : pages)

@@ -1,13 +1,21 @@
 #include "text/paint/doc_paint_message.h"
 
 #include "objects/obj_place.h"
-#include "text/doc/doc_geometry.h"
 #include "text/doc/doc_record.h"
 #include "text/paint/doc_painters.h"
+#include "text/paint/line_arrange.h"
+#include "text/paint/zoom_output.h"
 
 namespace {
 
 const int kBrushAlign = 7;
+
+// A document coordinate in client pixels, held in range.
+LONG ToClient(int v, int nScroll, int nScale)
+{
+    const long long n = static_cast<long long>(v) - nScroll;
+    return nScale == 100 || nScale < 1 ? ClampToInt(n) : ZoomScaled(n, nScale);
+}
 
 void FillOutside(HDC hdc, HBRUSH hBrush, const RECT& rcClient, const RECT& rcDoc)
 {
@@ -55,9 +63,8 @@ LRESULT DocOnEraseBkgnd(HWND hwnd, HDC hdc)
     ::GetClientRect(hwnd, &rcClient);
     const POINT scroll = pDoc->head.Origin();
     const int nScale = pDoc->nScale;
-    const RECT rcDoc = {DocToClientPixels(-scroll.x, nScale), DocToClientPixels(-scroll.y, nScale),
-                        DocToClientPixels(pDoc->nDocWidth - scroll.x, nScale),
-                        DocToClientPixels(pDoc->nDocHeight - scroll.y, nScale)};
+    const RECT rcDoc = {ToClient(0, scroll.x, nScale), ToClient(0, scroll.y, nScale),
+                        ToClient(pDoc->nDocWidth, scroll.x, nScale), ToClient(pDoc->nDocHeight, scroll.y, nScale)};
     POINT org = scroll;
     ::ClientToScreen(hwnd, &org);
     ::SetBrushOrgEx(hdc, org.x & kBrushAlign, org.y & kBrushAlign, nullptr);

@@ -376,8 +376,9 @@ void Painter::DrawText(const ZebTextCursor& at, int i, int nBytes, int nStep, in
     const ZebFontEntry* pEntry = m_fonts.Entry(AttrFont(attr));
     if (pEntry == nullptr)
         return;
+    nBytes = nBytes < kMostRun ? nBytes : kMostRun;
     ZebTextCursor copy = at;
-    for (int b = 0; b < nBytes && b < kMostRun; ++b, copy.Skip(1))
+    for (int b = 0; b < nBytes; ++b, copy.Skip(1))
         m_run[b] = static_cast<char>(copy.Byte());
     int nCross = 0;
     FontCharExtent(m_req.hwnd, *pEntry, attr, reinterpret_cast<const BYTE*>(m_run), m_doc.nCharExtra, m_bVertical,
