@@ -3,6 +3,7 @@
 #include "objects/obj_dpi.h"
 #include "text/doc/doc_record.h"
 #include "text/paint/doc_painter.h"
+#include "text/paint/line_plan.h"
 
 namespace {
 
@@ -31,9 +32,7 @@ ZebPaintFamily FamilyOf(HWND hwnd)
         return ZebPaintFamily::Justified;
     if (nMode >= 16 && nMode <= 18)
         return ZebPaintFamily::JustifiedPara;
-    const bool bCellMode = (nMode >= 4 && nMode <= 6) || (nMode >= 8 && nMode <= 10);
-    return bCellMode && pDoc->nUserCellCount > 0 && pDoc->UserCells() != nullptr ? ZebPaintFamily::Cells
-                                                                                 : ZebPaintFamily::Plain;
+    return DocLineShape(*pDoc).pCells != nullptr ? ZebPaintFamily::Cells : ZebPaintFamily::Plain;
 }
 
 int Window(HWND hwnd, HDC hdc, const RECT* prc, const POINT* pOffset, ZebPaintFamily family, bool bVertical,
