@@ -236,6 +236,16 @@ TEST_F(Painting, WmPaintFillsTheDocumentAndEraseTheBorder)
     EXPECT_EQ(kGreen, canvas.pixel(100, 60)) << "below the lines";
 }
 
+TEST_F(Painting, WindowPaintsBetweenBeginAndEndPaint)
+{
+    Lay("AB");
+    D().dwFlags |= kDocNotPainted;
+    ::InvalidateRect(m_hDoc, nullptr, TRUE);
+    ::UpdateWindow(m_hDoc);
+    EXPECT_EQ(0u, D().dwFlags & kDocNotPainted);
+    EXPECT_FALSE(::GetUpdateRect(m_hDoc, nullptr, FALSE)) << "the update region was validated";
+}
+
 TEST_F(Painting, EraseScalesTheDocumentEdgesWhenZoomed)
 {
     Lay("  ");
