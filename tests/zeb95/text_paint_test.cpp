@@ -150,6 +150,10 @@ TEST_F(Painting, CaretStandsWhereTheCharacterIsDrawnInEveryMode)
                 const int nAcross = c.bVertical ? pt.x + line.height / 2 : pt.y + line.height / 2;
                 const std::pair<int, int> span =
                     BlackSpan(canvas, DocToClientPixels(nAcross, c.nScale), c.bVertical);
+                POINT hit = {-1, -1};
+                ASSERT_EQ(1, DocPointToPosition(m_hDoc, pt.x + (c.bVertical ? 1 : 0), pt.y, &hit));
+                EXPECT_EQ(col, hit.x) << Describe(c) << " line " << l << ": the drawn place hits its column";
+                EXPECT_EQ(l, hit.y) << Describe(c) << " column " << col;
                 const int nAlong = c.bVertical ? pt.y : pt.x;
                 EXPECT_EQ(DocToClientPixels(nAlong, c.nScale), span.first)
                     << Describe(c) << " line " << l << " column " << col;
