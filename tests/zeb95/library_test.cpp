@@ -59,15 +59,6 @@ TEST(Zeb95Library, VersionAndLifetimeCalls)
     EXPECT_EQ(1, zebTerminate(0));
 }
 
-TEST(Zeb95Library, ClassesAreRegisteredInOrder)
-{
-    const char* kOrder[] = {"ZEB95WBWCLASS", "ZEB95WBBMPWCLASS", "ZEB95DOWCLASS", "ZEB95POWCLASS",
-                            "ZEB95SOWCLASS", "ZEB95MOWCLASS",    "MCI95WCLASS",   "ZEB95LOWCLASS"};
-    ASSERT_EQ(8, ObjectClassCount());
-    for (int i = 0; i < 8; ++i)
-        EXPECT_STREQ(kOrder[i], ObjectClassName(i));
-}
-
 TEST(Zeb95Library, AttachMakesStateAndGlobalClassesDetachTakesThemBack)
 {
     ASSERT_EQ(0, RegisteredLibraryClasses());
@@ -89,15 +80,6 @@ TEST(Zeb95Library, AttachMakesStateAndGlobalClassesDetachTakesThemBack)
     EXPECT_EQ(0, RegisteredLibraryClasses());
     EXPECT_EQ(0u, ::GetObjectType(hFixed));
     EXPECT_EQ(nullptr, Library().hFixedPalette);
-}
-
-TEST(Zeb95Library, DisplayDepthCanBeOverriddenForTests)
-{
-    const int nOwn = ZebDisplayBits();
-    OverrideDisplayBits(8);
-    EXPECT_EQ(8, ZebDisplayBits());
-    OverrideDisplayBits(0);
-    EXPECT_EQ(nOwn, ZebDisplayBits());
 }
 
 // Each class in turn made unregistrable: start-up fails, leaves no class of
