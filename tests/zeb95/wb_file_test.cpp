@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dib/icon_record.h"
@@ -31,6 +32,19 @@ LONG ScreenDpi(int nIndex)
     const LONG n = ::GetDeviceCaps(hdc, nIndex);
     ::ReleaseDC(nullptr, hdc);
     return n;
+}
+
+// The words of a whiteboard made without options, then the given ones.
+std::vector<std::pair<size_t, DWORD>> PlainWbWords(const std::vector<std::pair<size_t, DWORD>>& more)
+{
+    const DWORD crWindow = ::GetSysColor(COLOR_WINDOW);
+    const DWORD crText = ::GetSysColor(COLOR_WINDOWTEXT);
+    std::vector<std::pair<size_t, DWORD>> words = {
+        {0, kVersion}, {74, crWindow}, {75, crWindow}, {76, crWindow}, {77, crWindow}, {78, crText}, {79, crText},
+        {81, WS_BORDER}, {98, 1}, {147, static_cast<DWORD>(ScreenDpi(LOGPIXELSX))},
+        {148, static_cast<DWORD>(ScreenDpi(LOGPIXELSY))}};
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
 }
 
 std::string DefaultLineStart() { return std::string(kDefaultLineStart, std::strlen(kDefaultLineStart) + 1); }
@@ -207,25 +221,14 @@ TEST_F(WbFiles, EmptyWhiteBoardIsOneWbBlock)
     const std::string lineStart = DefaultLineStart();
     ASSERT_EQ(50u, lineStart.size());
     const Bytes want = BlockHeader("WB", 880 + 50, 0) +
-                       RecordWords(880, {{0, kVersion},
-                                         {74, crWindow},
-                                         {75, crWindow},
-                                         {76, crWindow},
-                                         {77, crWindow},
-                                         {78, crText},
-                                         {79, crText},
-                                         {81, WS_BORDER},
-                                         {86, 50},
-                                         {98, 1},
-                                         {104, kNone},
-                                         {137, 0xFFFF},
-                                         {138, kNone},
-                                         {139, kNone},
-                                         {142, 0xFFFF},
-                                         {143, kNone},
-                                         {144, kNone},
-                                         {147, static_cast<DWORD>(ScreenDpi(LOGPIXELSX))},
-                                         {148, static_cast<DWORD>(ScreenDpi(LOGPIXELSY))}}) +
+                       RecordWords(880, PlainWbWords({{86, 50},
+                                                      {104, kNone},
+                                                      {137, 0xFFFF},
+                                                      {138, kNone},
+                                                      {139, kNone},
+                                                      {142, 0xFFFF},
+                                                      {143, kNone},
+                                                      {144, kNone}})) +
                        StringBytes(lineStart);
     EXPECT_TRUE(SameBytes(want, FileBytes(path)));
     EXPECT_EQ(static_cast<LONG>(want.size()), nWritten);
@@ -269,36 +272,25 @@ TEST_F(WbFiles, MarkedWhiteBoardGoldenRoundTripAndDamage)
     const ZebWbTextItem& text = wb.TextItems()[0];
     const ZebWbMark& lineFeed = wb.LineFeedMark();
     const Bytes wbBlock = BlockHeader("WB", static_cast<WORD>(880 + c + t + s), 60) +
-                          RecordWords(880, {{0, kVersion},
-                                            {74, crWindow},
-                                            {75, crWindow},
-                                            {76, crWindow},
-                                            {77, crWindow},
-                                            {78, crText},
-                                            {79, crText},
-                                            {81, WS_BORDER},
-                                            {82, c},
-                                            {86, ((c + t) << 16) | s},
-                                            {87, (c << 16) | t},
-                                            {98, 1},
-                                            {102, 1},
-                                            {103, 1},
-                                            {115, 1},
-                                            {116, 1},
-                                            {125, 1},
-                                            {126, 1},
-                                            {137, 0},
-                                            {138, kNone},
-                                            {139, kNone},
-                                            {140, 2},
-                                            {141, 3},
-                                            {142, 'x'},
-                                            {143, 0},
-                                            {144, crText},
-                                            {145, static_cast<DWORD>(lineFeed.cx)},
-                                            {146, static_cast<DWORD>(lineFeed.cy)},
-                                            {147, static_cast<DWORD>(ScreenDpi(LOGPIXELSX))},
-                                            {148, static_cast<DWORD>(ScreenDpi(LOGPIXELSY))}}) +
+                          RecordWords(880, PlainWbWords({{82, c},
+                                                         {86, ((c + t) << 16) | s},
+                                                         {87, (c << 16) | t},
+                                                         {102, 1},
+                                                         {103, 1},
+                                                         {115, 1},
+                                                         {116, 1},
+                                                         {125, 1},
+                                                         {126, 1},
+                                                         {137, 0},
+                                                         {138, kNone},
+                                                         {139, kNone},
+                                                         {140, 2},
+                                                         {141, 3},
+                                                         {142, 'x'},
+                                                         {143, 0},
+                                                         {144, crText},
+                                                         {145, static_cast<DWORD>(lineFeed.cx)},
+                                                         {146, static_cast<DWORD>(lineFeed.cy)}})) +
                           cursor + StringBytes(std::string("board", 6)) + StringBytes(lineStart) + LogFontBytes(lf);
     const Bytes wtBlock = BlockHeader("WT", 32 + 5, 60) +
                           RecordWords(32, {{0, crText},
@@ -602,6 +594,53 @@ TEST_F(WbFiles, BadFileLeavesTheWhiteBoardsContentIntact)
         RecordFields(wbFile, {{"WB", {82 * 4, 86 * 4, 87 * 4, 102 * 4}}, {"WT", {12}}, {"PO", {82 * 4, 87 * 4}},
                               {"LO", {87 * 4}}});
     EXPECT_GT(SweepDamagedCopies(m_hWb, wbFile, fields), static_cast<int>(wbFile.size()));
+}
+
+// A text or bitmap item block goes in at its stored index, which may be
+// any place from the first to just after the last item; beyond that, or
+// below 0, the file is refused and the whiteboard stays as it was.
+TEST_F(WbFiles, ItemsGoInAtTheirStoredIndex)
+{
+    const LOGFONTA lf = TestFont(12);
+    const POINT pt = {5, 5};
+    HWND hSource = NewWhiteBoard();
+    ASSERT_EQ(0, zebAddText(hSource, "new", &lf, &pt, FALSE));
+    ASSERT_EQ(0, WbAddBmpItem(hSource, -1, MakeSolidDib(3, 3, RGB(1, 2, 3)), "new", pt));
+    const std::vector<Bytes> blocks = SplitBlocks(Stored(hSource, 1));
+    ASSERT_EQ(3u, blocks.size()) << "WB, WT, WD";
+    ZebWbRecord& wb = *ZebWbRecord::From(GetObjRecord(m_hWb));
+    auto names = [&wb]() {
+        std::string text, bmps;
+        for (LONG i = 0; i < wb.ChildCount(0); ++i)
+            text += std::string(wb.TextItems()[i].pszText) + " ";
+        for (LONG i = 0; i < wb.ChildCount(kWbBmpItemSlot); ++i)
+            bmps += std::string(wb.BmpItems()[i].pszName) + " ";
+        return text + "/ " + bmps;
+    };
+    const std::string path = TempPath("zebwb-index.zwb");
+    const struct
+    {
+        DWORD dwIndex;
+        const char* pszWant;  // null: refused
+    } kCases[] = {{0, "new a b / new a b "}, {1, "a new b / a new b "}, {2, "a b new / a b new "},
+                  {3, nullptr}, {0xFFFFFFFF, nullptr}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.dwIndex);
+        zebRemoveText(m_hWb, -1);
+        WbRemoveBmpItem(m_hWb, -1);
+        for (const char* psz : {"a", "b"}) {
+            zebAddTextEx(m_hWb, psz, &lf, &pt, FALSE, -1);
+            WbAddBmpItem(m_hWb, -1, MakeSolidDib(2, 2, RGB(9, 9, 9)), psz, pt);
+        }
+        Bytes text = blocks[1];
+        Bytes bmp = blocks[2];
+        PutDword(text, 8 + 8, c.dwIndex);
+        PutDword(bmp, 8 + 20, c.dwIndex);
+        PutFile(path, text + bmp);
+        const LONG nRead = zebReadWhiteBoard(m_hWb, path.c_str(), nullptr, nullptr);
+        EXPECT_EQ(c.pszWant != nullptr ? static_cast<LONG>(text.size() + bmp.size()) : -1, nRead);
+        EXPECT_EQ(c.pszWant != nullptr ? c.pszWant : "a b / a b ", names());
+    }
 }
 
 TEST_F(WbFiles, BadObjectFileLeavesTheObjectAsItWas)
