@@ -123,6 +123,20 @@ TEST(Zeb95Dll, LoadsAndUnloadsWithItsClasses)
         EXPECT_EQ(pfnDestroy, ::GetProcAddress(hDll, MAKEINTRESOURCEA(wOrdinal))) << wOrdinal;
     EXPECT_EQ(::GetProcAddress(hDll, "zebCreateWhiteBoard"), ::GetProcAddress(hDll, MAKEINTRESOURCEA(109)));
     EXPECT_EQ(::GetProcAddress(hDll, "zebGetIndex"), ::GetProcAddress(hDll, MAKEINTRESOURCEA(155)));
+    // Names found by the loader as the export table spells them: bound
+    // ordinals, and the four decorated names.
+    const struct
+    {
+        WORD wOrdinal;
+        const char* pszName;
+    } kNamed[] = {{326, "zebSetStaticMode"}, {363, "zebSetSelect"},        {513, "_zebGetFilter@16"},
+                  {514, "_zebSetFilter@12"}, {515, "_zebGetDocFilter@20"}, {516, "_zebSetDocFilter@16"}};
+    for (const auto& named : kNamed) {
+        FARPROC pfn = ::GetProcAddress(hDll, named.pszName);
+        EXPECT_NE(nullptr, pfn) << named.pszName;
+        EXPECT_EQ(pfn, ::GetProcAddress(hDll, MAKEINTRESOURCEA(named.wOrdinal))) << named.pszName;
+    }
+    EXPECT_EQ(nullptr, ::GetProcAddress(hDll, "_zebGetFilter")) << "the suffix belongs to the name";
     ASSERT_TRUE(::FreeLibrary(hDll));
     EXPECT_EQ(nullptr, ::GetModuleHandleA("Zeb95.dll"));
     EXPECT_EQ(0, RegisteredLibraryClasses());

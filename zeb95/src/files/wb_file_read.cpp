@@ -405,6 +405,7 @@ void WbFileLoad::AddItems()
         head.SetForeColor(crFore);
     }
     for (PendingBmp& item : m_bmps) {
+        item.made.crBack = head.BkColor();  // as it is now, after the take-over
         WbPlaceBmpItem(m_hWb, item.nIndex, item.made, item.hDib);
         item.hDib = nullptr;
         item.bMade = false;
