@@ -127,6 +127,18 @@ protected:
         Pump();
     }
 
+    // The first object of the kind has the text, and its block written
+    // again (mode 1) is the bytes.
+    void ExpectTextAndBlock(HWND hWb, LONG nKind, const char* pszText, const Bytes& want)
+    {
+        char szText[16] = "";
+        EXPECT_EQ(static_cast<LONG>(std::strlen(pszText)), zebGetObjText(hWb, nKind, 0, szText));
+        EXPECT_STREQ(pszText, szText);
+        const std::string again = TempPath("zebwb-again.zob");
+        zebWriteObject(hWb, nKind, 0, again.c_str(), 1, nullptr, nullptr);
+        EXPECT_TRUE(SameBytes(want, FileBytes(again)));
+    }
+
     // A whiteboard with a cursor, its own line-start string and object text,
     // a text item, a bitmap item, a character line-feed mark and a bitmap
     // form-feed mark.
@@ -371,12 +383,7 @@ TEST_F(WbFiles, PictureBlockCarriesItsCursorAndText)
     ASSERT_NE(nullptr, hRead);
     EXPECT_NE(nullptr, GetObjRecord(hRead)->Cursor());
     EXPECT_EQ(2, zebGetMousePointer(hRead));
-    char szText[16] = "";
-    EXPECT_EQ(4, zebGetObjText(hOther, 16, 0, szText));
-    EXPECT_STREQ("写真", szText);
-    const std::string again = TempPath("zebwb-pic-cursor2.zob");
-    zebWriteObject(hOther, 16, 0, again.c_str(), 1, nullptr, nullptr);
-    EXPECT_TRUE(SameBytes(file, FileBytes(again)));
+    ExpectTextAndBlock(hOther, 16, "写真", file);
 }
 
 TEST_F(WbFiles, PlainTextOrdersItemsAndWritesLineEnds)
@@ -449,12 +456,7 @@ TEST_F(WbFiles, LineObjectFileGoldenAndReadBack)
     EXPECT_EQ(20, rc.top);
     EXPECT_EQ(110, rc.right);
     EXPECT_EQ(25, rc.bottom);
-    char szText[16] = "";
-    EXPECT_EQ(4, zebGetObjText(hOther, 128, 0, szText));
-    EXPECT_STREQ("line", szText);
-    const std::string again = TempPath("zebwb-line2.zob");
-    zebWriteObject(hOther, 128, 0, again.c_str(), 1, nullptr, nullptr);
-    EXPECT_TRUE(SameBytes(want, FileBytes(again)));
+    ExpectTextAndBlock(hOther, 128, "line", want);
 }
 
 TEST_F(WbFiles, PictureObjectFileGoldenAndReadBack)
