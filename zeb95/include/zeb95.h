@@ -403,6 +403,31 @@ ZEBAPI LONG WINAPI zebGetWrapMode(HWND hWhiteBoard);
 ZEBAPI LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode);
 // {0, 0, width, height} of a picture's image: 1, or 0.
 ZEBAPI LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect);
+// Settings of text documents only; every other window gets the failure
+// value, and so, for now, does a text document.
+// Static mode: the previous one, -1.
+ZEBAPI LONG WINAPI zebGetStaticMode(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetStaticMode(HWND hDocument, LONG nMode);
+// Zoom 1..1000 percent (-1 only reads): the previous one, -1.
+ZEBAPI LONG WINAPI zebSetScale(HWND hDocument, LONG nPercent);
+// Option word: operation 0 reads, 1 sets, 2 ors, 3 ands, 4 xors; the
+// previous word, -1.
+ZEBAPI LONG WINAPI zebSetOptions(HWND hDocument, LONG nOperation, LONG nValue);
+// Input filter: a match string and a replacement of equal length. Exported
+// under the decorated names "_zebGetFilter@16" and "_zebSetFilter@12";
+// the whiteboard forms by document index under "_zebGetDocFilter@20" and
+// "_zebSetDocFilter@16". Getting gives the match's length, -1; setting 1,
+// 0.
+ZEBAPI LONG WINAPI zebGetFilter(HWND hDocument, LPSTR pszMatch, LPSTR pszReplacement, LONG nSize);
+ZEBAPI LONG WINAPI zebSetFilter(HWND hDocument, LPCSTR pszMatch, LPCSTR pszReplacement);
+ZEBAPI LONG WINAPI zebGetDocFilter(HWND hWhiteBoard, LONG nDoc, LPSTR pszMatch, LPSTR pszReplacement, LONG nSize);
+ZEBAPI LONG WINAPI zebSetDocFilter(HWND hWhiteBoard, LONG nDoc, LPCSTR pszMatch, LPCSTR pszReplacement);
+// Selection anchor of a text document: 1 and (column, line) when there is
+// a selection, else 0 and (-1, -1).
+ZEBAPI LONG WINAPI zebGetSelect(HWND hDocument, POINT* pAnchor);
+// Sets the anchor; null clears the selection, (const POINT*)-1 selects all.
+// 1, or 0.
+ZEBAPI LONG WINAPI zebSetSelect(HWND hDocument, const POINT* pAnchor);
 
 // The same on a whiteboard's child of a kind and index.
 ZEBAPI LONG WINAPI zebGetObjAppearance(HWND hWhiteBoard, LONG nKind, LONG nIndex);
@@ -423,6 +448,8 @@ ZEBAPI LONG WINAPI zebSetObjStretch(HWND hWhiteBoard, LONG nKind, LONG nIndex, L
 ZEBAPI LONG WINAPI zebSetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nMode);
 ZEBAPI LONG WINAPI zebGetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 ZEBAPI LONG WINAPI zebSetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nMode);
+ZEBAPI LONG WINAPI zebSetObjScale(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nPercent);
+ZEBAPI LONG WINAPI zebSetObjOptions(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nOperation, LONG nValue);
 // Kind 2: 1 when the text item's font is turned; kind 8: the document's
 // vertical mode; other kinds 0.
 ZEBAPI LONG WINAPI zebGetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
@@ -463,7 +490,8 @@ ZEBAPI LONG WINAPI zebWriteObject(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPC
 // bytes after the content are zero), alive while a handle is open.
 // A new empty temporary file ("MMF" prefix) named in pszPath (MAX_PATH): 1 or 0.
 ZEBAPI LONG WINAPI zebGetTempMemFile(LPSTR pszPath);
-// A memory file of that name holding the (non-empty) file: its handle, or 0.
+// A memory file of that name holding the (non-empty) file: its handle, or 0
+// (also when another holder uses the name; its bytes stay).
 ZEBAPI HANDLE WINAPI zebFileToMemFile(LPCSTR pszPath, LPCSTR pszName);
 // The memory file's whole pages written to the file: 1, or 0 and no file.
 ZEBAPI LONG WINAPI zebMemFileToFile(LPCSTR pszName, LPCSTR pszPath);

@@ -10,7 +10,6 @@
 
 namespace {
 
-const DWORD kKeptStyles = WS_BORDER | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
 const DWORD kKeptExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 // Mask bits whose fields are applied to the record.
 const DWORD kRecordFields = 0xEFFF2;
@@ -104,7 +103,7 @@ HWND WINAPI zebCreateWhiteBoard(const ZebWbCreateInfo* pInfo)
     if (pInfo == nullptr || pInfo->hParent == nullptr)
         return nullptr;
     const ZebWbCreateInfo& info = *pInfo;
-    const DWORD dwStyle = Has(info, ZEBWB_STYLE) ? info.dwStyle & kKeptStyles : WS_BORDER;
+    const DWORD dwStyle = Has(info, ZEBWB_STYLE) ? info.dwStyle & kZebKeptStyles : WS_BORDER;
     const DWORD dwExStyle = Has(info, ZEBWB_STYLE) ? info.dwExStyle & kKeptExStyles : 0;
     HINSTANCE hInstance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(info.hParent, GWLP_HINSTANCE));
     HWND hwnd = ::CreateWindowExA(dwExStyle, kWbClass, "",

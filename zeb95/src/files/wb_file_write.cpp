@@ -19,8 +19,6 @@
 namespace {
 
 const DWORD kRecordBytes = sizeof(ZebWbRecord);
-const size_t kFontCountWord = 102;
-const size_t kChildCapacityWord = 125;
 const int kTextItemSlot = 0;
 
 ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
@@ -71,10 +69,10 @@ LONG WriteWbBlock(ZebWbRecord& wb, HANDLE hFile)
     SetStoredWord(bytes, kLineStartWord, PieceWord(cbCursor + cbText, static_cast<DWORD>(lineStart.size())));
     // Capacities are stored as the counts: what the file holds of each
     // table is just that many entries.
-    SetStoredWord(bytes, kFontCountWord, static_cast<DWORD>(nFonts));
-    SetStoredWord(bytes, kFontCountWord + 1, static_cast<DWORD>(nFonts));
+    SetStoredWord(bytes, ZebWbRecord::kFontCountWord, static_cast<DWORD>(nFonts));
+    SetStoredWord(bytes, ZebWbRecord::kFontCountWord + 1, static_cast<DWORD>(nFonts));
     for (int nSlot = 0; nSlot < kWbChildSlots; ++nSlot)
-        SetStoredWord(bytes, kChildCapacityWord + nSlot, static_cast<DWORD>(wb.ChildCount(nSlot)));
+        SetStoredWord(bytes, ZebWbRecord::kChildCapacityWord + nSlot, static_cast<DWORD>(wb.ChildCount(nSlot)));
     bytes.insert(bytes.end(), cursor.begin(), cursor.end());
     PutString(bytes, text);
     PutString(bytes, lineStart);

@@ -10,7 +10,6 @@ namespace {
 
 const DWORD kRecordBytes = sizeof(ZebLineRecord);
 // The draw form, with the line's flags (state of its window) beside it.
-const size_t kDrawFormWord = 103;
 
 }  // namespace
 
@@ -24,7 +23,7 @@ LONG WriteLineObject(HWND hwnd, HANDLE hFile, int, const POINT*, const SIZE*)
     const std::string text = StoredText(pRec->Head());
     std::vector<BYTE> bytes = StoredObjRecord(pRec, kRecordBytes);
     SetStoredWord(bytes, kTextWord, PieceWord(0, static_cast<DWORD>(text.size())));
-    SetStoredWord(bytes, kDrawFormWord, pRec->DrawForm());
+    SetStoredWord(bytes, ZebLineRecord::kDrawFormWord, pRec->DrawForm());
     if (text.size() > 0xFFFF || !block.Begin() || !WriteExact(hFile, bytes.data(), kRecordBytes) ||
         !WriteExact(hFile, text.data(), static_cast<DWORD>(text.size())))
         return -1;
@@ -47,10 +46,10 @@ BOOL ReadLineObject(HWND hwnd, HANDLE hFile, LPCSTR)
     TakeStoredFileName(head, fixed);
     head.SetForeColor(StoredWord(fixed, kForeColorWord));
     head.SetViewMode(StoredWord(fixed, kViewModeWord));
-    pRec->SetDrawMode(static_cast<LONG>(StoredWord(fixed, 100)));
-    pRec->SetPenStyle(static_cast<LONG>(StoredWord(fixed, 101)));
-    pRec->SetPenWidth(static_cast<LONG>(StoredWord(fixed, 102)));
-    pRec->SetDrawForm(static_cast<WORD>(StoredWord(fixed, kDrawFormWord) & 0xFFFF));
+    pRec->SetDrawMode(static_cast<LONG>(StoredWord(fixed, ZebLineRecord::kDrawModeWord)));
+    pRec->SetPenStyle(static_cast<LONG>(StoredWord(fixed, ZebLineRecord::kPenStyleWord)));
+    pRec->SetPenWidth(static_cast<LONG>(StoredWord(fixed, ZebLineRecord::kPenWidthWord)));
+    pRec->SetDrawForm(static_cast<WORD>(StoredWord(fixed, ZebLineRecord::kDrawFormWord) & 0xFFFF));
     MoveToStoredPlace(hwnd, fixed);
     return TRUE;
 }

@@ -17,13 +17,7 @@
 namespace {
 
 const DWORD kRecordBytes = sizeof(ZebPicRecord);
-const DWORD kKeptStyles = WS_BORDER | WS_VSCROLL | WS_HSCROLL;
-const size_t kTextFieldOffset = 408;
-const size_t kActualSizeWord = 122;
-const size_t kStretchWord = 123;
-// The flags: of them only the cache flag is stored, the others are the
-// state of the window.
-const size_t kFlagsWord = 189;
+const size_t kTextFieldOffset = ZebPicRecord::kTextFieldWord * 4;
 
 HANDLE OpenForReading(const char* pszPath)
 {
@@ -69,7 +63,7 @@ void RefreshFromWindow(HWND hwnd, ZebPicRecord& rec)
     const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     rec.Head().SetTransparent((exStyle & WS_EX_TRANSPARENT) != 0);
     rec.Head().SetClientEdge((exStyle & WS_EX_CLIENTEDGE) != 0);
-    rec.Head().SetStyle(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE)) & kKeptStyles);
+    rec.Head().SetStyle(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE)) & kPicStyles);
 }
 
 LONG WriteBlock(HWND hwnd, ZebPicRecord& rec, HANDLE hFile, bool bData)
@@ -83,7 +77,10 @@ LONG WriteBlock(HWND hwnd, ZebPicRecord& rec, HANDLE hFile, bool bData)
     std::vector<BYTE> bytes = StoredObjRecord(&rec, kRecordBytes);
     SetStoredWord(bytes, kCursorWord, cbCursor);
     SetStoredWord(bytes, kTextWord, PieceWord(cbCursor, static_cast<DWORD>(text.size())));
-    SetStoredWord(bytes, kFlagsWord, rec.HasFlag(ZebPicRecord::kFlagCache) ? ZebPicRecord::kFlagCache : 0);
+    // The flags: of them only the cache flag is stored, the others are the
+    // state of the window.
+    SetStoredWord(bytes, ZebPicRecord::kFlagsWord,
+                  rec.HasFlag(ZebPicRecord::kFlagCache) ? ZebPicRecord::kFlagCache : 0);
     bytes.insert(bytes.end(), cursor.begin(), cursor.end());
     bytes.insert(bytes.end(), text.begin(), text.end());
     ZebBlockWriter block(hFile, "PO");
@@ -174,9 +171,9 @@ void TakeStyles(HWND hwnd, ZebObjRecord& head, const std::vector<BYTE>& fixed)
     LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE);
     exStyle |= (head.IsTransparent() ? WS_EX_TRANSPARENT : 0) | (head.HasClientEdge() ? WS_EX_CLIENTEDGE : 0);
     ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle);
-    const DWORD dwStyle = StoredWord(fixed, kStyleWord) & kKeptStyles;
+    const DWORD dwStyle = StoredWord(fixed, kStyleWord) & kPicStyles;
     head.SetStyle(dwStyle);
-    ::SetWindowLongPtrA(hwnd, GWL_STYLE, (::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(kKeptStyles)) |
+    ::SetWindowLongPtrA(hwnd, GWL_STYLE, (::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(kPicStyles)) |
                                              static_cast<LONG_PTR>(dwStyle));
 }
 
@@ -193,8 +190,8 @@ void TakeOver(HWND hwnd, ZebPicRecord& rec, PicBlockData& data)
     head.SetPointerNumber(StoredWord(fixed, kPointerWord));
     head.SetViewMode(StoredWord(fixed, kViewModeWord));
     std::memcpy(rec.TextField(), fixed.data() + kTextFieldOffset, ZebPicRecord::kTextFieldChars);
-    rec.SetActualSize(StoredWord(fixed, kActualSizeWord) != 0);
-    rec.SetStretch(StoredWord(fixed, kStretchWord));
+    rec.SetActualSize(StoredWord(fixed, ZebPicRecord::kActualSizeWord) != 0);
+    rec.SetStretch(StoredWord(fixed, ZebPicRecord::kStretchWord));
     TakePicture(rec, data.hDib);
     data.hDib = nullptr;
     TakeStoredFileName(head, fixed);

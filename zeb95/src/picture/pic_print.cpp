@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "globalmem.h"
 #include "objects/obj_dpi.h"
 #include "picture/pic_paint.h"
 #include "picture/pic_record.h"
@@ -19,17 +20,19 @@ HDC DefaultPrinterDc()
             ::GlobalFree(pd.hDevMode);
         return nullptr;
     }
-    const auto* pNames = static_cast<const DEVNAMES*>(::GlobalLock(pd.hDevNames));
-    const char* pszBase = reinterpret_cast<const char*>(pNames);
-    const DEVMODEA* pMode = pd.hDevMode != nullptr ? static_cast<const DEVMODEA*>(::GlobalLock(pd.hDevMode)) : nullptr;
-    HDC hdc = ::CreateDCA(pszBase + pNames->wDriverOffset, pszBase + pNames->wDeviceOffset,
-                          pszBase + pNames->wOutputOffset, pMode);
-    ::GlobalUnlock(pd.hDevNames);
-    ::GlobalFree(pd.hDevNames);
-    if (pd.hDevMode != nullptr) {
-        ::GlobalUnlock(pd.hDevMode);
-        ::GlobalFree(pd.hDevMode);
+    HDC hdc = nullptr;
+    {
+        CGlobalLock names(pd.hDevNames);
+        CGlobalLock mode(pd.hDevMode);
+        const auto* pNames = reinterpret_cast<const DEVNAMES*>(names.Bytes());
+        const char* pszBase = reinterpret_cast<const char*>(pNames);
+        if (pNames != nullptr)
+            hdc = ::CreateDCA(pszBase + pNames->wDriverOffset, pszBase + pNames->wDeviceOffset,
+                              pszBase + pNames->wOutputOffset, reinterpret_cast<const DEVMODEA*>(mode.Bytes()));
     }
+    ::GlobalFree(pd.hDevNames);
+    if (pd.hDevMode != nullptr)
+        ::GlobalFree(pd.hDevMode);
     return hdc;
 }
 
@@ -42,8 +45,7 @@ LONG PrintPage(HDC hdc, ZebPicRecord& rec, HWND hPicture, LPCSTR pszDocName, con
         return -1;
     bool bDone = ::StartPage(hdc) > 0;
     if (bDone) {
-        const LONG nDpi = GetObjDpiY(hPicture);
-        const SIZE dpi = {nDpi, nDpi};
+        const SIZE dpi = {GetObjDpiX(hPicture), GetObjDpiY(hPicture)};
         PaintPicObject(hdc, rec, rcDest, {0, 0}, &dpi, CLR_INVALID, false);
         bDone = ::EndPage(hdc) > 0;
     }

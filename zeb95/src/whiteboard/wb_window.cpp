@@ -1,9 +1,8 @@
 #include "whiteboard/wb_window.h"
 
-#include <windowsx.h>
-
 #include "objects/events.h"
 #include "objects/global_mem.h"
+#include "objects/obj_place.h"
 #include "objects/obj_window.h"
 #include "whiteboard/wb_bmp_items.h"
 #include "text/doc/doc_fonts.h"
@@ -59,9 +58,6 @@ DWORD KeyFlags()
     return (IsDown(VK_SHIFT) ? 4 : 0) | (IsDown(VK_CONTROL) ? 8 : 0) | (IsDown(VK_MENU) ? 32 : 0);
 }
 
-// A mouse message's key state with bit 32 while Alt is down.
-DWORD MouseKeys(WPARAM wParam) { return static_cast<DWORD>(wParam) | (IsDown(VK_MENU) ? 32 : 0); }
-
 bool Notify(HWND hwnd, int nNumber, DWORD dwInputWParam, LPARAM lParam)
 {
     return NotifyObjEvent(hwnd, nNumber, dwInputWParam, static_cast<DWORD>(lParam)) != 0;
@@ -75,37 +71,17 @@ void OnSetFocus(HWND hwnd)
         ::SetFocus(pWb->SelectedWindow());
 }
 
-// A press that nobody consumed: the left button captures the mouse.
-bool OnButtonDown(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (Notify(hwnd, ZebEventButtonDown, MouseKeys(wParam), lParam))
-        return true;
-    ZebWbRecord* pWb = WbRecord(hwnd);
-    if (uMsg == WM_LBUTTONDOWN && pWb != nullptr) {
-        pWb->SetCaptured(true);
-        ::SetCapture(hwnd);
-    }
-    return false;
-}
-
-// A release; the left button's release after its captured press inside
-// the client area is also a click.
-bool OnButtonUp(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+// Mouse buttons and moves as every object takes them, the capture flag
+// kept in the record's flag word.
+bool OnMouse(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     ZebWbRecord* pWb = WbRecord(hwnd);
-    const bool bClick = uMsg == WM_LBUTTONUP && pWb != nullptr && pWb->IsCaptured();
-    if (bClick) {
-        pWb->SetCaptured(false);
-        ::ReleaseCapture();
-    }
-    const DWORD dwKeys = MouseKeys(wParam);
-    if (Notify(hwnd, ZebEventButtonUp, dwKeys, lParam))
-        return true;
-    RECT rcClient;
-    ::GetClientRect(hwnd, &rcClient);
-    if (bClick && ::PtInRect(&rcClient, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
-        Notify(hwnd, ZebEventClick, dwKeys, lParam);
-    return false;
+    if (pWb == nullptr)
+        return false;
+    bool bCaptured = pWb->IsCaptured();
+    const bool bConsumed = OnObjMouse(hwnd, uMsg, wParam, lParam, &bCaptured);
+    pWb->SetCaptured(bCaptured);
+    return bConsumed;
 }
 
 LRESULT OnNcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam)
@@ -144,15 +120,8 @@ bool OnInput(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN: return Notify(hwnd, ZebEventKeyDown, static_cast<DWORD>(wParam), KeyFlags());
     case WM_KEYUP: return Notify(hwnd, ZebEventKeyUp, static_cast<DWORD>(wParam), KeyFlags());
     case WM_CHAR: return Notify(hwnd, ZebEventChar, static_cast<DWORD>(wParam), lParam);
-    case WM_MOUSEMOVE: return Notify(hwnd, ZebEventMouseMove, MouseKeys(wParam), lParam);
     case WM_LBUTTONDBLCLK: return Notify(hwnd, ZebEventDblClick, static_cast<DWORD>(wParam), lParam);
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: return OnButtonDown(hwnd, uMsg, wParam, lParam);
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: return OnButtonUp(hwnd, uMsg, wParam, lParam);
-    default: return false;
+    default: return OnMouse(hwnd, uMsg, wParam, lParam);
     }
 }
 
