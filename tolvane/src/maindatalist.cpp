@@ -85,11 +85,11 @@ void CMainDataList::ReadIndex(CFile& file, CObList& list)
     ar.Close();
 }
 
-CString CMainDataList::FindForm(DWORD dwLayoutID, CString& strSheet, DWORD& dwValue) const
+CString CMainDataList::FindForm(const CObList& groups, DWORD dwLayoutID, CString& strSheet, DWORD& dwValue)
 {
     CString strTitle;
-    for (POSITION pos = m_listIndex.GetHeadPosition(); pos != nullptr && strTitle.IsEmpty();) {
-        const CPrtDataInfo& group = *static_cast<const CPrtDataInfo*>(m_listIndex.GetNext(pos));
+    for (POSITION pos = groups.GetHeadPosition(); pos != nullptr && strTitle.IsEmpty();) {
+        const CPrtDataInfo& group = *static_cast<const CPrtDataInfo*>(groups.GetNext(pos));
         const int nForms = std::min(group.m_arrLayoutID.GetSize(), group.m_arrTitle.GetSize());
         for (int i = 0; i < nForms; ++i) {
             if (group.m_arrLayoutID[i] == dwLayoutID) {
@@ -103,11 +103,11 @@ CString CMainDataList::FindForm(DWORD dwLayoutID, CString& strSheet, DWORD& dwVa
     return strTitle;
 }
 
-DWORD CMainDataList::FindSourceId(DWORD dwLayoutID) const
+DWORD CMainDataList::FindSourceId(const CObList& groups, DWORD dwLayoutID)
 {
     DWORD dwSource = 0;
-    for (POSITION pos = m_listIndex.GetHeadPosition(); pos != nullptr;) {
-        const CPrtDataInfo& group = *static_cast<const CPrtDataInfo*>(m_listIndex.GetNext(pos));
+    for (POSITION pos = groups.GetHeadPosition(); pos != nullptr;) {
+        const CPrtDataInfo& group = *static_cast<const CPrtDataInfo*>(groups.GetNext(pos));
         for (int i = 0; i < group.m_arrLayoutID.GetSize(); ++i) {
             if (group.m_arrLayoutID[i] == dwLayoutID) {
                 dwSource = i < group.m_arrSourceID.GetSize() ? group.m_arrSourceID[i] : 0;

@@ -25,10 +25,16 @@ public:
     // that has one; empty when none. strSheet gets its input-assistance
     // sheet ("-" none; empty: the title note without trailing blanks, a
     // blank, the title and ".xls") and dwValue its text-colour flag.
-    CString FindForm(DWORD dwLayoutID, CString& strSheet, DWORD& dwValue) const;
+    CString FindForm(DWORD dwLayoutID, CString& strSheet, DWORD& dwValue) const
+    {
+        return FindForm(m_listIndex, dwLayoutID, strSheet, dwValue);
+    }
     // The source layout id of the form with that layout id (the last group
     // with a match wins); 0 when none.
-    DWORD FindSourceId(DWORD dwLayoutID) const;
+    DWORD FindSourceId(DWORD dwLayoutID) const { return FindSourceId(m_listIndex, dwLayoutID); }
+    // The same in a list of groups (CPrtDataInfo).
+    static CString FindForm(const CObList& groups, DWORD dwLayoutID, CString& strSheet, DWORD& dwValue);
+    static DWORD FindSourceId(const CObList& groups, DWORD dwLayoutID);
 
     void ClearIndex();
     void ClearLookup();
