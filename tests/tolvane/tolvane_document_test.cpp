@@ -11,12 +11,6 @@
 
 namespace {
 
-int PageCount(CTolvaneDoc* pDoc)
-{
-    CStrel95Data* pData = pDoc->m_pFileIO->GetStrelData();
-    return pData != nullptr ? static_cast<int>(pData->GetMirtDocList()->GetCount()) : -1;
-}
-
 CString FirstPageTitle(CTolvaneDoc* pDoc)
 {
     CObList* pPages = pDoc->m_pFileIO->GetStrelData()->GetMirtDocList();
@@ -115,10 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, TrailerTest, testing::ValuesIn(kTrailerCases),
 
 TEST_F(TolvaneTest, RoundTripKeepsThePages)
 {
-    AddTemplate();
-    NewDocument();
-    delete Doc()->m_pFileIO;
-    Doc()->m_pFileIO = NewSampleFile(3);
+    NewDocumentWithPages(3);
     const std::string path = Root() + "\\三頁.qmt";
     ASSERT_TRUE(Doc()->OnSaveDocument(path.c_str()));
     const std::string saved = ReadFileBytes(path);
@@ -135,10 +126,7 @@ TEST_F(TolvaneTest, RoundTripKeepsThePages)
 
 TEST_F(TolvaneTest, SaveThatThrowsKeepsTheOldFile)
 {
-    AddTemplate();
-    NewDocument();
-    delete Doc()->m_pFileIO;
-    Doc()->m_pFileIO = NewSampleFile(1);
+    NewDocumentWithPages(1);
     const std::string path = Root() + "\\keep.qmt";
     ASSERT_TRUE(Doc()->OnSaveDocument(path.c_str()));
     const std::string before = ReadFileBytes(path);
@@ -163,10 +151,7 @@ TEST_F(TolvaneTest, SaveWithoutActiveViewFailsAndKeepsTheOldFile)
 
 TEST_F(TolvaneTest, DamagedFileLeavesTheDocumentAsItWas)
 {
-    AddTemplate();
-    NewDocument();
-    delete Doc()->m_pFileIO;
-    Doc()->m_pFileIO = NewSampleFile(2);
+    NewDocumentWithPages(2);
     Doc()->m_cVersion = '5';
     std::unique_ptr<CMirtFileIO> pOther(NewSampleFile(3));
     const std::string body = StoreBody(*pOther);

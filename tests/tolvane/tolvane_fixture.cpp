@@ -43,6 +43,12 @@ std::string StoreBody(CMirtFileIO& file)
     return bytes;
 }
 
+int PageCount(CTolvaneDoc* pDoc)
+{
+    CStrel95Data* pData = pDoc->m_pFileIO->GetStrelData();
+    return pData != nullptr ? static_cast<int>(pData->GetMirtDocList()->GetCount()) : -1;
+}
+
 CMirtFileIO* NewSampleFile(int nPages)
 {
     std::unique_ptr<CNMirtLayoutData> pLayout(MakeDeliveryNote());
@@ -120,4 +126,12 @@ void TolvaneTest::NewDocument()
     m_app.OnFileNew();
     ASSERT_NE(nullptr, m_app.m_pMainWnd);
     ASSERT_NE(nullptr, Frame()->GetActiveView());
+}
+
+void TolvaneTest::NewDocumentWithPages(int nPages)
+{
+    AddTemplate();
+    NewDocument();
+    delete Doc()->m_pFileIO;
+    Doc()->m_pFileIO = NewSampleFile(nPages);
 }

@@ -20,6 +20,8 @@ std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // The body of a form data file holding the pages (CNMirtDoc, taken over).
 std::string StoreBody(CMirtFileIO& file);
+// The pages of the document's container; -1 without a container.
+int PageCount(CTolvaneDoc* pDoc);
 // A file object of nPages pages of the delivery note, titled by number.
 CMirtFileIO* NewSampleFile(int nPages);
 
@@ -39,6 +41,8 @@ protected:
     // The template, as the program makes it, and File New through it.
     void AddTemplate();
     void NewDocument();
+    // File New, then the document holds nPages pages of the delivery note.
+    void NewDocumentWithPages(int nPages);
 
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_app.m_pMainWnd); }
     CTolvaneView* View() const { return static_cast<CTolvaneView*>(Frame()->GetActiveView()); }

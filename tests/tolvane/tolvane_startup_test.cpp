@@ -47,12 +47,6 @@ protected:
     std::string m_commandLine;
 };
 
-int Pages(CTolvaneDoc* pDoc)
-{
-    CStrel95Data* pData = pDoc->m_pFileIO->GetStrelData();
-    return pData != nullptr ? static_cast<int>(pData->GetMirtDocList()->GetCount()) : -1;
-}
-
 }  // namespace
 
 TEST_F(StartupTest, LauncherStartOpensTheSampleAndSavesIt)
@@ -63,7 +57,7 @@ TEST_F(StartupTest, LauncherStartOpensTheSampleAndSavesIt)
     ASSERT_NE(nullptr, m_app.m_pMainWnd);
     EXPECT_TRUE(::IsZoomed(m_app.m_pMainWnd->m_hWnd));
     EXPECT_EQ(9001, m_app.m_nLayoutID);
-    EXPECT_EQ(1, Pages(Doc()));
+    EXPECT_EQ(1, PageCount(Doc()));
     EXPECT_EQ("納品書 ", std::string(Doc()->GetTitle()));
     EXPECT_EQ(Root() + "\\exe\\Devediz.hlp", m_app.m_pszHelpFilePath);
     EXPECT_EQ("FRAMEA4.EMF", std::string(View()->m_strTmbFrame));
@@ -76,7 +70,7 @@ TEST_F(StartupTest, LauncherStartOpensTheSampleAndSavesIt)
     ASSERT_TRUE(Doc()->OnSaveDocument(path.c_str()));
     ASSERT_TRUE(Doc()->OnOpenDocument(path.c_str()));
     Doc()->UpdateAllViews(nullptr, 1);
-    EXPECT_EQ(1, Pages(Doc()));
+    EXPECT_EQ(1, PageCount(Doc()));
     EXPECT_EQ('1', Doc()->m_cVersion);
     EXPECT_EQ("納品書 納品 控え.qmt", std::string(Doc()->GetTitle()));
     // What was read back writes the same bytes again.
@@ -104,7 +98,7 @@ TEST_F(StartupTest, PathWithBlanksOpensThatFile)
     WriteFileBytes(path, StoreBody(*pFile) + "1");
     for (const std::string& commandLine : {path, "\"" + path + "\""}) {
         ASSERT_TRUE(Start(commandLine)) << commandLine;
-        EXPECT_EQ(2, Pages(Doc()));
+        EXPECT_EQ(2, PageCount(Doc()));
         EXPECT_EQ("a b", std::string(Doc()->m_strFileName));
         m_app.ExitInstance();
         m_app.m_pMainWnd = nullptr;

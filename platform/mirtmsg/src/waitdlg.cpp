@@ -13,7 +13,7 @@ CWaitDlg::CWaitDlg(CWnd* pParent)
         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
-    if (!CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wndClass, "", WS_POPUP | WS_DLGFRAME, x, y, kWidth, kHeight,
+    if (!CreateEx(WS_EX_TOOLWINDOW, wndClass, "", WS_POPUP | WS_DLGFRAME, x, y, kWidth, kHeight,
             pParent != nullptr ? pParent->m_hWnd : nullptr, nullptr))
         return;
     const CRect text(0, kHeight / 2 - 10, kWidth, kHeight / 2 + 10);
