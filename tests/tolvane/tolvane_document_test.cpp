@@ -229,12 +229,8 @@ TEST_F(TolvaneTest, TitleIsFormNameAndFileName)
 
 TEST_F(TolvaneTest, SaveWritesToTheOpenedFile)
 {
-    AddTemplate();
-    NewDocument();
-    std::unique_ptr<CMirtFileIO> pFile(NewSampleFile(2));
     const std::string path = Root() + "\\b.QMT";
-    WriteFileBytes(path, StoreBody(*pFile) + "1");
-    ASSERT_TRUE(Doc()->OnOpenDocument(path.c_str()));
+    ASSERT_TRUE(OpenWrittenFile(path, 2, "1"));
     CObList* pPages = Doc()->m_pFileIO->GetStrelData()->GetMirtDocList();
     delete pPages->RemoveTail();
     Doc()->SetModifiedFlag();
@@ -248,13 +244,9 @@ TEST_F(TolvaneTest, SaveWritesToTheOpenedFile)
 
 TEST_F(TolvaneTest, OlderProductFileCannotBeSaved)
 {
-    AddTemplate();
-    NewDocument();
-    std::unique_ptr<CMirtFileIO> pFile(NewSampleFile(1));
     const std::string path = Root() + "\\old.qmt";
-    const std::string body = StoreBody(*pFile);
-    WriteFileBytes(path, body);
-    ASSERT_TRUE(Doc()->OnOpenDocument(path.c_str()));
+    ASSERT_TRUE(OpenWrittenFile(path, 1, ""));
+    const std::string body = ReadFileBytes(path);
     ASSERT_EQ(0, Doc()->m_cVersion);
     {
         MessageBoxRecorder boxes;
@@ -275,12 +267,8 @@ TEST_F(TolvaneTest, OlderProductFileCannotBeSaved)
 
 TEST_F(TolvaneTest, ClosingQuestionSavesANamedFile)
 {
-    AddTemplate();
-    NewDocument();
-    std::unique_ptr<CMirtFileIO> pFile(NewSampleFile(1));
     const std::string path = Root() + "\\c.qmt";
-    WriteFileBytes(path, StoreBody(*pFile) + "1");
-    ASSERT_TRUE(Doc()->OnOpenDocument(path.c_str()));
+    ASSERT_TRUE(OpenWrittenFile(path, 1, "1"));
     Doc()->m_pFileIO->GetStrelData()->AddTail(new CNMirtDoc);
     const std::string before = ReadFileBytes(path);
 

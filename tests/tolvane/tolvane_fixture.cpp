@@ -135,3 +135,12 @@ void TolvaneTest::NewDocumentWithPages(int nPages)
     delete Doc()->m_pFileIO;
     Doc()->m_pFileIO = NewSampleFile(nPages);
 }
+
+bool TolvaneTest::OpenWrittenFile(const std::string& path, int nPages, const char* pszTrailer)
+{
+    AddTemplate();
+    NewDocument();
+    std::unique_ptr<CMirtFileIO> pFile(NewSampleFile(nPages));
+    WriteFileBytes(path, StoreBody(*pFile) + pszTrailer);
+    return Doc()->OnOpenDocument(path.c_str()) != FALSE;
+}

@@ -43,6 +43,9 @@ protected:
     void NewDocument();
     // File New, then the document holds nPages pages of the delivery note.
     void NewDocumentWithPages(int nPages);
+    // File New, then Open of a file written with nPages pages and the
+    // trailer.
+    bool OpenWrittenFile(const std::string& path, int nPages, const char* pszTrailer);
 
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(m_app.m_pMainWnd); }
     CTolvaneView* View() const { return static_cast<CTolvaneView*>(Frame()->GetActiveView()); }
