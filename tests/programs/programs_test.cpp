@@ -100,6 +100,9 @@ TEST(Programs, FormScreenShowsItsMainWindowAndExits)
     ASSERT_TRUE(run.started());
     HWND wnd = run.windowOf(nullptr, "納品書  - Tolvane");
     ASSERT_NE(nullptr, wnd);
+    // The frame is shown first, then maximised.
+    for (int waited = 0; waited < 10000 && !::IsZoomed(wnd); waited += 50)
+        ::Sleep(50);
     EXPECT_TRUE(::IsZoomed(wnd));
     ::PostMessageA(wnd, WM_CLOSE, 0, 0);
     ASSERT_TRUE(run.ended());
@@ -114,7 +117,9 @@ TEST(Programs, FormScreenWithoutArgumentsEnds)
     HWND box = run.windowOf("#32770", nullptr);
     ASSERT_NE(nullptr, box);
     char text[256] = {};
-    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    // The box exists before its text is set.
+    for (int waited = 0; waited < 10000 && ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text) == 0; waited += 50)
+        ::Sleep(50);
     EXPECT_STREQ("voraメイン画面から起動してください", text);
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(run.ended());
