@@ -15,6 +15,7 @@
 #include "propdata.h"
 #include "seeds.h"
 #include "strel95data.h"
+#include "tolvanereaders.h"
 #include "valuefile.h"
 #include "zebreaders.h"
 
@@ -255,6 +256,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"choicelist", ChoiceListSeeds, RunChoiceList},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
+        {"index", IndexSeeds, RunIndex},
+        {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
     };
     return readers;
 }
