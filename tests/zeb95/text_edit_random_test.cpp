@@ -46,11 +46,13 @@ protected:
             nOffset += BlockTextLength(D().Blocks()->Block(i));
         return nOffset;
     }
-    // A random valid position of the lines laid out so far.
-    POINT RandomPosition(std::mt19937& random)
+    // A random valid position of the lines laid out so far, on a line from
+    // nFirst on (to the last when nSpan is 0, else within nSpan lines).
+    POINT RandomPosition(std::mt19937& random, int nFirst = 0, int nSpan = 0)
     {
         const ZebLineTable& lines = *D().Lines();
-        const int nLine = static_cast<int>(random() % static_cast<unsigned>(lines.Count()));
+        const int nLines = nSpan > 0 && nFirst + nSpan < lines.Count() ? nSpan : lines.Count() - nFirst;
+        const int nLine = nFirst + static_cast<int>(random() % static_cast<unsigned>(nLines));
         const ZebLineEntry& line = lines.At(nLine);
         const int nLast = line.length > 0 && line.endKind != ZebLineEndText ? line.length - 1 : line.length;
         return {static_cast<LONG>(random() % static_cast<unsigned>(nLast + 1)), nLine};
@@ -98,7 +100,7 @@ TEST_F(RandomEdits, TheLinesMatchAFreshLayoutAndTheTextItsModel)
         }
         else if (nOp == 5)
         {
-            const POINT to = RandomPosition(random);
+            const POINT to = RandomPosition(random, at.y, 3);
             ASSERT_EQ(1, DocSetCaret(m_hDoc, to.x, to.y, kCaretExtend)) << nStep;
             const int nTo = CaretOffset();
             ASSERT_NE(0, DocDeleteSelection(m_hDoc)) << nStep;

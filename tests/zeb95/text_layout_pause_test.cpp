@@ -15,6 +15,7 @@
 #include "text/doc/doc_marks.h"
 #include "text/doc/doc_settings.h"
 #include "text/edit/doc_edit.h"
+#include "text/tables/font_entry.h"
 #include "text_doc_fixture.h"
 
 namespace {
@@ -88,7 +89,7 @@ TEST_F(LongDocs, EveryOperationThatStopsTheLayoutLeavesTheWholeTextLaidOut)
              const LOGFONTA lf = Gothic(24);
              EXPECT_EQ(1, DocSetFont(h, &lf));
          }},
-        {"a font inserted", [](HWND h) { EXPECT_EQ(1, DocInsertFont(h, Gothic(28), -1)); }},
+        {"a font inserted", [](HWND h) { EXPECT_LE(1, DocInsertFont(h, Gothic(28), -1)); }},
         {"a character at a caret beyond the lines",
          [](HWND h) {
              Doc(h).head.SetCaretPos({0, kLongLines + 5});
