@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "text/tables/bmp_table.h"
@@ -14,15 +13,6 @@
 #include "text_doc_fixture.h"
 
 namespace {
-
-LOGFONTA Gothic(LONG nHeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    std::strcpy(lf.lfFaceName, "IPAGothic");
-    return lf;
-}
 
 void PutText(ZebDocRecord& doc, const std::vector<ZebCharAttr>& attrs)
 {

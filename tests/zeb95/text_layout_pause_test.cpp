@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,15 +22,6 @@ namespace {
 const int kLongLines = 200000;
 
 bool operator==(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
-
-LOGFONTA Gothic(LONG nHeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    std::strcpy(lf.lfFaceName, "IPAGothic");
-    return lf;
-}
 
 // Documents of 200,000 short lines whose layout thread runs.
 class LongDocs : public TextDocs

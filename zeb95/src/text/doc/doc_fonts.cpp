@@ -73,7 +73,13 @@ std::vector<HWND> DocFontUsers(HWND hDoc)
     return std::vector<HWND>(pDocs, pDocs + pWb->ChildCount(nSlot));
 }
 
-int DocAddFont(HWND hwnd, const LOGFONTA& lf)
+namespace {
+
+// Runs the change on the table in use (made when missing) with every
+// user's layout paused; its result, -1 without record or table or when
+// memory runs out.
+template <class Change>
+int ChangeFonts(HWND hwnd, Change change)
 {
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, true) : nullptr;
@@ -82,12 +88,21 @@ int DocAddFont(HWND hwnd, const LOGFONTA& lf)
     try
     {
         const PausedUsers users(DocFontUsers(hwnd));
-        return pTable->Add(hwnd, lf, users.holders);
+        return change(*pTable, users.holders);
     }
     catch (const std::bad_alloc&)
     {
         return -1;
     }
+}
+
+}  // namespace
+
+int DocAddFont(HWND hwnd, const LOGFONTA& lf)
+{
+    return ChangeFonts(hwnd, [&](ZebFontTable& table, const std::vector<ZebIndexHolder>& holders) {
+        return table.Add(hwnd, lf, holders);
+    });
 }
 
 int DocSetFont(HWND hwnd, const LOGFONTA* plf)
@@ -107,19 +122,9 @@ int DocSetFont(HWND hwnd, const LOGFONTA* plf)
 
 int DocInsertFont(HWND hwnd, const LOGFONTA& lf, int nAt)
 {
-    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
-    ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, true) : nullptr;
-    if (pTable == nullptr)
-        return -1;
-    try
-    {
-        const PausedUsers users(DocFontUsers(hwnd));
-        return pTable->Insert(hwnd, lf, nAt, users.holders);
-    }
-    catch (const std::bad_alloc&)
-    {
-        return -1;
-    }
+    return ChangeFonts(hwnd, [&](ZebFontTable& table, const std::vector<ZebIndexHolder>& holders) {
+        return table.Insert(hwnd, lf, nAt, holders);
+    });
 }
 
 int DocRemoveFont(HWND hwnd, int nAt)

@@ -16,16 +16,17 @@ bool ZebLineTable::Insert(int nAt, const ZebLineEntry& entry)
     const int nRun = nCount / kRun;
     if (nRun == m_sums.Count() && !m_sums.Insert(nRun, 0))
         return false;
-    if (!m_lines.Insert(nAt, entry))
-    {
-        Truncate(nCount);
-        return false;
-    }
     if (nAt == nCount)
     {
+        // The sum first: a reader that sees the count sees the run's sum.
         m_sums.At(nRun) += entry.height;
-        return true;
+        if (m_lines.Insert(nAt, entry))
+            return true;
+        m_sums.At(nRun) -= entry.height;
+        return false;
     }
+    if (!m_lines.Insert(nAt, entry))
+        return false;
     for (int r = nAt / kRun; r <= nRun; ++r)
         m_sums.At(r) = RunSum(r, r == nRun ? nCount + 1 : (r + 1) * kRun);
     return true;
