@@ -5,7 +5,9 @@
 // - a search for the next match (DocFindText) near the end of the same
 //   texts, each search going on from the match before;
 // - a word typed at the top of 500,000 lines and of 50, then Down.
-//   textkeys_bench <keystrokes>
+// Of the count given, a hundredth are typed, a thousandth searched and a
+// ten-thousandth words (at least one each).
+//   textkeys_bench <count>
 #include <cstdlib>
 #include <string>
 
@@ -125,14 +127,15 @@ double WordThenDownMicroseconds(int nLines, int nWords)
 
 int main(int argc, char** argv)
 {
-    BenchCheck(argc == 2, "usage: textkeys_bench <keystrokes>");
-    const int nKeys = std::atoi(argv[1]);
-    BenchCheck(nKeys > 0, "no keystrokes");
+    BenchCheck(argc == 2, "usage: textkeys_bench <count>");
+    const int nCount = std::atoi(argv[1]);
+    BenchCheck(nCount > 0, "no keystrokes");
+    const int nKeys = nCount / 100 > 0 ? nCount / 100 : 1;
+    const int nFinds = nCount / 1000 > 0 ? nCount / 1000 : 1;
+    const int nWords = nCount / 10000 > 0 ? nCount / 10000 : 1;
     BenchCheck(LibraryAttach(::GetModuleHandleA(nullptr)) != FALSE, "the library does not start");
     const int nSmall = 5 * 1024 / kLineBytes;
     const int nLarge = 5 * 1024 * 1024 / kLineBytes;
-    const int nFinds = nKeys / 10 > 0 ? nKeys / 10 : 1;
-    const int nWords = nKeys / 100 > 0 ? nKeys / 100 : 1;
     CFigureLine line("textkeys");
     line.Add("keys", nKeys, 0);
     line.Add("key_5KB_us", KeystrokeMicroseconds(nSmall, nKeys), 2);
