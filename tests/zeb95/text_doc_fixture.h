@@ -32,6 +32,16 @@ inline void FillBlocks(ZebBlockList& blocks, const std::string& text, ZebCharAtt
     } while (nAt < nSize);
 }
 
+// The Shift-JIS face "IPAGothic" at the height.
+inline LOGFONTA Gothic(LONG nHeight)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpyA(lf.lfFaceName, "IPAGothic");
+    return lf;
+}
+
 // Bytes of the lines of the table, in order.
 inline std::string LinesText(const ZebBlockList& blocks, const ZebLineTable& lines)
 {

@@ -29,13 +29,6 @@ void ApplyColors(ZebObjRecord& head, const ZebWbCreateInfo& info)
         head.SetBorderColor(info.crBorder);
 }
 
-void ApplyCursor(ZebObjRecord& head, HCURSOR hCursor)
-{
-    if (head.Cursor() != nullptr)
-        ::DestroyCursor(head.Cursor());
-    head.SetCursor(hCursor != nullptr ? reinterpret_cast<HCURSOR>(::CopyIcon(hCursor)) : nullptr);
-}
-
 // A copy of the string (null for null or without memory) replaces the
 // record's line-start string.
 void ApplyLineStart(ZebObjRecord& head, const char* pszLineStart)
@@ -78,7 +71,7 @@ void ApplyFields(HWND hwnd, ZebWbRecord& wb, const ZebWbCreateInfo& info)
     if (Has(info, ZEBWB_WRAPMODE))
         head.SetWrapMode(static_cast<DWORD>(info.nWrapMode));
     if (Has(info, ZEBWB_CURSOR))
-        ApplyCursor(head, info.hCursor);
+        head.ReplaceCursor(info.hCursor);
     if (Has(info, ZEBWB_VERTICAL))
         head.SetVertical(static_cast<DWORD>(info.nVerticalMode));
     if (Has(info, ZEBWB_POINTER))

@@ -43,3 +43,10 @@ ZebObjRecord* GetObjRecord(HWND hwnd)
         return nullptr;
     return reinterpret_cast<ZebObjRecord*>(::GetWindowLongPtrA(hwnd, 0));
 }
+
+void ZebObjRecord::ReplaceCursor(HCURSOR hCursor)
+{
+    if (Cursor() != nullptr)
+        ::DestroyCursor(Cursor());
+    SetCursor(hCursor != nullptr ? reinterpret_cast<HCURSOR>(::CopyIcon(hCursor)) : nullptr);
+}

@@ -112,6 +112,8 @@ public:
 
     HCURSOR Cursor() const { return reinterpret_cast<HCURSOR>(Slot(kSlotCursor)); }
     void SetCursor(HCURSOR h) { SetSlot(kSlotCursor, reinterpret_cast<UINT_PTR>(h)); }
+    // Destroys the own cursor and keeps a copy of the given one (none for null).
+    void ReplaceCursor(HCURSOR hCursor);
     HWND OwnerWhiteBoard() const { return reinterpret_cast<HWND>(Slot(kSlotOwnerWb)); }
     void SetOwnerWhiteBoard(HWND h) { SetSlot(kSlotOwnerWb, reinterpret_cast<UINT_PTR>(h)); }
     DWORD PointerNumber() const { return m_pointerNumber; }

@@ -16,8 +16,6 @@ namespace {
 const int kCurrentFontSelector = -3;
 const int kZoomedFontDivisor = 101;
 
-bool IsScaled(int nScale) { return nScale != 100 && nScale >= 1; }
-
 int Zoom(int v, int nScale) { return DocToClientPixels(v, nScale); }
 
 void CreateSystemCaret(HWND hwnd, const ZebDocRecord& doc)

@@ -1,6 +1,7 @@
 #include "text/view/doc_invalidate.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "objects/obj_children.h"
@@ -9,8 +10,6 @@
 #include "text/view/doc_mapping.h"
 
 namespace {
-
-bool IsScaled(int nScale) { return nScale != 100 && nScale >= 1; }
 
 // A position's line in client-relative document pixels: its corner and
 // the line's height.
@@ -180,18 +179,6 @@ void OneLine(const RECT& c, const Place& p1, const Place& p2, bool bVertical, Da
 
 bool Before(POINT a, POINT b) { return a.y < b.y || (a.y == b.y && a.x < b.x); }
 
-// The client rectangle in document pixels.
-RECT ClientInDoc(HWND hwnd, int nScale)
-{
-    RECT rc = {};
-    ::GetClientRect(hwnd, &rc);
-    if (!IsScaled(nScale))
-        return rc;
-    return {static_cast<LONG>(rc.left * 100LL / nScale), static_cast<LONG>(rc.top * 100LL / nScale),
-            static_cast<LONG>((rc.right * 100LL + nScale - 1) / nScale),
-            static_cast<LONG>((rc.bottom * 100LL + nScale - 1) / nScale)};
-}
-
 RECT DocRectToClient(const RECT& rc, int nScale)
 {
     if (!IsScaled(nScale))
@@ -206,7 +193,7 @@ RECT DocRectToClient(const RECT& rc, int nScale)
 bool RangeDamage(HWND hwnd, const ZebDocRecord& doc, const POINT* pFrom, const POINT* pTo, Damage* pDamage)
 {
     const bool bVertical = doc.head.Vertical() != 0;
-    const RECT c = ClientInDoc(hwnd, doc.nScale);
+    const RECT c = DocClientInDoc(hwnd, doc.nScale);
     if (pFrom != nullptr && pTo != nullptr && Before(*pTo, *pFrom))
         std::swap(pFrom, pTo);
     Place from = {};
@@ -238,7 +225,15 @@ int DocInvalidateRange(HWND hwnd, const POINT* pFrom, const POINT* pTo)
         return 1;
     }
     Damage damage;
-    const bool bPlaced = RangeDamage(hwnd, *pDoc, pFrom, pTo, &damage);
+    bool bPlaced = false;
+    try
+    {
+        bPlaced = RangeDamage(hwnd, *pDoc, pFrom, pTo, &damage);
+    }
+    catch (const std::bad_alloc&)
+    {
+        damage.bAll = true;
+    }
     if (damage.bAll)
         ::InvalidateRect(hwnd, nullptr, TRUE);
     for (const RECT& rc : damage.rects)

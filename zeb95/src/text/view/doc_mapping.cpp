@@ -15,49 +15,33 @@ const ZebCharAttr kFlagBits = ZebAttrLead | ZebAttrTrail | ZebAttrBreak | ZebAtt
 bool IsCharacter(ZebCharAttr attr) { return (attr & (ZebAttrBreak | ZebAttrBitmap)) == 0; }
 
 // The line whose band across holds nAcross (the first above, the last
-// below) and its top; a sum of heights past INT_MAX ends the walk at the
-// line before.
+// below) and its top; a line that ends past INT_MAX cannot be reached, the
+// line before it is taken.
 int LineUnder(const ZebLineTable& lines, long long nAcross, long long* pnTop)
 {
-    long long nTop = 0;
-    const int nCount = lines.Count();
-    for (int i = 0; i < nCount; ++i)
+    const int nLine = lines.LineAt(nAcross < INT_MAX ? nAcross : INT_MAX, pnTop);
+    if (nLine <= 0)
     {
-        const long long nBottom = nTop + lines.At(i).height;
-        if (nBottom > INT_MAX)
-        {
-            const int nLine = i > 0 ? i - 1 : 0;
-            *pnTop = nLine > 0 ? nTop - lines.At(nLine).height : 0;
-            return nLine;
-        }
-        if (nAcross < nBottom || i == nCount - 1)
-        {
-            *pnTop = nTop;
-            return i;
-        }
-        nTop = nBottom;
+        *pnTop = 0;
+        return 0;
     }
-    *pnTop = 0;
-    return 0;
+    if (*pnTop + lines.At(nLine).height <= INT_MAX)
+        return nLine;
+    *pnTop -= lines.At(nLine - 1).height;
+    return nLine - 1;
 }
 
 // The top of the line; when it cannot be held in an int, the position moves
 // to the last position of the last line whose top can.
 long long LineTop(const ZebLineTable& lines, POINT* pPosition)
 {
-    long long nTop = 0;
-    for (int i = 0; i < pPosition->y; ++i)
-    {
-        const long long nNext = nTop + lines.At(i).height;
-        if (nNext > INT_MAX)
-        {
-            pPosition->y = i;
-            pPosition->x = LineLastColumn(lines.At(i));
-            return nTop;
-        }
-        nTop = nNext;
-    }
-    return nTop;
+    const long long nTop = lines.Top(pPosition->y);
+    if (nTop <= INT_MAX)
+        return nTop;
+    long long nLastTop = 0;
+    pPosition->y = lines.LineAt(INT_MAX, &nLastTop);
+    pPosition->x = LineLastColumn(lines.At(pPosition->y));
+    return nLastTop;
 }
 
 // Walks an ordinary text place backwards (bStep -1) or forwards (1) for a
