@@ -1,0 +1,193 @@
+#include "text/input/doc_window_messages.h"
+
+#include "library/library_state.h"
+#include "objects/obj_children.h"
+#include "objects/obj_place.h"
+#include "objects/obj_window.h"
+#include "text/caret/doc_caret.h"
+#include "text/doc/doc_geometry.h"
+#include "text/doc/doc_record.h"
+
+namespace {
+
+const LPARAM kResultReadClause = 0x400;
+
+SIZE OwnGrid(const ZebDocRecord& doc) { return {doc.nGridCx, doc.nGridCy}; }
+
+// The place stored and the "changed" event posted up once the document was
+// painted; the extent follows the size (WM_SIZE, which follows, lays it
+// out again).
+void OnPlaceChanged(HWND hwnd, ZebDocRecord& doc, WPARAM wParam, LPARAM lParam)
+{
+    DocUpdateExtent(hwnd);
+    if (doc.head.IsTransparent())
+        InvalidateObj(hwnd);
+    OnObjPlaceChanged(hwnd, wParam, lParam, (doc.dwFlags & kDocNotPainted) != 0);
+}
+
+// The client area outside the document's extent in the border colour.
+void EraseBorder(HWND hwnd, const ZebDocRecord& doc, HDC hdc)
+{
+    RECT client;
+    ::GetClientRect(hwnd, &client);
+    const POINT origin = doc.head.Origin();
+    const RECT docRect = {DocToClientPixels(-origin.x, doc.nScale), DocToClientPixels(-origin.y, doc.nScale),
+                          DocToClientPixels(doc.nDocWidth - origin.x, doc.nScale),
+                          DocToClientPixels(doc.nDocHeight - origin.y, doc.nScale)};
+    HBRUSH hBrush = ::CreateSolidBrush(doc.head.BorderColor());
+    RECT inside;
+    if (!::IntersectRect(&inside, &client, &docRect))
+    {
+        ::FillRect(hdc, &client, hBrush);
+    }
+    else
+    {
+        const RECT bands[] = {{client.left, client.top, client.right, inside.top},
+                              {client.left, inside.top, inside.left, inside.bottom},
+                              {inside.right, inside.top, client.right, inside.bottom},
+                              {client.left, inside.bottom, client.right, client.bottom}};
+        for (const RECT& band : bands)
+        {
+            if (!::IsRectEmpty(&band))
+                ::FillRect(hdc, &band, hBrush);
+        }
+    }
+    ::DeleteObject(hBrush);
+}
+
+// The pointer of the document's number: 0 its own cursor, else the text
+// pointer (the library's cursor in vertical writing); null above 13.
+HCURSOR DocCursor(const ZebDocRecord& doc)
+{
+    const DWORD dwNumber = doc.head.PointerNumber();
+    if (dwNumber != 0)
+        return PointerCursor(dwNumber, doc.head.Cursor());
+    if (doc.head.Cursor() != nullptr)
+        return doc.head.Cursor();
+    if (doc.head.Vertical() == 0)
+        return ::LoadCursorA(nullptr, IDC_IBEAM);
+    return Library().hCursor != nullptr ? Library().hCursor : ::LoadCursorA(nullptr, IDC_ARROW);
+}
+
+// The pointer over the client area; elsewhere, and above pointer 13,
+// default processing.
+LRESULT OnSetCursor(HWND hwnd, const ZebDocRecord& doc, WPARAM wParam, LPARAM lParam)
+{
+    HCURSOR hCursor = DocCursor(doc);
+    if (reinterpret_cast<HWND>(wParam) != hwnd || LOWORD(lParam) != HTCLIENT || hCursor == nullptr)
+        return ::DefWindowProcA(hwnd, WM_SETCURSOR, wParam, lParam);
+    ::SetCursor(hCursor);
+    return 1;
+}
+
+// true when the command is refused.
+bool OnSysCommand(HWND hwnd, const ZebDocRecord& doc, WPARAM wParam)
+{
+    switch (wParam & 0xFFF0)
+    {
+    case SC_MINIMIZE:
+    case SC_MAXIMIZE: return true;
+    case SC_SIZE:
+    case SC_MOVE:
+        ::SetFocus(hwnd);
+        if (doc.head.IsSelected())
+        {
+            ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+            ::UpdateWindow(hwnd);
+        }
+        return false;
+    default: return false;
+    }
+}
+
+void OnScroll(HWND hwnd, int nBar, WPARAM wParam)
+{
+    const int nCode = LOWORD(wParam);
+    int nPos = static_cast<short>(HIWORD(wParam));
+    if (nCode == SB_THUMBPOSITION || nCode == SB_THUMBTRACK)
+    {
+        SCROLLINFO si = {};
+        si.cbSize = sizeof(si);
+        si.fMask = SIF_TRACKPOS;
+        if (::GetScrollInfo(hwnd, nBar, &si))
+            nPos = si.nTrackPos;
+    }
+    if (nBar == SB_HORZ)
+        DocHScroll(hwnd, nCode, nPos);
+    else
+        DocVScroll(hwnd, nCode, nPos);
+}
+
+// One repaint after the composition, however many asked for it.
+void RepaintLater(HWND hwnd)
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, hwnd, MsgDeferredRepaint, MsgDeferredRepaint, PM_REMOVE))
+    {
+    }
+    ::PostMessageA(hwnd, MsgDeferredRepaint, 0, 0);
+}
+
+void SetComposing(HWND hwnd, ZebDocRecord& doc, bool bComposing)
+{
+    if (bComposing)
+        doc.wCaretState |= kCaretComposing;
+    else
+        doc.wCaretState &= static_cast<WORD>(~kCaretComposing);
+    DocUpdateCaret(hwnd, kCaretShow | kCaretRebuildNow);
+}
+
+// The input method's and the size messages, all followed by default
+// processing.
+bool OnPassedOn(HWND hwnd, ZebDocRecord& doc, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    switch (uMsg)
+    {
+    case WM_SIZE:
+    case WM_EXITSIZEMOVE: DocApplySize(hwnd); break;
+    case WM_WINDOWPOSCHANGED: OnPlaceChanged(hwnd, doc, wParam, lParam); break;
+    case WM_MOUSEACTIVATE: ::PostMessageA(hwnd, WM_CHILDACTIVATE, 0, 0); break;
+    case WM_HSCROLL: OnScroll(hwnd, SB_HORZ, wParam); break;
+    case WM_VSCROLL: OnScroll(hwnd, SB_VERT, wParam); break;
+    case WM_IME_STARTCOMPOSITION: SetComposing(hwnd, doc, true); break;
+    case WM_IME_ENDCOMPOSITION:
+        SetComposing(hwnd, doc, false);
+        RepaintLater(hwnd);
+        break;
+    case WM_IME_COMPOSITION:
+        if ((lParam & kResultReadClause) != 0)
+            RepaintLater(hwnd);
+        break;
+    // The painters clear the flag as well; until the first paint the
+    // document's moves are not reported.
+    case WM_PAINT: doc.dwFlags &= ~kDocNotPainted; break;
+    default: break;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool DocOnWindowMessage(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr)
+        return false;
+    *pResult = 0;
+    switch (uMsg)
+    {
+    case WM_WINDOWPOSCHANGING:
+        SnapWindowPos(hwnd, OwnGrid(*pDoc), reinterpret_cast<WINDOWPOS*>(lParam));
+        return false;
+    case WM_ERASEBKGND:
+        *pResult = 1;
+        if (!pDoc->head.IsTransparent())
+            EraseBorder(hwnd, *pDoc, reinterpret_cast<HDC>(wParam));
+        return true;
+    case WM_SETCURSOR: *pResult = OnSetCursor(hwnd, *pDoc, wParam, lParam); return true;
+    case WM_CHILDACTIVATE: ::SetFocus(hwnd); return true;
+    case WM_SYSCOMMAND: return OnSysCommand(hwnd, *pDoc, wParam);
+    case MsgDeferredRepaint: InvalidateObj(hwnd); return true;
+    default: return OnPassedOn(hwnd, *pDoc, uMsg, wParam, lParam);
+    }
+}
