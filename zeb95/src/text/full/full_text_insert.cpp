@@ -204,15 +204,19 @@ int InsertMapped(HWND hwnd, ZebDocRecord& doc, const ZebFullText& full, const In
 
 }  // namespace
 
-int DocInsertPlainFullText(HWND hwnd, const ZebFullText& full)
+int DocInsertPlainFullText(HWND hwnd, const ZebFullText& full, const int* pFontMap)
 {
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return 0;
     IndexMaps asTheyCome;
     asTheyCome.bBitmaps = true;
+    asTheyCome.bFonts = pFontMap != nullptr;
     for (int i = 0; i < 256; ++i)
+    {
         asTheyCome.bitmaps[i] = i;
+        asTheyCome.fonts[i] = pFontMap != nullptr ? pFontMap[i] : i;
+    }
     return InsertMapped(hwnd, *pDoc, full, asTheyCome, false);
 }
 

@@ -22,5 +22,7 @@ enum class ZebFullSource
 // bitmap of the section taken (or of the plain form from a foreign source)
 // become plain characters in font 0. 1; 0 on failure.
 int DocInsertFullText(HWND hwnd, const BYTE* pBuffer, UINT64 cb, ZebFullSource source);
-// Inserts checked full text's plain part as it comes (indexes unchanged).
-int DocInsertPlainFullText(HWND hwnd, const ZebFullText& full);
+// Inserts checked full text's plain part as it comes, but for the font
+// indexes of characters that are no bitmaps when a map of 256 source
+// indexes to the receiver's is given.
+int DocInsertPlainFullText(HWND hwnd, const ZebFullText& full, const int* pFontMap = nullptr);
