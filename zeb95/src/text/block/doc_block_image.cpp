@@ -1,5 +1,7 @@
 #include "text/block/doc_block_image.h"
 
+#include <algorithm>
+
 #include "files/block_io.h"
 #include "files/stored_object.h"
 #include "text/doc/doc_record.h"
@@ -23,7 +25,20 @@ void PutDwordAt(std::vector<BYTE>& image, size_t nOffset, DWORD dw)
 std::vector<BYTE> DocRecordImage(const ZebDocRecord& doc, const ZebDocFixedTail& tail, DWORD nFonts,
                                  DWORD nBitmaps)
 {
-    std::vector<BYTE> image = StoredObjRecord(&doc, kDocImageBytes);
+    // The fields read back (and the version and kind) as held; every other
+    // byte 0, so that a document read back writes the same block.
+    struct Range
+    {
+        size_t nAt;
+        size_t cb;
+    };
+    static const Range kKept[] = {{0, 4},     {12, 4},   {28, 4},   {36, 260}, {296, 24}, {324, 4}, {336, 4},
+                                  {352, 8},   {368, 24}, {392, 12}, {492, 20}, {548, 4}};
+    const std::vector<BYTE> held = StoredObjRecord(&doc, kDocImageBytes);
+    std::vector<BYTE> image(kDocImageBytes, 0);
+    for (const Range& range : kKept)
+        std::copy(held.begin() + static_cast<long>(range.nAt), held.begin() + static_cast<long>(range.nAt + range.cb),
+                  image.begin() + static_cast<long>(range.nAt));
     const DWORD cbCursor = static_cast<DWORD>(tail.cursor.size());
     const DWORD cbText = static_cast<DWORD>(tail.text.size());
     const DWORD cbLineStart = static_cast<DWORD>(tail.lineStart.size());

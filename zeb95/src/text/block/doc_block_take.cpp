@@ -171,7 +171,8 @@ bool TakeBitmaps(HWND hwnd, ZebDocBlockData& data)
     return true;
 }
 
-// Fonts, bitmaps, marks and text of the variable part.
+// Fonts, bitmaps, marks and text of the variable part; with shared fonts
+// the text's and the marks' font indexes go through the map.
 bool TakeVariable(HWND hwnd, ZebDocRecord& doc, ZebDocBlockData& data)
 {
     int map[kZebMostFonts] = {};
@@ -182,6 +183,14 @@ bool TakeVariable(HWND hwnd, ZebDocRecord& doc, ZebDocBlockData& data)
     if (!TakeBitmaps(hwnd, data))
         return false;
     TakeMarks(doc, data.image);
+    if (bShared)
+    {
+        for (ZebCharAttr* pMark : {&doc.lineFeedAttr, &doc.formFeedAttr})
+        {
+            if ((*pMark & ZebAttrBitmap) == 0)
+                *pMark = AttrWithFont(*pMark, map[AttrFont(*pMark)]);
+        }
+    }
     DocClearText(hwnd);
     return DocInsertPlainFullText(hwnd, data.full, bShared ? map : nullptr) != 0;
 }
