@@ -109,18 +109,7 @@ protected:
         EXPECT_GT(zebWriteWhiteBoard(hWb, path.c_str(), 2, nullptr, nullptr), 0);
         return FileBytes(path);
     }
-    static std::string AllText(HWND hDoc)
-    {
-        const ZebBlockList& blocks = *Doc(hDoc).Blocks();
-        std::string text;
-        for (int i = 0; i < blocks.Count(); ++i)
-        {
-            std::string s(BlockTextLength(blocks.Block(i)), '\0');
-            BlockCopyOut(blocks.Block(i), 0, static_cast<int>(s.size()), &s[0], nullptr);
-            text += s;
-        }
-        return text;
-    }
+    static std::string AllText(HWND hDoc) { return BlocksText(*Doc(hDoc).Blocks()); }
 
     std::vector<HWND> m_others;
 };

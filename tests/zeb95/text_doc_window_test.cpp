@@ -161,9 +161,7 @@ TEST_F(DocWindow, CopyAndPasteCarryFontsAndBitmapsBetweenDocuments)
     ASSERT_EQ(1, DocSetCaret(m_hDoc, 2, 0, kCaretExtend));
     const LOGFONTA lf = TestFont(22, "Arial");
     ASSERT_NE(0, DocSetFont(m_hDoc, &lf));
-    ASSERT_EQ(0, DocAddBmp(m_hDoc, -1, MakeSolidDib(4, 3, RGB(200, 0, 0)), nullptr));
-    ASSERT_EQ(1, DocSetCaret(m_hDoc, 3, 0, 3));
-    ASSERT_NE(0, DocInsertBmp(m_hDoc, 0));
+    InsertBitmapAt(m_hDoc, 3, 0);
     SetClipMode(m_hDoc, 0x0F);
     SetClipMode(m_hDoc2, 0x0F);
     SetClipText(nullptr);

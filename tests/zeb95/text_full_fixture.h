@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "text/caret/doc_caret.h"
+#include "text/doc/doc_bitmaps.h"
 #include "text/doc/doc_layout.h"
+#include "text/edit/doc_edit.h"
 #include "text/doc/doc_record.h"
 #include "text_caret_fixture.h"
 
@@ -45,6 +48,8 @@ protected:
     }
     // Anchor at (0, 0), caret at the end of the text.
     static void SelectAll(HWND hDoc) { ASSERT_EQ(1, ::SendMessageA(hDoc, EM_SETSEL, 0, -1)); }
+    // An inline bitmap (3 x 2) added to hDoc and inserted at the position.
+    static void InsertBitmapAt(HWND hDoc, int nColumn, int nLine);
     // The stored bytes of the text and their attributes.
     static std::string TextOf(HWND hDoc);
     static std::vector<ZebCharAttr> AttrsOf(HWND hDoc);
@@ -53,18 +58,7 @@ protected:
     HWND m_hDoc2 = nullptr;
 };
 
-inline std::string FullTextDocs::TextOf(HWND hDoc)
-{
-    const ZebBlockList& blocks = *Doc(hDoc).Blocks();
-    std::string text;
-    for (int i = 0; i < blocks.Count(); ++i)
-    {
-        std::string s(BlockTextLength(blocks.Block(i)), '\0');
-        BlockCopyOut(blocks.Block(i), 0, static_cast<int>(s.size()), &s[0], nullptr);
-        text += s;
-    }
-    return text;
-}
+inline std::string FullTextDocs::TextOf(HWND hDoc) { return BlocksText(*Doc(hDoc).Blocks()); }
 
 inline std::vector<ZebCharAttr> FullTextDocs::AttrsOf(HWND hDoc)
 {
@@ -77,4 +71,12 @@ inline std::vector<ZebCharAttr> FullTextDocs::AttrsOf(HWND hDoc)
         attrs.insert(attrs.end(), a.begin(), a.end());
     }
     return attrs;
+}
+
+inline void FullTextDocs::InsertBitmapAt(HWND hDoc, int nColumn, int nLine)
+{
+    const int nIndex = DocAddBmp(hDoc, -1, MakeSolidDib(3, 2, RGB(10, 20, 30)), nullptr);
+    ASSERT_GE(nIndex, 0);
+    ASSERT_EQ(1, DocSetCaret(hDoc, nColumn, nLine, 3));
+    ASSERT_NE(0, DocInsertBmp(hDoc, nIndex));
 }

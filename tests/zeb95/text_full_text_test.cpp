@@ -109,9 +109,7 @@ TEST_F(FullText, ExtendedFullTextIsByteExact)
 TEST_F(FullText, TheBitmapSectionCarriesTheWholeDibBlock)
 {
     LayAttrs(m_hDoc, "x", 0);
-    ASSERT_EQ(0, DocAddBmp(m_hDoc, -1, MakeSolidDib(3, 2, RGB(10, 20, 30)), nullptr));
-    ASSERT_EQ(1, DocSetCaret(m_hDoc, 1, 0, 3));
-    ASSERT_NE(0, DocInsertBmp(m_hDoc, 0));
+    InsertBitmapAt(m_hDoc, 1, 0);
     SetClipMode(m_hDoc, 0x08);
     SelectAll(m_hDoc);
     const Bytes full = SelFullEx(m_hDoc);
@@ -131,9 +129,7 @@ TEST_F(FullText, PastedFullTextBringsItsFontsAndBitmaps)
 {
     LayAttrs(m_hDoc, "abcd\nef", MakeCharAttr(5, 0, 0, 0));
     AddSecondFont({1, 0}, {3, 0});
-    ASSERT_EQ(0, DocAddBmp(m_hDoc, -1, MakeSolidDib(3, 2, RGB(10, 20, 30)), nullptr));
-    ASSERT_EQ(1, DocSetCaret(m_hDoc, 1, 1, 3));
-    ASSERT_NE(0, DocInsertBmp(m_hDoc, 0));
+    InsertBitmapAt(m_hDoc, 1, 1);
     SetClipMode(m_hDoc, 0x0F);
     SetClipMode(m_hDoc2, 0x0F);
     SelectAll(m_hDoc);
@@ -164,9 +160,7 @@ TEST_F(FullText, PastedFullTextBringsItsFontsAndBitmaps)
 TEST_F(FullText, BitmapsNotCarriedBecomePlainCharacters)
 {
     LayAttrs(m_hDoc, "a", 0);
-    ASSERT_EQ(0, DocAddBmp(m_hDoc, -1, MakeSolidDib(3, 2, RGB(10, 20, 30)), nullptr));
-    ASSERT_EQ(1, DocSetCaret(m_hDoc, 1, 0, 3));
-    ASSERT_NE(0, DocInsertBmp(m_hDoc, 0));
+    InsertBitmapAt(m_hDoc, 1, 0);
     SelectAll(m_hDoc);
     ASSERT_EQ(0, DocAddBmp(m_hDoc2, -1, MakeSolidDib(5, 5, RGB(1, 2, 3)), nullptr));
     struct Case
@@ -196,9 +190,7 @@ TEST_F(FullText, HostileFullTextIsRefusedWithNothingChanged)
 {
     LayAttrs(m_hDoc, "ab\x82\xA0", 0);
     AddSecondFont({0, 0}, {1, 0});
-    ASSERT_EQ(0, DocAddBmp(m_hDoc, -1, MakeSolidDib(3, 2, RGB(10, 20, 30)), nullptr));
-    ASSERT_EQ(1, DocSetCaret(m_hDoc, 2, 0, 3));
-    ASSERT_NE(0, DocInsertBmp(m_hDoc, 0));
+    InsertBitmapAt(m_hDoc, 2, 0);
     SetClipMode(m_hDoc, 0x0F);
     SetClipMode(m_hDoc2, 0x0F);
     SelectAll(m_hDoc);

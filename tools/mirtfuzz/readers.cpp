@@ -17,6 +17,7 @@
 #include "strel95data.h"
 #include "valuefile.h"
 #include "zebreaders.h"
+#include "docreaders.h"
 
 namespace {
 
@@ -255,6 +256,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"choicelist", ChoiceListSeeds, RunChoiceList},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
+        {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
+        {"doc-object", DocObjectSeeds, RunDocObject},
     };
     return readers;
 }

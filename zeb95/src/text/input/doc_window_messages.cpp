@@ -6,6 +6,7 @@
 #include "objects/obj_window.h"
 #include "text/caret/doc_caret.h"
 #include "text/doc/doc_geometry.h"
+#include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
 
 namespace {
@@ -14,12 +15,15 @@ const LPARAM kResultReadClause = 0x400;
 
 SIZE OwnGrid(const ZebDocRecord& doc) { return {doc.nGridCx, doc.nGridCy}; }
 
-// The place stored and the "changed" event posted up once the document was
-// painted; the extent follows the size (WM_SIZE, which follows, lays it
-// out again).
+// A new size lays the document out again (extent included) without
+// repainting; the place is stored and the "changed" event
+// posted up once the document was painted.
 void OnPlaceChanged(HWND hwnd, ZebDocRecord& doc, WPARAM wParam, LPARAM lParam)
 {
-    DocUpdateExtent(hwnd);
+    const auto* pPos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    const SIZE old = doc.head.Size();
+    if ((pPos->flags & SWP_NOSIZE) == 0 && (pPos->cx != old.cx || pPos->cy != old.cy))
+        DocRelayout(hwnd, false);
     if (doc.head.IsTransparent())
         InvalidateObj(hwnd);
     OnObjPlaceChanged(hwnd, wParam, lParam, (doc.dwFlags & kDocNotPainted) != 0);
@@ -143,7 +147,6 @@ bool OnPassedOn(HWND hwnd, ZebDocRecord& doc, UINT uMsg, WPARAM wParam, LPARAM l
 {
     switch (uMsg)
     {
-    case WM_SIZE:
     case WM_EXITSIZEMOVE: DocApplySize(hwnd); break;
     case WM_WINDOWPOSCHANGED: OnPlaceChanged(hwnd, doc, wParam, lParam); break;
     case WM_MOUSEACTIVATE: ::PostMessageA(hwnd, WM_CHILDACTIVATE, 0, 0); break;
