@@ -123,9 +123,11 @@ public:
         return FileText(path);
     }
     // Pastes the bytes as the clipboard's full text: the paste's result.
+    // The clipboard is opened without owner: data owned by a window that is
+    // destroyed with the board stays held in Wine's clipboard cache.
     LRESULT Paste(const std::string& bytes) const
     {
-        if (!::OpenClipboard(m_hDoc))
+        if (!::OpenClipboard(nullptr))
             throw std::runtime_error("the clipboard cannot be opened");
         ::EmptyClipboard();
         HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());

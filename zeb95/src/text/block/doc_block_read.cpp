@@ -17,7 +17,6 @@
 namespace {
 
 const DWORD kMostEntries = 256;
-const LONG kMostFontSize = 0x7FFF;
 const size_t kLogFontInEntry = 4 + 2 * 256;
 
 // The variable part's end, and reads within it.
@@ -74,8 +73,8 @@ bool LocatedString(const std::vector<BYTE>& fixed, DWORD dwLocator, std::string*
     return true;
 }
 
-// The fonts of the variable part: at most 256 entries whose sizes a
-// window can take.
+// The fonts of the variable part: at most 256 entries, their sizes held
+// within what a window can take.
 bool ReadFonts(const VariablePart& part, DWORD nCount, ZebDocBlockData* pData)
 {
     if (nCount > kMostEntries)
@@ -85,11 +84,7 @@ bool ReadFonts(const VariablePart& part, DWORD nCount, ZebDocBlockData* pData)
     {
         if (!part.Read(entry.data(), kDocFontEntryBytes))
             return false;
-        const LOGFONTA lf = StoredLogFont(entry.data() + kLogFontInEntry);
-        if (lf.lfHeight < -kMostFontSize || lf.lfHeight > kMostFontSize || lf.lfWidth < -kMostFontSize ||
-            lf.lfWidth > kMostFontSize)
-            return false;
-        pData->fonts.push_back(lf);
+        pData->fonts.push_back(FontWithinSize(StoredLogFont(entry.data() + kLogFontInEntry)));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "dib/bmp_file.h"
 #include "dib/dib_handle.h"
 #include "dib/palette.h"
 #include "globalmem.h"
@@ -59,7 +60,8 @@ struct IndexMaps
 };
 
 // Copies of the bitmaps' data as DIB handles, each with a palette of its
-// own when its slot held one; false (nothing kept) when one is no DIB.
+// own when its slot held one; false (nothing kept) when one is no DIB that
+// the library's files take.
 bool CopyBitmaps(const ZebFullText& full, std::vector<HGLOBAL>* pDibs)
 {
     for (const ZebFullBmp& bmp : full.bitmaps)
@@ -73,7 +75,11 @@ bool CopyBitmaps(const ZebFullText& full, std::vector<HGLOBAL>* pDibs)
             DibGeometry g = {};
             if (lock)
                 std::memcpy(lock.Bytes(), bmp.pData, bmp.cb);
-            bDib = GetCheckedGeometry(hDib, lock, &g);
+            BITMAPINFOHEADER info = {};
+            bDib = GetCheckedGeometry(hDib, lock, &g) && g.dwHeaderSize == sizeof(info);
+            if (bDib)
+                std::memcpy(&info, lock.Bytes(), sizeof(info));
+            bDib = bDib && IsReadableDibHeader(info);
             if (bDib && ReadPaletteSlot(lock.Bytes() + DibSlotOffset(g)) != nullptr)
                 WritePaletteSlot(lock.Bytes() + DibSlotOffset(g), CreatePackedDibPalette(lock.Bytes()));
         }

@@ -44,7 +44,7 @@ bool ParseFonts(const BYTE* p, UINT64 cb, ZebFullText* pFull)
         const BYTE* pEntry = p + 4 + static_cast<size_t>(i) * kFullTextFontBytes;
         if (GetLe32(pEntry) >= kMostIndex)
             return false;
-        pFull->fonts.push_back({static_cast<int>(GetLe32(pEntry)), StoredLogFont(pEntry + 4)});
+        pFull->fonts.push_back({static_cast<int>(GetLe32(pEntry)), FontWithinSize(StoredLogFont(pEntry + 4))});
     }
     return true;
 }
@@ -104,6 +104,15 @@ bool ParseExtended(const BYTE* p, UINT64 cb, ZebFullText* pFull)
 }
 
 }  // namespace
+
+LOGFONTA FontWithinSize(LOGFONTA lf)
+{
+    const LONG kMost = 0x7FFF;
+    auto held = [&](LONG n) { return n < -kMost ? -kMost : n > kMost ? kMost : n; };
+    lf.lfHeight = held(lf.lfHeight);
+    lf.lfWidth = held(lf.lfWidth);
+    return lf;
+}
 
 ZebCharAttr ZebFullText::Attr(DWORD i) const { return GetLe32(pAttrs + 4 * static_cast<size_t>(i)); }
 
