@@ -84,12 +84,8 @@ class FuzzDocBoard
 public:
     explicit FuzzDocBoard(const char* pszText)
     {
-        m_hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-        ZebWbCreateInfo info = {};
-        info.hParent = m_hParent;
-        info.cx = 300;
-        info.cy = 200;
-        m_hWb = zebCreateWhiteBoard(&info);
+        m_hParent = CreateFuzzParent();
+        m_hWb = CreateFuzzWhiteBoard(m_hParent);
         m_hDoc = m_hWb != nullptr ? ::CreateWindowExA(0, "ZEB95DOWCLASS", "", WS_CHILD | WS_VISIBLE, 4, 4, 200, 100,
                                                       m_hWb, nullptr, ::GetModuleHandleA(nullptr), nullptr)
                                   : nullptr;
@@ -131,11 +127,16 @@ public:
             throw std::runtime_error("the clipboard cannot be opened");
         ::EmptyClipboard();
         HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-        if (hMem != nullptr)
+        void* p = hMem != nullptr ? ::GlobalLock(hMem) : nullptr;
+        if (p != nullptr)
         {
-            std::memcpy(::GlobalLock(hMem), bytes.data(), bytes.size());
+            std::memcpy(p, bytes.data(), bytes.size());
             ::GlobalUnlock(hMem);
             ::SetClipboardData(DocClipFormat(), hMem);
+        }
+        else if (hMem != nullptr)
+        {
+            ::GlobalFree(hMem);
         }
         ::CloseClipboard();
         return ::SendMessageA(m_hDoc, WM_PASTE, 0, 0);

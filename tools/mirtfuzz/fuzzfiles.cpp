@@ -1,9 +1,9 @@
 #include "fuzzfiles.h"
 
-#include <windows.h>
-
 #include <fstream>
 #include <iterator>
+
+#include "zeb95.h"
 
 std::string TempFile(const char* pszExtension)
 {
@@ -21,4 +21,18 @@ std::string FileText(const std::string& path)
 void PutFile(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+HWND CreateFuzzParent()
+{
+    return ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+}
+
+HWND CreateFuzzWhiteBoard(HWND hParent)
+{
+    ZebWbCreateInfo info = {};
+    info.hParent = hParent;
+    info.cx = 300;
+    info.cy = 200;
+    return zebCreateWhiteBoard(&info);
 }

@@ -38,12 +38,8 @@ class FuzzBoard
 public:
     explicit FuzzBoard(bool bFilled)
     {
-        m_hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-        ZebWbCreateInfo info = {};
-        info.hParent = m_hParent;
-        info.cx = 300;
-        info.cy = 200;
-        m_hWb = zebCreateWhiteBoard(&info);
+        m_hParent = CreateFuzzParent();
+        m_hWb = CreateFuzzWhiteBoard(m_hParent);
         if (m_hWb == nullptr)
             throw std::runtime_error("no whiteboard");
         if (bFilled)
