@@ -789,8 +789,12 @@ TEST_F(WbFiles, ReadObjectFailureLeavesNoNewObject)
     PutFile(path, StringBytes("PO and more bytes"));
     EXPECT_EQ(-1, zebReadObject(m_hWb, 128, -1, path.c_str()));
     EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 128, 0));
-    EXPECT_EQ(-1, zebReadObject(m_hWb, 8, -1, path.c_str()));
     EXPECT_EQ(-1, zebReadObject(m_hWb, 512, 0, path.c_str()));
+    // A text document reads any other file as plain text; a block of its
+    // own that does not hold is refused.
+    PutFile(path, StringBytes("DO and more bytes"));
+    EXPECT_EQ(-1, zebReadObject(m_hWb, 8, -1, path.c_str()));
+    EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 8, 0));
 }
 
 TEST_F(WbFiles, AppChildBlockThatNobodyServesIsRefused)

@@ -18,6 +18,7 @@
 #include "tolvanereaders.h"
 #include "valuefile.h"
 #include "zebreaders.h"
+#include "docreaders.h"
 
 namespace {
 
@@ -258,6 +259,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"wb-object", ObjectFileSeeds, RunObjectFile},
         {"index", IndexSeeds, RunIndex},
         {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
+        {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
+        {"doc-object", DocObjectSeeds, RunDocObject},
     };
     return readers;
 }

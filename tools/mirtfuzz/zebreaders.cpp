@@ -1,32 +1,12 @@
 #include "zebreaders.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <utility>
 
+#include "fuzzfiles.h"
 #include "zeb95.h"
 
 namespace {
-
-// A file of this process in the temporary folder, named by its extension.
-std::string TempFile(const char* pszExtension)
-{
-    char szFolder[MAX_PATH];
-    ::GetTempPathA(sizeof szFolder, szFolder);
-    return std::string(szFolder) + "zebfuzz-" + std::to_string(::GetCurrentProcessId()) + "." + pszExtension;
-}
-
-std::string FileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // An 8-bit 4 x 2 BMP file of four colours.
 std::string SmallBmp()
@@ -59,12 +39,8 @@ class FuzzBoard
 public:
     explicit FuzzBoard(bool bFilled)
     {
-        m_hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-        ZebWbCreateInfo info = {};
-        info.hParent = m_hParent;
-        info.cx = 300;
-        info.cy = 200;
-        m_hWb = zebCreateWhiteBoard(&info);
+        m_hParent = CreateFuzzParent();
+        m_hWb = CreateFuzzWhiteBoard(m_hParent);
         if (m_hWb == nullptr)
             throw std::runtime_error("no whiteboard");
         if (bFilled)

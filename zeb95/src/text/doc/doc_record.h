@@ -126,7 +126,9 @@ struct ZebDocRecord
     int nCharExtra;               // 150
     DWORD filterMatchWord;        // 151, value in a slot
     DWORD filterReplacementWord;  // 152, value in a slot
-    DWORD reserved153[52];        // 153-204
+    DWORD dwSavedImeConversion;   // 153: conversion mode found when the focus came
+    DWORD dwSavedImeSentence;     // 154: its sentence mode
+    DWORD reserved155[50];        // 155-204
 
 private:
     enum DocSlot
