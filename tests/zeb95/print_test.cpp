@@ -54,6 +54,18 @@ protected:
         Lay("AB");
     }
 
+    // A black picture of 60 x 40 at (200, 10), stretched; null on failure.
+    HWND AddBlackPicture()
+    {
+        ZebPicCreateInfo info = {};
+        info.x = 200;
+        info.y = 10;
+        info.cx = 60;
+        info.cy = 40;
+        HWND hPic = zebCreateObjPic(m_hWb, &info, nullptr);
+        return hPic != nullptr && zebSetPicture(hPic, FilledBitmap(60, 40, kBlack), nullptr) == 1 ? hPic : nullptr;
+    }
+
     HWND m_hLine = nullptr;
 };
 
@@ -183,15 +195,7 @@ HDC PdfPrinterDc()
 // resolution: each part where the offset and resolution arithmetic put it.
 TEST_F(PrintPages, PrintsOnThePdfPrinter)
 {
-    ZebPicCreateInfo info = {};
-    info.dwMask = 0;
-    info.x = 200;
-    info.y = 10;
-    info.cx = 60;
-    info.cy = 40;
-    HWND hPic = zebCreateObjPic(m_hWb, &info, nullptr);
-    ASSERT_NE(nullptr, hPic);
-    ASSERT_EQ(1, zebSetPicture(hPic, FilledBitmap(60, 40, kBlack), nullptr));
+    ASSERT_NE(nullptr, AddBlackPicture());
     const std::string title = UniqueTitle("zebprint-page");
     PdfPrinterLock lock;
     HDC hdc = PdfPrinterDc();
@@ -253,13 +257,8 @@ TEST_F(PrintPages, FailuresAnswerMinusOne)
 // One object alone, and one picture, on the PDF printer: 1 each.
 TEST_F(PrintPages, ObjectAndPictureAlone)
 {
-    ZebPicCreateInfo info = {};
-    info.x = 200;
-    info.y = 10;
-    info.cx = 60;
-    info.cy = 40;
-    HWND hPic = zebCreateObjPic(m_hWb, &info, nullptr);
-    ASSERT_EQ(1, zebSetPicture(hPic, FilledBitmap(60, 40, kBlack), nullptr));
+    HWND hPic = AddBlackPicture();
+    ASSERT_NE(nullptr, hPic);
     PdfPrinterLock lock;
     HDC hdc = PdfPrinterDc();
     ASSERT_NE(nullptr, hdc);
