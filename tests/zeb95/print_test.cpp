@@ -336,3 +336,52 @@ TEST_F(PrintPages, PreviewButtons)
 }
 
 }  // namespace
+
+namespace {
+
+RECT WindowRectOf(HWND hwnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hwnd, &rc);
+    return rc;
+}
+
+// The printing dialog during a job: the owner disabled, the document name
+// as caption; a long second line makes it taller and moves Cancel down;
+// Cancel ends the job aborted and enables the owner.
+TEST_F(PrintPages, PrintingDialogDuringAJob)
+{
+    PdfPrinterLock lock;
+    HWND hOwner = m_parent.Hwnd();
+    RECT rcShort = {}, rcCancelShort = {};
+    for (const std::string& line : {std::string("一行"), std::string(40, 'x') + " " + std::string(200, 'y')}) {
+        HDC hdc = PdfPrinterDc();  // a DC whose document was aborted takes no other here
+        ASSERT_NE(nullptr, hdc);
+        const std::string title = UniqueTitle("zebprint-dialog");
+        ASSERT_EQ(hdc, BeginPrintJob(hOwner, hdc, title.c_str(), line.c_str()));
+        HWND hDlg = PrintingDialog();
+        ASSERT_NE(nullptr, hDlg);
+        EXPECT_FALSE(::IsWindowEnabled(hOwner));
+        char szCaption[64] = "";
+        ::GetWindowTextA(hDlg, szCaption, sizeof(szCaption));
+        EXPECT_EQ(title, szCaption);
+        const RECT rc = WindowRectOf(hDlg);
+        const RECT rcCancel = WindowRectOf(::GetDlgItem(hDlg, IDCANCEL));
+        if (rcShort.bottom == 0) {
+            rcShort = rc;
+            rcCancelShort = rcCancel;
+        } else {
+            const LONG nGrow = (rc.bottom - rc.top) - (rcShort.bottom - rcShort.top);
+            EXPECT_GT(nGrow, 0) << "taller for the long line";
+            EXPECT_EQ(nGrow, (rcCancel.top - rc.top) - (rcCancelShort.top - rcShort.top)) << "Cancel moved down";
+        }
+        ::SendMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_TRUE(::IsWindowEnabled(hOwner)) << "enabled by Cancel";
+        EXPECT_EQ(nullptr, PrintingDialog());
+        EndPrintJob(hOwner, hdc, false);
+        EXPECT_TRUE(::IsWindowEnabled(hOwner));
+        ::DeleteDC(hdc);
+    }
+}
+
+}  // namespace
