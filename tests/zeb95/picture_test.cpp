@@ -526,14 +526,14 @@ TEST_F(Pictures, PrintedAloneOnAPage)
     Show(hPic, RedBlueBitmap(40, 20));
     const RECT rcDest = {0, 0, 100, 100};
     MemoryCanvas canvas(10, 10, kWhite);
-    EXPECT_EQ(-1, PrintPicObject(hPic, canvas.dc(), "zeb picture", rcDest));
-    EXPECT_EQ(-1, PrintPicObject(m_hWb, nullptr, nullptr, rcDest)) << "not a picture";
+    EXPECT_EQ(-1, PrintPicObject(hPic, canvas.dc(), "zeb picture", nullptr, rcDest));
+    EXPECT_EQ(-1, PrintPicObject(m_hWb, nullptr, nullptr, nullptr, rcDest)) << "not a picture";
 
     HANDLE hLock = ::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter");
     ::WaitForSingleObject(hLock, 60000);
     HDC hdc = ::CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);
     ASSERT_NE(nullptr, hdc) << "the PDF printer is missing";
-    EXPECT_EQ(1, PrintPicObject(hPic, hdc, "zeb picture", rcDest));
+    EXPECT_EQ(1, PrintPicObject(hPic, hdc, "zeb picture", nullptr, rcDest));
     ::DeleteDC(hdc);
     ::ReleaseMutex(hLock);
     ::CloseHandle(hLock);

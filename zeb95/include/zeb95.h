@@ -513,4 +513,29 @@ ZEBAPI LONG WINAPI zebReadMemPic(LPCSTR pszName, LPSTR pszPath);
 // deleted. 1, or 0 (lines and other kinds).
 ZEBAPI BOOL WINAPI zebGetPicture(HWND hObject, HBITMAP* phBitmap, HPALETTE* phPalette);
 
+
+// Printing: 1 printed, 3 cancelled in the printing dialog, -1 failure. A
+// null DC shows the print dialog (that DC is deleted after); the document
+// name defaults to "印刷"; the offset is in tenths of a millimetre.
+ZEBAPI LONG WINAPI zebPrintOut(HWND hWhiteBoard, HDC hdc, LPCSTR pszDocName, LPCSTR pszSecondLine,
+                               const POINT* pOffset);
+// One child (kinds 8, 16, 32, 64, 128, 512) alone at the page origin.
+ZEBAPI LONG WINAPI zebPrintOutObj(HWND hWhiteBoard, LONG nKind, LONG nIndex, HDC hdc, LPCSTR pszDocName,
+                                  LPCSTR pszSecondLine, const POINT* pOffset);
+// A picture into the destination (whiteboard pixels; null: its client
+// rectangle at the page origin); a null DC prints on the default printer.
+ZEBAPI LONG WINAPI zebPrintOutPic(HWND hPicture, HDC hdc, LPCSTR pszDocName, LPCSTR pszSecondLine,
+                                  const RECT* pDest);
+// The preview on the default printer (zebPreview) or on copies of the
+// given blocks (zebPreviewEx, which hands the setup as the user left it
+// back in *pOut when given, else frees it): 8 closed, 2 cancelled, the
+// print result after Print, -1 without printer or blocks.
+struct ZebPrinterBlocks
+{
+    HGLOBAL hDevNames;
+    HGLOBAL hDevMode;
+};
+ZEBAPI LONG WINAPI zebPreview(HWND hWhiteBoard, LPCSTR pszCaption, LPCSTR pszDocName, LPCSTR pszSecondLine);
+ZEBAPI LONG WINAPI zebPreviewEx(HWND hWhiteBoard, HGLOBAL hDevNames, HGLOBAL hDevMode, LPCSTR pszCaption,
+                                LPCSTR pszDocName, LPCSTR pszSecondLine, ZebPrinterBlocks* pOut);
 }

@@ -6,6 +6,7 @@
 #include "objects/obj_dpi.h"
 #include "picture/pic_paint.h"
 #include "picture/pic_record.h"
+#include "print/print_job.h"
 
 namespace {
 
@@ -36,37 +37,35 @@ HDC DefaultPrinterDc()
     return hdc;
 }
 
-LONG PrintPage(HDC hdc, ZebPicRecord& rec, HWND hPicture, LPCSTR pszDocName, const RECT& rcDest)
+LONG PrintPage(HDC hdc, ZebPicRecord& rec, HWND hPicture, LPCSTR pszDocName, LPCSTR pszSecondLine,
+               const RECT& rcDest)
 {
-    DOCINFOA di = {};
-    di.cbSize = sizeof(di);
-    di.lpszDocName = pszDocName != nullptr ? pszDocName : "印刷";
-    if (::StartDocA(hdc, &di) <= 0)
-        return -1;
-    bool bDone = ::StartPage(hdc) > 0;
-    if (bDone) {
+    HWND hOwner = ::GetAncestor(hPicture, GA_ROOT);
+    if (BeginPrintJob(hOwner, hdc, pszDocName != nullptr ? pszDocName : "印刷", pszSecondLine) == nullptr)
+        return kPrintFailed;
+    LONG nResult = kPrintFailed;
+    if (::StartPage(hdc) > 0) {
         const SIZE dpi = {GetObjDpiX(hPicture), GetObjDpiY(hPicture)};
         PaintPicObject(hdc, rec, rcDest, {0, 0}, &dpi, CLR_INVALID, false);
-        bDone = ::EndPage(hdc) > 0;
+        nResult = ::EndPage(hdc) > 0 ? kPrintDone : kPrintFailed;
     }
-    if (bDone)
-        ::EndDoc(hdc);
-    else
-        ::AbortDoc(hdc);
-    return bDone ? 1 : -1;
+    if (IsPrintCancelled())
+        nResult = kPrintCancelled;
+    EndPrintJob(hOwner, hdc, false);
+    return nResult;
 }
 
 }  // namespace
 
-LONG PrintPicObject(HWND hPicture, HDC hdcPrinter, LPCSTR pszDocName, const RECT& rcDest)
+LONG PrintPicObject(HWND hPicture, HDC hdcPrinter, LPCSTR pszDocName, LPCSTR pszSecondLine, const RECT& rcDest)
 {
     ZebPicRecord* pRec = ZebPicRecord::Of(hPicture);
     if (pRec == nullptr)
-        return -1;
+        return kPrintFailed;
     HDC hdc = hdcPrinter != nullptr ? hdcPrinter : DefaultPrinterDc();
     if (hdc == nullptr)
-        return -1;
-    const LONG nResult = PrintPage(hdc, *pRec, hPicture, pszDocName, rcDest);
+        return kPrintFailed;
+    const LONG nResult = PrintPage(hdc, *pRec, hPicture, pszDocName, pszSecondLine, rcDest);
     if (hdcPrinter == nullptr)
         ::DeleteDC(hdc);
     return nResult;
