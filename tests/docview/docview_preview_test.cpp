@@ -29,6 +29,14 @@ PrinterGeometry GeometryOf(HDC hDC)
         ::GetDeviceCaps(hDC, LOGPIXELSY)};
 }
 
+// The preview of the frame's view, in a frame of 800 x 600.
+CPreviewView* StartPreview(CMemoFrame* pFrame)
+{
+    pFrame->MoveWindow(0, 0, 800, 600);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    return ActivePreview(pFrame);
+}
+
 }  // namespace
 
 TEST_F(DocViewTest, PreviewShowsEachPageAsTheViewPrintsIt)
@@ -36,9 +44,7 @@ TEST_F(DocViewTest, PreviewShowsEachPageAsTheViewPrintsIt)
     NewDocument();
     CMemoFrame* pFrame = Frame();
     CMemoView* pView = View();
-    pFrame->MoveWindow(0, 0, 800, 600);
-    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
-    CPreviewView* pPreview = ActivePreview(pFrame);
+    CPreviewView* pPreview = StartPreview(pFrame);
     ASSERT_NE(nullptr, pPreview);
     EXPECT_FALSE(pView->IsWindowVisible());
     EXPECT_FALSE(pFrame->m_wndToolBar.IsVisible());
@@ -155,9 +161,7 @@ TEST_F(DocViewTest, PreviewPaintThatThrowsClosesItsPageAndIsReported)
     NewDocument();
     CMemoFrame* pFrame = Frame();
     CMemoView* pView = View();
-    pFrame->MoveWindow(0, 0, 800, 600);
-    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
-    CPreviewView* pPreview = ActivePreview(pFrame);
+    CPreviewView* pPreview = StartPreview(pFrame);
     ASSERT_NE(nullptr, pPreview);
     pView->m_onPrintStep = [](const std::string& entry) {
         if (entry == "print 1")
