@@ -14,6 +14,10 @@ namespace {
 const int kFileHeaderSize = 14;
 const int kInfoHeaderSize = 40;
 const int kMaxPaletteEntries = 256;
+// Unpacked bytes that a run-length picture may come to: per stored byte,
+// and besides.
+const LONGLONG kRunLengthRatio = 128;
+const LONGLONG kRunLengthSlack = 65536;
 
 LONG LongAt(const BYTE* p)
 {
@@ -66,10 +70,15 @@ bool PixelsFit(const BYTE* pBits, LONGLONG nAvailable)
     const LONGLONG width = LongAt(pBits + 18);
     const LONGLONG height = LongAt(pBits + 22);
     const DWORD compression = DwordAt(pBits + 30);
-    if (compression == BI_RLE8 || compression == BI_RLE4)
-        return height >= 0 && DwordAt(pBits + 34) <= nAvailable;   // stored bottom-up only
     const LONGLONG rowBytes = (width * WordAt(pBits + 28) + 31) / 32 * 4;
     const LONGLONG rows = height < 0 ? -height : height;
+    if (compression == BI_RLE8 || compression == BI_RLE4) {
+        // Stored bottom-up only; GDI unpacks the whole picture, which runs
+        // of at most 255 pixels per two bytes bound by the stored size.
+        const LONGLONG stored = DwordAt(pBits + 34);
+        return height >= 0 && stored <= nAvailable &&
+               (rowBytes == 0 || rows <= (kRunLengthRatio * stored + kRunLengthSlack) / rowBytes);
+    }
     return rowBytes == 0 || rows <= nAvailable / rowBytes;
 }
 

@@ -114,6 +114,13 @@ TEST(PalDibTest, NotAWholeBmpLeavesItEmptyAndFlagged)
     PutLong(jpegInside, 30, BI_JPEG);
     Bmp twoPlanes = MakeBmp(1, 1, 24);
     twoPlanes[26] = 2;
+    // 16 bytes of runs that would unpack to 35 GB.
+    Bmp hugeRuns = MakeBmp(1, 1, 8, std::vector<RGBQUAD>(2));
+    hugeRuns.resize(hugeRuns.size() + 16, 0);
+    PutLong(hugeRuns, 18, 133124);
+    PutLong(hugeRuns, 22, 262274);
+    PutLong(hugeRuns, 30, BI_RLE8);
+    PutLong(hugeRuns, 34, 16);
     const struct
     {
         const char* name;
@@ -124,6 +131,7 @@ TEST(PalDibTest, NotAWholeBmpLeavesItEmptyAndFlagged)
         {"pixel size overflows", overflowing}, {"no colour table", noColourTable},
         {"colour table short of its count", shortColourTable}, {"more colours than bits", tooManyColours},
         {"compression GDI does not draw", jpegInside}, {"two planes", twoPlanes},
+        {"runs of a picture far larger than they can hold", hugeRuns},
     };
     for (const auto& c : cases) {
         CPalDIB picture;
