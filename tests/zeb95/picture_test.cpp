@@ -570,7 +570,7 @@ TEST_F(Pictures, PrintingScalesEachAxisByItsOwnResolution)
         PdfPrinterLock lock;
         HDC hdc = ::CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);
         ASSERT_NE(nullptr, hdc) << "the PDF printer is missing";
-        EXPECT_EQ(1, PrintPicObject(hPic, hdc, title.c_str(), {0, 0, 100, 100}));
+        EXPECT_EQ(1, PrintPicObject(hPic, hdc, title.c_str(), nullptr, {0, 0, 100, 100}));
         ::DeleteDC(hdc);
     }
     const std::string pdf = WaitForPrintedPdf(title);
