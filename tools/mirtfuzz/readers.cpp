@@ -5,6 +5,7 @@
 
 #include "archivebytes.h"
 #include "choicelist.h"
+#include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
 #include "mirtfileio.h"
@@ -255,6 +256,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"choicelist", ChoiceListSeeds, RunChoiceList},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
+        {"clip-fields", FieldClipboardSeeds, RunFieldClipboard},
     };
     return readers;
 }
