@@ -2,6 +2,7 @@
 // template files, both a stored list of fields (CPropObjClip).
 #include "mirtbase.h"
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -30,9 +31,10 @@ bool CopyClipboardBlock(UINT nFormat, std::vector<BYTE>& bytes)
     HGLOBAL hBlock = ::GetClipboardData(nFormat);
     if (hBlock == nullptr)
         return false;
-    const SIZE_T nSize = ::GlobalSize(hBlock);
+    // The reader takes only what the list holds, within the first 4 GB.
+    const SIZE_T nSize = std::min<SIZE_T>(::GlobalSize(hBlock), UINT_MAX);
     CGlobalLock lock(hBlock);
-    if (!lock || nSize > UINT_MAX)
+    if (!lock)
         return false;
     bytes.assign(lock.Bytes(), lock.Bytes() + nSize);
     return true;
