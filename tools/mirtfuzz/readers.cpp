@@ -5,6 +5,7 @@
 
 #include "archivebytes.h"
 #include "choicelist.h"
+#include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
 #include "mirtbase.h"
@@ -299,6 +300,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
         {"doc-object", DocObjectSeeds, RunDocObject},
         {"bmp", BmpFileSeeds, RunBmpFile},
+        {"clip-fields", FieldClipboardSeeds, RunFieldClipboard},
     };
     return readers;
 }
