@@ -14,6 +14,10 @@ namespace {
 const int kFileHeaderSize = 14;
 const int kInfoHeaderSize = 40;
 const int kMaxPaletteEntries = 256;
+// Unpacked bytes that a run-length picture may come to: per stored byte,
+// and besides.
+const LONGLONG kRunLengthRatio = 128;
+const LONGLONG kRunLengthSlack = 65536;
 
 LONG LongAt(const BYTE* p)
 {
@@ -29,32 +33,72 @@ WORD WordAt(const BYTE* p)
     return value;
 }
 
-// Bytes of pixel rows that the information header asks for.
-LONGLONG PixelBytesNeeded(const BYTE* pBits)
+DWORD DwordAt(const BYTE* p)
 {
-    const LONGLONG width = LongAt(pBits + 18);
-    const LONGLONG height = std::llabs(LongAt(pBits + 22));
-    const WORD bitCount = WordAt(pBits + 28);
-    const DWORD compression = static_cast<DWORD>(LongAt(pBits + 30));
-    if (compression != BI_RGB && compression != BI_BITFIELDS)
-        return static_cast<DWORD>(LongAt(pBits + 34));   // the stored image size
-    return (width * bitCount + 31) / 32 * 4 * height;
+    return static_cast<DWORD>(LongAt(p));
 }
 
-// The bytes hold a whole BMP file: signature, headers, colour table and
-// pixel rows all lie within them.
+// Bytes of colour table (and of the colour masks of a 40-byte header) that
+// the information header asks for; -1 for a kind GDI does not draw.
+LONGLONG ColourBytesNeeded(const BYTE* pBits)
+{
+    const WORD bitCount = WordAt(pBits + 28);
+    const DWORD compression = DwordAt(pBits + 30);
+    const LONGLONG nUsed = DwordAt(pBits + 46);
+    const bool bRgb = compression == BI_RGB;
+    const bool bKnown = (bRgb && (bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
+                                     bitCount == 24 || bitCount == 32)) ||
+                        (compression == BI_RLE8 && bitCount == 8) || (compression == BI_RLE4 && bitCount == 4) ||
+                        (compression == BI_BITFIELDS && (bitCount == 16 || bitCount == 32));
+    if (!bKnown)
+        return -1;
+    LONGLONG nEntries = nUsed;
+    if (bitCount <= 8) {
+        const LONGLONG nMax = 1LL << bitCount;
+        if (nUsed > nMax)
+            return -1;
+        nEntries = nUsed == 0 ? nMax : nUsed;
+    }
+    const LONGLONG nMasks = compression == BI_BITFIELDS && DwordAt(pBits + 14) == kInfoHeaderSize ? 12 : 0;
+    return nMasks + nEntries * static_cast<LONGLONG>(sizeof(RGBQUAD));
+}
+
+// The pixel rows fit in nAvailable bytes: whole rows of the width, or the
+// stored size of compressed rows.
+bool PixelsFit(const BYTE* pBits, LONGLONG nAvailable)
+{
+    const LONGLONG width = LongAt(pBits + 18);
+    const LONGLONG height = LongAt(pBits + 22);
+    const DWORD compression = DwordAt(pBits + 30);
+    const LONGLONG rowBytes = (width * WordAt(pBits + 28) + 31) / 32 * 4;
+    const LONGLONG rows = height < 0 ? -height : height;
+    if (compression == BI_RLE8 || compression == BI_RLE4) {
+        // Stored bottom-up only; GDI unpacks the whole picture, which runs
+        // of at most 255 pixels per two bytes bound by the stored size.
+        const LONGLONG stored = DwordAt(pBits + 34);
+        return height >= 0 && stored <= nAvailable &&
+               (rowBytes == 0 || rows <= (kRunLengthRatio * stored + kRunLengthSlack) / rowBytes);
+    }
+    return rowBytes == 0 || rows <= nAvailable / rowBytes;
+}
+
+// The bytes hold a whole BMP file that GDI can draw: signature, headers,
+// colour table and pixel rows all lie within them. Every size is taken in
+// 64 bits against the bytes there are.
 bool IsWholeBmp(const BYTE* pBits, int nBytes)
 {
     if (nBytes < kFileHeaderSize + kInfoHeaderSize || pBits[0] != 'B' || pBits[1] != 'M')
         return false;
-    const LONG infoSize = LongAt(pBits + 14);
-    const LONG pixelOffset = LongAt(pBits + 10);
-    if (infoSize < kInfoHeaderSize || pixelOffset < kFileHeaderSize + static_cast<LONGLONG>(infoSize) ||
-        pixelOffset > nBytes)
+    const LONGLONG infoSize = DwordAt(pBits + 14);
+    const LONGLONG pixelOffset = DwordAt(pBits + 10);
+    if (infoSize < kInfoHeaderSize || pixelOffset > nBytes || WordAt(pBits + 26) != 1)
         return false;
-    if (LongAt(pBits + 18) < 0)
+    if (LongAt(pBits + 18) < 0 || LongAt(pBits + 22) == INT_MIN)
         return false;
-    return PixelBytesNeeded(pBits) <= nBytes - pixelOffset;
+    const LONGLONG colourBytes = ColourBytesNeeded(pBits);
+    if (colourBytes < 0 || kFileHeaderSize + infoSize + colourBytes > pixelOffset)
+        return false;
+    return PixelsFit(pBits, nBytes - pixelOffset);
 }
 
 bool IsWindowsNT()
@@ -147,11 +191,12 @@ void CPalDIB::Draw(CDC* pDC)
         return;
     const int w = m_rcTarget.right - m_rcTarget.left;
     const int h = m_rcTarget.bottom - m_rcTarget.top;
+    const int nHeight = std::abs(m_nHeight);   // a top-down picture's is negative
     m_dScale = 100.0;
-    if (m_nWidth > 0 && m_nHeight > 0)
-        m_dScale = std::min(static_cast<double>(w) / m_nWidth, static_cast<double>(h) / m_nHeight) * 100.0;
+    if (m_nWidth > 0 && nHeight > 0)
+        m_dScale = std::min(static_cast<double>(w) / m_nWidth, static_cast<double>(h) / nHeight) * 100.0;
     const double cx = m_nWidth * m_dScale / 100.0;
-    const double cy = m_nHeight * m_dScale / 100.0;
+    const double cy = nHeight * m_dScale / 100.0;
     const int x = static_cast<int>(m_rcTarget.left + (w - cx) / 2);
     const int y = static_cast<int>(m_rcTarget.top + (h - cy) / 2);
 
@@ -161,10 +206,11 @@ void CPalDIB::Draw(CDC* pDC)
         pOldPalette = pDC->SelectPalette(&m_palette, FALSE);
         pDC->RealizePalette();
     }
-    pDC->SetStretchBltMode(HALFTONE);
-    ::StretchDIBits(pDC->m_hDC, x, y, static_cast<int>(cx), static_cast<int>(cy), 0, 0,
-        static_cast<WORD>(m_nWidth), static_cast<WORD>(m_nHeight), GetPixels(), GetInfo(), DIB_RGB_COLORS,
-        SRCCOPY);
+    const int nOldMode = pDC->SetStretchBltMode(HALFTONE);
+    ::StretchDIBits(pDC->m_hDC, x, y, static_cast<int>(cx), static_cast<int>(cy), 0, 0, m_nWidth, nHeight,
+        GetPixels(), GetInfo(), DIB_RGB_COLORS, SRCCOPY);
+    if (nOldMode != 0)
+        pDC->SetStretchBltMode(nOldMode);
     if (pOldPalette != nullptr)
         pDC->SelectPalette(pOldPalette, TRUE);
 }

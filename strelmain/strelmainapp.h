@@ -3,10 +3,7 @@
 // the front and quit.
 #pragma once
 #include <afxwin.h>
-
-// Names that the form screen relies on too.
-#define STRELMAIN_MUTEX "hDizeziv"
-#define STRELMAIN_TITLE "いんさつ テッサロ vora"
+#include "suitewindows.h"
 
 class CStrelMainApp : public CWinApp
 {

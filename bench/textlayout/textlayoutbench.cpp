@@ -4,9 +4,9 @@
 //   textlayout_bench <megabytes>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
 #include "benchclock.h"
+#include "benchtext.h"
 #include "figureline.h"
 #include "library/startup.h"
 #include "text/doc/doc_layout.h"
@@ -22,18 +22,7 @@ void Fill(ZebBlockList& list, int nBytes)
     for (int i = 0; i < 12; ++i)
         paragraph += "\x82\xa0\x82\xa2\x82\xa4\x82\xa6\x82\xa8\x8a\xbf\x8e\x9a\x81\x41\x82\xa9\x82\xab\x81\x42";
     paragraph += "\n";
-    std::string run;
-    while (run.size() + paragraph.size() <= 12000)
-        run += paragraph;
-    std::vector<ZebCharAttr> attrs(run.size(), 0);
-    MarkCharPairs(run.data(), attrs.data(), static_cast<int>(run.size()));
-    list.BlockFree(-1);
-    for (int nLeft = nBytes; nLeft > 0; nLeft -= static_cast<int>(run.size()))
-    {
-        ZebTextBlock* pBlock = list.BlockInsert(-1);
-        BenchCheck(pBlock != nullptr, "a block cannot be made");
-        BlockInsertRun(pBlock, 0, run.data(), attrs.data(), static_cast<int>(run.size()));
-    }
+    FillBlocksWith(list, paragraph, nBytes);
 }
 
 HWND MakeDocument()

@@ -179,6 +179,9 @@ private:
     void ForEachMen(Action action) const;
     void DeleteFaces();
     void StoreData();
+    // The layout and face lists as an archive into file; FALSE (nothing
+    // written) without face lists.
+    BOOL WriteData(CMemFile& file);
     void LoadData();
     // The layout and face lists from an archive's bytes; the page keeps its
     // own until all is read.

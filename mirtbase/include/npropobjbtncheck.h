@@ -71,6 +71,9 @@ public:
     int m_nMarkStyle;
 
 protected:
+    // The caption in the field's font (its height in tenths of a point, at
+    // the owner's zoom) and text colour, the context given back as it was.
+    void DrawCaption(CDC* pDC, const CString& strCaption, int x, int nTop, int nBottom);
     void DrawMark(CDC* pDC, const CRect& square);
     void DrawPictureMark(CDC* pDC, const CRect& rect);
 

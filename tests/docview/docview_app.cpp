@@ -1,6 +1,7 @@
 #include "docview_app.h"
 
 #include <algorithm>
+#include <new>
 #include <string.h>
 
 CommandLog& TheCommandLog()
@@ -18,12 +19,16 @@ BEGIN_MESSAGE_MAP(CMemoDoc, CDocument)
 END_MESSAGE_MAP()
 
 int CMemoDoc::s_nFailAfterBytes = 0;
+BOOL CMemoDoc::s_bLoadRunsOutOfMemory = FALSE;
 
 void CMemoDoc::Serialize(CArchive& ar)
 {
     if (ar.IsLoading()) {
         LONG nValue = 0;
-        ar >> m_strText >> nValue;
+        ar >> m_strText;
+        if (s_bLoadRunsOutOfMemory)
+            throw std::bad_alloc();
+        ar >> nValue;
         m_nValue = nValue;
         return;
     }
@@ -32,7 +37,7 @@ void CMemoDoc::Serialize(CArchive& ar)
         const BYTE filler[256] = {};
         for (int nLeft = s_nFailAfterBytes; nLeft > 0; nLeft -= static_cast<int>(sizeof filler))
             ar.Write(filler, static_cast<UINT>(std::min<int>(nLeft, sizeof filler)));
-        AfxThrowFileException(CFileException::diskFull);
+        AfxThrowFileException(CFileException::diskFull, ERROR_DISK_FULL, ar.GetFile()->GetFilePath());
     }
 }
 
@@ -111,9 +116,16 @@ CRect CMemoView::PageBar(UINT nPage)
     return nPage % 2 == 1 ? CRect(10, 10, 40, 20) : CRect(50, 70, 80, 80);
 }
 
+void CMemoView::LogPrintStep(const std::string& entry)
+{
+    m_printLog.push_back(entry);
+    if (m_onPrintStep)
+        m_onPrintStep(entry);
+}
+
 BOOL CMemoView::OnPreparePrinting(CPrintInfo* pInfo)
 {
-    m_printLog.push_back("prepare");
+    LogPrintStep("prepare");
     if (m_pOwnDialog != nullptr) {
         delete pInfo->m_pPD;
         pInfo->m_pPD = m_pOwnDialog;
@@ -126,7 +138,7 @@ BOOL CMemoView::OnPreparePrinting(CPrintInfo* pInfo)
 
 void CMemoView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
-    m_printLog.push_back("begin");
+    LogPrintStep("begin");
     if (m_nFrom != 0) {
         pInfo->m_pPD->m_pd.nFromPage = static_cast<WORD>(m_nFrom);
         pInfo->m_pPD->m_pd.nToPage = static_cast<WORD>(m_nTo);
@@ -139,14 +151,14 @@ void CMemoView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     CScrollView::OnPrepareDC(pDC, pInfo);
     if (pInfo == nullptr)
         return;
-    m_printLog.push_back("dc " + std::to_string(pInfo->m_nCurPage));
+    LogPrintStep("dc " + std::to_string(pInfo->m_nCurPage));
     if (m_nStopAfter != 0 && pInfo->m_nCurPage > m_nStopAfter)
         pInfo->m_bContinuePrinting = FALSE;
 }
 
 void CMemoView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 {
-    m_printLog.push_back("print " + std::to_string(pInfo->m_nCurPage));
+    LogPrintStep("print " + std::to_string(pInfo->m_nCurPage));
     const CRect page = pInfo->m_rectDraw;
     const CRect bar = PageBar(pInfo->m_nCurPage);
     const CRect drawn(page.left + page.Width() * bar.left / 100, page.top + page.Height() * bar.top / 100,
@@ -156,7 +168,7 @@ void CMemoView::OnPrint(CDC* pDC, CPrintInfo* pInfo)
 
 void CMemoView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
-    m_printLog.push_back("end");
+    LogPrintStep("end");
     CScrollView::OnEndPrinting(pDC, pInfo);
 }
 

@@ -2,6 +2,7 @@
 // text and a number, a scroll view, a frame with a tool bar, a status bar
 // and a dialog bar, and handlers that count the commands they get.
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -30,6 +31,8 @@ public:
     // Storing writes this many filler bytes after the fields, then throws
     // a disk-full file exception; 0 stores normally.
     static int s_nFailAfterBytes;
+    // Loading throws std::bad_alloc after the text.
+    static BOOL s_bLoadRunsOutOfMemory;
 
     void Serialize(CArchive& ar) override;
     void DeleteContents() override;
@@ -76,6 +79,8 @@ public:
     // Put in the job's record in place of the framework's print dialog.
     CPrintDialog* m_pOwnDialog = nullptr;
     std::vector<std::string> m_printLog;
+    // Called with each entry as it is logged (a test may throw from it).
+    std::function<void(const std::string&)> m_onPrintStep;
     // The bar of page n in units of the printable area, out of 100.
     static CRect PageBar(UINT nPage);
 
@@ -86,6 +91,8 @@ public:
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
 
 protected:
+    void LogPrintStep(const std::string& entry);
+
     afx_msg void OnViewCommand();
     afx_msg void OnSharedCommand();
     afx_msg void OnRangeCommand(UINT nID);

@@ -165,6 +165,32 @@ TEST_F(DocViewTest, SaveThatFailsPartWayLeavesTheOldFileAsItWas)
     EXPECT_EQ(1, CountFiles(folder));
 }
 
+// The written file cannot replace the old one while that is held open:
+// the old file stays byte for byte, no temporary file is left, and the
+// message names the document.
+TEST_F(DocViewTest, SaveWhoseReplaceFailsLeavesTheOldFileAndNoTemporaryFile)
+{
+    NewDocument();
+    const std::string folder = FreshTestFolder();
+    const std::string path = folder + "\\held.dtm";
+    Doc()->m_strText = "old";
+    ASSERT_TRUE(Doc()->DoSave(path.c_str()));
+    const std::string old = ReadBytes(path);
+    const HANDLE hHeld = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+        OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
+    Doc()->m_strText = "new and longer";
+    Doc()->SetModifiedFlag();
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(Doc()->DoSave(path.c_str()));
+    ::CloseHandle(hHeld);
+    ASSERT_EQ(1u, boxes.shown().size());
+    EXPECT_NE(std::string::npos, boxes.shown()[0].text.find("held.dtm")) << boxes.shown()[0].text;
+    EXPECT_EQ(old, ReadBytes(path));
+    EXPECT_EQ(1, CountFiles(folder));
+    EXPECT_TRUE(Doc()->IsModified());
+}
+
 TEST_F(DocViewTest, OpenOfAMissingOrBrokenFileReportsAndLeavesAnEmptyDocument)
 {
     NewDocument();
@@ -196,6 +222,42 @@ TEST_F(DocViewTest, OpenOfAMissingOrBrokenFileReportsAndLeavesAnEmptyDocument)
         EXPECT_EQ(c.pathAfter, std::string(Doc()->GetPathName()));
         EXPECT_FALSE(Doc()->IsModified());
     }
+}
+
+// Opened directly, not through the template: a load that fails part-way,
+// by a broken file or by memory, leaves the document empty, clean and
+// without the old name, so no later save can put it in place of a file.
+TEST_F(DocViewTest, AFailedOpenLeavesTheDocumentCleanEmptyAndNameless)
+{
+    NewDocument();
+    const std::string folder = FreshTestFolder();
+    const std::string broken = folder + "\\broken.dtm";
+    {
+        std::ofstream out(broken, std::ios::binary);
+        out << "\x02" << "ab" << "\x01";   // the number has one byte of four
+    }
+    const std::string good = folder + "\\good.dtm";
+    const struct
+    {
+        const std::string& path;
+        BOOL bOutOfMemory;
+    } cases[] = {{broken, FALSE}, {good, TRUE}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path + (c.bOutOfMemory ? " out of memory" : ""));
+        Doc()->m_strText = "good";
+        ASSERT_TRUE(Doc()->DoSave(good.c_str()));
+        Doc()->m_strText = "changed";
+        Doc()->SetModifiedFlag();
+        CMemoDoc::s_bLoadRunsOutOfMemory = c.bOutOfMemory;
+        MessageBoxRecorder boxes;
+        EXPECT_FALSE(Doc()->OnOpenDocument(c.path.c_str()));
+        CMemoDoc::s_bLoadRunsOutOfMemory = FALSE;
+        EXPECT_EQ(1u, boxes.shown().size());
+        EXPECT_FALSE(Doc()->IsModified());
+        EXPECT_TRUE(Doc()->m_strText.IsEmpty());
+        EXPECT_TRUE(Doc()->GetPathName().IsEmpty());
+    }
+    EXPECT_EQ("good", ReadBytes(good).substr(1, 4));
 }
 
 TEST_F(DocViewTest, ChangesAreSavedOrDroppedOrKeptAsTheUserAnswers)

@@ -29,6 +29,14 @@ PrinterGeometry GeometryOf(HDC hDC)
         ::GetDeviceCaps(hDC, LOGPIXELSY)};
 }
 
+// The preview of the frame's view, in a frame of 800 x 600.
+CPreviewView* StartPreview(CMemoFrame* pFrame)
+{
+    pFrame->MoveWindow(0, 0, 800, 600);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    return ActivePreview(pFrame);
+}
+
 }  // namespace
 
 TEST_F(DocViewTest, PreviewShowsEachPageAsTheViewPrintsIt)
@@ -36,9 +44,7 @@ TEST_F(DocViewTest, PreviewShowsEachPageAsTheViewPrintsIt)
     NewDocument();
     CMemoFrame* pFrame = Frame();
     CMemoView* pView = View();
-    pFrame->MoveWindow(0, 0, 800, 600);
-    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
-    CPreviewView* pPreview = ActivePreview(pFrame);
+    CPreviewView* pPreview = StartPreview(pFrame);
     ASSERT_NE(nullptr, pPreview);
     EXPECT_FALSE(pView->IsWindowVisible());
     EXPECT_FALSE(pFrame->m_wndToolBar.IsVisible());
@@ -145,4 +151,33 @@ TEST_F(DocViewTest, RefusedPreviewLeavesTheStateToTheCaller)
     EXPECT_TRUE(pState->barsShown.IsKindOf(RUNTIME_CLASS(CPtrList)));
     EXPECT_EQ(1, pState->barsShown.GetCount());
     delete pState;
+}
+
+// A view whose drawing throws in the preview: the exception is reported
+// once and the page is closed on the paint's own context, not left open
+// for the next one.
+TEST_F(DocViewTest, PreviewPaintThatThrowsClosesItsPageAndIsReported)
+{
+    NewDocument();
+    CMemoFrame* pFrame = Frame();
+    CMemoView* pView = View();
+    CPreviewView* pPreview = StartPreview(pFrame);
+    ASSERT_NE(nullptr, pPreview);
+    pView->m_onPrintStep = [](const std::string& entry) {
+        if (entry == "print 1")
+            AfxThrowResourceException();
+    };
+    MessageBoxRecorder boxes;
+    ::RedrawWindow(pPreview->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    pView->m_onPrintStep = nullptr;
+    EXPECT_EQ(1u, boxes.shown().size());
+    EXPECT_NE(nullptr, pPreview->GetPageMetafile(0));
+
+    // The next paint draws the page afresh.
+    pView->m_printLog.clear();
+    ::RedrawWindow(pPreview->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    EXPECT_EQ((Log{"dc 1", "print 1"}), pView->m_printLog);
+    EXPECT_NE(nullptr, pPreview->GetPageMetafile(0));
+    EXPECT_EQ(1u, boxes.shown().size());
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
 }

@@ -2,6 +2,7 @@
 // printing functions, the pages that reach the paper, the range that
 // OnBeginPrinting sets, the print dialog (a derived one through the job's
 // record) answered through the modal seam, and a missing printer.
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -80,6 +81,19 @@ protected:
 BEGIN_MESSAGE_MAP(CCountingPrintDialog, CPrintDialog)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
+
+// A print dialog whose OnInitDialog throws.
+class CThrowingPrintDialog : public CPrintDialog
+{
+public:
+    CThrowingPrintDialog() : CPrintDialog(FALSE, PD_ALLPAGES | PD_NOSELECTION | PD_HIDEPRINTTOFILE) {}
+
+    BOOL OnInitDialog() override
+    {
+        CPrintDialog::OnInitDialog();
+        AfxThrowResourceException();
+    }
+};
 
 }  // namespace
 
@@ -172,6 +186,28 @@ TEST_F(DocViewTest, APrintDialogOfItsOwnGetsItsMessagesAndCancelPrintsNothing)
     EXPECT_FALSE(WaitForPrintedPdf(title).empty());
 }
 
+// The system's dialog code calls the hook: an exception of OnInitDialog is
+// reported there and goes no further; the dialog still answers.
+TEST_F(DocViewTest, AThrowingInitDialogOfACommonDialogIsReportedInTheHook)
+{
+    NewDocument();
+    PdfPrinterLock lock;
+    View()->m_pOwnDialog = new CThrowingPrintDialog;
+    MessageBoxRecorder boxes;
+    BOOL bDialogShown = FALSE;
+    {
+        ModalScript script;
+        script.ExpectDialog([&bDialogShown](CWnd* pModal) {
+            bDialogShown = TRUE;
+            ModalScript::Click(pModal, IDCANCEL);
+        });
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    }
+    EXPECT_TRUE(bDialogShown);
+    EXPECT_EQ(1u, boxes.shown().size());
+    EXPECT_EQ(Log{"prepare"}, View()->m_printLog);
+}
+
 TEST_F(DocViewTest, WithoutItsPrinterNothingIsPrintedAndTheUserIsTold)
 {
     NewDocument();
@@ -238,4 +274,79 @@ TEST_F(DocViewTest, PrintToAMissingPrinterTellsTheUserAndPrintsNothing)
     EXPECT_FALSE(RunCommandLine(m_app, "/pt \"" + path + "\" NoSuchPrinter winspool NUL:"));
     ASSERT_EQ(1u, boxes.shown().size());
     EXPECT_EQ("プリンタが見つかりません。", boxes.shown()[0].text);
+}
+
+namespace {
+
+// The window a print job shows, while it shows it.
+HWND PrintingWindow()
+{
+    return ::FindWindowA("#32770", "印刷中");
+}
+
+}  // namespace
+
+// Whichever printing function throws, the document is aborted, the view's
+// OnEndPrinting runs once (also when it threw itself), the exception is
+// reported once, and the job's window is gone.
+TEST_F(DocViewTest, AnExceptionInThePrintLoopEndsTheJobOnceAndIsReported)
+{
+    NewDocument();
+    const struct
+    {
+        const char* pszThrowAt;
+        BOOL bOutOfMemory;
+        Log log;
+    } cases[] = {
+        {"begin", FALSE, {"prepare", "begin", "end"}},
+        {"dc 2", FALSE, {"prepare", "begin", "dc 1", "print 1", "dc 2", "end"}},
+        {"print 1", TRUE, {"prepare", "begin", "dc 1", "print 1", "end"}},
+        {"end", FALSE, {"prepare", "begin", "dc 1", "print 1", "dc 2", "print 2", "end"}},
+    };
+    PdfPrinterLock lock;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszThrowAt);
+        Doc()->SetTitle(JobTitle("DocViewThrows").c_str());
+        View()->m_printLog.clear();
+        View()->m_onPrintStep = [&c](const std::string& entry) {
+            if (entry != c.pszThrowAt)
+                return;
+            if (c.bOutOfMemory)
+                throw std::bad_alloc();
+            AfxThrowResourceException();
+        };
+        MessageBoxRecorder boxes;
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        View()->m_onPrintStep = nullptr;
+        EXPECT_EQ(c.log, View()->m_printLog);
+        EXPECT_EQ(1u, boxes.shown().size());
+        EXPECT_EQ(nullptr, PrintingWindow());
+        EXPECT_TRUE(Frame()->IsWindowEnabled());
+    }
+}
+
+// The job shows its window over the disabled main window while it prints;
+// Cancel there stops it after the page being printed, without an error.
+TEST_F(DocViewTest, CancelInThePrintingWindowStopsTheJob)
+{
+    NewDocument();
+    View()->m_nPages = 3;
+    Doc()->SetTitle(JobTitle("DocViewCancel").c_str());
+    BOOL bShownOverDisabledFrame = FALSE;
+    View()->m_onPrintStep = [&](const std::string& entry) {
+        if (entry != "print 1")
+            return;
+        const HWND hPrinting = PrintingWindow();
+        bShownOverDisabledFrame = hPrinting != nullptr && ::IsWindowVisible(hPrinting) && !Frame()->IsWindowEnabled();
+        ::PostMessageA(hPrinting, WM_COMMAND, IDCANCEL, 0);
+    };
+    PdfPrinterLock lock;
+    MessageBoxRecorder boxes;
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    View()->m_onPrintStep = nullptr;
+    EXPECT_TRUE(bShownOverDisabledFrame);
+    EXPECT_EQ((Log{"prepare", "begin", "dc 1", "print 1", "end"}), View()->m_printLog);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(nullptr, PrintingWindow());
+    EXPECT_TRUE(Frame()->IsWindowEnabled());
 }

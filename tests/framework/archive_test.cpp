@@ -569,6 +569,44 @@ TEST(ArchiveTest, BufferEmptyOnceWhatWasReadIsConsumed)
     ar.Close();
 }
 
+// The end of the data is the file's end, also after a read so large that
+// it bypassed the buffer: a body of whole buffers followed by one more
+// byte is not at its end, though its buffer is empty.
+TEST(ArchiveTest, EndOfDataIsTheEndOfTheFileNotOfTheBuffer)
+{
+    const struct
+    {
+        UINT nBody;
+        UINT nRead;
+        bool bTrailer;
+        bool bEnd;
+    } cases[] = {
+        {8192, 8192, false, true},
+        {8192, 8192, true, false},
+        {4096, 4096, true, false},
+        {10, 10, true, false},
+        {10, 10, false, true},
+        {10, 4, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nBody << " " << c.nRead << " " << c.bTrailer);
+        Bytes bytes(c.nBody, 7);
+        if (c.bTrailer)
+            bytes.push_back('1');
+        Load(bytes, [&](CArchive& ar) {
+            Bytes body(c.nRead);
+            ASSERT_EQ(c.nRead, ar.Read(body.data(), c.nRead));
+            EXPECT_EQ(c.bEnd, ar.IsEndOfData() != FALSE);
+            if (c.bTrailer && c.nRead == c.nBody) {
+                BYTE byVersion = 0;
+                ar >> byVersion;
+                EXPECT_EQ('1', byVersion);
+                EXPECT_TRUE(ar.IsEndOfData());
+            }
+        });
+    }
+}
+
 TEST(ArchiveTest, DestructorFlushesUnlessToldNotTo)
 {
     CMemFile flushed;

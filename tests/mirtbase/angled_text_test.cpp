@@ -11,19 +11,11 @@
 #include "arial_field.h"
 #include "canvas.h"
 #include "field_fixture.h"
-#include "field_slots.h"
 #include "metafile_text.h"
 #include "npropobjmirror.h"
 #include "pdf_printer.h"
 
 namespace {
-
-TEST(AngledTextTest, OperationsInTheirSlots)
-{
-    ExpectControlFieldSlots<CNPropObjDocMirror>();
-    ExpectControlFieldSlots<CNPropObjDocPich>();
-    ExpectControlFieldSlots<CNPropObjDocShadow>();
-}
 
 // The fields carry data and take no input, so no placeholder frame is
 // drawn.

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "field_fixture.h"
-#include "field_slots.h"
 #include "msgbox_recorder.h"
 #include "nmirtlayoutdata.h"
 #include "npropobjgrp.h"
@@ -28,13 +27,6 @@ std::string Dwords(std::initializer_list<DWORD> values)
         for (DWORD value : values)
             ar << value;
     });
-}
-
-TEST(GroupFieldTest, OperationsInTheirSlots)
-{
-    ExpectFieldBaseSlots<CNPropObjGrp>();
-    ExpectFieldBaseSlots<CNPropObjCalc>();
-    ExpectFieldBaseSlots<CNPropObjAutoCpy>();
 }
 
 // The field record of a default field: version 1, order 0, empty
@@ -242,6 +234,44 @@ TEST_F(CalcTest, FormulasLeftToRightWithPlusLoosest)
         LONGLONG nValue = -1;
         EXPECT_EQ(CNPropObjCalc::CALC_DONE, Calc(c.formula, nValue)) << c.formula;
         EXPECT_EQ(c.value, nValue) << c.formula;
+    }
+}
+
+namespace {
+
+std::string Repeated(const std::string& part, int nTimes)
+{
+    std::string text;
+    text.reserve(part.size() * nTimes);
+    for (int i = 0; i < nTimes; i++)
+        text += part;
+    return text;
+}
+
+}  // namespace
+
+// A received form may carry a formula of any length: 100,000 terms are
+// summed as few are (each "+" adds the rest), without deep recursion.
+TEST_F(CalcTest, FormulasOfManyTermsAreSummedAsShortOnes)
+{
+    SetOperands({"2"});
+    const int nTerms = 100000;
+    const struct
+    {
+        std::string formula;
+        LONGLONG value;
+    } cases[] = {
+        {Repeated("1+", nTerms) + "1", (nTerms + 1) * 1000LL},
+        {Repeated("$001*3+", nTerms) + "0", nTerms * 6000LL},
+        {Repeated("(1+1)-1+", nTerms) + "-5", nTerms * 1000LL - 5000},
+        {Repeated("TXX+", nTerms) + "0", nTerms * 50LL},
+        {"9223372036854775+1+-1", 9223372036854775000LL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.formula.substr(0, 12));
+        LONGLONG nValue = -1;
+        EXPECT_EQ(CNPropObjCalc::CALC_DONE, Calc(c.formula.c_str(), nValue));
+        EXPECT_EQ(c.value, nValue);
     }
 }
 

@@ -83,6 +83,41 @@ TEST(CheckFieldTest, CaptionAlwaysMarkOnlyWhenCheckedSquareNever)
     }
 }
 
+// The caption is drawn in the field's font and colour, not in what the
+// context holds, and the context keeps its own.
+TEST(CheckFieldTest, CaptionInTheFieldsFontAndColour)
+{
+    CNPropObjBtnCheck field;
+    field.m_listItems.AddTail("ABC");
+    field.m_strData = "0";
+    field.LoadToControl(0);
+    field.SetTextColor(RGB(0, 0, 255));
+    MemoryCanvas canvas(300, 100);
+    LOGFONT large = field.m_logFont;
+    large.lfHeight = -80;
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&large));
+    const HGDIOBJ hOldFont = ::SelectObject(canvas.dc(), font.m_hObject);
+    ::SetTextColor(canvas.dc(), RGB(255, 0, 0));
+    field.DrawCheck(CDC::FromHandle(canvas.dc()), 0, 0, 0, 300, 100);
+    EXPECT_EQ(font.m_hObject, ::GetCurrentObject(canvas.dc(), OBJ_FONT));
+    EXPECT_EQ(RGB(255, 0, 0), ::GetTextColor(canvas.dc()));
+    ::SelectObject(canvas.dc(), hOldFont);
+    // 9 points are 12 pixels: the ink lies in the middle rows only.
+    EXPECT_GT(canvas.countInked({100, 38, 300, 62}), 0);
+    EXPECT_EQ(0, canvas.countInked({100, 0, 300, 36}));
+    EXPECT_EQ(0, canvas.countInked({100, 64, 300, 100}));
+    int nBlue = 0;
+    for (int y = 38; y < 62; y++) {
+        for (int x = 100; x < 300; x++) {
+            const COLORREF cr = canvas.pixel(x, y);
+            EXPECT_LE(GetRValue(cr), GetBValue(cr)) << x << "," << y;
+            nBlue += cr == RGB(0, 0, 255) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(nBlue, 0);
+}
+
 // The pixels of a check box 70 x 70 drawn checked with a mark style.
 std::vector<COLORREF> MarkPixels(int style, MemoryCanvas& canvas)
 {

@@ -2,6 +2,9 @@
 // and the picture requests it relays to the main window.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "field_fixture.h"
 #include "mirtmsgs.h"
 #include "vtable_slot.h"
@@ -22,6 +25,9 @@ TEST(MirtBaseTest, ConstructionValues)
     EXPECT_EQ(0u, form.SetNumberCount(3, 0));
     EXPECT_EQ(0u, form.GetTableFirstOrder());
     EXPECT_EQ(0, form.IsTableData());
+    EXPECT_EQ(2u, form.GetUsrNo());
+    EXPECT_EQ(0u, form.GetMenCount());
+    EXPECT_TRUE(form.GetAriaRectM().IsRectNull());
 }
 
 TEST(MirtBaseTest, LayoutIdAndTableSettings)
@@ -62,7 +68,11 @@ public:
     ~CPictureHost() override { DestroyWindow(); }
 
     std::string m_loaded;
+    std::string m_copied;
     std::string m_drawn;
+    // What a paste writes into the buffer, without a zero of its own.
+    std::string m_pasteBytes;
+    int m_nPastes = 0;
     CDC* m_pDrawDC = nullptr;
     CRect m_drawRect;
     int m_nDrawFlag = 0;
@@ -72,6 +82,19 @@ protected:
     {
         m_loaded = reinterpret_cast<LPCSTR>(wParam);
         return m_loaded != "missing.bmp";
+    }
+    afx_msg LRESULT OnCopyPicture(WPARAM wParam, LPARAM)
+    {
+        m_copied = reinterpret_cast<LPCSTR>(wParam);
+        return 0;
+    }
+    afx_msg LRESULT OnPastePicture(WPARAM wParam, LPARAM)
+    {
+        const char* pBuffer = reinterpret_cast<char*>(wParam);
+        m_nPastes++;
+        EXPECT_EQ(std::string(MIRT_PICTURE_PATH, '\0'), std::string(pBuffer, MIRT_PICTURE_PATH));
+        std::memcpy(reinterpret_cast<char*>(wParam), m_pasteBytes.data(), m_pasteBytes.size());
+        return 0;
     }
     afx_msg LRESULT OnDrawPicture(WPARAM wParam, LPARAM lParam)
     {
@@ -88,6 +111,8 @@ protected:
 BEGIN_MESSAGE_MAP(CPictureHost, CWnd)
     ON_MESSAGE(MsgSetPicture, OnSetPicture)
     ON_MESSAGE(MsgDrawPicture, OnDrawPicture)
+    ON_MESSAGE(MsgCopyPicture, OnCopyPicture)
+    ON_MESSAGE(MsgPastePicture, OnPastePicture)
 END_MESSAGE_MAP()
 
 TEST(MirtBaseTest, PictureRequestsGoToTheMainWindow)
@@ -110,6 +135,56 @@ TEST(MirtBaseTest, PictureRequestsGoToTheMainWindow)
     EXPECT_EQ(&dc, host.m_pDrawDC);
     EXPECT_EQ(rect, host.m_drawRect);
     EXPECT_EQ(2, host.m_nDrawFlag);
+    app.m_pMainWnd = nullptr;
+}
+
+// Paths go to the main window only when they fit its 260-byte buffers with
+// their zero; a pasted path comes back up to its zero, and a buffer the
+// main window filled to the end gives no path.
+TEST(MirtBaseTest, PicturePathsFitTheHostsBuffers)
+{
+    CTestFormWnd form;
+    CString strPasted = "kept";
+    form.PastePicture(strPasted);
+    EXPECT_EQ("kept", std::string(strPasted)) << "no main window";
+
+    CWinApp app("MirtBaseTest");
+    CPictureHost host;
+    app.m_pMainWnd = &host;
+    const std::string longest = "C:\\" + std::string(MIRT_PICTURE_PATH - 4, 'a');
+    const std::string tooLong = longest + "b";
+    form.CopyPicture("C:\\DATA\\印.bmp");
+    EXPECT_EQ("C:\\DATA\\印.bmp", host.m_copied);
+    form.CopyPicture(longest.c_str());
+    EXPECT_EQ(longest, host.m_copied);
+    form.CopyPicture(tooLong.c_str());
+    EXPECT_EQ(longest, host.m_copied) << "not sent";
+    EXPECT_EQ(1, form.SetPicture(longest.c_str()));
+    EXPECT_EQ(0, form.SetPicture(tooLong.c_str()));
+    EXPECT_EQ(longest, host.m_loaded);
+    CDC dc;
+    CRect rect(1, 2, 3, 4);
+    EXPECT_EQ(0, form.DrawPicture(&dc, rect, tooLong.c_str(), 1));
+    EXPECT_EQ("", host.m_drawn);
+
+    const struct
+    {
+        std::string bytes;
+        const char* pszPath;
+    } pastes[] = {
+        {"C:\\DATA\\RCV\\貼付.bmp", "C:\\DATA\\RCV\\貼付.bmp"},
+        {std::string("a.bmp\0junk", 10), "a.bmp"},
+        {std::string(), ""},
+        {longest, longest.c_str()},
+        {std::string(MIRT_PICTURE_PATH, 'x'), ""},
+    };
+    for (const auto& p : pastes) {
+        host.m_pasteBytes = p.bytes;
+        strPasted = "before";
+        form.PastePicture(strPasted);
+        EXPECT_EQ(p.pszPath, std::string(strPasted)) << p.bytes.size();
+    }
+    EXPECT_EQ(5, host.m_nPastes);
     app.m_pMainWnd = nullptr;
 }
 

@@ -5,22 +5,11 @@
 #include <cstring>
 
 #include "field_fixture.h"
-#include "field_slots.h"
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
 #include "windowcommand.h"
 
 namespace {
-
-TEST(TextFieldSlotTest, TextFieldOperationsInTheirSlots)
-{
-    ExpectControlFieldSlots<CNPropObjDoc>();
-}
-
-TEST(TextFieldSlotTest, EditFieldOperationsInTheirSlots)
-{
-    ExpectControlFieldSlots<CNPropObjEdt>();
-}
 
 // Answers through the field base's interface, so that each one is the text
 // class's own override.

@@ -9,20 +9,12 @@
 #include <vector>
 
 #include "field_fixture.h"
-#include "field_slots.h"
 #include "live_field.h"
 #include "metafile_text.h"
 #include "npropobjnum.h"
 #include "other_folder.h"
 
 namespace {
-
-TEST(NumericFieldTest, OperationsInTheirSlots)
-{
-    ExpectControlFieldSlots<CNPropObjDocNum>();
-    ExpectControlFieldSlots<CNPropObjDocNumRen>();
-    ExpectControlFieldSlots<CNPropObjAutoItemNum>();
-}
 
 TEST(NumericFieldTest, ConstructionValues)
 {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -100,6 +101,26 @@ TEST(PalDibTest, NotAWholeBmpLeavesItEmptyAndFlagged)
     PutLong(tableBeyondEnd, 10, static_cast<LONG>(tableBeyondEnd.size()) + 4);
     Bmp hugeHeader = MakeBmp(1, 1, 24);
     PutLong(hugeHeader, 14, 0x7FFFFFF0);
+    // Rows of 2^33 bytes, 2^31 of them: the size overflows 64 signed bits.
+    Bmp overflowing = MakeBmp(1, 1, 32);
+    PutLong(overflowing, 18, 0x7FFFFFFF);
+    PutLong(overflowing, 22, INT_MIN);
+    // An 8-bit picture needs its 256 colours before the pixels.
+    const Bmp noColourTable = MakeBmp(1, 1, 8);
+    Bmp shortColourTable = MakeBmp(1, 1, 8, {{0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 0}});
+    PutLong(shortColourTable, 46, 3);
+    Bmp tooManyColours = MakeBmp(1, 1, 1, {{0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 0}, {0, 0, 0, 0}});
+    Bmp jpegInside = MakeBmp(1, 1, 24);
+    PutLong(jpegInside, 30, BI_JPEG);
+    Bmp twoPlanes = MakeBmp(1, 1, 24);
+    twoPlanes[26] = 2;
+    // 16 bytes of runs that would unpack to 35 GB.
+    Bmp hugeRuns = MakeBmp(1, 1, 8, std::vector<RGBQUAD>(2));
+    hugeRuns.resize(hugeRuns.size() + 16, 0);
+    PutLong(hugeRuns, 18, 133124);
+    PutLong(hugeRuns, 22, 262274);
+    PutLong(hugeRuns, 30, BI_RLE8);
+    PutLong(hugeRuns, 34, 16);
     const struct
     {
         const char* name;
@@ -107,6 +128,10 @@ TEST(PalDibTest, NotAWholeBmpLeavesItEmptyAndFlagged)
     } cases[] = {
         {"JPEG", jpeg}, {"short of its pixels", truncated}, {"pixels past the end", tableBeyondEnd},
         {"header past the end", hugeHeader}, {"headers cut", Bmp{'B', 'M', 0, 0}},
+        {"pixel size overflows", overflowing}, {"no colour table", noColourTable},
+        {"colour table short of its count", shortColourTable}, {"more colours than bits", tooManyColours},
+        {"compression GDI does not draw", jpegInside}, {"two planes", twoPlanes},
+        {"runs of a picture far larger than they can hold", hugeRuns},
     };
     for (const auto& c : cases) {
         CPalDIB picture;
@@ -133,6 +158,31 @@ TEST(PalDibTest, DrawsFittedAndCentred)
     EXPECT_EQ(40 * 20, canvas.countInked({30, 5, 70, 25}));
     EXPECT_EQ(0, canvas.countInked({0, 0, 30, 30}));
     EXPECT_EQ(0, canvas.countInked({70, 0, 100, 30}));
+}
+
+// A picture wider than 65,535 pixels is drawn whole: its black left half
+// lands on the left of the rectangle, its white right half on the right.
+// The context's stretch mode is given back.
+TEST(PalDibTest, WidePictureDrawsWholeAndTheStretchModeIsRestored)
+{
+    // 700 rows, so that the fitted picture is one pixel high.
+    const LONG width = 70000;
+    const LONG height = 700;
+    const size_t stride = (width + 31) / 32 * 4;
+    Bmp wide = MakeBmp(width, height, 1, {{0, 0, 0, 0}, {0xFF, 0xFF, 0xFF, 0}}, 0xFF);
+    for (LONG row = 0; row < height; row++)
+        std::fill_n(wide.begin() + 62 + row * stride, width / 2 / 8, BYTE(0));
+    CPalDIB picture;
+    LoadFrom(picture, wide);
+    ASSERT_FALSE(picture.IsEmpty());
+    picture.m_rcTarget = {0, 0, 100, 1};
+    MemoryCanvas canvas(100, 1, RGB(255, 0, 0));
+    ::SetStretchBltMode(canvas.dc(), COLORONCOLOR);
+    CBorrowedDC dc(canvas.dc(), canvas.dc(), FALSE);
+    picture.Draw(&dc);
+    EXPECT_EQ(COLORONCOLOR, ::GetStretchBltMode(canvas.dc()));
+    EXPECT_EQ(RGB(0, 0, 0), canvas.pixel(10, 0));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.pixel(90, 0));
 }
 
 TEST(PalDibTest, ZeroSizedPictureDrawsAtFullScale)

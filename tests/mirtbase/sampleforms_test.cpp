@@ -21,30 +21,9 @@
 #include "npropobjpic.h"
 #include "npropobjtime.h"
 #include "png_file.h"
-#include "test_paths.h"
+#include "sample_install.h"
 
 namespace {
-
-// The folder of the test program.
-std::string ProgramFolder()
-{
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, sizeof path);
-    const std::string program = path;
-    return program.substr(0, program.rfind('\\'));
-}
-
-// The install tree the tests run from: above SUITE_EXE_DIR, else beside
-// the test program's folder.
-std::string InstallRoot()
-{
-    std::string exeDir = FolderFromEnvironment("SUITE_EXE_DIR");
-    if (exeDir.empty()) {
-        exeDir = ProgramFolder();
-        exeDir = exeDir.substr(0, exeDir.rfind('\\')) + "\\install\\exe";
-    }
-    return exeDir.substr(0, exeDir.rfind('\\'));
-}
 
 class CSampleFormWnd : public CTestFormWnd
 {
@@ -114,7 +93,7 @@ void FillDeliveryNote(CSampleFormWnd& form, CWnd& host)
 class SampleFormsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { CMirtEnv::SetRootOverride(InstallRoot().c_str()); }
+    void SetUp() override { CMirtEnv::SetRootOverride(SampleInstallRoot().c_str()); }
     void TearDown() override { CMirtEnv::SetRootOverride(nullptr); }
 };
 
@@ -145,7 +124,7 @@ TEST_F(SampleFormsTest, HeadersAndFaces)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nLayoutID);
         CSampleFormWnd form;
-        ASSERT_EQ(1, form.SetFormat(c.nLayoutID)) << InstallRoot();
+        ASSERT_EQ(1, form.SetFormat(c.nLayoutID)) << SampleInstallRoot();
         const CNMirtLayoutData* pLayout = form.Layout();
         EXPECT_EQ(c.nLayoutID, form.GetLayoutID());
         EXPECT_STREQ(c.pszTitle, pLayout->m_strText1);
@@ -376,7 +355,7 @@ TEST_F(SampleFormsTest, TableOrdersRunRowByRow)
 TEST_F(SampleFormsTest, DateTemplate)
 {
     CSampleFormWnd form;
-    ASSERT_EQ(1, form.SetFormat(9001)) << InstallRoot();
+    ASSERT_EQ(1, form.SetFormat(9001)) << SampleInstallRoot();
     const CNPropObj* pDate = form.Face(1)->GetPropObjByOrder(3);
     ASSERT_NE(nullptr, pDate);
     struct Case
@@ -421,7 +400,7 @@ TEST_F(SampleFormsTest, DrawsOnScreen)
             for (CPropData* pFace : form.Faces())
                 pFace->DrawAll(&dc, 1);
         }
-        const std::string path = ProgramFolder() + "\\sampleforms-" + std::to_string(c.nLayoutID) + ".png";
+        const std::string path = TestProgramFolder() + "\\sampleforms-" + std::to_string(c.nLayoutID) + ".png";
         EXPECT_TRUE(SavePng(canvas, path)) << path;
 
         CNPropObj* pTitle = form.FindByFirstItem(c.pszTitle);

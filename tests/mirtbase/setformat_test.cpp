@@ -44,6 +44,7 @@ public:
         SetPrintPaper(1);
         SetMetaFile(0);
         SetModify(1);
+        SetUsrNo(7);
         m_nWndKind = 2;
         m_rectAria = m_rectSecond = m_rectThird = {1, 2, 3, 4};
         m_pCurPropObj = pField;
@@ -57,6 +58,7 @@ public:
         EXPECT_EQ(0u, GetPrintPaper());
         EXPECT_EQ(1u, GetMetaFileA());
         EXPECT_EQ(0, GetModify());
+        EXPECT_EQ(7u, GetUsrNo()) << "kept";
         EXPECT_EQ(1u, m_nWndKind);
         EXPECT_TRUE(CRect(m_rectAria).IsRectNull());
         EXPECT_TRUE(CRect(m_rectSecond).IsRectNull());
@@ -178,25 +180,72 @@ TEST_F(SetFormatTest, MissingFileKeepsWhatTheWindowHad)
     EXPECT_EQ(150u, form.GetPercent());
 }
 
-TEST_F(SetFormatTest, ShortFilePassesTheExceptionOnWithoutFaceLists)
+// A file that does not read whole is refused like a missing one: the
+// window keeps its layout, its face lists and its settings.
+TEST_F(SetFormatTest, DamagedFileKeepsWhatTheWindowHad)
 {
-    std::unique_ptr<CNMirtLayoutData> pFile(MakeLayout(322, {{0, 0}}));
-    pFile->m_listFaces.AddTail(Template(2, 0, 0));
-    WriteLayoutFile(*pFile, 40);
-
-    CLoggingFormWnd form;
-    form.AddFace(new CPropData);
-    int nCause = -1;
-    try {
-        form.SetFormat(322);
-    } catch (CArchiveException* e) {
-        nCause = e->m_cause;
-        e->Delete();
+    std::unique_ptr<CNMirtLayoutData> pOld(MakeLayout(321, {{0, 0}}));
+    pOld->m_listFaces.AddTail(Template(2, 0, 0));
+    WriteLayoutFile(*pOld);
+    std::unique_ptr<CNMirtLayoutData> pNew(MakeLayout(322, {{0, 0}, {0, 1500}}));
+    pNew->m_listFaces.AddTail(Template(2, 0, 0));
+    pNew->m_listFaces.AddTail(Template(3, 0, 60));
+    const size_t nWhole = Store(*pNew).size();
+    const size_t cuts[] = {0, 4, 40, nWhole / 2, nWhole - 1};
+    for (size_t nKeep : cuts) {
+        SCOPED_TRACE(nKeep);
+        WriteLayoutFile(*pNew, nKeep);
+        CLoggingFormWnd form;
+        ASSERT_EQ(1, form.SetFormat(321));
+        CWnd parent;
+        form.SetParentWnd(&parent);
+        form.SetPercent(150);
+        const CNMirtLayoutData* pLayout = form.Layout();
+        const void* pFirstFace = form.Men().GetHead();
+        form.m_calls.clear();
+        EXPECT_EQ(0, form.SetFormat(322));
+        EXPECT_TRUE(form.m_calls.empty());
+        EXPECT_EQ(pLayout, form.Layout());
+        EXPECT_EQ(321u, form.GetLayoutID());
+        EXPECT_EQ("1[2@0,0]", Describe(form.Men()));
+        EXPECT_EQ(pFirstFace, form.Men().GetHead());
+        EXPECT_EQ(&parent, form.GetParentWnd());
+        EXPECT_EQ(150u, form.GetPercent());
     }
-    EXPECT_EQ(CArchiveException::endOfFile, nCause);
-    EXPECT_EQ((std::vector<std::string>{"InitMember 0"}), form.m_calls);
-    EXPECT_EQ(322u, form.GetLayoutID());  // the part read
-    EXPECT_TRUE(form.Men().IsEmpty());
+    WriteLayoutFile(*pNew);
+    CLoggingFormWnd form;
+    ASSERT_EQ(1, form.SetFormat(322));
+    EXPECT_EQ("1[2@0,0 3@0,60] 2[2@0,1500 3@0,1560]", Describe(form.Men()));
+}
+
+// A layout object given in place of a file: a copy without templates; the
+// face lists stay.
+TEST(SetFormatLayoutTest, CopiesTheLayoutAndKeepsTheLists)
+{
+    CLoggingFormWnd form;
+    EXPECT_EQ(0, form.SetFormat(static_cast<CNMirtLayoutData*>(nullptr)));
+    EXPECT_EQ(nullptr, form.Layout());
+    form.AddFace(new CPropData);
+    CNMirtLayoutData given;
+    given.m_nLayoutID = 40001;
+    given.m_nTableLine = 7;
+    given.m_LayoutData.m_arrayMen.Add(CPoint(0, 0));
+    given.m_LayoutData.m_arrayMen.Add(CPoint(0, 1485));
+    given.m_listFaces.AddTail(Template(2, 0, 0));
+    for (int i = 0; i < 2; i++) {
+        ASSERT_EQ(1, form.SetFormat(&given));
+        EXPECT_NE(&given, form.Layout());
+        EXPECT_EQ(40001u, form.GetLayoutID());
+        EXPECT_EQ(7u, form.GetTableLine());
+        EXPECT_EQ(2u, form.GetMenCount());
+        EXPECT_TRUE(form.Layout()->m_listFaces.IsEmpty());
+        EXPECT_EQ(1, form.Men().GetCount());
+        EXPECT_TRUE(form.m_calls.empty());
+    }
+    // Its own layout given back keeps what it holds.
+    ASSERT_EQ(1, form.SetFormat(form.Layout()));
+    EXPECT_EQ(40001u, form.GetLayoutID());
+    EXPECT_EQ(2u, form.GetMenCount());
 }
 
 TEST(CreateListTest, FaceListsFromTheTemplates)

@@ -11,12 +11,12 @@ const char kLauncherTitle[] = "いんさつ テッサロ vora";
 // A program of the install tree, started by the test and ended with it.
 class RunningProgram {
 public:
-    explicit RunningProgram(const char* program)
+    explicit RunningProgram(const char* program, const char* args = "")
     {
         const std::string exe = FolderFromEnvironment("SUITE_EXE_DIR") + "\\" + program;
         STARTUPINFOA si = {};
         si.cb = sizeof si;
-        std::string cmd = "\"" + exe + "\"";
+        std::string cmd = "\"" + exe + "\"" + args;
         m_started = ::CreateProcessA(exe.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
     }
     ~RunningProgram()
@@ -39,6 +39,22 @@ public:
             found = FindProcessWindow(m_pi.dwProcessId);
         }
         return found;
+    }
+    // Its top-level window of that class (any class when null) and
+    // caption (any caption when null), waiting up to `ms` for it.
+    HWND windowOf(const char* wndClass, const char* title, int ms = 10000) const
+    {
+        for (int waited = 0; waited <= ms; waited += 50) {
+            HWND found = nullptr;
+            while ((found = ::FindWindowExA(nullptr, found, wndClass, title)) != nullptr) {
+                DWORD dwProcessId = 0;
+                ::GetWindowThreadProcessId(found, &dwProcessId);
+                if (dwProcessId == m_pi.dwProcessId)
+                    return found;
+            }
+            ::Sleep(50);
+        }
+        return nullptr;
     }
     bool ended(int ms = 10000) const { return ::WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0; }
     DWORD exitCode() const
@@ -76,9 +92,37 @@ void StartShowAndClose(const char* program, const char* title)
 
 }  // namespace
 
+// Started by the launcher on a sample form: the frame's caption names the
+// form's document.
 TEST(Programs, FormScreenShowsItsMainWindowAndExits)
 {
-    StartShowAndClose("Tolvane.exe", "Tolvane");
+    RunningProgram run("Tolvane.exe", " /L:9001");
+    ASSERT_TRUE(run.started());
+    HWND wnd = run.windowOf(nullptr, "納品書  - Tolvane");
+    ASSERT_NE(nullptr, wnd);
+    // The frame is shown first, then maximised.
+    for (int waited = 0; waited < 10000 && !::IsZoomed(wnd); waited += 50)
+        ::Sleep(50);
+    EXPECT_TRUE(::IsZoomed(wnd));
+    ::PostMessageA(wnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(run.ended());
+    EXPECT_EQ(0u, run.exitCode());
+}
+
+// Without arguments the form screen says where to start it from and ends.
+TEST(Programs, FormScreenWithoutArgumentsEnds)
+{
+    RunningProgram run("Tolvane.exe");
+    ASSERT_TRUE(run.started());
+    HWND box = run.windowOf("#32770", nullptr);
+    ASSERT_NE(nullptr, box);
+    char text[256] = {};
+    // The box exists before its text is set.
+    for (int waited = 0; waited < 10000 && ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text) == 0; waited += 50)
+        ::Sleep(50);
+    EXPECT_STREQ("voraメイン画面から起動してください", text);
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(run.ended());
 }
 
 // One launcher at a time: a second start restores the first one's window and

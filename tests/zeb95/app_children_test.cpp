@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "whiteboard/app_children.h"
+#include "wb_file_fixtures.h"
+#include "whiteboard/wb_bmp_items.h"
 #include "whiteboard/wb_record.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
@@ -38,6 +40,7 @@ LRESULT CALLBACK AppChildProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam
 
 WNDPROC g_pfnWbProc = nullptr;
 std::vector<LPARAM> g_createValues;
+bool g_bEmptyOnCreate = false;  // the subclass removes every item first
 
 // The application's subclass of the whiteboard: makes and destroys its
 // children on request.
@@ -45,6 +48,10 @@ LRESULT CALLBACK SubclassedWbProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lP
 {
     if (uMsg == MsgZebCmd && HIWORD(wParam) == ZebReqCreateAppChild && LOWORD(wParam) == ZebKindAppChild) {
         g_createValues.push_back(lParam);
+        if (g_bEmptyOnCreate) {
+            zebRemoveText(hwnd, -1);
+            WbRemoveBmpItem(hwnd, -1);
+        }
         HWND hChild = ::CreateWindowExA(0, "ZebTestAppChild", "", WS_CHILD | WS_VISIBLE, 0, 0, 20, 20, hwnd,
                                         nullptr, ::GetModuleHandleA(nullptr), nullptr);
         zebAddObj(hwnd, hChild, ZebKindAppChild);
@@ -74,6 +81,7 @@ protected:
         ASSERT_NE(nullptr, m_hWb);
         m_path = TempPath();
         g_createValues.clear();
+        g_bEmptyOnCreate = false;
     }
     void TearDown() override
     {
@@ -176,6 +184,48 @@ TEST_F(AppChildren, WhiteBoardFileCarriesTheChildInAnUnmeasuredBlock)
     ASSERT_NE(nullptr, hNew);
     EXPECT_TRUE(::IsWindowVisible(hNew));
     EXPECT_EQ(1, ZebWbRecord::From(GetObjRecord(m_hWb))->ChildCount(kWbAppChildSlot));
+}
+
+// An item block whose index was the end of the table when it was read is
+// no longer within the table once the application emptied it while it made
+// its child: the file is refused whole, with no item, object or child of
+// it left behind, and no bitmap freed that the whiteboard holds.
+TEST_F(AppChildren, ItemsThatNoLongerFitAfterTheChildWasMadeLeaveNothingBehind)
+{
+    Subclass();
+    const LOGFONTA lf = TestFont(12);
+    const POINT pt = {5, 5};
+    HWND hSource = CreatePlainWhiteBoard(m_parent.Hwnd());
+    for (int i = 0; i < 2; ++i) {
+        zebAddText(hSource, "item", &lf, &pt, FALSE);
+        WbAddBmpItem(hSource, -1, MakeSolidDib(4, 4, RGB(200, 0, 0)), "bmp", pt);
+    }
+    zebCreateObjPic(hSource, nullptr, nullptr);
+    ASSERT_GT(zebWriteWhiteBoard(hSource, m_path.c_str(), 2, nullptr, nullptr), 0);
+    const std::vector<Bytes> blocks = SplitBlocks(ReadBytes(m_path));
+    zebDestroyWhiteBoard(hSource);
+    // "WB", "WT" 0, "WT" 1, "WD" 0, "WD" 1, "PO"
+    ASSERT_EQ(6u, blocks.size());
+    const std::vector<BYTE> appChild = {'O', 'O', '0', '1', '2', '3', '4', '5', '6', '7', '8', '9'};
+    for (size_t nItemBlock : {2u, 4u}) {
+        SCOPED_TRACE(nItemBlock);
+        zebRemoveText(m_hWb, -1);
+        WbRemoveBmpItem(m_hWb, -1);
+        ASSERT_EQ(0, zebAddText(m_hWb, "old", &lf, &pt, FALSE));
+        ASSERT_EQ(0, WbAddBmpItem(m_hWb, -1, MakeSolidDib(4, 4, RGB(0, 0, 200)), nullptr, pt));
+        std::vector<BYTE> file = blocks[nItemBlock];
+        file.insert(file.end(), blocks[5].begin(), blocks[5].end());
+        file.insert(file.end(), appChild.begin(), appChild.end());
+        WriteBytes(m_path, file);
+        g_bEmptyOnCreate = true;
+        EXPECT_EQ(-1, zebReadWhiteBoard(m_hWb, m_path.c_str(), nullptr, nullptr));
+        g_bEmptyOnCreate = false;
+        ZebWbRecord& wb = *ZebWbRecord::From(GetObjRecord(m_hWb));
+        EXPECT_EQ(0, zebGetTextCount(m_hWb));
+        EXPECT_EQ(0, wb.ChildCount(kWbBmpItemSlot));
+        EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, ZebKindPicture, 0)) << "no hidden picture left";
+        EXPECT_EQ(0, wb.ChildCount(kWbAppChildSlot));
+    }
 }
 
 TEST_F(AppChildren, WithoutSubclassNoChildIsMadeAndNothingGoesUp)

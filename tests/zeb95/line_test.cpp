@@ -16,8 +16,6 @@ namespace {
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kBlack = RGB(0, 0, 0);
 
-bool operator==(const POINT& a, const POINT& b) { return a.x == b.x && a.y == b.y; }
-
 TEST(LineGeometry, RectangleInsetByHalfThePen)
 {
     const RECT rcClient = {0, 0, 100, 10};
@@ -33,36 +31,6 @@ TEST(LineGeometry, RectangleInsetByHalfThePen)
         const RECT rc = LineRect(rcClient, c.nWidth);
         EXPECT_TRUE(::EqualRect(&c.want, &rc)) << c.nWidth << ": " << rc.left << "," << rc.top << "," << rc.right
                                               << "," << rc.bottom;
-    }
-}
-
-TEST(LineGeometry, SegmentsOfEachDrawForm)
-{
-    const RECT rc = {0, 0, 99, 9};
-    using Segments = std::vector<LineSegment>;
-    const struct
-    {
-        WORD wForm;
-        Segments want;
-    } kCases[] = {
-        {0, {}},
-        {ZEBLINE_TOP, {{{0, 0}, {99, 0}}}},
-        {ZEBLINE_BOTTOM, {{{0, 9}, {99, 9}}}},
-        {ZEBLINE_LEFT, {{{0, 0}, {0, 9}}}},
-        {ZEBLINE_RIGHT, {{{99, 0}, {99, 9}}}},
-        {ZEBLINE_DIAGONAL | ZEBLINE_DIAGONAL2, {{{0, 0}, {99, 9}}, {{99, 0}, {0, 9}}}},
-        // A box: the corner that neither the bottom nor the right edge reaches.
-        {0x0F,
-         {{{0, 0}, {99, 0}}, {{0, 9}, {99, 9}}, {{0, 0}, {0, 9}}, {{99, 0}, {99, 9}}, {{99, 9}, {100, 9}}}},
-        {ZEBLINE_BOTTOM | ZEBLINE_RIGHT, {{{0, 9}, {99, 9}}, {{99, 0}, {99, 9}}, {{99, 9}, {100, 9}}}},
-        {0xFFC0, {}},
-    };
-    for (const auto& c : kCases) {
-        const Segments got = LineSegments(rc, c.wForm);
-        ASSERT_EQ(c.want.size(), got.size()) << c.wForm;
-        for (size_t i = 0; i < got.size(); ++i) {
-            EXPECT_TRUE(c.want[i].ptFrom == got[i].ptFrom && c.want[i].ptTo == got[i].ptTo) << c.wForm << "/" << i;
-        }
     }
 }
 

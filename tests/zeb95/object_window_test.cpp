@@ -169,31 +169,6 @@ TEST_F(ObjectWindows, RoutingByKind)
     ::DestroyWindow(hPic);
 }
 
-TEST_F(ObjectWindows, EventTable)
-{
-    const struct
-    {
-        WORD wKind;
-        int nNumber;
-        ZebEventRoute route;
-    } kRoutes[] = {
-        {ZebKindWhiteBoard, 1, ZebEventRoute::SendUp},     {ZebKindWhiteBoard, 2, ZebEventRoute::SendToSelf},
-        {ZebKindWhiteBoard, 4, ZebEventRoute::PostToSelf}, {ZebKindWhiteBoard, 8, ZebEventRoute::PostToSelf},
-        {ZebKindWhiteBoard, 11, ZebEventRoute::SendToSelf}, {ZebKindDoc, 1, ZebEventRoute::PostUp},
-        {ZebKindDoc, 4, ZebEventRoute::PostUp},            {ZebKindDoc, 5, ZebEventRoute::SendUp},
-        {ZebKindDoc, 6, ZebEventRoute::SendUp},            {ZebKindDoc, 7, ZebEventRoute::SendToSelf},
-        {ZebKindDoc, 12, ZebEventRoute::PostUp},           {ZebKindPicture, 3, ZebEventRoute::SendToSelf},
-        {ZebKindPicture, 4, ZebEventRoute::Never},         {ZebKindSound, 9, ZebEventRoute::SendToSelf},
-        {ZebKindMovie, 1, ZebEventRoute::PostUp},          {ZebKindMovie, 5, ZebEventRoute::Never},
-        {ZebKindLine, 1, ZebEventRoute::PostUp},           {ZebKindLine, 2, ZebEventRoute::Never},
-        {ZebKindAppChild, 1, ZebEventRoute::Never},        {ZebKindDoc, 13, ZebEventRoute::Never},
-    };
-    for (const auto& r : kRoutes)
-        EXPECT_EQ(r.route, GetEventRoute(r.wKind, r.nNumber)) << r.wKind << "/" << r.nNumber;
-    EXPECT_EQ(0xFFFFu, MakeZebCmdWParam(0, -1) & 0xFFFF);
-    EXPECT_EQ(static_cast<WPARAM>(112) << 16 | 3, MakeZebCmdWParam(112, 3));
-}
-
 TEST(HitTable, RectanglesOfTheHandlesAndEdges)
 {
     const ZebHitTable t = BuildHitTable(RECT{100, 50, 200, 110}, 4, 3);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "dib/bmp_file.h"
@@ -8,6 +9,7 @@
 #include "objects/obj_place.h"
 #include "objects/child_painter.h"
 #include "canvas.h"
+#include "pdf_printer.h"
 #include "pic_fixtures.h"
 #include "picture/jpeg_convert.h"
 #include "picture/pic_capture.h"
@@ -524,17 +526,59 @@ TEST_F(Pictures, PrintedAloneOnAPage)
     Show(hPic, RedBlueBitmap(40, 20));
     const RECT rcDest = {0, 0, 100, 100};
     MemoryCanvas canvas(10, 10, kWhite);
-    EXPECT_EQ(-1, PrintPicObject(hPic, canvas.dc(), "zeb picture", rcDest));
-    EXPECT_EQ(-1, PrintPicObject(m_hWb, nullptr, nullptr, rcDest)) << "not a picture";
+    EXPECT_EQ(-1, PrintPicObject(hPic, canvas.dc(), "zeb picture", nullptr, rcDest));
+    EXPECT_EQ(-1, PrintPicObject(m_hWb, nullptr, nullptr, nullptr, rcDest)) << "not a picture";
 
     HANDLE hLock = ::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter");
     ::WaitForSingleObject(hLock, 60000);
     HDC hdc = ::CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);
     ASSERT_NE(nullptr, hdc) << "the PDF printer is missing";
-    EXPECT_EQ(1, PrintPicObject(hPic, hdc, "zeb picture", rcDest));
+    EXPECT_EQ(1, PrintPicObject(hPic, hdc, "zeb picture", nullptr, rcDest));
     ::DeleteDC(hdc);
     ::ReleaseMutex(hLock);
     ::CloseHandle(hLock);
+}
+
+// Dark pixels of a page: the width and height of the box around them.
+SIZE InkedBox(const GrayImage& image)
+{
+    RECT box = {image.width, image.height, -1, -1};
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.at(x, y) < 128) {
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+            }
+        }
+    }
+    return {box.right - box.left + 1, box.bottom - box.top + 1};
+}
+
+// Printed lengths follow the whiteboard's resolution per axis: a square of
+// 100 x 100 pixels at 48 dpi across and 96 dpi down is twice as wide as
+// high on paper.
+TEST_F(Pictures, PrintingScalesEachAxisByItsOwnResolution)
+{
+    ZebPicCreateInfo info = Info(40, 40);
+    info.dwMask |= ZEBPIC_STRETCH;
+    info.nStretch = 1;
+    HWND hPic = Make(info);
+    Show(hPic, FilledBitmap(16, 16, kBlack));
+    ZebWbRecord::From(GetObjRecord(m_hWb))->SetDpi(48, 96);
+    const std::string title = "ZebPictureDpi-" + std::to_string(::GetCurrentProcessId());
+    {
+        PdfPrinterLock lock;
+        HDC hdc = ::CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);
+        ASSERT_NE(nullptr, hdc) << "the PDF printer is missing";
+        EXPECT_EQ(1, PrintPicObject(hPic, hdc, title.c_str(), nullptr, {0, 0, 100, 100}));
+        ::DeleteDC(hdc);
+    }
+    const std::string pdf = WaitForPrintedPdf(title);
+    ASSERT_FALSE(pdf.empty()) << "no PDF for " << title;
+    const SIZE box = InkedBox(RasterizePdf(pdf, 72));
+    // 100 / 48 inch by 100 / 96 inch: 150 x 75 points.
+    EXPECT_NEAR(150, box.cx, 3);
+    EXPECT_NEAR(75, box.cy, 3);
 }
 
 // Setting the text from the text itself keeps it: the copy is made first.

@@ -269,6 +269,33 @@ TEST_F(Properties, KindAndIndexFormsCheckTheirAddress)
     EXPECT_EQ(0, zebGetObjVertMode(m_hPic, ZebKindDoc, 0)) << "not a whiteboard";
 }
 
+// Settings that only text documents have fail on every other window, by
+// themselves and by (kind, index).
+TEST_F(Properties, DocumentSettingsFailOnOtherKinds)
+{
+    for (HWND hwnd : {m_hWb, m_hPic, m_hSound, m_hLine, m_hForeign, static_cast<HWND>(nullptr)}) {
+        EXPECT_EQ(-1, zebGetStaticMode(hwnd));
+        EXPECT_EQ(-1, zebSetStaticMode(hwnd, 1));
+        EXPECT_EQ(-1, zebSetScale(hwnd, -1));
+        EXPECT_EQ(-1, zebSetOptions(hwnd, 0, 0));
+        char szMatch[8] = "kept";
+        EXPECT_EQ(-1, zebGetFilter(hwnd, szMatch, nullptr, sizeof(szMatch)));
+        EXPECT_STREQ("kept", szMatch);
+        EXPECT_EQ(0, zebSetFilter(hwnd, "a", "b"));
+        POINT anchor = {3, 4};
+        EXPECT_EQ(0, zebGetSelect(hwnd, &anchor));
+        EXPECT_EQ(-1, anchor.x);
+        EXPECT_EQ(-1, anchor.y);
+        EXPECT_EQ(0, zebSetSelect(hwnd, &anchor));
+    }
+    EXPECT_EQ(-1, zebSetObjScale(m_hWb, ZebKindPicture, 0, 100));
+    EXPECT_EQ(-1, zebSetObjOptions(m_hWb, ZebKindLine, 0, 1, 1));
+    EXPECT_EQ(-1, zebSetObjScale(m_hWb, ZebKindDoc, 1, 100)) << "no such document";
+    EXPECT_EQ(-1, zebGetDocFilter(m_hWb, 1, nullptr, nullptr, 0));
+    EXPECT_EQ(0, zebSetDocFilter(m_hWb, 1, "a", "b"));
+    EXPECT_EQ(-1, zebGetDocFilter(m_hPic, 0, nullptr, nullptr, 0)) << "not a whiteboard";
+}
+
 // The four drawing properties of lines, on the line and by its index.
 TEST_F(Properties, LineDrawingProperties)
 {

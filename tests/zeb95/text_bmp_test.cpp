@@ -79,6 +79,8 @@ TEST_F(BmpTableTest, RemoveTurnsReferencesToPlainAndRenumbersLaterOnes)
     EXPECT_EQ((std::vector<int>{1, 255, 2, 1, 2, 1}), References());
     EXPECT_EQ(1, table.Remove(-1, Holder()));
     EXPECT_EQ(0, table.Count());
+    EXPECT_EQ((std::vector<int>{255, 255, 255, 1, 255, 1}), References())
+        << "removing all bitmaps leaves no reference to a later one";
 }
 
 TEST_F(BmpTableTest, RefusesInvalidDibsAndThe257thBitmap)

@@ -33,15 +33,4 @@ void FixedDocs::Lay(const std::string& text, int nLimit)
     doc.nDocHeight = doc.Lines()->Count() * kLineHeight;
 }
 
-std::string FixedDocs::Text() const
-{
-    const ZebBlockList& blocks = *ZebDocRecord::From(m_hDoc)->Blocks();
-    std::string text;
-    for (int i = 0; i < blocks.Count(); ++i)
-    {
-        std::string s(BlockTextLength(blocks.Block(i)), '\0');
-        BlockCopyOut(blocks.Block(i), 0, static_cast<int>(s.size()), &s[0], nullptr);
-        text += s;
-    }
-    return text;
-}
+std::string FixedDocs::Text() const { return BlocksText(*ZebDocRecord::From(m_hDoc)->Blocks()); }

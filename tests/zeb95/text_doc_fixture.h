@@ -32,6 +32,29 @@ inline void FillBlocks(ZebBlockList& blocks, const std::string& text, ZebCharAtt
     } while (nAt < nSize);
 }
 
+// The Shift-JIS face "IPAGothic" at the height.
+inline LOGFONTA Gothic(LONG nHeight)
+{
+    LOGFONTA lf = {};
+    lf.lfHeight = nHeight;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lstrcpyA(lf.lfFaceName, "IPAGothic");
+    return lf;
+}
+
+// The stored bytes of every block, in order.
+inline std::string BlocksText(const ZebBlockList& blocks)
+{
+    std::string text;
+    for (int i = 0; i < blocks.Count(); ++i)
+    {
+        std::string s(BlockTextLength(blocks.Block(i)), '\0');
+        BlockCopyOut(blocks.Block(i), 0, static_cast<int>(s.size()), &s[0], nullptr);
+        text += s;
+    }
+    return text;
+}
+
 // Bytes of the lines of the table, in order.
 inline std::string LinesText(const ZebBlockList& blocks, const ZebLineTable& lines)
 {

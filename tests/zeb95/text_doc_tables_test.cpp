@@ -1,26 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <vector>
 
 #include "text/tables/bmp_table.h"
+#include "text/caret/doc_caret.h"
 #include "text/doc/doc_bitmaps.h"
 #include "text/doc/doc_create.h"
 #include "text/doc/doc_fonts.h"
+#include "text/doc/doc_layout.h"
 #include "text/doc/doc_marks.h"
 #include "text/tables/font_table.h"
 #include "text_doc_fixture.h"
 
 namespace {
-
-LOGFONTA Gothic(LONG nHeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = nHeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    std::strcpy(lf.lfFaceName, "IPAGothic");
-    return lf;
-}
 
 void PutText(ZebDocRecord& doc, const std::vector<ZebCharAttr>& attrs)
 {
@@ -145,6 +137,22 @@ TEST_F(TextDocs, MarksTakeAFontOrABitmap)
     EXPECT_EQ(1, DocSetNewLineMark(hDoc, kZebNoMark, &lf, FALSE));
     EXPECT_EQ(kZebNoMark, doc.wLineFeedCode);
     EXPECT_EQ(0u, doc.lineFeedAttr);
+}
+
+TEST_F(TextDocs, AMarksFontLeavesTheSelectedTextAlone)
+{
+    HWND hDoc = DocCreateObj(m_hWb, nullptr, nullptr);
+    ZebDocRecord& doc = Doc(hDoc);
+    PutText(doc, {MakeCharAttr(0, 0, 0, 0), MakeCharAttr(0, 0, 0, 0)});
+    DocRelayout(hDoc);
+    ASSERT_EQ(1, DocSetCaret(hDoc, 0, 0, 0));
+    ASSERT_EQ(1, DocSetCaret(hDoc, 2, 0, kCaretExtend));
+    const LOGFONTA lf = Gothic(20);
+    EXPECT_EQ(1, DocSetNewLineMark(hDoc, 'x', &lf, FALSE));
+    EXPECT_EQ(1, AttrFont(doc.lineFeedAttr));
+    EXPECT_EQ((std::vector<int>{0, 0}), TextIndexes(doc)) << "the selected text keeps its font";
+    EXPECT_EQ(0, doc.nTypingFont);
+    EXPECT_TRUE(doc.HasSelection());
 }
 
 TEST_F(TextDocs, BitmapsRenumberTheDocumentsTextAndMarks)

@@ -252,6 +252,7 @@ TEST_F(TextDocs, FieldsOutOfRangeAreSkipped)
     info.pszLineStart = nullptr;
     info.dwMask &= ~ZEBDOC_BORDERCOLOR;
     info.pszFilterReplace = "abc";
+    info.nCharExtra = 32768;
     HWND hDoc = DocCreateObj(m_hWb, &info, nullptr);
     ASSERT_NE(nullptr, hDoc);
     ZebDocRecord& doc = Doc(hDoc);
@@ -261,13 +262,16 @@ TEST_F(TextDocs, FieldsOutOfRangeAreSkipped)
     EXPECT_EQ(nullptr, doc.head.LineStartString());
     EXPECT_EQ(RGB(1, 2, 3), doc.head.BorderColor()) << "the back colour";
     EXPECT_EQ(nullptr, doc.FilterMatch()) << "a replacement of another length";
+    EXPECT_EQ(0, doc.nCharExtra) << "a character extra beyond 32767";
 
     info.nScale = 0;
     info.pUserCells = nullptr;
+    info.nCharExtra = -1;
     HWND hDoc2 = DocCreateObj(m_hWb, &info, nullptr);
     ASSERT_NE(nullptr, hDoc2);
     EXPECT_EQ(100, Doc(hDoc2).nScale);
     EXPECT_EQ(0, Doc(hDoc2).nUserCellCount);
+    EXPECT_EQ(0, Doc(hDoc2).nCharExtra);
 }
 
 TEST_F(TextDocs, InvalidUserCellsAreRefusedWhole)

@@ -242,6 +242,16 @@ TEST(EraseChar, GoesOnOverBlockEdgesAndFreesEmptiedBlocks)
     EXPECT_EQ((std::vector<std::string>{"", "b"}), first.Texts());  // block 0 stays
 }
 
+TEST(EraseChar, ATrailByteAtTheStartOfABlockIsNeverErasedAlone)
+{
+    Blocks blocks({"a\x82", "\xA0" "b"});
+    BlockSetAttr(blocks.list.Block(0), 1, kTyping | ZebAttrLead);  // one character across the block edge
+    BlockSetAttr(blocks.list.Block(1), 0, kTyping | ZebAttrTrail);
+    ZebTextSpot spot = {1, 0};
+    EXPECT_EQ(0, EraseChar(blocks.list, spot));
+    EXPECT_EQ((std::vector<std::string>{"a\x82", "\xA0" "b"}), blocks.Texts());
+}
+
 TEST(EraseRange, WithinABlockAndAcrossBlocks)
 {
     struct Case

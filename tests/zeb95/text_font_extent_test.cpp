@@ -21,7 +21,7 @@ public:
         m_entry.font = ::CreateFontIndirectA(&lf);
         m_bMade = m_entry.font != nullptr && MakeFontEntry(nullptr, &m_entry) == 1;
     }
-    ~MeasuredFont() { ::DeleteObject(m_entry.font); }
+    ~MeasuredFont() { ReleaseFontEntry(m_entry); }
     bool Made() const { return m_bMade; }
     ZebFontEntry& Entry() { return m_entry; }
 
@@ -80,6 +80,20 @@ TEST(FontExtent, DoubleByteCharactersAreMeasuredOnlyInVariablePitchJapaneseFonts
         std::strcpy(lf.lfFaceName, c.pszFace);
         EXPECT_EQ(c.nWant, FontCharWidth(nullptr, font.Entry(), c.nCode, 2)) << c.pszWhat;
     }
+}
+
+TEST(FontExtent, DoubleByteWidthsAreMeasuredARowAtATimeAndKept)
+{
+    MeasuredFont font;
+    ASSERT_TRUE(font.Made());
+    short* pWidths = font.Entry().pDoubleWidths;
+    ASSERT_NE(nullptr, pWidths) << "a variable-pitch Japanese font keeps its double-byte widths";
+    const int nRow = 0x82 - 0x81;
+    EXPECT_EQ(font.Measure(0x82A0), FontCharWidth(nullptr, font.Entry(), 0x82A0, 0));
+    EXPECT_EQ(font.Measure(0x82CC), pWidths[nRow * 256 + 0xCC]) << "the whole row was measured";
+    EXPECT_EQ(font.Measure(0x82CC), FontCharWidth(nullptr, font.Entry(), 0x82CC, 1) - 1);
+    pWidths[nRow * 256 + 0xCC] = 77;
+    EXPECT_EQ(77, FontCharWidth(nullptr, font.Entry(), 0x82CC, 0)) << "a kept width is not measured again";
 }
 
 TEST(FontExtent, WidthAndHeightTradePlacesWhenExactlyOneOfTurnedAndSwappedHolds)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -155,6 +156,19 @@ TEST(LineLayout, BreaksByTheLimitTheWidthAndTheLineStartRule)
         layout.SetText(c.text);
         EXPECT_EQ(c.want, layout.All()) << c.pszWhat;
     }
+}
+
+TEST(LineLayout, WidthsThatPassTheIntRangeStillWrap)
+{
+    Layout layout;
+    layout.m_in.nWidth = 100;
+    layout.m_in.measure.nCharExtra = 1 << 30;
+    layout.SetText("abc");
+    EXPECT_EQ((std::vector<Line>{{"a", ZebLineEndWrapped}, {"b", ZebLineEndWrapped}, {"c", ZebLineEndText}}),
+              layout.All());
+    layout.m_in.nWidth = 0;
+    layout.All();
+    EXPECT_EQ(INT_MAX, layout.m_lines.At(0).width) << "a width beyond the range is held at its end";
 }
 
 TEST(LineLayout, EntriesHoldWidthHeightLastUnitAndTheirPlaceInTheBlocks)

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <vector>
 
 #include "text/storage/line_table.h"
 
@@ -35,6 +36,40 @@ TEST(LineTable, EntriesStayPutThroughDirectoryGrowthAndTruncation)
     EXPECT_EQ(10, lines.Count());
     ASSERT_TRUE(lines.Insert(10, Line(77)));
     EXPECT_EQ(77, lines.At(10).height);
+}
+
+TEST(LineTable, TopsAndTheLineAtAHeightFollowAppendsRewritesAndTruncation)
+{
+    ZebLineTable lines(kZebMostLines);
+    std::vector<int> heights;
+    for (int i = 0; i < 1000; ++i)
+    {
+        heights.push_back(i % 7 + 1);
+        ASSERT_TRUE(lines.Insert(i, Line(heights.back())));
+    }
+    ZebLineEntry taller = Line(40);
+    lines.Set(300, taller);
+    heights[300] = 40;
+    ASSERT_TRUE(lines.Insert(5, Line(9)));
+    heights.insert(heights.begin() + 5, 9);
+    lines.Truncate(700);
+    heights.resize(700);
+    long long nTop = 0;
+    for (int n = 0; n < 700; ++n)
+    {
+        ASSERT_EQ(nTop, lines.Top(n)) << n;
+        long long nAt = -1;
+        ASSERT_EQ(n, lines.LineAt(nTop + heights[n] - 1, &nAt)) << n;
+        ASSERT_EQ(nTop, nAt);
+        nTop += heights[n];
+    }
+    EXPECT_EQ(nTop, lines.Top(700));
+    long long nAt = -1;
+    EXPECT_EQ(0, lines.LineAt(-5, &nAt));
+    EXPECT_EQ(699, lines.LineAt(nTop + 100, &nAt)) << "below the last line";
+    EXPECT_EQ(nTop - heights[699], nAt);
+    ZebLineTable none(10);
+    EXPECT_EQ(-1, none.LineAt(0, &nAt));
 }
 
 // A reader on another thread reads every entry below the count it sees

@@ -254,49 +254,4 @@ TEST(StableTable, EntriesKeepTheirAddressWhileTheTableGrows)
     EXPECT_EQ(999, table.At(999));
 }
 
-// Three blocks "abc" | "d" + pair + "e" | "fg", the pair flagged.
-class PosToBlockTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        for (const std::string& s : {std::string("abc"), std::string("d\x88\x9F" "e"), std::string("fg")})
-        {
-            ZebTextBlock* pBlock = list.BlockInsert(-1);
-            std::vector<ZebCharAttr> attrs(s.size(), 0);
-            MarkCharPairs(s.data(), attrs.data(), static_cast<int>(s.size()));
-            ASSERT_EQ(static_cast<int>(s.size()), BlockInsertRun(pBlock, 0, s.data(), attrs.data(), static_cast<int>(s.size())));
-        }
-        BlockMoveGap(list.Block(1), 2);  // the gap between lead and trail byte
-    }
-    ZebBlockList list;
-};
-
-TEST_F(PosToBlockTest, WalksBlocksStaysAtBlockEndsAndStepsOffTrailBytes)
-{
-    struct Case
-    {
-        int nBlock, nOffset, nColumn, nWantBlock, nWantOffset;
-    };
-    const Case cases[] = {
-        {0, 0, 0, 0, 0}, {0, 1, 1, 0, 2},
-        {0, 0, 3, 0, 3},   // end of the first block, not the start of the next
-        {0, 0, 4, 1, 1},   // the lead byte
-        {0, 0, 5, 1, 1},   // the trail byte steps back
-        {0, 2, 4, 1, 3}, {1, 2, 0, 1, 1}, {0, 0, 8, 2, 1}, {0, 0, 9, 2, 2},
-    };
-    for (const Case& c : cases)
-    {
-        SCOPED_TRACE(testing::Message() << c.nBlock << "," << c.nOffset << "+" << c.nColumn);
-        int nBlock = -1, nOffset = -1;
-        EXPECT_EQ(list.Block(c.nWantBlock), list.PosToBlock(c.nBlock, c.nOffset, c.nColumn, &nBlock, &nOffset));
-        EXPECT_EQ(c.nWantBlock, nBlock);
-        EXPECT_EQ(c.nWantOffset, nOffset);
-    }
-    EXPECT_EQ(nullptr, list.PosToBlock(0, 0, 10, nullptr, nullptr));
-    EXPECT_EQ(nullptr, list.PosToBlock(3, 0, 0, nullptr, nullptr));
-    EXPECT_EQ(nullptr, list.PosToBlock(-1, 0, 0, nullptr, nullptr));
-    EXPECT_EQ(2, list.Block(1)->gapStart) << "finding a position moved a gap";
-}
-
 }  // namespace

@@ -258,10 +258,4 @@ TEST_F(Typing, InputMethodCharactersGoUpAsTypedCharacters)
     EXPECT_EQ("xb", Text());
 }
 
-TEST_F(Typing, TheDocumentWantsEveryKeyOfADialog)
-{
-    EXPECT_EQ(DLGC_WANTARROWS | DLGC_WANTALLKEYS | DLGC_HASSETSEL | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS,
-              ::SendMessageA(m_hDoc, WM_GETDLGCODE, 0, 0));
-}
-
 }  // namespace

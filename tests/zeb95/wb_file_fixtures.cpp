@@ -30,6 +30,33 @@ void PutDword(Bytes& bytes, size_t nAt, DWORD dw)
         bytes[nAt + i] = static_cast<BYTE>(dw >> (8 * i));
 }
 
+namespace {
+
+// Length of the block at `at` as its header gives it.
+size_t BlockLength(const Bytes& file, size_t at)
+{
+    const size_t cbFixed = file[at + 2] | (file[at + 3] << 8);
+    const size_t cbVariable = file[at + 4] | (file[at + 5] << 8) | (file[at + 6] << 16) |
+                              (static_cast<size_t>(file[at + 7]) << 24);
+    return 8 + cbFixed + cbVariable;
+}
+
+}  // namespace
+
+std::vector<Bytes> SplitBlocks(const Bytes& file)
+{
+    std::vector<Bytes> blocks;
+    for (size_t at = 0; at + 8 <= file.size();) {
+        const size_t cb = BlockLength(file, at);
+        if (cb > file.size() - at)
+            break;
+        blocks.emplace_back(file.begin() + static_cast<std::ptrdiff_t>(at),
+                            file.begin() + static_cast<std::ptrdiff_t>(at + cb));
+        at += cb;
+    }
+    return blocks;
+}
+
 std::vector<FileField> BlockFields(const Bytes& file, const char* pszTag, const std::vector<size_t>& recordOffsets)
 {
     std::vector<FileField> fields;
@@ -40,10 +67,7 @@ std::vector<FileField> BlockFields(const Bytes& file, const char* pszTag, const 
             for (size_t offset : recordOffsets)
                 fields.push_back({at + 8 + offset, 4});
         }
-        const size_t cbFixed = file[at + 2] | (file[at + 3] << 8);
-        const size_t cbVariable = file[at + 4] | (file[at + 5] << 8) | (file[at + 6] << 16) |
-                                  (static_cast<size_t>(file[at + 7]) << 24);
-        at += 8 + cbFixed + cbVariable;
+        at += BlockLength(file, at);
     }
     return fields;
 }

@@ -18,6 +18,9 @@ Bytes StringBytes(const std::string& s);
 Bytes operator+(Bytes a, const Bytes& b);
 void PutDword(Bytes& bytes, size_t nAt, DWORD dw);
 
+// The blocks of a file of measured blocks (8-byte headers), in order.
+std::vector<Bytes> SplitBlocks(const Bytes& file);
+
 // Equal bytes; otherwise the sizes and the first offset where they differ.
 testing::AssertionResult SameBytes(const Bytes& want, const Bytes& got);
 

@@ -2,11 +2,17 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "dib/icon_record.h"
 #include "jpeg_fixture.h"
+#include "objects/global_mem.h"
 #include "pic_fixtures.h"
 #include "wb_file_fixtures.h"
+#include "whiteboard/wb_bmp_items.h"
+#include "whiteboard/wb_marks.h"
+#include "whiteboard/wb_record.h"
 #include "whiteboard/wb_window.h"
 #include "zeb95.h"
 #include "zeb_fixtures.h"
@@ -26,6 +32,19 @@ LONG ScreenDpi(int nIndex)
     const LONG n = ::GetDeviceCaps(hdc, nIndex);
     ::ReleaseDC(nullptr, hdc);
     return n;
+}
+
+// The words of a whiteboard made without options, then the given ones.
+std::vector<std::pair<size_t, DWORD>> PlainWbWords(const std::vector<std::pair<size_t, DWORD>>& more)
+{
+    const DWORD crWindow = ::GetSysColor(COLOR_WINDOW);
+    const DWORD crText = ::GetSysColor(COLOR_WINDOWTEXT);
+    std::vector<std::pair<size_t, DWORD>> words = {
+        {0, kVersion}, {74, crWindow}, {75, crWindow}, {76, crWindow}, {77, crWindow}, {78, crText}, {79, crText},
+        {81, WS_BORDER}, {98, 1}, {147, static_cast<DWORD>(ScreenDpi(LOGPIXELSX))},
+        {148, static_cast<DWORD>(ScreenDpi(LOGPIXELSY))}};
+    words.insert(words.end(), more.begin(), more.end());
+    return words;
 }
 
 std::string DefaultLineStart() { return std::string(kDefaultLineStart, std::strlen(kDefaultLineStart) + 1); }
@@ -108,8 +127,102 @@ protected:
         Pump();
     }
 
+    // The first object of the kind has the text, and its block written
+    // again (mode 1) is the bytes.
+    void ExpectTextAndBlock(HWND hWb, LONG nKind, const char* pszText, const Bytes& want)
+    {
+        char szText[16] = "";
+        EXPECT_EQ(static_cast<LONG>(std::strlen(pszText)), zebGetObjText(hWb, nKind, 0, szText));
+        EXPECT_STREQ(pszText, szText);
+        const std::string again = TempPath("zebwb-again.zob");
+        zebWriteObject(hWb, nKind, 0, again.c_str(), 1, nullptr, nullptr);
+        EXPECT_TRUE(SameBytes(want, FileBytes(again)));
+    }
+
+    // A whiteboard with a cursor, its own line-start string and object text,
+    // a text item, a bitmap item, a character line-feed mark and a bitmap
+    // form-feed mark.
+    HWND MarkedWhiteBoard()
+    {
+        BYTE andPlane[32 * 4], xorPlane[32 * 4];
+        for (int i = 0; i < 32 * 4; ++i) {
+            andPlane[i] = i < 64 ? 0x0F : 0xFF;
+            xorPlane[i] = static_cast<BYTE>(i % 5 == 0 ? 0x81 : 0);
+        }
+        HCURSOR hCursor = ::CreateCursor(::GetModuleHandleA(nullptr), 3, 4, 32, 32, andPlane, xorPlane);
+        ZebWbCreateInfo info = {};
+        info.dwMask = ZEBWB_CURSOR | ZEBWB_LINESTART;
+        info.hParent = m_parent.Hwnd();
+        info.cx = 300;
+        info.cy = 200;
+        info.hCursor = hCursor;
+        char szLineStart[] = "、。)";
+        info.pszLineStart = szLineStart;
+        HWND hWb = zebCreateWhiteBoard(&info);
+        ::DestroyCursor(hCursor);
+        m_others.push_back(hWb);
+        const LOGFONTA lf = TestFont(14);
+        const POINT ptText = {10, 20};
+        EXPECT_EQ(0, zebAddText(hWb, "A\nB\f", &lf, &ptText, FALSE));
+        EXPECT_EQ(0, WbAddBmpItem(hWb, -1, MakeSolidDib(2, 3, RGB(0, 128, 255)), "dot", {7, 8}));
+        EXPECT_TRUE(WbSetNewLineMark(hWb, 'x', &lf, FALSE));
+        EXPECT_TRUE(WbSetFormFeedMark(hWb, 0, nullptr, FALSE));
+        GetObjRecord(hWb)->SetText(LockedGlobalStrDup("board"));
+        return hWb;
+    }
+
+    // Every damaged copy of the file (its truncations and its fields set to
+    // edge values) read into hWb is either read whole or refused with the
+    // whiteboard exactly as it was: the number refused.
+    int SweepDamagedCopies(HWND hWb, const Bytes& file, const std::vector<FileField>& fields)
+    {
+        const std::string path = TempPath("zebwb-damaged.zwb");
+        const Bytes before = Stored(hWb);
+        int nRefused = 0;
+        for (const Bytes& copy : DamagedCopies(file, fields)) {
+            PutFile(path, copy);
+            if (zebReadWhiteBoard(hWb, path.c_str(), nullptr, nullptr) >= 0) {
+                // Read whole: the original again for the next copy.
+                PutFile(path, before);
+                EXPECT_GT(zebReadWhiteBoard(hWb, path.c_str(), nullptr, nullptr), 0);
+                continue;
+            }
+            ++nRefused;
+            EXPECT_TRUE(SameBytes(before, Stored(hWb))) << "copy of " << copy.size() << " bytes";
+            if (::testing::Test::HasFailure())
+                break;
+        }
+        return nRefused;
+    }
+
     std::vector<HWND> m_others;
 };
+
+// The fields that damaged copies set: the header lengths of every block and
+// the given pointer and count words of the records.
+std::vector<FileField> RecordFields(const Bytes& file,
+                                    const std::vector<std::pair<const char*, std::vector<size_t>>>& records)
+{
+    std::vector<FileField> fields;
+    for (const auto& record : records) {
+        for (const FileField& f : BlockFields(file, record.first, record.second)) {
+            bool bSeen = false;
+            for (const FileField& seen : fields)
+                bSeen = bSeen || seen.nAt == f.nAt;
+            if (!bSeen)
+                fields.push_back(f);
+        }
+    }
+    return fields;
+}
+
+Bytes LogFontBytes(const LOGFONTA& lf)
+{
+    Bytes b(60, 0);
+    std::memcpy(b.data(), &lf, 28);
+    std::memcpy(b.data() + 28, lf.lfFaceName, std::strlen(lf.lfFaceName));
+    return b;
+}
 
 TEST_F(WbFiles, EmptyWhiteBoardIsOneWbBlock)
 {
@@ -120,25 +233,14 @@ TEST_F(WbFiles, EmptyWhiteBoardIsOneWbBlock)
     const std::string lineStart = DefaultLineStart();
     ASSERT_EQ(50u, lineStart.size());
     const Bytes want = BlockHeader("WB", 880 + 50, 0) +
-                       RecordWords(880, {{0, kVersion},
-                                         {74, crWindow},
-                                         {75, crWindow},
-                                         {76, crWindow},
-                                         {77, crWindow},
-                                         {78, crText},
-                                         {79, crText},
-                                         {81, WS_BORDER},
-                                         {86, 50},
-                                         {98, 1},
-                                         {104, kNone},
-                                         {137, 0xFFFF},
-                                         {138, kNone},
-                                         {139, kNone},
-                                         {142, 0xFFFF},
-                                         {143, kNone},
-                                         {144, kNone},
-                                         {147, static_cast<DWORD>(ScreenDpi(LOGPIXELSX))},
-                                         {148, static_cast<DWORD>(ScreenDpi(LOGPIXELSY))}}) +
+                       RecordWords(880, PlainWbWords({{86, 50},
+                                                      {104, kNone},
+                                                      {137, 0xFFFF},
+                                                      {138, kNone},
+                                                      {139, kNone},
+                                                      {142, 0xFFFF},
+                                                      {143, kNone},
+                                                      {144, kNone}})) +
                        StringBytes(lineStart);
     EXPECT_TRUE(SameBytes(want, FileBytes(path)));
     EXPECT_EQ(static_cast<LONG>(want.size()), nWritten);
@@ -160,6 +262,128 @@ TEST_F(WbFiles, EmptyWhiteBoardIsOneWbBlock)
     EXPECT_EQ(static_cast<LONG>(crText), zebGetForeColor(hOther));
     EXPECT_EQ(0, zebGetMousePointer(hOther));
     EXPECT_TRUE(SameBytes(want, Stored(hOther, 1)));
+}
+
+// The blocks of a whiteboard with a cursor, its own line-start string and
+// object text, a text item, a bitmap item and both kinds of mark, byte by
+// byte; read back, the same bytes again; damaged, read whole or refused.
+TEST_F(WbFiles, MarkedWhiteBoardGoldenRoundTripAndDamage)
+{
+    HWND hWb = MarkedWhiteBoard();
+    ZebWbRecord& wb = *ZebWbRecord::From(GetObjRecord(hWb));
+    Bytes cursor;
+    ASSERT_TRUE(BuildIconRecord(wb.Head().Cursor(), &cursor));
+    ASSERT_EQ(22u + 4 * 64 + 48, cursor.size()) << "a monochrome 32 x 32 cursor";
+    const DWORD c = static_cast<DWORD>(cursor.size());
+    const DWORD t = 6;  // "board"
+    const std::string lineStart("、。)", 6);
+    const DWORD s = 6;
+    const LOGFONTA lf = TestFont(14);
+    const DWORD crWindow = ::GetSysColor(COLOR_WINDOW);
+    const DWORD crText = ::GetSysColor(COLOR_WINDOWTEXT);
+    const ZebWbTextItem& text = wb.TextItems()[0];
+    const ZebWbMark& lineFeed = wb.LineFeedMark();
+    const Bytes wbBlock = BlockHeader("WB", static_cast<WORD>(880 + c + t + s), 60) +
+                          RecordWords(880, PlainWbWords({{82, c},
+                                                         {86, ((c + t) << 16) | s},
+                                                         {87, (c << 16) | t},
+                                                         {102, 1},
+                                                         {103, 1},
+                                                         {115, 1},
+                                                         {116, 1},
+                                                         {125, 1},
+                                                         {126, 1},
+                                                         {137, 0},
+                                                         {138, kNone},
+                                                         {139, kNone},
+                                                         {140, 2},
+                                                         {141, 3},
+                                                         {142, 'x'},
+                                                         {143, 0},
+                                                         {144, crText},
+                                                         {145, static_cast<DWORD>(lineFeed.cx)},
+                                                         {146, static_cast<DWORD>(lineFeed.cy)}})) +
+                          cursor + StringBytes(std::string("board", 6)) + StringBytes(lineStart) + LogFontBytes(lf);
+    const Bytes wtBlock = BlockHeader("WT", 32 + 5, 60) +
+                          RecordWords(32, {{0, crText},
+                                           {1, 0},
+                                           {2, 0},
+                                           {3, 5},
+                                           {4, 10},
+                                           {5, 20},
+                                           {6, static_cast<DWORD>(text.size.cx)},
+                                           {7, static_cast<DWORD>(text.size.cy)}}) +
+                          StringBytes(std::string("A\nB\f", 5)) + LogFontBytes(lf);
+    const std::string bmpPath = TempPath("zebwb-dot.bmp");
+    ASSERT_EQ(1, zebWriteDib(bmpPath.c_str(), wb.BmpItems()[0].hDib));
+    const Bytes bmp = FileBytes(bmpPath);
+    const Bytes wdBlock = BlockHeader("WD", 44 + 4, static_cast<DWORD>(bmp.size())) +
+                          RecordWords(44, {{2, crWindow}, {5, 0}, {6, 4}, {7, 7}, {8, 8}, {9, 2}, {10, 3}}) +
+                          StringBytes(std::string("dot", 4)) + bmp;
+    const Bytes want = wbBlock + wtBlock + wdBlock;
+    const Bytes stored = Stored(hWb, 1);
+    ASSERT_TRUE(SameBytes(want, stored));
+    EXPECT_TRUE(SameBytes(want, Stored(hWb, 2))) << "the whiteboard's own blocks are the same in both modes";
+
+    HWND hOther = NewWhiteBoard();
+    const std::string path = TempPath("zebwb-marked.zwb");
+    PutFile(path, stored);
+    ASSERT_EQ(static_cast<LONG>(stored.size()), zebReadWhiteBoard(hOther, path.c_str(), nullptr, nullptr));
+    ZebWbRecord& other = *ZebWbRecord::From(GetObjRecord(hOther));
+    EXPECT_NE(nullptr, other.Head().Cursor());
+    EXPECT_STREQ("board", other.Head().Text());
+    EXPECT_STREQ("、。)", other.Head().LineStartString());
+    EXPECT_EQ(0, other.FormFeedMark().wCode);
+    EXPECT_EQ(-1, other.FormFeedMark().nFont);
+    EXPECT_EQ('x', other.LineFeedMark().wCode);
+    EXPECT_TRUE(SameBytes(want, Stored(hOther, 1)));
+
+    const std::vector<FileField> fields =
+        RecordFields(stored, {{"WB", {82 * 4, 86 * 4, 87 * 4, 102 * 4, 115 * 4, 116 * 4, 137 * 4, 138 * 4}},
+                              {"WT", {4, 8, 12}},
+                              {"WD", {20, 24}}});
+    EXPECT_GT(SweepDamagedCopies(hOther, stored, fields), static_cast<int>(stored.size()) / 2);
+}
+
+// A picture's block carries its cursor and its object text, and reads back
+// whole.
+TEST_F(WbFiles, PictureBlockCarriesItsCursorAndText)
+{
+    ZebPicCreateInfo info = {};
+    info.dwMask = ZEBPIC_CURSOR | ZEBPIC_POINTER;
+    info.cx = 20;
+    info.cy = 10;
+    info.hCursor = ::LoadCursorA(nullptr, IDC_CROSS);
+    info.nPointerNumber = 2;
+    HWND hPic = zebCreateObjPic(m_hWb, &info, nullptr);
+    ASSERT_NE(nullptr, hPic);
+    ASSERT_EQ(1, zebSetObjText(m_hWb, 16, 0, "写真"));
+    Bytes cursor;
+    ASSERT_TRUE(BuildIconRecord(GetObjRecord(hPic)->Cursor(), &cursor));
+    const std::string path = TempPath("zebwb-pic-cursor.zob");
+    const LONG nWritten = zebWriteObject(m_hWb, 16, 0, path.c_str(), 1, nullptr, nullptr);
+    const Bytes file = FileBytes(path);
+    ASSERT_EQ(static_cast<LONG>(file.size()), nWritten);
+    const DWORD c = static_cast<DWORD>(cursor.size());
+    ASSERT_EQ(8 + 1016 + c + 5, file.size());
+    EXPECT_EQ(BlockHeader("PO", static_cast<WORD>(1016 + c + 5), 0), Bytes(file.begin(), file.begin() + 8));
+    auto word = [&file](size_t n) {
+        DWORD dw = 0;
+        std::memcpy(&dw, &file[8 + 4 * n], 4);
+        return dw;
+    };
+    EXPECT_EQ(c, word(82));
+    EXPECT_EQ((c << 16) | 5, word(87));
+    EXPECT_EQ(cursor, Bytes(file.begin() + 8 + 1016, file.begin() + 8 + 1016 + c));
+    EXPECT_EQ(StringBytes(std::string("写真", 5)), Bytes(file.end() - 5, file.end()));
+
+    HWND hOther = NewWhiteBoard();
+    ASSERT_EQ(static_cast<LONG>(file.size()), zebReadObject(hOther, 16, -1, path.c_str()));
+    HWND hRead = zebGetObjWindow(hOther, 16, 0);
+    ASSERT_NE(nullptr, hRead);
+    EXPECT_NE(nullptr, GetObjRecord(hRead)->Cursor());
+    EXPECT_EQ(2, zebGetMousePointer(hRead));
+    ExpectTextAndBlock(hOther, 16, "写真", file);
 }
 
 TEST_F(WbFiles, PlainTextOrdersItemsAndWritesLineEnds)
@@ -232,12 +456,7 @@ TEST_F(WbFiles, LineObjectFileGoldenAndReadBack)
     EXPECT_EQ(20, rc.top);
     EXPECT_EQ(110, rc.right);
     EXPECT_EQ(25, rc.bottom);
-    char szText[16] = "";
-    EXPECT_EQ(4, zebGetObjText(hOther, 128, 0, szText));
-    EXPECT_STREQ("line", szText);
-    const std::string again = TempPath("zebwb-line2.zob");
-    zebWriteObject(hOther, 128, 0, again.c_str(), 1, nullptr, nullptr);
-    EXPECT_TRUE(SameBytes(want, FileBytes(again)));
+    ExpectTextAndBlock(hOther, 128, "line", want);
 }
 
 TEST_F(WbFiles, PictureObjectFileGoldenAndReadBack)
@@ -370,39 +589,60 @@ TEST_F(WbFiles, BadFileLeavesTheWhiteBoardsContentIntact)
     HWND hSource = NewWhiteBoard();
     Fill(hSource);
     const Bytes wbFile = Stored(hSource);
-    const std::string path = TempPath("zebwb-damaged.zwb");
-    const Bytes before = Stored(m_hWb);
-    int nRefused = 0;
     // Header lengths of every block, the stored pointer words of the
     // whiteboard's record, its font count, and the pointer words of the
     // items and objects.
-    std::vector<FileField> fields;
+    const std::vector<FileField> fields =
+        RecordFields(wbFile, {{"WB", {82 * 4, 86 * 4, 87 * 4, 102 * 4}}, {"WT", {12}}, {"PO", {82 * 4, 87 * 4}},
+                              {"LO", {87 * 4}}});
+    EXPECT_GT(SweepDamagedCopies(m_hWb, wbFile, fields), static_cast<int>(wbFile.size()));
+}
+
+// A text or bitmap item block goes in at its stored index, which may be
+// any place from the first to just after the last item; beyond that, or
+// below 0, the file is refused and the whiteboard stays as it was.
+TEST_F(WbFiles, ItemsGoInAtTheirStoredIndex)
+{
+    const LOGFONTA lf = TestFont(12);
+    const POINT pt = {5, 5};
+    HWND hSource = NewWhiteBoard();
+    ASSERT_EQ(0, zebAddText(hSource, "new", &lf, &pt, FALSE));
+    ASSERT_EQ(0, WbAddBmpItem(hSource, -1, MakeSolidDib(3, 3, RGB(1, 2, 3)), "new", pt));
+    const std::vector<Bytes> blocks = SplitBlocks(Stored(hSource, 1));
+    ASSERT_EQ(3u, blocks.size()) << "WB, WT, WD";
+    ZebWbRecord& wb = *ZebWbRecord::From(GetObjRecord(m_hWb));
+    auto names = [&wb]() {
+        std::string text, bmps;
+        for (LONG i = 0; i < wb.ChildCount(0); ++i)
+            text += std::string(wb.TextItems()[i].pszText) + " ";
+        for (LONG i = 0; i < wb.ChildCount(kWbBmpItemSlot); ++i)
+            bmps += std::string(wb.BmpItems()[i].pszName) + " ";
+        return text + "/ " + bmps;
+    };
+    const std::string path = TempPath("zebwb-index.zwb");
     const struct
     {
-        const char* pszTag;
-        std::vector<size_t> offsets;
-    } kRecords[] = {{"WB", {82 * 4, 86 * 4, 87 * 4, 102 * 4}}, {"WT", {12}}, {"PO", {82 * 4, 87 * 4}}, {"LO", {87 * 4}}};
-    for (const auto& record : kRecords) {
-        for (const FileField& f : BlockFields(wbFile, record.pszTag, record.offsets)) {
-            bool bSeen = false;
-            for (const FileField& seen : fields)
-                bSeen = bSeen || seen.nAt == f.nAt;
-            if (!bSeen)
-                fields.push_back(f);
+        DWORD dwIndex;
+        const char* pszWant;  // null: refused
+    } kCases[] = {{0, "new a b / new a b "}, {1, "a new b / a new b "}, {2, "a b new / a b new "},
+                  {3, nullptr}, {0xFFFFFFFF, nullptr}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.dwIndex);
+        zebRemoveText(m_hWb, -1);
+        WbRemoveBmpItem(m_hWb, -1);
+        for (const char* psz : {"a", "b"}) {
+            zebAddTextEx(m_hWb, psz, &lf, &pt, FALSE, -1);
+            WbAddBmpItem(m_hWb, -1, MakeSolidDib(2, 2, RGB(9, 9, 9)), psz, pt);
         }
+        Bytes text = blocks[1];
+        Bytes bmp = blocks[2];
+        PutDword(text, 8 + 8, c.dwIndex);
+        PutDword(bmp, 8 + 20, c.dwIndex);
+        PutFile(path, text + bmp);
+        const LONG nRead = zebReadWhiteBoard(m_hWb, path.c_str(), nullptr, nullptr);
+        EXPECT_EQ(c.pszWant != nullptr ? static_cast<LONG>(text.size() + bmp.size()) : -1, nRead);
+        EXPECT_EQ(c.pszWant != nullptr ? c.pszWant : "a b / a b ", names());
     }
-    for (const Bytes& copy : DamagedCopies(wbFile, fields)) {
-        PutFile(path, copy);
-        if (zebReadWhiteBoard(m_hWb, path.c_str(), nullptr, nullptr) >= 0) {
-            // Read whole: the original again for the next copy.
-            PutFile(path, before);
-            ASSERT_GT(zebReadWhiteBoard(m_hWb, path.c_str(), nullptr, nullptr), 0);
-            continue;
-        }
-        ++nRefused;
-        ASSERT_TRUE(SameBytes(before, Stored(m_hWb))) << "copy of " << copy.size() << " bytes";
-    }
-    EXPECT_GT(nRefused, static_cast<int>(wbFile.size()));
 }
 
 TEST_F(WbFiles, BadObjectFileLeavesTheObjectAsItWas)
@@ -549,8 +789,12 @@ TEST_F(WbFiles, ReadObjectFailureLeavesNoNewObject)
     PutFile(path, StringBytes("PO and more bytes"));
     EXPECT_EQ(-1, zebReadObject(m_hWb, 128, -1, path.c_str()));
     EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 128, 0));
-    EXPECT_EQ(-1, zebReadObject(m_hWb, 8, -1, path.c_str()));
     EXPECT_EQ(-1, zebReadObject(m_hWb, 512, 0, path.c_str()));
+    // A text document reads any other file as plain text; a block of its
+    // own that does not hold is refused.
+    PutFile(path, StringBytes("DO and more bytes"));
+    EXPECT_EQ(-1, zebReadObject(m_hWb, 8, -1, path.c_str()));
+    EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 8, 0));
 }
 
 TEST_F(WbFiles, AppChildBlockThatNobodyServesIsRefused)
@@ -597,6 +841,36 @@ TEST(MemFiles, WholePagesGoneAfterTheLastHandleAndNoTemporaryFileLeft)
     EXPECT_TRUE(FileExists(szTemp));
     ::DeleteFileA(szTemp);
     EXPECT_EQ(nTempBefore, CountTempFiles("MMF*.tmp"));
+}
+
+// A name in use belongs to its holder: a second memory file of that name is
+// refused and the holder's bytes stay, so a whiteboard read from it finds
+// the holder's content only.
+TEST_F(WbFiles, MemoryFileNameInUseIsRefused)
+{
+    const std::string large = TempPath("zebmem-large.bin");
+    const std::string small = TempPath("zebmem-small.bin");
+    const std::string out = TempPath("zebmem-shared.bin");
+    PutFile(large, Bytes(5000, 'L'));
+    PutFile(small, Bytes(10, 's'));
+    const char kName[] = "zebmem-shared";
+    HANDLE hHolder = zebFileToMemFile(large.c_str(), kName);
+    ASSERT_NE(nullptr, hHolder);
+    EXPECT_EQ(nullptr, zebFileToMemFile(small.c_str(), kName));
+    ASSERT_EQ(1, zebMemFileToFile(kName, out.c_str()));
+    const Bytes held = FileBytes(out);
+    ASSERT_GE(held.size(), 5000u);
+    EXPECT_EQ(Bytes(5000, 'L'), Bytes(held.begin(), held.begin() + 5000));
+
+    const Bytes stored = Stored(m_hWb, 1);
+    EXPECT_EQ(nullptr, zebWriteMemWhiteBoard(m_hWb, kName, 1, nullptr, nullptr));
+    EXPECT_EQ(-1, zebReadMemWhiteBoard(m_hWb, kName, nullptr, nullptr)) << "the holder's bytes are no whiteboard";
+    EXPECT_TRUE(SameBytes(stored, Stored(m_hWb)));
+    EXPECT_NE(0, zebCloseMemFile(hHolder));
+
+    HANDLE hMem = zebFileToMemFile(small.c_str(), kName);
+    ASSERT_NE(nullptr, hMem) << "free again once the holder closed it";
+    EXPECT_NE(0, zebCloseMemFile(hMem));
 }
 
 TEST_F(WbFiles, MemoryWhiteBoardFailuresLeaveNoTemporaryFile)

@@ -7,6 +7,7 @@
 #include "objects/events.h"
 #include "objects/global_mem.h"
 #include "objects/obj_children.h"
+#include "objects/obj_dpi.h"
 #include "objects/obj_record.h"
 #include "objects/selection.h"
 #include "whiteboard/wb_children.h"
@@ -310,6 +311,41 @@ TEST_F(WhiteBoards, RemovingTheSelectedChildClearsTheSelection)
     zebDestroyWhiteBoard(hWb);
 }
 
+// At most one object is selected: losing the focus drops the whiteboard's
+// whole selection, so destroying that object later cannot leave its kind
+// and index naming the next one.
+TEST_F(WhiteBoards, SelectionLostWithTheFocusDoesNotOutliveItsObject)
+{
+    HWND hWb = MakeWb();
+    ZebPicCreateInfo info = {};
+    info.dwMask = ZEBPIC_VIEWMODE;
+    info.cx = 40;
+    info.cy = 30;
+    HWND hPic0 = zebCreateObjPic(hWb, &info, nullptr);
+    HWND hPic1 = zebCreateObjPic(hWb, &info, nullptr);
+    ASSERT_NE(nullptr, hPic1);
+    WORD wKind = 0;
+    LONG nIndex = -1;
+    for (bool bLoseFocus : {false, true}) {
+        ::SetFocus(hPic0);
+        Pump();
+        ASSERT_EQ(1, zebGetSelObj(hWb, &wKind, &nIndex));
+        EXPECT_EQ(ZebKindPicture, wKind);
+        EXPECT_EQ(0, nIndex);
+        if (bLoseFocus) {
+            ::SetFocus(m_hParent);
+            Pump();
+            EXPECT_EQ(0, zebGetSelObj(hWb, &wKind, &nIndex)) << "deselected";
+        }
+        ASSERT_TRUE(zebDestroyObject(hWb, ZebKindPicture, 0));
+        Pump();
+        EXPECT_EQ(0, zebGetSelObj(hWb, &wKind, &nIndex)) << (bLoseFocus ? "after losing the focus" : "selected");
+        hPic0 = hPic1;
+        hPic1 = zebCreateObjPic(hWb, &info, nullptr);
+    }
+    zebDestroyWhiteBoard(hWb);
+}
+
 TEST_F(WhiteBoards, ResolutionIsTheWhiteBoardsAndOnlyAWhiteBoardTakesIt)
 {
     HWND hWb = MakeWb();
@@ -338,6 +374,115 @@ TEST_F(WhiteBoards, ResolutionIsTheWhiteBoardsAndOnlyAWhiteBoardTakesIt)
     HDC hdc = ::GetDC(m_hParent);
     EXPECT_EQ(::GetDeviceCaps(hdc, LOGPIXELSY), zebGetDPI(hLoose)) << "without whiteboard: the parent's display";
     ::ReleaseDC(m_hParent, hdc);
+    zebDestroyWhiteBoard(hWb);
+}
+
+// The services that child objects share: each axis has its resolution, a
+// child's rectangle is in whiteboard coordinates.
+TEST_F(WhiteBoards, ResolutionPerAxisAndRectangleInWhiteBoardCoordinates)
+{
+    HWND hWb = MakeWb();
+    HWND hPic = Child(hWb, "ZEB95POWCLASS");
+    ::MoveWindow(hPic, 20, 30, 100, 80, FALSE);
+    Wb(hWb).SetDpi(120, 240);
+    EXPECT_EQ(120, GetObjDpiX(hPic));
+    EXPECT_EQ(240, GetObjDpiY(hPic));
+    EXPECT_EQ(120, GetObjDpiX(hWb));
+    EXPECT_EQ(240, GetObjDpiY(hWb));
+    Wb(hWb).SetDpi(0, -5);
+    EXPECT_EQ(96, GetObjDpiX(hPic));
+    EXPECT_EQ(96, GetObjDpiY(hPic));
+    EXPECT_EQ(96, GetObjDpiX(m_hParent)) << "no record";
+    HWND hLoose = Child(m_hParent, "ZEB95POWCLASS");
+    HDC hdc = ::GetDC(hLoose);
+    EXPECT_EQ(::GetDeviceCaps(hdc, LOGPIXELSX), GetObjDpiX(hLoose)) << "without whiteboard: its own display";
+    ::ReleaseDC(hLoose, hdc);
+
+    RECT rc = {};
+    ASSERT_TRUE(GetObjRect(hPic, &rc));
+    EXPECT_EQ(20, rc.left);
+    EXPECT_EQ(30, rc.top);
+    EXPECT_EQ(120, rc.right);
+    EXPECT_EQ(110, rc.bottom);
+    Wb(hWb).Head().SetOrigin({5, 7});
+    ASSERT_TRUE(GetObjRect(hPic, &rc));
+    EXPECT_EQ(25, rc.left);
+    EXPECT_EQ(37, rc.top);
+    EXPECT_FALSE(GetObjRect(hWb, &rc)) << "kinds 8 to 128 only";
+    EXPECT_FALSE(GetObjRect(hPic, nullptr));
+    ::DestroyWindow(hLoose);
+    zebDestroyWhiteBoard(hWb);
+}
+
+// The paint rectangles that windows of this class were given, in order.
+struct PaintRecord
+{
+    HWND hwnd;
+    RECT rc;
+};
+std::vector<PaintRecord> g_paints;
+
+LRESULT CALLBACK RecordPaintProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (uMsg != WM_PAINT)
+        return ::DefWindowProcA(hwnd, uMsg, wParam, lParam);
+    PAINTSTRUCT ps;
+    ::BeginPaint(hwnd, &ps);
+    g_paints.push_back({hwnd, ps.rcPaint});
+    ::EndPaint(hwnd, &ps);
+    return 0;
+}
+
+HWND PaintRecorder(HWND hParent, const RECT& rc, DWORD dwExStyle)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = RecordPaintProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "ZebTestPaintRecorder";
+    ::RegisterClassA(&wc);
+    return ::CreateWindowExA(dwExStyle, wc.lpszClassName, "", WS_CHILD | WS_VISIBLE, rc.left, rc.top,
+                             rc.right - rc.left, rc.bottom - rc.top, hParent, nullptr, wc.hInstance, nullptr);
+}
+
+// A part of an object is redrawn at once in every sibling it covers, and
+// transparent siblings whole.
+TEST_F(WhiteBoards, InvalidatingAPartOfAnObjectRedrawsWhatItCovers)
+{
+    HWND hWb = MakeWb();
+    HWND hPic = Child(hWb, "ZEB95POWCLASS");
+    ::MoveWindow(hPic, 20, 20, 100, 80, FALSE);
+    HWND hOpaque = PaintRecorder(hWb, {50, 50, 150, 150}, 0);
+    HWND hClear = PaintRecorder(hWb, {200, 150, 250, 190}, WS_EX_TRANSPARENT);
+    HWND hAway = PaintRecorder(hWb, {200, 10, 250, 40}, 0);
+    ::UpdateWindow(hWb);
+    Pump();
+    g_paints.clear();
+    const RECT rcPart = {10, 10, 40, 40};
+    ASSERT_TRUE(InvalidateObjArea(hPic, &rcPart));
+    auto painted = [](HWND hwnd) {
+        for (const PaintRecord& paint : g_paints) {
+            if (paint.hwnd == hwnd)
+                return paint.rc;
+        }
+        return RECT{-1, -1, -1, -1};
+    };
+    const RECT rcOpaque = painted(hOpaque);
+    EXPECT_EQ(0, rcOpaque.left);
+    EXPECT_EQ(0, rcOpaque.top);
+    EXPECT_EQ(10, rcOpaque.right);
+    EXPECT_EQ(10, rcOpaque.bottom);
+    const RECT rcClear = painted(hClear);
+    EXPECT_EQ(0, rcClear.left);
+    EXPECT_EQ(50, rcClear.right);
+    EXPECT_EQ(40, rcClear.bottom);
+    EXPECT_EQ(-1, painted(hAway).left) << "not covered";
+    RECT rcUpdate;
+    EXPECT_FALSE(::GetUpdateRect(hPic, &rcUpdate, FALSE)) << "the object itself was updated at once";
+
+    g_paints.clear();
+    EXPECT_TRUE(InvalidateObjArea(hPic, nullptr));
+    EXPECT_TRUE(::GetUpdateRect(hPic, &rcUpdate, FALSE)) << "null: the whole object, left for painting";
+    EXPECT_FALSE(InvalidateObjArea(m_hParent, &rcPart)) << "no record";
     zebDestroyWhiteBoard(hWb);
 }
 

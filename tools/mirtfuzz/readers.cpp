@@ -5,18 +5,24 @@
 
 #include "archivebytes.h"
 #include "choicelist.h"
+#include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
+#include "mirtbase.h"
 #include "mirtfileio.h"
 #include "mirtpath.h"
 #include "nmirtdoc.h"
 #include "nmirtlayoutdata.h"
 #include "npropobjdoc.h"
+#include "npropobjgrp.h"
 #include "propdata.h"
 #include "seeds.h"
 #include "strel95data.h"
+#include "tolvanereaders.h"
 #include "valuefile.h"
 #include "zebreaders.h"
+#include "docreaders.h"
+#include "bmpreader.h"
 
 namespace {
 
@@ -44,6 +50,38 @@ void DrawFields(const CObList& fields, CDC& screen, CDC& printer)
     }
 }
 
+// A form window without a window of its own that shows one face, with a
+// host, as calculated fields need to compute.
+class CFuzzForm : public CMirtBase
+{
+public:
+    explicit CFuzzForm(CPropData& face)
+    {
+        SetParentWnd(&m_host);
+        m_listMen.AddTail(&face);
+    }
+    ~CFuzzForm() override { m_listMen.RemoveAll(); }
+
+private:
+    CWnd m_host;
+};
+
+// The face's group fields run as on a form window: calculated fields
+// evaluate their formulas into their result fields, copy groups copy.
+void ExecuteGroups(CPropData& face)
+{
+    CFuzzForm form(face);
+    for (POSITION pos = face.m_listProp.GetHeadPosition(); pos != nullptr;)
+        static_cast<CNPropObj*>(face.m_listProp.GetNext(pos))->m_pOwner = &form;
+    for (POSITION pos = face.m_listProp.GetHeadPosition(); pos != nullptr;) {
+        CNPropObj* pField = static_cast<CNPropObj*>(face.m_listProp.GetNext(pos));
+        if (dynamic_cast<CNPropObjGrp*>(pField) != nullptr)
+            pField->Execute(0, 0, 0);
+    }
+    for (POSITION pos = face.m_listProp.GetHeadPosition(); pos != nullptr;)
+        static_cast<CNPropObj*>(face.m_listProp.GetNext(pos))->m_pOwner = nullptr;
+}
+
 void DrawFaces(const CObList* pFaces, CDC& screen, CDC& printer)
 {
     if (pFaces == nullptr)
@@ -52,6 +90,7 @@ void DrawFaces(const CObList* pFaces, CDC& screen, CDC& printer)
         CPropData* pFace = static_cast<CPropData*>(pFaces->GetNext(pos));
         pFace->DrawAll(&screen, 0);
         pFace->DrawAll(&printer, 0);
+        ExecuteGroups(*pFace);
     }
 }
 
@@ -71,6 +110,7 @@ void RunFieldList(const std::string& bytes, CDC& screen, CDC& printer)
     CheckArchiveRoundTrip<CPropData>(face, [](CPropData& f, CArchive& ar) { f.Serialize(ar); });
     face.DrawAll(&screen, 0);
     face.DrawAll(&printer, 0);
+    ExecuteGroups(face);
 }
 
 // A page blob as the page document takes it from the exchange record.
@@ -255,6 +295,12 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"choicelist", ChoiceListSeeds, RunChoiceList},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
+        {"index", IndexSeeds, RunIndex},
+        {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
+        {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
+        {"doc-object", DocObjectSeeds, RunDocObject},
+        {"bmp", BmpFileSeeds, RunBmpFile},
+        {"clip-fields", FieldClipboardSeeds, RunFieldClipboard},
     };
     return readers;
 }

@@ -1,31 +1,12 @@
 #include "zebreaders.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
+#include <utility>
 
+#include "fuzzfiles.h"
 #include "zeb95.h"
 
 namespace {
-
-// A file of this process in the temporary folder, named by its extension.
-std::string TempFile(const char* pszExtension)
-{
-    char szFolder[MAX_PATH];
-    ::GetTempPathA(sizeof szFolder, szFolder);
-    return std::string(szFolder) + "zebfuzz-" + std::to_string(::GetCurrentProcessId()) + "." + pszExtension;
-}
-
-std::string FileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void PutFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // An 8-bit 4 x 2 BMP file of four colours.
 std::string SmallBmp()
@@ -58,12 +39,8 @@ class FuzzBoard
 public:
     explicit FuzzBoard(bool bFilled)
     {
-        m_hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
-        ZebWbCreateInfo info = {};
-        info.hParent = m_hParent;
-        info.cx = 300;
-        info.cy = 200;
-        m_hWb = zebCreateWhiteBoard(&info);
+        m_hParent = CreateFuzzParent();
+        m_hWb = CreateFuzzWhiteBoard(m_hParent);
         if (m_hWb == nullptr)
             throw std::runtime_error("no whiteboard");
         if (bFilled)
@@ -149,13 +126,85 @@ std::string ObjectFile(const FuzzBoard& board, LONG nKind)
     return FileText(path);
 }
 
+void PutWord(std::string& b, size_t at, unsigned long v)
+{
+    for (int i = 0; i < 4; i++)
+        b[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+unsigned long WordAt(const std::string& b, size_t at)
+{
+    unsigned long v = 0;
+    for (int i = 3; i >= 0; i--)
+        v = (v << 8) | static_cast<unsigned char>(b[at + i]);
+    return v;
+}
+
+// A "WD" block of the small BMP named "dot", at (7, 8).
+std::string BmpItemBlock()
+{
+    const std::string bmp = SmallBmp();
+    std::string block = "WD";
+    block += static_cast<char>(48);
+    block += '\0';
+    block += std::string(4 + 44, '\0');
+    PutWord(block, 4, static_cast<unsigned long>(bmp.size()));
+    for (const auto& w : {std::make_pair(6, 4UL), std::make_pair(7, 7UL), std::make_pair(8, 8UL),
+                          std::make_pair(9, 4UL), std::make_pair(10, 2UL)})
+        PutWord(block, 8 + 4 * w.first, w.second);
+    return block + std::string("dot", 4) + bmp;
+}
+
+// A whiteboard of a cursor, its own line-start string, a text item and a
+// character line-feed mark as the library writes it, to which the bytes
+// add what the interface cannot make: the whiteboard's object text, a
+// bitmap item and a form-feed mark that names it.
+std::string MarkedWhiteBoard()
+{
+    HWND hParent = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    ZebWbCreateInfo info = {};
+    info.dwMask = ZEBWB_CURSOR | ZEBWB_LINESTART | ZEBWB_FONT | ZEBWB_LINEFEEDMARK;
+    info.hParent = hParent;
+    info.cx = 300;
+    info.cy = 200;
+    info.hCursor = ::LoadCursorA(nullptr, IDC_CROSS);
+    char szLineStart[] = "、。)";
+    info.pszLineStart = szLineStart;
+    info.lfTextFont.lfHeight = 14;
+    info.lfTextFont.lfCharSet = SHIFTJIS_CHARSET;
+    info.wLineFeedCode = 'x';
+    HWND hWb = zebCreateWhiteBoard(&info);
+    const POINT pt = {4, 8};
+    zebAddText(hWb, "A\nB\f", &info.lfTextFont, &pt, FALSE);
+    const std::string path = TempFile("zwbm");
+    const LONG nWritten = zebWriteWhiteBoard(hWb, path.c_str(), 1, nullptr, nullptr);
+    ::DestroyWindow(hParent);
+    std::string b = FileText(path);
+    if (nWritten <= 0 || b.size() < 8 + 880)
+        throw std::runtime_error("no marked whiteboard");
+    const unsigned long cbCursor = WordAt(b, 8 + 4 * 82) & 0xFFFF;
+    const unsigned long cbLineStart = WordAt(b, 8 + 4 * 86) & 0xFFFF;
+    const std::string text("board", 6);
+    b.insert(8 + 880 + cbCursor, text);
+    PutWord(b, 8 + 4 * 87, (cbCursor << 16) | text.size());
+    PutWord(b, 8 + 4 * 86, ((cbCursor + text.size()) << 16) | cbLineStart);
+    const unsigned long cbFixed = (static_cast<unsigned char>(b[2]) | (static_cast<unsigned char>(b[3]) << 8)) +
+                                  text.size();
+    b[2] = static_cast<char>(cbFixed & 0xFF);
+    b[3] = static_cast<char>(cbFixed >> 8);
+    const unsigned long kFormFeedMark[] = {0, 0xFFFFFFFFUL, 0xFFFFFFFFUL, 4, 2};
+    for (int i = 0; i < 5; i++)
+        PutWord(b, 8 + 4 * (137 + i), kFormFeedMark[i]);
+    return b + BmpItemBlock();
+}
+
 }  // namespace
 
 std::vector<std::string> WhiteBoardFileSeeds()
 {
     FuzzBoard board(true);
     FuzzBoard empty(false);
-    return {board.Stored(), empty.Stored()};
+    return {board.Stored(), empty.Stored(), MarkedWhiteBoard()};
 }
 
 std::vector<std::string> ObjectFileSeeds()

@@ -403,6 +403,31 @@ ZEBAPI LONG WINAPI zebGetWrapMode(HWND hWhiteBoard);
 ZEBAPI LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode);
 // {0, 0, width, height} of a picture's image: 1, or 0.
 ZEBAPI LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect);
+// Settings of text documents only; every other window gets the failure
+// value, and so, for now, does a text document.
+// Static mode: the previous one, -1.
+ZEBAPI LONG WINAPI zebGetStaticMode(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetStaticMode(HWND hDocument, LONG nMode);
+// Zoom 1..1000 percent (-1 only reads): the previous one, -1.
+ZEBAPI LONG WINAPI zebSetScale(HWND hDocument, LONG nPercent);
+// Option word: operation 0 reads, 1 sets, 2 ors, 3 ands, 4 xors; the
+// previous word, -1.
+ZEBAPI LONG WINAPI zebSetOptions(HWND hDocument, LONG nOperation, LONG nValue);
+// Input filter: a match string and a replacement of equal length. Exported
+// under the decorated names "_zebGetFilter@16" and "_zebSetFilter@12";
+// the whiteboard forms by document index under "_zebGetDocFilter@20" and
+// "_zebSetDocFilter@16". Getting gives the match's length, -1; setting 1,
+// 0.
+ZEBAPI LONG WINAPI zebGetFilter(HWND hDocument, LPSTR pszMatch, LPSTR pszReplacement, LONG nSize);
+ZEBAPI LONG WINAPI zebSetFilter(HWND hDocument, LPCSTR pszMatch, LPCSTR pszReplacement);
+ZEBAPI LONG WINAPI zebGetDocFilter(HWND hWhiteBoard, LONG nDoc, LPSTR pszMatch, LPSTR pszReplacement, LONG nSize);
+ZEBAPI LONG WINAPI zebSetDocFilter(HWND hWhiteBoard, LONG nDoc, LPCSTR pszMatch, LPCSTR pszReplacement);
+// Selection anchor of a text document: 1 and (column, line) when there is
+// a selection, else 0 and (-1, -1).
+ZEBAPI LONG WINAPI zebGetSelect(HWND hDocument, POINT* pAnchor);
+// Sets the anchor; null clears the selection, (const POINT*)-1 selects all.
+// 1, or 0.
+ZEBAPI LONG WINAPI zebSetSelect(HWND hDocument, const POINT* pAnchor);
 
 // The same on a whiteboard's child of a kind and index.
 ZEBAPI LONG WINAPI zebGetObjAppearance(HWND hWhiteBoard, LONG nKind, LONG nIndex);
@@ -423,6 +448,8 @@ ZEBAPI LONG WINAPI zebSetObjStretch(HWND hWhiteBoard, LONG nKind, LONG nIndex, L
 ZEBAPI LONG WINAPI zebSetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nMode);
 ZEBAPI LONG WINAPI zebGetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 ZEBAPI LONG WINAPI zebSetObjViewMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nMode);
+ZEBAPI LONG WINAPI zebSetObjScale(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nPercent);
+ZEBAPI LONG WINAPI zebSetObjOptions(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nOperation, LONG nValue);
 // Kind 2: 1 when the text item's font is turned; kind 8: the document's
 // vertical mode; other kinds 0.
 ZEBAPI LONG WINAPI zebGetObjVertMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
@@ -463,7 +490,8 @@ ZEBAPI LONG WINAPI zebWriteObject(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPC
 // bytes after the content are zero), alive while a handle is open.
 // A new empty temporary file ("MMF" prefix) named in pszPath (MAX_PATH): 1 or 0.
 ZEBAPI LONG WINAPI zebGetTempMemFile(LPSTR pszPath);
-// A memory file of that name holding the (non-empty) file: its handle, or 0.
+// A memory file of that name holding the (non-empty) file: its handle, or 0
+// (also when another holder uses the name; its bytes stay).
 ZEBAPI HANDLE WINAPI zebFileToMemFile(LPCSTR pszPath, LPCSTR pszName);
 // The memory file's whole pages written to the file: 1, or 0 and no file.
 ZEBAPI LONG WINAPI zebMemFileToFile(LPCSTR pszName, LPCSTR pszPath);
@@ -485,4 +513,29 @@ ZEBAPI LONG WINAPI zebReadMemPic(LPCSTR pszName, LPSTR pszPath);
 // deleted. 1, or 0 (lines and other kinds).
 ZEBAPI BOOL WINAPI zebGetPicture(HWND hObject, HBITMAP* phBitmap, HPALETTE* phPalette);
 
+
+// Printing: 1 printed, 3 cancelled in the printing dialog, -1 failure. A
+// null DC shows the print dialog (that DC is deleted after); the document
+// name defaults to "印刷"; the offset is in tenths of a millimetre.
+ZEBAPI LONG WINAPI zebPrintOut(HWND hWhiteBoard, HDC hdc, LPCSTR pszDocName, LPCSTR pszSecondLine,
+                               const POINT* pOffset);
+// One child (kinds 8, 16, 32, 64, 128, 512) alone at the page origin.
+ZEBAPI LONG WINAPI zebPrintOutObj(HWND hWhiteBoard, LONG nKind, LONG nIndex, HDC hdc, LPCSTR pszDocName,
+                                  LPCSTR pszSecondLine, const POINT* pOffset);
+// A picture into the destination (whiteboard pixels; null: its client
+// rectangle at the page origin); a null DC prints on the default printer.
+ZEBAPI LONG WINAPI zebPrintOutPic(HWND hPicture, HDC hdc, LPCSTR pszDocName, LPCSTR pszSecondLine,
+                                  const RECT* pDest);
+// The preview on the default printer (zebPreview) or on copies of the
+// given blocks (zebPreviewEx, which hands the setup as the user left it
+// back in *pOut when given, else frees it): 8 closed, 2 cancelled, the
+// print result after Print, -1 without printer or blocks.
+struct ZebPrinterBlocks
+{
+    HGLOBAL hDevNames;
+    HGLOBAL hDevMode;
+};
+ZEBAPI LONG WINAPI zebPreview(HWND hWhiteBoard, LPCSTR pszCaption, LPCSTR pszDocName, LPCSTR pszSecondLine);
+ZEBAPI LONG WINAPI zebPreviewEx(HWND hWhiteBoard, HGLOBAL hDevNames, HGLOBAL hDevMode, LPCSTR pszCaption,
+                                LPCSTR pszDocName, LPCSTR pszSecondLine, ZebPrinterBlocks* pOut);
 }

@@ -4,6 +4,7 @@
 
 #include "cp932.h"
 #include "fields/base/clampint.h"
+#include "fields/fieldcommon.h"
 #include "mirtbase.h"
 
 namespace {
@@ -104,13 +105,7 @@ void CTextDrawer::Draw(CDC* pTarget, int nMode, COLORREF crText, BOOL bHasEditor
     m_nZoom = m_field.m_pOwner != nullptr ? static_cast<int>(m_field.m_pOwner->GetPercent()) : 100;
 
     m_field.CNPropObjCtrl::Draw(pTarget, nMode);
-    RECT rect = m_field.m_rcDevice;
-    if (m_bPrinting && m_field.m_pOwner != nullptr) {
-        CSize margin = m_field.m_pOwner->GetMargin();
-        CNPropObj::ConvertSizeUnits(pTarget, &margin, TRUE);
-        rect = OffsetRectClamped(rect, CSize(MirtSub(margin.cx, pTarget->GetDeviceCaps(PHYSICALOFFSETX)),
-                                           MirtSub(margin.cy, pTarget->GetDeviceCaps(PHYSICALOFFSETY))));
-    }
+    const RECT rect = OffsetRectClamped(m_field.m_rcDevice, PrintShift(pTarget, m_field.m_pOwner));
     if (m_field.IsBorder()) {
         CBrush black(RGB(0, 0, 0));
         pTarget->FrameRect(&rect, &black);
@@ -176,7 +171,8 @@ void CTextDrawer::PrepareMeasure()
         nHeight = MirtMulDiv(nPoints, kDisplayDpi, kDrawPointsPerInch);
         ThrowUnless(m_displayIC.CreateIC("DISPLAY", nullptr, nullptr, nullptr));
         m_pMeasure = &m_displayIC;
-        MakeFont(m_measureFont, nHeight, 0);
+        const BOOL bVertical = m_measuring.bVerticalMeasureFont && m_attr.m_bVertical;
+        MakeFont(m_measureFont, nHeight, bVertical ? static_cast<int>(CTextAttr::VERTICAL_ESCAPEMENT) : 0);
         m_pPrevMeasureFont = m_pMeasure->SelectObject(&m_measureFont);
         m_bMeasureFontSelected = TRUE;
         box = MoveByClone(m_field.m_rect, m_sizeClone, -1);

@@ -20,6 +20,7 @@ struct tagTEXTMEASURING
     BOOL bMeasureOnScreen;      // on the screen at 100 %: measure on the target itself
     int nAngle;                 // of horizontal text, 0 .. 3599 tenths of a degree
     BOOL bRowsByTargetPitch;    // rows k target pitches apart, without the wide row's extra
+    BOOL bVerticalMeasureFont;  // vertical text is measured in a font at 2700 as well
 };
 
 class CTextDrawer

@@ -2,22 +2,27 @@
 
 #include <cp932.h>
 
+#include "draw/textdraw.h"
+#include "fields/base/clampint.h"
 #include "mirtbase.h"
 #include "textdrawattr.h"
 #include "windowcommand.h"
 
+CSize PrintShift(CDC* pDC, CMirtBase* pOwner)
+{
+    if (!pDC->IsPrinting())
+        return CSize(0, 0);
+    CSize margin = pOwner != nullptr ? pOwner->GetMargin() : CSize(0, 0);
+    if (margin.cx != 0 || margin.cy != 0)
+        CNPropObj::ConvertSizeUnits(pDC, &margin, TRUE);
+    return CSize(MirtSub(margin.cx, pDC->GetDeviceCaps(PHYSICALOFFSETX)),
+        MirtSub(margin.cy, pDC->GetDeviceCaps(PHYSICALOFFSETY)));
+}
+
 RECT PlacedDeviceRect(CNPropObjCtrl& field, CDC* pDC)
 {
     field.CalcDeviceRect(pDC);
-    RECT rect = field.m_rcDevice;
-    if (pDC->IsPrinting() && field.m_pOwner != nullptr) {
-        CSize margin = field.m_pOwner->GetMargin();
-        if (margin.cx != 0 || margin.cy != 0)
-            CNPropObj::ConvertSizeUnits(pDC, &margin, TRUE);
-        ::OffsetRect(&rect, margin.cx - pDC->GetDeviceCaps(PHYSICALOFFSETX),
-            margin.cy - pDC->GetDeviceCaps(PHYSICALOFFSETY));
-    }
-    return rect;
+    return CTextDrawer::OffsetRectClamped(field.m_rcDevice, PrintShift(pDC, field.m_pOwner));
 }
 
 LOGFONT FieldDefaultFont(LONG nHeight)

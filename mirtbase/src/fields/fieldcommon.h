@@ -3,8 +3,12 @@
 #pragma once
 #include "npropobjctrl.h"
 
-// The field's device rectangle (into m_rcDevice); when printing, moved by
-// the owner window's margin less the printer's physical page offsets.
+// Where a field lands on paper: the owner window's margin (none without an
+// owner) in device units less the printer's physical page offsets; nothing
+// when the context does not print.
+CSize PrintShift(CDC* pDC, CMirtBase* pOwner);
+
+// The field's device rectangle (into m_rcDevice), moved by PrintShift.
 RECT PlacedDeviceRect(CNPropObjCtrl& field, CDC* pDC);
 
 // "ＭＳ Ｐゴシック" of nHeight, normal weight, Shift-JIS.

@@ -4,6 +4,7 @@
 #include "nmirtdoc.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -22,6 +23,18 @@ const DWORD kFirstReadChunk = 64 * 1024;
 const UINT kBlobFlags = GMEM_MOVEABLE | GMEM_ZEROINIT;
 // A blob being read is written whole before use: no zero fill.
 const UINT kReadBlobFlags = GMEM_MOVEABLE;
+
+// The bytes a memory file held, taken from it.
+struct CFreeBytes
+{
+    void operator()(BYTE* p) const { std::free(p); }
+};
+typedef std::unique_ptr<BYTE, CFreeBytes> CMemFileBytes;
+
+CMemFileBytes TakeBytes(CMemFile& file)
+{
+    return CMemFileBytes(file.Detach());
+}
 
 // Locks a blob; a block that cannot be locked is a memory failure.
 class CBlobLock : public CGlobalLock
@@ -45,7 +58,7 @@ HGLOBAL NewBlob(const void* pBytes, DWORD dwSize)
 }
 
 // A new file "MRT....TMP" in the folder holding the bytes; its path.
-CString WriteTempFile(const CString& strFolder, const std::vector<BYTE>& bytes)
+CString WriteTempFile(const CString& strFolder, const BYTE* pBytes, DWORD dwSize)
 {
     char szPath[MAX_PATH];
     if (::GetTempFileNameA(strFolder, "MRT", 0, szPath) == 0) {
@@ -54,7 +67,7 @@ CString WriteTempFile(const CString& strFolder, const std::vector<BYTE>& bytes)
     }
     try {
         CFile file(szPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-        file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+        file.Write(pBytes, dwSize);
         file.Close();
     } catch (CException*) {
         ::DeleteFileA(szPath);
@@ -175,13 +188,24 @@ void CNMirtDoc::GetMIRTDOC(tagNMIRTDOC* pRecord, int nFlag)
 void CNMirtDoc::SerializeBlob(CArchive& ar)
 {
     CScopeExit freeBlob([this] { FreeBlob(); });
-    if (ar.IsStoring()) {
+    if (ar.IsStoring() && m_bServerMode) {
         SerializeData(1);
         ar << m_dwBlobSize;
         if (m_dwBlobSize != 0) {
             CBlobLock lock(m_hBlob);
             ar.Write(lock.Bytes(), m_dwBlobSize);
         }
+        return;
+    }
+    if (ar.IsStoring()) {
+        // Straight from the archive in memory into the file's archive.
+        FreeBlob();
+        CMemFile file(kMemFileGrowth);
+        const DWORD dwSize = WriteData(file) ? file.GetLength() : 0;
+        const CMemFileBytes bytes = TakeBytes(file);
+        ar << dwSize;
+        if (dwSize != 0)
+            ar.Write(bytes.get(), dwSize);
         return;
     }
     DWORD dwSize = 0;
@@ -229,14 +253,20 @@ void CNMirtDoc::SerializeData(int nFlag)
 
 void CNMirtDoc::StoreData()
 {
+    FreeBlob();
+    CMemFile file(kMemFileGrowth);
+    if (WriteData(file))
+        MakeBlob(file);
+}
+
+BOOL CNMirtDoc::WriteData(CMemFile& file)
+{
     if (m_pListMen == nullptr)
-        return;
+        return FALSE;
     if (m_nWRMode == WRMODE_CARRY && (m_pPathMap == nullptr || m_pPathList == nullptr))
         AfxThrowArchiveException(CArchiveException::generic);
-    FreeBlob();
     if (m_pLayout == nullptr)
         m_pLayout = new CNMirtLayoutData;
-    CMemFile file(kMemFileGrowth);
     {
         CPictureNamesKeeper keeper(*m_pListMen);
         CArchive ar(&file, CArchive::store, kBlobArchiveBuffer);
@@ -250,20 +280,19 @@ void CNMirtDoc::StoreData()
         m_pListMen->Serialize(ar);
         ar.Close();
     }
-    MakeBlob(file);
+    return TRUE;
 }
 
 void CNMirtDoc::MakeBlob(CMemFile& file)
 {
-    std::vector<BYTE> bytes(file.GetLength());
-    file.SeekToBegin();
-    file.Read(bytes.data(), static_cast<UINT>(bytes.size()));
+    const DWORD dwSize = file.GetLength();
+    const CMemFileBytes bytes = TakeBytes(file);
     if (!m_bServerMode) {
-        m_hBlob = NewBlob(bytes.data(), static_cast<DWORD>(bytes.size()));
-        m_dwBlobSize = static_cast<DWORD>(bytes.size());
+        m_hBlob = NewBlob(bytes.get(), dwSize);
+        m_dwBlobSize = dwSize;
         return;
     }
-    const CString strPath = WriteTempFile(RcvPathName(), bytes);
+    const CString strPath = WriteTempFile(RcvPathName(), bytes.get(), dwSize);
     m_hBlob = NewBlob(static_cast<LPCSTR>(strPath), strPath.GetLength() + 1);
     m_dwBlobSize = strPath.GetLength() + 1;
 }

@@ -56,6 +56,9 @@ public:
     // Loading: no byte read from the file is left unconsumed (the file
     // itself may hold more). Storing: nothing waits to be written.
     BOOL IsBufferEmpty() const { return IsLoading() ? m_lpBufCur == m_lpBufMax : m_lpBufCur == m_lpBufStart; }
+    // Loading: no byte of the file is left, in the buffer or in the file
+    // (large reads bypass the buffer, so IsBufferEmpty alone cannot tell).
+    BOOL IsEndOfData() const;
 
     // Storing: writes the buffer to the file. Loading: moves the file back to
     // the first byte the archive has not consumed.

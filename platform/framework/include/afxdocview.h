@@ -121,6 +121,9 @@ private:
     friend class CDocTemplate;
     // Writes the archive of the document into the open file.
     void StoreInto(CFile& file);
+    // A load that failed part-way: the document is left empty, clean and
+    // without a path; the failure is reported.
+    void OpenFailed(CFile& file, LPCSTR lpszPathName, CException* e);
 
     CString m_strTitle;
     CString m_strPathName;
@@ -168,8 +171,12 @@ public:
     // the application's printer): the print loop. After OnBeginPrinting
     // the pages from the dialog's from/to (held to the page limits) are
     // printed in turn while m_bContinuePrinting: OnPrepareDC, StartPage,
-    // OnPrint, EndPage; then EndDoc, or AbortDoc after a failed page;
-    // then OnEndPrinting.
+    // OnPrint, EndPage; then EndDoc, or AbortDoc after a failed page or
+    // the Cancel of the "印刷中" window the job shows (its abort procedure
+    // keeps the program's windows answering; the main window is disabled
+    // meanwhile); then OnEndPrinting. An exception of the view's functions
+    // aborts the document, runs OnEndPrinting once and goes on to the
+    // caller.
     afx_msg void OnFilePrint();
     // ID_FILE_PRINT_PREVIEW: DoPrintPreview with the bar AFX_IDD_PREVIEW_TOOLBAR
     // of the program's resources and the framework's CPreviewView; when it

@@ -2,6 +2,7 @@
 // CMemFile, a file in memory; CFileFind, the files matching a name.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include "afxapi.h"
 #include "afxstr.h"
 #include "afxobj.h"
@@ -234,3 +235,10 @@ private:
 };
 
 #pragma pack(pop)
+
+// Writes the file lpszPath by way of a new temporary file beside it (its
+// name begins with lpszPrefix): write fills the open temporary file, which
+// is then flushed to the disk and put in place of lpszPath, write-through.
+// On any failure the temporary file goes, lpszPath stays as it was, and the
+// exception goes on to the caller; a file error then names lpszPath.
+AFX_API void AfxWriteReplacing(LPCSTR lpszPath, LPCSTR lpszPrefix, const std::function<void(CFile&)>& write);

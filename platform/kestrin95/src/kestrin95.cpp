@@ -3,7 +3,7 @@
 #include <ole2.h>
 #include <olectl.h>
 
-#include <vector>
+#include "bmpfile.h"
 
 namespace {
 
@@ -53,52 +53,6 @@ HBITMAP DecodePicture(HGLOBAL hMem)
     return hCopy;
 }
 
-bool WriteAll(HANDLE hFile, const void* pData, DWORD nSize)
-{
-    DWORD nWritten = 0;
-    return ::WriteFile(hFile, pData, nSize, &nWritten, nullptr) && nWritten == nSize;
-}
-
-// The bitmap as a bottom-up 24-bit BMP file.
-bool WriteBmp24(HBITMAP hBitmap, LPCSTR lpszPath)
-{
-    BITMAP bm;
-    if (::GetObjectA(hBitmap, sizeof bm, &bm) != sizeof bm || bm.bmWidth <= 0 || bm.bmHeight <= 0)
-        return false;
-    BITMAPINFOHEADER info = {};
-    info.biSize = sizeof info;
-    info.biWidth = bm.bmWidth;
-    info.biHeight = bm.bmHeight;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    info.biCompression = BI_RGB;
-    const unsigned long long nStride = (static_cast<unsigned long long>(bm.bmWidth) * 3 + 3) & ~3ULL;
-    const unsigned long long nImage = nStride * static_cast<unsigned long long>(bm.bmHeight);
-    if (nImage > 0x7FFFFFFF - sizeof(BITMAPFILEHEADER) - sizeof info)
-        return false;
-    info.biSizeImage = static_cast<DWORD>(nImage);
-    std::vector<BYTE> bits(static_cast<size_t>(nImage));
-    HDC hDC = ::GetDC(nullptr);
-    const int nLines = ::GetDIBits(hDC, hBitmap, 0, static_cast<UINT>(bm.bmHeight), bits.data(),
-        reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, hDC);
-    if (nLines != bm.bmHeight)
-        return false;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;   // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + info.biSizeImage;
-    HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (hFile == INVALID_HANDLE_VALUE)
-        return false;
-    const bool bWritten = WriteAll(hFile, &file, sizeof file) && WriteAll(hFile, &info, sizeof info) &&
-                          WriteAll(hFile, bits.data(), info.biSizeImage);
-    ::CloseHandle(hFile);
-    if (!bWritten)
-        ::DeleteFileA(lpszPath);
-    return bWritten;
-}
-
 }  // namespace
 
 extern "C" int WINAPI KestrinJpegToBmp(LPCSTR lpszJpeg, LPCSTR lpszBmp, DWORD dwFlags, DWORD dwReserved)
@@ -111,7 +65,7 @@ extern "C" int WINAPI KestrinJpegToBmp(LPCSTR lpszJpeg, LPCSTR lpszBmp, DWORD dw
     const HRESULT hrInit = ::CoInitialize(nullptr);
     HBITMAP hBitmap = DecodePicture(hMem);
     ::GlobalFree(hMem);
-    const bool bWritten = hBitmap != nullptr && WriteBmp24(hBitmap, lpszBmp);
+    const bool bWritten = hBitmap != nullptr && WriteBitmapFile(lpszBmp, hBitmap, 24);
     if (hBitmap != nullptr)
         ::DeleteObject(hBitmap);
     if (SUCCEEDED(hrInit))

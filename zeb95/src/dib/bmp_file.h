@@ -12,6 +12,8 @@ HGLOBAL ReadDibHeader(HANDLE hFile);
 // when bMakePalette).
 HGLOBAL ReadDib(HANDLE hFile, BOOL bMakePalette);
 HGLOBAL ReadDibFile(LPCSTR pszPath, BOOL bMakePalette);
+// Whether ReadDib takes a DIB of this 40-byte header.
+bool IsReadableDibHeader(const BITMAPINFOHEADER& info);
 // Writes a BMP image at the file position: bfSize, or 0 on failure.
 DWORD WriteBmpToFile(HANDLE hFile, HGLOBAL hDib);
 // Creates or truncates the file and writes a BMP file: 1, or 0 with the file

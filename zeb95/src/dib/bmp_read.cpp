@@ -137,6 +137,12 @@ HGLOBAL ReadDib(HANDLE hFile, BOOL bMakePalette)
     });
 }
 
+bool IsReadableDibHeader(const BITMAPINFOHEADER& info)
+{
+    BITMAPINFOHEADER copy = info;
+    return info.biSize == sizeof(BITMAPINFOHEADER) && AcceptHeader(&copy);
+}
+
 HGLOBAL ReadDibFile(LPCSTR pszPath, BOOL bMakePalette)
 {
     HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "draw/units.h"
-#include "objects/obj_record.h"
-#include "whiteboard/wb_record.h"
+#include "objects/obj_dpi.h"
 
 namespace {
 
@@ -30,8 +29,8 @@ Resolution ScreenResolution()
 // unset or not above 0.
 Resolution WhiteBoardResolution(HWND hwnd)
 {
-    ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(::GetParent(hwnd)));
-    return {pWb != nullptr && pWb->DpiX() > 0 ? pWb->DpiX() : 96, pWb != nullptr && pWb->DpiY() > 0 ? pWb->DpiY() : 96};
+    HWND hWb = ::GetParent(hwnd);
+    return {GetObjDpiX(hWb), GetObjDpiY(hWb)};
 }
 
 // The destination in device pixels.

@@ -141,3 +141,13 @@ LONG WINAPI zebGetObjVertMode(HWND hWb, LONG nKind, LONG nIndex)
         return 0;
     return OnChild(hWb, nKind, nIndex, 0, [](HWND h) { return zebGetVertMode(h); });
 }
+
+LONG WINAPI zebSetObjScale(HWND hWb, LONG nKind, LONG nIndex, LONG nPercent)
+{
+    return OnChild(hWb, nKind, nIndex, -1, [=](HWND h) { return zebSetScale(h, nPercent); });
+}
+
+LONG WINAPI zebSetObjOptions(HWND hWb, LONG nKind, LONG nIndex, LONG nOperation, LONG nValue)
+{
+    return OnChild(hWb, nKind, nIndex, -1, [=](HWND h) { return zebSetOptions(h, nOperation, nValue); });
+}

@@ -15,6 +15,18 @@ bool NewTempFile(LPSTR pszPath)
     return false;
 }
 
+// A new named mapping of cb bytes on the paging file; null when it cannot
+// be made or the name is already in use (the other holder's bytes stay).
+HANDLE NewMapping(DWORD cb, LPCSTR pszName)
+{
+    HANDLE hMapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE | SEC_COMMIT, 0, cb, pszName);
+    if (hMapping != nullptr && ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::CloseHandle(hMapping);
+        return nullptr;
+    }
+    return hMapping;
+}
+
 }  // namespace
 
 LONG WINAPI zebGetTempMemFile(LPSTR pszPath)
@@ -33,8 +45,7 @@ HANDLE WINAPI zebFileToMemFile(LPCSTR pszPath, LPCSTR pszName)
     LARGE_INTEGER size;
     HANDLE hMapping = nullptr;
     if (::GetFileSizeEx(hFile, &size) && size.QuadPart > 0 && size.QuadPart <= 0x7FFFFFFF)
-        hMapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE | SEC_COMMIT, 0,
-                                        static_cast<DWORD>(size.QuadPart), pszName);
+        hMapping = NewMapping(static_cast<DWORD>(size.QuadPart), pszName);
     void* pView = hMapping != nullptr ? ::MapViewOfFile(hMapping, FILE_MAP_WRITE, 0, 0, 0) : nullptr;
     const bool bCopied = pView != nullptr && ReadExact(hFile, pView, static_cast<DWORD>(size.QuadPart));
     if (pView != nullptr)

@@ -12,8 +12,7 @@
 
 namespace {
 
-const DWORD kPicKeptStyles = WS_BORDER | WS_VSCROLL | WS_HSCROLL;
-const DWORD kPicKeptExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+const DWORD kKeptExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 
 bool Has(const ZebPicCreateInfo& info, DWORD dwBit) { return (info.dwMask & dwBit) != 0; }
 
@@ -29,8 +28,8 @@ void StylesOf(const ZebPicCreateInfo* pInfo, DWORD* pdwStyle, DWORD* pdwExStyle)
         *pdwStyle = WS_BORDER;
         return;
     }
-    *pdwStyle = pInfo->dwStyle & kPicKeptStyles;
-    *pdwExStyle = (pInfo->dwExStyle | (pInfo->dwStyle & WS_EX_TRANSPARENT)) & kPicKeptExStyles;
+    *pdwStyle = pInfo->dwStyle & kPicStyles;
+    *pdwExStyle = (pInfo->dwExStyle | (pInfo->dwStyle & WS_EX_TRANSPARENT)) & kKeptExStyles;
     if ((*pdwExStyle & WS_EX_TRANSPARENT) != 0) {
         *pdwStyle &= ~WS_BORDER;
         *pdwExStyle = WS_EX_TRANSPARENT;

@@ -10,8 +10,7 @@
 
 namespace {
 
-const DWORD kWbKeptStyles = WS_BORDER | WS_THICKFRAME | WS_VSCROLL | WS_HSCROLL;
-const DWORD kWbKeptExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+const DWORD kKeptExStyles = WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 // Mask bits whose fields are applied to the record.
 const DWORD kRecordFields = 0xEFFF2;
 
@@ -28,13 +27,6 @@ void ApplyColors(ZebObjRecord& head, const ZebWbCreateInfo& info)
     }
     if (Has(info, ZEBWB_BORDERCOLOR))
         head.SetBorderColor(info.crBorder);
-}
-
-void ApplyWbCursor(ZebObjRecord& head, HCURSOR hCursor)
-{
-    if (head.Cursor() != nullptr)
-        ::DestroyCursor(head.Cursor());
-    head.SetCursor(hCursor != nullptr ? reinterpret_cast<HCURSOR>(::CopyIcon(hCursor)) : nullptr);
 }
 
 // A copy of the string (null for null or without memory) replaces the
@@ -79,7 +71,7 @@ void ApplyFields(HWND hwnd, ZebWbRecord& wb, const ZebWbCreateInfo& info)
     if (Has(info, ZEBWB_WRAPMODE))
         head.SetWrapMode(static_cast<DWORD>(info.nWrapMode));
     if (Has(info, ZEBWB_CURSOR))
-        ApplyWbCursor(head, info.hCursor);
+        head.ReplaceCursor(info.hCursor);
     if (Has(info, ZEBWB_VERTICAL))
         head.SetVertical(static_cast<DWORD>(info.nVerticalMode));
     if (Has(info, ZEBWB_POINTER))
@@ -104,8 +96,8 @@ HWND WINAPI zebCreateWhiteBoard(const ZebWbCreateInfo* pInfo)
     if (pInfo == nullptr || pInfo->hParent == nullptr)
         return nullptr;
     const ZebWbCreateInfo& info = *pInfo;
-    const DWORD dwStyle = Has(info, ZEBWB_STYLE) ? info.dwStyle & kWbKeptStyles : WS_BORDER;
-    const DWORD dwExStyle = Has(info, ZEBWB_STYLE) ? info.dwExStyle & kWbKeptExStyles : 0;
+    const DWORD dwStyle = Has(info, ZEBWB_STYLE) ? info.dwStyle & kZebKeptStyles : WS_BORDER;
+    const DWORD dwExStyle = Has(info, ZEBWB_STYLE) ? info.dwExStyle & kKeptExStyles : 0;
     HINSTANCE hInstance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrA(info.hParent, GWLP_HINSTANCE));
     HWND hwnd = ::CreateWindowExA(dwExStyle, kWbClass, "",
                                   dwStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_TABSTOP,

@@ -5,6 +5,8 @@
 #include "objects/obj_record.h"
 #include "picture/pic_block.h"
 #include "picture/pic_read.h"
+#include "text/block/doc_object_block.h"
+#include "text/doc/doc_create.h"
 #include "zeb95.h"
 
 namespace {
@@ -18,10 +20,12 @@ HWND Hidden(HWND hwnd)
 
 HWND CreatePicture(HWND hWb) { return Hidden(zebCreateObjPic(hWb, nullptr, nullptr)); }
 HWND CreateLine(HWND hWb) { return Hidden(zebCreateObjLine(hWb, nullptr, nullptr)); }
+HWND CreateDoc(HWND hWb) { return Hidden(DocCreateObj(hWb, nullptr, nullptr)); }
 
 const ZebBlockKind kBlockKinds[] = {
     {{'P', 'O'}, ZebKindPicture, CreatePicture, WritePicObject, ReadPicObject},
     {{'L', 'O'}, ZebKindLine, CreateLine, WriteLineObject, ReadLineObject},
+    {{'D', 'O'}, ZebKindDoc, CreateDoc, WriteDocObject, ReadDocObjectFile},
 };
 
 }  // namespace

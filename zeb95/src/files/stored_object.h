@@ -7,26 +7,8 @@
 #include <string>
 #include <vector>
 
-class ZebObjRecord;
+#include "objects/obj_record.h"
 
-enum StoredHeadWord : size_t
-{
-    kInputWParamWord = 1,
-    kInputLParamWord = 2,
-    kTransparentWord = 3,
-    kDitherWord = 4,
-    kViewModeWord = 7,
-    kBkColorWord = 74,
-    kForeColorWord = 79,
-    kStyleWord = 81,
-    kCursorWord = 82,
-    kPointerWord = 84,
-    kLineStartWord = 86,
-    kTextWord = 87,
-    kPositionWord = 88,
-    kSizeWord = 94,
-    kClientEdgeWord = 99,
-};
 const size_t kStoredFileNameOffset = 36;
 
 // The record's stored words: its words as they are, but for the values of

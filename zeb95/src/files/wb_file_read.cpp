@@ -21,14 +21,9 @@
 
 namespace {
 
-const DWORD kWbReadRecordBytes = sizeof(ZebWbRecord);
+const DWORD kRecordBytes = sizeof(ZebWbRecord);
 const DWORD kTextItemBytes = 32;
 const DWORD kBmpItemBytes = 44;
-const DWORD kReadKeptStyles = WS_BORDER | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
-const size_t kReadFontCountWord = 102;
-const size_t kFormFeedMarkWord = 137;
-const size_t kLineFeedMarkWord = 142;
-const size_t kDpiWord = 147;
 const LONG kMaxDpi = 9600;
 const LONG kMaxCoord = 1L << 26;
 const int kChildSlots[] = {2, 3, 4, 5, 6};
@@ -51,6 +46,7 @@ struct PendingText
     std::string text;
     LOGFONTA lf;
     POINT pt;
+    char* pszCopy;  // made before the take-over
 };
 
 struct PendingBmp
@@ -60,7 +56,21 @@ struct PendingBmp
     bool bNamed;
     HGLOBAL hDib;
     POINT pt;
+    bool bMade;  // before the take-over
+    ZebWbBmpItem made;
 };
+
+// Each item's stored index lies within the items before it: 0 to nBase
+// plus their number.
+template <typename Item>
+bool IndexesFit(const std::vector<Item>& items, LONG nBase)
+{
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (items[i].nIndex < 0 || items[i].nIndex > nBase + static_cast<LONG>(i))
+            return false;
+    }
+    return true;
+}
 
 struct NewObject
 {
@@ -69,7 +79,9 @@ struct NewObject
 };
 
 // One reading of a file: what it gives is held aside until every block was
-// read, then taken over; otherwise the destructor undoes what was made.
+// read; everything that the take-over needs is then made, and only when
+// all of it could be had is it taken over (a step that cannot fail);
+// otherwise the destructor undoes what was made.
 class WbFileLoad
 {
 public:
@@ -93,9 +105,12 @@ private:
     bool ReadBlock(const char* pTag);
     LONG ItemBase(int nSlot) const { return m_bWb ? 0 : m_wb.ChildCount(nSlot); }
     void NoteOldChildren();
+    bool Prepare();
+    bool PrepareRecord();
+    bool PrepareItems();
     void ClearContent();
-    bool TakeRecord();
-    bool AddItems();
+    void TakeRecord();
+    void AddItems();
     void SetMark(size_t nWord, BOOL (*pfnSet)(HWND, WORD, const LOGFONTA*, BOOL));
 
     HWND m_hWb;
@@ -110,6 +125,10 @@ private:
     std::string m_lineStart;
     bool m_bLineStart = false;
     std::vector<LOGFONTA> m_fonts;
+    char* m_pszText = nullptr;
+    char* m_pszLineStart = nullptr;
+    LOGFONTA* m_pFontTable = nullptr;
+    LONG m_nFontCapacity = 0;
     std::vector<PendingText> m_texts;
     std::vector<PendingBmp> m_bmps;
     std::vector<NewObject> m_objects;
@@ -121,8 +140,16 @@ WbFileLoad::~WbFileLoad()
 {
     if (m_hCursor != nullptr)
         ::DestroyCursor(m_hCursor);
-    for (const PendingBmp& bmp : m_bmps)
+    LockedGlobalFree(m_pszText);
+    LockedGlobalFree(m_pszLineStart);
+    LockedGlobalFree(m_pFontTable);
+    for (const PendingText& text : m_texts)
+        LockedGlobalFree(text.pszCopy);
+    for (const PendingBmp& bmp : m_bmps) {
+        if (bmp.bMade)
+            WbDropBmpItem(bmp.made, bmp.hDib);
         DestroyDib(bmp.hDib);
+    }
     if (m_bCommitted)
         return;
     for (const NewObject& object : m_objects) {
@@ -137,15 +164,15 @@ bool WbFileLoad::ReadWbBlock()
 {
     ZebBlockHeader header;
     UINT64 start = 0;
-    if (!ReadBlockFixed(m_hFile, "WB", kWbReadRecordBytes, &header, &start, &m_record))
+    if (!ReadBlockFixed(m_hFile, "WB", kRecordBytes, &header, &start, &m_record))
         return false;
     const std::vector<BYTE>& fixed = m_record;
-    const LONG nFonts = static_cast<LONG>(StoredWord(fixed, kReadFontCountWord));
+    const LONG nFonts = static_cast<LONG>(StoredWord(fixed, ZebWbRecord::kFontCountWord));
     const UINT64 fontsAt = start + kBlockHeaderBytes + header.wFixed;
-    if (!ReadStoredCursor(m_hFile, start, kWbReadRecordBytes, StoredWord(fixed, kCursorWord) & 0xFFFF, header.wFixed,
+    if (!ReadStoredCursor(m_hFile, start, kRecordBytes, StoredWord(fixed, kCursorWord) & 0xFFFF, header.wFixed,
                           &m_hCursor) ||
-        !StoredPiece(fixed, kWbReadRecordBytes, StoredWord(fixed, kTextWord), &m_text) ||
-        !StoredPiece(fixed, kWbReadRecordBytes, StoredWord(fixed, kLineStartWord), &m_lineStart) || nFonts < 0 ||
+        !StoredPiece(fixed, kRecordBytes, StoredWord(fixed, kTextWord), &m_text) ||
+        !StoredPiece(fixed, kRecordBytes, StoredWord(fixed, kLineStartWord), &m_lineStart) || nFonts < 0 ||
         (nFonts > 0 && static_cast<UINT64>(nFonts) * kStoredLogFontBytes != header.dwVariable))
         return false;
     m_bLineStart = (StoredWord(fixed, kLineStartWord) & 0xFFFF) != 0;
@@ -155,7 +182,7 @@ bool WbFileLoad::ReadWbBlock()
         return false;
     for (size_t at = 0; at < fonts.size(); at += kStoredLogFontBytes)
         m_fonts.push_back(StoredLogFont(fonts.data() + at));
-    m_record.resize(kWbReadRecordBytes);
+    m_record.resize(kRecordBytes);
     m_bWb = true;
     return true;
 }
@@ -168,16 +195,15 @@ bool WbFileLoad::ReadWbTextBlock()
     BYTE font[kStoredLogFontBytes];
     PendingText item = {};
     if (!ReadBlockFixed(m_hFile, "WT", kTextItemBytes, &header, &start, &fixed) ||
-        header.dwVariable < kStoredLogFontBytes || !StoredPiece(fixed, kTextItemBytes, StoredDword(fixed, 12), &item.text) ||
+        header.dwVariable < kStoredLogFontBytes ||
+        !StoredPiece(fixed, kTextItemBytes, StoredDword(fixed, kTextItemTextAt), &item.text) ||
         !ReadExact(m_hFile, font, sizeof(font)) ||
         !SeekFile(m_hFile, start + kBlockHeaderBytes + header.wFixed + header.dwVariable))
         return false;
-    item.crColor = StoredDword(fixed, 0);
-    item.nIndex = static_cast<LONG>(StoredDword(fixed, 8));
-    item.pt = StoredPoint(fixed, 16);
+    item.crColor = StoredDword(fixed, kTextItemColorAt);
+    item.nIndex = static_cast<LONG>(StoredDword(fixed, kTextItemIndexAt));
+    item.pt = StoredPoint(fixed, kTextItemPointAt);
     item.lf = StoredLogFont(font);
-    if (item.nIndex != ItemBase(0) + static_cast<LONG>(m_texts.size()))
-        return false;
     m_texts.push_back(item);
     return true;
 }
@@ -190,18 +216,17 @@ bool WbFileLoad::ReadWbBmpBlock()
     std::vector<BYTE> fixed;
     PendingBmp item = {};
     if (!ReadBlockFixed(m_hFile, "WD", kBmpItemBytes, &header, &start, &fixed) ||
-        !StoredPiece(fixed, kBmpItemBytes, StoredDword(fixed, 24), &item.name))
+        !StoredPiece(fixed, kBmpItemBytes, StoredDword(fixed, kBmpItemNameAt), &item.name))
         return false;
     const UINT64 end = start + kBlockHeaderBytes + header.wFixed + header.dwVariable;
-    item.bNamed = (StoredDword(fixed, 24) & 0xFFFF) != 0;
-    item.nIndex = static_cast<LONG>(StoredDword(fixed, 20));
-    item.pt = StoredPoint(fixed, 28);
+    item.bNamed = (StoredDword(fixed, kBmpItemNameAt) & 0xFFFF) != 0;
+    item.nIndex = static_cast<LONG>(StoredDword(fixed, kBmpItemIndexAt));
+    item.pt = StoredPoint(fixed, kBmpItemPointAt);
     item.hDib = ReadDib(m_hFile, FALSE);
     if (item.hDib == nullptr)
         return false;
     m_bmps.push_back(item);
-    return GetFilePos(m_hFile, &pos) && pos <= end && SeekFile(m_hFile, end) &&
-           item.nIndex == ItemBase(kWbBmpItemSlot) + static_cast<LONG>(m_bmps.size()) - 1;
+    return GetFilePos(m_hFile, &pos) && pos <= end && SeekFile(m_hFile, end);
 }
 
 // The block has no length: the child must read back what it wrote.
@@ -271,6 +296,45 @@ void WbFileLoad::NoteOldChildren()
         m_oldAppChildren.push_back(m_wb.Children(kWbAppChildSlot)[i]);
 }
 
+// The copies of the record's strings and the font table (with room for a
+// font per text item), made before the take-over.
+bool WbFileLoad::PrepareRecord()
+{
+    if (m_bLineStart && (m_pszLineStart = LockedGlobalStrDup(m_lineStart.c_str())) == nullptr)
+        return false;
+    if (!m_text.empty() && (m_pszText = LockedGlobalStrDup(m_text.c_str())) == nullptr)
+        return false;
+    const LONG nFonts = static_cast<LONG>(m_fonts.size());
+    if (!ReserveTableRoom(&m_pFontTable, 0, &m_nFontCapacity, nFonts + static_cast<LONG>(m_texts.size()),
+                          kWbFontGrowth, kWbMaxFonts))
+        return false;
+    for (LONG i = 0; i < nFonts; ++i)
+        m_pFontTable[i] = m_fonts[static_cast<size_t>(i)];
+    return true;
+}
+
+// Room in the item tables (the whiteboard's own items are removed one by
+// one, so the tables stay), the texts' copies and the bitmap items.
+bool WbFileLoad::PrepareItems()
+{
+    if (!IndexesFit(m_texts, ItemBase(0)) || !IndexesFit(m_bmps, ItemBase(kWbBmpItemSlot)) ||
+        !WbReserveTextItems(m_hWb, static_cast<LONG>(m_texts.size())) ||
+        !WbReserveBmpItems(m_hWb, static_cast<LONG>(m_bmps.size())))
+        return false;
+    for (PendingText& item : m_texts) {
+        if ((item.pszCopy = LockedGlobalStrDup(item.text.c_str())) == nullptr)
+            return false;
+    }
+    for (PendingBmp& item : m_bmps) {
+        item.bMade = WbMakeBmpItem(m_hWb, item.hDib, item.bNamed ? item.name.c_str() : nullptr, item.pt, &item.made);
+        if (!item.bMade)
+            return false;
+    }
+    return true;
+}
+
+bool WbFileLoad::Prepare() { return (!m_bWb || PrepareRecord()) && PrepareItems(); }
+
 void WbFileLoad::ClearContent()
 {
     ZebObjRecord& head = m_wb.Head();
@@ -283,23 +347,22 @@ void WbFileLoad::ClearContent()
     if (head.Cursor() != nullptr)
         ::DestroyCursor(head.Cursor());
     head.SetCursor(nullptr);
-    LockedGlobalFree(head.LineStartString());
-    head.SetLineStartString(nullptr);
-    WbFreeTextItems(m_hWb);
-    m_wb.SetTextFontIndex(-1);
-    WbRemoveBmpItem(m_hWb, -1);
+    for (LONG i = m_wb.ChildCount(0) - 1; i >= 0; --i)
+        WbRemoveTextItem(m_hWb, i);
+    for (LONG i = m_wb.ChildCount(kWbBmpItemSlot) - 1; i >= 0; --i)
+        WbRemoveBmpItem(m_hWb, i);
 }
 
 // The whiteboard's own settings from its record; wrap mode, origin, page
 // size, vertical mode, grid and font mode stay as they are.
-bool WbFileLoad::TakeRecord()
+void WbFileLoad::TakeRecord()
 {
     ZebObjRecord& head = m_wb.Head();
     const std::vector<BYTE>& r = m_record;
-    const DWORD dwStyle = StoredWord(r, kStyleWord) & kReadKeptStyles;
+    const DWORD dwStyle = StoredWord(r, kStyleWord) & kZebKeptStyles;
     if (dwStyle != head.Style()) {
         head.SetStyle(dwStyle);
-        const LONG_PTR style = ::GetWindowLongPtrA(m_hWb, GWL_STYLE) & ~static_cast<LONG_PTR>(kReadKeptStyles);
+        const LONG_PTR style = ::GetWindowLongPtrA(m_hWb, GWL_STYLE) & ~static_cast<LONG_PTR>(kZebKeptStyles);
         ::SetWindowLongPtrA(m_hWb, GWL_STYLE, style | static_cast<LONG_PTR>(dwStyle));
         RefreshObjFrame(m_hWb);
     }
@@ -310,51 +373,43 @@ bool WbFileLoad::TakeRecord()
                           StoredWord(r, kBkColorWord + 4));
     head.SetForeColor(StoredWord(r, kForeColorWord));
     head.SetPointerNumber(StoredWord(r, kPointerWord));
-    const LONG nDpiX = static_cast<LONG>(StoredWord(r, kDpiWord));
-    const LONG nDpiY = static_cast<LONG>(StoredWord(r, kDpiWord + 1));
+    const LONG nDpiX = static_cast<LONG>(StoredWord(r, ZebWbRecord::kDpiWord));
+    const LONG nDpiY = static_cast<LONG>(StoredWord(r, ZebWbRecord::kDpiWord + 1));
     if (nDpiX >= 1 && nDpiX <= kMaxDpi && nDpiY >= 1 && nDpiY <= kMaxDpi)
         m_wb.SetDpi(nDpiX, nDpiY);
     head.SetCursor(m_hCursor);
     m_hCursor = nullptr;
-    if (m_bLineStart) {
-        head.SetLineStartString(LockedGlobalStrDup(m_lineStart.c_str()));
-        if (head.LineStartString() == nullptr)
-            return false;
-    }
-    if (!TakeStoredText(head, m_text))
-        return false;
-    if (m_fonts.empty())
-        return true;
-    const LONG nFonts = static_cast<LONG>(m_fonts.size());
-    LOGFONTA* pTable = GrowLockedTable<LOGFONTA>(nullptr, 0, nFonts);
-    if (pTable == nullptr)
-        return false;
-    for (LONG i = 0; i < nFonts; ++i)
-        pTable[i] = m_fonts[static_cast<size_t>(i)];
-    m_wb.SetTextFonts(pTable);
-    m_wb.SetTextFontCount(nFonts);
-    m_wb.SetTextFontCapacity(nFonts);
-    return true;
+    LockedGlobalFree(head.LineStartString());
+    head.SetLineStartString(m_pszLineStart);
+    m_pszLineStart = nullptr;
+    LockedGlobalFree(head.Text());
+    head.SetText(m_pszText);
+    m_pszText = nullptr;
+    LockedGlobalFree(m_wb.TextFonts());
+    m_wb.SetTextFonts(m_pFontTable);
+    m_wb.SetTextFontCount(static_cast<LONG>(m_fonts.size()));
+    m_wb.SetTextFontCapacity(m_nFontCapacity);
+    m_wb.SetTextFontIndex(-1);
+    m_pFontTable = nullptr;
 }
 
-bool WbFileLoad::AddItems()
+// Enters the prepared items at their stored indexes; the room was made.
+void WbFileLoad::AddItems()
 {
     ZebObjRecord& head = m_wb.Head();
     const COLORREF crFore = head.ForeColor();
-    for (const PendingText& item : m_texts) {
+    for (PendingText& item : m_texts) {
         head.SetForeColor(item.crColor);
-        const LONG nIndex = WbAddTextItem(m_hWb, item.nIndex, item.text.c_str(), item.lf, item.pt);
+        if (WbPlaceTextItem(m_hWb, item.nIndex, item.pszCopy, item.lf, item.pt) >= 0)
+            item.pszCopy = nullptr;
         head.SetForeColor(crFore);
-        if (nIndex != item.nIndex)
-            return false;
     }
     for (PendingBmp& item : m_bmps) {
-        if (WbAddBmpItem(m_hWb, item.nIndex, item.hDib, item.bNamed ? item.name.c_str() : nullptr, item.pt) !=
-            item.nIndex)
-            return false;
+        item.made.crBack = head.BkColor();  // as it is now, after the take-over
+        WbPlaceBmpItem(m_hWb, item.nIndex, item.made, item.hDib);
         item.hDib = nullptr;
+        item.bMade = false;
     }
-    return true;
 }
 
 // A mark as the record has it: a character in a font of the table (in the
@@ -378,17 +433,17 @@ void WbFileLoad::SetMark(size_t nWord, BOOL (*pfnSet)(HWND, WORD, const LOGFONTA
 
 bool WbFileLoad::Commit(const POINT* pPos, const SIZE* pSize)
 {
+    if (!Prepare())
+        return false;
     m_bCommitted = true;
     if (m_bWb) {
         ClearContent();
-        if (!TakeRecord())
-            return false;
+        TakeRecord();
     }
-    if (!AddItems())
-        return false;
+    AddItems();
     if (m_bWb) {
-        SetMark(kFormFeedMarkWord, WbSetFormFeedMark);
-        SetMark(kLineFeedMarkWord, WbSetNewLineMark);
+        SetMark(ZebWbRecord::kFormFeedMarkWord, WbSetFormFeedMark);
+        SetMark(ZebWbRecord::kLineFeedMarkWord, WbSetNewLineMark);
         ::InvalidateRect(m_hWb, nullptr, TRUE);
     }
     for (const NewObject& object : m_objects) {

@@ -18,12 +18,10 @@
 
 namespace {
 
-const DWORD kWbWriteRecordBytes = sizeof(ZebWbRecord);
-const size_t kWriteFontCountWord = 102;
-const size_t kChildCapacityWord = 125;
+const DWORD kRecordBytes = sizeof(ZebWbRecord);
 const int kTextItemSlot = 0;
 
-ZebWbRecord* WbToWrite(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
 bool WriteBytes(HANDLE hFile, const std::vector<BYTE>& bytes)
 {
@@ -61,21 +59,20 @@ LONG WriteWbBlock(ZebWbRecord& wb, HANDLE hFile)
     const std::string text = StoredText(wb.Head());
     const std::string lineStart = WithNul(wb.Head().LineStartString());
     const LONG nFonts = wb.TextFonts() != nullptr ? wb.TextFontCount() : 0;
-    if (!StoredCursor(wb.Head(), &cursor) ||
-        cursor.size() + text.size() + lineStart.size() > 0xFFFF - kWbWriteRecordBytes)
+    if (!StoredCursor(wb.Head(), &cursor) || cursor.size() + text.size() + lineStart.size() > 0xFFFF - kRecordBytes)
         return -1;
     const DWORD cbCursor = static_cast<DWORD>(cursor.size());
     const DWORD cbText = static_cast<DWORD>(text.size());
-    std::vector<BYTE> bytes = StoredObjRecord(&wb, kWbWriteRecordBytes);
+    std::vector<BYTE> bytes = StoredObjRecord(&wb, kRecordBytes);
     SetStoredWord(bytes, kCursorWord, cbCursor);
     SetStoredWord(bytes, kTextWord, PieceWord(cbCursor, cbText));
     SetStoredWord(bytes, kLineStartWord, PieceWord(cbCursor + cbText, static_cast<DWORD>(lineStart.size())));
     // Capacities are stored as the counts: what the file holds of each
     // table is just that many entries.
-    SetStoredWord(bytes, kWriteFontCountWord, static_cast<DWORD>(nFonts));
-    SetStoredWord(bytes, kWriteFontCountWord + 1, static_cast<DWORD>(nFonts));
+    SetStoredWord(bytes, ZebWbRecord::kFontCountWord, static_cast<DWORD>(nFonts));
+    SetStoredWord(bytes, ZebWbRecord::kFontCountWord + 1, static_cast<DWORD>(nFonts));
     for (int nSlot = 0; nSlot < kWbChildSlots; ++nSlot)
-        SetStoredWord(bytes, kChildCapacityWord + nSlot, static_cast<DWORD>(wb.ChildCount(nSlot)));
+        SetStoredWord(bytes, ZebWbRecord::kChildCapacityWord + nSlot, static_cast<DWORD>(wb.ChildCount(nSlot)));
     bytes.insert(bytes.end(), cursor.begin(), cursor.end());
     PutString(bytes, text);
     PutString(bytes, lineStart);
@@ -168,7 +165,7 @@ LONG WriteMode(HWND hWb, ZebWbRecord& wb, HANDLE hFile, int nMode, const POINT* 
 
 LONG WriteWbTextBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 {
-    ZebWbRecord* pWb = WbToWrite(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr || nIndex < 0 || nIndex >= pWb->ChildCount(kTextItemSlot))
         return -1;
     const ZebWbTextItem& item = pWb->TextItems()[nIndex];
@@ -184,7 +181,7 @@ LONG WriteWbTextBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 
 LONG WriteWbBmpBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 {
-    ZebWbRecord* pWb = WbToWrite(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr || nIndex < 0 || nIndex >= pWb->ChildCount(kWbBmpItemSlot))
         return -1;
     const ZebWbBmpItem& item = pWb->BmpItems()[nIndex];
@@ -197,7 +194,7 @@ LONG WriteWbBmpBlock(HWND hWb, HANDLE hFile, LONG nIndex)
 
 LONG WriteWhiteBoardFile(HWND hWb, LPCSTR pszPath, int nMode, const POINT* pOrigin, const SIZE* pSize)
 {
-    ZebWbRecord* pWb = WbToWrite(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr || pszPath == nullptr || nMode < 0 || nMode > 3)
         return -1;
     HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

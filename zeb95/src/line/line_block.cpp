@@ -8,9 +8,8 @@
 
 namespace {
 
-const DWORD kLineRecordBytes = sizeof(ZebLineRecord);
+const DWORD kRecordBytes = sizeof(ZebLineRecord);
 // The draw form, with the line's flags (state of its window) beside it.
-const size_t kDrawFormWord = 103;
 
 }  // namespace
 
@@ -22,10 +21,10 @@ LONG WriteLineObject(HWND hwnd, HANDLE hFile, int, const POINT*, const SIZE*)
     StoreObjPlace(hwnd);
     ZebBlockWriter block(hFile, "LO");
     const std::string text = StoredText(pRec->Head());
-    std::vector<BYTE> bytes = StoredObjRecord(pRec, kLineRecordBytes);
+    std::vector<BYTE> bytes = StoredObjRecord(pRec, kRecordBytes);
     SetStoredWord(bytes, kTextWord, PieceWord(0, static_cast<DWORD>(text.size())));
-    SetStoredWord(bytes, kDrawFormWord, pRec->DrawForm());
-    if (text.size() > 0xFFFF || !block.Begin() || !WriteExact(hFile, bytes.data(), kLineRecordBytes) ||
+    SetStoredWord(bytes, ZebLineRecord::kDrawFormWord, pRec->DrawForm());
+    if (text.size() > 0xFFFF || !block.Begin() || !WriteExact(hFile, bytes.data(), kRecordBytes) ||
         !WriteExact(hFile, text.data(), static_cast<DWORD>(text.size())))
         return -1;
     return block.End();
@@ -38,8 +37,8 @@ BOOL ReadLineObject(HWND hwnd, HANDLE hFile, LPCSTR)
     UINT64 start = 0;
     std::vector<BYTE> fixed;
     std::string text;
-    if (pRec == nullptr || !ReadBlockFixed(hFile, "LO", kLineRecordBytes, &header, &start, &fixed) ||
-        !StoredPiece(fixed, kLineRecordBytes, StoredWord(fixed, kTextWord), &text) ||
+    if (pRec == nullptr || !ReadBlockFixed(hFile, "LO", kRecordBytes, &header, &start, &fixed) ||
+        !StoredPiece(fixed, kRecordBytes, StoredWord(fixed, kTextWord), &text) ||
         !SeekFile(hFile, start + kBlockHeaderBytes + header.wFixed + header.dwVariable) ||
         !TakeStoredText(pRec->Head(), text))
         return FALSE;
@@ -47,10 +46,10 @@ BOOL ReadLineObject(HWND hwnd, HANDLE hFile, LPCSTR)
     TakeStoredFileName(head, fixed);
     head.SetForeColor(StoredWord(fixed, kForeColorWord));
     head.SetViewMode(StoredWord(fixed, kViewModeWord));
-    pRec->SetDrawMode(static_cast<LONG>(StoredWord(fixed, 100)));
-    pRec->SetPenStyle(static_cast<LONG>(StoredWord(fixed, 101)));
-    pRec->SetPenWidth(static_cast<LONG>(StoredWord(fixed, 102)));
-    pRec->SetDrawForm(static_cast<WORD>(StoredWord(fixed, kDrawFormWord) & 0xFFFF));
+    pRec->SetDrawMode(static_cast<LONG>(StoredWord(fixed, ZebLineRecord::kDrawModeWord)));
+    pRec->SetPenStyle(static_cast<LONG>(StoredWord(fixed, ZebLineRecord::kPenStyleWord)));
+    pRec->SetPenWidth(static_cast<LONG>(StoredWord(fixed, ZebLineRecord::kPenWidthWord)));
+    pRec->SetDrawForm(static_cast<WORD>(StoredWord(fixed, ZebLineRecord::kDrawFormWord) & 0xFFFF));
     MoveToStoredPlace(hwnd, fixed);
     return TRUE;
 }

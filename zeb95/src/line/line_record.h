@@ -17,6 +17,15 @@ enum ZebLineSegment : WORD
 class ZebLineRecord
 {
 public:
+    // Words that the "LO" block reads and writes; the draw mode is the
+    // head's word 100.
+    enum StoredWord : size_t
+    {
+        kDrawModeWord = kVerticalWord,
+        kPenStyleWord = 101,
+        kPenWidthWord = 102,
+        kDrawFormWord = 103,
+    };
     static ZebLineRecord* From(ZebObjRecord* pRecord)
     {
         return pRecord != nullptr && pRecord->Kind() == ZebKindLine ? reinterpret_cast<ZebLineRecord*>(pRecord)
@@ -65,7 +74,7 @@ private:
 inline void ZebLineRecord::CheckLayout()
 {
     static_assert(sizeof(ZebLineRecord) == 672, "the line record is 672 bytes");
-    static_assert(offsetof(ZebLineRecord, m_penStyle) == 404, "the pen style is at 404");
-    static_assert(offsetof(ZebLineRecord, m_penWidth) == 408, "the pen width is at 408");
-    static_assert(offsetof(ZebLineRecord, m_drawForm) == 412, "the draw form is at 412");
+    static_assert(offsetof(ZebLineRecord, m_penStyle) == kPenStyleWord * 4, "the pen style is at 404");
+    static_assert(offsetof(ZebLineRecord, m_penWidth) == kPenWidthWord * 4, "the pen width is at 408");
+    static_assert(offsetof(ZebLineRecord, m_drawForm) == kDrawFormWord * 4, "the draw form is at 412");
 }

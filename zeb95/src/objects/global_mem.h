@@ -22,6 +22,26 @@ T* GrowLockedTable(T* pTable, LONG nCapacity, LONG nGrowth)
     void* p = pTable;
     return static_cast<T*>(LockedGlobalReAlloc(&p, cb, GMEM_MOVEABLE | GMEM_ZEROINIT));
 }
+// Room for n more entries in a locked table (*ppTable, null for none yet)
+// of nCount entries and *pnCapacity: grown by whole steps of nGrowth
+// entries, the capacity not passing nMax, both stored back. False when it
+// cannot grow (it then stays as it was).
+template <typename T>
+bool ReserveTableRoom(T** ppTable, LONG nCount, LONG* pnCapacity, LONG n, LONG nGrowth, LONG nMax)
+{
+    const LONG nCapacity = *pnCapacity;
+    if (n <= nCapacity - nCount)
+        return true;
+    const LONG nSteps = (n - (nCapacity - nCount) + nGrowth - 1) / nGrowth;
+    if (nSteps > (nMax - nCapacity) / nGrowth)
+        return false;
+    T* pGrown = GrowLockedTable(*ppTable, nCapacity, nSteps * nGrowth);
+    if (pGrown == nullptr)
+        return false;
+    *ppTable = pGrown;
+    *pnCapacity = nCapacity + nSteps * nGrowth;
+    return true;
+}
 // Puts entry at nIndex of a table of nCount entries (room for one more),
 // moving the later ones up.
 template <typename T>

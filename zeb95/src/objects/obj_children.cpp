@@ -50,6 +50,49 @@ BOOL InvalidateObj(HWND hwnd)
     return TRUE;
 }
 
+BOOL InvalidateObjArea(HWND hwnd, const RECT* pRect)
+{
+    ZebObjRecord* pRecord = GetObjRecord(hwnd);
+    if (pRecord == nullptr || pRect == nullptr)
+        return pRecord != nullptr && InvalidateObj(hwnd);
+    HWND hContainer = pRecord->OwnerWhiteBoard() != nullptr ? pRecord->OwnerWhiteBoard() : ::GetParent(hwnd);
+    if (hContainer == nullptr)
+        return FALSE;
+    RECT rc = *pRect;
+    ::MapWindowPoints(hwnd, hContainer, reinterpret_cast<POINT*>(&rc), 2);
+    ::InvalidateRect(hContainer, &rc, TRUE);
+    ::UpdateWindow(hContainer);
+    for (HWND hSibling = ::GetWindow(hwnd, GW_HWNDLAST); hSibling != nullptr;
+         hSibling = ::GetWindow(hSibling, GW_HWNDPREV)) {
+        if ((::GetWindowLongPtrA(hSibling, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0) {
+            ::InvalidateRect(hSibling, nullptr, TRUE);
+        } else {
+            RECT rcSibling = rc;
+            ::MapWindowPoints(hContainer, hSibling, reinterpret_cast<POINT*>(&rcSibling), 2);
+            ::InvalidateRect(hSibling, &rcSibling, TRUE);
+        }
+        ::UpdateWindow(hSibling);
+    }
+    return TRUE;
+}
+
+BOOL GetObjRect(HWND hwnd, RECT* pRect)
+{
+    ZebObjRecord* pRecord = GetObjRecord(hwnd);
+    if (pRecord == nullptr || pRect == nullptr || pRecord->Kind() < ZebKindDoc || pRecord->Kind() > ZebKindLine)
+        return FALSE;
+    POINT pos;
+    SIZE size;
+    GetObjPosSize(hwnd, &pos, &size);
+    ZebObjRecord* pWb = GetObjRecord(pRecord->OwnerWhiteBoard());
+    if (pWb != nullptr) {
+        pos.x += pWb->Origin().x;
+        pos.y += pWb->Origin().y;
+    }
+    *pRect = {pos.x, pos.y, pos.x + size.cx, pos.y + size.cy};
+    return TRUE;
+}
+
 void RefreshObjFrame(HWND hwnd)
 {
     UINT uFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED;

@@ -2,7 +2,10 @@
 #pragma once
 #include <windows.h>
 
-// Vertical dots per inch: a whiteboard's word 148; a child's owner
-// whiteboard's, or its parent's display without one; 96 for anything else
-// or a value below 1.
+// Horizontal dots per inch: a whiteboard's word 147; a child's (kinds 8 to
+// 128) its owner whiteboard's, or without one its own display context's;
+// 96 for anything else or a value below 1.
+LONG GetObjDpiX(HWND hwnd);
+// Vertical dots per inch: as GetObjDpiX with word 148, except that a child
+// without owner whiteboard asks its parent's display context.
 LONG GetObjDpiY(HWND hwnd);

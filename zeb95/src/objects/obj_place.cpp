@@ -105,17 +105,6 @@ void SnapWindowPos(HWND hwnd, SIZE ownGrid, WINDOWPOS* pPos)
     }
 }
 
-void GetObjWbPlace(HWND hwnd, POINT* pPos, SIZE* pSize)
-{
-    GetObjPosSize(hwnd, pPos, pSize);
-    ZebObjRecord* pRecord = GetObjRecord(hwnd);
-    ZebObjRecord* pWb = pRecord != nullptr ? GetObjRecord(pRecord->OwnerWhiteBoard()) : nullptr;
-    if (pWb != nullptr) {
-        pPos->x += pWb->Origin().x;
-        pPos->y += pWb->Origin().y;
-    }
-}
-
 BOOL MoveObj(HWND hwnd, const POINT* pPos, const SIZE* pSize)
 {
     const long long kMaxPos = 1LL << 26;
@@ -143,11 +132,11 @@ void StoreObjPlace(HWND hwnd)
     ZebObjRecord* pRecord = GetObjRecord(hwnd);
     if (pRecord == nullptr)
         return;
-    POINT pos;
-    SIZE size;
-    GetObjWbPlace(hwnd, &pos, &size);
-    pRecord->SetPosition(pos);
-    pRecord->SetSize(size);
+    RECT rc;
+    if (!GetObjRect(hwnd, &rc))
+        return;
+    pRecord->SetPosition({rc.left, rc.top});
+    pRecord->SetSize({rc.right - rc.left, rc.bottom - rc.top});
 }
 
 void OnObjPlaceChanged(HWND hwnd, WPARAM wParam, LPARAM lParam, bool bQuiet)
@@ -156,9 +145,11 @@ void OnObjPlaceChanged(HWND hwnd, WPARAM wParam, LPARAM lParam, bool bQuiet)
     if (pRecord == nullptr)
         return;
     InvalidateObj(hwnd);
-    POINT pos;
-    SIZE size;
-    GetObjWbPlace(hwnd, &pos, &size);
+    RECT rc;
+    if (!GetObjRect(hwnd, &rc))
+        return;
+    const POINT pos = {rc.left, rc.top};
+    const SIZE size = {rc.right - rc.left, rc.bottom - rc.top};
     const POINT old = pRecord->Position();
     const SIZE oldSize = pRecord->Size();
     if (pos.x == old.x && pos.y == old.y && size.cx == oldSize.cx && size.cy == oldSize.cy)

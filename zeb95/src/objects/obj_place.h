@@ -16,9 +16,6 @@ SIZE EffectiveGrid(HWND hwnd, SIZE ownGrid);
 // SWP_NOSIZE) snapped to the grid, unless the object is in view mode.
 void SnapWindowPos(HWND hwnd, SIZE ownGrid, WINDOWPOS* pPos);
 
-// The object's rectangle in whiteboard coordinates (its place in the
-// parent's client area plus the owner whiteboard's origin).
-void GetObjWbPlace(HWND hwnd, POINT* pPos, SIZE* pSize);
 // Moves and sizes the object to a place in whiteboard coordinates (less the
 // owner whiteboard's origin); either may be null. Positions are clamped to
 // +-2^26 and sizes to 0-32767, so that values read from files stay within

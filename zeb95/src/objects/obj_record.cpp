@@ -24,27 +24,29 @@ DWORD ZebObjRecord::StoredBytes(WORD wKind)
 
 ZebObjRecord* ZebObjRecord::Allocate(WORD wKind)
 {
-    const DWORD dwBytes = StoredBytes(wKind);
-    if (dwBytes == 0)
+    if (StoredBytes(wKind) == 0)
         return nullptr;
-    auto* pBlock = static_cast<BYTE*>(LockedGlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, kSlotBytes + dwBytes));
-    if (pBlock == nullptr)
+    auto* pRecord = static_cast<ZebObjRecord*>(
+        LockedGlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, SlotsOffset(wKind) + kSlotBytes));
+    if (pRecord == nullptr)
         return nullptr;
-    auto* pRecord = reinterpret_cast<ZebObjRecord*>(pBlock + kSlotBytes);
     pRecord->m_version = kZebRecordVersion;
     pRecord->m_kind = wKind;
     return pRecord;
 }
 
-void ZebObjRecord::Free(ZebObjRecord* pRecord)
-{
-    if (pRecord != nullptr)
-        LockedGlobalFree(reinterpret_cast<BYTE*>(pRecord) - kSlotBytes);
-}
+void ZebObjRecord::Free(ZebObjRecord* pRecord) { LockedGlobalFree(pRecord); }
 
 ZebObjRecord* GetObjRecord(HWND hwnd)
 {
     if (KindOfWindowClass(hwnd) == 0)
         return nullptr;
     return reinterpret_cast<ZebObjRecord*>(::GetWindowLongPtrA(hwnd, 0));
+}
+
+void ZebObjRecord::ReplaceCursor(HCURSOR hCursor)
+{
+    if (Cursor() != nullptr)
+        ::DestroyCursor(Cursor());
+    SetCursor(hCursor != nullptr ? reinterpret_cast<HCURSOR>(::CopyIcon(hCursor)) : nullptr);
 }

@@ -1,11 +1,13 @@
 // The object record: the block of 32-bit words behind every object window
 // (window word 0), and the common head of 101 words that all kinds share.
 // Words that hold a pointer or a handle store 0; their values live in slots
-// before word 0, so the stored words are the same on every build.
+// after the kind's stored words, so the stored words are the same on every
+// build.
 #pragma once
 #include <windows.h>
 
 #include <cstddef>
+#include <cstring>
 
 enum ZebKind : WORD
 {
@@ -23,8 +25,33 @@ enum ZebKind : WORD
 // User-data word of every child object window of kinds 8 to 128 (" ZEB").
 const LONG_PTR kZebLibraryMark = 0x42455A20;
 const DWORD kZebRecordVersion = 0x020D0004;
-// Pointer-sized slots before word 0 of every record.
+// The window styles that the record's style word keeps (word 81).
+const DWORD kZebKeptStyles = WS_BORDER | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
+// Pointer-sized slots after the stored words of every record.
 const int kZebRecordSlots = 64;
+
+// Words of the head that stored blocks read and write (word n at byte 4n);
+// the record's layout is checked against them.
+enum StoredHeadWord : size_t
+{
+    kInputWParamWord = 1,
+    kInputLParamWord = 2,
+    kTransparentWord = 3,
+    kDitherWord = 4,
+    kViewModeWord = 7,
+    kBkColorWord = 74,
+    kForeColorWord = 79,
+    kStyleWord = 81,
+    kCursorWord = 82,
+    kPointerWord = 84,
+    kLineStartWord = 86,
+    kTextWord = 87,
+    kPositionWord = 88,
+    kSizeWord = 94,
+    kKindWord = 98,
+    kClientEdgeWord = 99,
+    kVerticalWord = 100,
+};
 
 class ZebObjRecord
 {
@@ -36,6 +63,9 @@ public:
     static void Free(ZebObjRecord* pRecord);
     // Bytes of the kind's record as stored in files; 0 for other kinds.
     static DWORD StoredBytes(WORD wKind);
+    // A record lives in its block only: a copy would lose its slots.
+    ZebObjRecord(const ZebObjRecord&) = delete;
+    ZebObjRecord& operator=(const ZebObjRecord&) = delete;
 
     DWORD Version() const { return m_version; }
     DWORD InputWParam() const { return m_inputWParam; }
@@ -82,6 +112,8 @@ public:
 
     HCURSOR Cursor() const { return reinterpret_cast<HCURSOR>(Slot(kSlotCursor)); }
     void SetCursor(HCURSOR h) { SetSlot(kSlotCursor, reinterpret_cast<UINT_PTR>(h)); }
+    // Destroys the own cursor and keeps a copy of the given one (none for null).
+    void ReplaceCursor(HCURSOR hCursor);
     HWND OwnerWhiteBoard() const { return reinterpret_cast<HWND>(Slot(kSlotOwnerWb)); }
     void SetOwnerWhiteBoard(HWND h) { SetSlot(kSlotOwnerWb, reinterpret_cast<UINT_PTR>(h)); }
     DWORD PointerNumber() const { return m_pointerNumber; }
@@ -122,10 +154,27 @@ public:
         kSlotText,
         kHeadSlots
     };
-    UINT_PTR Slot(int nSlot) const { return reinterpret_cast<const UINT_PTR*>(this)[-1 - nSlot]; }
-    void SetSlot(int nSlot, UINT_PTR value) { reinterpret_cast<UINT_PTR*>(this)[-1 - nSlot] = value; }
+    UINT_PTR Slot(int nSlot) const
+    {
+        UINT_PTR value;
+        std::memcpy(&value, SlotAddress(nSlot), sizeof(value));
+        return value;
+    }
+    void SetSlot(int nSlot, UINT_PTR value) { std::memcpy(SlotAddress(nSlot), &value, sizeof(value)); }
+    // Where the slots begin in a record of the kind: after its stored words,
+    // pointer-aligned.
+    static size_t SlotsOffset(WORD wKind)
+    {
+        return (StoredBytes(wKind) + sizeof(UINT_PTR) - 1) / sizeof(UINT_PTR) * sizeof(UINT_PTR);
+    }
 
 private:
+    BYTE* SlotAddress(int nSlot) const
+    {
+        const BYTE* pRecord = reinterpret_cast<const BYTE*>(this);
+        return const_cast<BYTE*>(pRecord) + SlotsOffset(m_kind) + static_cast<size_t>(nSlot) * sizeof(UINT_PTR);
+    }
+
     static void CheckLayout();
 
     DWORD m_version;             // 0
@@ -165,23 +214,27 @@ private:
 inline void ZebObjRecord::CheckLayout()
 {
     static_assert(sizeof(ZebObjRecord) == 101 * 4, "the head is 101 words");
-    static_assert(offsetof(ZebObjRecord, m_viewMode) == 7 * 4, "view mode is word 7");
+    static_assert(offsetof(ZebObjRecord, m_inputWParam) == kInputWParamWord * 4, "input values are words 1, 2");
+    static_assert(offsetof(ZebObjRecord, m_inputLParam) == kInputLParamWord * 4, "input values are words 1, 2");
+    static_assert(offsetof(ZebObjRecord, m_transparent) == kTransparentWord * 4, "transparent flag is word 3");
+    static_assert(offsetof(ZebObjRecord, m_dither) == kDitherWord * 4, "dither flag is word 4");
+    static_assert(offsetof(ZebObjRecord, m_viewMode) == kViewModeWord * 4, "view mode is word 7");
     static_assert(offsetof(ZebObjRecord, m_kindWords8) + 4 + kFileNameChars == 74 * 4, "the file name is words 9-73");
-    static_assert(offsetof(ZebObjRecord, m_bkColor) == 74 * 4, "colours start at word 74");
-    static_assert(offsetof(ZebObjRecord, m_foreColor) == 79 * 4, "foreground colour is word 79");
-    static_assert(offsetof(ZebObjRecord, m_style) == 81 * 4, "style is word 81");
-    static_assert(offsetof(ZebObjRecord, m_cursorWord) == 82 * 4, "cursor is word 82");
+    static_assert(offsetof(ZebObjRecord, m_bkColor) == kBkColorWord * 4, "colours start at word 74");
+    static_assert(offsetof(ZebObjRecord, m_foreColor) == kForeColorWord * 4, "foreground colour is word 79");
+    static_assert(offsetof(ZebObjRecord, m_style) == kStyleWord * 4, "style is word 81");
+    static_assert(offsetof(ZebObjRecord, m_cursorWord) == kCursorWord * 4, "cursor is word 82");
     static_assert(offsetof(ZebObjRecord, m_ownerWbWord) == 83 * 4, "owner whiteboard is word 83");
-    static_assert(offsetof(ZebObjRecord, m_pointerNumber) == 84 * 4, "pointer number is word 84");
-    static_assert(offsetof(ZebObjRecord, m_lineStartWord) == 86 * 4, "line-start string is word 86");
-    static_assert(offsetof(ZebObjRecord, m_textWord) == 87 * 4, "text is word 87");
-    static_assert(offsetof(ZebObjRecord, m_position) == 88 * 4, "position is words 88, 89");
+    static_assert(offsetof(ZebObjRecord, m_pointerNumber) == kPointerWord * 4, "pointer number is word 84");
+    static_assert(offsetof(ZebObjRecord, m_lineStartWord) == kLineStartWord * 4, "line-start string is word 86");
+    static_assert(offsetof(ZebObjRecord, m_textWord) == kTextWord * 4, "text is word 87");
+    static_assert(offsetof(ZebObjRecord, m_position) == kPositionWord * 4, "position is words 88, 89");
     static_assert(offsetof(ZebObjRecord, m_origin) == 92 * 4, "origin is words 92, 93");
-    static_assert(offsetof(ZebObjRecord, m_size) == 94 * 4, "size is words 94, 95");
+    static_assert(offsetof(ZebObjRecord, m_size) == kSizeWord * 4, "size is words 94, 95");
     static_assert(offsetof(ZebObjRecord, m_pageSize) == 96 * 4, "page size is words 96, 97");
-    static_assert(offsetof(ZebObjRecord, m_kind) == 98 * 4, "kind is word 98");
-    static_assert(offsetof(ZebObjRecord, m_clientEdge) == 99 * 4, "client edge is word 99");
-    static_assert(offsetof(ZebObjRecord, m_vertical) == 100 * 4, "vertical flag is word 100");
+    static_assert(offsetof(ZebObjRecord, m_kind) == kKindWord * 4, "kind is word 98");
+    static_assert(offsetof(ZebObjRecord, m_clientEdge) == kClientEdgeWord * 4, "client edge is word 99");
+    static_assert(offsetof(ZebObjRecord, m_vertical) == kVerticalWord * 4, "vertical flag is word 100");
 }
 
 // The record of an object window of the library, or null for any other

@@ -14,7 +14,6 @@
 
 namespace {
 
-const DWORD kObjKeptStyles = WS_BORDER | WS_THICKFRAME | WS_HSCROLL | WS_VSCROLL;
 
 BOOL CreateRecord(WORD wKind, HWND hwnd, const CREATESTRUCTA& cs)
 {
@@ -23,7 +22,7 @@ BOOL CreateRecord(WORD wKind, HWND hwnd, const CREATESTRUCTA& cs)
         return FALSE;
     pRecord->SetTransparent((cs.dwExStyle & WS_EX_TRANSPARENT) != 0);
     pRecord->SetClientEdge((cs.dwExStyle & WS_EX_CLIENTEDGE) != 0);
-    pRecord->SetStyle(static_cast<DWORD>(cs.style) & kObjKeptStyles);
+    pRecord->SetStyle(static_cast<DWORD>(cs.style) & kZebKeptStyles);
     pRecord->SetDefaultColors(::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOW),
                               ::GetSysColor(COLOR_WINDOWTEXT));
     if (wKind != ZebKindWhiteBoard) {

@@ -6,7 +6,8 @@
 
 namespace {
 
-// Clears the object's selected flag and the whiteboard's selected window.
+// Clears the object's selected flag and the whiteboard's selection (window,
+// kind and index).
 void ClearSelection(HWND hwnd, ZebObjRecord* pRecord)
 {
     if (!pRecord->IsSelected())
@@ -14,7 +15,7 @@ void ClearSelection(HWND hwnd, ZebObjRecord* pRecord)
     pRecord->SetSelected(false);
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(pRecord->OwnerWhiteBoard()));
     if (pWb != nullptr && pWb->SelectedWindow() == hwnd)
-        pWb->ClearSelectedWindow();
+        pWb->ClearSelection();
     InvalidateObj(hwnd);
 }
 

@@ -16,16 +16,10 @@
 
 namespace {
 
-const DWORD kPicRecordBytes = sizeof(ZebPicRecord);
-const DWORD kPicBlockKeptStyles = WS_BORDER | WS_VSCROLL | WS_HSCROLL;
-const size_t kTextFieldOffset = 408;
-const size_t kActualSizeWord = 122;
-const size_t kStretchWord = 123;
-// The flags: of them only the cache flag is stored, the others are the
-// state of the window.
-const size_t kFlagsWord = 189;
+const DWORD kRecordBytes = sizeof(ZebPicRecord);
+const size_t kTextFieldOffset = ZebPicRecord::kTextFieldWord * 4;
 
-HANDLE OpenPicForReading(const char* pszPath)
+HANDLE OpenForReading(const char* pszPath)
 {
     return ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                          nullptr);
@@ -39,7 +33,7 @@ HANDLE OpenJpegSource(ZebPicRecord& rec)
     const char* pszPath = pszSource[0] == ZebPicRecord::kJpegFromFile ? rec.Head().FileName() : pszSource;
     if (static_cast<BYTE>(pszSource[0]) == 0 || static_cast<BYTE>(pszPath[0]) < ' ')
         return nullptr;
-    HANDLE hJpeg = OpenPicForReading(pszPath);
+    HANDLE hJpeg = OpenForReading(pszPath);
     return hJpeg != INVALID_HANDLE_VALUE ? hJpeg : nullptr;
 }
 
@@ -69,7 +63,7 @@ void RefreshFromWindow(HWND hwnd, ZebPicRecord& rec)
     const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
     rec.Head().SetTransparent((exStyle & WS_EX_TRANSPARENT) != 0);
     rec.Head().SetClientEdge((exStyle & WS_EX_CLIENTEDGE) != 0);
-    rec.Head().SetStyle(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE)) & kPicBlockKeptStyles);
+    rec.Head().SetStyle(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE)) & kPicStyles);
 }
 
 LONG WriteBlock(HWND hwnd, ZebPicRecord& rec, HANDLE hFile, bool bData)
@@ -80,10 +74,13 @@ LONG WriteBlock(HWND hwnd, ZebPicRecord& rec, HANDLE hFile, bool bData)
     if (!StoredCursor(rec.Head(), &cursor) || cursor.size() > 0xFFFF || text.size() > 0xFFFF)
         return -1;
     const DWORD cbCursor = static_cast<DWORD>(cursor.size());
-    std::vector<BYTE> bytes = StoredObjRecord(&rec, kPicRecordBytes);
+    std::vector<BYTE> bytes = StoredObjRecord(&rec, kRecordBytes);
     SetStoredWord(bytes, kCursorWord, cbCursor);
     SetStoredWord(bytes, kTextWord, PieceWord(cbCursor, static_cast<DWORD>(text.size())));
-    SetStoredWord(bytes, kFlagsWord, rec.HasFlag(ZebPicRecord::kFlagCache) ? ZebPicRecord::kFlagCache : 0);
+    // The flags: of them only the cache flag is stored, the others are the
+    // state of the window.
+    SetStoredWord(bytes, ZebPicRecord::kFlagsWord,
+                  rec.HasFlag(ZebPicRecord::kFlagCache) ? ZebPicRecord::kFlagCache : 0);
     bytes.insert(bytes.end(), cursor.begin(), cursor.end());
     bytes.insert(bytes.end(), text.begin(), text.end());
     ZebBlockWriter block(hFile, "PO");
@@ -142,7 +139,7 @@ bool StartsAsJpeg(HANDLE hFile)
 // A picture linked by name: the file the record names.
 bool ReadLinked(const char* pszName, PicBlockData* pData)
 {
-    HANDLE hLinked = OpenPicForReading(pszName);
+    HANDLE hLinked = OpenForReading(pszName);
     if (hLinked == INVALID_HANDLE_VALUE)
         return false;
     pData->hDib = StartsAsJpeg(hLinked) ? ReadJpeg(hLinked, 0, pszName, pData) : ReadDib(hLinked, FALSE);
@@ -174,10 +171,10 @@ void TakeStyles(HWND hwnd, ZebObjRecord& head, const std::vector<BYTE>& fixed)
     LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE);
     exStyle |= (head.IsTransparent() ? WS_EX_TRANSPARENT : 0) | (head.HasClientEdge() ? WS_EX_CLIENTEDGE : 0);
     ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle);
-    const DWORD dwStyle = StoredWord(fixed, kStyleWord) & kPicBlockKeptStyles;
+    const DWORD dwStyle = StoredWord(fixed, kStyleWord) & kPicStyles;
     head.SetStyle(dwStyle);
-    const LONG_PTR kept = ::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(kPicBlockKeptStyles);
-    ::SetWindowLongPtrA(hwnd, GWL_STYLE, kept | static_cast<LONG_PTR>(dwStyle));
+    ::SetWindowLongPtrA(hwnd, GWL_STYLE, (::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(kPicStyles)) |
+                                             static_cast<LONG_PTR>(dwStyle));
 }
 
 void TakeOver(HWND hwnd, ZebPicRecord& rec, PicBlockData& data)
@@ -193,8 +190,8 @@ void TakeOver(HWND hwnd, ZebPicRecord& rec, PicBlockData& data)
     head.SetPointerNumber(StoredWord(fixed, kPointerWord));
     head.SetViewMode(StoredWord(fixed, kViewModeWord));
     std::memcpy(rec.TextField(), fixed.data() + kTextFieldOffset, ZebPicRecord::kTextFieldChars);
-    rec.SetActualSize(StoredWord(fixed, kActualSizeWord) != 0);
-    rec.SetStretch(StoredWord(fixed, kStretchWord));
+    rec.SetActualSize(StoredWord(fixed, ZebPicRecord::kActualSizeWord) != 0);
+    rec.SetStretch(StoredWord(fixed, ZebPicRecord::kStretchWord));
     TakePicture(rec, data.hDib);
     data.hDib = nullptr;
     TakeStoredFileName(head, fixed);
@@ -224,13 +221,13 @@ BOOL ReadPicBlock(HWND hwnd, HANDLE hFile)
     ZebBlockHeader header;
     UINT64 start = 0;
     PicBlockData data;
-    if (pRec == nullptr || !ReadBlockFixed(hFile, "PO", kPicRecordBytes, &header, &start, &data.fixed))
+    if (pRec == nullptr || !ReadBlockFixed(hFile, "PO", kRecordBytes, &header, &start, &data.fixed))
         return FALSE;
     const UINT64 dataStart = start + kBlockHeaderBytes + header.wFixed;
     const UINT64 end = dataStart + header.dwVariable;
-    if (!ReadStoredCursor(hFile, start, kPicRecordBytes, StoredWord(data.fixed, kCursorWord) & 0xFFFF, header.wFixed,
+    if (!ReadStoredCursor(hFile, start, kRecordBytes, StoredWord(data.fixed, kCursorWord) & 0xFFFF, header.wFixed,
                           &data.hCursor) ||
-        !StoredPiece(data.fixed, kPicRecordBytes, StoredWord(data.fixed, kTextWord), &data.text) ||
+        !StoredPiece(data.fixed, kRecordBytes, StoredWord(data.fixed, kTextWord), &data.text) ||
         !SeekFile(hFile, dataStart) || !ReadData(hFile, header.dwVariable, end, &data) || !SeekFile(hFile, end) ||
         !TakeStoredText(pRec->Head(), data.text))
         return FALSE;

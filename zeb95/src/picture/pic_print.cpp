@@ -2,9 +2,11 @@
 
 #include <commdlg.h>
 
+#include "globalmem.h"
 #include "objects/obj_dpi.h"
 #include "picture/pic_paint.h"
 #include "picture/pic_record.h"
+#include "print/print_job.h"
 
 namespace {
 
@@ -19,52 +21,51 @@ HDC DefaultPrinterDc()
             ::GlobalFree(pd.hDevMode);
         return nullptr;
     }
-    const auto* pNames = static_cast<const DEVNAMES*>(::GlobalLock(pd.hDevNames));
-    const char* pszBase = reinterpret_cast<const char*>(pNames);
-    const DEVMODEA* pMode = pd.hDevMode != nullptr ? static_cast<const DEVMODEA*>(::GlobalLock(pd.hDevMode)) : nullptr;
-    HDC hdc = ::CreateDCA(pszBase + pNames->wDriverOffset, pszBase + pNames->wDeviceOffset,
-                          pszBase + pNames->wOutputOffset, pMode);
-    ::GlobalUnlock(pd.hDevNames);
-    ::GlobalFree(pd.hDevNames);
-    if (pd.hDevMode != nullptr) {
-        ::GlobalUnlock(pd.hDevMode);
-        ::GlobalFree(pd.hDevMode);
+    HDC hdc = nullptr;
+    {
+        CGlobalLock names(pd.hDevNames);
+        CGlobalLock mode(pd.hDevMode);
+        const auto* pNames = reinterpret_cast<const DEVNAMES*>(names.Bytes());
+        const char* pszBase = reinterpret_cast<const char*>(pNames);
+        if (pNames != nullptr)
+            hdc = ::CreateDCA(pszBase + pNames->wDriverOffset, pszBase + pNames->wDeviceOffset,
+                              pszBase + pNames->wOutputOffset, reinterpret_cast<const DEVMODEA*>(mode.Bytes()));
     }
+    ::GlobalFree(pd.hDevNames);
+    if (pd.hDevMode != nullptr)
+        ::GlobalFree(pd.hDevMode);
     return hdc;
 }
 
-LONG PrintPage(HDC hdc, ZebPicRecord& rec, HWND hPicture, LPCSTR pszDocName, const RECT& rcDest)
+LONG PrintPage(HDC hdc, ZebPicRecord& rec, HWND hPicture, LPCSTR pszDocName, LPCSTR pszSecondLine,
+               const RECT& rcDest)
 {
-    DOCINFOA di = {};
-    di.cbSize = sizeof(di);
-    di.lpszDocName = pszDocName != nullptr ? pszDocName : "印刷";
-    if (::StartDocA(hdc, &di) <= 0)
-        return -1;
-    bool bDone = ::StartPage(hdc) > 0;
-    if (bDone) {
-        const LONG nDpi = GetObjDpiY(hPicture);
-        const SIZE dpi = {nDpi, nDpi};
+    HWND hOwner = ::GetAncestor(hPicture, GA_ROOT);
+    if (BeginPrintJob(hOwner, hdc, pszDocName != nullptr ? pszDocName : "印刷", pszSecondLine) == nullptr)
+        return kPrintFailed;
+    LONG nResult = kPrintFailed;
+    if (::StartPage(hdc) > 0) {
+        const SIZE dpi = {GetObjDpiX(hPicture), GetObjDpiY(hPicture)};
         PaintPicObject(hdc, rec, rcDest, {0, 0}, &dpi, CLR_INVALID, false);
-        bDone = ::EndPage(hdc) > 0;
+        nResult = ::EndPage(hdc) > 0 ? kPrintDone : kPrintFailed;
     }
-    if (bDone)
-        ::EndDoc(hdc);
-    else
-        ::AbortDoc(hdc);
-    return bDone ? 1 : -1;
+    if (IsPrintCancelled())
+        nResult = kPrintCancelled;
+    EndPrintJob(hOwner, hdc, false);
+    return nResult;
 }
 
 }  // namespace
 
-LONG PrintPicObject(HWND hPicture, HDC hdcPrinter, LPCSTR pszDocName, const RECT& rcDest)
+LONG PrintPicObject(HWND hPicture, HDC hdcPrinter, LPCSTR pszDocName, LPCSTR pszSecondLine, const RECT& rcDest)
 {
     ZebPicRecord* pRec = ZebPicRecord::Of(hPicture);
     if (pRec == nullptr)
-        return -1;
+        return kPrintFailed;
     HDC hdc = hdcPrinter != nullptr ? hdcPrinter : DefaultPrinterDc();
     if (hdc == nullptr)
-        return -1;
-    const LONG nResult = PrintPage(hdc, *pRec, hPicture, pszDocName, rcDest);
+        return kPrintFailed;
+    const LONG nResult = PrintPage(hdc, *pRec, hPicture, pszDocName, pszSecondLine, rcDest);
     if (hdcPrinter == nullptr)
         ::DeleteDC(hdc);
     return nResult;

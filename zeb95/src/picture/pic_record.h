@@ -3,6 +3,9 @@
 #pragma once
 #include "objects/obj_record.h"
 
+// The window styles that a picture keeps (no thick frame).
+const DWORD kPicStyles = kZebKeptStyles & ~static_cast<DWORD>(WS_THICKFRAME);
+
 class ZebPicRecord
 {
 public:
@@ -12,6 +15,14 @@ public:
                                                                        : nullptr;
     }
     static ZebPicRecord* Of(HWND hwnd) { return From(GetObjRecord(hwnd)); }
+    // Words that the "PO" block reads and writes.
+    enum StoredWord : size_t
+    {
+        kTextFieldWord = 102,
+        kActualSizeWord = 122,
+        kStretchWord = 123,
+        kFlagsWord = 189,
+    };
     ZebObjRecord& Head() { return m_head; }
     const ZebObjRecord& Head() const { return m_head; }
 
@@ -79,9 +90,9 @@ private:
 inline void ZebPicRecord::CheckLayout()
 {
     static_assert(sizeof(ZebPicRecord) == 1016, "the picture record is 1016 bytes");
-    static_assert(offsetof(ZebPicRecord, m_textField) == 408, "the text field is at 408");
-    static_assert(offsetof(ZebPicRecord, m_actualSize) == 488, "actual-size mode is at 488");
-    static_assert(offsetof(ZebPicRecord, m_stretch) == 492, "stretch is at 492");
-    static_assert(offsetof(ZebPicRecord, m_flags) == 756, "flags follow the JPEG source");
-    static_assert(ZebPicRecord::kSlotCache < kZebRecordSlots, "slots fit before the record");
+    static_assert(offsetof(ZebPicRecord, m_textField) == kTextFieldWord * 4, "the text field is at 408");
+    static_assert(offsetof(ZebPicRecord, m_actualSize) == kActualSizeWord * 4, "actual-size mode is at 488");
+    static_assert(offsetof(ZebPicRecord, m_stretch) == kStretchWord * 4, "stretch is at 492");
+    static_assert(offsetof(ZebPicRecord, m_flags) == kFlagsWord * 4, "flags follow the JPEG source");
+    static_assert(ZebPicRecord::kSlotCache < kZebRecordSlots, "slots fit after the record");
 }

@@ -4,6 +4,7 @@
 #include "line/line_capture.h"
 #include "objects/obj_record.h"
 #include "picture/pic_capture.h"
+#include "text/paint/doc_child_paint.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ struct ChildPainterEntry
 // One entry per kind that a whiteboard draws; null until the kind brings
 // its painter.
 const ChildPainterEntry kChildPainters[] = {
-    {ZebKindDoc, nullptr},
+    {ZebKindDoc, DrawDocChildToDC},
     {ZebKindPicture, DrawPicChildToDC},
     {ZebKindSound, nullptr},
     {ZebKindMovie, nullptr},

@@ -14,10 +14,7 @@
 
 namespace {
 
-const LONG kBmpItemGrowth = 128;
-const LONG kMaxBmpItems = 0x7FFFFF7F;
-
-ZebWbRecord* WbOfBmpItems(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
 // Applies fn to every mark that names a bitmap item.
 template <typename Fn>
@@ -47,22 +44,6 @@ void ReleaseItem(const ZebWbBmpItem& item)
         ::DeleteObject(item.hPalette);
 }
 
-// Room for one more item: false when the table cannot grow.
-bool MakeRoom(ZebWbRecord* pWb)
-{
-    const LONG nCapacity = pWb->ChildCapacity(kWbBmpItemSlot);
-    if (pWb->ChildCount(kWbBmpItemSlot) < nCapacity)
-        return true;
-    if (nCapacity > kMaxBmpItems - kBmpItemGrowth)
-        return false;
-    ZebWbBmpItem* pTable = GrowLockedTable(pWb->BmpItems(), nCapacity, kBmpItemGrowth);
-    if (pTable == nullptr)
-        return false;
-    pWb->SetBmpItems(pTable);
-    pWb->SetChildCapacity(kWbBmpItemSlot, nCapacity + kBmpItemGrowth);
-    return true;
-}
-
 void Insert(ZebWbRecord* pWb, LONG nIndex, const ZebWbBmpItem& item)
 {
     const LONG nCount = pWb->ChildCount(kWbBmpItemSlot);
@@ -85,10 +66,22 @@ void FreeAll(ZebWbRecord* pWb)
 
 LONG WbAddBmpItem(HWND hWb, LONG nIndex, HGLOBAL hDib, const char* pszName, POINT pt)
 {
-    ZebWbRecord* pWb = WbOfBmpItems(hWb);
+    ZebWbBmpItem item;
+    if (!WbMakeBmpItem(hWb, hDib, pszName, pt, &item))
+        return -1;
+    if (!WbReserveBmpItems(hWb, 1)) {
+        WbDropBmpItem(item, hDib);
+        return -1;
+    }
+    return WbPlaceBmpItem(hWb, nIndex, item, hDib);
+}
+
+bool WbMakeBmpItem(HWND hWb, HGLOBAL hDib, const char* pszName, POINT pt, ZebWbBmpItem* pItem)
+{
+    ZebWbRecord* pWb = Wb(hWb);
     RECT rcDib;
     if (pWb == nullptr || !GetDibRect(hDib, &rcDib))
-        return -1;
+        return false;
     ZebWbBmpItem item = {};
     item.crBack = pWb->Head().BkColor();
     item.pt = pt;
@@ -96,15 +89,40 @@ LONG WbAddBmpItem(HWND hWb, LONG nIndex, HGLOBAL hDib, const char* pszName, POIN
     item.hDib = pWb->Head().Dither() && ZebPaletteDisplay() ? DitherDibToFixedPalette(hDib, FALSE) : hDib;
     item.pszName = pszName != nullptr ? LockedGlobalStrDup(pszName) : nullptr;
     item.hwnd = CreateItemWindow(hWb, pWb->Head().Origin(), item, pszName);
-    if (item.hDib == nullptr || (pszName != nullptr && item.pszName == nullptr) || item.hwnd == nullptr ||
-        !MakeRoom(pWb)) {
-        ZebWbBmpItem made = item;
-        if (made.hDib == hDib)
-            made.hDib = nullptr;  // stays the caller's
-        ReleaseItem(made);
-        return -1;
+    if (item.hDib == nullptr || (pszName != nullptr && item.pszName == nullptr) || item.hwnd == nullptr) {
+        WbDropBmpItem(item, hDib);
+        return false;
     }
     item.hPalette = item.hDib == hDib ? CreateDibPalette(hDib) : Library().hFixedPalette;
+    *pItem = item;
+    return true;
+}
+
+void WbDropBmpItem(const ZebWbBmpItem& item, HGLOBAL hDib)
+{
+    ZebWbBmpItem made = item;
+    if (made.hDib == hDib)
+        made.hDib = nullptr;  // stays the caller's
+    ReleaseItem(made);
+}
+
+bool WbReserveBmpItems(HWND hWb, LONG nItems)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr || nItems < 0)
+        return false;
+    ZebWbBmpItem* pTable = pWb->BmpItems();
+    LONG nCapacity = pWb->ChildCapacity(kWbBmpItemSlot);
+    if (!ReserveTableRoom(&pTable, pWb->ChildCount(kWbBmpItemSlot), &nCapacity, nItems, kWbItemGrowth, kWbMaxItems))
+        return false;
+    pWb->SetBmpItems(pTable);
+    pWb->SetChildCapacity(kWbBmpItemSlot, nCapacity);
+    return true;
+}
+
+LONG WbPlaceBmpItem(HWND hWb, LONG nIndex, const ZebWbBmpItem& item, HGLOBAL hDib)
+{
+    ZebWbRecord* pWb = Wb(hWb);
     const LONG nCount = pWb->ChildCount(kWbBmpItemSlot);
     if (nIndex < 0 || nIndex > nCount)
         nIndex = nCount;
@@ -118,7 +136,7 @@ LONG WbAddBmpItem(HWND hWb, LONG nIndex, HGLOBAL hDib, const char* pszName, POIN
 
 BOOL WbRemoveBmpItem(HWND hWb, LONG nIndex)
 {
-    ZebWbRecord* pWb = WbOfBmpItems(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr || nIndex >= pWb->ChildCount(kWbBmpItemSlot))
         return FALSE;
     if (nIndex < 0) {
@@ -141,7 +159,7 @@ BOOL WbRemoveBmpItem(HWND hWb, LONG nIndex)
 
 void WbFreeBmpItems(HWND hWb)
 {
-    ZebWbRecord* pWb = WbOfBmpItems(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb != nullptr)
         FreeAll(pWb);
 }

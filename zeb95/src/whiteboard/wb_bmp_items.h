@@ -11,6 +11,21 @@
 // items at or above the index move up with them. Its index, or -1: the
 // DIB then stays the caller's.
 LONG WbAddBmpItem(HWND hWb, LONG nIndex, HGLOBAL hDib, const char* pszName, POINT pt);
+
+struct ZebWbBmpItem;
+// The three steps of WbAddBmpItem, so that several items can be made
+// first and then entered without failing. The item made for the DIB (its
+// hidden window, name copy, the DIB or its dithered copy and palette):
+// false when something cannot be had, nothing then left made.
+bool WbMakeBmpItem(HWND hWb, HGLOBAL hDib, const char* pszName, POINT pt, ZebWbBmpItem* pItem);
+// Releases an item made but not entered; the DIB given stays the caller's.
+void WbDropBmpItem(const ZebWbBmpItem& item, HGLOBAL hDib);
+// Room for nItems more items: false when the table cannot grow.
+bool WbReserveBmpItems(HWND hWb, LONG nItems);
+// Enters a made item at nIndex (negative or beyond the end appends) of a
+// table with room; the whiteboard takes over the item and the DIB given.
+// Its index.
+LONG WbPlaceBmpItem(HWND hWb, LONG nIndex, const ZebWbBmpItem& item, HGLOBAL hDib);
 // Frees a bitmap item (negative: all) with its name, window, DIB and own
 // palette. A mark naming it is cleared; marks naming later items move
 // down. 1, 0 for an index beyond the table.

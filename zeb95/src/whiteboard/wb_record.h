@@ -12,6 +12,11 @@ const int kWbAppChildSlot = 8;
 // Entries by which a child array grows, and the most it may hold.
 const LONG kWbChildGrowth = 128;
 const LONG kWbMaxChildren = 0x7FFFFF80;
+// The same for the text and bitmap item tables and the text-item fonts.
+const LONG kWbItemGrowth = 128;
+const LONG kWbMaxItems = 0x7FFFFF7F;
+const LONG kWbFontGrowth = 16;
+const LONG kWbMaxFonts = 0x7FFFFFF0;
 
 // A line-feed or form-feed mark of the text items (5 words).
 struct ZebWbMark
@@ -52,10 +57,38 @@ struct ZebWbBmpItem
 };
 static_assert(sizeof(void*) != 4 || (sizeof(ZebWbTextItem) == 32 && sizeof(ZebWbBmpItem) == 44),
               "on 32-bit builds the items have their stored sizes");
+// Byte offsets of the stored items' fields that the item blocks read back.
+enum ZebWbItemOffset : size_t
+{
+    kTextItemColorAt = 0,
+    kTextItemIndexAt = 8,  // the u16 length's place holds the item's index
+    kTextItemTextAt = 12,
+    kTextItemPointAt = 16,
+    kBmpItemIndexAt = 20,  // the window's place holds the item's index
+    kBmpItemNameAt = 24,
+    kBmpItemPointAt = 28,
+};
+static_assert(sizeof(void*) != 4 || (offsetof(ZebWbTextItem, wLength) == kTextItemIndexAt &&
+                                     offsetof(ZebWbTextItem, pszText) == kTextItemTextAt &&
+                                     offsetof(ZebWbTextItem, pt) == kTextItemPointAt &&
+                                     offsetof(ZebWbBmpItem, hwnd) == kBmpItemIndexAt &&
+                                     offsetof(ZebWbBmpItem, pszName) == kBmpItemNameAt &&
+                                     offsetof(ZebWbBmpItem, pt) == kBmpItemPointAt),
+              "on 32-bit builds the items are laid out as stored");
 
 class ZebWbRecord
 {
 public:
+    // Words that the whiteboard's block reads and writes.
+    enum StoredWord : size_t
+    {
+        kFontCountWord = 102,
+        kChildCapacityWord = 125,
+        kFormFeedMarkWord = 137,
+        kLineFeedMarkWord = 142,
+        kDpiWord = 147,
+    };
+
     static ZebWbRecord* From(ZebObjRecord* pRecord)
     {
         return pRecord != nullptr && pRecord->Kind() == ZebKindWhiteBoard ? reinterpret_cast<ZebWbRecord*>(pRecord)
@@ -128,7 +161,6 @@ public:
         m_selectedKind = wKind;
         m_selectedIndex = nIndex;
     }
-    void ClearSelectedWindow() { m_head.SetSlot(kSlotSelected, 0); }
     void ClearSelection() { SetSelected(nullptr, 0, 0); }
 
 private:
@@ -182,16 +214,17 @@ inline void ZebWbRecord::CheckLayout()
     static_assert(sizeof(ZebWbRecord) == 880, "the whiteboard record is 880 bytes");
     static_assert(offsetof(ZebWbRecord, m_childWords) == 105 * 4, "child arrays are words 105-113");
     static_assert(offsetof(ZebWbRecord, m_childCounts) == 115 * 4, "child counts are words 115-123");
-    static_assert(offsetof(ZebWbRecord, m_childCapacities) == 125 * 4, "capacities are words 125-133");
+    static_assert(offsetof(ZebWbRecord, m_childCapacities) == kChildCapacityWord * 4, "capacities are words 125-133");
+    static_assert(offsetof(ZebWbRecord, m_fontCount) == kFontCountWord * 4, "font count is word 102");
     static_assert(sizeof(ZebWbMark) == 5 * 4, "a mark is 5 words");
     static_assert(offsetof(ZebWbRecord, m_fontIndex) == 104 * 4, "current font is word 104");
-    static_assert(offsetof(ZebWbRecord, m_formFeedMark) == 137 * 4, "form-feed mark is words 137-141");
-    static_assert(offsetof(ZebWbRecord, m_lineFeedMark) == 142 * 4, "line-feed mark is words 142-146");
+    static_assert(offsetof(ZebWbRecord, m_formFeedMark) == kFormFeedMarkWord * 4, "form-feed mark is words 137-141");
+    static_assert(offsetof(ZebWbRecord, m_lineFeedMark) == kLineFeedMarkWord * 4, "line-feed mark is words 142-146");
     static_assert(offsetof(ZebWbRecord, m_flags) == 152 * 4, "flags are word 152");
-    static_assert(offsetof(ZebWbRecord, m_dpiX) == 147 * 4, "resolution is words 147, 148");
+    static_assert(offsetof(ZebWbRecord, m_dpiX) == kDpiWord * 4, "resolution is words 147, 148");
     static_assert(offsetof(ZebWbRecord, m_selectedKind) == 149 * 4, "selected kind is word 149");
     static_assert(offsetof(ZebWbRecord, m_selectedWord) == 151 * 4, "selected window is word 151");
     static_assert(offsetof(ZebWbRecord, m_docFontMode) == 156 * 4, "document font mode is word 156");
     static_assert(offsetof(ZebWbRecord, m_gridCx) == 161 * 4, "grid size is words 161, 162");
-    static_assert(ZebWbRecord::kSlotSharedVertFonts < kZebRecordSlots, "slots fit before the record");
+    static_assert(ZebWbRecord::kSlotSharedVertFonts < kZebRecordSlots, "slots fit after the record");
 }

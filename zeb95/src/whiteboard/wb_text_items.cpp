@@ -9,13 +9,9 @@
 
 namespace {
 
-const LONG kFontGrowth = 16;
-const LONG kMaxFonts = 0x7FFFFFF0;
-const LONG kTextItemGrowth = 128;
-const LONG kMaxTextItems = 0x7FFFFF7F;
 const int kItemSlot = 0;
 
-ZebWbRecord* WbOfTextItems(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
+ZebWbRecord* Wb(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
 bool SameFont(const LOGFONTA& a, const LOGFONTA& b)
 {
@@ -47,6 +43,30 @@ void AddFallbackFont(HWND hWb, ZebWbRecord* pWb)
         ::lstrcpyA(lf.lfFaceName, "Terminal");
     }
     WbInsertTextFont(hWb, lf, -1);
+}
+
+// Room for n more fonts.
+bool ReserveFonts(ZebWbRecord* pWb, LONG n)
+{
+    LOGFONTA* pTable = pWb->TextFonts();
+    LONG nCapacity = pWb->TextFontCapacity();
+    if (!ReserveTableRoom(&pTable, pWb->TextFontCount(), &nCapacity, n, kWbFontGrowth, kWbMaxFonts))
+        return false;
+    pWb->SetTextFonts(pTable);
+    pWb->SetTextFontCapacity(nCapacity);
+    return true;
+}
+
+// Room for n more items.
+bool ReserveItems(ZebWbRecord* pWb, LONG n)
+{
+    ZebWbTextItem* pTable = pWb->TextItems();
+    LONG nCapacity = pWb->ChildCapacity(kItemSlot);
+    if (!ReserveTableRoom(&pTable, pWb->ChildCount(kItemSlot), &nCapacity, n, kWbItemGrowth, kWbMaxItems))
+        return false;
+    pWb->SetTextItems(pTable);
+    pWb->SetChildCapacity(kItemSlot, nCapacity);
+    return true;
 }
 
 void FreeFontTable(ZebWbRecord* pWb)
@@ -109,19 +129,10 @@ SIZE WbTextExtent(HWND hWb, const char* p, int cb, const LOGFONTA& lf)
 
 LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
 {
-    ZebWbRecord* pWb = WbOfTextItems(hWb);
-    if (pWb == nullptr)
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr || !ReserveFonts(pWb, 1))
         return -1;
     const LONG nCount = pWb->TextFontCount();
-    if (nCount >= pWb->TextFontCapacity()) {
-        if (pWb->TextFontCapacity() > kMaxFonts - kFontGrowth)
-            return -1;
-        LOGFONTA* pGrown = GrowLockedTable(pWb->TextFonts(), pWb->TextFontCapacity(), kFontGrowth);
-        if (pGrown == nullptr)
-            return -1;
-        pWb->SetTextFonts(pGrown);
-        pWb->SetTextFontCapacity(pWb->TextFontCapacity() + kFontGrowth);
-    }
     if (nIndex < 0 || nIndex > nCount)
         nIndex = nCount;
     LOGFONTA* pTable = pWb->TextFonts();
@@ -135,7 +146,7 @@ LONG WbInsertTextFont(HWND hWb, const LOGFONTA& lf, LONG nIndex)
 
 LONG WbAddTextFont(HWND hWb, const LOGFONTA& lf)
 {
-    ZebWbRecord* pWb = WbOfTextItems(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr)
         return -1;
     for (LONG i = 0; i < pWb->TextFontCount(); ++i) {
@@ -149,7 +160,7 @@ LONG WbAddTextFont(HWND hWb, const LOGFONTA& lf)
 
 BOOL WbRemoveTextFont(HWND hWb, LONG nIndex)
 {
-    ZebWbRecord* pWb = WbOfTextItems(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr || nIndex >= pWb->TextFontCount())
         return FALSE;
     if (nIndex < 0) {
@@ -171,29 +182,34 @@ BOOL WbRemoveTextFont(HWND hWb, LONG nIndex)
 
 LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& lf, POINT pt)
 {
-    ZebWbRecord* pWb = WbOfTextItems(hWb);
-    if (pWb == nullptr || pszText == nullptr)
-        return -1;
-    const LONG nCount = pWb->ChildCount(kItemSlot);
-    const LONG nCapacity = pWb->ChildCapacity(kItemSlot);
-    if (nCount >= nCapacity && nCapacity > kMaxTextItems - kTextItemGrowth)
+    if (Wb(hWb) == nullptr || pszText == nullptr)
         return -1;
     char* pszCopy = LockedGlobalStrDup(pszText);
-    const LONG nFont = pszCopy != nullptr ? WbAddTextFont(hWb, lf) : -1;
-    ZebWbTextItem* pTable = pWb->TextItems();
-    if (nFont >= 0 && nCount >= nCapacity)
-        pTable = GrowLockedTable(pTable, nCapacity, kTextItemGrowth);
-    if (nFont < 0 || pTable == nullptr) {
+    const LONG nAdded = pszCopy != nullptr ? WbPlaceTextItem(hWb, nIndex, pszCopy, lf, pt) : -1;
+    if (nAdded < 0)
         LockedGlobalFree(pszCopy);
+    return nAdded;
+}
+
+bool WbReserveTextItems(HWND hWb, LONG nItems)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    return pWb != nullptr && nItems >= 0 && ReserveItems(pWb, nItems) && ReserveFonts(pWb, nItems);
+}
+
+LONG WbPlaceTextItem(HWND hWb, LONG nIndex, char* pszCopy, const LOGFONTA& lf, POINT pt)
+{
+    ZebWbRecord* pWb = Wb(hWb);
+    if (pWb == nullptr || pszCopy == nullptr || !ReserveItems(pWb, 1))
         return -1;
-    }
-    pWb->SetTextItems(pTable);
-    if (nCount >= nCapacity)
-        pWb->SetChildCapacity(kItemSlot, nCapacity + kTextItemGrowth);
+    const LONG nFont = WbAddTextFont(hWb, lf);
+    if (nFont < 0)
+        return -1;
+    const LONG nCount = pWb->ChildCount(kItemSlot);
     if (nIndex < 0 || nIndex > nCount)
         nIndex = nCount;
     const size_t cbText = std::strlen(pszCopy) + 1;
-    InsertTableEntry(pTable, nCount, nIndex,
+    InsertTableEntry(pWb->TextItems(), nCount, nIndex,
                      ZebWbTextItem{pWb->Head().ForeColor(), nFont, static_cast<WORD>(cbText > 0xFFFF ? 0xFFFF : cbText),
                                    0, pszCopy, pt, MeasureItem(hWb, pszCopy, lf)});
     pWb->SetChildCount(kItemSlot, nCount + 1);
@@ -203,7 +219,7 @@ LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& l
 
 BOOL WbRemoveTextItem(HWND hWb, LONG nIndex)
 {
-    ZebWbRecord* pWb = WbOfTextItems(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr || nIndex >= pWb->ChildCount(kItemSlot))
         return FALSE;
     if (nIndex < 0) {
@@ -220,7 +236,7 @@ BOOL WbRemoveTextItem(HWND hWb, LONG nIndex)
 
 void WbFreeTextItems(HWND hWb)
 {
-    ZebWbRecord* pWb = WbOfTextItems(hWb);
+    ZebWbRecord* pWb = Wb(hWb);
     if (pWb == nullptr)
         return;
     FreeItems(pWb);

@@ -17,6 +17,13 @@ BOOL WbRemoveTextFont(HWND hWb, LONG nIndex);
 // Adds a text item at nIndex (negative or beyond the end appends) in the
 // font, at the position: its index, or -1.
 LONG WbAddTextItem(HWND hWb, LONG nIndex, const char* pszText, const LOGFONTA& lf, POINT pt);
+// Room for nItems more items, and as many more fonts: false when a table
+// cannot grow (both then stay as they were).
+bool WbReserveTextItems(HWND hWb, LONG nItems);
+// WbAddTextItem of a copy of the text (LockedGlobalStrDup) that the item
+// takes over, -1 leaving it the caller's. With room reserved it does not
+// fail for memory.
+LONG WbPlaceTextItem(HWND hWb, LONG nIndex, char* pszCopy, const LOGFONTA& lf, POINT pt);
 // Removes a text item (negative: all, and the fonts that no mark uses):
 // 1, 0 for an index beyond the table.
 BOOL WbRemoveTextItem(HWND hWb, LONG nIndex);

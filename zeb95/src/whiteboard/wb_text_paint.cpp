@@ -4,6 +4,7 @@
 
 #include "cp932.h"
 #include "dib/dib_draw.h"
+#include "draw/device_scale.h"
 #include "whiteboard/wb_marks.h"
 #include "whiteboard/wb_paint.h"
 #include "whiteboard/wb_record.h"
@@ -15,7 +16,10 @@ struct ItemPainter
 {
     ZebWbRecord* pWb;
     HDC hdc;
-    RECT rcPage;
+    HDC hdcMeasure;  // holds the item's font at its whiteboard size
+    const ZebDeviceScale* pScale;  // printing: positions to device pixels
+    RECT rcPage;     // clip rectangle in the drawing DC's pixels
+    LONG nPageBottom;  // whiteboard coordinates
     POINT origin;
     LONG nWrapWidth;
     bool bWrap;
@@ -35,7 +39,10 @@ LONG TextWidth(HDC hdc, const char* p, int cb)
 
 void DrawPiece(const ItemPainter& ip, const char* p, int cb)
 {
-    ::ExtTextOutA(ip.hdc, ip.pt.x - ip.origin.x, ip.pt.y - ip.origin.y, ETO_CLIPPED, &ip.rcPage, p, cb, nullptr);
+    POINT pt = {ip.pt.x - ip.origin.x, ip.pt.y - ip.origin.y};
+    if (ip.pScale != nullptr)
+        pt = {ip.pScale->X(pt.x), ip.pScale->Y(pt.y)};
+    ::ExtTextOutA(ip.hdc, pt.x, pt.y, ETO_CLIPPED, &ip.rcPage, p, cb, nullptr);
 }
 
 int CharBytes(const ItemPainter& ip, const char* p, int nAt, int cb)
@@ -63,7 +70,7 @@ int FittingBytes(const ItemPainter& ip, const char* p, int cb)
     int cbLastFit = 0;
     while (nFit < cb) {
         const int cbChar = CharBytes(ip, p, nFit, cb);
-        if (ip.pt.x + TextWidth(ip.hdc, p, nFit + cbChar) > ip.nWrapWidth) {
+        if (ip.pt.x + TextWidth(ip.hdcMeasure, p, nFit + cbChar) > ip.nWrapWidth) {
             if (IsLineStartChar(ip.pszLineStart, p + nFit, cbChar) && nFit > cbLastFit)
                 nFit -= cbLastFit;
             return nFit > 0 ? nFit : cbChar;
@@ -89,14 +96,14 @@ void DrawRun(ItemPainter& ip, const char* p, int cb, bool bVertical)
 {
     if (!ip.bWrap || bVertical) {
         DrawPiece(ip, p, cb);
-        (bVertical ? ip.pt.y : ip.pt.x) += TextWidth(ip.hdc, p, cb);
+        (bVertical ? ip.pt.y : ip.pt.x) += TextWidth(ip.hdcMeasure, p, cb);
         return;
     }
-    while (cb > 0 && ip.pt.y - ip.origin.y < ip.rcPage.bottom) {
+    while (cb > 0 && ip.pt.y - ip.origin.y < ip.nPageBottom) {
         const int nLine = FittingBytes(ip, p, cb);
         DrawPiece(ip, p, nLine);
         if (nLine == cb) {
-            ip.pt.x += TextWidth(ip.hdc, p, cb);
+            ip.pt.x += TextWidth(ip.hdcMeasure, p, cb);
             return;
         }
         NewLine(ip, false);
@@ -153,16 +160,22 @@ void DrawMark(const ItemPainter& ip, const ZebWbMark& mark, bool bVertical)
         DrawBmpMark(ip, mark, pt);
 }
 
-void PaintItem(ItemPainter& ip, const ZebWbTextItem& item, const LOGFONTA& lf)
+// The item's font for drawing: on a printer its height and width scaled
+// by the vertical ratio in wrap mode, else by the horizontal one.
+LOGFONTA DrawingFont(const ItemPainter& ip, const LOGFONTA& lf)
 {
-    HFONT hFont = ::CreateFontIndirectA(&lf);
-    if (hFont == nullptr)
-        return;
-    HGDIOBJ hOld = ::SelectObject(ip.hdc, hFont);
-    ::SetTextColor(ip.hdc, item.crColor);
-    const bool bVertical = lf.lfEscapement != 0;
-    ip.bDoubleByte = lf.lfCharSet == SHIFTJIS_CHARSET;
-    ip.plfItem = &lf;
+    LOGFONTA lfDraw = lf;
+    if (ip.pScale != nullptr) {
+        const LONG nNum = ip.bWrap ? ip.pScale->device.cy : ip.pScale->device.cx;
+        const LONG nDen = ip.bWrap ? ip.pScale->object.cy : ip.pScale->object.cx;
+        lfDraw.lfHeight = static_cast<LONG>(static_cast<LONGLONG>(lf.lfHeight) * nNum / nDen);
+        lfDraw.lfWidth = static_cast<LONG>(static_cast<LONGLONG>(lf.lfWidth) * nNum / nDen);
+    }
+    return lfDraw;
+}
+
+void WalkItem(ItemPainter& ip, const ZebWbTextItem& item, bool bVertical)
+{
     ip.nLineHeight = item.size.cy;
     ip.pt = item.pt;
     const char* p = item.pszText;
@@ -177,39 +190,101 @@ void PaintItem(ItemPainter& ip, const ZebWbTextItem& item, const LOGFONTA& lf)
             continue;
         }
         if (c == '\n' || c == '\f') {
-            DrawMark(ip, c == '\n' ? ip.pWb->LineFeedMark() : ip.pWb->FormFeedMark(), bVertical);
+            if (ip.pScale == nullptr)
+                DrawMark(ip, c == '\n' ? ip.pWb->LineFeedMark() : ip.pWb->FormFeedMark(), bVertical);
             NewLine(ip, bVertical);
         }
         ++p;
     }
-    ::SelectObject(ip.hdc, hOld);
-    ::DeleteObject(hFont);
+}
+
+void PaintItem(ItemPainter& ip, const ZebWbTextItem& item, const LOGFONTA& lf)
+{
+    const LOGFONTA lfDraw = DrawingFont(ip, lf);
+    HFONT hFont = ::CreateFontIndirectA(&lfDraw);
+    HFONT hMeasureFont = ip.hdcMeasure != ip.hdc ? ::CreateFontIndirectA(&lf) : nullptr;
+    if (hFont != nullptr && (ip.hdcMeasure == ip.hdc || hMeasureFont != nullptr)) {
+        HGDIOBJ hOld = ::SelectObject(ip.hdc, hFont);
+        HGDIOBJ hOldMeasure = hMeasureFont != nullptr ? ::SelectObject(ip.hdcMeasure, hMeasureFont) : nullptr;
+        ::SetTextColor(ip.hdc, item.crColor);
+        ip.bDoubleByte = lf.lfCharSet == SHIFTJIS_CHARSET;
+        ip.plfItem = &lf;
+        WalkItem(ip, item, lf.lfEscapement != 0);
+        if (hOldMeasure != nullptr)
+            ::SelectObject(ip.hdcMeasure, hOldMeasure);
+        ::SelectObject(ip.hdc, hOld);
+    }
+    if (hMeasureFont != nullptr)
+        ::DeleteObject(hMeasureFont);
+    if (hFont != nullptr)
+        ::DeleteObject(hFont);
+}
+
+// Sets up the painter on the page; false when nothing is to be drawn.
+bool StartItems(HWND hWb, HDC hdc, ItemPainter* pIp)
+{
+    ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hWb));
+    ItemPainter& ip = *pIp;
+    if (pWb == nullptr || pWb->ChildCount(0) == 0 || pWb->TextItems() == nullptr || !WbGetPageRect(hWb, &ip.rcPage) ||
+        ::IsRectEmpty(&ip.rcPage))
+        return false;
+    RECT rcClient;
+    ::GetClientRect(hWb, &rcClient);
+    const ZebObjRecord& head = pWb->Head();
+    ip.pWb = pWb;
+    ip.hdc = hdc;
+    ip.hdcMeasure = hdc;
+    ip.nPageBottom = ip.rcPage.bottom;
+    ip.origin = head.Origin();
+    ip.nWrapWidth = head.PageSize().cx > 0 ? head.PageSize().cx : rcClient.right;
+    ip.bWrap = head.WrapMode() != 0;
+    ip.pszLineStart = head.LineStartString();
+    return true;
+}
+
+// Every item with a valid font and a text; 3 when pfnCancelled says so
+// before an item, else 1.
+LONG PaintItems(ItemPainter& ip, bool (*pfnCancelled)())
+{
+    const int nOldMode = ::SetBkMode(ip.hdc, TRANSPARENT);
+    const COLORREF crOld = ::GetTextColor(ip.hdc);
+    LONG nResult = 1;
+    for (LONG i = 0; i < ip.pWb->ChildCount(0); ++i) {
+        if (pfnCancelled != nullptr && pfnCancelled()) {
+            nResult = 3;
+            break;
+        }
+        const ZebWbTextItem& item = ip.pWb->TextItems()[i];
+        if (item.nFont >= 0 && item.nFont < ip.pWb->TextFontCount() && item.pszText != nullptr)
+            PaintItem(ip, item, ip.pWb->TextFonts()[item.nFont]);
+    }
+    ::SetTextColor(ip.hdc, crOld);
+    ::SetBkMode(ip.hdc, nOldMode);
+    return nResult;
 }
 
 }  // namespace
 
 void WbPaintTextItems(HWND hWb, HDC hdc)
 {
-    ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hWb));
     ItemPainter ip = {};
-    if (pWb == nullptr || pWb->ChildCount(0) == 0 || !WbGetPageRect(hWb, &ip.rcPage) || ::IsRectEmpty(&ip.rcPage))
-        return;
-    RECT rcClient;
-    ::GetClientRect(hWb, &rcClient);
-    const ZebObjRecord& head = pWb->Head();
-    ip.pWb = pWb;
-    ip.hdc = hdc;
-    ip.origin = head.Origin();
-    ip.nWrapWidth = head.PageSize().cx > 0 ? head.PageSize().cx : rcClient.right;
-    ip.bWrap = head.WrapMode() != 0;
-    ip.pszLineStart = head.LineStartString();
-    const int nOldMode = ::SetBkMode(hdc, TRANSPARENT);
-    const COLORREF crOld = ::GetTextColor(hdc);
-    for (LONG i = 0; i < pWb->ChildCount(0); ++i) {
-        const ZebWbTextItem& item = pWb->TextItems()[i];
-        if (item.nFont >= 0 && item.nFont < pWb->TextFontCount() && item.pszText != nullptr)
-            PaintItem(ip, item, pWb->TextFonts()[item.nFont]);
-    }
-    ::SetTextColor(hdc, crOld);
-    ::SetBkMode(hdc, nOldMode);
+    if (StartItems(hWb, hdc, &ip))
+        PaintItems(ip, nullptr);
+}
+
+LONG WbPrintTextItems(HWND hWb, HDC hdc, const ZebDeviceScale& scale, bool (*pfnCancelled)())
+{
+    if (ZebWbRecord::From(GetObjRecord(hWb)) == nullptr)
+        return -1;
+    ItemPainter ip = {};
+    if (!StartItems(hWb, hdc, &ip))
+        return 1;
+    ip.pScale = &scale;
+    ip.rcPage = scale.Rect(ip.rcPage);
+    ip.hdcMeasure = ::CreateCompatibleDC(nullptr);
+    if (ip.hdcMeasure == nullptr)
+        return -1;
+    const LONG nResult = PaintItems(ip, pfnCancelled);
+    ::DeleteDC(ip.hdcMeasure);
+    return nResult;
 }

@@ -1,9 +1,8 @@
 #include "whiteboard/wb_window.h"
 
-#include <windowsx.h>
-
 #include "objects/events.h"
 #include "objects/global_mem.h"
+#include "objects/obj_place.h"
 #include "objects/obj_window.h"
 #include "whiteboard/wb_bmp_items.h"
 #include "text/doc/doc_fonts.h"
@@ -19,7 +18,7 @@ const char kDefaultLineStart[] = "、。，．？！）］｝＞゜゛」〕〉�
 namespace {
 
 // The whiteboard's own defaults, after the head that every object gets.
-bool InitWbRecord(HWND hwnd)
+bool InitRecord(HWND hwnd)
 {
     ZebWbRecord* pWb = ZebWbRecord::From(GetObjRecord(hwnd));
     if (pWb == nullptr)
@@ -51,18 +50,15 @@ void FreeTables(HWND hwnd)
 
 ZebWbRecord* WbRecord(HWND hwnd) { return ZebWbRecord::From(GetObjRecord(hwnd)); }
 
-bool IsWbKeyDown(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
+bool IsDown(int nKey) { return (::GetAsyncKeyState(nKey) & 0x8000) != 0; }
 
 // The flags 4 (Shift), 8 (Ctrl) and 32 (Alt) of the keys that are down.
 DWORD KeyFlags()
 {
-    return (IsWbKeyDown(VK_SHIFT) ? 4 : 0) | (IsWbKeyDown(VK_CONTROL) ? 8 : 0) | (IsWbKeyDown(VK_MENU) ? 32 : 0);
+    return (IsDown(VK_SHIFT) ? 4 : 0) | (IsDown(VK_CONTROL) ? 8 : 0) | (IsDown(VK_MENU) ? 32 : 0);
 }
 
-// A mouse message's key state with bit 32 while Alt is down.
-DWORD WbMouseKeys(WPARAM wParam) { return static_cast<DWORD>(wParam) | (IsWbKeyDown(VK_MENU) ? 32 : 0); }
-
-bool NotifyWb(HWND hwnd, int nNumber, DWORD dwInputWParam, LPARAM lParam)
+bool Notify(HWND hwnd, int nNumber, DWORD dwInputWParam, LPARAM lParam)
 {
     return NotifyObjEvent(hwnd, nNumber, dwInputWParam, static_cast<DWORD>(lParam)) != 0;
 }
@@ -75,37 +71,17 @@ void OnSetFocus(HWND hwnd)
         ::SetFocus(pWb->SelectedWindow());
 }
 
-// A press that nobody consumed: the left button captures the mouse.
-bool OnButtonDown(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    if (NotifyWb(hwnd, ZebEventButtonDown, WbMouseKeys(wParam), lParam))
-        return true;
-    ZebWbRecord* pWb = WbRecord(hwnd);
-    if (uMsg == WM_LBUTTONDOWN && pWb != nullptr) {
-        pWb->SetCaptured(true);
-        ::SetCapture(hwnd);
-    }
-    return false;
-}
-
-// A release; the left button's release after its captured press inside
-// the client area is also a click.
-bool OnButtonUp(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+// Mouse buttons and moves as every object takes them, the capture flag
+// kept in the record's flag word.
+bool OnMouse(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     ZebWbRecord* pWb = WbRecord(hwnd);
-    const bool bClick = uMsg == WM_LBUTTONUP && pWb != nullptr && pWb->IsCaptured();
-    if (bClick) {
-        pWb->SetCaptured(false);
-        ::ReleaseCapture();
-    }
-    const DWORD dwKeys = WbMouseKeys(wParam);
-    if (NotifyWb(hwnd, ZebEventButtonUp, dwKeys, lParam))
-        return true;
-    RECT rcClient;
-    ::GetClientRect(hwnd, &rcClient);
-    if (bClick && ::PtInRect(&rcClient, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
-        NotifyWb(hwnd, ZebEventClick, dwKeys, lParam);
-    return false;
+    if (pWb == nullptr)
+        return false;
+    bool bCaptured = pWb->IsCaptured();
+    const bool bConsumed = OnObjMouse(hwnd, uMsg, wParam, lParam, &bCaptured);
+    pWb->SetCaptured(bCaptured);
+    return bConsumed;
 }
 
 LRESULT OnNcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam)
@@ -141,18 +117,11 @@ void OnPaletteChanged(HWND hwnd, WPARAM wParam)
 bool OnInput(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (uMsg) {
-    case WM_KEYDOWN: return NotifyWb(hwnd, ZebEventKeyDown, static_cast<DWORD>(wParam), KeyFlags());
-    case WM_KEYUP: return NotifyWb(hwnd, ZebEventKeyUp, static_cast<DWORD>(wParam), KeyFlags());
-    case WM_CHAR: return NotifyWb(hwnd, ZebEventChar, static_cast<DWORD>(wParam), lParam);
-    case WM_MOUSEMOVE: return NotifyWb(hwnd, ZebEventMouseMove, WbMouseKeys(wParam), lParam);
-    case WM_LBUTTONDBLCLK: return NotifyWb(hwnd, ZebEventDblClick, static_cast<DWORD>(wParam), lParam);
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: return OnButtonDown(hwnd, uMsg, wParam, lParam);
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: return OnButtonUp(hwnd, uMsg, wParam, lParam);
-    default: return false;
+    case WM_KEYDOWN: return Notify(hwnd, ZebEventKeyDown, static_cast<DWORD>(wParam), KeyFlags());
+    case WM_KEYUP: return Notify(hwnd, ZebEventKeyUp, static_cast<DWORD>(wParam), KeyFlags());
+    case WM_CHAR: return Notify(hwnd, ZebEventChar, static_cast<DWORD>(wParam), lParam);
+    case WM_LBUTTONDBLCLK: return Notify(hwnd, ZebEventDblClick, static_cast<DWORD>(wParam), lParam);
+    default: return OnMouse(hwnd, uMsg, wParam, lParam);
     }
 }
 
@@ -164,7 +133,7 @@ LRESULT CALLBACK WbWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
     case WM_NCCREATE:
         if (!ObjDefWindowProc(ZebKindWhiteBoard, hwnd, uMsg, wParam, lParam))
             return FALSE;
-        return InitWbRecord(hwnd) ? TRUE : FALSE;
+        return InitRecord(hwnd) ? TRUE : FALSE;
     case WM_NCDESTROY:
         FreeTables(hwnd);
         break;

@@ -1,6 +1,8 @@
 #include "npropobjcalnd.h"
 
 #include "draw/fontarchive.h"
+#include "fields/base/clampint.h"
+#include "fields/fieldcommon.h"
 #include "mirtbase.h"
 
 IMPLEMENT_SERIAL(CNPropObjCalnd, CNPropObjCtrl, CNPropObjCalnd::CALND_SCHEMA)
@@ -177,14 +179,8 @@ int CNPropObjCalnd::Draw(CDC* pDC, int nMode)
     if (!CanDrawOn(pDC))
         return 0;
     CNPropObjCtrl::Draw(pDC, nMode);
-    CPoint origin(m_rcDevice.left, m_rcDevice.top);
-    if (pDC->IsPrinting()) {
-        CSize margin = m_pOwner != nullptr ? m_pOwner->GetMargin() : CSize(0, 0);
-        if (margin != CSize(0, 0))
-            ConvertSizeUnits(pDC, &margin, TRUE);
-        origin += CSize(margin.cx - pDC->GetDeviceCaps(PHYSICALOFFSETX), margin.cy - pDC->GetDeviceCaps(PHYSICALOFFSETY));
-    }
-    return DrawCalendar(pDC, nMode, origin.x, origin.y);
+    const CSize shift = PrintShift(pDC, m_pOwner);
+    return DrawCalendar(pDC, nMode, MirtAdd(m_rcDevice.left, shift.cx), MirtAdd(m_rcDevice.top, shift.cy));
 }
 
 int CNPropObjCalnd::DrawCalendar(CDC*, int, int, int)

@@ -3,11 +3,17 @@
 
 #include "npropobjbtncheck.h"
 
+#include "fields/base/clampint.h"
+#include "mirtbase.h"
+
 namespace {
 
 // Bitmap resources of the picture marks from MARK_FIRST_PICTURE on.
 const UINT kMarkBitmaps[] = {143, 137, 138, 139, 140, 141, 142, 136};
 const int kMaxColours = 256;
+const int kTenthsPerPoint = 10;
+// Font heights follow the zoom divided by this, as the text fields' do.
+const int kFontZoomDivisor = 101;
 
 // A palette of the bitmap's colour table; FALSE when it has none.
 BOOL MakeBitmapPalette(CDC& memory, CPalette& palette)
@@ -47,13 +53,31 @@ int CNPropObjBtnCheck::DrawCheck(CDC* pDC, int, int nLeft, int nTop, int nRight,
 {
     const CRect square = CalcCheckRect(nLeft, nTop, nRight, nBottom);
     const CString strCaption = m_listItems.IsEmpty() ? CString() : m_listItems.GetHead();
-    if (!strCaption.IsEmpty()) {
-        const int nHeight = pDC->GetTextExtent(strCaption).cy;
-        pDC->TextOut(square.right, nTop + (nBottom - nTop - nHeight) / 2, strCaption);
-    }
+    if (!strCaption.IsEmpty())
+        DrawCaption(pDC, strCaption, square.right, nTop, nBottom);
     if (m_bChecked)
         DrawMark(pDC, square);
     return 1;
+}
+
+void CNPropObjBtnCheck::DrawCaption(CDC* pDC, const CString& strCaption, int x, int nTop, int nBottom)
+{
+    const int nZoom = m_pOwner != nullptr ? MirtClampInt(m_pOwner->GetPercent()) : 100;
+    LOGFONT lf = m_logFont;
+    lf.lfHeight = PointsToPixels(pDC, lf.lfHeight) / kTenthsPerPoint;
+    if (nZoom != 100)
+        lf.lfHeight = MirtMulDiv(lf.lfHeight, nZoom, kFontZoomDivisor);
+    CFont font;
+    if (!font.CreateFontIndirect(&lf))
+        AfxThrowResourceException();
+    CFont* pOldFont = pDC->SelectObject(&font);
+    const COLORREF crOld = pDC->SetTextColor(m_crText);
+    const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
+    const int nHeight = pDC->GetTextExtent(strCaption).cy;
+    pDC->TextOut(x, nTop + (nBottom - nTop - nHeight) / 2, strCaption);
+    pDC->SetBkMode(nOldBkMode);
+    pDC->SetTextColor(crOld);
+    pDC->SelectObject(pOldFont);
 }
 
 void CNPropObjBtnCheck::DrawMark(CDC* pDC, const CRect& square)

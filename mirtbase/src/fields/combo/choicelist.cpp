@@ -1,11 +1,10 @@
 #include "choicelist.h"
 
-#include "fields/fieldcommon.h"
 #include "mirtpath.h"
 
 namespace {
 
-const int kChoiceArchiveBuffer = 4096;
+const int kArchiveBuffer = 4096;
 
 }  // namespace
 
@@ -25,7 +24,7 @@ CChoiceList::Result CChoiceList::Read(LPCSTR lpszPath, CStringList& list)
         return READ_FAILED;
     CStringList read;
     try {
-        CArchive ar(&file, CArchive::load, kChoiceArchiveBuffer);
+        CArchive ar(&file, CArchive::load, kArchiveBuffer);
         read.Serialize(ar);
         ar.Close();
     } catch (CException* e) {
@@ -40,24 +39,14 @@ CChoiceList::Result CChoiceList::Read(LPCSTR lpszPath, CStringList& list)
 
 BOOL CChoiceList::Write(LPCSTR lpszPath, const CStringList& list)
 {
-    const CString strPath = lpszPath;
-    const CString strFolder = strPath.Left(strPath.GetLength() - FileNameOf(strPath).GetLength());
-    char szTemp[MAX_PATH];
-    if (::GetTempFileNameA(strFolder, "CMB", 0, szTemp) == 0)
-        return FALSE;
     try {
-        CFile file(szTemp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-        CArchive ar(&file, CArchive::store, kChoiceArchiveBuffer);
-        const_cast<CStringList&>(list).Serialize(ar);
-        ar.Close();
-        file.Close();
+        AfxWriteReplacing(lpszPath, "CMB", [&list](CFile& file) {
+            CArchive ar(&file, CArchive::store, kArchiveBuffer);
+            const_cast<CStringList&>(list).Serialize(ar);
+            ar.Close();
+        });
     } catch (CException* e) {
         e->Delete();
-        ::DeleteFileA(szTemp);
-        return FALSE;
-    }
-    if (!::MoveFileExA(szTemp, lpszPath, MOVEFILE_REPLACE_EXISTING)) {
-        ::DeleteFileA(szTemp);
         return FALSE;
     }
     return TRUE;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <climits>
 #include <cstdlib>
+#include <vector>
 
 #include "valuefile.h"
 
@@ -75,8 +76,11 @@ CString Digits(LONGLONG n)
     return p;
 }
 
-// One formula (or the part in parentheses, or the part after a "+") read
-// token by token with an accumulator and a pending operation.
+// One formula (or the part in parentheses) read token by token with an
+// accumulator and a pending operation. A "+" adds the value of the rest of
+// the formula taken by itself: the terms between the "+"s are read in one
+// pass and summed from the last. Parentheses do not nest, so a formula of
+// any length is read in linear time and at most two levels deep.
 class CFormulaReader
 {
 public:
@@ -84,6 +88,7 @@ public:
 
     int Evaluate(const CString& strPart, LONGLONG& nValue)
     {
+        std::vector<LONGLONG> terms;
         LONGLONG nAccumulator = 0;
         int nOp = CNPropObjCalc::OP_LOAD;
         const int nLength = strPart.GetLength();
@@ -95,8 +100,13 @@ public:
                 ++i;
                 continue;
             }
-            if (ch == '+')
-                return Sum(nAccumulator, strPart.Mid(i + 1), nValue);
+            if (ch == '+') {
+                terms.push_back(nAccumulator);
+                nAccumulator = 0;
+                nOp = CNPropObjCalc::OP_LOAD;
+                ++i;
+                continue;
+            }
             LONGLONG nOperand = 0;
             const int nRead = Operand(strPart, i, nOperand);
             if (nRead != CNPropObjCalc::CALC_DONE)
@@ -105,8 +115,8 @@ public:
                 return CNPropObjCalc::CALC_ERROR;
             nOp = CNPropObjCalc::OP_NONE;
         }
-        nValue = nAccumulator;
-        return CNPropObjCalc::CALC_DONE;
+        terms.push_back(nAccumulator);
+        return Sum(terms, nValue);
     }
 
 private:
@@ -141,7 +151,7 @@ private:
         if (ch == 'T') {
             if (i + kTaxTokenLength > nLength)
                 return Error();
-            nOperand = CNPropObjCalc::TextToNumber(CNPropObjCalc::GetTaxRate(m_strWhole));
+            nOperand = TaxRate();
             i += kTaxTokenLength;
             return CNPropObjCalc::CALC_DONE;
         }
@@ -156,17 +166,25 @@ private:
         return Error();
     }
 
-    int Sum(LONGLONG nAccumulator, const CString& strRest, LONGLONG& nValue)
+    static int Sum(const std::vector<LONGLONG>& terms, LONGLONG& nValue)
     {
-        LONGLONG nRest = 0;
-        const int nRead = Evaluate(strRest, nRest);
-        if (nRead != CNPropObjCalc::CALC_DONE)
-            return nRead;
-        LONGLONG nSum = 0;
-        if (__builtin_add_overflow(nAccumulator, nRest, &nSum))
-            return Error();
+        LONGLONG nSum = terms.back();
+        for (size_t i = terms.size() - 1; i-- > 0;) {
+            if (__builtin_add_overflow(terms[i], nSum, &nSum))
+                return Error();
+        }
         nValue = nSum;
         return CNPropObjCalc::CALC_DONE;
+    }
+
+    // The rate is looked up once per formula.
+    LONGLONG TaxRate()
+    {
+        if (!m_bTaxRateRead) {
+            m_nTaxRate = CNPropObjCalc::TextToNumber(CNPropObjCalc::GetTaxRate(m_strWhole));
+            m_bTaxRateRead = TRUE;
+        }
+        return m_nTaxRate;
     }
 
     static int Error()
@@ -177,6 +195,8 @@ private:
 
     CNPropObjCalc& m_calc;
     const CString& m_strWhole;
+    BOOL m_bTaxRateRead = FALSE;
+    LONGLONG m_nTaxRate = 0;
 };
 
 }  // namespace

@@ -60,7 +60,7 @@ int CNPropObjDocMirror::TextAngle() const
 
 int CNPropObjDocMirror::Draw(CDC* pDC, int nMode)
 {
-    const tagTEXTMEASURING measuring = {m_nPichRate, FALSE, TRUE, TextAngle(), TRUE};
+    const tagTEXTMEASURING measuring = {m_nPichRate, FALSE, TRUE, TextAngle(), TRUE, TRUE};
     CTextDrawer(*this, m_text, m_sizeClone, measuring).Draw(pDC, nMode, GetTextColor(), m_pWndWB != nullptr);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "dialogs/dlg_internal.h"
+#include "win/guardedcall.h"
 #include "win/winstate.h"
 
 IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
@@ -29,7 +30,9 @@ BOOL CCommonDialog::AttachSystemDialog(HWND hWndDialog)
         return TRUE;
     m_nFlags |= WF_CONTINUEMODAL;
     PostMessage(WM_COMMONDLG_READY);
-    return OnInitDialog();
+    // Called from the system's dialog code, which no exception may cross.
+    return static_cast<BOOL>(
+        AfxGuardedCall(hWndDialog, WM_INITDIALOG, [this] { return static_cast<LRESULT>(OnInitDialog()); }));
 }
 
 LRESULT CCommonDialog::OnDialogReady(WPARAM, LPARAM)

@@ -1,3 +1,4 @@
+#include "core/lowfragheap.h"
 #include "core/threadslot.h"
 #include "afxpriv.h"
 
@@ -50,10 +51,13 @@ void AfxDeleteTempMaps()
     AfxDeleteTempGdiMaps();
 }
 
-// Frees the per-thread state of each thread that ends; the main thread's
-// stays for the objects destroyed while the process ends.
+// Sets up the heaps when the process loads the framework; frees the
+// per-thread state of each thread that ends; the main thread's stays for the
+// objects destroyed while the process ends.
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD dwReason, LPVOID)
 {
+    if (dwReason == DLL_PROCESS_ATTACH)
+        AfxUseLowFragmentationHeaps();
     if (dwReason == DLL_THREAD_DETACH)
         AfxThreadSlotBase::FreeThread();
     return TRUE;

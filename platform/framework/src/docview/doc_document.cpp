@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <new>
 #include <string.h>
 #include "afxdlgs.h"
 #include "win/winstate.h"
@@ -13,50 +14,12 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The folder part of a path with its last separator, or "." for a bare name.
-CString FolderOf(const CString& path)
-{
-    const int nSlash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    return nSlash >= 0 ? path.Left(nSlash + 1) : CString(".");
-}
-
 // The name after the last separator.
 CString FileNameOf(const CString& path)
 {
     const int nSlash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
     return path.Mid(nSlash + 1);
 }
-
-// A file written beside the target, removed unless it was put in place.
-class CTempSibling
-{
-public:
-    explicit CTempSibling(LPCSTR lpszTarget) : m_bKept(FALSE)
-    {
-        if (!::GetTempFileNameA(FolderOf(lpszTarget), "sav", 0, m_szPath))
-            CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), lpszTarget);
-    }
-    ~CTempSibling()
-    {
-        if (!m_bKept)
-            ::DeleteFileA(m_szPath);
-    }
-    CTempSibling(const CTempSibling&) = delete;
-    CTempSibling& operator=(const CTempSibling&) = delete;
-
-    LPCSTR Path() const { return m_szPath; }
-    // Replaces the target by the written file.
-    void PutInPlaceOf(LPCSTR lpszTarget)
-    {
-        if (!::MoveFileExA(m_szPath, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), lpszTarget);
-        m_bKept = TRUE;
-    }
-
-private:
-    char m_szPath[MAX_PATH];
-    BOOL m_bKept;
-};
 
 }  // namespace
 
@@ -155,14 +118,27 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
         Serialize(ar);
         ar.Close();
     } catch (CException* e) {
-        file.Abort();
-        DeleteContents();
-        ReportSaveLoadException(lpszPathName, e, FALSE, 0);
+        OpenFailed(file, lpszPathName, e);
         e->Delete();
+        return FALSE;
+    } catch (const std::bad_alloc&) {
+        CMemoryException memoryException(FALSE);
+        OpenFailed(file, lpszPathName, &memoryException);
         return FALSE;
     }
     SetModifiedFlag(FALSE);
     return TRUE;
+}
+
+// What was read goes: the document is empty, clean and no longer that of
+// any file, so that no save can put the remains in place of a file.
+void CDocument::OpenFailed(CFile& file, LPCSTR lpszPathName, CException* e)
+{
+    file.Abort();
+    DeleteContents();
+    m_strPathName.Empty();
+    SetModifiedFlag(FALSE);
+    ReportSaveLoadException(lpszPathName, e, FALSE, 0);
 }
 
 void CDocument::StoreInto(CFile& file)
@@ -171,23 +147,12 @@ void CDocument::StoreInto(CFile& file)
     ar.m_pDocument = this;
     Serialize(ar);
     ar.Close();
-    file.Close();
 }
 
 BOOL CDocument::OnSaveDocument(LPCSTR lpszPathName)
 {
     try {
-        CTempSibling temp(lpszPathName);
-        {
-            CFile file(temp.Path(), CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
-            try {
-                StoreInto(file);
-            } catch (...) {
-                file.Abort();
-                throw;
-            }
-        }
-        temp.PutInPlaceOf(lpszPathName);
+        AfxWriteReplacing(lpszPathName, "sav", [this](CFile& file) { StoreInto(file); });
     } catch (CException* e) {
         ReportSaveLoadException(lpszPathName, e, TRUE, 0);
         e->Delete();

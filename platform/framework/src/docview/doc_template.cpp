@@ -164,9 +164,9 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
         if (!pDocument->OnOpenDocument(lpszPathName)) {
             if (bCreated) {
                 pFrame->DestroyWindow();
-            } else if (pDocument->IsModified()) {
-                // Half read: it becomes a new, empty document, so that no
-                // save can write the remains over the old file.
+            } else if (pDocument->GetPathName().IsEmpty()) {
+                // Half read (or never saved): it becomes a new, empty
+                // document.
                 SetDefaultTitle(pDocument);
                 pDocument->OnNewDocument();
             }

@@ -151,6 +151,12 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
     }
 }
 
+BOOL CArchive::IsEndOfData() const
+{
+    CheckLoading();
+    return m_lpBufCur == m_lpBufMax && m_pFile->GetPosition() >= m_pFile->GetLength();
+}
+
 void CArchive::Flush()
 {
     if (IsLoading()) {

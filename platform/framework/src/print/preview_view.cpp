@@ -130,11 +130,20 @@ void CPreviewView::OnPaint()
 {
     CPaintDC dc(this);
     OnPrepareDC(&dc);
-    if (m_pPreviewDC != nullptr)
-        m_pPreviewDC->SetOutputDC(dc.m_hDC);
-    OnDraw(&dc);
-    if (m_pPreviewDC != nullptr)
+    if (m_pPreviewDC == nullptr) {
+        OnDraw(&dc);
+        return;
+    }
+    // The page is closed on this paint's context, whatever way the drawing
+    // ends; the window procedure reports an exception.
+    m_pPreviewDC->SetOutputDC(dc.m_hDC);
+    try {
+        OnDraw(&dc);
+    } catch (...) {
         m_pPreviewDC->ReleaseOutputDC();
+        throw;
+    }
+    m_pPreviewDC->ReleaseOutputDC();
 }
 
 void CPreviewView::OnDraw(CDC* pDC)

@@ -1,6 +1,7 @@
 // The print loop of views and the state of a print job.
 #include <algorithm>
 #include "afxdlgs.h"
+#include "print/printing_dialog.h"
 #include "win/winstate.h"
 
 CPrintInfo::CPrintInfo()
@@ -117,6 +118,117 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     return TRUE;
 }
 
+namespace {
+
+// The printer's context for the time of a job: the print dialog keeps it
+// and deletes it, so the job's CDC only borrows it.
+class CJobDC : public CDC
+{
+public:
+    explicit CJobDC(HDC hDC)
+    {
+        Attach(hDC);
+        m_bPrinting = TRUE;
+    }
+    ~CJobDC() override { Detach(); }
+};
+
+// One print job of a view: the printing window, the document, the pages,
+// and OnEndPrinting exactly once, whatever way the job ends.
+class CPrintJob
+{
+public:
+    CPrintJob(CView& view, CPrintInfo& info) : m_view(view), m_info(info), m_dc(info.m_pPD->m_pd.hDC) {}
+
+    // Throws what the view's printing functions throw, after the document
+    // was aborted and OnEndPrinting has run.
+    void Run()
+    {
+        try {
+            Print();
+        } catch (...) {
+            if (m_bStarted)
+                ::AbortDoc(m_dc.m_hDC);
+            End();
+            throw;
+        }
+    }
+
+private:
+    void Print()
+    {
+        m_view.OnBeginPrinting(&m_dc, &m_info);
+        CDocument* pDocument = m_view.GetDocument();
+        const CString title = pDocument != nullptr ? pDocument->GetTitle() : CString();
+        CWnd* pMainWnd = AfxGetMainWnd();
+        CPrintingDialog dialog(pMainWnd != nullptr ? pMainWnd->GetSafeHwnd() : nullptr, title);
+        ::SetAbortProc(m_dc.m_hDC, &CPrintingDialog::AbortProc);
+        DOCINFOA docInfo = {sizeof docInfo};
+        docInfo.lpszDocName = title;
+        if (::StartDocA(m_dc.m_hDC, &docInfo) <= 0) {
+            End();
+            AfxMessageBox("印刷できませんでした。", MB_ICONEXCLAMATION);
+            return;
+        }
+        m_bStarted = TRUE;
+        const BOOL bError = !PrintPages(dialog);
+        if (bError || dialog.IsCancelled())
+            ::AbortDoc(m_dc.m_hDC);
+        else
+            ::EndDoc(m_dc.m_hDC);
+        m_bStarted = FALSE;
+        End();
+        if (bError)
+            AfxMessageBox("印刷できませんでした。", MB_ICONEXCLAMATION);
+    }
+
+    // The range is read after OnBeginPrinting, which may change it, and
+    // held to the page limits; a range given backwards prints backwards.
+    // FALSE when a page failed.
+    BOOL PrintPages(CPrintingDialog& dialog)
+    {
+        const UINT nMin = m_info.GetMinPage();
+        const UINT nMax = m_info.GetMaxPage();
+        const UINT nStart = std::min(std::max(m_info.GetFromPage(), nMin), nMax);
+        const UINT nEnd = std::min(std::max(m_info.GetToPage(), nMin), nMax);
+        const int nStep = nEnd >= nStart ? 1 : -1;
+        for (m_info.m_nCurPage = nStart; m_info.m_bContinuePrinting; m_info.m_nCurPage += nStep) {
+            dialog.ShowPage(m_info.m_nCurPage);
+            if (!dialog.Pump())
+                return TRUE;
+            m_view.OnPrepareDC(&m_dc, &m_info);
+            if (!m_info.m_bContinuePrinting)
+                break;
+            m_info.m_rectDraw = CRect(0, 0, m_dc.GetDeviceCaps(HORZRES), m_dc.GetDeviceCaps(VERTRES));
+            m_dc.DPtoLP(&m_info.m_rectDraw);
+            if (::StartPage(m_dc.m_hDC) <= 0)
+                return dialog.IsCancelled();
+            m_view.OnPrint(&m_dc, &m_info);
+            if (::EndPage(m_dc.m_hDC) <= 0)
+                return dialog.IsCancelled();
+            if (m_info.m_nCurPage == nEnd)
+                break;
+        }
+        return TRUE;
+    }
+
+    void End()
+    {
+        if (m_bEnded)
+            return;
+        m_bEnded = TRUE;
+        m_view.OnEndPrinting(&m_dc, &m_info);
+    }
+
+    CView& m_view;
+    CPrintInfo& m_info;
+    CJobDC m_dc;
+    BOOL m_bStarted = FALSE;
+    BOOL m_bEnded = FALSE;
+};
+
+}  // namespace
+
 void CView::OnFilePrint()
 {
     CPrintInfo printInfo;
@@ -124,54 +236,5 @@ void CView::OnFilePrint()
     printInfo.m_bDirect = pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
     if (!OnPreparePrinting(&printInfo))
         return;
-
-    CDC dcPrint;
-    dcPrint.Attach(printInfo.m_pPD->m_pd.hDC);
-    dcPrint.m_bPrinting = TRUE;
-    OnBeginPrinting(&dcPrint, &printInfo);
-
-    const CString title = m_pDocument != nullptr ? m_pDocument->GetTitle() : CString();
-    DOCINFOA docInfo = {sizeof docInfo};
-    docInfo.lpszDocName = title;
-    if (::StartDocA(dcPrint.m_hDC, &docInfo) <= 0) {
-        OnEndPrinting(&dcPrint, &printInfo);
-        dcPrint.Detach();
-        AfxMessageBox("印刷できませんでした。", MB_ICONEXCLAMATION);
-        return;
-    }
-
-    // The range is read after OnBeginPrinting, which may change it, and
-    // held to the page limits; a range given backwards prints backwards.
-    const UINT nMin = printInfo.GetMinPage();
-    const UINT nMax = printInfo.GetMaxPage();
-    const UINT nStart = std::min(std::max(printInfo.GetFromPage(), nMin), nMax);
-    const UINT nEnd = std::min(std::max(printInfo.GetToPage(), nMin), nMax);
-    const int nStep = nEnd >= nStart ? 1 : -1;
-    BOOL bError = FALSE;
-    for (printInfo.m_nCurPage = nStart; printInfo.m_bContinuePrinting; printInfo.m_nCurPage += nStep) {
-        OnPrepareDC(&dcPrint, &printInfo);
-        if (!printInfo.m_bContinuePrinting)
-            break;
-        printInfo.m_rectDraw = CRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
-        dcPrint.DPtoLP(&printInfo.m_rectDraw);
-        if (::StartPage(dcPrint.m_hDC) <= 0) {
-            bError = TRUE;
-            break;
-        }
-        OnPrint(&dcPrint, &printInfo);
-        if (::EndPage(dcPrint.m_hDC) <= 0) {
-            bError = TRUE;
-            break;
-        }
-        if (printInfo.m_nCurPage == nEnd)
-            break;
-    }
-    if (bError)
-        ::AbortDoc(dcPrint.m_hDC);
-    else
-        ::EndDoc(dcPrint.m_hDC);
-    OnEndPrinting(&dcPrint, &printInfo);
-    dcPrint.Detach();
-    if (bError)
-        AfxMessageBox("印刷できませんでした。", MB_ICONEXCLAMATION);
+    CPrintJob(*this, printInfo).Run();
 }

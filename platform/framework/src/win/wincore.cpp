@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 #include <stdio.h>
+#include "win/guardedcall.h"
 #include "win/winstate.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -30,36 +31,10 @@ struct AfxWndInternals
         return lResult;
     }
 
-    // No exception leaves a window procedure: it is reported (allocation
-    // failures as CMemoryException, other C++ exceptions as a framework
-    // error) and the message answered as failed.
+    // No exception leaves a window procedure.
     static LRESULT CallWindowProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        try {
-            return pWnd->WindowProc(message, wParam, lParam);
-        } catch (CException* e) {
-            return Failed(e, hWnd, message);
-        } catch (const std::bad_alloc&) {
-            CMemoryException memoryException(FALSE);
-            return Failed(&memoryException, hWnd, message);
-        } catch (...) {
-            CException otherException(FALSE);
-            return Failed(&otherException, hWnd, message);
-        }
-    }
-
-    static LRESULT Failed(CException* e, HWND hWnd, UINT message) noexcept
-    {
-        try {
-            if (message == WM_PAINT)
-                ::ValidateRect(hWnd, nullptr);
-            e->ReportError(MB_ICONEXCLAMATION);
-        } catch (...) {
-            // Reporting failed as well (no memory for the message): the
-            // answer below still says the message failed.
-        }
-        e->Delete();
-        return message == WM_CREATE ? -1 : 0;
+        return AfxGuardedCall(hWnd, message, [&] { return pWnd->WindowProc(message, wParam, lParam); });
     }
 
     // A window the pending object cannot take (it is attached already) is
@@ -101,6 +76,20 @@ struct AfxWndInternals
         return ::GetWindowLongPtrA(hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&WndProc);
     }
 };
+
+LRESULT AfxGuardedCallFailed(CException* e, HWND hWnd, UINT message) noexcept
+{
+    try {
+        if (message == WM_PAINT)
+            ::ValidateRect(hWnd, nullptr);
+        e->ReportError(MB_ICONEXCLAMATION);
+    } catch (...) {
+        // Reporting failed as well (no memory for the message): the
+        // answer below still says the message failed.
+    }
+    e->Delete();
+    return message == WM_CREATE ? -1 : 0;
+}
 
 void AfxHookWindowCreate(CWnd* pWnd)
 {

@@ -75,7 +75,7 @@ int ToPreviousLine(HWND hwnd, ZebDocRecord& doc, int nMode)
 
 int ToNextLine(HWND hwnd, ZebDocRecord& doc, int nMode)
 {
-    DocWaitLayout(hwnd, -1);
+    DocWaitLine(hwnd, doc.head.CaretPos().y + 1);
     if (doc.head.CaretPos().y >= LineCount(doc) - 1)
         return 0;
     const RECT& c = doc.caret;

@@ -16,8 +16,6 @@ namespace {
 const int kCurrentFontSelector = -3;
 const int kZoomedFontDivisor = 101;
 
-bool IsCaretScaled(int nScale) { return nScale != 100 && nScale >= 1; }
-
 int Zoom(int v, int nScale) { return DocToClientPixels(v, nScale); }
 
 void CreateSystemCaret(HWND hwnd, const ZebDocRecord& doc)
@@ -27,9 +25,9 @@ void CreateSystemCaret(HWND hwnd, const ZebDocRecord& doc)
     const int s = doc.nScale;
     int cx = c.right;
     int cy = c.bottom;
-    if (IsCaretScaled(s) && doc.head.Vertical() == 0)
+    if (IsScaled(s) && doc.head.Vertical() == 0)
         cy = std::max(1, Zoom(c.top + c.bottom, s) - Zoom(c.top, s));
-    else if (IsCaretScaled(s))
+    else if (IsScaled(s))
         cx = std::max(1, Zoom(c.left + c.right, s) - Zoom(c.left, s));
     ::CreateCaret(hwnd, nullptr, cx, cy);
     ::SetCaretPos(Zoom(c.left, s) - Zoom(origin.x, s), Zoom(c.top, s) - Zoom(origin.y, s));
@@ -63,7 +61,7 @@ void PlaceComposition(ZebDocRecord& doc, HIMC hImc)
     if (pFont != nullptr)
     {
         LOGFONTA lf = pFont->logfont;
-        if (IsCaretScaled(s))
+        if (IsScaled(s))
             lf.lfHeight = lf.lfHeight * s / kZoomedFontDivisor;
         ::ImmSetCompositionFontA(hImc, &lf);
     }
@@ -73,7 +71,7 @@ void PlaceComposition(ZebDocRecord& doc, HIMC hImc)
     const int dx = bVertical ? nAcross : 0;
     const int dy = c.bottom - h > 0 ? c.bottom - h : 0;
     POINT pt = {c.left + dx - doc.head.Origin().x, c.top + dy - doc.head.Origin().y};
-    if (IsCaretScaled(s))
+    if (IsScaled(s))
         pt = {Zoom(pt.x, s), Zoom(pt.y, s)};
     if (bVertical)
         pt.x = std::max<LONG>(pt.x, nAcross);

@@ -27,6 +27,8 @@ void DocScrollTo(HWND hwnd, ZebDocRecord& doc, bool bVertical, int nOrigin)
     }
     POINT origin = doc.head.Origin();
     LONG& value = bVertical ? origin.y : origin.x;
+    if (value == nOrigin)
+        return;
     const int nStep = DocToClientPixels(value, doc.nScale) - DocToClientPixels(nOrigin, doc.nScale);
     ::ScrollWindow(hwnd, bVertical ? 0 : nStep, bVertical ? nStep : 0, nullptr, nullptr);
     value = nOrigin;
@@ -38,18 +40,18 @@ void ScrollCaretIntoView(HWND hwnd, ZebDocRecord& doc)
 {
     const RECT& caret = doc.caret;  // x, y, width, height
     RECT view = DocVisibleRect(hwnd, doc);
-    const int nBottom = caret.top + caret.bottom;
+    const long long nBottom = static_cast<long long>(caret.top) + caret.bottom;
     if (nBottom > view.bottom && nBottom <= doc.nDocHeight)
     {
-        DocScrollTo(hwnd, doc, true, doc.head.Origin().y - view.bottom + nBottom);
+        DocScrollTo(hwnd, doc, true, static_cast<int>(doc.head.Origin().y - view.bottom + nBottom));
         view = DocVisibleRect(hwnd, doc);
     }
     if (caret.top < view.top && caret.top >= 0)
         DocScrollTo(hwnd, doc, true, doc.head.Origin().y - view.top + caret.top);
-    const int nRight = caret.left + caret.right;
+    const long long nRight = static_cast<long long>(caret.left) + caret.right;
     if (nRight > view.right && nRight <= doc.nDocWidth)
     {
-        DocScrollTo(hwnd, doc, false, doc.head.Origin().x - view.right + nRight);
+        DocScrollTo(hwnd, doc, false, static_cast<int>(doc.head.Origin().x - view.right + nRight));
         view = DocVisibleRect(hwnd, doc);
     }
     if (caret.left < view.left && caret.left >= 0)

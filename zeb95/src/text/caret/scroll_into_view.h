@@ -8,8 +8,8 @@ struct ZebDocRecord;
 // scale), moved to the scroll origin.
 RECT DocVisibleRect(HWND hwnd, const ZebDocRecord& doc);
 // Scrolls to a new origin along y (bVertical) or x: through the scroll bar
-// when the window has one in that direction, else by scrolling the window
-// and storing the origin.
+// when the window has one in that direction, else by scrolling the window,
+// storing the origin and repainting the object (nothing when unchanged).
 void DocScrollTo(HWND hwnd, ZebDocRecord& doc, bool bVertical, int nOrigin);
 // Scrolls so that the caret rectangle lies in the visible rectangle, as
 // far as the document's extent allows.

@@ -9,7 +9,7 @@ int DocAddBmp(HWND hwnd, int nAt, HGLOBAL hDib, const char* pszName)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return -1;
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     const int nIndex = pDoc->Bitmaps()->Add(nAt, hDib, pszName, pDoc->head.Dither(), pDoc->Holder());
     if (nIndex >= 0)
         DocRelayout(hwnd);
@@ -21,7 +21,7 @@ int DocRemoveBmp(HWND hwnd, int nAt)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr || nAt >= pDoc->Bitmaps()->Count())
         return 0;
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     pDoc->Bitmaps()->Remove(nAt, pDoc->Holder());
     DocRelayout(hwnd);
     return 1;

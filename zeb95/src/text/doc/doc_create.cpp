@@ -20,7 +20,8 @@ const DWORD kScrollBars = WS_HSCROLL | WS_VSCROLL;
 const DWORD kTransparentBit = 0x20;
 const DWORD kReadExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
 const int kMostScale = 1000;
-const LONG kCreateNoImeFont = -1;
+const LONG kMostCharExtra = 32767;
+const LONG kNoImeFont = -1;
 
 bool Has(const ZebDocCreateInfo& info, DWORD dwBits) { return (info.dwMask & dwBits) != 0; }
 
@@ -77,13 +78,6 @@ void ApplyColors(ZebDocRecord& doc, const ZebDocCreateInfo& info)
         head.SetBorderColor(info.crBorder);
 }
 
-void ApplyDocCursor(ZebObjRecord& head, HCURSOR hCursor)
-{
-    if (head.Cursor() != nullptr)
-        ::DestroyCursor(head.Cursor());
-    head.SetCursor(hCursor != nullptr ? reinterpret_cast<HCURSOR>(::CopyIcon(hCursor)) : nullptr);
-}
-
 // View, mode and input settings up to the fonts and marks.
 void ApplyModes(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
 {
@@ -92,7 +86,7 @@ void ApplyModes(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
     if (Has(info, ZEBDOC_STATICMODE))
         doc.nStaticMode = info.nStaticMode;
     if (Has(info, ZEBDOC_CURSOR))
-        ApplyDocCursor(doc.head, info.hCursor);
+        doc.head.ReplaceCursor(info.hCursor);
     if (Has(info, ZEBDOC_VERTICAL))
         DocSetVertMode(hwnd, static_cast<DWORD>(info.nVerticalMode));
     if (Has(info, ZEBDOC_LIMIT))
@@ -110,7 +104,7 @@ void ApplyModes(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
         DocSetFormFeedMark(hwnd, info.wFormFeedCode, info.plfFormFeed, FALSE);
     if (Has(info, ZEBDOC_LINESTART))
     {
-        DocStopLayout(doc);
+        ZebLayoutPause pause(hwnd);
         LockedGlobalFree(doc.head.LineStartString());
         doc.head.SetLineStartString(info.pszLineStart != nullptr ? LockedGlobalStrDup(info.pszLineStart) : nullptr);
     }
@@ -136,7 +130,7 @@ void ApplyLayoutSettings(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& i
     }
     if (Has(info, ZEBDOC_SCALE) && info.nScale >= 1 && info.nScale <= kMostScale)
         doc.nScale = info.nScale;
-    if (Has(info, ZEBDOC_CHAREXTRA))
+    if (Has(info, ZEBDOC_CHAREXTRA) && info.nCharExtra >= 0 && info.nCharExtra <= kMostCharExtra)
         doc.nCharExtra = info.nCharExtra;
     if (Has(info, ZEBDOC_FILTERMATCH | ZEBDOC_FILTERREPLACE))
         DocSetFilter(hwnd, info.pszFilterMatch, info.pszFilterReplace);
@@ -165,7 +159,7 @@ void ApplyIme(HWND hwnd, ZebDocRecord& doc, const ZebDocCreateInfo& info)
 {
     if (Has(info, ZEBDOC_IMEMODE))
         DocChangeImeMode(hwnd, info.nImeMode);
-    if (Has(info, ZEBDOC_IMEFONT) && info.nImeFontSelector != kCreateNoImeFont)
+    if (Has(info, ZEBDOC_IMEFONT) && info.nImeFontSelector != kNoImeFont)
         doc.nImeFontSelector = info.nImeFontSelector;
 }
 

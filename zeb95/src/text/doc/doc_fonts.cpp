@@ -1,5 +1,7 @@
 #include "text/doc/doc_fonts.h"
 
+#include <new>
+
 #include "objects/obj_classes.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
@@ -17,20 +19,26 @@ ZebWbRecord* SharingWhiteBoard(const ZebDocRecord& doc)
     return pWb != nullptr && pWb->DocFontMode() == 0 ? pWb : nullptr;
 }
 
-// The users' layout threads stopped, and their index holders.
-std::vector<ZebIndexHolder> StoppedHolders(const std::vector<HWND>& users)
+// The users of a table with their layout passes stopped for a change of
+// it (taken up again when this ends), and their index holders.
+struct PausedUsers
 {
-    std::vector<ZebIndexHolder> holders;
-    for (HWND hUser : users)
+    explicit PausedUsers(const std::vector<HWND>& users)
     {
-        ZebDocRecord* pUser = ZebDocRecord::From(hUser);
-        if (pUser == nullptr)
-            continue;
-        DocStopLayout(*pUser);
-        holders.push_back(pUser->Holder());
+        pauses.reserve(users.size());
+        holders.reserve(users.size());
+        for (HWND hUser : users)
+        {
+            ZebDocRecord* pUser = ZebDocRecord::From(hUser);
+            if (pUser == nullptr)
+                continue;
+            pauses.emplace_back(hUser);
+            holders.push_back(pUser->Holder());
+        }
     }
-    return holders;
-}
+    std::vector<ZebLayoutPause> pauses;
+    std::vector<ZebIndexHolder> holders;
+};
 
 }  // namespace
 
@@ -65,6 +73,38 @@ std::vector<HWND> DocFontUsers(HWND hDoc)
     return std::vector<HWND>(pDocs, pDocs + pWb->ChildCount(nSlot));
 }
 
+namespace {
+
+// Runs the change on the table in use (made when missing) with every
+// user's layout paused; its result, -1 without record or table or when
+// memory runs out.
+template <class Change>
+int ChangeFonts(HWND hwnd, Change change)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, true) : nullptr;
+    if (pTable == nullptr)
+        return -1;
+    try
+    {
+        const PausedUsers users(DocFontUsers(hwnd));
+        return change(*pTable, users.holders);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return -1;
+    }
+}
+
+}  // namespace
+
+int DocAddFont(HWND hwnd, const LOGFONTA& lf)
+{
+    return ChangeFonts(hwnd, [&](ZebFontTable& table, const std::vector<ZebIndexHolder>& holders) {
+        return table.Add(hwnd, lf, holders);
+    });
+}
+
 int DocSetFont(HWND hwnd, const LOGFONTA* plf)
 {
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
@@ -72,8 +112,7 @@ int DocSetFont(HWND hwnd, const LOGFONTA* plf)
         return 0;
     if (plf != nullptr)
     {
-        ZebFontTable* pTable = DocFontTable(*pDoc, true);
-        const int nIndex = pTable != nullptr ? pTable->Add(hwnd, *plf, {}) : -1;
+        const int nIndex = DocAddFont(hwnd, *plf);
         if (nIndex < 0)
             return 0;
         pDoc->nTypingFont = nIndex;
@@ -83,11 +122,9 @@ int DocSetFont(HWND hwnd, const LOGFONTA* plf)
 
 int DocInsertFont(HWND hwnd, const LOGFONTA& lf, int nAt)
 {
-    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
-    ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, true) : nullptr;
-    if (pTable == nullptr)
-        return -1;
-    return pTable->Insert(hwnd, lf, nAt, StoppedHolders(DocFontUsers(hwnd)));
+    return ChangeFonts(hwnd, [&](ZebFontTable& table, const std::vector<ZebIndexHolder>& holders) {
+        return table.Insert(hwnd, lf, nAt, holders);
+    });
 }
 
 int DocRemoveFont(HWND hwnd, int nAt)
@@ -96,10 +133,18 @@ int DocRemoveFont(HWND hwnd, int nAt)
     ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, false) : nullptr;
     if (pTable == nullptr || nAt >= pTable->Count())
         return 0;
-    const std::vector<HWND> users = DocFontUsers(hwnd);
-    pTable->Remove(hwnd, nAt, StoppedHolders(users));
-    for (HWND hUser : users)
-        DocRelayout(hUser);
+    try
+    {
+        const std::vector<HWND> users = DocFontUsers(hwnd);
+        const PausedUsers paused(users);
+        pTable->Remove(hwnd, nAt, paused.holders);
+        for (HWND hUser : users)
+            DocRelayout(hUser);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return 0;
+    }
     return 1;
 }
 
@@ -111,7 +156,7 @@ LONG DocSetVertMode(HWND hwnd, DWORD dwMode)
     const DWORD dwPrevious = pDoc->head.Vertical();
     if (dwMode == dwPrevious)
         return static_cast<LONG>(dwPrevious);
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     pDoc->head.SetVertical(dwMode);
     if (pDoc->OwnFonts() != nullptr)
         pDoc->OwnFonts()->SetVertical(hwnd, dwMode != 0);

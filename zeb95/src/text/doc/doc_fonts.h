@@ -21,6 +21,11 @@ const ZebFontEntry* DocFontEntry(ZebDocRecord& doc, int nIndex);
 // its whiteboard for the shared pair, else hDoc alone.
 std::vector<HWND> DocFontUsers(HWND hDoc);
 
+// The index of the font (escapement and charset rules applied) in the table
+// in use, found or appended with every user's layout paused; -1 without
+// record, when the table is full, the font cannot be made or memory runs
+// out.
+int DocAddFont(HWND hwnd, const LOGFONTA& lf);
 // Makes the font (escapement and charset rules applied) the typing font,
 // found in the table in use or appended to it; null keeps the typing font.
 // The selected text then takes the typing font (DocSetSelectionFont). 1,

@@ -12,8 +12,6 @@
 
 namespace {
 
-bool IsGeometryScaled(int nScale) { return nScale != 100 && nScale >= 1; }
-
 int ClientSize(HWND hwnd, int nBar)
 {
     RECT rc;
@@ -82,18 +80,10 @@ struct LineSum
 
 LineSum SumLines(const ZebLineTable& lines, int nExtent)
 {
-    LineSum sum = {0, -1};
-    long long nTotal = 0;
-    for (int i = 0; i < lines.Count(); ++i)
-    {
-        nTotal += lines.At(i).height;
-        if (nTotal > INT_MAX)
-            nTotal = INT_MAX;
-        if (sum.nFirstOver < 0 && nTotal > nExtent)
-            sum.nFirstOver = i;
-    }
-    sum.nTotal = static_cast<int>(nTotal);
-    return sum;
+    const long long nTotal = lines.Top(lines.Count());
+    long long nTop = 0;
+    const int nFirstOver = nTotal > nExtent ? lines.LineAt(nExtent, &nTop) : -1;
+    return {static_cast<int>(nTotal < INT_MAX ? nTotal : INT_MAX), nFirstOver};
 }
 
 void ReportOverflow(HWND hwnd, ZebDocRecord& doc, int nFirstOver)
@@ -129,14 +119,27 @@ LONG ClampOrigin(LONG nOrigin, int nMost)
 
 }  // namespace
 
+bool IsScaled(int nScale) { return nScale != 100 && nScale >= 1; }
+
+RECT DocClientInDoc(HWND hwnd, int nScale)
+{
+    RECT rc = {};
+    ::GetClientRect(hwnd, &rc);
+    if (!IsScaled(nScale))
+        return rc;
+    return {static_cast<LONG>(rc.left * 100LL / nScale), static_cast<LONG>(rc.top * 100LL / nScale),
+            static_cast<LONG>((rc.right * 100LL + nScale - 1) / nScale),
+            static_cast<LONG>((rc.bottom * 100LL + nScale - 1) / nScale)};
+}
+
 int ClientToDocPixels(int v, int nScale)
 {
-    return IsGeometryScaled(nScale) ? static_cast<int>((v * 200LL + nScale) / (2LL * nScale)) : v;
+    return IsScaled(nScale) ? static_cast<int>((v * 200LL + nScale) / (2LL * nScale)) : v;
 }
 
 int DocToClientPixels(int v, int nScale)
 {
-    return IsGeometryScaled(nScale) ? static_cast<int>((static_cast<long long>(v) * nScale + 50) / 100) : v;
+    return IsScaled(nScale) ? static_cast<int>((static_cast<long long>(v) * nScale + 50) / 100) : v;
 }
 
 int DocGetLineHeight(HWND hwnd, int nLine)

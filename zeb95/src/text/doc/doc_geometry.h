@@ -3,10 +3,16 @@
 #pragma once
 #include <windows.h>
 
+// Whether the scale zooms: 100 or a scale below 1 means none.
+bool IsScaled(int nScale);
 // Client pixels to document pixels at the scale (rounded to nearest), and
 // back (trunc((v * s + 50) / 100)); 100 or a scale below 1 changes nothing.
 int ClientToDocPixels(int v, int nScale);
 int DocToClientPixels(int v, int nScale);
+// The client rectangle in document pixels at the scale: left and top
+// truncated, right and bottom rounded up, so that it covers every pixel
+// shown.
+RECT DocClientInDoc(HWND hwnd, int nScale);
 
 // Height of the line (negative: the caret line); 0 outside the lines laid
 // out or without record.

@@ -5,14 +5,12 @@
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_geometry.h"
 #include "text/doc/doc_record.h"
+#include "text/edit/text_spot.h"
+#include "text/layout/text_cursor.h"
+#include "text/select/doc_positions.h"
 #include "text/tables/font_entry.h"
 
 namespace {
-
-bool IsLayoutCellMode(int nAlignment)
-{
-    return (nAlignment >= 4 && nAlignment <= 6) || (nAlignment >= 8 && nAlignment <= 10);
-}
 
 // Joins the pass, if any, and keeps its result; a pass that finished
 // leaves its completion for MsgLayoutDone.
@@ -55,7 +53,7 @@ ZebLayoutInput InputOf(HWND hwnd, ZebDocRecord& doc, const ZebTableFonts& fonts)
     in.nTypingFont = doc.nTypingFont;
     const ZebFontEntry* pCurrent = fonts.Entry(doc.nCurrentFont);
     in.nEmptyHeight = pCurrent != nullptr ? pCurrent->logfont.lfHeight : 0;
-    if (IsLayoutCellMode(doc.nAlignment) && doc.nUserCellCount > 0 && doc.UserCells() != nullptr)
+    if (IsCellMode(doc.nAlignment) && doc.nUserCellCount > 0 && doc.UserCells() != nullptr)
     {
         in.pCells = static_cast<const ZebUserCell*>(doc.UserCells());
         in.nCells = doc.nUserCellCount;
@@ -63,25 +61,14 @@ ZebLayoutInput InputOf(HWND hwnd, ZebDocRecord& doc, const ZebTableFonts& fonts)
     return in;
 }
 
-// The client size in document pixels, rounded up.
-SIZE ClientSizeInDoc(HWND hwnd, int nScale)
-{
-    RECT rc = {};
-    ::GetClientRect(hwnd, &rc);
-    if (nScale == 100 || nScale < 1)
-        return {rc.right, rc.bottom};
-    return {static_cast<LONG>((rc.right * 100LL + nScale - 1) / nScale),
-            static_cast<LONG>((rc.bottom * 100LL + nScale - 1) / nScale)};
-}
-
 // Where the lines laid out at once must reach, across the lines.
 long long VisibleEnd(HWND hwnd, const ZebDocRecord& doc)
 {
-    const SIZE client = ClientSizeInDoc(hwnd, doc.nScale);
+    const RECT client = DocClientInDoc(hwnd, doc.nScale);
     const POINT origin = doc.head.Origin();
     if (doc.head.Vertical() != 0)
-        return static_cast<long long>(doc.nDocWidth) - origin.x + client.cx;
-    return static_cast<long long>(origin.y) + client.cy;
+        return static_cast<long long>(doc.nDocWidth) - origin.x + client.right;
+    return static_cast<long long>(origin.y) + client.bottom;
 }
 
 // The extent, and the scroll bars when it changed.
@@ -96,6 +83,48 @@ void TakeCompletion(HWND hwnd, ZebDocRecord& doc, bool bAlways)
 }  // namespace
 
 void DocStopLayout(ZebDocRecord& doc) { JoinRun(doc, true, -1); }
+
+ZebLayoutPause::ZebLayoutPause(HWND hwnd) : m_hwnd(hwnd), m_bResume(false)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr || pDoc->LayoutRun() == nullptr)
+        return;
+    DocStopLayout(*pDoc);
+    m_bResume = pDoc->nLayoutResult == ZebLineEndNone;
+}
+
+ZebLayoutPause::ZebLayoutPause(ZebLayoutPause&& other) noexcept : m_hwnd(other.m_hwnd), m_bResume(other.m_bResume)
+{
+    other.m_bResume = false;
+}
+
+ZebLayoutPause::~ZebLayoutPause()
+{
+    ZebDocRecord* pDoc = m_bResume ? ZebDocRecord::From(m_hwnd) : nullptr;
+    if (pDoc != nullptr && pDoc->LayoutRun() == nullptr && pDoc->nLayoutResult == ZebLineEndNone)
+        DocReflow(m_hwnd);
+}
+
+void DocWaitLine(HWND hwnd, int nLine)
+{
+    const ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc != nullptr && pDoc->LayoutRun() != nullptr)
+        pDoc->LayoutRun()->WaitUntil([nLine](const ZebLineTable& lines) { return lines.Count() > nLine; });
+}
+
+void DocWaitSpot(HWND hwnd, const ZebTextSpot& spot)
+{
+    const ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr || pDoc->LayoutRun() == nullptr)
+        return;
+    pDoc->LayoutRun()->WaitUntil([&spot](const ZebLineTable& lines) {
+        const int nCount = lines.Count();
+        if (nCount == 0)
+            return false;
+        const ZebLineEntry& last = lines.At(nCount - 1);
+        return SpotBefore(spot, {last.block, last.offset + last.length});
+    });
+}
 
 int DocWaitLayout(HWND hwnd, int nLine)
 {
@@ -142,13 +171,99 @@ int DocReflowFrom(HWND hwnd, int nLine)
     return DocReflow(hwnd);
 }
 
+namespace {
+
+// Where an old line that starts at or after the change starts now; false
+// for one that started before it or inside the bytes removed.
+bool ShiftedStart(const ZebLineEntry& line, const ZebTextEdit& edit, ZebTextSpot* pStart)
+{
+    *pStart = {line.block, line.offset};
+    if (line.block != edit.nBlock)
+        return line.block > edit.nBlock;
+    if (line.offset < edit.nOffset + edit.nRemoved || line.offset < edit.nOffset)
+        return false;
+    pStart->offset += edit.nAdded - edit.nRemoved;
+    return true;
+}
+
+// Where the line after line n starts.
+ZebTextSpot NextLineStart(const ZebBlockList& blocks, const ZebLineEntry& line)
+{
+    const ZebTextCursor at(blocks, line.block, line.offset + line.length);
+    return {at.Block(), at.Offset()};
+}
+
+// The old lines from n on start after the change: those of the changed
+// block move with its bytes.
+void ShiftOldLines(ZebLineTable& lines, int n, const ZebTextEdit& edit)
+{
+    for (; n < lines.Count() && lines.At(n).block == edit.nBlock; ++n)
+    {
+        ZebLineEntry line = lines.At(n);
+        line.offset = static_cast<WORD>(line.offset + edit.nAdded - edit.nRemoved);
+        lines.Set(n, line);
+    }
+}
+
+}  // namespace
+
+int DocReflowEdit(HWND hwnd, int nLine, const ZebTextEdit* pEdit)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr || pEdit == nullptr)
+        return DocReflowFrom(hwnd, nLine);
+    ZebDocRecord& doc = *pDoc;
+    DocStopLayout(doc);
+    ZebLineTable& lines = *doc.Lines();
+    const int nOld = lines.Count();
+    const ZebTableFonts fonts(DocFontTable(doc, false), doc.head.Vertical() != 0);
+    const ZebLayoutInput in = InputOf(hwnd, doc, fonts);
+    const long long nReach = VisibleEnd(hwnd, doc);
+    const int nFirst = nLine < 0 ? 0 : (nLine < nOld ? nLine : nOld);
+    long long nHeight = lines.Top(nFirst);
+    int nKept = nFirst;  // the lines that are right; the reflow goes on from there
+    for (int n = nFirst; n < nOld; ++n)
+    {
+        ZebTextSpot old = {};
+        if (n > nFirst && ShiftedStart(lines.At(n), *pEdit, &old))
+        {
+            const ZebTextSpot now = NextLineStart(*in.pBlocks, lines.At(n - 1));
+            if (now.block == old.block && now.offset == old.offset)
+            {
+                ShiftOldLines(lines, n, *pEdit);
+                nKept = nOld;
+                break;
+            }
+        }
+        const int nKind = LayoutLine(in, lines, n);
+        nKept = n + 1;
+        nHeight += lines.At(n).height;
+        if (nKind == ZebLineEndText || nKind == ZebLineEndNone || (nHeight > nReach && n + 1 - nFirst >= 3))
+            break;
+    }
+    lines.Truncate(nKept);
+    doc.nLayoutResult = ZebLineEndNone;
+    return DocReflow(hwnd);
+}
+
 void DocRelayout(HWND hwnd, bool bRepaint)
 {
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr || pDoc->head.Kind() != ZebKindDoc)
         return;
+    ZebDocRecord& doc = *pDoc;
+    DocStopLayout(doc);
+    const POINT caret = doc.head.CaretPos();
+    ZebTextSpot caretSpot = {};
+    ZebTextSpot anchorSpot = {};
+    const bool bCaret = DocPositionSpot(doc, caret.x, caret.y, false, &caretSpot);
+    const bool bAnchor = doc.HasSelection() && DocPositionSpot(doc, doc.anchor.x, doc.anchor.y, false, &anchorSpot);
     DocReflowFrom(hwnd, 0);
-    DocSetCaret(hwnd, -1, -1, kCaretTakeAttrs);
+    POINT at = {-1, -1};
+    doc.anchor = bAnchor && DocSpotPosition(hwnd, anchorSpot, &at) ? at : POINT{-1, -1};
+    if (!bCaret || !DocSpotPosition(hwnd, caretSpot, &at))
+        at = {-1, -1};
+    DocSetCaret(hwnd, at.x, at.y, kCaretTakeAttrs | (doc.HasSelection() ? kCaretExtend : 0));
     if (bRepaint)
         InvalidateObj(hwnd);
 }

@@ -7,7 +7,7 @@
 // overflow notice and the scroll bars are brought up to date on the
 // window's thread. Every change of the text, its attributes, the fonts,
 // the bitmaps, the marks or a layout setting first stops the thread
-// (DocStopLayout) and ends with a reflow or a relayout; every reader of
+// (ZebLayoutPause) and ends with a reflow or a relayout; every reader of
 // the whole line table first waits (DocWaitLayout).
 #pragma once
 #include <windows.h>
@@ -15,11 +15,35 @@
 #include "text/layout/layout_run.h"
 
 struct ZebDocRecord;
+struct ZebTextSpot;
 
 // Ends the running pass, if any: raises its abort flag and waits for its
 // thread. The lines it laid out stay; a following DocReflow goes on from
 // there.
 void DocStopLayout(ZebDocRecord& doc);
+// Stops the document's pass for a change, and at the end of its scope takes
+// the layout up again from the lines kept when it stopped a pass short and
+// nothing has laid the document out since; so no path that stops the
+// layout leaves the line table partial with no pass running.
+class ZebLayoutPause
+{
+public:
+    explicit ZebLayoutPause(HWND hwnd);
+    ~ZebLayoutPause();
+    ZebLayoutPause(ZebLayoutPause&& other) noexcept;
+    ZebLayoutPause(const ZebLayoutPause&) = delete;
+    ZebLayoutPause& operator=(const ZebLayoutPause&) = delete;
+    ZebLayoutPause& operator=(ZebLayoutPause&&) = delete;
+
+private:
+    HWND m_hwnd;
+    bool m_bResume;
+};
+
+// Waits, letting the pass run on, until the lines laid out hold line nLine
+// (DocWaitLine) or the text place (DocWaitSpot), or no pass runs.
+void DocWaitLine(HWND hwnd, int nLine);
+void DocWaitSpot(HWND hwnd, const ZebTextSpot& spot);
 // Waits until no pass runs and returns the layout result (the end kind of
 // the last line laid out, 3 when the table covers the whole text, 0 after
 // a failure or an abort). With nLine 0 or more the pass is aborted as soon
@@ -35,9 +59,24 @@ int DocReflow(HWND hwnd);
 // Stops the pass, keeps lines 0 .. nLine - 1 and reflows from line nLine
 // (edits take nLine from RelayoutStartLine).
 int DocReflowFrom(HWND hwnd, int nLine);
+// A change of the text inside one block, the block list left as it was:
+// at the offset, nRemoved bytes gave way to nAdded (a change of attributes
+// only removes and adds the same bytes).
+struct ZebTextEdit
+{
+    int nBlock;
+    int nOffset;
+    int nRemoved;
+    int nAdded;
+};
+// As DocReflowFrom after such a change, but the lines are laid out again
+// over the old ones, and from the first new line that starts where an old
+// one did (shifted by the change) the old lines stay. Without a change
+// given (null), as DocReflowFrom.
+int DocReflowEdit(HWND hwnd, int nLine, const ZebTextEdit* pEdit);
 // Lays the whole document out again after a change of its settings, fonts
-// or bitmaps, maps the caret again (taking the typing attributes there and
-// dropping a selection) and repaints it when asked.
+// or bitmaps. The caret and the anchor keep their places in the text (the
+// caret takes the typing attributes there); repaints when asked.
 void DocRelayout(HWND hwnd, bool bRepaint = true);
 // MsgLayoutDone: joins pass nRun when it is the running one and takes its
 // completion (extent, overflow notice, scroll bars). 1 when it did; 0 for

@@ -25,11 +25,9 @@ bool MakeMark(HWND hwnd, ZebDocRecord& doc, WORD wCode, const LOGFONTA* plf, WOR
         *pAttr = MakeCharAttr(0, wCode, doc.nTypingVPos, doc.nTypingUser) | ZebAttrBitmap;
         return true;
     }
-    const int nTyping = doc.nTypingFont;
-    if (!DocSetFont(hwnd, plf))
+    const int nFont = DocAddFont(hwnd, *plf);
+    if (nFont < 0)
         return false;
-    const int nFont = doc.nTypingFont;
-    doc.nTypingFont = nTyping;
     *pwCode = wCode;
     *pAttr = MakeCharAttr(doc.nTypingColor, nFont, doc.nTypingVPos, doc.nTypingUser) | (wCode > 255 ? ZebAttrLead : 0);
     return true;
@@ -44,7 +42,7 @@ int SetMark(HWND hwnd, bool bFormFeed, WORD wCode, const LOGFONTA* plf, BOOL bRe
     ZebCharAttr attr = 0;
     if (!MakeMark(hwnd, *pDoc, wCode, plf, &wStored, &attr))
         return 0;
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     (bFormFeed ? pDoc->wFormFeedCode : pDoc->wLineFeedCode) = wStored;
     (bFormFeed ? pDoc->formFeedAttr : pDoc->lineFeedAttr) = attr;
     if (bRelayout)

@@ -6,13 +6,13 @@
 
 #include "objects/obj_record.h"
 #include "text/tables/attr_renumber.h"
+#include "text/layout/unit_measure.h"
 #include "text/storage/line_table.h"
 
 class ZebBmpTable;
 class ZebFontTable;
 class ZebLayoutRun;
 
-const WORD kZebNoMark = 0xFFFF;
 const WORD kZebFormFeedMarkCode = 18;
 const WORD kZebLineFeedMarkCode = 7;
 const WORD kZebBitmapMarkCode = 32;
@@ -27,6 +27,12 @@ const WORD kDocCaretHidden = 2;
 // read-only.
 const int kDocStatic = 1;
 const int kDocReadOnly = 2;
+
+// Alignments that place the text in user cells.
+inline bool IsCellMode(int nAlignment)
+{
+    return (nAlignment >= 4 && nAlignment <= 6) || (nAlignment >= 8 && nAlignment <= 10);
+}
 
 struct ZebDocRecord
 {
@@ -120,7 +126,9 @@ struct ZebDocRecord
     int nCharExtra;               // 150
     DWORD filterMatchWord;        // 151, value in a slot
     DWORD filterReplacementWord;  // 152, value in a slot
-    DWORD reserved153[52];        // 153-204
+    DWORD dwSavedImeConversion;   // 153: conversion mode found when the focus came
+    DWORD dwSavedImeSentence;     // 154: its sentence mode
+    DWORD reserved155[50];        // 155-204
 
 private:
     enum DocSlot

@@ -8,11 +8,6 @@
 
 namespace {
 
-bool IsSettingCellMode(int nAlignment)
-{
-    return (nAlignment >= 4 && nAlignment <= 6) || (nAlignment >= 8 && nAlignment <= 10);
-}
-
 bool CellsAreValid(const ZebUserCellList& list)
 {
     for (LONG i = 0; i < list.nCount; ++i)
@@ -47,21 +42,17 @@ int DocSetUserCells(HWND hwnd, const ZebUserCellList* pList)
     const bool bCells = pList != nullptr && pList->nCount >= 1;
     if (pDoc == nullptr || (bCells && (pList->pCells == nullptr || !CellsAreValid(*pList))))
         return 0;
-    DocStopLayout(*pDoc);
-    LockedGlobalFree(pDoc->UserCells());
-    pDoc->SetUserCells(nullptr);
-    pDoc->nUserCellCount = 0;
+    const SIZE_T cb = bCells ? sizeof(ZebUserCell) * static_cast<SIZE_T>(pList->nCount) : 0;
+    void* pCopy = bCells ? LockedGlobalAlloc(GHND, cb) : nullptr;
+    if (bCells && pCopy == nullptr)
+        return 0;
     if (bCells)
-    {
-        const SIZE_T cb = sizeof(ZebUserCell) * static_cast<SIZE_T>(pList->nCount);
-        void* pCopy = LockedGlobalAlloc(GHND, cb);
-        if (pCopy == nullptr)
-            return 0;
         std::memcpy(pCopy, pList->pCells, cb);
-        pDoc->SetUserCells(pCopy);
-        pDoc->nUserCellCount = pList->nCount;
-    }
-    if (IsSettingCellMode(pDoc->nAlignment))
+    ZebLayoutPause pause(hwnd);
+    LockedGlobalFree(pDoc->UserCells());
+    pDoc->SetUserCells(pCopy);
+    pDoc->nUserCellCount = bCells ? pList->nCount : 0;
+    if (IsCellMode(pDoc->nAlignment))
         DocRelayout(hwnd);
     return 1;
 }

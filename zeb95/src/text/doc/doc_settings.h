@@ -7,9 +7,8 @@
 
 // Replaces the user cells with a copy of the list (none for null or a
 // count below 1) and relays a cell-mode document out. 0 without record,
-// when memory runs out (the document then has none), or when a cell holds
-// no bytes, is empty, or starts left of the previous cell's right edge
-// (nothing changed); else 1.
+// when memory runs out, or when a cell holds no bytes, is empty, or starts
+// left of the previous cell's right edge (nothing changed then); else 1.
 int DocSetUserCells(HWND hwnd, const ZebUserCellList* pList);
 // Sets the input filter: empty strings count as none; a replacement needs
 // a match of its length. 1, else 0 with the filter unchanged.

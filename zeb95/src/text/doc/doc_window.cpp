@@ -10,7 +10,9 @@
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
 #include "text/input/char_input.h"
+#include "text/input/doc_dispatch.h"
 #include "text/input/key_down.h"
+#include "text/paint/doc_paint_message.h"
 #include "text/storage/engine_alloc.h"
 #include "text/tables/font_table.h"
 #include "whiteboard/wb_window.h"
@@ -157,6 +159,10 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         break;
     case WM_GETDLGCODE:
         return kWantedKeys;
+    case WM_PAINT:
+        return DocOnPaint(hwnd, reinterpret_cast<HDC>(wParam));
+    case WM_ERASEBKGND:
+        return DocOnEraseBkgnd(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN:
         if (DocOnKeyDown(hwnd, wParam))
             return 0;
@@ -178,8 +184,12 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case MsgLayoutDone:
         DocLayoutDone(hwnd, static_cast<UINT>(wParam));
         return 0;
-    default:
+    default: {
+        LRESULT lResult = 0;
+        if (DocDispatch(hwnd, uMsg, wParam, lParam, &lResult))
+            return lResult;
         break;
+    }
     }
     return ObjDefWindowProc(ZebKindDoc, hwnd, uMsg, wParam, lParam);
 }

@@ -52,8 +52,10 @@ int EraseChar(ZebBlockList& blocks, ZebTextSpot& spot)
     int n = 1;
     if ((attr & ZebAttrLead) != 0)
         n = 2;
-    else if ((attr & ZebAttrTrail) != 0 && spot.offset > 0)
+    else if ((attr & ZebAttrTrail) != 0)
     {
+        if (spot.offset == 0)
+            return 0;
         --spot.offset;
         n = 2;
     }

@@ -16,7 +16,8 @@ class ZebBlockList;
 bool StoreBytes(ZebBlockList& blocks, ZebTextSpot& spot, const char* pText, const ZebCharAttr* pAttrs, int n);
 // Erases the character at the spot (which stands at a byte): both bytes of
 // a double-byte character, also when the spot is on its trail byte, where
-// the spot then steps back to the lead byte. A block other than block 0
+// the spot then steps back to the lead byte; nothing for a trail byte that
+// starts a block, whose lead byte ends the block before. A block other than block 0
 // that is left empty is freed; the spot then stands where the text goes on.
 // The bytes erased, 0 when none.
 int EraseChar(ZebBlockList& blocks, ZebTextSpot& spot);

@@ -23,11 +23,10 @@ ZebCharAttr TypingAttr(const ZebDocRecord& doc)
     return MakeCharAttr(doc.nTypingColor, doc.nTypingFont, doc.nTypingVPos, doc.nTypingUser);
 }
 
-// The layout thread stopped and the caret's storage place; false when the
-// caret line is not laid out or lies beyond the text.
-bool StopAtCaret(ZebDocRecord& doc, bool bAtByte, ZebTextSpot* pSpot)
+// The caret's storage place; false when the caret line is not laid out or
+// lies beyond the text.
+bool CaretSpot(const ZebDocRecord& doc, bool bAtByte, ZebTextSpot* pSpot)
 {
-    DocStopLayout(doc);
     const POINT caret = doc.head.CaretPos();
     return DocPositionSpot(doc, caret.x, caret.y, bAtByte, pSpot);
 }
@@ -42,21 +41,33 @@ struct SelectionPlace
     ZebTextSpot to;
 };
 
-// The layout thread stopped and the selection's place in storage.
-SelectionPlace StopAtSelection(ZebDocRecord& doc)
+// The selection's place in storage.
+SelectionPlace SelectionOf(const ZebDocRecord& doc)
 {
-    DocStopLayout(doc);
     SelectionPlace sel = {ZebSelectionNone, {}, {}, {}};
     sel.span = DocSelectionSpots(doc, &sel.start, &sel.from, &sel.to);
     return sel;
 }
 
-// Lays the lines out again after an edit at the position, repaints from
-// the first line laid out to the end and puts the caret at the spot.
-int Finish(HWND hwnd, ZebDocRecord& doc, POINT edit, const ZebTextSpot& spot, int nMode, bool bWait)
+// The change between the place before an edit and the place after it,
+// when both lie in one block and the block list kept its length; else null.
+const ZebTextEdit* ChangeIn(const ZebBlockList& blocks, int nBlocksBefore, ZebTextSpot at, int nRemoved, int nAdded,
+                            ZebTextEdit* pEdit)
+{
+    if (blocks.Count() != nBlocksBefore)
+        return nullptr;
+    *pEdit = {at.block, at.offset, nRemoved, nAdded};
+    return pEdit;
+}
+
+// Lays the lines out again after an edit at the position (over the old
+// lines as far as they change when the change is known), repaints from the
+// first line laid out to the end and puts the caret at the spot.
+int Finish(HWND hwnd, ZebDocRecord& doc, POINT edit, const ZebTextSpot& spot, const ZebTextEdit* pChange, int nMode,
+           bool bWait)
 {
     const int nLine = RelayoutStartLine(*doc.Lines(), edit.x, edit.y);
-    DocReflowFrom(hwnd, nLine);
+    DocReflowEdit(hwnd, nLine, pChange);
     if (bWait)
         DocWaitLayout(hwnd, -1);
     const POINT from = {0, nLine};
@@ -71,19 +82,34 @@ int Finish(HWND hwnd, ZebDocRecord& doc, POINT edit, const ZebTextSpot& spot, in
 // Stores one or two bytes at the caret and finishes the edit.
 int InsertAtCaret(HWND hwnd, ZebDocRecord& doc, const char* pBytes, const ZebCharAttr* pAttrs, int n, int nMode)
 {
+    ZebLayoutPause pause(hwnd);
+    ZebBlockList& blocks = *doc.Blocks();
+    const int nBlocks = blocks.Count();
     ZebTextSpot spot = {};
-    if (!StopAtCaret(doc, false, &spot) || !StoreBytes(*doc.Blocks(), spot, pBytes, pAttrs, n))
+    if (!CaretSpot(doc, false, &spot))
         return 0;
-    return Finish(hwnd, doc, doc.head.CaretPos(), spot, nMode, false);
+    const ZebTextSpot at = spot;
+    if (!StoreBytes(blocks, spot, pBytes, pAttrs, n))
+        return 0;
+    ZebTextEdit change = {};
+    return Finish(hwnd, doc, doc.head.CaretPos(), spot, ChangeIn(blocks, nBlocks, at, 0, n, &change), nMode, false);
 }
 
 // Deletes the character at the caret and finishes the edit.
 int DeleteAtCaret(HWND hwnd, ZebDocRecord& doc)
 {
+    ZebLayoutPause pause(hwnd);
+    ZebBlockList& blocks = *doc.Blocks();
+    const int nBlocks = blocks.Count();
     ZebTextSpot spot = {};
-    if (!StopAtCaret(doc, true, &spot) || EraseChar(*doc.Blocks(), spot) == 0)
+    if (!CaretSpot(doc, true, &spot))
         return 0;
-    return Finish(hwnd, doc, doc.head.CaretPos(), spot, kAfterEdit, false);
+    const int nErased = EraseChar(blocks, spot);
+    if (nErased == 0)
+        return 0;
+    ZebTextEdit change = {};
+    return Finish(hwnd, doc, doc.head.CaretPos(), spot, ChangeIn(blocks, nBlocks, spot, nErased, 0, &change),
+                  kAfterEdit, false);
 }
 
 }  // namespace
@@ -122,11 +148,20 @@ int DocInsertChar(HWND hwnd, int nCode)
 int DocInsertText(HWND hwnd, const char* psz)
 {
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
-    ZebTextSpot spot = {};
-    if (pDoc == nullptr || psz == nullptr || !StopAtCaret(*pDoc, false, &spot))
+    if (pDoc == nullptr || psz == nullptr)
         return 0;
-    const bool bStored = StorePlainText(*pDoc->Blocks(), spot, psz, TypingAttr(*pDoc), TypingIsShiftJis(*pDoc));
-    return Finish(hwnd, *pDoc, pDoc->head.CaretPos(), spot, kAfterEdit, true) == 1 && bStored ? 1 : 0;
+    ZebLayoutPause pause(hwnd);
+    ZebBlockList& blocks = *pDoc->Blocks();
+    const int nBlocks = blocks.Count();
+    ZebTextSpot spot = {};
+    if (!CaretSpot(*pDoc, false, &spot))
+        return 0;
+    const ZebTextSpot at = spot;
+    const bool bStored = StorePlainText(blocks, spot, psz, TypingAttr(*pDoc), TypingIsShiftJis(*pDoc));
+    ZebTextEdit change = {};
+    const ZebTextEdit* pChange =
+        at.block == spot.block ? ChangeIn(blocks, nBlocks, at, 0, spot.offset - at.offset, &change) : nullptr;
+    return Finish(hwnd, *pDoc, pDoc->head.CaretPos(), spot, pChange, kAfterEdit, true) == 1 && bStored ? 1 : 0;
 }
 
 int DocInsertBmp(HWND hwnd, int nBitmap)
@@ -171,16 +206,23 @@ int DocDeleteSelection(HWND hwnd)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return 0;
-    SelectionPlace sel = StopAtSelection(*pDoc);
+    ZebLayoutPause pause(hwnd);
+    SelectionPlace sel = SelectionOf(*pDoc);
     const int nCaretLine = pDoc->head.CaretPos().y;
     if (nCaretLine < 0 || nCaretLine >= pDoc->Lines()->Count())
         return 0;
     if (sel.span != ZebSelectionSome)
         return sel.span == ZebSelectionNone ? 1 : 0;
-    if (!EraseRange(*pDoc->Blocks(), sel.from, sel.to))
+    ZebBlockList& blocks = *pDoc->Blocks();
+    const int nBlocks = blocks.Count();
+    const bool bOneBlock = sel.from.block == sel.to.block;
+    const int nErased = sel.to.offset - sel.from.offset;
+    if (!EraseRange(blocks, sel.from, sel.to))
         return 0;
     pDoc->anchor = {-1, -1};
-    return Finish(hwnd, *pDoc, sel.start, sel.from, kAfterEdit, true);
+    ZebTextEdit change = {};
+    const ZebTextEdit* pChange = bOneBlock ? ChangeIn(blocks, nBlocks, sel.from, nErased, 0, &change) : nullptr;
+    return Finish(hwnd, *pDoc, sel.start, sel.from, pChange, kAfterEdit, true);
 }
 
 int DocSetSelectionFont(HWND hwnd)
@@ -188,12 +230,15 @@ int DocSetSelectionFont(HWND hwnd)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return 0;
-    const SelectionPlace sel = StopAtSelection(*pDoc);
+    ZebLayoutPause pause(hwnd);
+    const SelectionPlace sel = SelectionOf(*pDoc);
     if (sel.span != ZebSelectionSome)
         return sel.span == ZebSelectionNone ? 1 : 0;
     SetRangeFont(*pDoc->Blocks(), sel.from, sel.to, pDoc->nTypingFont);
     const int nLine = RelayoutStartLine(*pDoc->Lines(), sel.start.x, sel.start.y);
-    DocReflowFrom(hwnd, nLine);
+    const int nSpan = sel.to.offset - sel.from.offset;
+    const ZebTextEdit change = {sel.from.block, sel.from.offset, nSpan, nSpan};
+    DocReflowEdit(hwnd, nLine, sel.from.block == sel.to.block ? &change : nullptr);
     const POINT lineStart = {0, nLine};
     DocInvalidateRange(hwnd, &lineStart, nullptr);
     return DocSetCaret(hwnd, -1, -1, kCaretScroll | kCaretExtend | kCaretAlways);
@@ -204,7 +249,7 @@ int DocClearText(HWND hwnd)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return 0;
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     ZebBlockList& blocks = *pDoc->Blocks();
     while (blocks.Count() > 1)
         blocks.BlockFree(blocks.Count() - 1);

@@ -95,3 +95,43 @@ int DocChangeImeMode(HWND hwnd, int nMode)
         DocSetImeMode(hwnd, nMode);
     return nPrevious;
 }
+
+void DocSaveAndApplyIme(HWND hwnd)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr || pDoc->nImeMode < 1 || pDoc->nImeMode > kZebMostImeMode)
+        return;
+    pDoc->nSavedImeMode = DocGetImeMode(hwnd);
+    if (pDoc->nSavedImeMode == -1)
+        return;
+    HIMC hImc = ::ImmGetContext(hwnd);
+    DWORD dwConversion = 0;
+    DWORD dwSentence = 0;
+    if (hImc != nullptr && ::ImmGetConversionStatus(hImc, &dwConversion, &dwSentence))
+    {
+        pDoc->dwSavedImeConversion = dwConversion;
+        pDoc->dwSavedImeSentence = dwSentence;
+    }
+    if (hImc != nullptr)
+        ::ImmReleaseContext(hwnd, hImc);
+    DocSetImeMode(hwnd, pDoc->nImeMode);
+}
+
+void DocRestoreIme(HWND hwnd)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    if (pDoc == nullptr || pDoc->nImeMode < 1 || pDoc->nImeMode > kZebMostImeMode || pDoc->nSavedImeMode < 1)
+        return;
+    if (pDoc->nSavedImeMode == kDisabled)
+    {
+        DocSetImeMode(hwnd, kDisabled);
+        return;
+    }
+    ::WINNLSEnableIME(hwnd, TRUE);
+    HIMC hImc = ::ImmGetContext(hwnd);
+    if (hImc == nullptr)
+        return;
+    ::ImmSetOpenStatus(hImc, pDoc->nSavedImeMode != 2);
+    ::ImmSetConversionStatus(hImc, pDoc->dwSavedImeConversion, pDoc->dwSavedImeSentence);
+    ::ImmReleaseContext(hwnd, hImc);
+}

@@ -19,3 +19,12 @@ int DocGetImeMode(HWND hwnd);
 // document has the focus. The previous mode; -1 for another mode or
 // without record.
 int DocChangeImeMode(HWND hwnd, int nMode);
+// On gaining the focus with an IME mode of 1-7: the input method's state
+// (DocGetImeMode, and its raw conversion and sentence modes) is kept as the
+// saved IME mode, and unless it could not be read (no input context) the
+// document's mode is applied.
+void DocSaveAndApplyIme(HWND hwnd);
+// On losing the focus (or leaving run mode) with an IME mode of 1-7: the
+// saved state is put back exactly: disabled, or enabled with its open
+// status and its conversion and sentence modes.
+void DocRestoreIme(HWND hwnd);

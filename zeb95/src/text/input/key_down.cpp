@@ -45,7 +45,7 @@ int (*MoveOf(WPARAM wKey, bool bCtrl))(HWND, int)
 // Ctrl+Insert: the selection copied, then dropped (a failed copy keeps it).
 KeyOutcome CopyKey(HWND hwnd, const ZebDocRecord& doc)
 {
-    if ((doc.ClipMode() & kClipNoCopyFirst) != 0 || !DocCopyToClipboard(hwnd))
+    if ((doc.ClipMode() & kClipNoCopyFirst) != 0 || !DocCopyToClipboardEx(hwnd))
         return KeyOutcome::Failed;
     DocClearSelection(hwnd, kDropNow);
     return KeyOutcome::Changed;

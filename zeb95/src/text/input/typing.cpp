@@ -29,7 +29,7 @@ bool DocSelectionExists(const ZebDocRecord& doc)
 
 bool DocCopyFirst(HWND hwnd, const ZebDocRecord& doc)
 {
-    return (doc.ClipMode() & kClipNoCopyFirst) != 0 || DocCopyToClipboard(hwnd) != 0;
+    return (doc.ClipMode() & kClipNoCopyFirst) != 0 || DocCopyToClipboardEx(hwnd) != 0;
 }
 
 void DocReplaceSelection(HWND hwnd, const ZebDocRecord& doc)

@@ -25,6 +25,15 @@ public:
     // when it was aborted or failed.
     static int Join(ZebLayoutRun* pRun, bool bAbort, int nAbortAfter = -1);
 
+    // Waits, letting the pass run on, until bHeld(lines) tells that the lines
+    // laid out hold what is wanted, or the thread has ended.
+    template <class Held>
+    void WaitUntil(Held bHeld) const
+    {
+        while (!bHeld(*m_pLines) && ::WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT)
+            ::Sleep(0);
+    }
+
     UINT Number() const { return m_nNumber; }
     HANDLE Thread() const { return m_hThread; }
 

@@ -1,5 +1,7 @@
 #include "text/layout/line_layout.h"
 
+#include <climits>
+
 #include "text/layout/line_start.h"
 #include "text/layout/text_cursor.h"
 
@@ -17,13 +19,13 @@ struct Unit
 // A line while it is filled, with its user-cell bookkeeping.
 struct LineState
 {
-    int nWidth;
+    long long nWidth;
     int nHeight;
     int nLength;
     BYTE bLastUnit;
     int nCell;
     int nCellBytes;
-    int nCellUsed;  // pixels in the current cell
+    long long nCellUsed;  // pixels in the current cell
 };
 
 // A font index not in the table becomes the typing font, in both bytes of a
@@ -92,7 +94,7 @@ void TakeCell(const ZebLayoutInput& in, LineState* pLine, const Unit& unit)
     {
         const ZebUserCell& cell = in.pCells[pLine->nCell];
         const int nSpan = cell.wRight - cell.wLeft;
-        int nCarry = pLine->nCellUsed - nSpan;
+        long long nCarry = pLine->nCellUsed - nSpan;
         if (nCarry < 0)
         {
             pLine->nWidth -= nCarry;
@@ -192,13 +194,13 @@ int LayoutLine(const ZebLayoutInput& in, ZebLineTable& lines, int n)
         nKind = ZebLineEndText;
         line = {0, in.nEmptyHeight, 0, kZebUnitSingle, 0, 0, 0};
     }
-    entry.width = line.nWidth;
+    entry.width = static_cast<int>(line.nWidth < INT_MAX ? line.nWidth : INT_MAX);
     entry.height = line.nHeight;
     entry.length = static_cast<short>(line.nLength);
     entry.endKind = static_cast<BYTE>(nKind);
     entry.lastUnit = line.bLastUnit;
     if (n < nCount)
-        lines.At(n) = entry;
+        lines.Set(n, entry);
     else if (!lines.Insert(n, entry))
         return ZebLineEndNone;
     return nKind;
@@ -208,9 +210,7 @@ int LayoutThrough(const ZebLayoutInput& in, ZebLineTable& lines, long long nReac
 {
     const int kAtLeast = 3;
     const int nFirst = lines.Count();
-    long long nHeight = 0;
-    for (int i = 0; i < nFirst; ++i)
-        nHeight += lines.At(i).height;
+    long long nHeight = lines.Top(nFirst);
     for (int n = nFirst;; ++n)
     {
         const int nKind = LayoutLine(in, lines, n);

@@ -4,12 +4,6 @@
 #include "text/tables/font_extent.h"
 #include "text/tables/font_table.h"
 
-namespace {
-
-const WORD kNoMark = 0xFFFF;
-
-}  // namespace
-
 int ZebTableFonts::Count() const { return m_pTable != nullptr ? m_pTable->Count() : 0; }
 
 const ZebFontEntry* ZebTableFonts::Entry(int nIndex) const
@@ -40,7 +34,7 @@ bool ZebUnitMeasure::Bitmap(int nIndex, int* pnAdvance, int* pnCross) const
 
 bool ZebUnitMeasure::MarkIsValid(const ZebMark& mark) const
 {
-    if (mark.wCode == kNoMark)
+    if (mark.wCode == kZebNoMark)
         return true;
     if ((mark.attr & ZebAttrBitmap) != 0)
         return AttrFont(mark.attr) < BitmapCount();
@@ -50,7 +44,7 @@ bool ZebUnitMeasure::MarkIsValid(const ZebMark& mark) const
 int ZebUnitMeasure::MarkAdvance(BYTE bBreak) const
 {
     const ZebMark& mark = bBreak == '\f' ? formFeed : lineFeed;
-    if (mark.wCode == kNoMark || !MarkIsValid(mark))
+    if (mark.wCode == kZebNoMark || !MarkIsValid(mark))
         return 0;
     int nAdvance = 0;
     int nCross = 0;

@@ -35,6 +35,8 @@ private:
     bool m_bTwin;
 };
 
+const WORD kZebNoMark = 0xFFFF;
+
 // A line-feed or form-feed mark: a code (65535 none, 32 with a bitmap
 // attribute names a bitmap) and its attribute.
 struct ZebMark

@@ -1,7 +1,6 @@
 #include "text/select/doc_positions.h"
 
-#include <vector>
-
+#include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
 #include "text/view/line_placement.h"
 
@@ -13,13 +12,31 @@ const ZebLineEntry* LineAt(const ZebDocRecord& doc, int nLine)
     return pLines != nullptr && nLine >= 0 && nLine < pLines->Count() ? &pLines->At(nLine) : nullptr;
 }
 
-// Text offsets of the blocks' starts, and of the end of the text last.
-std::vector<long long> BlockStarts(const ZebBlockList& blocks)
+// The index of the last line that starts at or before the place (lines
+// are in text order), -1 when none does.
+int LastLineFrom(const ZebLineTable& lines, const ZebTextSpot& at)
 {
-    std::vector<long long> starts(1, 0);
-    for (int i = 0; i < blocks.Count(); ++i)
-        starts.push_back(starts.back() + BlockTextLength(blocks.Block(i)));
-    return starts;
+    int nLow = 0;
+    int nHigh = lines.Count() - 1;
+    while (nLow <= nHigh)
+    {
+        const int nMiddle = nLow + (nHigh - nLow) / 2;
+        const ZebLineEntry& line = lines.At(nMiddle);
+        if (SpotBefore(at, {line.block, line.offset}))
+            nHigh = nMiddle - 1;
+        else
+            nLow = nMiddle + 1;
+    }
+    return nHigh;
+}
+
+// Bytes from the place a to the place b at or after it.
+long long Distance(const ZebBlockList& blocks, ZebTextSpot a, const ZebTextSpot& b)
+{
+    long long n = 0;
+    for (; a.block < b.block; ++a.block, a.offset = 0)
+        n += BlockTextLength(blocks.Block(a.block)) - a.offset;
+    return n + b.offset - a.offset;
 }
 
 }  // namespace
@@ -73,28 +90,32 @@ bool DocPositionSpot(const ZebDocRecord& doc, int nColumn, int nLine, bool bAtBy
 int BlockToPosition(HWND hwnd, int nBlock, int nOffset, POINT* pPosition)
 {
     const ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
-    if (pDoc == nullptr || pPosition == nullptr || nBlock < 0 || nBlock >= pDoc->Blocks()->Count())
+    if (pDoc == nullptr || pPosition == nullptr)
         return 0;
-    const std::vector<long long> starts = BlockStarts(*pDoc->Blocks());
-    const long long nAt = starts[nBlock] + nOffset;
-    if (nOffset < 0 || nAt > starts.back())
-        return 0;
-    const ZebLineTable& lines = *pDoc->Lines();
-    for (int i = 0; i < lines.Count(); ++i)
+    const ZebBlockList& blocks = *pDoc->Blocks();
+    ZebTextSpot at = {nBlock, nOffset};
+    if (!SpotNormalise(blocks, at, true))
     {
-        const ZebLineEntry& line = lines.At(i);
-        if (line.block >= pDoc->Blocks()->Count())
+        at = {nBlock, nOffset};
+        if (!SpotNormalise(blocks, at, false))
             return 0;
-        const long long nStart = starts[line.block] + line.offset;
-        if (nAt < nStart)
-            return 0;
-        if (nAt - nStart < line.length || (nAt - nStart == line.length && line.endKind == ZebLineEndText))
-        {
-            *pPosition = {static_cast<LONG>(nAt - nStart), i};
-            return 1;
-        }
     }
-    return 0;
+    const ZebLineTable& lines = *pDoc->Lines();
+    const int nLine = LastLineFrom(lines, at);
+    if (nLine < 0)
+        return 0;
+    const ZebLineEntry& line = lines.At(nLine);
+    const long long nColumn = Distance(blocks, {line.block, line.offset}, at);
+    if (nColumn > line.length || (nColumn == line.length && line.endKind != ZebLineEndText))
+        return 0;
+    *pPosition = {static_cast<LONG>(nColumn), nLine};
+    return 1;
+}
+
+int DocSpotPosition(HWND hwnd, const ZebTextSpot& spot, POINT* pPosition)
+{
+    DocWaitSpot(hwnd, spot);
+    return BlockToPosition(hwnd, spot.block, spot.offset, pPosition);
 }
 
 ZebSelectionSpan DocSelectionSpots(const ZebDocRecord& doc, POINT* pStart, ZebTextSpot* pFrom, ZebTextSpot* pTo)

@@ -24,6 +24,9 @@ bool DocPositionSpot(const ZebDocRecord& doc, int nColumn, int nLine, bool bAtBy
 // exact end of the text is the last line at its length. 1; 0 when no line
 // holds the place.
 int BlockToPosition(HWND hwnd, int nBlock, int nOffset, POINT* pPosition);
+// The same once the layout thread has laid out the line that holds the
+// place (it runs on).
+int DocSpotPosition(HWND hwnd, const ZebTextSpot& spot, POINT* pPosition);
 
 // The selected text in storage: its start position, its first byte and the
 // place after it.

@@ -38,25 +38,3 @@ int ZebBlockList::BlockFree(int nIndex)
     BlockRelease(pBlock);
     return 1;
 }
-
-ZebTextBlock* ZebBlockList::PosToBlock(int nBlock, int nOffset, int nColumn, int* pnBlock, int* pnOffset) const
-{
-    const ZebTextBlock* pBlock = Block(nBlock);
-    if (pBlock == nullptr || nOffset < 0 || nColumn < 0)
-        return nullptr;
-    int nPos = nOffset + nColumn;
-    while (nPos > BlockTextLength(pBlock))
-    {
-        nPos -= BlockTextLength(pBlock);
-        pBlock = Block(++nBlock);
-        if (pBlock == nullptr)
-            return nullptr;
-    }
-    if (nPos > 0 && nPos < BlockTextLength(pBlock) && (BlockAttrAt(pBlock, nPos) & ZebAttrTrail) != 0)
-        --nPos;
-    if (pnBlock != nullptr)
-        *pnBlock = nBlock;
-    if (pnOffset != nullptr)
-        *pnOffset = nPos;
-    return m_table.At(nBlock);
-}

@@ -26,12 +26,6 @@ public:
     // Frees the block at the index and closes the hole; -1 frees every
     // block and the list itself. 0 for another index outside the list.
     int BlockFree(int nIndex);
-    // From the logical offset of a block, walks nColumn bytes forward over
-    // the following blocks. A position at the end of a block's text stays
-    // there; a position on a trail byte steps back to its lead byte. Returns
-    // the block and writes its index and the offset (either pointer may be
-    // null); null when the start or the end lies outside the text.
-    ZebTextBlock* PosToBlock(int nBlock, int nOffset, int nColumn, int* pnBlock, int* pnOffset) const;
 
 private:
     ZebStableTable<ZebTextBlock*> m_table;

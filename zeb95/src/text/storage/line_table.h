@@ -1,7 +1,9 @@
 // ZebLineEntry and the line table of a document: one entry per laid-out
 // line, pointing into the text storage by block and offset. The table
 // never moves an entry while it grows (ZebStableTable), so the window
-// thread reads lines while the layout thread appends them.
+// thread reads lines while the layout thread appends them. It keeps the
+// sum of the heights of each run of 256 lines, so that a line's top and the
+// line at a height cost a walk over those sums, not over every line.
 #pragma once
 #include <windows.h>
 
@@ -34,4 +36,35 @@ struct ZebLineEntry
 // Every byte a line of its own, and the empty line after them.
 const int kZebMostLines = kZebMostBlocks * ZebTextBlock::kBytes + 1;
 
-typedef ZebStableTable<ZebLineEntry, 256> ZebLineTable;
+class ZebLineTable
+{
+public:
+    explicit ZebLineTable(int nMost) : m_lines(nMost), m_sums(nMost / kRun + 1) {}
+
+    int Count() const { return m_lines.Count(); }
+    int Capacity() const { return m_lines.Capacity(); }
+    const ZebLineEntry& At(int i) const { return m_lines.At(i); }
+    // Inserts the entry at 0..count; false at the most entries or when memory
+    // runs out (the table is then unchanged). Appending is what readers on
+    // another thread may see happen.
+    bool Insert(int nAt, const ZebLineEntry& entry);
+    // Rewrites the entry of a line below the count.
+    void Set(int n, const ZebLineEntry& entry);
+    // Keeps the first n lines (and the memory of the others).
+    void Truncate(int n);
+    // The sum of the heights of the lines before line n (0 .. count).
+    long long Top(int n) const;
+    // The line whose band across holds y, with its top: line 0 above the
+    // first, the last line below the last; -1 without lines.
+    int LineAt(long long y, long long* pnTop) const;
+
+private:
+    static const int kRun = 256;
+    // Sums the heights of the run from its first line up to line n.
+    long long RunSum(int nRun, int n) const;
+
+    ZebStableTable<ZebLineEntry, kRun> m_lines;
+    // Height of each run; a reader reads only the sums of runs wholly below
+    // the count it has read, which the writer no longer touches.
+    ZebStableTable<long long, kRun> m_sums;
+};

@@ -74,6 +74,7 @@ int ZebBmpTable::Remove(int nAt, const ZebIndexHolder& user)
         for (int i = 0; i < nCount; ++i)
             Release(i);
         m_table.Clear();
+        RenumberHolder(user, ZebRenumber::Clear(ZebAttrTable::Bitmaps, nCount, 255));
         return 1;
     }
     Release(nAt);

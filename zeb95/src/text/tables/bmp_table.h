@@ -39,7 +39,8 @@ public:
     // not valid or memory runs out: the DIB then stays the caller's.
     int Add(int nAt, HGLOBAL hDib, const char* pszName, bool bDither, const ZebIndexHolder& user);
     // Destroys the bitmap at the index (negative: all); references to it
-    // become 255, which names no bitmap, and higher ones fall by 1. 1, or 0
+    // (to any, for all) become 255, which names no bitmap, and higher ones
+    // fall by 1. 1, or 0
     // for an index at or beyond the count.
     int Remove(int nAt, const ZebIndexHolder& user);
 

@@ -3,9 +3,9 @@
 #include "cp932.h"
 
 #include <cstring>
-#include <vector>
 
 #include "draw/fonts.h"
+#include "text/tables/font_extent.h"
 
 LONG RoundEscapement(LONG nAngle, int nTurns)
 {
@@ -67,8 +67,8 @@ void ReadCharWidths(HDC hdc, const TEXTMETRICA& tm, bool bJapanese, short* pWidt
 
 bool ReadAbcWidths(HDC hdc, const TEXTMETRICA& tm, short* pWidths)
 {
-    std::vector<ABC> abc(256);
-    if (!::GetCharABCWidthsA(hdc, 0, 255, abc.data()))
+    ABC abc[256] = {};
+    if (!::GetCharABCWidthsA(hdc, 0, 255, abc))
         return false;
     const int nOverhang = tm.tmWeight > 550 ? tm.tmOverhang : (tm.tmItalic ? -tm.tmOverhang : 0);
     for (int i = 0; i < 256; ++i)
@@ -90,6 +90,22 @@ bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf)
            a.tmUnderlined == b.tmUnderlined && a.tmStruckOut == b.tmStruckOut && a.tmCharSet == b.tmCharSet;
 }
 
+bool IsVariableJapanese(const LOGFONTA& lf)
+{
+    if ((lf.lfPitchAndFamily & 3) != VARIABLE_PITCH)
+        return false;
+    const char* pszFace = lf.lfFaceName[0] == '@' ? lf.lfFaceName + 1 : lf.lfFaceName;
+    return lf.lfCharSet == SHIFTJIS_CHARSET || static_cast<BYTE>(*pszFace) >= 0x80;
+}
+
+void ReleaseFontEntry(ZebFontEntry& entry)
+{
+    ::DeleteObject(entry.font);
+    FreeDoubleWidths(entry.pDoubleWidths);
+    entry.font = nullptr;
+    entry.pDoubleWidths = nullptr;
+}
+
 int MakeFontEntry(HWND hwnd, ZebFontEntry* pEntry)
 {
     if (pEntry == nullptr)
@@ -108,5 +124,7 @@ int MakeFontEntry(HWND hwnd, ZebFontEntry* pEntry)
         ReadCharWidths(hdc, tm, bJapanese, pEntry->widths);
     ::SelectObject(hdc, hOld);
     ::ReleaseDC(hwnd, hdc);
+    FreeDoubleWidths(pEntry->pDoubleWidths);
+    pEntry->pDoubleWidths = IsVariableJapanese(lf) ? MakeDoubleWidths() : nullptr;
     return 1;
 }

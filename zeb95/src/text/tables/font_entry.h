@@ -9,7 +9,17 @@ struct ZebFontEntry
     HFONT font;
     short widths[256];
     LOGFONTA logfont;  // lfHeight holds the created font's tmHeight
+    // Widths of the double-byte characters of a variable-pitch Japanese
+    // font (FontDoubleWidths), owned by the entry; null for other fonts.
+    short* pDoubleWidths;
 };
+
+// Variable pitch, and the Shift-JIS character set or a face named in
+// double-byte characters (a leading '@' of a vertical face skipped): the
+// fonts whose double-byte characters are measured one by one.
+bool IsVariableJapanese(const LOGFONTA& lf);
+// Deletes the entry's font and frees its double-byte widths.
+void ReleaseFontEntry(ZebFontEntry& entry);
 
 // Rounds lfEscapement and lfOrientation to multiples of 900 (a further 2700
 // for a vertical document's own table) and gives DEFAULT_CHARSET faces that
@@ -28,5 +38,6 @@ LOGFONTA FallbackLogFont();
 bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf);
 // Measures the entry's font (its font and logfont filled) in the window's
 // device context: stores tmHeight as lfHeight, fills a default pitch from
-// the font and reads the widths. 0 for no entry.
+// the font and reads the widths; a variable-pitch Japanese font gets an
+// empty table of double-byte widths. 0 for no entry.
 int MakeFontEntry(HWND hwnd, ZebFontEntry* pEntry);

@@ -1,31 +1,65 @@
 #include "text/tables/font_extent.h"
 
+#include <algorithm>
+
+#include "objects/global_mem.h"
+
 namespace {
 
-// Variable pitch, and the Shift-JIS character set or a face named in
-// double-byte characters (a leading '@' of a vertical face skipped).
-bool IsVariableJapanese(const LOGFONTA& lf)
+const short kUnmeasured = -32768;
+const int kLeadRows = 60;  // 0x81-0x9F and 0xE0-0xFC
+const UINT kFirstTrail = 0x40;
+const UINT kLastTrail = 0xFC;
+
+// The row of the lead byte in a table of double-byte widths, -1 for none.
+int LeadRow(UINT nLead)
 {
-    if ((lf.lfPitchAndFamily & 3) != VARIABLE_PITCH)
-        return false;
-    const char* pszFace = lf.lfFaceName[0] == '@' ? lf.lfFaceName + 1 : lf.lfFaceName;
-    return lf.lfCharSet == SHIFTJIS_CHARSET || static_cast<BYTE>(*pszFace) >= 0x80;
+    if (nLead >= 0x81 && nLead <= 0x9F)
+        return static_cast<int>(nLead - 0x81);
+    return nLead >= 0xE0 && nLead <= 0xFC ? static_cast<int>(nLead - 0xE0 + 31) : -1;
 }
 
-// GetCharWidth of the code less the overhang; the lead byte's stored width
-// when the device context cannot tell.
+// Measures the trail bytes of the code's lead byte in one call into the
+// row (trail bytes that are none keep the stored width); false when the
+// device context cannot tell.
+bool MeasureRow(HDC hdc, const ZebFontEntry& entry, UINT nLead, short* pRow)
+{
+    INT widths[kLastTrail - kFirstTrail + 1] = {};
+    TEXTMETRICA tm = {};
+    if (!::GetCharWidthA(hdc, nLead << 8 | kFirstTrail, nLead << 8 | kLastTrail, widths) ||
+        !::GetTextMetricsA(hdc, &tm))
+        return false;
+    for (UINT t = 0; t < 256; ++t)
+    {
+        const bool bTrail = t >= kFirstTrail && t <= kLastTrail;
+        pRow[t] = static_cast<short>(bTrail ? widths[t - kFirstTrail] - tm.tmOverhang : entry.widths[nLead]);
+    }
+    return true;
+}
+
+// GetCharWidth of the code less the overhang, from the entry's row of
+// double-byte widths when it has one (measuring the row when it is new);
+// the lead byte's stored width when the device context cannot tell.
 int MeasuredWidth(HWND hwnd, const ZebFontEntry& entry, UINT nCode)
 {
-    const int nStored = entry.widths[(nCode >> 8) & 0xFF];
+    const UINT nLead = (nCode >> 8) & 0xFF;
+    const int nRow = LeadRow(nLead);
+    short* pRow = entry.pDoubleWidths != nullptr && nRow >= 0 ? entry.pDoubleWidths + nRow * 256 : nullptr;
+    if (pRow != nullptr && pRow[nCode & 0xFF] != kUnmeasured)
+        return pRow[nCode & 0xFF];
+    const int nStored = entry.widths[nLead];
     HDC hdc = ::GetDC(hwnd);
     if (hdc == nullptr)
         return nStored;
     const HGDIOBJ hOld = ::SelectObject(hdc, entry.font);
     INT nWidth = 0;
     TEXTMETRICA tm = {};
-    const bool bRead = ::GetCharWidthA(hdc, nCode, nCode, &nWidth) && ::GetTextMetricsA(hdc, &tm);
+    const bool bRow = pRow != nullptr && MeasureRow(hdc, entry, nLead, pRow);
+    const bool bRead = bRow || (::GetCharWidthA(hdc, nCode, nCode, &nWidth) && ::GetTextMetricsA(hdc, &tm));
     ::SelectObject(hdc, hOld);
     ::ReleaseDC(hwnd, hdc);
+    if (bRow)
+        return pRow[nCode & 0xFF];
     return bRead ? nWidth - tm.tmOverhang : nStored;
 }
 
@@ -40,6 +74,16 @@ int Extent(const ZebFontEntry& entry, int nWidth, bool bSwap, int* pnCross)
 }
 
 }  // namespace
+
+short* MakeDoubleWidths()
+{
+    auto* pWidths = static_cast<short*>(LockedGlobalAlloc(GMEM_MOVEABLE, sizeof(short) * kLeadRows * 256));
+    if (pWidths != nullptr)
+        std::fill(pWidths, pWidths + kLeadRows * 256, kUnmeasured);
+    return pWidths;
+}
+
+void FreeDoubleWidths(short* pWidths) { LockedGlobalFree(pWidths); }
 
 int FontCharWidth(HWND hwnd, const ZebFontEntry& entry, UINT nCode, int nExtra)
 {

@@ -77,13 +77,15 @@ int ZebFontTable::Insert(HWND hwnd, const LOGFONTA& lf, int nAt, const std::vect
         turned.lfOrientation = RoundEscapement(ruled.lfOrientation, 3);
         vert = MadeEntry(hwnd, turned);
     }
+    // The twin goes in first: the count that readers go by is the
+    // horizontal table's, so an index is never seen without its twin.
     const bool bMade = horz.font != nullptr && (!m_bShared || vert.font != nullptr);
-    if (!bMade || !m_horz.Insert(nAt, horz) || (m_bShared && !m_vert.Insert(nAt, vert)))
+    if (!bMade || (m_bShared && !m_vert.Insert(nAt, vert)) || !m_horz.Insert(nAt, horz))
     {
-        if (bMade && m_horz.Count() > nCount)
-            m_horz.Remove(nAt);
-        ::DeleteObject(horz.font);
-        ::DeleteObject(vert.font);
+        if (bMade && m_vert.Count() > nCount)
+            m_vert.Remove(nAt);
+        ReleaseFontEntry(horz);
+        ReleaseFontEntry(vert);
         return -1;
     }
     Renumber(users, ZebRenumber::Insert(ZebAttrTable::Fonts, nCount, nAt));
@@ -105,16 +107,16 @@ void ZebFontTable::SetVertical(HWND hwnd, bool bVertical)
         const ZebFontEntry made = MadeEntry(hwnd, lf);
         if (made.font == nullptr)
             continue;
-        ::DeleteObject(entry.font);
+        ReleaseFontEntry(entry);
         entry = made;
     }
 }
 
 void ZebFontTable::DeleteFonts(int nAt)
 {
-    ::DeleteObject(m_horz.At(nAt).font);
+    ReleaseFontEntry(m_horz.At(nAt));
     if (m_bShared)
-        ::DeleteObject(m_vert.At(nAt).font);
+        ReleaseFontEntry(m_vert.At(nAt));
 }
 
 int ZebFontTable::Remove(HWND hwnd, int nAt, const std::vector<ZebIndexHolder>& users)

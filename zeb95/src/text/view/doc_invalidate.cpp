@@ -1,6 +1,7 @@
 #include "text/view/doc_invalidate.h"
 
 #include <algorithm>
+#include <new>
 #include <vector>
 
 #include "objects/obj_children.h"
@@ -10,11 +11,9 @@
 
 namespace {
 
-bool IsViewScaled(int nScale) { return nScale != 100 && nScale >= 1; }
-
 // A position's line in client-relative document pixels: its corner and
 // the line's height.
-struct DamagePlace
+struct Place
 {
     long long x;
     long long y;
@@ -34,7 +33,7 @@ struct Damage
     }
 };
 
-bool PlaceOf(HWND hwnd, const ZebDocRecord& doc, POINT pos, bool bStart, DamagePlace* pPlace)
+bool PlaceOf(HWND hwnd, const ZebDocRecord& doc, POINT pos, bool bStart, Place* pPlace)
 {
     POINT pt = {};
     SIZE size = {};
@@ -53,7 +52,7 @@ bool PlaceOf(HWND hwnd, const ZebDocRecord& doc, POINT pos, bool bStart, DamageP
     return true;
 }
 
-void OnlyToAcross(const RECT& c, const DamagePlace& p, Damage* pDamage)
+void OnlyToAcross(const RECT& c, const Place& p, Damage* pDamage)
 {
     if (p.y >= c.bottom)
         pDamage->bAll = true;
@@ -70,7 +69,7 @@ void OnlyToAcross(const RECT& c, const DamagePlace& p, Damage* pDamage)
     }
 }
 
-void OnlyFromAcross(const RECT& c, const DamagePlace& p, Damage* pDamage)
+void OnlyFromAcross(const RECT& c, const Place& p, Damage* pDamage)
 {
     if (p.y >= c.bottom)
         return;
@@ -88,7 +87,7 @@ void OnlyFromAcross(const RECT& c, const DamagePlace& p, Damage* pDamage)
     pDamage->Add(c.left, p.x > c.left ? p.y + p.h : p.y, c.right, c.bottom);
 }
 
-void BothAcross(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, Damage* pDamage)
+void BothAcross(const RECT& c, const Place& p1, const Place& p2, Damage* pDamage)
 {
     if (p1.y >= c.bottom)
         return;
@@ -111,7 +110,7 @@ void BothAcross(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, Dam
     pDamage->Add(c.left, t, c.right, b);
 }
 
-void OnlyToDown(const RECT& c, const DamagePlace& p, Damage* pDamage)
+void OnlyToDown(const RECT& c, const Place& p, Damage* pDamage)
 {
     if (p.x + p.h <= c.left)
         pDamage->bAll = true;
@@ -127,7 +126,7 @@ void OnlyToDown(const RECT& c, const DamagePlace& p, Damage* pDamage)
         pDamage->Add(p.x, c.top, c.right, c.bottom);
 }
 
-void OnlyFromDown(const RECT& c, const DamagePlace& p, Damage* pDamage)
+void OnlyFromDown(const RECT& c, const Place& p, Damage* pDamage)
 {
     if (p.x + p.h <= c.left)
         return;
@@ -146,7 +145,7 @@ void OnlyFromDown(const RECT& c, const DamagePlace& p, Damage* pDamage)
         pDamage->Add(c.left, c.top, p.x, c.bottom);
 }
 
-void BothDown(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, Damage* pDamage)
+void BothDown(const RECT& c, const Place& p1, const Place& p2, Damage* pDamage)
 {
     if (p1.x + p1.h <= c.left)
         return;
@@ -170,7 +169,7 @@ void BothDown(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, Damag
 }
 
 // Horizontal: from p1 to p2 along the line; vertical: down the column.
-void OneLine(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, bool bVertical, Damage* pDamage)
+void OneLine(const RECT& c, const Place& p1, const Place& p2, bool bVertical, Damage* pDamage)
 {
     const long long r = bVertical ? p1.x + p1.h : p2.x;
     const long long b = bVertical ? p2.y : p1.y + p1.h;
@@ -180,21 +179,9 @@ void OneLine(const RECT& c, const DamagePlace& p1, const DamagePlace& p2, bool b
 
 bool Before(POINT a, POINT b) { return a.y < b.y || (a.y == b.y && a.x < b.x); }
 
-// The client rectangle in document pixels.
-RECT ClientRectInDoc(HWND hwnd, int nScale)
-{
-    RECT rc = {};
-    ::GetClientRect(hwnd, &rc);
-    if (!IsViewScaled(nScale))
-        return rc;
-    return {static_cast<LONG>(rc.left * 100LL / nScale), static_cast<LONG>(rc.top * 100LL / nScale),
-            static_cast<LONG>((rc.right * 100LL + nScale - 1) / nScale),
-            static_cast<LONG>((rc.bottom * 100LL + nScale - 1) / nScale)};
-}
-
 RECT DocRectToClient(const RECT& rc, int nScale)
 {
-    if (!IsViewScaled(nScale))
+    if (!IsScaled(nScale))
         return rc;
     return {static_cast<LONG>(rc.left * static_cast<long long>(nScale) / 100),
             static_cast<LONG>(rc.top * static_cast<long long>(nScale) / 100),
@@ -206,11 +193,11 @@ RECT DocRectToClient(const RECT& rc, int nScale)
 bool RangeDamage(HWND hwnd, const ZebDocRecord& doc, const POINT* pFrom, const POINT* pTo, Damage* pDamage)
 {
     const bool bVertical = doc.head.Vertical() != 0;
-    const RECT c = ClientRectInDoc(hwnd, doc.nScale);
+    const RECT c = DocClientInDoc(hwnd, doc.nScale);
     if (pFrom != nullptr && pTo != nullptr && Before(*pTo, *pFrom))
         std::swap(pFrom, pTo);
-    DamagePlace from = {};
-    DamagePlace to = {};
+    Place from = {};
+    Place to = {};
     if ((pFrom != nullptr && !PlaceOf(hwnd, doc, *pFrom, true, &from)) ||
         (pTo != nullptr && !PlaceOf(hwnd, doc, *pTo, false, &to)))
         return false;
@@ -238,7 +225,15 @@ int DocInvalidateRange(HWND hwnd, const POINT* pFrom, const POINT* pTo)
         return 1;
     }
     Damage damage;
-    const bool bPlaced = RangeDamage(hwnd, *pDoc, pFrom, pTo, &damage);
+    bool bPlaced = false;
+    try
+    {
+        bPlaced = RangeDamage(hwnd, *pDoc, pFrom, pTo, &damage);
+    }
+    catch (const std::bad_alloc&)
+    {
+        damage.bAll = true;
+    }
     if (damage.bAll)
         ::InvalidateRect(hwnd, nullptr, TRUE);
     for (const RECT& rc : damage.rects)

@@ -5,6 +5,7 @@
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
+#include "text/paint/line_plan.h"
 #include "text/view/line_placement.h"
 
 namespace {
@@ -14,53 +15,34 @@ const ZebCharAttr kFlagBits = ZebAttrLead | ZebAttrTrail | ZebAttrBreak | ZebAtt
 bool IsCharacter(ZebCharAttr attr) { return (attr & (ZebAttrBreak | ZebAttrBitmap)) == 0; }
 
 // The line whose band across holds nAcross (the first above, the last
-// below) and its top; a sum of heights past INT_MAX ends the walk at the
-// line before.
+// below) and its top; a line that ends past INT_MAX cannot be reached, the
+// line before it is taken.
 int LineUnder(const ZebLineTable& lines, long long nAcross, long long* pnTop)
 {
-    long long nTop = 0;
-    const int nCount = lines.Count();
-    for (int i = 0; i < nCount; ++i)
+    const int nLine = lines.LineAt(nAcross < INT_MAX ? nAcross : INT_MAX, pnTop);
+    if (nLine <= 0)
     {
-        const long long nBottom = nTop + lines.At(i).height;
-        if (nBottom > INT_MAX)
-        {
-            const int nLine = i > 0 ? i - 1 : 0;
-            *pnTop = nLine > 0 ? nTop - lines.At(nLine).height : 0;
-            return nLine;
-        }
-        if (nAcross < nBottom || i == nCount - 1)
-        {
-            *pnTop = nTop;
-            return i;
-        }
-        nTop = nBottom;
+        *pnTop = 0;
+        return 0;
     }
-    *pnTop = 0;
-    return 0;
+    if (*pnTop + lines.At(nLine).height <= INT_MAX)
+        return nLine;
+    *pnTop -= lines.At(nLine - 1).height;
+    return nLine - 1;
 }
 
 // The top of the line; when it cannot be held in an int, the position moves
 // to the last position of the last line whose top can.
 long long LineTop(const ZebLineTable& lines, POINT* pPosition)
 {
-    long long nTop = 0;
-    for (int i = 0; i < pPosition->y; ++i)
-    {
-        const long long nNext = nTop + lines.At(i).height;
-        if (nNext > INT_MAX)
-        {
-            pPosition->y = i;
-            pPosition->x = LineLastColumn(lines.At(i));
-            return nTop;
-        }
-        nTop = nNext;
-    }
-    return nTop;
+    const long long nTop = lines.Top(pPosition->y);
+    if (nTop <= INT_MAX)
+        return nTop;
+    long long nLastTop = 0;
+    pPosition->y = lines.LineAt(INT_MAX, &nLastTop);
+    pPosition->x = LineLastColumn(lines.At(pPosition->y));
+    return nLastTop;
 }
-
-// The extent along the lines: the document width, its height when vertical.
-int ExtentAlong(const ZebDocRecord& doc) { return doc.head.Vertical() != 0 ? doc.nDocHeight : doc.nDocWidth; }
 
 // Walks an ordinary text place backwards (bStep -1) or forwards (1) for a
 // character's attribute.
@@ -120,12 +102,14 @@ int DocPositionToPoint(HWND hwnd, int nColumn, int nLine, POINT* pPoint, SIZE* p
     const ZebLineEntry& line = lines.At(pos.y);
     const ZebTableFonts fonts(DocFontTable(doc, false), doc.head.Vertical() != 0);
     const ZebUnitMeasure measure = DocUnitMeasure(hwnd, doc, fonts);
+    ZebLinePlan plan;
+    if (!plan.Plan(DocLineShape(doc), *doc.Blocks(), measure, line, pos.x))
+        return 0;
+    const long long nAlong = plan.AlongAt(pos.x);
     ZebLineWalk walk(*doc.Blocks(), measure, line);
-    long long nAlong = AlignmentOffset(doc.nAlignment, ExtentAlong(doc), line);
     ZebCharAttr flags = walk.AtEnd() ? 0 : walk.Cursor().Attr();
     for (; walk.Column() < pos.x && !walk.AtEnd(); walk.Next())
     {
-        nAlong += walk.Advance();
         if (IsCharacter(walk.Cursor().Attr()))
             flags = walk.Cursor().Attr();
     }
@@ -168,17 +152,9 @@ int DocPointToPosition(HWND hwnd, int x, int y, POINT* pPosition)
     const ZebLineEntry& line = lines.At(nLine);
     const ZebTableFonts fonts(DocFontTable(doc, false), bVertical);
     const ZebUnitMeasure measure = DocUnitMeasure(hwnd, doc, fonts);
-    const int nLast = LineLastColumn(line);
-    long long nSum = AlignmentOffset(doc.nAlignment, ExtentAlong(doc), line);
-    ZebLineWalk walk(*doc.Blocks(), measure, line);
-    for (; walk.Column() < nLast && !walk.AtEnd(); walk.Next())
-    {
-        if (walk.IsBreak())
-            break;
-        nSum += walk.Advance();
-        if (nAlong < nSum)
-            break;
-    }
-    *pPosition = {walk.Column() < nLast ? walk.Column() : nLast, nLine};
+    ZebLinePlan plan;
+    if (!plan.Plan(DocLineShape(doc), *doc.Blocks(), measure, line))
+        return 0;
+    *pPosition = {plan.ColumnAt(nAlong, LineLastColumn(line)), nLine};
     return 1;
 }

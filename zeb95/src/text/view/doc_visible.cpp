@@ -1,6 +1,6 @@
 #include "text/view/doc_visible.h"
 
-#include "objects/obj_children.h"
+#include "text/caret/scroll_into_view.h"
 #include "text/doc/doc_geometry.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
@@ -22,26 +22,6 @@ bool PositionAt(HWND hwnd, bool bRight, bool bBottom, POINT* pPosition)
     const POINT origin = pDoc->head.Origin();
     return DocPointToPosition(hwnd, origin.x + (bRight ? rc.right - 1 : 0), origin.y + (bBottom ? rc.bottom - 1 : 0),
                               pPosition) != 0;
-}
-
-// Moves the origin of one direction to nNew: through the scroll bar when the
-// window has it, else by scrolling the content and repainting the object.
-void ScrollTo(HWND hwnd, ZebDocRecord& doc, bool bVertical, int nNew)
-{
-    POINT origin = doc.head.Origin();
-    LONG& nOld = bVertical ? origin.y : origin.x;
-    if (nOld == nNew)
-        return;
-    if ((::GetWindowLongA(hwnd, GWL_STYLE) & (bVertical ? WS_VSCROLL : WS_HSCROLL)) != 0)
-    {
-        (bVertical ? DocVScroll : DocHScroll)(hwnd, SB_THUMBPOSITION, nNew);
-        return;
-    }
-    const int d = DocToClientPixels(nOld, doc.nScale) - DocToClientPixels(nNew, doc.nScale);
-    ::ScrollWindow(hwnd, bVertical ? 0 : d, bVertical ? d : 0, nullptr, nullptr);
-    nOld = nNew;
-    doc.head.SetOrigin(origin);
-    InvalidateObj(hwnd);
 }
 
 }  // namespace
@@ -74,7 +54,7 @@ int DocSetFirstLine(HWND hwnd, int nLine)
     if (!DocPositionToPoint(hwnd, 0, nLine, &pt, nullptr, nullptr))
         return -1;
     const int nFirst = DocFirstVisibleLine(hwnd);
-    ScrollTo(hwnd, *pDoc, true, pt.y);
+    DocScrollTo(hwnd, *pDoc, true, pt.y);
     return nFirst;
 }
 
@@ -91,6 +71,6 @@ int DocSetFirstColumn(HWND hwnd, int nColumn)
     POINT pt = {};
     if (!DocPositionToPoint(hwnd, nColumn, top.y, &pt, nullptr, nullptr))
         return -1;
-    ScrollTo(hwnd, *pDoc, false, pt.x);
+    DocScrollTo(hwnd, *pDoc, false, pt.x);
     return nFirst;
 }

@@ -1,0 +1,129 @@
+#include "maindatalist.h"
+
+#include <algorithm>
+
+#include "mirtenv.h"
+#include "ownedread.h"
+#include "prtdatainfo.h"
+
+namespace {
+
+const char kFileError[] = "ファイル操作エラーです。";
+
+// The input-assistance sheet of form i of a group.
+CString SheetName(const CPrtDataInfo& group, int i)
+{
+    CString strSheet = i < group.m_arrSheetName.GetSize() ? group.m_arrSheetName[i] : CString();
+    if (strSheet == "-")
+        return CString();
+    if (!strSheet.IsEmpty())
+        return strSheet;
+    CString strNote = i < group.m_arrTitleNote.GetSize() ? group.m_arrTitleNote[i] : CString();
+    strNote.TrimRight(' ');
+    return strNote + " " + group.m_arrTitle[i] + ".xls";
+}
+
+}  // namespace
+
+CMainDataList::CMainDataList() : m_listIndex(10), m_listLookup(10)
+{
+    Load();
+}
+
+CMainDataList::~CMainDataList()
+{
+    ClearIndex();
+    ClearLookup();
+}
+
+CString CMainDataList::IndexPath()
+{
+    CMirtEnv env;
+    return env.m_strInstallRoot + PRTDATA_INDEX_FILE;
+}
+
+BOOL CMainDataList::Load()
+{
+    return LoadInto(m_listIndex);
+}
+
+BOOL CMainDataList::LoadLookup()
+{
+    return LoadInto(m_listLookup);
+}
+
+BOOL CMainDataList::LoadInto(CObList& list)
+{
+    const CString strPath = IndexPath();
+    try {
+        if (::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES) {
+            CFile empty(strPath, CFile::modeCreate | CFile::modeWrite);
+            const LONG nNone = 0;
+            empty.Write(&nNone, sizeof nNone);
+            empty.Close();
+        }
+        CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
+        ReadIndex(file, list);
+        file.Close();
+    } catch (CException* e) {
+        e->Delete();
+        AfxMessageBox(kFileError);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CMainDataList::ReadIndex(CFile& file, CObList& list)
+{
+    LONG nCount = 0;
+    if (file.Read(&nCount, sizeof nCount) != sizeof nCount)
+        AfxThrowArchiveException(CArchiveException::endOfFile, file.GetFilePath());
+    if (nCount <= 0)
+        return;
+    CArchive ar(&file, CArchive::load, 4096);
+    MirtReadOwnedList(ar, list, RUNTIME_CLASS(CPrtDataInfo));
+    ar.Close();
+}
+
+CString CMainDataList::FindForm(const CObList& groups, DWORD dwLayoutID, CString& strSheet, DWORD& dwValue)
+{
+    CString strTitle;
+    for (POSITION pos = groups.GetHeadPosition(); pos != nullptr && strTitle.IsEmpty();) {
+        const CPrtDataInfo& group = *static_cast<const CPrtDataInfo*>(groups.GetNext(pos));
+        const int nForms = std::min(group.m_arrLayoutID.GetSize(), group.m_arrTitle.GetSize());
+        for (int i = 0; i < nForms; ++i) {
+            if (group.m_arrLayoutID[i] == dwLayoutID) {
+                strTitle = group.m_arrTitle[i];
+                dwValue = i < group.m_arrTextColour.GetSize() ? group.m_arrTextColour[i] : 0;
+                strSheet = SheetName(group, i);
+                break;
+            }
+        }
+    }
+    return strTitle;
+}
+
+DWORD CMainDataList::FindSourceId(const CObList& groups, DWORD dwLayoutID)
+{
+    DWORD dwSource = 0;
+    for (POSITION pos = groups.GetHeadPosition(); pos != nullptr;) {
+        const CPrtDataInfo& group = *static_cast<const CPrtDataInfo*>(groups.GetNext(pos));
+        for (int i = 0; i < group.m_arrLayoutID.GetSize(); ++i) {
+            if (group.m_arrLayoutID[i] == dwLayoutID) {
+                dwSource = i < group.m_arrSourceID.GetSize() ? group.m_arrSourceID[i] : 0;
+                break;
+            }
+        }
+    }
+    return dwSource;
+}
+
+void CMainDataList::ClearIndex()
+{
+    MirtDeleteOwnedList(m_listIndex);
+}
+
+void CMainDataList::ClearLookup()
+{
+    MirtDeleteOwnedList(m_listLookup);
+}

@@ -1,0 +1,3 @@
+#include "tolvaneapp.h"
+
+CTolvaneApp theApp;

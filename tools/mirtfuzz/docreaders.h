@@ -1,0 +1,15 @@
+// The text document's readers under the fuzzer: full text as the
+// clipboard hands it to a paste, and the "DO" block of an object file read
+// into an existing and a new document.
+#pragma once
+#include <string>
+#include <vector>
+
+#include <afxwin.h>
+
+std::vector<std::string> DocFullTextSeeds();
+std::vector<std::string> DocObjectSeeds();
+// A refused input leaves the document (the whiteboard) as it was; an input
+// taken is written and read back.
+void RunDocFullText(const std::string& bytes, CDC& screen, CDC& printer);
+void RunDocObject(const std::string& bytes, CDC& screen, CDC& printer);

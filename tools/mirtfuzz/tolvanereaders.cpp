@@ -1,0 +1,108 @@
+#include "tolvanereaders.h"
+
+#include <stdexcept>
+
+#include "archivebytes.h"
+#include "maindatalist.h"
+#include "ownedread.h"
+#include "prtdatainfo.h"
+#include "sampledata.h"
+#include "tmbfile.h"
+
+namespace {
+
+// A list of groups that deletes them.
+struct OwnedGroups
+{
+    CObList list;
+    ~OwnedGroups() { MirtDeleteOwnedList(list); }
+};
+
+void ReadIndexBytes(const std::string& bytes, CObList& list)
+{
+    std::string copy = bytes + '\0';   // never an empty buffer
+    CMemFile file(reinterpret_cast<BYTE*>(&copy[0]), static_cast<UINT>(bytes.size()));
+    CMainDataList::ReadIndex(file, list);
+}
+
+std::string IndexBytes(CObList& list)
+{
+    CMemFile file;
+    StoreIndex(file, list);
+    std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
+    file.SeekToBegin();
+    file.Read(&bytes[0], static_cast<UINT>(bytes.size()));
+    return bytes;
+}
+
+// Every form's title and sheet, and every source id.
+void LookUpForms(const CObList& list)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        const CPrtDataInfo* pGroup = static_cast<const CPrtDataInfo*>(list.GetNext(pos));
+        for (int i = 0; i < pGroup->m_arrLayoutID.GetSize(); ++i) {
+            CString strSheet;
+            DWORD dwValue = 0;
+            CMainDataList::FindForm(list, pGroup->m_arrLayoutID[i], strSheet, dwValue);
+            CMainDataList::FindSourceId(list, pGroup->m_arrLayoutID[i]);
+        }
+    }
+}
+
+std::string MapBytes(CMapTmbFile& map)
+{
+    return StoreBytes([&](CArchive& ar) { map.Serialize(ar); });
+}
+
+}  // namespace
+
+std::vector<std::string> IndexSeeds()
+{
+    OwnedGroups groups;
+    MakeSampleIndex(groups.list);
+    CPrtDataInfo* pPickup = static_cast<CPrtDataInfo*>(groups.list.GetHead());
+    pPickup->m_arrLayoutID.Add(40000);
+    pPickup->m_arrSourceID.Add(9001);
+    pPickup->m_arrTitle.Add("私の納品書");
+    pPickup->m_arrTitleNote.Add("A4縦   ");
+    pPickup->m_arrSheetName.Add("");
+    pPickup->m_arrOrgPath.Add("C:\\TESSARO\\Data\\ORG\\40000.org");
+    return {IndexBytes(groups.list), std::string(4, '\0')};
+}
+
+std::vector<std::string> CropMarkMapSeeds()
+{
+    CMapTmbFile map;
+    MakeCropMarkMap(map);
+    map.SetAt(40, nullptr);
+    return {MapBytes(map)};
+}
+
+void RunIndex(const std::string& bytes, CDC&, CDC&)
+{
+    OwnedGroups loaded;
+    ReadIndexBytes(bytes, loaded.list);
+    const std::string first = IndexBytes(loaded.list);
+    OwnedGroups again;
+    ReadIndexBytes(first, again.list);
+    if (IndexBytes(again.list) != first)
+        throw std::logic_error("the written index does not read back to itself");
+    LookUpForms(loaded.list);
+}
+
+void RunCropMarkMap(const std::string& bytes, CDC&, CDC&)
+{
+    CMapTmbFile map;
+    LoadBytes(bytes, [&](CArchive& ar) { map.Serialize(ar); });
+    CMapTmbFile again;
+    LoadBytes(MapBytes(map), [&](CArchive& ar) { again.Serialize(ar); });
+    // The stored order follows the hash table, so entries are compared.
+    for (UINT nKey = 0; nKey <= 0xFFFF; ++nKey) {
+        const CTmbFile* pOne = map.Lookup(static_cast<WORD>(nKey));
+        const CTmbFile* pTwo = again.Lookup(static_cast<WORD>(nKey));
+        if ((pOne == nullptr) != (pTwo == nullptr) ||
+            (pOne != nullptr && (pOne->m_strCropMarks != pTwo->m_strCropMarks ||
+                                    pOne->m_strDottedFrame != pTwo->m_strDottedFrame)))
+            throw std::logic_error("the written map does not read back to itself");
+    }
+}

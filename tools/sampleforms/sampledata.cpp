@@ -1,0 +1,193 @@
+#include "sampledata.h"
+
+#include <memory>
+
+#include <afxwin.h>
+
+#include "mirtfileio.h"
+#include "nmirtdoc.h"
+#include "npropobj.h"
+#include "propdata.h"
+#include "prtdatainfo.h"
+#include "sampleforms.h"
+#include "strel95data.h"
+#include "tmbfile.h"
+
+namespace {
+
+struct SampleEntry
+{
+    DWORD dwLayoutID;
+    LPCSTR pszTitle;
+    LPCSTR pszNote;
+    LPCSTR pszDescription;
+    LPCSTR pszSheet;   // empty: the default sheet; "-": none
+    LPCSTR pszFrame;   // dotted-frame metafile
+};
+
+const SampleEntry kSamples[] = {
+    {SAMPLE_DELIVERY_NOTE, "納品書", "A4縦 ", "品名と数量、金額を記入する納品書です。", "", "FRAMEA4.EMF"},
+    {SAMPLE_INVOICE, "請求書", "A4縦 ", "前回請求額と今回の取引を記入する請求書です。", "-", "FRAMEA4.EMF"},
+    {SAMPLE_SLIP, "伝票", "A4縦3枚 ", "一枚に三組を刷る伝票です。", "", "FRAMESLIP.EMF"},
+};
+
+const char kCropMarks[] = "TOMBOA4.EMF";
+
+// A4 portrait in tenths of a millimetre.
+const int kPaperWidth = 2100;
+const int kPaperHeight = 2970;
+const int kMarkLength = 100;
+const int kMarkGap = 30;
+
+CPrtDataInfo* NewPickupGroup()
+{
+    std::unique_ptr<CPrtDataInfo> pGroup(new CPrtDataInfo);
+    pGroup->m_strGroupName = PRTDATA_PICKUP_GROUP;
+    pGroup->m_arrCategory.Add(PRTDATA_PICKUP_GROUP);
+    pGroup->m_arrCategoryCount.Add(0);
+    pGroup->m_arrTitleWidth.Add(0);
+    return pGroup.release();
+}
+
+CPrtDataInfo* NewSampleGroup()
+{
+    std::unique_ptr<CPrtDataInfo> pGroup(new CPrtDataInfo);
+    pGroup->m_strGroupName = "標準フォーム";
+    pGroup->m_arrCategory.Add("伝票類");
+    pGroup->m_arrCategoryCount.Add(static_cast<DWORD>(sizeof kSamples / sizeof kSamples[0]));
+    pGroup->m_arrTitleWidth.Add(0);
+    for (const SampleEntry& entry : kSamples) {
+        pGroup->m_arrLayoutID.Add(entry.dwLayoutID);
+        pGroup->m_arrSourceID.Add(0);
+        pGroup->m_arrTitle.Add(entry.pszTitle);
+        pGroup->m_arrTitleNote.Add(entry.pszNote);
+        pGroup->m_arrExtra1.Add("");
+        pGroup->m_arrExtra2.Add("");
+        pGroup->m_arrDescription.Add(entry.pszDescription);
+        pGroup->m_arrPreview.Add(1);
+        pGroup->m_arrSheetName.Add(entry.pszSheet);
+        pGroup->m_arrTextColour.Add(0);
+        pGroup->m_arrExtra3.Add(0);
+        pGroup->m_arrOrgPath.Add("");
+    }
+    return pGroup.release();
+}
+
+// Lines in tenths of a millimetre from the paper's top-left corner
+// (MM_LOMETRIC counts y upwards).
+void Line(CDC& dc, int x1, int y1, int x2, int y2)
+{
+    dc.MoveTo(x1, -y1);
+    dc.LineTo(x2, -y2);
+}
+
+// The marks at one corner: a horizontal and a vertical stroke that stop
+// short of the corner.
+void CornerMarks(CDC& dc, int x, int y, int dx, int dy)
+{
+    Line(dc, x + dx * kMarkGap, y, x + dx * (kMarkGap + kMarkLength), y);
+    Line(dc, x, y + dy * kMarkGap, x, y + dy * (kMarkGap + kMarkLength));
+}
+
+void DrawCropMarks(CDC& dc)
+{
+    CornerMarks(dc, 0, 0, 1, 1);
+    CornerMarks(dc, kPaperWidth, 0, -1, 1);
+    CornerMarks(dc, 0, kPaperHeight, 1, -1);
+    CornerMarks(dc, kPaperWidth, kPaperHeight, -1, -1);
+}
+
+// The paper's edge dotted, with nFaces - 1 dotted cuts between equal faces.
+void DrawDottedFrame(CDC& dc, int nFaces)
+{
+    Line(dc, 0, 0, kPaperWidth, 0);
+    Line(dc, kPaperWidth, 0, kPaperWidth, kPaperHeight);
+    Line(dc, kPaperWidth, kPaperHeight, 0, kPaperHeight);
+    Line(dc, 0, kPaperHeight, 0, 0);
+    for (int nFace = 1; nFace < nFaces; ++nFace)
+        Line(dc, 0, kPaperHeight * nFace / nFaces, kPaperWidth, kPaperHeight * nFace / nFaces);
+}
+
+template <class Draw>
+void WriteMetafile(const CString& strPath, int nPenStyle, Draw draw)
+{
+    const RECT frame = {0, 0, kPaperWidth * 10, kPaperHeight * 10};   // hundredths of a millimetre
+    const HDC hMeta = ::CreateEnhMetaFileA(nullptr, strPath, &frame, "sampleforms\0crop marks\0");
+    if (hMeta == nullptr)
+        CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), strPath);
+    CDC dc;
+    dc.Attach(hMeta);
+    dc.SetMapMode(MM_LOMETRIC);
+    const HPEN hPen = ::CreatePen(nPenStyle, 0, RGB(0, 0, 0));
+    const HGDIOBJ hOld = ::SelectObject(hMeta, hPen);
+    draw(dc);
+    ::SelectObject(hMeta, hOld);
+    ::DeleteObject(hPen);
+    dc.Detach();
+    const HENHMETAFILE hDone = ::CloseEnhMetaFile(hMeta);
+    if (hDone == nullptr)
+        CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), strPath);
+    ::DeleteEnhMetaFile(hDone);
+}
+
+}  // namespace
+
+void MakeSampleIndex(CObList& groups)
+{
+    groups.AddTail(NewPickupGroup());
+    groups.AddTail(NewSampleGroup());
+}
+
+void StoreIndex(CFile& file, CObList& groups)
+{
+    const LONG nGroups = static_cast<LONG>(groups.GetCount());
+    file.Write(&nGroups, sizeof nGroups);
+    CArchive ar(&file, CArchive::store, 4096);
+    groups.Serialize(ar);
+    ar.Close();
+}
+
+void MakeCropMarkMap(CMapTmbFile& map)
+{
+    for (const SampleEntry& entry : kSamples) {
+        CTmbFile* pFile = new CTmbFile;
+        pFile->m_strCropMarks = kCropMarks;
+        pFile->m_strDottedFrame = entry.pszFrame;
+        map.SetAt(static_cast<WORD>(entry.dwLayoutID), pFile);
+    }
+}
+
+void WriteCropMarkPictures(const CString& strMetaFolder)
+{
+    WriteMetafile(strMetaFolder + "\\" + kCropMarks, PS_SOLID, DrawCropMarks);
+    WriteMetafile(strMetaFolder + "\\FRAMEA4.EMF", PS_DOT, [](CDC& dc) { DrawDottedFrame(dc, 1); });
+    WriteMetafile(strMetaFolder + "\\FRAMESLIP.EMF", PS_DOT, [](CDC& dc) { DrawDottedFrame(dc, 3); });
+}
+
+void StoreSampleData(CFile& file, const CNMirtLayoutData& layout)
+{
+    // Face 1 holds empty copies of the layout's fields.
+    std::unique_ptr<CPropData> pFace(new CPropData);
+    pFace->m_nMen = 1;
+    for (const CObList* pList : {&layout.m_listOutside, &layout.m_listFaces}) {
+        for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
+            pFace->AddPropObj(static_cast<CNPropObj*>(pList->GetNext(pos))->Clone(0, 0));
+    }
+    CObList faces;
+    faces.AddTail(pFace.get());
+    tagNMIRTDOC record;
+    record.head.nLayoutID = layout.m_nLayoutID;
+    record.head.date = COleDateTime(2024, 4, 1, 9, 0, 0);
+    std::unique_ptr<CNMirtDoc> pPage(new CNMirtDoc);
+    pPage->SetMIRTDOC(&record, 1);
+    pPage->SetFormat(const_cast<CNMirtLayoutData*>(&layout));
+    pPage->SetList(&faces);
+    CStrel95Data* pData = new CStrel95Data;
+    CMirtFileIO body;
+    body.AddList(pData);
+    pData->AddTail(pPage.release());
+    CArchive ar(&file, CArchive::store, 4096);
+    body.Serialize(ar);
+    ar << static_cast<BYTE>('1');
+    ar.Close();
+}

@@ -1,0 +1,217 @@
+#include "text/block/doc_object_block.h"
+
+#include <cstring>
+#include <memory>
+
+#include "dib/bmp_file.h"
+#include "dib/dib_handle.h"
+#include "dib/file_io.h"
+#include "files/block_io.h"
+#include "files/stored_object.h"
+#include "objects/obj_children.h"
+#include "objects/global_mem.h"
+#include "text/block/doc_block_image.h"
+#include "text/block/doc_block_take.h"
+#include "text/full/full_text_parse.h"
+
+namespace {
+
+const DWORD kMostEntries = 256;
+const size_t kLogFontInEntry = 4 + 2 * 256;
+
+// The variable part's end, and reads within it.
+class VariablePart
+{
+public:
+    VariablePart(HANDLE hFile, UINT64 end) : m_hFile(hFile), m_end(end) {}
+
+    bool Left(UINT64* pLeft) const
+    {
+        UINT64 pos = 0;
+        if (!GetFilePos(m_hFile, &pos) || pos > m_end)
+            return false;
+        *pLeft = m_end - pos;
+        return true;
+    }
+    bool Read(void* p, UINT64 cb) const
+    {
+        UINT64 left = 0;
+        return Left(&left) && cb <= left && ReadExact(m_hFile, p, static_cast<DWORD>(cb));
+    }
+    bool ReadDword(DWORD* pdw) const
+    {
+        BYTE bytes[4];
+        if (!Read(bytes, 4))
+            return false;
+        *pdw = static_cast<DWORD>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16)) | (static_cast<DWORD>(bytes[3]) << 24);
+        return true;
+    }
+    HANDLE File() const { return m_hFile; }
+
+private:
+    HANDLE m_hFile;
+    UINT64 m_end;
+};
+
+// The string a locator names in the fixed part: false when it lies outside
+// it or holds no NUL; a locator of 0 is no string.
+bool LocatedString(const std::vector<BYTE>& fixed, DWORD dwLocator, std::string* pText, bool* pbPresent)
+{
+    pText->clear();
+    *pbPresent = dwLocator != 0;
+    if (dwLocator == 0)
+        return true;
+    const UINT64 at = static_cast<UINT64>(kDocImageBytes) + (dwLocator >> 16);
+    const UINT64 cb = dwLocator & 0xFFFF;
+    if (cb == 0 || at + cb > fixed.size())
+        return false;
+    const char* p = reinterpret_cast<const char*>(fixed.data() + at);
+    const void* pNul = std::memchr(p, '\0', static_cast<size_t>(cb));
+    if (pNul == nullptr)
+        return false;
+    pText->assign(p, static_cast<const char*>(pNul) - p);
+    return true;
+}
+
+// The fonts of the variable part: at most 256 entries, their sizes held
+// within what a window can take.
+bool ReadFonts(const VariablePart& part, DWORD nCount, ZebDocBlockData* pData)
+{
+    if (nCount > kMostEntries)
+        return false;
+    std::vector<BYTE> entry(kDocFontEntryBytes);
+    for (DWORD i = 0; i < nCount; ++i)
+    {
+        if (!part.Read(entry.data(), kDocFontEntryBytes))
+            return false;
+        pData->fonts.push_back(FontWithinSize(StoredLogFont(entry.data() + kLogFontInEntry)));
+    }
+    return true;
+}
+
+// A relative name found in the folder of the file read; a network path,
+// or a name that turns into one, is refused.
+bool LinkedPath(const std::string& name, LPCSTR pszFile, std::string* pPath)
+{
+    auto isNetwork = [](const std::string& s) {
+        return s.size() >= 2 && (s[0] == '\\' || s[0] == '/') && (s[1] == '\\' || s[1] == '/');
+    };
+    const bool bAbsolute = (name.size() >= 2 && name[1] == ':') || (!name.empty() && (name[0] == '\\' || name[0] == '/'));
+    *pPath = name;
+    if (!bAbsolute && pszFile != nullptr)
+    {
+        const std::string file(pszFile);
+        const size_t nSlash = file.find_last_of("\\/");
+        *pPath = (nSlash != std::string::npos ? file.substr(0, nSlash + 1) : std::string()) + name;
+    }
+    return !name.empty() && !isNetwork(name) && !isNetwork(*pPath);
+}
+
+// One bitmap: its name, then its image, or the BMP file it names.
+bool ReadBitmap(const VariablePart& part, LPCSTR pszFile, ZebDocBlockData* pData)
+{
+    DWORD cbName = 0;
+    DWORD cbImage = 0;
+    UINT64 left = 0;
+    if (!part.ReadDword(&cbName) || !part.Left(&left) || cbName > left)
+        return false;
+    std::vector<char> name(cbName);
+    if (!part.Read(name.data(), cbName) || (cbName > 0 && std::memchr(name.data(), '\0', cbName) == nullptr) ||
+        !part.ReadDword(&cbImage) || !part.Left(&left) || cbImage > left)
+        return false;
+    ZebDocBlockBmp bmp;
+    bmp.bNamed = cbName > 0;
+    bmp.name = bmp.bNamed ? std::string(name.data()) : std::string();
+    pData->bitmaps.push_back(bmp);
+    ZebDocBlockBmp& taken = pData->bitmaps.back();
+    if (cbImage == 0)
+    {
+        std::string path;
+        taken.hDib = LinkedPath(taken.name, pszFile, &path) ? ReadDibFile(path.c_str(), FALSE) : nullptr;
+        return taken.hDib != nullptr;
+    }
+    UINT64 start = 0;
+    UINT64 end = 0;
+    if (!GetFilePos(part.File(), &start))
+        return false;
+    taken.hDib = ReadDib(part.File(), FALSE);
+    return taken.hDib != nullptr && GetFilePos(part.File(), &end) && end <= start + cbImage &&
+           SeekFile(part.File(), start + cbImage);
+}
+
+// The rest of the variable part as plain full text.
+bool ReadText(const VariablePart& part, ZebDocBlockData* pData)
+{
+    UINT64 left = 0;
+    if (!part.Left(&left) || left > 0x7FFFFFFF)
+        return false;
+    pData->textBytes.resize(static_cast<size_t>(left));
+    return part.Read(pData->textBytes.data(), left) &&
+           ParsePlainFullText(pData->textBytes.data(), left, &pData->full);
+}
+
+bool ReadVariable(HANDLE hFile, UINT64 end, LPCSTR pszFile, ZebDocBlockData* pData)
+{
+    const VariablePart part(hFile, end);
+    const DWORD nBitmaps = ImageDword(pData->image, kImageBitmapCount);
+    if (!ReadFonts(part, ImageDword(pData->image, kImageFontCount), pData) || nBitmaps > kMostEntries)
+        return false;
+    for (DWORD i = 0; i < nBitmaps; ++i)
+    {
+        if (!ReadBitmap(part, pszFile, pData))
+            return false;
+    }
+    return ReadText(part, pData);
+}
+
+// Everything the block holds, checked, with the file after the block.
+bool ReadBlock(HANDLE hFile, LPCSTR pszFile, ZebDocBlockData* pData)
+{
+    ZebBlockHeader header;
+    UINT64 start = 0;
+    if (!ReadBlockFixed(hFile, "DO", kDocImageBytes, &header, &start, &pData->image))
+        return false;
+    const std::vector<BYTE>& fixed = pData->image;
+    const UINT64 variable = start + kBlockHeaderBytes + header.wFixed;
+    const UINT64 end = variable + header.dwVariable;
+    pData->bVariable = header.dwVariable > 0;
+    if (!ReadStoredCursor(hFile, start, kDocImageBytes, StoredWord(fixed, kCursorWord), header.wFixed,
+                          &pData->hCursor) ||
+        !LocatedString(fixed, StoredWord(fixed, kTextWord), &pData->text, &pData->bText) ||
+        !LocatedString(fixed, StoredWord(fixed, kLineStartWord), &pData->lineStart, &pData->bLineStart) ||
+        !SeekFile(hFile, variable))
+        return false;
+    if (pData->bVariable && !ReadVariable(hFile, end, pszFile, pData))
+        return false;
+    return SeekFile(hFile, end);
+}
+
+}  // namespace
+
+ZebDocBlockData::~ZebDocBlockData()
+{
+    if (hCursor != nullptr)
+        ::DestroyCursor(hCursor);
+    for (const ZebDocBlockBmp& bmp : bitmaps)
+        DestroyDib(bmp.hDib);
+}
+
+BOOL ReadDocObject(HWND hwnd, HANDLE hFile, LPCSTR pszPath)
+{
+    std::unique_ptr<ZebDocBlockData> pData(new ZebDocBlockData());
+    if (!ReadBlock(hFile, pszPath, pData.get()) || !DocBlockFits(hwnd, *pData))
+        return FALSE;
+    return DocTakeBlock(hwnd, *pData) ? TRUE : FALSE;
+}
+
+BOOL ReadDocObjectFile(HWND hwnd, HANDLE hFile, LPCSTR pszPath)
+{
+    char tag[2] = {};
+    UINT64 pos = 0;
+    if (!GetFilePos(hFile, &pos))
+        return FALSE;
+    const bool bBlock = ReadExact(hFile, tag, sizeof(tag)) && IsTag(tag, "DO");
+    if (!SeekFile(hFile, pos))
+        return FALSE;
+    return bBlock ? ReadDocObject(hwnd, hFile, pszPath) : ReadDocText(hwnd, hFile);
+}
