@@ -12,8 +12,6 @@ const int kJustified = 3;
 const int kAlignMask = 3;
 const int kBackward = 8;
 
-bool IsCellMode(int nMode) { return (nMode >= 4 && nMode <= 6) || (nMode >= 8 && nMode <= 10); }
-
 bool EndsParagraph(const ZebLineEntry& line)
 {
     return line.endKind == ZebLineEndLineFeed || line.endKind == ZebLineEndFormFeed || line.endKind == ZebLineEndText;
