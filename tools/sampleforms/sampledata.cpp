@@ -34,8 +34,8 @@ const SampleEntry kSamples[] = {
 const char kCropMarks[] = "TOMBOA4.EMF";
 
 // A4 portrait in tenths of a millimetre.
-const int kPaperWidth = 2100;
-const int kPaperHeight = 2970;
+const int kMarkPaperWidth = 2100;
+const int kMarkPaperHeight = 2970;
 const int kMarkLength = 100;
 const int kMarkGap = 30;
 
@@ -92,26 +92,26 @@ void CornerMarks(CDC& dc, int x, int y, int dx, int dy)
 void DrawCropMarks(CDC& dc)
 {
     CornerMarks(dc, 0, 0, 1, 1);
-    CornerMarks(dc, kPaperWidth, 0, -1, 1);
-    CornerMarks(dc, 0, kPaperHeight, 1, -1);
-    CornerMarks(dc, kPaperWidth, kPaperHeight, -1, -1);
+    CornerMarks(dc, kMarkPaperWidth, 0, -1, 1);
+    CornerMarks(dc, 0, kMarkPaperHeight, 1, -1);
+    CornerMarks(dc, kMarkPaperWidth, kMarkPaperHeight, -1, -1);
 }
 
 // The paper's edge dotted, with nFaces - 1 dotted cuts between equal faces.
 void DrawDottedFrame(CDC& dc, int nFaces)
 {
-    Line(dc, 0, 0, kPaperWidth, 0);
-    Line(dc, kPaperWidth, 0, kPaperWidth, kPaperHeight);
-    Line(dc, kPaperWidth, kPaperHeight, 0, kPaperHeight);
-    Line(dc, 0, kPaperHeight, 0, 0);
+    Line(dc, 0, 0, kMarkPaperWidth, 0);
+    Line(dc, kMarkPaperWidth, 0, kMarkPaperWidth, kMarkPaperHeight);
+    Line(dc, kMarkPaperWidth, kMarkPaperHeight, 0, kMarkPaperHeight);
+    Line(dc, 0, kMarkPaperHeight, 0, 0);
     for (int nFace = 1; nFace < nFaces; ++nFace)
-        Line(dc, 0, kPaperHeight * nFace / nFaces, kPaperWidth, kPaperHeight * nFace / nFaces);
+        Line(dc, 0, kMarkPaperHeight * nFace / nFaces, kMarkPaperWidth, kMarkPaperHeight * nFace / nFaces);
 }
 
 template <class Draw>
 void WriteMetafile(const CString& strPath, int nPenStyle, Draw draw)
 {
-    const RECT frame = {0, 0, kPaperWidth * 10, kPaperHeight * 10};   // hundredths of a millimetre
+    const RECT frame = {0, 0, kMarkPaperWidth * 10, kMarkPaperHeight * 10};   // hundredths of a millimetre
     const HDC hMeta = ::CreateEnhMetaFileA(nullptr, strPath, &frame, "sampleforms\0crop marks\0");
     if (hMeta == nullptr)
         CFileException::ThrowOsError(static_cast<LONG>(::GetLastError()), strPath);
