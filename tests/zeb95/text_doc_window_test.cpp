@@ -79,7 +79,10 @@ TEST_F(DocWindow, DraggingWithTheLeftButtonSelects)
     EXPECT_TRUE(D().anchor == (POINT{1, 0}));
     ::SendMessageA(m_hDoc, WM_LBUTTONUP, 0, At(25, 18));
     EXPECT_EQ(nullptr, ::GetCapture());
-    EXPECT_EQ((std::vector<int>{109, 110, 111, 102}), Heard()) << "down, move, up, click";
+    std::vector<int> mouse = Heard();
+    // Only the mouse events (100 and above): a layout notice may come between.
+    mouse.erase(std::remove_if(mouse.begin(), mouse.end(), [](int n) { return n < 100; }), mouse.end());
+    EXPECT_EQ((std::vector<int>{109, 110, 111, 102}), mouse) << "down, move, up, click";
     ::SendMessageA(m_hDoc, WM_MOUSEMOVE, 0, At(1, 2));
     EXPECT_TRUE(Caret() == (POINT{3, 1})) << "without the button nothing moves";
 }
