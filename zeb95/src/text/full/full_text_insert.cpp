@@ -199,7 +199,7 @@ bool StoreRun(ZebDocRecord& doc, const ZebFullText& full, const IndexMaps& maps,
 
 int InsertMapped(HWND hwnd, ZebDocRecord& doc, const ZebFullText& full, const IndexMaps& maps, bool bAllLines)
 {
-    DocStopLayout(doc);
+    ZebLayoutPause pause(hwnd);
     const POINT caret = doc.head.CaretPos();
     ZebTextSpot end = {};
     if (!DocPositionSpot(doc, caret.x, caret.y, false, &end))
