@@ -113,6 +113,9 @@ private:
     CPropData* FindMen(UINT nMen) const;
     // The origin of face nMen (1 .. face count).
     CPoint MenOrigin(UINT nMen) const;
+    // The origin a face list's fields stand at: the first face's for the
+    // fields outside the faces, the last face's beyond the face count.
+    CPoint ListOrigin(UINT nMen) const;
     BOOL IsMenInRange(UINT nMen) const;
     // The focus list and the title field from the face lists.
     void CreateListEnter();

@@ -136,6 +136,8 @@ protected:
             Face(2, {TextField(2, {100, 1800, 900, 1900}, "乙")})});
     }
 
+    CNPropObj* PageField(UINT nOrder, UINT nMen) { return m_frame.GetPropObjByOrder(nOrder, nMen); }
+
     std::unique_ptr<CNMirtLayoutData> m_pLayout;
     CMirtBasePrtFrm m_frame;
 };
@@ -307,6 +309,12 @@ TEST_F(PrintFrameTest, FocusMovesOverThePage)
 TEST_F(PrintFrameTest, FacesLentToAFaceWindow)
 {
     delete m_frame.SetData(TwoFacePage(""));
+    // The page's fields stand at their face's origin.
+    for (UINT nMen : {1u, 2u}) {
+        const CNPropObjDoc* pText = dynamic_cast<CNPropObjDoc*>(PageField(2, nMen));
+        ASSERT_NE(nullptr, pText);
+        EXPECT_EQ(CSize(m_pLayout->m_LayoutData.m_arrayMen[nMen - 1]), pText->m_sizeClone);
+    }
     CMirtBaseMen face;
     for (UINT nMen : {0u, 3u}) {
         m_frame.SetMen(&face, nMen);

@@ -1,10 +1,14 @@
 // The page document in and out of the print frame.
 #include "mirtbaseprtfrm.h"
 
+#include <algorithm>
+
 #include "dialogs/titleinputdlg.h"
 #include "nmirtdoc.h"
 #include "nmirtlayoutdata.h"
 #include "npropobj.h"
+#include "npropobjdoc.h"
+#include "npropobjedt.h"
 #include "propdata.h"
 
 namespace {
@@ -15,7 +19,26 @@ const char kUntitled[] = "Untitled";
 const int kIndexFirstDate = 8;
 const int kIndexLastDate = 9;
 
+// The fields that keep the offset a clone was moved by take the face's
+// origin as theirs.
+void RememberOrigin(CNPropObj* pField, CSize origin)
+{
+    if (CNPropObjDoc* pText = dynamic_cast<CNPropObjDoc*>(pField))
+        pText->m_sizeClone = origin;
+    else if (CNPropObjEdt* pEdit = dynamic_cast<CNPropObjEdt*>(pField))
+        pEdit->m_sizeClone = origin;
+}
+
 }  // namespace
+
+CPoint CMirtBasePrtFrm::ListOrigin(UINT nMen) const
+{
+    const INT_PTR nCount = m_pLayout->m_LayoutData.m_arrayMen.GetSize();
+    if (nCount == 0)
+        return CPoint(0, 0);
+    const INT_PTR nIndex = nMen == 0 ? 0 : std::min<INT_PTR>(static_cast<INT_PTR>(nMen) - 1, nCount - 1);
+    return m_pLayout->m_LayoutData.m_arrayMen[nIndex];
+}
 
 CNMirtDoc* CMirtBasePrtFrm::SetData(CNMirtDoc* pDoc)
 {
@@ -29,10 +52,13 @@ CNMirtDoc* CMirtBasePrtFrm::SetData(CNMirtDoc* pDoc)
     m_listMen.AddTail(&listMen);
     for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;) {
         const CPropData* pMen = static_cast<CPropData*>(m_listMen.GetNext(pos));
+        const CPoint ptOrigin = ListOrigin(pMen->m_nMen);
         POSITION posField;
         for (CNPropObj* pField = pMen->GetFirstPropObj(posField); pField != nullptr;
-             pField = pMen->GetNextPropObj(posField))
+             pField = pMen->GetNextPropObj(posField)) {
             pField->m_pOwner = this;
+            RememberOrigin(pField, CSize(ptOrigin.x, ptOrigin.y));
+        }
     }
     CreateListEnter();
     m_bModify = 0;
