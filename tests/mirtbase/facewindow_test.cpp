@@ -13,6 +13,7 @@
 #include "mirtmsgs.h"
 #include "npropobjdoc.h"
 #include "npropobjnum.h"
+#include "other_folder.h"
 #include "page_fixture.h"
 #include "spaceinfo.h"
 
@@ -220,6 +221,28 @@ TEST_F(FaceWindowTest, DeletedFieldsLeaveFaceAndPage)
     m_face.SetUserClipBoard(new CUIntArray, MIRT_CLIP_UNDO);
 }
 
+// The layout editor reads the fields' pixel rectangles and moves a field by
+// handing back a changed one; the page follows.
+TEST_F(FaceWindowTest, SelectedRectsMoveFields)
+{
+    LoadTextFields();
+    CPtrArray* pRecords = m_face.GetSelectedRect(0);
+    ASSERT_EQ(3, pRecords->GetSize());
+    SelectedRectRecord* pSecond = static_cast<SelectedRectRecord*>(pRecords->GetAt(1));
+    EXPECT_EQ(2u, pSecond->nOrder);
+    EXPECT_GT(pSecond->rect.right, pSecond->rect.left);
+    const CRect rectFirst(Field(1)->m_rect);
+    const CRect rectSecond(Field(2)->m_rect);
+    // 378 pixels are 100 mm at 100 %.
+    ::OffsetRect(&pSecond->rect, 378, 0);
+    m_face.SetSelectedRect(pRecords);
+    EXPECT_EQ(rectFirst, CRect(Field(1)->m_rect));
+    EXPECT_NEAR(rectSecond.left + 1000, Field(2)->m_rect.left, 3);
+    EXPECT_NEAR(rectSecond.top, Field(2)->m_rect.top, 3);
+    EXPECT_EQ(Field(2)->m_rect.left + 100, PageField(2, 1)->m_rect.left);
+    m_face.SetSelectedRect(nullptr);
+}
+
 // The queries over all fields of the face and of the page.
 TEST_F(FaceWindowTest, AllFieldQueries)
 {
@@ -332,6 +355,75 @@ TEST_F(FaceWindowTest, AllFieldSettersReachThePage)
     m_face.SetUserAllPichRate(3);
     EXPECT_EQ(3, m_face.IsUserAllPichRate());
     EXPECT_EQ(1, m_face.IsPropObjDocNum());
+}
+
+}  // namespace
+
+namespace {
+
+// New fields from the template files of "\Data\Other\NewObject\".
+class PasteFromFileTest : public OtherFolderTest
+{
+protected:
+    void SetUp() override
+    {
+        OtherFolderTest::SetUp();
+        ::CreateDirectoryA(OtherPath("NewObject").c_str(), nullptr);
+        m_pLayout = MakeLayout(79, {CPoint(100, 200)});
+        m_frame.SetFormat(m_pLayout.get());
+        delete m_frame.SetData(MakePage({Face(1, {TextField(1, {100, 200, 900, 300}), TextField(40, {100, 400, 900, 500})})}));
+        m_frame.SetMen(&m_face, 1);
+    }
+
+    // A template file of one text field at (300, 300) - (500, 400).
+    void WriteTemplate(const char* pszName)
+    {
+        std::unique_ptr<CNPropObjDoc> pField(TextField(5, {300, 300, 500, 400}, "雛形"));
+        pField->m_strName = "x";
+        pField->SetAttr(CNPropObj::ATTRIBUTE_INDEX, 3);
+        pField->SetCarryOver(FALSE);
+        CObList list;
+        list.AddTail(pField.get());
+        WriteOther((std::string("NewObject\\") + pszName).c_str(), Store(list));
+    }
+
+    std::unique_ptr<CNMirtLayoutData> m_pLayout;
+    CMirtBasePrtFrm m_frame;
+    CMirtBaseMen m_face;
+};
+
+TEST_F(PasteFromFileTest, NewFieldsAtTheFaceOrigin)
+{
+    WriteTemplate("DocYokoFile");
+    WriteTemplate("PicFile");
+    m_face.PasteObjFromFile(2);   // no vertical template
+    EXPECT_EQ(nullptr, m_face.GetPropObjByOrder(41));
+
+    m_face.SetFirstField();
+    m_face.PasteObjFromFile(1);
+    m_face.PasteObjFromFile(3);
+    const struct
+    {
+        UINT nOrder;
+        RECT rect;
+        LPCSTR pszName;
+    } added[] = {{41, {0, 0, 700, 150}, "新規文書：横"}, {42, {0, 0, 200, 100}, "新規画像"}};
+    for (const auto& a : added) {
+        SCOPED_TRACE(a.nOrder);
+        CNPropObj* pField = m_face.GetPropObjByOrder(a.nOrder);
+        ASSERT_NE(nullptr, pField);
+        EXPECT_EQ(CRect(a.rect), CRect(pField->m_rect));
+        EXPECT_EQ(a.pszName, std::string(pField->m_strName));
+        EXPECT_EQ(0u, pField->GetAttr(CNPropObj::ATTRIBUTE_INDEX));
+        EXPECT_EQ(1, pField->GetCarryOver());
+        CNPropObj* pPageField = m_frame.GetPropObjByOrder(a.nOrder, 1);
+        ASSERT_NE(nullptr, pPageField);
+        CRect rectPage(a.rect);
+        rectPage.OffsetRect(100, 200);
+        EXPECT_EQ(rectPage, CRect(pPageField->m_rect));
+    }
+    // A face with a focused field focuses the new one.
+    EXPECT_EQ(m_face.GetPropObjByOrder(42), m_face.GetCurrentField());
 }
 
 }  // namespace
