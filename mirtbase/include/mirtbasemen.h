@@ -144,6 +144,8 @@ private:
     // list, or null.
     CPropData* CommitFace();
     void CreateListEnter();
+    // The next or previous focus-list field, wrapping; the first without one.
+    void MoveFocus(BOOL bNext);
     // With a window of its own, locked fields are passed over.
     BOOL IsPassedOver(CNPropObj* pField) const;
     // The first focus-list field not passed over.

@@ -4,6 +4,7 @@
 #include "mirtbaseprtfrm.h"
 #include "mirtmsgs.h"
 #include "nmirtlayoutdata.h"
+#include "windows/formfields.h"
 
 IMPLEMENT_DYNAMIC(CMirtBaseMen, CMirtBase)
 
@@ -52,9 +53,7 @@ void CMirtBaseMen::LoadFace(CNMirtLayoutData* pLayout, CMirtBasePrtFrm* pPrtFrm,
     m_pLayout = m_pSharedLayout = pLayout;
     m_pPrtFrm = pPrtFrm;
     m_listMen.AddTail(pFace);
-    POSITION pos;
-    for (CNPropObj* pField = pFace->GetFirstPropObj(pos); pField != nullptr; pField = pFace->GetNextPropObj(pos))
-        pField->m_pOwner = this;
+    MirtForEachField(*pFace, [this](CNPropObj& field) { field.m_pOwner = this; });
     CreateListEnter();
 }
 
@@ -71,15 +70,10 @@ void CMirtBaseMen::CreateListEnter()
     if (m_pLayout == nullptr)
         return;
     m_listFocus.RemoveAll();
-    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;) {
-        const CPropData* pMen = static_cast<CPropData*>(m_listMen.GetNext(pos));
-        POSITION posField;
-        for (CNPropObj* pField = pMen->GetFirstPropObj(posField); pField != nullptr;
-             pField = pMen->GetNextPropObj(posField)) {
-            if (pField->IsEditable())
-                m_listFocus.AddTail(pField);
-        }
-    }
+    MirtForEachField(m_listMen, [this](const CPropData&, CNPropObj& field) {
+        if (field.IsEditable())
+            m_listFocus.AddTail(&field);
+    });
 }
 
 int CMirtBaseMen::CreateWindowForGroup(int nFlag)
@@ -198,21 +192,21 @@ void CMirtBaseMen::SetFirstField()
 
 void CMirtBaseMen::SetNextField()
 {
-    if (m_pCurPropObj == nullptr) {
-        SetFirstField();
-        return;
-    }
-    if (CNPropObj* pTarget = GetMoveTarget(m_listFocus, m_pCurPropObj, TRUE))
-        SetUserFocus(pTarget);
+    MoveFocus(TRUE);
 }
 
 void CMirtBaseMen::SetPrevField()
+{
+    MoveFocus(FALSE);
+}
+
+void CMirtBaseMen::MoveFocus(BOOL bNext)
 {
     if (m_pCurPropObj == nullptr) {
         SetFirstField();
         return;
     }
-    if (CNPropObj* pTarget = GetMoveTarget(m_listFocus, m_pCurPropObj, FALSE))
+    if (CNPropObj* pTarget = GetMoveTarget(m_listFocus, m_pCurPropObj, bNext))
         SetUserFocus(pTarget);
 }
 

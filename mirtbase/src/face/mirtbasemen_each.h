@@ -3,20 +3,16 @@
 #include "mirtbasemen.h"
 #include "npropobj.h"
 #include "propdata.h"
+#include "windows/formfields.h"
 
 // Each field that is the first of its order in its face list, in list order.
 template <class Action>
 void CMirtBaseMen::ForEachField(Action action) const
 {
-    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;) {
-        const CPropData* pMen = static_cast<const CPropData*>(m_listMen.GetNext(pos));
-        POSITION posField;
-        for (CNPropObj* pField = pMen->GetFirstPropObj(posField); pField != nullptr;
-             pField = pMen->GetNextPropObj(posField)) {
-            if (pMen->GetPropObjByOrder(pField->m_nOrder) == pField)
-                action(*pField);
-        }
-    }
+    MirtForEachField(m_listMen, [&action](const CPropData& men, CNPropObj& field) {
+        if (men.GetPropObjByOrder(field.m_nOrder) == &field)
+            action(field);
+    });
 }
 
 template <class Action>

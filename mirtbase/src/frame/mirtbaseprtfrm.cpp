@@ -7,6 +7,7 @@
 #include "nmirtlayoutdata.h"
 #include "npropobj.h"
 #include "propdata.h"
+#include "windows/formfields.h"
 
 IMPLEMENT_DYNAMIC(CMirtBasePrtFrm, CMirtBase)
 
@@ -55,13 +56,7 @@ void CMirtBasePrtFrm::InitMember()
 void CMirtBasePrtFrm::CreateList()
 {
     CMirtBase::CreateList();
-    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;) {
-        const CPropData* pMen = static_cast<CPropData*>(m_listMen.GetNext(pos));
-        POSITION posField;
-        for (CNPropObj* pField = pMen->GetFirstPropObj(posField); pField != nullptr;
-             pField = pMen->GetNextPropObj(posField))
-            pField->m_pOwner = this;
-    }
+    MirtForEachField(m_listMen, [this](const CPropData&, CNPropObj& field) { field.m_pOwner = this; });
     CreateListEnter();
 }
 
@@ -71,17 +66,12 @@ void CMirtBasePrtFrm::CreateListEnter()
         return;
     m_listFocus.RemoveAll();
     m_pTitleField = nullptr;
-    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;) {
-        const CPropData* pMen = static_cast<CPropData*>(m_listMen.GetNext(pos));
-        POSITION posField;
-        for (CNPropObj* pField = pMen->GetFirstPropObj(posField); pField != nullptr;
-             pField = pMen->GetNextPropObj(posField)) {
-            if (pField->IsEditable())
-                m_listFocus.AddTail(pField);
-            if (m_pTitleField == nullptr && pField->GetAttr(CNPropObj::ATTRIBUTE_INDEX) == 1)
-                m_pTitleField = pField;
-        }
-    }
+    MirtForEachField(m_listMen, [this](const CPropData&, CNPropObj& field) {
+        if (field.IsEditable())
+            m_listFocus.AddTail(&field);
+        if (m_pTitleField == nullptr && field.GetAttr(CNPropObj::ATTRIBUTE_INDEX) == 1)
+            m_pTitleField = &field;
+    });
 }
 
 void CMirtBasePrtFrm::DeleteFaceLists()

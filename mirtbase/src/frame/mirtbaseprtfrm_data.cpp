@@ -10,6 +10,7 @@
 #include "npropobjdoc.h"
 #include "npropobjedt.h"
 #include "propdata.h"
+#include "windows/formfields.h"
 
 namespace {
 
@@ -50,16 +51,11 @@ CNMirtDoc* CMirtBasePrtFrm::SetData(CNMirtDoc* pDoc)
     pDoc->GetList(&listMen);
     DeleteFaceLists();
     m_listMen.AddTail(&listMen);
-    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;) {
-        const CPropData* pMen = static_cast<CPropData*>(m_listMen.GetNext(pos));
-        const CPoint ptOrigin = ListOrigin(pMen->m_nMen);
-        POSITION posField;
-        for (CNPropObj* pField = pMen->GetFirstPropObj(posField); pField != nullptr;
-             pField = pMen->GetNextPropObj(posField)) {
-            pField->m_pOwner = this;
-            RememberOrigin(pField, CSize(ptOrigin.x, ptOrigin.y));
-        }
-    }
+    MirtForEachField(m_listMen, [this](const CPropData& men, CNPropObj& field) {
+        field.m_pOwner = this;
+        const CPoint ptOrigin = ListOrigin(men.m_nMen);
+        RememberOrigin(&field, CSize(ptOrigin.x, ptOrigin.y));
+    });
     CreateListEnter();
     m_bModify = 0;
     return pPrevious;

@@ -6,6 +6,7 @@
 #include "npropobj.h"
 #include "propdata.h"
 #include "spaceinfo.h"
+#include "windows/formfields.h"
 #include "windows/redrawrects.h"
 
 void CMirtBasePrtFrm::SetMen(CMirtBaseMen* pMen, UINT nMen)
@@ -37,10 +38,7 @@ void CMirtBasePrtFrm::GetMen(CMirtBaseMen* pMen, UINT nMen, int bReplace)
     const CPoint ptOrigin = MenOrigin(nMen);
     CPropData* pClone = pFace->Clone(ptOrigin.x, ptOrigin.y);
     pClone->m_nMen = nMen;
-    POSITION posField;
-    for (CNPropObj* pField = pClone->GetFirstPropObj(posField); pField != nullptr;
-         pField = pClone->GetNextPropObj(posField))
-        pField->m_pOwner = this;
+    MirtForEachField(*pClone, [this](CNPropObj& field) { field.m_pOwner = this; });
     if (pOld->HasPropObj(m_pCurPropObj))
         m_pCurPropObj = nullptr;
     m_listMen.SetAt(m_listMen.Find(pOld), pClone);
