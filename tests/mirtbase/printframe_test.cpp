@@ -115,6 +115,47 @@ TEST_P(SamplePrintFrameTest, PageRoundTrip)
     EXPECT_EQ(nullptr, frame.SetData(pBack.release()));
 }
 
+// Each sample page edited through a face window: the pitch of all fields and
+// a copied and pasted field reach the page taken back out.
+TEST_P(SamplePrintFrameTest, EditedThroughAFaceWindow)
+{
+    CHostWnd host;
+    CMirtBasePrtFrm frame;
+    ASSERT_EQ(1, frame.SetFormat(GetParam()));
+    CNMirtDoc* pPage = SamplePage(GetParam());
+    ASSERT_NE(nullptr, pPage);
+    const UINT nMen = static_cast<CPropData*>(pPage->RefList()->GetHead())->m_nMen;
+    const UINT nMaxOrder = pPage->GetMaxOrder(nMen);
+    frame.SetData(pPage);
+
+    CMirtBaseMen face;
+    face.SetParentWnd(&host);
+    frame.SetMen(&face, nMen);
+    face.SetUserAllPichRate(1);
+    EXPECT_EQ(1, face.IsUserAllPichRate());
+    face.SetFirstField();
+    const UINT nCopied = face.GetFocusOrderNo();
+    ASSERT_NE(0u, nCopied);
+    CUIntArray* pOrders = new CUIntArray;
+    pOrders->Add(nCopied);
+    face.SetUserClipBoard(pOrders, MIRT_CLIP_COPY);
+    face.SetUserClipBoard(new CUIntArray, MIRT_CLIP_PASTE);
+    frame.GetMen(&face, nMen, 1);
+
+    std::unique_ptr<CNMirtDoc> pBack(frame.GetData(0, 0));
+    ASSERT_NE(nullptr, pBack);
+    CNPropObj* pPasted = pBack->GetPropObjByOrder(nMaxOrder + 1, nMen);
+    ASSERT_NE(nullptr, pPasted);
+    EXPECT_EQ(pBack->GetPropObjByOrder(nCopied, nMen)->GetRuntimeClass(), pPasted->GetRuntimeClass());
+    CNPropObj* pCopied = pBack->GetPropObjByOrder(nCopied, nMen);
+    if (pCopied->GetPichRate() != 4) {
+        EXPECT_EQ(1, pCopied->GetPichRate());
+    }
+    ::OpenClipboard(host.m_hWnd);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+}
+
 INSTANTIATE_TEST_SUITE_P(Samples, SamplePrintFrameTest, ::testing::Values(9001u, 9002u, 9003u));
 
 class PrintFrameTest : public ::testing::Test
