@@ -53,6 +53,9 @@ BOOL CStrelMainApp::InitInstance()
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;
+    // The modal loop leaves its last message here, whose wParam would
+    // become the exit code; a launcher that closed normally ends with 0.
+    m_msgCur = MSG();
     return FALSE;
 }
 

@@ -157,3 +157,27 @@ TEST(Programs, LauncherEndsSilentlyWhileAnotherIsStarting)
     EXPECT_EQ(nullptr, second.mainWindow(0));
     ::CloseHandle(starting);
 }
+
+// Two launchers started together: exactly one keeps running.
+TEST(Programs, TwoLaunchersStartedTogetherLeaveOne)
+{
+    RunningProgram first("StrelMain.exe");
+    RunningProgram second("StrelMain.exe");
+    ASSERT_TRUE(first.started());
+    ASSERT_TRUE(second.started());
+    RunningProgram* pStays = nullptr;
+    for (int waited = 0; waited < 10000 && pStays == nullptr; waited += 50) {
+        if (first.ended(0))
+            pStays = &second;
+        else if (second.ended(0))
+            pStays = &first;
+        else
+            ::Sleep(50);
+    }
+    ASSERT_NE(nullptr, pStays);
+    HWND wnd = pStays->mainWindow();
+    ASSERT_NE(nullptr, wnd);
+    EXPECT_FALSE(pStays->ended(500));
+    ::PostMessageA(wnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(pStays->ended());
+}
