@@ -1,5 +1,7 @@
 #include "autoinput.h"
 
+#include <afxtempl.h>
+
 #include "mirtenv.h"
 
 namespace {

@@ -21,7 +21,7 @@ void MakeListFont(CFont& font, int nWeight)
 
 }  // namespace
 
-CFormListBox::CFormListBox() : m_nSpare(0), m_pRecord(nullptr), m_crErase(::GetSysColor(COLOR_WINDOW))
+CFormListBox::CFormListBox() : m_pRecord(nullptr), m_crErase(::GetSysColor(COLOR_WINDOW))
 {
     MakeListFont(m_fontForm, 0);
     MakeListFont(m_fontCategory, FW_BOLD);
@@ -67,22 +67,30 @@ void CFormListBox::AddRow(LPCSTR lpszText, DWORD_PTR dwData)
         AfxMessageBox(kIndexError);
 }
 
-int CFormListBox::FillFormList(CPrtDataInfo* pRecord)
+void CFormListBox::ListRows(const CPrtDataInfo& record, CArray<Row>& rows)
 {
-    m_pRecord = pRecord;
-    const int nForms = FormCount(*pRecord);
-    const int nCategories = static_cast<int>(pRecord->m_arrCategory.GetSize());
+    const int nForms = FormCount(record);
+    const int nCategories = static_cast<int>(record.m_arrCategory.GetSize());
     int nFirst = 0;
     for (int c = 0; c < nCategories && c < kCategoryBase; ++c) {
-        AddRow(pRecord->m_arrCategory[c], kCategoryBase + c);
-        const DWORD dwCount = c < pRecord->m_arrCategoryCount.GetSize() ? pRecord->m_arrCategoryCount[c] : 0;
+        rows.Add(Row{record.m_arrCategory[c], static_cast<DWORD_PTR>(kCategoryBase + c)});
+        const DWORD dwCount = c < record.m_arrCategoryCount.GetSize() ? record.m_arrCategoryCount[c] : 0;
         const int nEnd = static_cast<int>(std::min<DWORD>(static_cast<DWORD>(nForms - nFirst), dwCount)) + nFirst;
         for (int f = nFirst; f < nEnd && f < kCategoryBase; ++f) {
-            if (!pRecord->m_arrTitle[f].IsEmpty() && IsListableForm(*pRecord, f))
-                AddRow(pRecord->m_arrTitle[f], static_cast<DWORD_PTR>(f));
+            if (!record.m_arrTitle[f].IsEmpty() && IsListableForm(record, f))
+                rows.Add(Row{record.m_arrTitle[f], static_cast<DWORD_PTR>(f)});
         }
         nFirst = nEnd;
     }
+}
+
+int CFormListBox::FillFormList(CPrtDataInfo* pRecord)
+{
+    m_pRecord = pRecord;
+    CArray<Row> rows;
+    ListRows(*pRecord, rows);
+    for (int i = 0; i < rows.GetSize(); ++i)
+        AddRow(rows[i].strText, rows[i].dwData);
     ShowScrollBar(SB_HORZ, FALSE);
     SetCurSel(1);
     return 1;

@@ -4,6 +4,7 @@
 // record's arrays).
 #pragma once
 #include <afxwin.h>
+#include <afxtempl.h>
 
 class CPrtDataInfo;
 
@@ -23,6 +24,14 @@ public:
     // not read.
     int FillFormList(CPrtDataInfo* pRecord);
 
+    // The rows of a record: text and item data, in list order.
+    struct Row
+    {
+        CString strText;
+        DWORD_PTR dwData;
+    };
+    static void ListRows(const CPrtDataInfo& record, CArray<Row>& rows);
+
     // A form is listed unless it needs a preview picture that is missing
     // (and is no registered form, which shows its source's picture).
     static bool IsListableForm(const CPrtDataInfo& record, int nForm);
@@ -39,8 +48,6 @@ public:
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
-
-    int m_nSpare;   // the screen's vertical resolution, set by the dialog
 
 private:
     void AddRow(LPCSTR lpszText, DWORD_PTR dwData);

@@ -580,7 +580,7 @@ void CStrelMainDlg::OnUserInfo()
 
 void CStrelMainDlg::OnHelpContents()
 {
-    AfxGetApp()->WinHelp(0, HELP_FINDER);
+    AfxGetApp()->OnHelpFinder();
 }
 
 void CStrelMainDlg::OnHelpAbout()
