@@ -102,6 +102,18 @@ CString TakePart(CString& strRest)
     return strPart;
 }
 
+// A telephone or fax text, when longer than 2 bytes, split at its first two
+// '-'; else empty parts.
+void ReadNumberParts(CString strText, CString& strPart1, CString& strPart2, CString& strPart3)
+{
+    strPart1 = strPart2 = strPart3 = CString();
+    if (strText.GetLength() <= 2)
+        return;
+    strPart1 = TakePart(strText);
+    strPart2 = TakePart(strText);
+    strPart3 = strText;
+}
+
 }  // namespace
 
 CString ToVerticalDigits(const CString& strText)
@@ -172,20 +184,8 @@ void ReadUserInfo(LPCSTR lpszFolder, UserInfo& info)
         info.strZip1 = TakePart(strZip);
         info.strZip2 = strZip;
     }
-    CString strTel = ReadPlain(lpszFolder, "TEL.AUT");
-    info.strTel1 = info.strTel2 = info.strTel3 = CString();
-    if (strTel.GetLength() > 2) {
-        info.strTel1 = TakePart(strTel);
-        info.strTel2 = TakePart(strTel);
-        info.strTel3 = strTel;
-    }
-    CString strFax = ReadPlain(lpszFolder, "FAX.AUT");
-    info.strFax1 = info.strFax2 = info.strFax3 = CString();
-    if (strFax.GetLength() > 2) {
-        info.strFax1 = TakePart(strFax);
-        info.strFax2 = TakePart(strFax);
-        info.strFax3 = strFax;
-    }
+    ReadNumberParts(ReadPlain(lpszFolder, "TEL.AUT"), info.strTel1, info.strTel2, info.strTel3);
+    ReadNumberParts(ReadPlain(lpszFolder, "FAX.AUT"), info.strFax1, info.strFax2, info.strFax3);
 }
 
 BOOL WriteAutoInputFile(LPCSTR lpszPath, const CString& strText)

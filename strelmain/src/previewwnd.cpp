@@ -17,7 +17,7 @@ CPreviewWnd::~CPreviewWnd()
     DeleteTempFile();
 }
 
-void CPreviewWnd::ReadInto(CPalDIB& picture, LPCSTR lpszPath)
+void CPreviewWnd::ReadPicture(CPalDIB& picture, LPCSTR lpszPath)
 {
     try {
         CFile file(lpszPath, CFile::modeRead | CFile::shareDenyWrite);
@@ -36,14 +36,14 @@ void CPreviewWnd::LoadPicture()
     m_picture.Empty();
     CMirtEnv env;
     const CString strPath = env.m_strInstallRoot + "\\Data\\Preview\\" + m_strFileName;
-    ReadInto(m_picture, strPath);
+    ReadPicture(m_picture, strPath);
     if (!m_picture.m_bReadFailed)
         return;
     CString strTemp;
     if (!CPalDIB::ConvertToTempBmp(strTemp, strPath))
         return;
     m_strTempPath = strTemp;
-    ReadInto(m_picture, m_strTempPath);
+    ReadPicture(m_picture, m_strTempPath);
 }
 
 void CPreviewWnd::DeleteTempFile()

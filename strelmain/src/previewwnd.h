@@ -19,6 +19,9 @@ public:
     void DeleteTempFile();
 
     const CPalDIB& Picture() const { return m_picture; }
+    // Reads a picture file through an archive; an unreadable one leaves
+    // the picture empty with its read-failed flag set.
+    static void ReadPicture(CPalDIB& picture, LPCSTR lpszPath);
     // The temporary file of the last conversion; empty when none exists.
     const CString& TempPath() const { return m_strTempPath; }
 
@@ -31,8 +34,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    static void ReadInto(CPalDIB& picture, LPCSTR lpszPath);
-
     CPalDIB m_picture;
     CString m_strTempPath;
 };

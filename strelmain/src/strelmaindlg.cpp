@@ -158,15 +158,7 @@ void CStrelMainDlg::LoadBackground()
         AfxMessageBox("背景となる絵がありません。");
         return;
     }
-    try {
-        CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
-        CArchive ar(&file, CArchive::load, 4096);
-        m_background.Serialize(ar);
-        ar.Close();
-        file.Close();
-    } catch (CException* e) {
-        e->Delete();
-    }
+    CPreviewWnd::ReadPicture(m_background, strPath);
 }
 
 void CStrelMainDlg::ChoosePageColours()
