@@ -131,7 +131,6 @@ CStrelMainDlg::CStrelMainDlg(CWnd* pParent)
       m_nWindowWidth(0),
       m_nWindowHeight(0),
       m_bPlaceholder(false),
-      m_bTempPicture(false),
       m_bPaletteDevice(false)
 {
     m_hIcon = AfxGetApp() != nullptr ? AfxGetApp()->LoadIcon(IDI_STRELMAIN) : nullptr;
@@ -301,7 +300,6 @@ void CStrelMainDlg::ShowPlaceholder()
     m_bPlaceholder = true;
     m_wndPreview.m_strFileName = PREVIEW_BLANK_FILE;
     m_wndPreview.LoadPicture();
-    m_bTempPicture = true;
     RedrawPreviewArea();
     m_listForms.ShowScrollBar(SB_HORZ, FALSE);
 }
@@ -350,7 +348,6 @@ bool CStrelMainDlg::ShowPreview()
     strName.Format("%ld.jpg", static_cast<long>(dwID));
     // A form without a picture shows the blank one, not the last form's.
     m_wndPreview.m_strFileName = FileExists(CFormListBox::PreviewPath(dwID)) ? strName : CString(PREVIEW_BLANK_FILE);
-    m_bTempPicture = true;
     m_wndPreview.LoadPicture();
     RedrawPreviewArea();
     return true;

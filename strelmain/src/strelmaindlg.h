@@ -117,6 +117,5 @@ private:
     int m_nWindowHeight;
     CPreviewWnd m_wndPreview;
     bool m_bPlaceholder;
-    bool m_bTempPicture;
     bool m_bPaletteDevice;
 };
