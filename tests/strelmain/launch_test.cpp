@@ -50,13 +50,13 @@ protected:
         m_pDlg->DestroyWindow();
         StrelMainTest::TearDown();
     }
-    void InstallStandIn()
+    void InstallStandIn(const char* pszAs = "\\exe\\Tolvane.EXE")
     {
         char program[MAX_PATH] = {};
         ::GetModuleFileNameA(nullptr, program, sizeof program);
         std::string standIn = program;
         standIn = standIn.substr(0, standIn.rfind('\\')) + "\\launch_recorder.exe";
-        ASSERT_TRUE(::CopyFileA(standIn.c_str(), Path("\\exe\\Tolvane.EXE").c_str(), FALSE)) << standIn;
+        ASSERT_TRUE(::CopyFileA(standIn.c_str(), Path(pszAs).c_str(), FALSE)) << standIn;
     }
 
     std::unique_ptr<CStrelMainDlg> m_pDlg;
@@ -108,4 +108,12 @@ TEST_F(LaunchTest, ReportsWhatCannotStart)
     EXPECT_EQ("ﾚｲｱｳﾄIDがありません", boxes.shown()[1].text);
     ::Sleep(200);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(Path("\\exe\\launched.txt").c_str()));
+}
+
+// The book reset starts the macro runner with its quoted path and " /K:4".
+TEST_F(LaunchTest, BookResetStartsTheMacroRunner)
+{
+    InstallStandIn("\\exe\\Plovex.exe");
+    m_pDlg->SendMessage(WM_COMMAND, ID_EXCEL_RESET);
+    EXPECT_EQ("\"" + Path("\\exe\\Plovex.exe") + "\" /K:4", WaitForRecord(Path("\\exe\\launched.txt")));
 }
