@@ -511,7 +511,7 @@ void CStrelMainDlg::OnLButtonUp(UINT nFlags, CPoint point)
                 SetLook(m_nSelectedTab, kNormal);
             SetLook(nRegion, kHot);
             m_nSelectedTab = nRegion;
-        } else if (nRegion != kStartButton && nRegion != kExitButton) {
+        } else if (nRegion != kStartButton) {
             SetLook(nRegion, kNormal);
         }
     }

@@ -8,6 +8,7 @@
 namespace {
 
 const UINT WM_FOCUS_NAME = WM_USER + 1;
+const int kReadingLimit = 40;
 
 // An edit with its input limit and, for the number boxes, where the focus
 // goes once it is full.
@@ -20,7 +21,7 @@ struct EditLimit
 
 const EditLimit kLimits[] = {
     {IDC_USER_NAME, 24, 0},
-    {IDC_USER_READING, 40, 0},
+    {IDC_USER_READING, kReadingLimit, 0},
     {IDC_USER_COMPANY, 40, 0},
     {IDC_USER_DEPARTMENT, 40, 0},
     {IDC_USER_ZIP1, 3, IDC_USER_ZIP2},
@@ -35,6 +36,19 @@ const EditLimit kLimits[] = {
     {IDC_USER_BANK, 50, 0},
     {IDC_USER_CATCH, 50, 0},
 };
+
+// The text cut to at most nBytes bytes of whole characters.
+CString LeadingBytes(const CString& strText, int nBytes)
+{
+    int nEnd = 0;
+    while (nEnd < strText.GetLength()) {
+        const int nNext = nEnd + (::IsDBCSLeadByteEx(932, static_cast<BYTE>(strText[nEnd])) ? 2 : 1);
+        if (nNext > nBytes)
+            break;
+        nEnd = nNext;
+    }
+    return strText.Left(nEnd);
+}
 
 const char kWriteFailed[] = "次のファイルに書き込めませんでした。";
 
@@ -115,6 +129,14 @@ LRESULT CUserInfoDlg::OnFocusName(WPARAM, LPARAM)
 {
     GotoDlgCtrl(GetDlgItem(IDC_USER_NAME));
     return 0;
+}
+
+void CUserInfoDlg::AppendReading(LPCSTR lpszReading)
+{
+    CString strReading;
+    GetDlgItemText(IDC_USER_READING, strReading);
+    strReading += lpszReading;
+    SetDlgItemText(IDC_USER_READING, LeadingBytes(strReading, kReadingLimit));
 }
 
 void CUserInfoDlg::ReadAutoFiles()

@@ -21,6 +21,9 @@ public:
     // Writes the fifteen files; the names of those that failed go to
     // failed. FALSE when one failed.
     BOOL WriteAutoFiles(CStringArray& failed);
+    // Appends a reading to the reading box, cut to its first 40 bytes
+    // (never inside a double-byte character).
+    void AppendReading(LPCSTR lpszReading);
     // The first-run marker under the install root.
     static CString MarkerPath();
 

@@ -66,3 +66,30 @@ TEST_F(StrelMainTest, MissingBackgroundIsReported)
     EXPECT_EQ("背景となる絵がありません。", boxes.shown()[0].text);
     EXPECT_TRUE(dlg.Background().IsEmpty());
 }
+
+// A button takes its hot look under the pointer and its normal look when
+// the pointer leaves; the start button keeps its pressed look after the
+// click until the pointer leaves it.
+TEST_F(StrelMainTest, ButtonsShowHoverAndPressLooks)
+{
+    CStrelMainDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_STRELMAIN_DIALOG));
+    const LPARAM overExcel = MAKELPARAM(390, 400);
+    const LPARAM overStart = MAKELPARAM(320, 400);
+    const LPARAM away = MAKELPARAM(250, 420);
+    dlg.SendMessage(WM_MOUSEMOVE, 0, overExcel);
+    EXPECT_EQ(dlg.LookId(CStrelMainDlg::kExcelButton, CStrelMainDlg::kHot), dlg.CurrentLook(CStrelMainDlg::kExcelButton));
+    dlg.SendMessage(WM_MOUSEMOVE, 0, away);
+    EXPECT_EQ(dlg.LookId(CStrelMainDlg::kExcelButton, CStrelMainDlg::kNormal),
+        dlg.CurrentLook(CStrelMainDlg::kExcelButton));
+
+    MessageBoxRecorder boxes;   // no form screen in the test's install root
+    dlg.SendMessage(WM_MOUSEMOVE, 0, overStart);
+    dlg.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, overStart);
+    EXPECT_EQ(static_cast<UINT>(IDB_START_PRESSED), dlg.CurrentLook(CStrelMainDlg::kStartButton));
+    dlg.SendMessage(WM_LBUTTONUP, 0, overStart);
+    EXPECT_EQ(static_cast<UINT>(IDB_START_PRESSED), dlg.CurrentLook(CStrelMainDlg::kStartButton));
+    dlg.SendMessage(WM_MOUSEMOVE, 0, away);
+    EXPECT_EQ(static_cast<UINT>(IDB_START), dlg.CurrentLook(CStrelMainDlg::kStartButton));
+    dlg.DestroyWindow();
+}

@@ -210,3 +210,31 @@ TEST_F(StrelMainTest, FullNumberBoxesMoveTheFocusOn)
     EXPECT_EQ(::GetDlgItem(hDlg, IDC_USER_ADDRESS), ::GetFocus());
     dlg.DestroyWindow();
 }
+
+// Readings are appended to the reading box and cut at 40 bytes, never
+// inside a double-byte character.
+TEST_F(StrelMainTest, ReadingsAreAppendedUpTo40Bytes)
+{
+    CUserInfoDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_USERINFO));
+    const struct
+    {
+        const char* pszBefore;
+        const char* pszReading;
+        const char* pszAfter;
+    } cases[] = {
+        {"", "やまだ", "やまだ"},
+        {"やまだ", "たろう", "やまだたろう"},
+        {"あいうえおかきくけこさしすせそたちつて", "とな", "あいうえおかきくけこさしすせそたちつてと"},
+        {"abcdefghijklmnopqrstuvwxyzabcdefghijklm", "なに", "abcdefghijklmnopqrstuvwxyzabcdefghijklm"},
+        {"abcdefghijklmnopqrstuvwxyzabcdefghijkl", "なに", "abcdefghijklmnopqrstuvwxyzabcdefghijklな"},
+    };
+    for (const auto& c : cases) {
+        ::SetDlgItemTextA(dlg.GetSafeHwnd(), IDC_USER_READING, c.pszBefore);
+        dlg.AppendReading(c.pszReading);
+        char text[64] = {};
+        ::GetDlgItemTextA(dlg.GetSafeHwnd(), IDC_USER_READING, text, sizeof text);
+        EXPECT_STREQ(c.pszAfter, text) << c.pszBefore;
+    }
+    dlg.DestroyWindow();
+}
