@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "text/doc/doc_record.h"
+#include "whiteboard/wb_record.h"
 #include "text_clip_helpers.h"
 #include "text_exports_fixture.h"
 
@@ -209,7 +210,13 @@ TEST_F(TextExports, FindStringWalksTheWhiteBoardForwardAndBack)
     EXPECT_EQ(1, Z().zebFindString(m_hWb, pszFind, FALSE, FALSE, &wKind, &nIndex));
     EXPECT_EQ(2, wKind);
     EXPECT_EQ(0, nIndex);
+    const auto* pWb = reinterpret_cast<const ZebWbRecord*>(::GetWindowLongPtrA(m_hWb, 0));
+    EXPECT_EQ(2, pWb->SearchKind()) << "the whiteboard keeps what was found";
+    wKind = 16;
+    nIndex = 4;
     EXPECT_EQ(0, Z().zebFindString(m_hWb, "absent", FALSE, TRUE, &wKind, &nIndex));
+    EXPECT_EQ(0, pWb->SearchKind());
+    EXPECT_EQ(0, pWb->SearchIndex());
     EXPECT_EQ(0, Z().zebFindString(m_hDoc, pszFind, FALSE, TRUE, &wKind, &nIndex)) << "no whiteboard";
     EXPECT_EQ(0, Z().zebFindString(m_hWb, pszFind, FALSE, TRUE, nullptr, &nIndex));
 }
