@@ -18,10 +18,11 @@ const WORD kSearchOrder[] = {ZebKindWbText, ZebKindWbBmp, ZebKindDoc,  ZebKindPi
                              ZebKindSound,  ZebKindMovie, ZebKindLine, ZebKindAppChild};
 const int kSearchKinds = sizeof(kSearchOrder) / sizeof(kSearchOrder[0]);
 
-// Whether the Shift-JIS text holds the pattern at a character start.
+// Whether the Shift-JIS text holds the (non-empty) pattern at a character
+// start.
 bool Contains(const char* pszText, const char* pszPattern)
 {
-    if (pszText == nullptr)
+    if (pszText == nullptr || *pszPattern == '\0')
         return false;
     const int nText = static_cast<int>(std::strlen(pszText));
     const size_t cbPattern = std::strlen(pszPattern);
