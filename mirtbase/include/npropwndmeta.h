@@ -1,0 +1,37 @@
+// CNPropWndMeta: the entry window of a static-text field, a "static"
+// control that shows an enhanced metafile of the install root's
+// "\DATA\META\" folder.
+#pragma once
+#include <afxwin.h>
+#include "entrywnd.h"
+
+class CNPropObj;
+
+#pragma pack(push, 4)
+
+class MIRT_API CNPropWndMeta : public CStatic, public CWindowCommandTarget
+{
+    DECLARE_DYNAMIC(CNPropWndMeta)
+public:
+    CNPropWndMeta();
+    // Deletes the metafile the control shows.
+    ~CNPropWndMeta() override;
+
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // The field whose first item names the metafile; set by the creator.
+    CNPropObj* m_pField;
+
+protected:
+    // Load: the metafile of the first item in place of the shown one.
+    void OnListCommand(BOOL bSave) override;
+    // The shown metafile taken out of the control and deleted.
+    void OnResetCommand() override;
+
+    // Hands hMeta to the control (null: none) and deletes what it showed.
+    void ShowMetaFile(HENHMETAFILE hMeta);
+
+    DECLARE_MESSAGE_MAP()
+};
+
+#pragma pack(pop)
