@@ -1,0 +1,313 @@
+// The picture window against a recording host, the metafile window, and
+// the windows over picture and line objects.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+
+#include "entry_fixture.h"
+#include "install_root.h"
+#include "mirtmsgs.h"
+#include "modal_script.h"
+#include "npropobjline.h"
+#include "npropobjpic.h"
+#include "npropobjstc.h"
+#include "npropwndline.h"
+#include "npropwndmeta.h"
+#include "npropwndobjpic.h"
+#include "npropwndpic.h"
+#include "picture_host.h"
+
+namespace {
+
+// Puts bytes on the clipboard under the format "CF_VLMDIB", alone.
+void SetPictureClip(const std::string& bytes)
+{
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    HGLOBAL hData = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    std::memcpy(::GlobalLock(hData), bytes.data(), bytes.size());
+    ::GlobalUnlock(hData);
+    ::SetClipboardData(::RegisterClipboardFormatA("CF_VLMDIB"), hData);
+    ::CloseClipboard();
+}
+
+void EmptyClip()
+{
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+}
+
+// The picture window of an editable picture field, with the host program
+// as the main window.
+class PictureWindowTest : public EntryWindowTest
+{
+protected:
+    PictureWindowTest() : m_app("PictureWindowTest")
+    {
+        m_app.m_pMainWnd = &m_host;
+        m_pField = MakeField<CNPropObjPic>();
+        m_pField->FocusControl();
+        m_pWnd = dynamic_cast<CNPropWndPic*>(m_pField->GetControl());
+    }
+    ~PictureWindowTest() override { m_app.m_pMainWnd = nullptr; }
+
+    std::string Data() const
+    {
+        CString strData;
+        m_pField->CNPropObj::GetText(strData);
+        return std::string(strData);
+    }
+    int Query(UINT nAction)
+    {
+        int nAnswer = 7;
+        m_pWnd->SendMessage(MsgQueryClipBoard, reinterpret_cast<WPARAM>(&nAnswer), nAction);
+        return nAnswer;
+    }
+    std::string Path(const char* pszTail) const { return m_install.m_root + pszTail; }
+
+    ScratchInstallRoot m_install;
+    CWinApp m_app;
+    CPictureHost m_host;
+    CNPropObjPic* m_pField;
+    CNPropWndPic* m_pWnd;
+};
+
+TEST_F(PictureWindowTest, ValuesFindTheirFiles)
+{
+    ASSERT_NE(nullptr, m_pWnd);
+    const struct
+    {
+        const char* value;
+        BOOL bReceived;     // the file is in the RCV folder
+        std::string loaded;
+    } cases[] = {
+        {"写真.bmp", FALSE, Path("\\DATA\\Defbmp\\写真.bmp")},
+        {"写真.bmp", TRUE, Path("\\DATA\\RCV\\写真.bmp")},
+        {"D:\\photos\\a.bmp", FALSE, "D:\\photos\\a.bmp"},
+    };
+    for (const auto& c : cases) {
+        if (c.bReceived)
+            WriteMetafile(Path("\\DATA\\RCV\\写真.bmp"), RGB(0, 0, 0));
+        m_pField->CNPropObj::SetText(c.value);
+        Command(m_pWnd, WCMD_DATA, FALSE);
+        EXPECT_EQ(c.loaded, m_host.m_loaded) << c.value;
+    }
+    CStringList list;
+    list.AddTail("C:\\one\\two\\既定.bmp");
+    m_pField->CNPropObj::SetList(list);
+    Command(m_pWnd, WCMD_LIST, FALSE);
+    EXPECT_EQ(Path("\\DATA\\Defbmp\\既定.bmp"), m_host.m_loaded);
+}
+
+TEST_F(PictureWindowTest, DeleteThenUndoTwice)
+{
+    m_pField->CNPropObj::SetText("a.bmp");
+    EXPECT_EQ(0, Query(MIRT_CLIP_UNDO));
+    Command(m_pWnd, WCMD_UNDO, FALSE);
+    EXPECT_EQ("a.bmp", Data()) << "nothing to undo yet";
+    EXPECT_EQ(1, Query(MIRT_CLIP_DELETE));
+    Command(m_pWnd, WCMD_DELETE, FALSE);
+    EXPECT_EQ("", Data());
+    EXPECT_EQ(0, Query(MIRT_CLIP_DELETE));
+    EXPECT_EQ(1, Query(MIRT_CLIP_UNDO));
+    Command(m_pWnd, WCMD_UNDO, FALSE);
+    EXPECT_EQ("a.bmp", Data());
+    Command(m_pWnd, WCMD_UNDO, FALSE);
+    EXPECT_EQ("", Data());
+}
+
+TEST_F(PictureWindowTest, CutAndCopyHandTheValueToTheHost)
+{
+    m_pField->CNPropObj::SetText("a.bmp");
+    Command(m_pWnd, WCMD_COPY, FALSE);
+    EXPECT_EQ("a.bmp", m_host.m_copied);
+    EXPECT_EQ("a.bmp", Data());
+    m_pField->CNPropObj::SetText("b.bmp");
+    Command(m_pWnd, WCMD_CUT, FALSE);
+    EXPECT_EQ("b.bmp", m_host.m_copied);
+    EXPECT_EQ("", Data());
+    m_host.m_copied.clear();
+    Command(m_pWnd, WCMD_COPY, FALSE);
+    EXPECT_EQ("", m_host.m_copied) << "nothing to copy";
+}
+
+// "CF_VLMDIB" data names the file; an empty name pastes nothing and asks
+// the host nothing; data without its zero is read within its block.
+TEST_F(PictureWindowTest, PasteTakesTheFileNameFromTheClipboard)
+{
+    m_pField->CNPropObj::SetText("old.bmp");
+    const struct
+    {
+        std::string bytes;
+        const char* value;
+    } cases[] = {
+        {std::string("C:\\pic\\貼付.bmp\0", 16), "C:\\pic\\貼付.bmp"},
+        {std::string("\0", 1), "C:\\pic\\貼付.bmp"},
+        {"C:\\x.bmp", "C:\\x.bmp"},
+    };
+    for (const auto& c : cases) {
+        SetPictureClip(c.bytes);
+        EXPECT_EQ(1, Query(MIRT_CLIP_PASTE));
+        Command(m_pWnd, WCMD_PASTE, FALSE);
+        EXPECT_EQ(c.value, Data());
+    }
+    EXPECT_EQ("C:\\x.bmp", m_host.m_loaded);
+    EXPECT_EQ(0, m_host.m_nPastes);
+    Command(m_pWnd, WCMD_UNDO, FALSE);
+    EXPECT_EQ("C:\\pic\\貼付.bmp", Data());
+
+    EmptyClip();
+    EXPECT_EQ(0, Query(MIRT_CLIP_PASTE));
+    m_host.m_pasteBytes = "C:\\host.bmp";
+    Command(m_pWnd, WCMD_PASTE, FALSE);
+    EXPECT_EQ(1, m_host.m_nPastes);
+    EXPECT_EQ("C:\\host.bmp", Data());
+}
+
+// With no value, or when the host fails to draw, the frame holds the grey
+// cross; a drawn picture goes into the frame shrunk by four pixels, found
+// by the same path rule.
+TEST_F(PictureWindowTest, PaintDrawsThePictureOrThePlaceholder)
+{
+    m_frame.ShowWindow(SW_SHOW);
+    m_pField->m_bStretch = TRUE;
+    CRect client;
+    m_pWnd->GetClientRect(&client);
+    const struct
+    {
+        const char* value;
+        LRESULT nDrawReply;
+        BOOL bCross;
+    } cases[] = {{"", 1, TRUE}, {"a.bmp", 0, TRUE}, {"a.bmp", 1, FALSE}};
+    for (const auto& c : cases) {
+        m_pField->CNPropObj::SetText(c.value);
+        m_host.m_nDrawReply = c.nDrawReply;
+        ::RedrawWindow(m_pWnd->GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        HDC hDC = ::GetDC(m_pWnd->GetSafeHwnd());
+        EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(hDC, client.Width() / 2, 1)) << c.value;
+        const COLORREF crMiddle = ::GetPixel(hDC, client.Width() / 2, client.Height() / 2);
+        ::ReleaseDC(m_pWnd->GetSafeHwnd(), hDC);
+        EXPECT_EQ(c.bCross, crMiddle == RGB(192, 192, 192)) << c.value << " " << c.nDrawReply;
+    }
+    EXPECT_EQ(Path("\\DATA\\Defbmp\\a.bmp"), m_host.m_drawn);
+    EXPECT_EQ(CRect(4, 4, client.right - 4, client.bottom - 4), m_host.m_drawRect);
+    EXPECT_EQ(1, m_host.m_nDrawFlag);
+    m_frame.ShowWindow(SW_HIDE);
+}
+
+TEST_F(PictureWindowTest, ContextMenuFollowsTheValue)
+{
+    for (const char* value : {"", "a.bmp"}) {
+        m_pField->CNPropObj::SetText(value);
+        EmptyClip();
+        ModalScript script;
+        std::map<UINT, UINT> states;
+        UINT nNumberState = 0;
+        script.ExpectMenu([&](CMenu* pMenu) {
+            for (UINT nID : {57643u, 57635u, 57634u, 57637u, 57632u, 57642u, 32853u, 32884u})
+                states[nID] = pMenu->GetMenuState(nID, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED);
+            CMenu* pFormat = pMenu->GetSubMenu(static_cast<int>(pMenu->GetMenuItemCount()) - 1);
+            nNumberState = pFormat->GetMenuState(3, MF_BYPOSITION) & MF_GRAYED;
+            return 57632u;
+        });
+        m_pWnd->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_pWnd->GetSafeHwnd()), MAKELPARAM(5, 5));
+        const UINT nValueItems = *value != '\0' ? 0u : static_cast<UINT>(MF_GRAYED);
+        EXPECT_EQ(nValueItems, states[57635]) << value;
+        EXPECT_EQ(nValueItems, states[57634]) << value;
+        EXPECT_EQ(nValueItems, states[57632]) << value;
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), states[57637]) << "nothing to paste";
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), states[57643]) << "nothing to undo";
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), states[57642]);
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), states[32853]);
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), nNumberState);
+        EXPECT_EQ("command 57632 ", m_view.TakeLog()) << "the parent gets the command";
+    }
+}
+
+TEST_F(PictureWindowTest, ClickActivatesNotEditableFieldOpensNoMenu)
+{
+    CNPropObjPic* pLocked = MakeField<CNPropObjPic>(0x04);
+    pLocked->FocusControl();
+    ModalScript noMenu;
+    pLocked->GetControl()->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2));
+    m_view.TakeLog();
+    m_pWnd->SendMessage(WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ("modify 1 ", m_view.TakeLog());
+}
+
+using MetafileWindowTest = InstallRootTest;
+
+// A missing file takes the shown metafile away and keeps no handle of it.
+TEST_F(MetafileWindowTest, MissingFileLeavesNoMetafile)
+{
+    WriteMetafile(m_root + "\\DATA\\META\\form.emf", RGB(255, 0, 0));
+    CEntryHost view;
+    CTestFormWnd form;
+    CNPropObjStc field(MakeBlock(1, {0, 0, 400, 200}, 0x03), CNPropObjCtrl::STYLE_DEFAULT, 0);
+    field.m_pOwner = &form;
+    field.SetMode(CNPropObj::MODE_ENTRY);
+    CWnd* pWnd = field.CreateControl(&view, 1);
+    ASSERT_NE(nullptr, dynamic_cast<CNPropWndMeta*>(pWnd));
+    field.m_listItems.AddTail("X:\\anywhere\\form.emf");
+    Command(pWnd, WCMD_LIST, FALSE);
+    const HENHMETAFILE hShown = reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE));
+    ASSERT_NE(nullptr, hShown);
+    EXPECT_GT(::GetEnhMetaFileBits(hShown, 0, nullptr), 0u);
+
+    field.m_listItems.RemoveAll();
+    field.m_listItems.AddTail("missing.emf");
+    Command(pWnd, WCMD_LIST, FALSE);
+    EXPECT_EQ(nullptr, reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE)));
+    EXPECT_EQ(0u, ::GetEnhMetaFileBits(hShown, 0, nullptr)) << "the old one is deleted";
+
+    field.m_listItems.RemoveAll();
+    field.m_listItems.AddTail("form.emf");
+    Command(pWnd, WCMD_LIST, FALSE);
+    EXPECT_NE(nullptr, reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE)));
+    Command(pWnd, WCMD_RESET, FALSE);
+    EXPECT_EQ(nullptr, reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE)));
+}
+
+using ObjectWindowTest = EntryWindowTest;
+
+// Line and picture fields wrap objects of the multimedia library; deleting
+// the control destroys the object.
+TEST_F(ObjectWindowTest, LineAndPictureObjectsAreWrapped)
+{
+    CNPropObjLine* pLine = MakeField<CNPropObjLine>();
+    CWnd* pLineWnd = Create(pLine);
+    ASSERT_NE(nullptr, dynamic_cast<CNPropWndLine*>(pLineWnd));
+    const HWND hLine = pLineWnd->GetSafeHwnd();
+    EXPECT_EQ(m_view.GetSafeHwnd(), ::GetParent(hLine));
+    pLine->DestroyControl();
+    EXPECT_FALSE(::IsWindow(hLine));
+
+    CNPropObjPic* pPicture = MakeField<CNPropObjPic>();
+    CNPropWndObjPic* pPicWnd = dynamic_cast<CNPropWndObjPic*>(Create(pPicture));
+    ASSERT_NE(nullptr, pPicWnd);
+    EXPECT_EQ(pPicture, pPicWnd->m_pField);
+    int nAnswer = 0;
+    CNPropObj* pAsked = nullptr;
+    EXPECT_EQ(1, pPicWnd->SendMessage(MsgQueryField, reinterpret_cast<WPARAM>(&nAnswer),
+                     reinterpret_cast<LPARAM>(&pAsked)));
+    EXPECT_EQ(MIRT_QUERYFIELD_ANSWER, nAnswer);
+    EXPECT_EQ(pPicture, pAsked);
+    EXPECT_EQ(0, pPicWnd->SendMessage(MsgQueryField, reinterpret_cast<WPARAM>(&nAnswer),
+                     reinterpret_cast<LPARAM>(&pAsked))) << "answered already";
+
+    for (UINT nMode : {static_cast<UINT>(CNPropObj::MODE_ENTRY), static_cast<UINT>(CNPropObj::MODE_SHOWN)}) {
+        pPicture->SetMode(nMode);
+        for (UINT nAction : {MIRT_CLIP_COPY, MIRT_CLIP_PASTE}) {
+            nAnswer = 7;
+            pPicWnd->SendMessage(MsgQueryClipBoard, reinterpret_cast<WPARAM>(&nAnswer), nAction);
+            EXPECT_EQ(nMode == CNPropObj::MODE_SHOWN && nAction == MIRT_CLIP_COPY ? 1 : 0, nAnswer);
+        }
+    }
+    const HWND hPicture = pPicWnd->GetSafeHwnd();
+    pPicture->DestroyControl();
+    EXPECT_FALSE(::IsWindow(hPicture));
+}
+
+}  // namespace
