@@ -311,3 +311,67 @@ TEST_F(ObjectWindowTest, LineAndPictureObjectsAreWrapped)
 }
 
 }  // namespace
+
+namespace {
+
+// A picture field whose format answers the test sets.
+class CFormatPic : public CNPropObjPic
+{
+public:
+    using CNPropObjPic::CNPropObjPic;
+    int GetRowHeight() override { return m_nRow; }
+    int GetPichRate() override { return m_nPitch; }
+    int GetShadow() override { return m_nShadow; }
+    int GetModify() override { return m_nModify; }
+    int GetCarryOver() override { return m_nCarry; }
+    int m_nRow = 0, m_nPitch = 0, m_nShadow = 0, m_nModify = 0, m_nCarry = 0;
+};
+
+// The format items follow the field: the row height and pitch check one
+// item each, the copy setting, layout lock and carry-over gray or check
+// theirs.
+TEST_F(ObjectWindowTest, MenuFormatItemsFollowTheField)
+{
+    CFormatPic* pField = MakeField<CFormatPic>();
+    CWnd* pWnd = Create(pField);
+    ASSERT_NE(nullptr, pWnd);
+    const UINT G = MF_GRAYED, C = MF_CHECKED;
+    const struct
+    {
+        int nRow, nPitch, nShadow, nModify, nCarry;
+        UINT nRowChecked, nPitchChecked;
+        UINT nShadowState, nModifyState, nCarryState;
+    } cases[] = {
+        {10, 0, 0, 1, 1, 32842, 32885, 0, 0, 0},
+        {12, 1, 1, 2, 2, 32843, 32886, C, C, C},
+        {15, 2, 2, 3, 3, 32844, 32887, C, G, 0},
+        {9, 4, 3, 0, 0, 32845, 32888, G, G, 0},
+    };
+    for (const auto& c : cases) {
+        pField->m_nRow = c.nRow;
+        pField->m_nPitch = c.nPitch;
+        pField->m_nShadow = c.nShadow;
+        pField->m_nModify = c.nModify;
+        pField->m_nCarry = c.nCarry;
+        ModalScript script;
+        std::map<UINT, UINT> states;
+        script.ExpectMenu([&](CMenu* pMenu) {
+            for (UINT nID = 32842; nID <= 32888; ++nID)
+                states[nID] = pMenu->GetMenuState(nID, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED);
+            return 0u;
+        });
+        pWnd->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pWnd->GetSafeHwnd()), MAKELPARAM(5, 5));
+        for (UINT nID : {32842u, 32843u, 32844u, 32845u})
+            EXPECT_EQ(nID == c.nRowChecked ? C : 0u, states[nID]) << nID << " row " << c.nRow;
+        for (UINT nID : {32885u, 32886u, 32887u, 32888u})
+            EXPECT_EQ(nID == c.nPitchChecked ? C : 0u, states[nID]) << nID << " pitch " << c.nPitch;
+        EXPECT_EQ(c.nShadowState, states[32884]) << c.nShadow;
+        EXPECT_EQ(c.nModifyState, states[32847]) << c.nModify;
+        EXPECT_EQ(c.nCarryState, states[32848]) << c.nCarry;
+        for (UINT nID : {32881u, 32882u, 32883u})
+            EXPECT_EQ(G, states[nID]) << "no number display for pictures";
+        EXPECT_EQ(0u, states[32853] & MF_GRAYED);
+    }
+}
+
+}  // namespace
