@@ -14,7 +14,7 @@ class MIRT_API CNPropWndMeta : public CStatic, public CWindowCommandTarget
     DECLARE_DYNAMIC(CNPropWndMeta)
 public:
     CNPropWndMeta();
-    // Deletes the metafile the control shows.
+    // Deletes the metafile the control shows, as its window's end does.
     ~CNPropWndMeta() override;
 
     void DoDataExchange(CDataExchange* pDX) override;
@@ -28,9 +28,12 @@ protected:
     // The shown metafile taken out of the control and deleted.
     void OnResetCommand() override;
 
-    // Hands hMeta to the control (null: none) and deletes what it showed.
+    // Hands hMeta to the control (null: none) and deletes what it showed;
+    // without a window hMeta is deleted.
     void ShowMetaFile(HENHMETAFILE hMeta);
 
+    // The control does not delete its image: the window does.
+    afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 };
 

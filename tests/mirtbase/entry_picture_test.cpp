@@ -265,9 +265,18 @@ TEST_F(MetafileWindowTest, MissingFileLeavesNoMetafile)
     field.m_listItems.RemoveAll();
     field.m_listItems.AddTail("form.emf");
     Command(pWnd, WCMD_LIST, FALSE);
-    EXPECT_NE(nullptr, reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE)));
+    const HENHMETAFILE hReloaded = reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE));
+    ASSERT_NE(nullptr, hReloaded);
     Command(pWnd, WCMD_RESET, FALSE);
     EXPECT_EQ(nullptr, reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE)));
+    EXPECT_EQ(0u, ::GetEnhMetaFileBits(hReloaded, 0, nullptr));
+
+    // The window's end deletes the metafile it shows.
+    Command(pWnd, WCMD_LIST, FALSE);
+    const HENHMETAFILE hLast = reinterpret_cast<HENHMETAFILE>(pWnd->SendMessage(STM_GETIMAGE, IMAGE_ENHMETAFILE));
+    ASSERT_NE(nullptr, hLast);
+    field.DestroyControl();
+    EXPECT_EQ(0u, ::GetEnhMetaFileBits(hLast, 0, nullptr));
 }
 
 using ObjectWindowTest = EntryWindowTest;

@@ -7,6 +7,7 @@
 IMPLEMENT_DYNAMIC(CNPropWndMeta, CStatic)
 
 BEGIN_MESSAGE_MAP(CNPropWndMeta, CStatic)
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 CNPropWndMeta::CNPropWndMeta() : CWindowCommandTarget(this), m_pField(nullptr)
@@ -48,4 +49,10 @@ void CNPropWndMeta::OnListCommand(BOOL bSave)
 void CNPropWndMeta::OnResetCommand()
 {
     ShowMetaFile(nullptr);
+}
+
+void CNPropWndMeta::OnDestroy()
+{
+    ShowMetaFile(nullptr);
+    CStatic::OnDestroy();
 }

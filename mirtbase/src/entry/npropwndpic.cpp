@@ -262,8 +262,10 @@ void CNPropWndPic::ShowMenu(CPoint ptScreen)
     menu.Enable(ID_ENTRY_SELECT_ALL, FALSE);
     menu.SetFormatStates(m_pField);
     CMenu* pFormat = menu.FormatMenu();
-    for (int nPosition : {CEntryMenu::FORMAT_ROWS, CEntryMenu::FORMAT_PITCH, CEntryMenu::FORMAT_NUMBER})
-        pFormat->EnableMenuItem(static_cast<UINT>(nPosition), MF_BYPOSITION | MF_GRAYED);
+    for (int nPosition : {CEntryMenu::FORMAT_ROWS, CEntryMenu::FORMAT_PITCH, CEntryMenu::FORMAT_NUMBER}) {
+        if (pFormat != nullptr)
+            pFormat->EnableMenuItem(static_cast<UINT>(nPosition), MF_BYPOSITION | MF_GRAYED);
+    }
     menu.Enable(ID_ENTRY_AUTO_CALC, FALSE);
     const int nShadow = m_pField != nullptr ? m_pField->GetShadow() : -1;
     menu.Set(ID_ENTRY_COPY_SETTING, nShadow >= 0 && nShadow <= 2, FALSE);
