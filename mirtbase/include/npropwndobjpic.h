@@ -20,7 +20,6 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     CNPropObj* m_pField;
-    int m_nReserved;          // kept at 0
 
 protected:
     // Load: the value's picture (a file name from the "\DATA\RCV\" folder).

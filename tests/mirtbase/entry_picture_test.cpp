@@ -5,6 +5,8 @@
 #include <cstring>
 #include <map>
 
+#include <zeb95.h>
+
 #include "entry_fixture.h"
 #include "install_root.h"
 #include "mirtmsgs.h"
@@ -381,6 +383,84 @@ TEST_F(ObjectWindowTest, MenuFormatItemsFollowTheField)
             EXPECT_EQ(G, states[nID]) << "no number display for pictures";
         EXPECT_EQ(0u, states[32853] & MF_GRAYED);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A picture object on a whiteboard in the view, loaded through it.
+class PictureObjectTest : public EntryWindowTest
+{
+protected:
+    PictureObjectTest()
+    {
+        ZebWbCreateInfo info = {};
+        info.dwMask = ZEBWB_STYLE;
+        info.hParent = m_view.GetSafeHwnd();
+        info.dwStyle = WS_CHILD | WS_VISIBLE;
+        info.cx = 500;
+        info.cy = 300;
+        m_hWhiteBoard = zebCreateWhiteBoard(&info);
+    }
+    ~PictureObjectTest() override
+    {
+        m_fields.clear();
+        zebDestroyWhiteBoard(m_hWhiteBoard);
+    }
+
+    // A bitmap file of nWidth by 4 pixels.
+    void WriteBitmap(const std::string& path, int nWidth)
+    {
+        HDC hScreen = ::GetDC(nullptr);
+        HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, nWidth, 4);
+        ::ReleaseDC(nullptr, hScreen);
+        HGLOBAL hDib = zebCreateDib(hBitmap, nullptr);
+        ASSERT_NE(0, zebWriteDib(path.c_str(), hDib));
+        zebDestroyDib(hDib);
+        ::DeleteObject(hBitmap);
+    }
+    // The width of the object's picture, 0 without one.
+    static int PictureWidth(CWnd* pWnd)
+    {
+        RECT rect = {};
+        return zebGetOrgRect(pWnd->GetSafeHwnd(), &rect) ? rect.right - rect.left : 0;
+    }
+
+    ScratchInstallRoot m_install;
+    HWND m_hWhiteBoard = nullptr;
+};
+
+// The value names a file of the RCV folder, or is a path; the default
+// picture folder is not tried; a file that does not load changes nothing.
+TEST_F(PictureObjectTest, ValuesLoadIntoTheObject)
+{
+    ASSERT_NE(nullptr, m_hWhiteBoard);
+    WriteBitmap(m_install.m_root + "\\DATA\\RCV\\受信.bmp", 6);
+    WriteBitmap(m_install.m_root + "\\DATA\\Defbmp\\既定.bmp", 7);
+    WriteBitmap(m_install.m_root + "\\elsewhere.bmp", 8);
+    WriteBitmap(m_install.m_root + "\\DATA\\Defbmp\\only.bmp", 9);
+    CNPropObjPic* pField = MakeField<CNPropObjPic>();
+    CWnd* pWnd = pField->CreateControl(CWnd::FromHandle(m_hWhiteBoard), 1);
+    ASSERT_NE(nullptr, dynamic_cast<CNPropWndObjPic*>(pWnd));
+    const struct
+    {
+        std::string value;
+        int nWidth;
+    } cases[] = {
+        {"受信.bmp", 6},
+        {m_install.m_root + "\\elsewhere.bmp", 8},
+        {"only.bmp", 8},
+        {"missing.bmp", 8},
+    };
+    for (const auto& c : cases) {
+        pField->CNPropObj::SetText(c.value.c_str());
+        Command(pWnd, WCMD_DATA, FALSE);
+        EXPECT_EQ(c.nWidth, PictureWidth(pWnd)) << c.value;
+    }
+    pField->m_listItems.AddTail("X:\\far\\away\\既定.bmp");
+    Command(pWnd, WCMD_LIST, FALSE);
+    EXPECT_EQ(7, PictureWidth(pWnd));
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ BEGIN_MESSAGE_MAP(CNPropWndObjPic, CWnd)
     ON_MESSAGE(MsgQueryField, OnQueryField)
 END_MESSAGE_MAP()
 
-CNPropWndObjPic::CNPropWndObjPic() : CWindowCommandTarget(this), m_pField(nullptr), m_nReserved(0)
+CNPropWndObjPic::CNPropWndObjPic() : CWindowCommandTarget(this), m_pField(nullptr)
 {
 }
 
