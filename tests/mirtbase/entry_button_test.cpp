@@ -2,6 +2,7 @@
 // caption, Enter and the click, and the input lock.
 #include <gtest/gtest.h>
 
+#include "canvas.h"
 #include "entry_fixture.h"
 #include "npropobjbtn.h"
 #include "npropobjbtncheck.h"
@@ -191,6 +192,33 @@ TEST_F(CheckWindowTest, ControlColourIsTheFieldsBrush)
         reinterpret_cast<LPARAM>(pWnd->GetSafeHwnd()));
     ::ReleaseDC(pWnd->GetSafeHwnd(), hDC);
     EXPECT_EQ(reinterpret_cast<LRESULT>(pField->GetBackBrush()->GetSafeHandle()), lBrush);
+}
+
+// The parent's owner-drawing request reaches the check window: the field
+// draws its square and mark, and the focused item gets the red frame.
+TEST_F(CheckWindowTest, DrawsTheFieldAndTheFocusFrame)
+{
+    CNPropObjBtnCheck* pField = MakeField<CNPropObjBtnCheck>();
+    CWnd* pWnd = Create(pField);
+    pField->SetChecked(TRUE);
+    CRect client;
+    pWnd->GetClientRect(&client);
+    for (UINT nState : {0u, static_cast<UINT>(ODS_FOCUS)}) {
+        MemoryCanvas canvas(client.Width(), client.Height());
+        DRAWITEMSTRUCT item = {};
+        item.CtlType = ODT_BUTTON;
+        item.CtlID = static_cast<UINT>(pWnd->GetDlgCtrlID());
+        item.itemAction = ODA_DRAWENTIRE;
+        item.itemState = nState;
+        item.hwndItem = pWnd->GetSafeHwnd();
+        item.hDC = canvas.dc();
+        item.rcItem = client;
+        m_view.SendMessage(WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        const CRect square = pField->CalcCheckRect(client.left, client.top, client.right, client.bottom);
+        EXPECT_GT(canvas.countInked(square), 0) << "the mark";
+        EXPECT_EQ(nState != 0, canvas.pixel(client.Width() / 2, 1) == RGB(255, 0, 0)) << nState;
+        EXPECT_EQ(nState != 0, canvas.pixel(client.Width() - 2, client.Height() / 2) == RGB(255, 0, 0)) << nState;
+    }
 }
 
 }  // namespace
