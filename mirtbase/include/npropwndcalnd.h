@@ -25,10 +25,6 @@ protected:
     void OnDataCommand(BOOL bSave) override;
     void OnListCommand(BOOL bSave) override;
 
-    // Activate, then the move to the next field and, with bModify, the
-    // change, posted to the parent.
-    void ActivateAndMove(BOOL bModify);
-
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -48,8 +48,6 @@ protected:
     BOOL PasteFileName(CString& strName);
     void Undo();
     void Delete();
-    // Activate, then the move and the change posted to the parent.
-    void ActivateAndMove();
     // The clipboard actions possible now, for the query and the menu.
     BOOL CanDo(UINT nAction) const;
     void ShowMenu(CPoint ptScreen);

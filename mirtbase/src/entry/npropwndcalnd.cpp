@@ -1,5 +1,6 @@
 #include "npropwndcalnd.h"
 
+#include "entry/entryactivate.h"
 #include "entry/entryframe.h"
 #include "mirtmsgs.h"
 #include "npropobjcalnd.h"
@@ -57,15 +58,6 @@ BOOL CNPropWndCalnd::OnEraseBkgnd(CDC* pDC)
     return CWnd::OnEraseBkgnd(pDC);
 }
 
-void CNPropWndCalnd::ActivateAndMove(BOOL bModify)
-{
-    m_pField->Activate();
-    const HWND hParent = ::GetParent(m_hWnd);
-    ::PostMessageA(hParent, MsgUserMove, reinterpret_cast<WPARAM>(m_pField), 1);
-    if (bModify)
-        ::PostMessageA(hParent, MsgUserModify, reinterpret_cast<WPARAM>(m_pField), 1);
-}
-
 void CNPropWndCalnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar == VK_TAB && MirtPostUserMove(::GetParent(m_hWnd), m_pField))
@@ -73,7 +65,7 @@ void CNPropWndCalnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (nChar == VK_RETURN) {
         if (m_pField == nullptr || IsInputLocked())
             return;
-        ActivateAndMove(FALSE);
+        ActivateAndPostMove(this, m_pField, FALSE);
         return;
     }
     CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
@@ -82,7 +74,7 @@ void CNPropWndCalnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 void CNPropWndCalnd::OnLButtonDown(UINT, CPoint)
 {
     if (m_pField != nullptr && !IsInputLocked())
-        ActivateAndMove(TRUE);
+        ActivateAndPostMove(this, m_pField, TRUE);
 }
 
 LRESULT CNPropWndCalnd::OnQueryClipBoard(WPARAM wParam, LPARAM)

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "entry/entryactivate.h"
 #include "entry/entryframe.h"
 #include "entry/entrymenu.h"
 #include "entry/picturepath.h"
@@ -216,25 +217,17 @@ BOOL CNPropWndPic::OnEraseBkgnd(CDC* pDC)
     return CWnd::OnEraseBkgnd(pDC);
 }
 
-void CNPropWndPic::ActivateAndMove()
-{
-    m_pField->Activate();
-    const HWND hParent = ::GetParent(m_hWnd);
-    ::PostMessageA(hParent, MsgUserMove, reinterpret_cast<WPARAM>(m_pField), 1);
-    ::PostMessageA(hParent, MsgUserModify, reinterpret_cast<WPARAM>(m_pField), 1);
-}
-
 void CNPropWndPic::OnLButtonDown(UINT, CPoint)
 {
     if (m_pField != nullptr)
-        ActivateAndMove();
+        ActivateAndPostMove(this, m_pField, TRUE);
 }
 
 void CNPropWndPic::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar == VK_RETURN) {
         if (m_pField != nullptr)
-            ActivateAndMove();
+            ActivateAndPostMove(this, m_pField, TRUE);
         return;
     }
     if (nChar == VK_DELETE && m_pField != nullptr) {
