@@ -464,3 +464,33 @@ TEST_F(PictureObjectTest, ValuesLoadIntoTheObject)
 }
 
 }  // namespace
+
+namespace {
+
+// In layout mode a picture object's menu offers the whole field: cut, copy
+// and delete; paste and undo only through a face window with a window.
+TEST_F(ObjectWindowTest, LayoutModeMenuOffersTheField)
+{
+    CNPropObjPic* pField = MakeField<CNPropObjPic>();
+    CWnd* pWnd = Create(pField);
+    ASSERT_NE(nullptr, pWnd);
+    for (UINT nMode : {static_cast<UINT>(CNPropObj::MODE_ENTRY), static_cast<UINT>(CNPropObj::MODE_SHOWN)}) {
+        pField->SetMode(nMode);
+        EmptyClip();
+        ModalScript script;
+        std::map<UINT, UINT> states;
+        script.ExpectMenu([&](CMenu* pMenu) {
+            for (UINT nID : {57643u, 57635u, 57634u, 57637u, 57632u, 57642u})
+                states[nID] = pMenu->GetMenuState(nID, MF_BYCOMMAND) & MF_GRAYED;
+            return 0u;
+        });
+        pWnd->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pWnd->GetSafeHwnd()), MAKELPARAM(5, 5));
+        const UINT nField = nMode == CNPropObj::MODE_SHOWN ? 0u : static_cast<UINT>(MF_GRAYED);
+        for (UINT nID : {57635u, 57634u, 57632u})
+            EXPECT_EQ(nField, states[nID]) << nID << " in mode " << nMode;
+        for (UINT nID : {57637u, 57643u, 57642u})
+            EXPECT_EQ(static_cast<UINT>(MF_GRAYED), states[nID]) << nID << " in mode " << nMode;
+    }
+}
+
+}  // namespace

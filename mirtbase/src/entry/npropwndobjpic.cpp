@@ -6,6 +6,7 @@
 #include "entry/entrymenu.h"
 #include "entry/fieldkey.h"
 #include "entry/picturepath.h"
+#include "mirtbasemen.h"
 #include "mirtmsgs.h"
 #include "mirtpath.h"
 #include "npropobj.h"
@@ -112,8 +113,15 @@ void CNPropWndObjPic::ShowMenu(CPoint ptScreen)
     const BOOL bValue = m_pField != nullptr && (bDesign || !Value().IsEmpty());
     for (UINT nID : {ID_ENTRY_CUT, ID_ENTRY_COPY, ID_ENTRY_CLEAR})
         menu.Enable(nID, bValue);
-    menu.Enable(ID_ENTRY_PASTE, m_pField != nullptr && !bDesign && ClipboardHolds(CF_DIB));
-    menu.Enable(ID_ENTRY_UNDO, FALSE);
+    if (bDesign) {
+        CMirtBaseMen* pFace = dynamic_cast<CMirtBaseMen*>(m_pField->m_pOwner);
+        const BOOL bFace = pFace != nullptr && pFace->GetSafeHwnd() != nullptr;
+        menu.Enable(ID_ENTRY_PASTE, bFace && pFace->IsUserClipBoard(MIRT_CLIP_PASTE));
+        menu.Enable(ID_ENTRY_UNDO, bFace && pFace->IsUserClipBoard(MIRT_CLIP_UNDO));
+    } else {
+        menu.Enable(ID_ENTRY_PASTE, m_pField != nullptr && ClipboardHolds(CF_DIB));
+        menu.Enable(ID_ENTRY_UNDO, FALSE);
+    }
     menu.Enable(ID_ENTRY_SELECT_ALL, FALSE);
     menu.SetFormatStates(m_pField);
     for (UINT nID : {ID_ENTRY_NUM_NONE, ID_ENTRY_NUM_INTEGER, ID_ENTRY_NUM_DECIMAL})
