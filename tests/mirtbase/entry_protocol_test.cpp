@@ -70,7 +70,10 @@ protected:
         return Create(MakeField<TField>());
     }
 
-    static DWORD ClassStyle(CWnd* pWnd) { return static_cast<DWORD>(::GetClassLongPtrA(pWnd->GetSafeHwnd(), GCL_STYLE)); }
+    static DWORD ClassStyle(CWnd* pWnd)
+    {
+        return static_cast<DWORD>(::GetClassLongPtrA(pWnd->GetSafeHwnd(), GCL_STYLE));
+    }
 };
 
 TEST_F(EntryProtocolTest, NumbersAboveTenAreUnsupported)
