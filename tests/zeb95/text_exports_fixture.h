@@ -100,6 +100,11 @@ struct ZebTextApi
     ZEB_NAMED(zebSetDocFirstLine);
     ZEB_NAMED(zebSetFirstColumn);
     ZEB_NAMED(zebSetDocFirstColumn);
+    ZEB_NAMED(zebSetBkColor);
+    ZEB_NAMED(zebDrawImage);
+    ZEB_NAMED(zebDrawStretchImage);
+    ZEB_NAMED(zebDrawDocImage);
+    ZEB_NAMED(zebDrawDocStretchImage);
 };
 
 #undef ZEB_BOUND

@@ -37,7 +37,8 @@ TEST_F(TextExports, EveryNameIsExportedAndTheBoundOnesAtTheirOrdinals)
           "zebCutText",          "zebPasteText",         "zebFindText",            "zebFindDocText",
           "zebFindString",       "zebGetFirstLine",      "zebGetDocFirstLine",     "zebGetLastLine",
           "zebGetDocLastLine",   "zebGetFirstColumn",    "zebGetDocFirstColumn",   "zebSetFirstLine",
-          "zebSetDocFirstLine",  "zebSetFirstColumn",    "zebSetDocFirstColumn",   "zebGetSelect"})
+          "zebSetDocFirstLine",  "zebSetFirstColumn",    "zebSetDocFirstColumn",   "zebGetSelect",
+          "zebDrawImage",        "zebDrawStretchImage",  "zebDrawDocImage",        "zebDrawDocStretchImage"})
         EXPECT_NE(nullptr, ::GetProcAddress(s_hDll, pszName)) << pszName;
 }
 

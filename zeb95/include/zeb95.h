@@ -663,4 +663,16 @@ ZEBAPI LONG WINAPI zebSetFirstLine(HWND hDocument, LONG nLine);
 ZEBAPI LONG WINAPI zebSetDocFirstLine(HWND hWhiteBoard, LONG nDoc, LONG nLine);
 ZEBAPI LONG WINAPI zebSetFirstColumn(HWND hDocument, LONG nColumn);
 ZEBAPI LONG WINAPI zebSetDocFirstColumn(HWND hWhiteBoard, LONG nDoc, LONG nColumn);
+
+// A text document drawn into a device context: the source part (object
+// client coordinates; null: the client area with its scroll bars) at the
+// place (tenths of a millimetre), clipped to the place and to the client
+// area at the context's resolution, on the document's back colour unless it
+// is transparent. The stretching form scales both axes by the smaller ratio
+// of place to source. 1, or 0 when not a text document.
+ZEBAPI LONG WINAPI zebDrawImage(HWND hDocument, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
+ZEBAPI LONG WINAPI zebDrawStretchImage(HWND hDocument, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
+ZEBAPI LONG WINAPI zebDrawDocImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
+ZEBAPI LONG WINAPI zebDrawDocStretchImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource,
+                                          const RECT* prcPlace);
 }
