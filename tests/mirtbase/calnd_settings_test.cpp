@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/calndcolorcombo.h"
 #include "dialogs/calnddays.h"
 #include "modal_script.h"
 #include "msgbox_recorder.h"
@@ -132,6 +133,9 @@ TEST_F(CalndSheetTest, WeekdayDaysAreAcceptedOnlyOnDaysOff)
     std::vector<std::string> weekdays, specials;
     script.ExpectDialog([&](CWnd* pSheet) {
         const SheetDriver sheet{pSheet};
+        char caption[16] = {};
+        ::GetWindowTextA(pSheet->GetSafeHwnd(), caption, sizeof(caption));
+        EXPECT_STREQ("設定", caption);
         EXPECT_EQ("       カレンダーの設定       ", [&] {
             char text[64] = {};
             ::GetWindowTextA(sheet.Page(), text, sizeof(text));
@@ -281,6 +285,74 @@ TEST_F(CalndSheetTest, ColourCombosShowAndTakeTheIndexes)
     m_field.Activate();
     EXPECT_EQ(12, m_field.m_nHolidayColor);
     EXPECT_EQ(0, m_field.m_bGrid) << "the flags are not taken back";
+}
+
+TEST_F(CalndSheetTest, RemovedDaysStayRemovedWhenThePageIsShownAgain)
+{
+    for (DWORD dwDay : {2, 3, 9})
+        m_field.m_arMarkedDays.Add(dwDay);
+    m_field.m_arNormalDays.Add(10);
+    ModalScript script;
+    std::vector<std::string> specials;
+    script.ExpectDialog([&](CWnd* pSheet) {
+        const SheetDriver sheet{pSheet};
+        sheet.ShowPage(1);
+        sheet.Send(kSpecialList, LB_SETCARETINDEX, 1);
+        ::SendMessageA(sheet.Page(), WM_COMMAND, MAKEWPARAM(kSpecialList, LBN_DBLCLK),
+            reinterpret_cast<LPARAM>(::GetDlgItem(sheet.Page(), kSpecialList)));
+        sheet.Click(1021);    // the weekday list's "初期状態"
+        sheet.ShowPage(0);
+        sheet.ShowPage(1);
+        specials = sheet.Items(kSpecialList);
+        EXPECT_EQ(0, sheet.Send(kWeekdayList, LB_GETCOUNT));
+        sheet.Click(1020);    // the special list's "初期状態"
+        EXPECT_EQ(0, sheet.Send(kSpecialList, LB_GETCOUNT));
+        sheet.Cancel();
+    });
+    m_field.Activate();
+    EXPECT_EQ((std::vector<std::string>{"2002年 03月 02日 土", "2002年 03月 09日 土"}), specials);
+    EXPECT_EQ((std::vector<DWORD>{2, 3, 9}), Keys(m_field.m_arMarkedDays)) << "cancelled";
+}
+
+// The colour combo's items drawn on a memory context.
+TEST(CalndColorComboTest, ItemsAreFilledAndFramed)
+{
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = 40;
+    info.bmiHeader.biHeight = 20;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(hDC, &info, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    CCalndColorCombo combo;
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_COMBOBOX;
+    dis.itemID = 4;
+    dis.itemData = 0x800000;    // navy
+    dis.hDC = hDC;
+    dis.rcItem = CRect(0, 0, 40, 20);
+    dis.itemAction = ODA_DRAWENTIRE;
+    combo.DrawItem(&dis);
+    EXPECT_EQ(0x800000u, ::GetPixel(hDC, 20, 10));
+    EXPECT_EQ(0x800000u, ::GetPixel(hDC, 0, 0));
+    dis.itemState = ODS_SELECTED;
+    combo.DrawItem(&dis);
+    EXPECT_EQ(0x7FFFFFu, ::GetPixel(hDC, 0, 0)) << "framed in the inverse colour";
+    EXPECT_EQ(0x7FFFFFu, ::GetPixel(hDC, 39, 19));
+    EXPECT_EQ(0x800000u, ::GetPixel(hDC, 20, 10));
+    dis.itemState = 0;
+    dis.itemAction = ODA_SELECT;
+    combo.DrawItem(&dis);
+    EXPECT_EQ(0x800000u, ::GetPixel(hDC, 0, 0)) << "the frame erased";
+    MEASUREITEMSTRUCT mis = {};
+    combo.MeasureItem(&mis);
+    EXPECT_EQ(20u, mis.itemHeight);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hDC);
 }
 
 TEST(CalndYearSheetTest, SundaysByWeekdayAndDaysByMonth)
