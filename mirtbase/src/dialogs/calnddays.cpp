@@ -3,10 +3,12 @@
 #include <cstdlib>
 
 #include "calendarday.h"
+#include "npropobjcalnd.h"
 
 namespace {
 
-const char* const kWeekdayLetters[7] = {"日", "月", "火", "水", "木", "金", "土"};
+// The weekday names of the calendar fields in kanji.
+const int kKanjiWeekdayStyle = 3;
 
 // Bytes of the month and the day in an entry text.
 const int kMonthAt = 7;
@@ -71,8 +73,22 @@ CString CCalndDays::EntryText(int nYear, int nMonth, int nDay)
         return CString();
     CString strEntry;
     strEntry.Format("%04d年 %02d月 %02d日 %s", nYear, nMonth, nDay,
-        kWeekdayLetters[MirtWeekday(nYear, nMonth, nDay) - WEEKDAY_SUNDAY]);
+        static_cast<LPCSTR>(WeekdayLetter(MirtWeekday(nYear, nMonth, nDay) - WEEKDAY_SUNDAY)));
     return strEntry;
+}
+
+CString CCalndDays::WeekdayLetter(int nWeekday)
+{
+    return CNPropObjCalnd::WeekdayName(kKanjiWeekdayStyle, nWeekday + WEEKDAY_SUNDAY);
+}
+
+void CCalndDays::AddMonthItems(HWND hCombo)
+{
+    for (int nMonth = 1; nMonth <= 12; ++nMonth) {
+        CString strMonth;
+        strMonth.Format("%d", nMonth);
+        ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strMonth)));
+    }
 }
 
 int CCalndDays::EntryMonth(const CString& strEntry)

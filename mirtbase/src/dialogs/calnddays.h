@@ -18,6 +18,10 @@ public:
     // The month and the day an entry text shows; 0 for a text too short.
     static int EntryMonth(const CString& strEntry);
     static int EntryDay(const CString& strEntry);
+    // "日" .. "土" for nWeekday 0 (Sunday) .. 6.
+    static CString WeekdayLetter(int nWeekday);
+    // Adds the items "1" .. "12" to a combo box.
+    static void AddMonthItems(HWND hCombo);
     // The days of the month falling on nWeekday (0 Sunday .. 6 Saturday).
     static std::vector<int> DaysOfWeekday(int nYear, int nMonth, int nWeekday);
     // A national holiday of the pages' table, or its Monday substitute.

@@ -13,7 +13,6 @@ const char kSpecialIsWeekday[] = "曜日 は平日に指定されています。
 const char kWeekdayIsSpecial[] = "曜日 は特別日に指定されています。\n平日に指定し直しますか？";
 const char kNotADayOff[] = "曜日 は平日なので指定することはできません";
 
-const char* const kWeekdayLetters[] = {"日", "月", "火", "水", "木", "金", "土"};
 const int kSpecialWeekdays[] = {0, 1, 2, 3, 4, 5, 6};
 const int kDayOffWeekdays[] = {0, 6};
 const int kMonths = 12;
@@ -72,12 +71,9 @@ BOOL CCalndPropPage2::OnInitDialog()
     for (const Group* pGroup : {&kSpecial, &kWeekday}) {
         for (int i = 0; i < pGroup->nWeekdays; ++i)
             ItemMessage(pGroup->nWeekdayCombo, CB_ADDSTRING, 0,
-                reinterpret_cast<LPARAM>(kWeekdayLetters[pGroup->pWeekdays[i]]));
-        for (int nMonth = 1; m_bYearly && nMonth <= kMonths; ++nMonth) {
-            CString strMonth;
-            strMonth.Format("%d", nMonth);
-            ItemMessage(pGroup->nMonthChoice, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strMonth)));
-        }
+                reinterpret_cast<LPARAM>(static_cast<LPCSTR>(CCalndDays::WeekdayLetter(pGroup->pWeekdays[i]))));
+        if (m_bYearly)
+            CCalndDays::AddMonthItems(::GetDlgItem(m_hWnd, pGroup->nMonthChoice));
     }
     CPropertyPage::OnInitDialog();
     if (!m_bSpecialColorEnabled) {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "dialogs/calnddays.h"
 #include "dialogs/calndres.h"
 
 IMPLEMENT_DYNCREATE(CCalndStdPropPage1, CCalndPropPage1)
@@ -33,11 +34,7 @@ void CCalndStdPropPage1::DoDataExchange(CDataExchange* pDX)
 void CCalndStdPropPage1::FillLists()
 {
     CCalndPropPage1::FillLists();
-    for (int nMonth = 1; nMonth <= 12; ++nMonth) {
-        CString strMonth;
-        strMonth.Format("%d", nMonth);
-        ::SendDlgItemMessageA(m_hWnd, IDC_CALND_MONTH, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strMonth)));
-    }
+    CCalndDays::AddMonthItems(::GetDlgItem(m_hWnd, IDC_CALND_MONTH));
 }
 
 BEGIN_MESSAGE_MAP(CCalndStdPropPage2, CCalndPropPage2)
