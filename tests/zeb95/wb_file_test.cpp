@@ -790,11 +790,14 @@ TEST_F(WbFiles, ReadObjectFailureLeavesNoNewObject)
     EXPECT_EQ(-1, zebReadObject(m_hWb, 128, -1, path.c_str()));
     EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 128, 0));
     EXPECT_EQ(-1, zebReadObject(m_hWb, 512, 0, path.c_str()));
-    // A text document reads any other file as plain text; a block of its
-    // own that does not hold is refused.
-    PutFile(path, StringBytes("DO and more bytes"));
+    // A text document reads a file whose first 8 bytes are text as plain
+    // text; a block of its own that does not hold is refused.
+    const std::vector<BYTE> badBlock = {'D', 'O', 5, 0, 0, 0, 'x', 'y', 'z'};
+    PutFile(path, badBlock);
     EXPECT_EQ(-1, zebReadObject(m_hWb, 8, -1, path.c_str()));
     EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 8, 0));
+    PutFile(path, StringBytes("DO and more bytes"));
+    EXPECT_EQ(17, zebReadObject(m_hWb, 8, -1, path.c_str()));
 }
 
 TEST_F(WbFiles, AppChildBlockThatNobodyServesIsRefused)
