@@ -3,8 +3,8 @@
 // (CNPropObjCalndYear). The base CNPropObjCalnd holds what both share: the
 // year, the look of the grid, colours, fonts, title items and two lists of
 // marked days. The value is the shown period as text ("2024/05" or "2024").
-// The members are public: the settings pages of the form windows read and
-// write them directly.
+// The members are public; the settings sheet's pages are filled from them
+// and give them back after OK.
 #pragma once
 #include "npropobjctrl.h"
 #include <afxtempl.h>
