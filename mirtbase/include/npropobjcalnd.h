@@ -50,11 +50,19 @@ public:
     int Draw(CDC* pDC, int nMode) override;
     // 0: the settings sheet is the monthly and yearly calendars'.
     int Activate() override;
-    // CreateControl and FocusControl are the control base's until the
-    // calendar display window and the layout-mode picture object exist: no
-    // entry window is made (WriteDesignBitmap renders the picture's file).
-    // Deletes the temporary bitmap and forgets the entry window; 1.
+    // The display window (a CNPropWndCalnd) on the device rectangle, moved
+    // back by the owner's margin on a face with a layout; in layout mode,
+    // when editable, a picture object showing the calendar rendered by
+    // WriteDesignBitmap. Null without mode, owner or window handle, or when
+    // the window cannot be made.
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // Deletes both windows and the temporary bitmap and forgets the entry
+    // window; 1.
     int DestroyControl() override;
+    // Focuses the display window; without one, makes the control on the
+    // owner's parent window and, when that made a display window, focuses
+    // it and posts the field's format there.
+    void FocusControl() override;
     // A new field of this field's class at its block, filled by CopyTo and
     // moved by dx, dy.
     CNPropObj* Clone(int dx, int dy) override;
@@ -150,6 +158,11 @@ protected:
     // the enable flags.
     void FillPages(CCalndPropPage1& page1, CCalndPropPage2& page2) const;
     void TakePages(const CCalndPropPage1& page1, const CCalndPropPage2& page2);
+    // The layout-mode picture object on pHost; null when it cannot be made.
+    CWnd* CreateDesignPicture(CWnd* pHost);
+
+    CWnd* m_pCalndWnd = nullptr;      // owned: the display window
+    CWnd* m_pDesignWnd = nullptr;     // owned: the layout-mode picture
 
     UINT m_nCalndVersion;
 

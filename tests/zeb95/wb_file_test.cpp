@@ -645,6 +645,32 @@ TEST_F(WbFiles, ItemsGoInAtTheirStoredIndex)
     }
 }
 
+// Two text items stored at index 0 end in the reverse of the file's order:
+// read, written and read again, the whiteboard (its font table and
+// current font too) writes the same bytes.
+TEST_F(WbFiles, ItemsAtOneIndexReadBackToThemselves)
+{
+    HWND hSource = NewWhiteBoard();
+    const POINT pt = {5, 5};
+    const LOGFONTA lfSmall = TestFont(12), lfLarge = TestFont(20);
+    ASSERT_EQ(0, zebAddText(hSource, "small", &lfSmall, &pt, FALSE));
+    ASSERT_EQ(1, zebAddText(hSource, "large", &lfLarge, &pt, FALSE));
+    std::vector<Bytes> blocks = SplitBlocks(Stored(hSource));
+    ASSERT_EQ(3u, blocks.size()) << "WB, WT, WT";
+    PutDword(blocks[2], 8 + 8, 0);
+    const std::string path = TempPath("zebwb-same-index.zwb");
+    PutFile(path, blocks[0] + blocks[1] + blocks[2]);
+    ASSERT_GT(zebReadWhiteBoard(m_hWb, path.c_str(), nullptr, nullptr), 0);
+    const ZebWbRecord& wb = *ZebWbRecord::From(GetObjRecord(m_hWb));
+    ASSERT_EQ(2, wb.ChildCount(0));
+    EXPECT_STREQ("large", wb.TextItems()[0].pszText);
+    const Bytes first = Stored(m_hWb);
+    PutFile(path, first);
+    HWND hAgain = NewWhiteBoard();
+    ASSERT_GT(zebReadWhiteBoard(hAgain, path.c_str(), nullptr, nullptr), 0);
+    EXPECT_TRUE(SameBytes(first, Stored(hAgain)));
+}
+
 TEST_F(WbFiles, BadObjectFileLeavesTheObjectAsItWas)
 {
     const std::string bmp = BmpFile("zebwb-objdamage.bmp");
