@@ -48,11 +48,19 @@ public:
     // 0: the settings sheet belongs to the form windows, which call
     // ApplySettings after it.
     int Activate() override;
-    // CreateControl and FocusControl are the control base's until the
-    // calendar display window and the layout-mode picture object exist: no
-    // entry window is made (WriteDesignBitmap renders the picture's file).
-    // Deletes the temporary bitmap and forgets the entry window; 1.
+    // The display window (a CNPropWndCalnd) on the device rectangle, moved
+    // back by the owner's margin on a face with a layout; in layout mode,
+    // when editable, a picture object showing the calendar rendered by
+    // WriteDesignBitmap. Null without mode, owner or window handle, or when
+    // the window cannot be made.
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // Deletes both windows and the temporary bitmap and forgets the entry
+    // window; 1.
     int DestroyControl() override;
+    // Focuses the display window; without one, makes the control on the
+    // owner's parent window and, when that made a display window, focuses
+    // it and posts the field's format there.
+    void FocusControl() override;
     // A new field of this field's class at its block, filled by CopyTo and
     // moved by dx, dy.
     CNPropObj* Clone(int dx, int dy) override;
@@ -143,6 +151,11 @@ public:
 protected:
     // Stores the text, 0 when it is empty.
     int StorePeriodText(const CString& strText);
+    // The layout-mode picture object on pHost; null when it cannot be made.
+    CWnd* CreateDesignPicture(CWnd* pHost);
+
+    CWnd* m_pCalndWnd = nullptr;      // owned: the display window
+    CWnd* m_pDesignWnd = nullptr;     // owned: the layout-mode picture
 
     UINT m_nCalndVersion;
 

@@ -8,6 +8,7 @@
 #include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
+#include "launcherreaders.h"
 #include "mirtbase.h"
 #include "mirtfileio.h"
 #include "mirtpath.h"
@@ -301,6 +302,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"doc-object", DocObjectSeeds, RunDocObject},
         {"bmp", BmpFileSeeds, RunBmpFile},
         {"clip-fields", FieldClipboardSeeds, RunFieldClipboard},
+        {"launcher-index", LauncherIndexSeeds, RunLauncherIndex},
+        {"autoinput", AutoInputSeeds, RunAutoInput},
     };
     return readers;
 }

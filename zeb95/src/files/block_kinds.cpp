@@ -25,7 +25,7 @@ HWND CreateDoc(HWND hWb) { return Hidden(DocCreateObj(hWb, nullptr, nullptr)); }
 const ZebBlockKind kBlockKinds[] = {
     {{'P', 'O'}, ZebKindPicture, CreatePicture, WritePicObject, ReadPicObject},
     {{'L', 'O'}, ZebKindLine, CreateLine, WriteLineObject, ReadLineObject},
-    {{'D', 'O'}, ZebKindDoc, CreateDoc, WriteDocObject, ReadDocObjectFile},
+    {{'D', 'O'}, ZebKindDoc, CreateDoc, WriteDocObject, ReadDocObject},
 };
 
 }  // namespace
