@@ -8,6 +8,7 @@
 #define MIRT_FMT_FOLDER "\\DATA\\FMT\\"       // layouts, list printing definitions
 #define MIRT_OTHER_FOLDER "\\Data\\Other\\"   // value, tax-rate and rounding files
 #define MIRT_CHOICE_FOLDER "\\DATA\\OTHER\\"  // choice-list files
+#define MIRT_MAP_FOLDER "\\DATA\\MAP\\"       // field map files
 #define MIRT_DEFBMP_FOLDER "\\DATA\\Defbmp\\" // default pictures
 #define MIRT_META_FOLDER "\\DATA\\META\\"     // metafiles
 

@@ -18,6 +18,13 @@ public:
 
     // The button's record, then version and the sub-form's layout id.
     void Serialize(CArchive& ar) override;
+    // The push button, then a new sub-form of the sub-form layout in a new
+    // sub-screen dialog (both replacing earlier ones) at the form window's
+    // zoom, mapped from the form window's reference id and handed to the
+    // form window. Null when the button is not made, without a sub-form
+    // layout, or when the form window has no reference id (no sub-form
+    // then).
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
     // Shows the sub-form dialog when there is one.
     int Execute(DWORD dwArg1, DWORD dwArg2, DWORD dwArg3) override;
     // Keeps the layout id.
@@ -28,10 +35,8 @@ public:
     UINT m_nSubLayoutID;    // 0: no sub-form
 
 protected:
-    // The sub-form and its dialog come with the form windows' sub-form
-    // classes; until then both stay null.
-    CWnd* m_pSubDlg;        // owned
-    CMirtBaseSub* m_pSubWnd;
+    CWnd* m_pSubDlg;            // owned; it owns the sub-form
+    CMirtBaseSub* m_pSubWnd;    // not owned
     UINT m_nSubVersion;
 };
 

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/subscreendlg.h"
-#include "form_window.h"
+#include "mirtbaseref.h"
 
 namespace {
 
 const UINT kCloseCommand = 32799;
 
 // A windowed sub-form with chosen pixel rectangles that tells when it goes.
-class CSubForm : public CWindowedFormWnd
+class CSubForm : public CMirtBaseSub
 {
 public:
     CSubForm(const CRect& rcThird, const CRect& rcAria, bool& bDeleted) : m_bDeleted(bDeleted)
@@ -20,6 +20,11 @@ public:
         m_rectAria = rcAria;
     }
     ~CSubForm() override { m_bDeleted = true; }
+
+    BOOL CreateUnder(CWnd* pParent)
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "form", WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), pParent, 1);
+    }
 
 private:
     bool& m_bDeleted;
@@ -113,6 +118,7 @@ TEST_F(SubScreenDialogTest, SizeScrollBarsAndLineScrollingToTheEnd)
     EXPECT_EQ(0, nMin);
     EXPECT_EQ(100, nMax);
     EXPECT_EQ(CRect(0, 0, 600, 500), pDialog->GetSubRect());
+    EXPECT_EQ(pDialog, m_pSub->GetParentWnd()) << "the sub-form's back pointer";
 
     CRect rcClient;
     pDialog->GetClientRect(&rcClient);

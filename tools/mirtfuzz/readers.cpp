@@ -5,6 +5,7 @@
 
 #include "archivebytes.h"
 #include "choicelist.h"
+#include "fieldmapfile.h"
 #include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
@@ -271,6 +272,18 @@ void RunChoiceList(const std::string& bytes, CDC&, CDC&)
         throw std::logic_error("the written choice list does not read back to itself");
 }
 
+void RunFieldMap(const std::string& bytes, CDC&, CDC&)
+{
+    CFieldMap map;
+    map.SetAt(7, 7);
+    if (CFieldMapFile::Read(WriteTempInput(bytes, "map"), map) == CFieldMapFile::READ_FAILED) {
+        WORD wValue = 0;
+        if (map.GetCount() != 1 || !map.Lookup(7, wValue) || wValue != 7)
+            throw std::logic_error("a refused field map changed the map");
+        AfxThrowArchiveException(CArchiveException::generic);
+    }
+}
+
 }  // namespace
 
 void CleanReceiveFolder()
@@ -294,6 +307,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"listprint", ListPrintSeeds, RunListPrint},
         {"value", ValueFileSeeds, RunValueFile},
         {"choicelist", ChoiceListSeeds, RunChoiceList},
+        {"fieldmap", FieldMapSeeds, RunFieldMap},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
         {"index", IndexSeeds, RunIndex},

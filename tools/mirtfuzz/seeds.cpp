@@ -4,6 +4,7 @@
 
 #include "archivebytes.h"
 #include "defaultprtdef.h"
+#include "fieldmapfile.h"
 #include "linedef.h"
 #include "mirtfileio.h"
 #include "nmirtdoc.h"
@@ -168,6 +169,20 @@ std::vector<std::string> ChoiceListSeeds()
         for (LPCSTR pszChoice : choices)
             list.AddTail(pszChoice);
         seeds.push_back(StoreBytes([&](CArchive& ar) { list.Serialize(ar); }));
+    }
+    return seeds;
+}
+
+std::vector<std::string> FieldMapSeeds()
+{
+    std::vector<std::string> seeds;
+    for (std::initializer_list<std::pair<WORD, WORD>> entries :
+         {std::initializer_list<std::pair<WORD, WORD>>{{1, 3}, {2, 2}, {40, 1}},
+          std::initializer_list<std::pair<WORD, WORD>>{}}) {
+        CFieldMap map;
+        for (const auto& entry : entries)
+            map.SetAt(entry.first, entry.second);
+        seeds.push_back(StoreBytes([&](CArchive& ar) { map.Serialize(ar); }));
     }
     return seeds;
 }

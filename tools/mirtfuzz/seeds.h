@@ -2,7 +2,7 @@
 // the sample forms' layouts, pages of them with values in their fields,
 // form data files of the three container kinds, page blobs, face field
 // lists, a list printing definition with an item of every kind, value
-// files and choice lists.
+// files, choice lists and field maps.
 #pragma once
 #include <string>
 #include <vector>
@@ -16,3 +16,4 @@ std::vector<std::string> BoardDataSeeds();
 std::vector<std::string> ListPrintSeeds();
 std::vector<std::string> ValueFileSeeds();
 std::vector<std::string> ChoiceListSeeds();
+std::vector<std::string> FieldMapSeeds();

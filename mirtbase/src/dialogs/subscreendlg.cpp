@@ -1,7 +1,7 @@
 #include "dialogs/subscreendlg.h"
 
 #include "dialogs/subscreenres.h"
-#include "mirtbase.h"
+#include "mirtbaseref.h"
 
 IMPLEMENT_DYNAMIC(CSubScreenDlg, CDialog)
 
@@ -89,6 +89,7 @@ BOOL CSubScreenDlg::OnInitDialog()
     CDialog::OnInitDialog();
     if (m_pSubWnd == nullptr)
         return TRUE;
+    m_pSubWnd->SetParentWnd(this);
     CSize sizeScreen(0, 0);
     if (HDC hIC = ::CreateICA("DISPLAY", nullptr, nullptr, nullptr)) {
         sizeScreen = CSize(::GetDeviceCaps(hIC, HORZRES), ::GetDeviceCaps(hIC, VERTRES));

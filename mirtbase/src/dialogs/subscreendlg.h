@@ -5,7 +5,7 @@
 #include <afxdlgs.h>
 #include "mirtapi.h"
 
-class CMirtBase;
+class CMirtBaseSub;
 
 #pragma pack(push, 4)
 
@@ -27,8 +27,8 @@ public:
     ~CSubScreenDlg() override;
 
     // Set before the window is made; owned from then on.
-    void SetSubWnd(CMirtBase* pSubWnd) { m_pSubWnd = pSubWnd; }
-    CMirtBase* GetSubWnd() const { return m_pSubWnd; }
+    void SetSubWnd(CMirtBaseSub* pSubWnd) { m_pSubWnd = pSubWnd; }
+    CMirtBaseSub* GetSubWnd() const { return m_pSubWnd; }
     CRect GetSubRect() const { return m_rcSub; }
 
     // The frame the sub-form keeps (rcFrame) fitted to the screen and to
@@ -39,7 +39,8 @@ public:
     static int ScrollTo(int nPos, UINT nSBCode, UINT nThumbPos);
 
 protected:
-    // Sizes the window for the sub-form and shows the scroll bars it needs.
+    // Makes this dialog the sub-form's parent window, sizes the window for
+    // the sub-form and shows the scroll bars it needs.
     BOOL OnInitDialog() override;
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -50,7 +51,7 @@ private:
     // Moves the sub-form by the scroll from nOld to nNew on bar nBar.
     void Scroll(int nBar, UINT nSBCode, UINT nPos);
 
-    CMirtBase* m_pSubWnd;
+    CMirtBaseSub* m_pSubWnd;
     CRect m_rcSub;   // the sub-form in the client area
 };
 

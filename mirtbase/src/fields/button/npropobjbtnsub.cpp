@@ -1,9 +1,13 @@
 #include "npropobjbtnsub.h"
 
+#include <memory>
+
 #include "choicelist.h"
 #include "dialogs/choiceeditdlg.h"
+#include "dialogs/subscreendlg.h"
+#include "dialogs/subscreenres.h"
 #include "fields/fieldcommon.h"
-#include "mirtbase.h"
+#include "mirtbaseref.h"
 
 namespace {
 
@@ -46,6 +50,30 @@ void CNPropObjBtnSub::Serialize(CArchive& ar)
     }
     UINT nVersion;
     ar >> nVersion >> m_nSubLayoutID;
+}
+
+CWnd* CNPropObjBtnSub::CreateControl(CWnd* pParent, int bSetOwner)
+{
+    CWnd* pButton = CNPropObjBtn::CreateControl(pParent, bSetOwner);
+    if (pButton == nullptr || m_nSubLayoutID == 0 || m_pOwner == nullptr)
+        return nullptr;
+    DeleteWindowObject(m_pSubDlg);
+    m_pSubWnd = nullptr;
+    CResourceHandleSwitch resources;
+    std::unique_ptr<CSubScreenDlg> pDialog(new CSubScreenDlg(m_pOwner));
+    std::unique_ptr<CMirtBaseSub> pSub(new CMirtBaseSub);
+    pSub->SetFormat(m_nSubLayoutID);
+    pSub->SetPercent(m_pOwner->GetPercent());
+    const UINT nFromID = m_pOwner->GetFromID();
+    if (nFromID == 0)
+        return nullptr;
+    pSub->SetRefMap(nFromID);
+    m_pSubWnd = pSub.get();
+    pDialog->SetSubWnd(pSub.release());
+    pDialog->Create(IDD_SUBSCREEN, m_pOwner);
+    m_pSubDlg = pDialog.release();
+    m_pOwner->AddMirtBaseSub(m_pSubWnd);
+    return pButton;
 }
 
 int CNPropObjBtnSub::Execute(DWORD, DWORD, DWORD)
