@@ -107,6 +107,13 @@ protected:
     // outside templates at the first face's origin, then faces 1 .. n from
     // the face templates at each face's origin.
     virtual void CreateList();
+    // CreateList's face lists with the outside templates at ptOutside; needs
+    // a layout.
+    void BuildFaceLists(CPoint ptOutside);
+    // The serial-number counters and the fields cleared for a new page
+    // (nFlag: reloading the entry windows, which needs a window); not
+    // modified. Nothing without a layout.
+    void ClearPageData(int nFlag);
 
 public:
     // Nonzero when a layout is loaded.

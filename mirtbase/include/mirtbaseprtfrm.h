@@ -13,7 +13,6 @@
 class CMirtBaseMen;
 class CNMirtDoc;
 struct tagSPACEINFO;
-struct tagNMIRTDOC;
 
 #pragma pack(push, 4)
 
@@ -119,12 +118,6 @@ private:
     BOOL IsMenInRange(UINT nMen) const;
     // The focus list and the title field from the face lists.
     void CreateListEnter();
-    // The frame's fields into pDoc: header, a layout copy and face lists.
-    void FillDocument(CNMirtDoc* pDoc, tagNMIRTDOC& record);
-    // The held header, or a new page's; nothing is replaced here.
-    void MakeHeader(tagNMIRTDOC& record) const;
-    // The title the user typed (or "Untitled" for none); FALSE on cancel.
-    BOOL AskTitle(CString& strTitle) const;
     void DeleteFaceLists();
 };
 

@@ -43,9 +43,6 @@ public:
 protected:
     void InitMember() override;
 
-    // The field of pDoc whose data string fills pField, or null.
-    CNPropObj* SourceOf(CNMirtDoc* pDoc, const CNPropObj& field, UINT nMen);
-
     UINT m_nFromID;
     CFieldMap m_mapField;   // target order -> source order
     CObList m_listSub;      // CMirtBaseSub, not owned

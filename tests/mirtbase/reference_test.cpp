@@ -205,7 +205,8 @@ protected:
         file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
         file.Close();
         WriteMap(9, 12, MapBytes({}));
-        m_pButton = new CNPropObjBtnSub(MakeBlock(4, kRect), WS_CHILD | BS_PUSHBUTTON, 0);
+        m_pButton = new CNPropObjBtnSub(MakeBlock(4, kRect, 7), WS_CHILD | BS_PUSHBUTTON, 0);
+        ASSERT_TRUE(m_pButton->IsEditable()) << "a locked button would lock the whole button class";
         m_pButton->m_nSubLayoutID = 12;
         m_pWnd.reset(new CTestSub(9, {Face(1, {m_pButton})}));
         m_pWnd->SetRefMap(9);

@@ -100,12 +100,7 @@ int CMirtBasePrtFrm::CreateWindowDmy(int)
 
 void CMirtBasePrtFrm::ClearRealData(int nFlag)
 {
-    if (m_pLayout == nullptr || (nFlag != 0 && m_hWnd == nullptr))
-        return;
-    ClearNumberCount();
-    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;)
-        static_cast<CPropData*>(m_listMen.GetNext(pos))->ClearRealData(nFlag);
-    m_bModify = 0;
+    ClearPageData(nFlag);
 }
 
 int CMirtBasePrtFrm::GetMenInfo(CArray<CPoint, CPoint>*& pOrigins, CRect& rectAria, CRect& rectSecond, int& bMulti)

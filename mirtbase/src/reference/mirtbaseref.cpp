@@ -1,13 +1,10 @@
 #include "mirtbaseref.h"
 
-#include <climits>
 #include <cstring>
 
 #include "mirtmsgs.h"
 #include "nmirtdoc.h"
-#include "npropobj.h"
-#include "propdata.h"
-#include "windows/formfields.h"
+#include "reference/mappeddata.h"
 
 IMPLEMENT_DYNAMIC(CMirtBaseRef, CMirtBase)
 IMPLEMENT_DYNAMIC(CMirtBaseRefWnd, CMirtBaseRef)
@@ -87,28 +84,11 @@ void CMirtBaseRef::SetRefMap(UINT nSourceID)
         m_mapField.RemoveAll();
 }
 
-CNPropObj* CMirtBaseRef::SourceOf(CNMirtDoc* pDoc, const CNPropObj& field, UINT nMen)
-{
-    if (m_nFromID == GetLayoutID())
-        return pDoc->GetPropObjByOrder(field.m_nOrder, nMen);
-    WORD wSource = 0;
-    if (field.m_nOrder > USHRT_MAX || !m_mapField.Lookup(static_cast<WORD>(field.m_nOrder), wSource))
-        return nullptr;
-    return pDoc->GetPropObjByOrder(wSource);
-}
-
 void CMirtBaseRef::SetEnterData(int bStoreOnly, CNMirtDoc* pDoc)
 {
     if (m_pLayout == nullptr || pDoc == nullptr || pDoc->GetLayoutID() != m_nFromID)
         return;
-    MirtForEachField(m_listMen, [&](const CPropData& men, CNPropObj& field) {
-        if (const CNPropObj* pSource = SourceOf(pDoc, field, men.m_nMen)) {
-            if (bStoreOnly)
-                field.CNPropObj::SetText(pSource->m_strData);
-            else
-                field.SetText(pSource->m_strData);
-        }
-    });
+    MirtCopyMappedData(m_listMen, *pDoc, m_nFromID == GetLayoutID() ? nullptr : &m_mapField, bStoreOnly);
     for (POSITION pos = m_listSub.GetHeadPosition(); pos != nullptr;)
         static_cast<CMirtBaseSub*>(m_listSub.GetNext(pos))->SetEnterData(bStoreOnly, pDoc);
 }

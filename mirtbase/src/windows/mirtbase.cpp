@@ -112,14 +112,28 @@ void CMirtBase::CreateList()
     if (m_pLayout == nullptr)
         return;
     const CArray<CPoint, CPoint>& arrayMen = m_pLayout->m_LayoutData.m_arrayMen;
-    if (!m_pLayout->m_listOutside.IsEmpty()) {
-        const CPoint ptFirst = arrayMen.GetSize() > 0 ? arrayMen[0] : CPoint(0, 0);
-        m_listMen.AddTail(CloneTemplates(m_pLayout->m_listOutside, 0, ptFirst));
-    }
+    BuildFaceLists(arrayMen.GetSize() > 0 ? arrayMen[0] : CPoint(0, 0));
+}
+
+void CMirtBase::BuildFaceLists(CPoint ptOutside)
+{
+    const CArray<CPoint, CPoint>& arrayMen = m_pLayout->m_LayoutData.m_arrayMen;
+    if (!m_pLayout->m_listOutside.IsEmpty())
+        m_listMen.AddTail(CloneTemplates(m_pLayout->m_listOutside, 0, ptOutside));
     if (!m_pLayout->m_listFaces.IsEmpty()) {
         for (int i = 0; i < arrayMen.GetSize(); i++)
             m_listMen.AddTail(CloneTemplates(m_pLayout->m_listFaces, static_cast<UINT>(i + 1), arrayMen[i]));
     }
+}
+
+void CMirtBase::ClearPageData(int nFlag)
+{
+    if (m_pLayout == nullptr || (nFlag != 0 && m_hWnd == nullptr))
+        return;
+    ClearNumberCount();
+    for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;)
+        static_cast<CPropData*>(m_listMen.GetNext(pos))->ClearRealData(nFlag);
+    m_bModify = 0;
 }
 
 CPropData* CMirtBase::CloneTemplates(const CObList& listTemplates, UINT nMen, CPoint ptOrigin)
