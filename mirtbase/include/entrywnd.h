@@ -67,4 +67,8 @@ MIRT_API BOOL MirtPostUserMove(HWND hTarget, CNPropObj* pField);
 // points to (when it is given); the message's result, 0.
 MIRT_API LRESULT MirtAnswerClipboardQuery(WPARAM wParam, BOOL bPossible);
 
+// The answer to MsgQueryField: pField into the pointer lParam points to
+// when both pointers are given and still unanswered; 1 when answered.
+MIRT_API LRESULT MirtAnswerFieldQuery(WPARAM wParam, LPARAM lParam, CNPropObj* pField);
+
 #pragma pack(pop)

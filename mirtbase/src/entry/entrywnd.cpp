@@ -110,3 +110,14 @@ LRESULT MirtAnswerClipboardQuery(WPARAM wParam, BOOL bPossible)
         *reinterpret_cast<int*>(wParam) = bPossible ? 1 : 0;
     return 0;
 }
+
+LRESULT MirtAnswerFieldQuery(WPARAM wParam, LPARAM lParam, CNPropObj* pField)
+{
+    int* pAnswer = reinterpret_cast<int*>(wParam);
+    CNPropObj** ppField = reinterpret_cast<CNPropObj**>(lParam);
+    if (pAnswer == nullptr || ppField == nullptr || *pAnswer != 0 || *ppField != nullptr)
+        return 0;
+    *pAnswer = MIRT_QUERYFIELD_ANSWER;
+    *ppField = pField;
+    return 1;
+}

@@ -165,11 +165,5 @@ LRESULT CNPropWndObjPic::OnQueryClipBoard(WPARAM wParam, LPARAM lParam)
 
 LRESULT CNPropWndObjPic::OnQueryField(WPARAM wParam, LPARAM lParam)
 {
-    int* pAnswer = reinterpret_cast<int*>(wParam);
-    CNPropObj** ppField = reinterpret_cast<CNPropObj**>(lParam);
-    if (pAnswer == nullptr || ppField == nullptr || *pAnswer != 0 || *ppField != nullptr)
-        return 0;
-    *pAnswer = MIRT_QUERYFIELD_ANSWER;
-    *ppField = m_pField;
-    return 1;
+    return MirtAnswerFieldQuery(wParam, lParam, m_pField);
 }
