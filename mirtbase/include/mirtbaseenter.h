@@ -18,8 +18,6 @@ class MIRT_API CMirtBaseEnter : public CMirtBase
 {
     DECLARE_DYNAMIC(CMirtBaseEnter)
 public:
-    enum { MAX_ROVF_PENDING = 40 };
-
     CMirtBaseEnter();
     ~CMirtBaseEnter() override;
 
@@ -73,8 +71,6 @@ protected:
 private:
     // The title and index strings of the page; FALSE on a cancelled title.
     BOOL FillTitle(tagNMIRTDOC& record);
-    // The end of the last line of the document for the cut.
-    static BOOL LastLineEnd(HWND hDoc, LONG nLast, POINT& ptEnd);
 };
 
 #pragma pack(pop)

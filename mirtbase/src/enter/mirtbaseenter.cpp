@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "enter/textoverflow.h"
 #include "frame/pagehandover.h"
 #include "mirtmsgs.h"
 #include "nmirtdoc.h"
@@ -29,6 +30,9 @@ namespace {
 const int kIndexBlockSize = 10;
 const UINT kFirstIndex = 1;
 const UINT kLastIndex = NMIRTDOC_INDEX_COUNT;
+const UINT kTextChanged = 101;
+const UINT kTextReplaced = 201;
+const UINT kOverflow = 112;
 // A layout whose first setting is this takes the page title from its
 // index fields.
 const DWORD kTitleFromIndex = 1;
@@ -195,5 +199,27 @@ LRESULT CMirtBaseEnter::OnFirstField(WPARAM, LPARAM)
 {
     if (!m_listFocus.IsEmpty())
         SetUserFocus(static_cast<CNPropObj*>(m_listFocus.GetHead()));
+    return 0;
+}
+
+LRESULT CMirtBaseEnter::OnZebCmd(WPARAM wParam, LPARAM lParam)
+{
+    switch (HIWORD(wParam)) {
+    case kTextChanged:
+    case kTextReplaced:
+        m_bModify = 1;
+        return 0;
+    case kOverflow:
+        if (m_hWnd != nullptr)
+            MirtQueueOverflowNotice(m_hWnd, wParam, lParam);
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+LRESULT CMirtBaseEnter::OnUserRovf(WPARAM wParam, LPARAM lParam)
+{
+    MirtCutOverflow(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
     return 0;
 }

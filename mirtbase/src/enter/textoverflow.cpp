@@ -1,7 +1,4 @@
-// Text fields kept inside their rectangles: the overflow notices of the
-// text documents, one pending per document, and the cut of the lines that
-// do not fit.
-#include "mirtbaseenter.h"
+#include "enter/textoverflow.h"
 
 #include <climits>
 #include <new>
@@ -12,37 +9,10 @@
 
 namespace {
 
-const UINT kTextChanged = 101;
-const UINT kTextReplaced = 201;
-const UINT kOverflow = 112;
+const int kMaxPending = 40;
 
-}  // namespace
-
-LRESULT CMirtBaseEnter::OnZebCmd(WPARAM wParam, LPARAM lParam)
-{
-    switch (HIWORD(wParam)) {
-    case kTextChanged:
-    case kTextReplaced:
-        m_bModify = 1;
-        return 0;
-    case kOverflow:
-        break;
-    default:
-        return 0;
-    }
-    std::vector<MSG> kept;
-    MSG msg;
-    for (int i = 0; i < MAX_ROVF_PENDING && ::PeekMessageA(&msg, m_hWnd, MsgUserRovf, MsgUserRovf, PM_REMOVE); i++) {
-        if (msg.lParam != lParam)
-            kept.push_back(msg);
-    }
-    PostMessage(MsgUserRovf, wParam, lParam);
-    for (const MSG& old : kept)
-        PostMessage(MsgUserRovf, old.wParam, old.lParam);
-    return 1;
-}
-
-BOOL CMirtBaseEnter::LastLineEnd(HWND hDoc, LONG nLast, POINT& ptEnd)
+// The end of the last line of the document for the cut.
+BOOL LastLineEnd(HWND hDoc, LONG nLast, POINT& ptEnd)
 {
     const LONG nLength = zebGetLine(hDoc, nLast, nullptr, 0);
     if (nLength < 0 || nLength == LONG_MAX)
@@ -66,12 +36,25 @@ BOOL CMirtBaseEnter::LastLineEnd(HWND hDoc, LONG nLast, POINT& ptEnd)
     return TRUE;
 }
 
-LRESULT CMirtBaseEnter::OnUserRovf(WPARAM wParam, LPARAM lParam)
+}  // namespace
+
+void MirtQueueOverflowNotice(HWND hWnd, WPARAM wParam, LPARAM lParam)
 {
-    const HWND hDoc = reinterpret_cast<HWND>(lParam);
+    std::vector<MSG> kept;
+    MSG msg;
+    for (int i = 0; i < kMaxPending && ::PeekMessageA(&msg, hWnd, MsgUserRovf, MsgUserRovf, PM_REMOVE); i++) {
+        if (msg.lParam != lParam)
+            kept.push_back(msg);
+    }
+    ::PostMessageA(hWnd, MsgUserRovf, wParam, lParam);
+    for (const MSG& old : kept)
+        ::PostMessageA(hWnd, MsgUserRovf, old.wParam, old.lParam);
+}
+
+void MirtCutOverflow(HWND hDoc, LONG nFit)
+{
     if (hDoc == nullptr)
-        return 0;
-    const LONG nFit = LOWORD(wParam);
+        return;
     POINT ptCaret = {0, 0};
     zebGetCaret(hDoc, &ptCaret);
     const LONG nAnchorCol = zebGetSelCol(hDoc);
@@ -93,5 +76,4 @@ LRESULT CMirtBaseEnter::OnUserRovf(WPARAM wParam, LPARAM lParam)
         zebUpdateInfo(hDoc);
         ::MessageBeep(0);
     }
-    return 0;
 }
