@@ -28,6 +28,14 @@ public:
     static CString ReadAllText(HWND hDoc);
     // Whether the document has a selection.
     static BOOL HasSelection(HWND hDoc);
+    // The document's selection to the clipboard as CF_TEXT; FALSE, nothing
+    // copied, without a selection or when the clipboard cannot be had.
+    static BOOL CopySelection(HWND hDoc);
+    // The clipboard's CF_TEXT, bounded by its block and cut at its first
+    // zero; FALSE when there is none or the clipboard does not open.
+    static BOOL ReadClipboardText(HWND hOwner, CString& strText);
+    // The text alone on the clipboard as CF_TEXT.
+    static void PutClipboardText(HWND hOwner, const CString& strText);
 
 protected:
     // The field the window serves (the numeric window's own pointer).
@@ -45,8 +53,6 @@ protected:
 
     // Replaces the whole text with strText.
     void ReplaceAll(const CString& strText);
-    // The selection to the clipboard as CF_TEXT; nothing without one.
-    BOOL CopySelection();
     // The clipboard's text in place of the selection; the clipboard keeps it.
     void Paste();
     // Enter and Tab: TRUE when the key moved to another field.

@@ -1,7 +1,6 @@
 #include "npropwnddoc.h"
 
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include <windowsx.h>
@@ -41,20 +40,6 @@ HGLOBAL TextBlock(const char* pText, size_t nLength)
     }
     ::GlobalFree(hBlock);
     return nullptr;
-}
-
-// The clipboard's text, bounded by its block and cut at its first zero.
-BOOL ClipboardText(std::string& text)
-{
-    HANDLE hData = ::GetClipboardData(CF_TEXT);
-    if (hData == nullptr)
-        return FALSE;
-    const char* pData = static_cast<const char*>(::GlobalLock(hData));
-    if (pData == nullptr)
-        return FALSE;
-    text.assign(pData, strnlen(pData, ::GlobalSize(hData)));
-    ::GlobalUnlock(hData);
-    return TRUE;
 }
 
 BOOL PutOnClipboard(HWND hOwner, HGLOBAL hBlock)
@@ -187,11 +172,11 @@ void CNPropWndDoc::OnEditCommand(UINT nCommand)
 {
     switch (nCommand) {
     case WCMD_CUT:
-        if (CopySelection())
+        if (CopySelection(m_hWnd))
             SendMessage(WM_CLEAR, kSelection, 0);
         break;
     case WCMD_COPY:
-        CopySelection();
+        CopySelection(m_hWnd);
         break;
     case WCMD_PASTE:
         Paste();
@@ -201,39 +186,55 @@ void CNPropWndDoc::OnEditCommand(UINT nCommand)
     }
 }
 
-BOOL CNPropWndDoc::CopySelection()
+BOOL CNPropWndDoc::CopySelection(HWND hDoc)
 {
-    if (!HasSelection(m_hWnd))
+    if (!HasSelection(hDoc))
         return FALSE;
-    const LONG nSize = zebGetSelLength(m_hWnd);
+    const LONG nSize = zebGetSelLength(hDoc);
     if (nSize < 1)
         return FALSE;
     std::vector<char> text(static_cast<size_t>(nSize), '\0');
-    const LONG nCopied = zebGetSelText(m_hWnd, text.data(), nSize);
-    if (nCopied < 0)
+    if (zebGetSelText(hDoc, text.data(), nSize) < 0)
         return FALSE;
     HGLOBAL hBlock = TextBlock(text.data(), strnlen(text.data(), static_cast<size_t>(nSize)));
     if (hBlock == nullptr) {
         AfxMessageBox(kNoMemory);
         return FALSE;
     }
-    return PutOnClipboard(m_hWnd, hBlock);
+    return PutOnClipboard(hDoc, hBlock);
+}
+
+BOOL CNPropWndDoc::ReadClipboardText(HWND hOwner, CString& strText)
+{
+    if (!::OpenClipboard(hOwner))
+        return FALSE;
+    BOOL bText = FALSE;
+    if (HANDLE hData = ::GetClipboardData(CF_TEXT)) {
+        if (const char* pData = static_cast<const char*>(::GlobalLock(hData))) {
+            strText = CString(pData, static_cast<int>(strnlen(pData, ::GlobalSize(hData))));
+            ::GlobalUnlock(hData);
+            bText = TRUE;
+        }
+    }
+    ::CloseClipboard();
+    return bText;
+}
+
+void CNPropWndDoc::PutClipboardText(HWND hOwner, const CString& strText)
+{
+    if (HGLOBAL hBlock = TextBlock(strText, static_cast<size_t>(strText.GetLength())))
+        PutOnClipboard(hOwner, hBlock);
 }
 
 void CNPropWndDoc::Paste()
 {
-    if (!::OpenClipboard(m_hWnd))
-        return;
-    std::string text;
-    const BOOL bText = ClipboardText(text);
-    ::CloseClipboard();
-    if (!bText)
+    CString strText;
+    if (!ReadClipboardText(m_hWnd, strText))
         return;
     // The document puts the text it replaces on the clipboard; the pasted
     // text goes back there.
-    zebSetSelText(m_hWnd, text.c_str());
-    if (HGLOBAL hBlock = TextBlock(text.data(), text.size()))
-        PutOnClipboard(m_hWnd, hBlock);
+    zebSetSelText(m_hWnd, strText);
+    PutClipboardText(m_hWnd, strText);
 }
 
 BOOL CNPropWndDoc::MoveOnKey(UINT nChar)
