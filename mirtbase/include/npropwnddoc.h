@@ -36,6 +36,11 @@ public:
     static BOOL ReadClipboardText(HWND hOwner, CString& strText);
     // The text alone on the clipboard as CF_TEXT.
     static void PutClipboardText(HWND hOwner, const CString& strText);
+    // Enter and Tab in the document of pField: MsgUserMove posted to
+    // hTarget. Enter moves only in a field without a loaded form, back with
+    // Shift, on once the document holds the field's row limit (any count
+    // without one). TRUE when the key moved.
+    static BOOL MoveOnKey(HWND hTarget, HWND hDoc, CNPropObj* pField, UINT nChar);
 
 protected:
     // The field the window serves (the numeric window's own pointer).
@@ -55,8 +60,6 @@ protected:
     void ReplaceAll(const CString& strText);
     // The clipboard's text in place of the selection; the clipboard keeps it.
     void Paste();
-    // Enter and Tab: TRUE when the key moved to another field.
-    BOOL MoveOnKey(UINT nChar);
     BOOL IsDesignMode() const;
     void ShowMenu(CPoint ptScreen);
 

@@ -51,6 +51,16 @@ void MirtQueueOverflowNotice(HWND hWnd, WPARAM wParam, LPARAM lParam)
         ::PostMessageA(hWnd, MsgUserRovf, old.wParam, old.lParam);
 }
 
+BOOL MirtDocEnd(HWND hDoc, POINT& ptEnd)
+{
+    const LONG nLast = zebGetLineCount(hDoc) - 1;
+    if (nLast < 0) {
+        ptEnd = {0, 0};
+        return TRUE;
+    }
+    return LastLineEnd(hDoc, nLast, ptEnd);
+}
+
 void MirtCutOverflow(HWND hDoc, LONG nFit)
 {
     if (hDoc == nullptr)

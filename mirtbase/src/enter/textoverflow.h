@@ -10,3 +10,7 @@ void MirtQueueOverflowNotice(HWND hWnd, WPARAM wParam, LPARAM lParam);
 // Cuts the lines of the document from line nFit on, keeping the caret and
 // the selection anchor that lie above the cut; beeps when it cut.
 void MirtCutOverflow(HWND hDoc, LONG nFit);
+// Where the document's text ends: after the last line, at the start of the
+// line after it when it ends with a line break. FALSE when the line cannot
+// be read.
+BOOL MirtDocEnd(HWND hDoc, POINT& ptEnd);

@@ -237,30 +237,28 @@ void CNPropWndDoc::Paste()
     PutClipboardText(m_hWnd, strText);
 }
 
-BOOL CNPropWndDoc::MoveOnKey(UINT nChar)
+BOOL CNPropWndDoc::MoveOnKey(HWND hTarget, HWND hDoc, CNPropObj* pField, UINT nChar)
 {
-    CNPropObj* pField = Field();
-    const HWND hParent = ::GetParent(m_hWnd);
-    if (pField == nullptr || hParent == nullptr)
+    if (pField == nullptr || hTarget == nullptr)
         return FALSE;
     if (nChar == VK_TAB)
-        return MirtPostUserMove(hParent, pField);
+        return MirtPostUserMove(hTarget, pField);
     if (nChar != VK_RETURN || pField->IsPrintForm() != 0)
         return FALSE;
     if (!ShiftHeld()) {
         // A field of L rows moves on once it holds L lines.
         CNPropObjCtrl* pControl = dynamic_cast<CNPropObjCtrl*>(pField);
         const int nLimit = pControl != nullptr ? pControl->GetRowLimit() : 0;
-        if (nLimit < 0 || (nLimit > 0 && zebGetLineCount(m_hWnd) < nLimit))
+        if (nLimit < 0 || (nLimit > 0 && zebGetLineCount(hDoc) < nLimit))
             return FALSE;
     }
-    ::PostMessageA(hParent, MsgUserMove, reinterpret_cast<WPARAM>(pField), ShiftHeld() ? 0 : 1);
+    ::PostMessageA(hTarget, MsgUserMove, reinterpret_cast<WPARAM>(pField), ShiftHeld() ? 0 : 1);
     return TRUE;
 }
 
 void CNPropWndDoc::OnChar(UINT nChar, UINT, UINT)
 {
-    if (MoveOnKey(nChar))
+    if (MoveOnKey(::GetParent(m_hWnd), m_hWnd, Field(), nChar))
         return;
     if (AcceptsChar(nChar))
         Default();
