@@ -96,6 +96,8 @@ protected:
     void ReplaceAll(const CString& strText);
     void Paste();
     BOOL AcceptsChar(UINT nChar) const;
+    BOOL CanDo(int nAction);
+    void ShowMenu(CPoint ptScreen);
 
     void OnDataCommand(BOOL bSave) override;
     void OnListCommand(BOOL bSave) override;
@@ -110,6 +112,8 @@ protected:
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg LRESULT OnUserSetFocus(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnQueryClipBoard(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
     DECLARE_MESSAGE_MAP()
 };
 

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "entry_fixture.h"
 #include "form_window.h"
 #include "mirtmsgs.h"
+#include "modal_script.h"
 #include "npropobjdoc.h"
 #include "npropwnddoc.h"
 #include "mirtbase.h"
@@ -169,6 +171,44 @@ TEST_F(InPlaceEditorWindowTest, FocusPutsTheCaretAtTheEndOfTheLastLine)
     pEditor->SendMessage(MsgUserSetFocus);
     EXPECT_EQ(3, Caret().x);
     EXPECT_EQ(1, Caret().y);
+}
+
+TEST_F(InPlaceEditorWindowTest, ContextMenuFollowsTheSelectionTheUndoStateAndTheText)
+{
+    CNPropWndEdt* pEditor = Make(CNPropWndWB::KIND_TEXT);
+    struct Case
+    {
+        bool bType, bSelect;
+        UINT nCut, nUndo, nSelectAll;
+    };
+    const Case kCases[] = {
+        {false, false, MF_GRAYED, MF_GRAYED, MF_GRAYED},
+        {true, false, MF_GRAYED, 0, 0},
+        {true, true, 0, 0, 0},
+    };
+    for (const Case& c : kCases) {
+        if (c.bType)
+            Type("ab");
+        if (c.bSelect)
+            Command(pEditor, WCMD_SELECTALL, TRUE);
+        ModalScript script;
+        std::map<UINT, UINT> states;
+        UINT nNumberState = 0;
+        script.ExpectMenu([&](CMenu* pMenu) {
+            for (UINT nID : {57643u, 57635u, 57634u, 57632u, 57642u})
+                states[nID] = pMenu->GetMenuState(nID, MF_BYCOMMAND) & MF_GRAYED;
+            CMenu* pFormat = pMenu->GetSubMenu(static_cast<int>(pMenu->GetMenuItemCount()) - 1);
+            nNumberState = pFormat->GetMenuState(3, MF_BYPOSITION) & MF_GRAYED;
+            return 0u;
+        });
+        pEditor->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pEditor->GetSafeHwnd()), MAKELPARAM(5, 5));
+        EXPECT_EQ(c.nCut, states[57635]) << c.bType << c.bSelect;
+        EXPECT_EQ(c.nCut, states[57634]);
+        EXPECT_EQ(c.nCut, states[57632]);
+        EXPECT_EQ(c.nUndo, states[57643]) << "typing leaves an undo state";
+        EXPECT_EQ(c.nSelectAll, states[57642]);
+        EXPECT_EQ(static_cast<UINT>(MF_GRAYED), nNumberState) << "not a number field";
+    }
 }
 
 TEST_F(InPlaceEditorWindowTest, OneFirstChangeAndOneOverflowNoticePerDocument)

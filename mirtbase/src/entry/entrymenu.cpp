@@ -89,6 +89,17 @@ void CEntryMenu::Track(CPoint ptScreen, CWnd* pOwner)
     pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, pOwner);
 }
 
+void CEntryMenu::SetNumberItems(int nNumKind)
+{
+    const UINT kItems[] = {ID_ENTRY_NUM_INTEGER, ID_ENTRY_NUM_DECIMAL, ID_ENTRY_NUM_NONE};
+    for (int i = 0; i < 3; i++) {
+        if (nNumKind == 3)
+            Check(kItems[i], FALSE);
+        else
+            Set(kItems[i], TRUE, nNumKind == i);
+    }
+}
+
 CWnd* EntryMenuHost(CWnd* pWnd)
 {
     CWnd* pParent = pWnd->GetParent();

@@ -33,6 +33,9 @@ public:
     // setting, layout lock and carry-over.
     void SetFormatStates(CNPropObj* pField);
 
+    // The number items of a text field: for number kind 3 none checked,
+    // else all three enabled and the kind's checked.
+    void SetNumberItems(int nNumKind);
     // Shows the popup at ptScreen (TPM_RIGHTBUTTON); pOwner gets the
     // chosen command. Nothing without a popup or an owner.
     void Track(CPoint ptScreen, CWnd* pOwner);

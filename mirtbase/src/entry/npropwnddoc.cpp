@@ -311,14 +311,7 @@ void CNPropWndDoc::ShowMenu(CPoint ptScreen)
         menu.Enable(ID_ENTRY_SELECT_ALL, zebGetAllText(m_hWnd, nullptr, 0) >= 2);
     }
     menu.SetFormatStates(pField);
-    const UINT kNumberItems[] = {ID_ENTRY_NUM_INTEGER, ID_ENTRY_NUM_DECIMAL, ID_ENTRY_NUM_NONE};
-    const int nNumKind = pField != nullptr ? pField->GetNumKind() : 3;
-    for (int i = 0; i < 3; i++) {
-        if (nNumKind == 3)
-            menu.Check(kNumberItems[i], FALSE);
-        else
-            menu.Set(kNumberItems[i], TRUE, nNumKind == i);
-    }
+    menu.SetNumberItems(pField != nullptr ? pField->GetNumKind() : 3);
     menu.Track(ptScreen, EntryMenuHost(this));
 }
 

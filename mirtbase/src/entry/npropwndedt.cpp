@@ -7,6 +7,7 @@
 
 #include "enter/textoverflow.h"
 #include "entry/entrymenu.h"
+#include "entry/entrymenures.h"
 #include "mirtmsgs.h"
 #include "npropobj.h"
 #include "npropwnddoc.h"
@@ -48,6 +49,8 @@ BEGIN_MESSAGE_MAP(CNPropWndEdt, CWnd)
     ON_WM_SETFOCUS()
     ON_MESSAGE(MsgUserSetFocus, OnUserSetFocus)
     ON_MESSAGE(MsgQueryClipBoard, OnQueryClipBoard)
+    ON_WM_RBUTTONDOWN()
+    ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 CNPropWndEdt::CNPropWndEdt() : CWindowCommandTarget(this), m_pWB(nullptr), m_bUndoEmpty(1)
@@ -295,4 +298,45 @@ LRESULT CNPropWndEdt::OnQueryClipBoard(WPARAM wParam, LPARAM lParam)
     default:
         return MirtAnswerClipboardQuery(wParam, FALSE);
     }
+}
+
+BOOL CNPropWndEdt::CanDo(int nAction)
+{
+    int nAnswer = 0;
+    SendMessage(MsgQueryClipBoard, reinterpret_cast<WPARAM>(&nAnswer), nAction);
+    return nAnswer != 0;
+}
+
+void CNPropWndEdt::ShowMenu(CPoint ptScreen)
+{
+    CEntryMenu menu;
+    menu.Enable(ID_ENTRY_CUT, CanDo(MIRT_CLIP_CUT));
+    menu.Enable(ID_ENTRY_COPY, CanDo(MIRT_CLIP_COPY));
+    menu.Enable(ID_ENTRY_CLEAR, CanDo(MIRT_CLIP_DELETE));
+    menu.Enable(ID_ENTRY_PASTE, CanDo(MIRT_CLIP_PASTE));
+    menu.Enable(ID_ENTRY_UNDO, CanDo(MIRT_CLIP_UNDO));
+    menu.Enable(ID_ENTRY_SELECT_ALL, CanDo(MIRT_CLIP_SELECTALL));
+    CNPropObj* pField = Field();
+    menu.SetFormatStates(pField);
+    const int nNumKind = pField != nullptr ? pField->GetNumKind() : 3;
+    menu.SetNumberItems(nNumKind);
+    CMenu* pFormat = menu.FormatMenu();
+    if (nNumKind == 3 && pFormat != nullptr)
+        pFormat->EnableMenuItem(CEntryMenu::FORMAT_NUMBER, MF_BYPOSITION | MF_GRAYED);
+    menu.Track(ptScreen, m_pWB != nullptr ? m_pWB->GetParent() : nullptr);
+}
+
+void CNPropWndEdt::OnRButtonDown(UINT, CPoint)
+{
+    CNPropObj* pField = Field();
+    if (pField != nullptr && pField->IsEditable()) {
+        const MSG* pMsg = GetCurrentMessage();
+        ShowMenu(CPoint(pMsg->pt.x, pMsg->pt.y));
+    }
+    Default();
+}
+
+void CNPropWndEdt::OnContextMenu(CWnd*, CPoint pos)
+{
+    ShowMenu(pos);
 }
