@@ -18,6 +18,7 @@
 #include "npropobjdoc.h"
 #include "page_fixture.h"
 #include "test_paths.h"
+#include "test_whiteboard.h"
 #include "windows/formfields.h"
 #include "zeb95.h"
 
@@ -238,18 +239,7 @@ TEST_F(DataEntryTest, OneOverflowNoticePerDocumentWaitsNewestFirst)
 class OverflowCutTest : public testing::Test
 {
 protected:
-    OverflowCutTest()
-    {
-        ZebWbCreateInfo info = {};
-        info.dwMask = ZEBWB_STYLE;
-        info.hParent = m_host.GetSafeHwnd();
-        info.dwStyle = WS_CHILD | WS_VISIBLE;
-        info.cx = 400;
-        info.cy = 300;
-        m_hWhiteBoard = zebCreateWhiteBoard(&info);
-        m_hDoc = zebCreateObjDoc(m_hWhiteBoard, nullptr, nullptr);
-    }
-    ~OverflowCutTest() override { zebDestroyWhiteBoard(m_hWhiteBoard); }
+    OverflowCutTest() : m_hDoc(m_whiteBoard.NewDoc()) {}
 
     std::string Text() const
     {
@@ -258,9 +248,8 @@ protected:
         return text;
     }
 
-    CHostWnd m_host;
-    HWND m_hWhiteBoard = nullptr;
-    HWND m_hDoc = nullptr;
+    CTestWhiteBoard m_whiteBoard;
+    HWND m_hDoc;
     CTestEnter m_enter;
 };
 

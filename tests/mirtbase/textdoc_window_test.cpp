@@ -12,6 +12,7 @@
 #include "npropobjnum.h"
 #include "npropwnddoc.h"
 #include "page_fixture.h"
+#include "test_whiteboard.h"
 #include "zeb95.h"
 
 namespace {
@@ -58,21 +59,6 @@ void SetClipboardBytes(const std::string& bytes)
 class TextDocWindowTest : public testing::Test
 {
 protected:
-    TextDocWindowTest()
-    {
-        ZebWbCreateInfo info = {};
-        info.dwMask = ZEBWB_STYLE;
-        info.hParent = m_host.GetSafeHwnd();
-        info.dwStyle = WS_CHILD | WS_VISIBLE;
-        info.cx = 400;
-        info.cy = 300;
-        m_hWhiteBoard = zebCreateWhiteBoard(&info);
-    }
-    ~TextDocWindowTest() override
-    {
-        m_pWnd.reset();
-        zebDestroyWhiteBoard(m_hWhiteBoard);
-    }
 
     // A window of the class over a new document of the whiteboard.
     template <class TWnd>
@@ -80,8 +66,7 @@ protected:
     {
         TWnd* pWnd = new TWnd;
         m_pWnd.reset(pWnd);
-        HWND hDoc = zebCreateObjDoc(m_hWhiteBoard, nullptr, nullptr);
-        EXPECT_TRUE(pWnd->SubclassWindow(hDoc));
+        EXPECT_TRUE(pWnd->SubclassWindow(m_whiteBoard.NewDoc()));
         return pWnd;
     }
     void Type(const char* pszKeys)
@@ -94,7 +79,7 @@ protected:
     LPARAM TakeMove(CNPropObj* pField)
     {
         MSG msg;
-        if (!::PeekMessageA(&msg, m_hWhiteBoard, MsgUserMove, MsgUserMove, PM_REMOVE))
+        if (!::PeekMessageA(&msg, m_whiteBoard.m_hWnd, MsgUserMove, MsgUserMove, PM_REMOVE))
             return -1;
         EXPECT_EQ(reinterpret_cast<WPARAM>(pField), msg.wParam);
         return msg.lParam;
@@ -110,8 +95,7 @@ protected:
         zebSetSelCol(m_pWnd->GetSafeHwnd(), 0);
     }
 
-    CHostWnd m_host;
-    HWND m_hWhiteBoard = nullptr;
+    CTestWhiteBoard m_whiteBoard;
     std::unique_ptr<CNPropWndDoc> m_pWnd;
 };
 
