@@ -100,4 +100,211 @@ TEST_F(Media, SoundPlaysPausesResumesAndStops)
     EXPECT_EQ(0, Library().nSoundInUse);
 }
 
+// The pixel of a bitmap (a screen-compatible one) at (x, y).
+COLORREF PixelOf(HBITMAP hBitmap, int x, int y)
+{
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, hBitmap);
+    const COLORREF cr = ::GetPixel(hdc, x, y);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    return cr;
+}
+
+SIZE BitmapSize(HBITMAP hBitmap)
+{
+    BITMAP bm = {};
+    ::GetObjectA(hBitmap, sizeof(bm), &bm);
+    return {bm.bmWidth, bm.bmHeight};
+}
+
+TEST_F(Media, MovieShowsItsFrameInsideTheObject)
+{
+    HWND hMovie = Movie(File("inside.avi", BuildAvi(30, 32, 24, 10)));
+    ASSERT_NE(nullptr, hMovie);
+    EXPECT_EQ(1, zebGetPlaybackMode(hMovie));
+    EXPECT_EQ(3000, zebGetPlaybackSize(hMovie));
+    RECT rcNatural = {};
+    EXPECT_EQ(1, zebGetOrgRect(hMovie, &rcNatural));
+    EXPECT_EQ(32, rcNatural.right);
+    EXPECT_EQ(24, rcNatural.bottom);
+    HBITMAP hBitmap = nullptr;
+    HPALETTE hPalette = nullptr;
+    ASSERT_TRUE(zebGetPicture(hMovie, &hBitmap, &hPalette));
+    RECT rcClient;
+    ::GetClientRect(hMovie, &rcClient);
+    const SIZE size = BitmapSize(hBitmap);
+    EXPECT_EQ(rcClient.right, size.cx);
+    EXPECT_EQ(rcClient.bottom, size.cy);
+    EXPECT_EQ(AviFrameColor(0), PixelOf(hBitmap, 1, 1)) << "the first frame stretched over the whole bitmap";
+    EXPECT_EQ(AviFrameColor(0), PixelOf(hBitmap, size.cx - 2, size.cy - 2));
+    ::DeleteObject(hBitmap);
+    if (hPalette != nullptr)
+        ::DeleteObject(hPalette);
+
+    EXPECT_EQ(1, zebSetPlaybackMode(hMovie, 2, 0, -1));
+    EXPECT_EQ(2, zebSetPlaybackMode(hMovie, 5, 0, 0));
+    EXPECT_EQ(5, zebGetPlaybackMode(hMovie));
+    EXPECT_EQ(5, zebSetPlaybackMode(hMovie, 1, 0, 0));
+    EXPECT_EQ(0, zebGetPlaybackPos(hMovie));
+    EXPECT_EQ(1, zebSetPlaybackMode(hMovie, 0, 0, 0));
+    EXPECT_EQ(0, Library().nMovieInUse);
+    EXPECT_EQ(0, zebGetOrgRect(hMovie, &rcNatural)) << "no natural size without a device";
+}
+
+// A video that keeps its aspect ratio is centred in the object, in the
+// device's video window and in the frame picture alike.
+TEST_F(Media, UnstretchedVideoIsFittedAndCentred)
+{
+    ZebMovieCreateInfo info = {};
+    info.dwMask = ZEBMOVIE_FILE | ZEBMOVIE_STRETCH | ZEBMOVIE_BKCOLOR | ZEBMOVIE_STYLE;
+    info.cx = 128;
+    info.cy = 48;
+    info.crBack = RGB(0, 0, 255);
+    const std::string path = File("fitted.avi", BuildAvi(10, 32, 24, 10));
+    info.pszFile = path.c_str();
+    HWND hMovie = zebCreateObjMovie(m_hWb, &info, nullptr);
+    ASSERT_NE(nullptr, hMovie);
+    ZebMovieRecord* pRec = ZebMovieRecord::Of(hMovie);
+    const ZebMciRecord* pMci = MciRecordOf(MediaDevice(pRec->Head()));
+    ASSERT_NE(nullptr, pMci);
+    ASSERT_NE(nullptr, pMci->hVideo);
+    const RECT rcVideo = RectInParent(pMci->hVideo);
+    EXPECT_EQ(32, rcVideo.left);
+    EXPECT_EQ(0, rcVideo.top);
+    EXPECT_EQ(96, rcVideo.right);
+    EXPECT_EQ(48, rcVideo.bottom);
+
+    HBITMAP hBitmap = nullptr;
+    HPALETTE hPalette = nullptr;
+    ASSERT_TRUE(zebGetPicture(hMovie, &hBitmap, &hPalette));
+    EXPECT_EQ(RGB(0, 0, 255), PixelOf(hBitmap, 10, 24)) << "the back colour beside the frame";
+    EXPECT_EQ(AviFrameColor(0), PixelOf(hBitmap, 64, 24));
+    EXPECT_EQ(RGB(0, 0, 255), PixelOf(hBitmap, 120, 24));
+    ::DeleteObject(hBitmap);
+    if (hPalette != nullptr)
+        ::DeleteObject(hPalette);
+}
+
+TEST_F(Media, OneMovieAndOneSoundAtATime)
+{
+    const std::string avi = File("busy.avi", BuildAvi(10, 32, 24, 10));
+    HWND hMovie = Movie(avi);
+    ASSERT_NE(nullptr, hMovie);
+    EXPECT_EQ(1, Library().nMovieInUse);
+    EXPECT_EQ(-2, zebReadObject(m_hWb, ZebKindMovie, -1, avi.c_str()));
+    EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, ZebKindMovie, 1)) << "the second movie is not kept";
+    HWND hSecond = Movie(avi);
+    ASSERT_NE(nullptr, hSecond) << "creation succeeds, unopened";
+    EXPECT_EQ(0, zebGetPlaybackMode(hSecond));
+    if (HaveWaveDevice()) {
+        HWND hSound = Sound(File("beside.wav", BuildWav(3)));
+        EXPECT_EQ(1, zebGetPlaybackMode(hSound)) << "a sound beside the movie";
+    }
+    EXPECT_EQ(1, zebSetPlaybackMode(hMovie, 0, 0, 0));
+    const LONG nSize = zebReadObject(m_hWb, ZebKindMovie, 1, avi.c_str());
+    EXPECT_EQ(static_cast<LONG>(BuildAvi(10, 32, 24, 10).size()), nSize);
+    EXPECT_EQ(1, zebGetPlaybackMode(hSecond)) << "opened once the device is free";
+}
+
+TEST_F(Media, PopupComesBackWhereItWasAndClosingItHidesIt)
+{
+    const std::string avi = File("popup.avi", BuildAvi(10, 32, 24, 10));
+    HWND hMovie = Movie(avi, 1);
+    ASSERT_NE(nullptr, hMovie);
+    HWND hDevice = MediaDevice(ZebMovieRecord::Of(hMovie)->Head());
+    ASSERT_NE(nullptr, hDevice);
+    EXPECT_TRUE(::IsWindowVisible(hDevice));
+    ::SetWindowPos(hDevice, nullptr, 50, 60, 200, 150, SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(1, zebSetPlaybackMode(hMovie, 0, 0, 0));
+    EXPECT_FALSE(::IsWindow(hDevice));
+    ASSERT_GE(zebReadObject(m_hWb, ZebKindMovie, 0, avi.c_str()), 0);
+    hDevice = MediaDevice(ZebMovieRecord::Of(hMovie)->Head());
+    ASSERT_NE(nullptr, hDevice);
+    RECT rc;
+    ::GetWindowRect(hDevice, &rc);
+    EXPECT_EQ(50, rc.left);
+    EXPECT_EQ(60, rc.top);
+    EXPECT_EQ(200, rc.right - rc.left);
+    EXPECT_EQ(150, rc.bottom - rc.top);
+
+    char szTitle[64] = "";
+    ::GetWindowTextA(hDevice, szTitle, sizeof(szTitle));
+    EXPECT_STREQ("popup.avi", szTitle);
+    ::SendMessageA(hDevice, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Pump();
+    EXPECT_TRUE(::IsWindow(hDevice));
+    EXPECT_FALSE(::IsWindowVisible(hDevice)) << "hidden, not closed";
+    EXPECT_TRUE(::IsWindow(m_parent.Hwnd())) << "the application's window stays";
+    EXPECT_EQ(1, zebGetPlaybackMode(hMovie));
+}
+
+TEST_F(Media, PopUpModeTakesZeroToTwoOnMoviesOnly)
+{
+    HWND hMovie = zebCreateObjMovie(m_hWb, nullptr, nullptr);
+    HWND hSound = zebCreateObjSound(m_hWb, nullptr, nullptr);
+    EXPECT_EQ(0, zebGetPopUpMode(hMovie));
+    EXPECT_EQ(0, zebSetPopUpMode(hMovie, 2));
+    EXPECT_EQ(-1, zebSetPopUpMode(hMovie, 3));
+    EXPECT_EQ(-1, zebSetPopUpMode(hMovie, -1));
+    EXPECT_EQ(2, zebGetMoviePopUpMode(m_hWb, 0));
+    EXPECT_EQ(2, zebSetMoviePopUpMode(m_hWb, 0, 1));
+    EXPECT_EQ(-1, zebGetMoviePopUpMode(m_hWb, 1));
+    EXPECT_EQ(-1, zebGetPopUpMode(hSound));
+    EXPECT_EQ(-1, zebSetPopUpMode(hSound, 0));
+    EXPECT_EQ(0, zebGetPlaybackMode(hMovie)) << "no device window";
+    EXPECT_EQ(-1, zebSetPlaybackMode(hMovie, 2, 0, -1));
+    EXPECT_EQ(0, zebGetPlaybackPos(hMovie));
+    EXPECT_EQ(-1, zebGetPlaybackMode(m_hWb));
+    EXPECT_EQ(-1, zebGetObjPlaybackMode(m_hWb, ZebKindSound, 1));
+    EXPECT_EQ(0, zebGetObjPlaybackMode(m_hWb, ZebKindSound, 0));
+    EXPECT_EQ(0, zebGetObjPlaybackSize(m_hWb, ZebKindMovie, 5));
+}
+
+TEST(MediaGeometry, VideoRectangleFitsTheNaturalSize)
+{
+    const struct
+    {
+        RECT natural;
+        RECT client;
+        RECT want;
+    } kCases[] = {
+        {{0, 0, 320, 240}, {0, 0, 640, 240}, {160, 0, 480, 240}},
+        {{0, 0, 320, 240}, {0, 0, 320, 480}, {0, 120, 320, 360}},
+        {{5, 5, 37, 29}, {0, 0, 64, 48}, {0, 0, 64, 48}},
+        {{0, 0, 0, 240}, {0, 0, 640, 240}, {0, 0, 640, 240}},
+        {{0, 0, 320, 0}, {0, 0, 640, 240}, {0, 0, 640, 240}},
+        {{10, 0, 5, 240}, {0, 0, 640, 240}, {0, 0, 640, 240}},
+    };
+    for (const auto& c : kCases) {
+        RECT rc = c.client;
+        FitVideoRect(&rc, c.natural.left, c.natural.top, c.natural.right, c.natural.bottom, false);
+        EXPECT_TRUE(::EqualRect(&rc, &c.want)) << c.natural.right << "x" << c.natural.bottom << " in "
+                                               << c.client.right << "x" << c.client.bottom << ": " << rc.left
+                                               << "," << rc.top << "," << rc.right << "," << rc.bottom;
+    }
+}
+
+TEST(MediaGeometry, FrameFitsItsArea)
+{
+    const struct
+    {
+        SIZE frame;
+        SIZE area;
+        SIZE want;
+    } kCases[] = {
+        {{200, 100}, {100, 100}, {100, 50}},  // wider than the area
+        {{200, 100}, {100, 20}, {40, 20}},    // wider, then too tall
+        {{50, 200}, {100, 100}, {25, 100}},   // taller
+        {{32, 24}, {128, 48}, {64, 48}},      // smaller: grown to the height
+        {{32, 8}, {64, 48}, {64, 16}},        // smaller: grown to the width
+        {{100, 40}, {100, 60}, {100, 40}},    // one side equal
+    };
+    for (const auto& c : kCases) {
+        const SIZE got = FitFrameSize(c.frame.cx, c.frame.cy, c.area.cx, c.area.cy);
+        EXPECT_EQ(c.want.cx, got.cx) << c.frame.cx << "x" << c.frame.cy << " in " << c.area.cx << "x" << c.area.cy;
+        EXPECT_EQ(c.want.cy, got.cy) << c.frame.cx << "x" << c.frame.cy << " in " << c.area.cx << "x" << c.area.cy;
+    }
+}
+
 }  // namespace

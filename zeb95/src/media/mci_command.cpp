@@ -36,3 +36,8 @@ bool MciSeekTo(WORD wDeviceId, DWORD dwTo)
     parms.dwTo = dwTo;
     return ::mciSendCommandA(wDeviceId, MCI_SEEK, MCI_WAIT | MCI_TO, reinterpret_cast<DWORD_PTR>(&parms)) == 0;
 }
+
+bool MciStop(WORD wDeviceId)
+{
+    return MciSend(wDeviceId, MCI_STOP, MCI_WAIT) || MciStatusOrZero(wDeviceId, MCI_STATUS_MODE) == MCI_MODE_STOP;
+}

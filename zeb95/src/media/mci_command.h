@@ -14,3 +14,6 @@ DWORD_PTR MciStatusOrZero(WORD wDeviceId, DWORD dwItem);
 bool MciSetTimeFormat(WORD wDeviceId, DWORD dwFormat);
 // MCI_SEEK to a position (waiting).
 bool MciSeekTo(WORD wDeviceId, DWORD dwTo);
+// MCI_STOP (waiting): true when the device stopped. A paused video device
+// may refuse the stop although it did stop, so its mode decides then.
+bool MciStop(WORD wDeviceId);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <digitalv.h>
+
 #include "media/mci_command.h"
 #include "media/mci_play.h"
 #include "media/media_record.h"
@@ -221,9 +223,9 @@ BOOL MciOpenMedia(HWND hDevice, DWORD dwVideoStyle, int nMediaKind, const char* 
     bool bDone = MciSetTimeFormat(wId, MCI_FORMAT_MILLISECONDS);
     DWORD_PTR dwVideo = 0;
     if (bDone && nMediaKind == ZebMediaVideo)
-        bDone = MciStatus(wId, MCI_ANIM_STATUS_HWND, &dwVideo);
+        bDone = MciStatus(wId, MCI_DGV_STATUS_HWND, &dwVideo);
     if (!bDone) {
-        MciSend(wId, MCI_STOP, MCI_WAIT);
+        MciStop(wId);
         MciSend(wId, MCI_CLOSE, MCI_WAIT);
         return FALSE;
     }
@@ -246,12 +248,12 @@ BOOL MciCloseMedia(HWND hDevice)
     if (pRec == nullptr || pRec->wDeviceId == 0)
         return FALSE;
     const WORD wId = pRec->wDeviceId;
-    if (MciSend(wId, MCI_STOP, 0)) {
+    if (MciStop(wId)) {
         MciSeekTo(wId, 0);
         if (!MciSend(wId, MCI_PAUSE, MCI_WAIT))
-            MciSend(wId, MCI_STOP, 0);
+            MciStop(wId);
     }
-    MciSend(wId, MCI_STOP, 0);
+    MciStop(wId);
     MciSend(wId, MCI_CLOSE, MCI_WAIT);
     pRec->wDeviceId = 0;
     pRec->hVideo = nullptr;

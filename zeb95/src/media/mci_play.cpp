@@ -53,7 +53,7 @@ BOOL MciPlayAndWait(WORD wDeviceId, LONG nFrom, LONG nTo)
         DispatchPending();
         ::Sleep(1);
     }
-    MciSend(wDeviceId, MCI_STOP, 0);
+    MciStop(wDeviceId);
     return FALSE;
 }
 
@@ -78,11 +78,11 @@ BOOL MciPlayRange(HWND hDevice, LONG nFrom, LONG nTo)
 BOOL MciStopMedia(HWND hDevice)
 {
     const WORD wId = DeviceIdOf(hDevice);
-    if (wId == 0 || !MciSend(wId, MCI_STOP, 0))
+    if (wId == 0 || !MciStop(wId))
         return FALSE;
     MciSeekTo(wId, 0);
     if (!MciSend(wId, MCI_PAUSE, MCI_WAIT))
-        MciSend(wId, MCI_STOP, 0);
+        MciStop(wId);
     return TRUE;
 }
 
@@ -91,7 +91,7 @@ BOOL MciPauseMedia(HWND hDevice)
     const WORD wId = DeviceIdOf(hDevice);
     if (wId == 0)
         return FALSE;
-    return MciSend(wId, MCI_PAUSE, MCI_WAIT) || MciSend(wId, MCI_STOP, 0) ? TRUE : FALSE;
+    return MciSend(wId, MCI_PAUSE, MCI_WAIT) || MciStop(wId) ? TRUE : FALSE;
 }
 
 BOOL MciResumeMedia(HWND hDevice)
