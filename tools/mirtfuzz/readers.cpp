@@ -8,6 +8,7 @@
 #include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
+#include "mediareaders.h"
 #include "mirtbase.h"
 #include "mirtfileio.h"
 #include "mirtpath.h"
@@ -295,6 +296,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"choicelist", ChoiceListSeeds, RunChoiceList},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
+        {"wb-movie", MovieFileSeeds, RunMovieFile},
+        {"wb-sound", SoundFileSeeds, RunSoundFile},
         {"index", IndexSeeds, RunIndex},
         {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
         {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
