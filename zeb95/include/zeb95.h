@@ -212,7 +212,7 @@ struct ZebMovieCreateInfo
     LONG nGridCy;
 };
 #pragma pack(pop)
-static_assert(sizeof(void*) != 4 || sizeof(ZebMovieCreateInfo) == 68, "the 32-bit record is 68 bytes");
+static_assert(sizeof(void*) != 4 || sizeof(ZebMovieCreateInfo) == 64, "the 32-bit record is 64 bytes");
 static_assert(sizeof(void*) != 8 || sizeof(ZebMovieCreateInfo) == 72, "the 64-bit record is 72 bytes");
 
 // Which optional fields of a ZebSoundCreateInfo count; position and size
