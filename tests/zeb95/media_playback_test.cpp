@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "canvas.h"
 #include "library/library_state.h"
+#include "print/child_print.h"
+#include "print/print_job.h"
 #include "media/mci_device.h"
 #include "media/media_capture.h"
 #include "media/media_record.h"
@@ -259,6 +262,38 @@ TEST_F(Media, PopUpModeTakesZeroToTwoOnMoviesOnly)
     EXPECT_EQ(-1, zebGetObjPlaybackMode(m_hWb, ZebKindSound, 1));
     EXPECT_EQ(0, zebGetObjPlaybackMode(m_hWb, ZebKindSound, 0));
     EXPECT_EQ(0, zebGetObjPlaybackSize(m_hWb, ZebKindMovie, 5));
+}
+
+// The whiteboard's picture and its printing show a movie's frame and a
+// sound's face where they lie.
+TEST_F(Media, CapturedAndPrintedWithTheWhiteBoard)
+{
+    HWND hMovie = Movie(File("printed.avi", BuildAvi(10, 32, 24, 10)));
+    ZebSoundCreateInfo info = {};
+    info.dwMask = ZEBSOUND_BKCOLOR;
+    info.x = 100;
+    info.y = 20;
+    info.cx = 30;
+    info.cy = 20;
+    info.crBack = RGB(0, 255, 0);
+    HWND hSound = zebCreateObjSound(m_hWb, &info, nullptr);
+    ASSERT_NE(nullptr, hMovie);
+    ASSERT_NE(nullptr, hSound);
+    Pump();
+    HBITMAP hBitmap = nullptr;
+    ASSERT_TRUE(zebGetPicture(m_hWb, &hBitmap, nullptr));
+    EXPECT_EQ(AviFrameColor(0), PixelOf(hBitmap, 40, 30)) << "the movie's frame";
+    EXPECT_EQ(RGB(0, 255, 0), PixelOf(hBitmap, 115, 30)) << "the sound's face";
+    ::DeleteObject(hBitmap);
+
+    MemoryCanvas canvas(600, 300, RGB(255, 255, 255));
+    const ZebPrintTarget target = {canvas.dc(), {{96, 96}, {192, 192}, {0, 0}}, {0, 0}};
+    const RECT rcAll = {0, 0, 300, 200};
+    EXPECT_EQ(1, PrintWbChild(m_hWb, hMovie, target, rcAll, nullptr, true));
+    EXPECT_EQ(1, PrintWbChild(m_hWb, hSound, target, rcAll, nullptr, true));
+    EXPECT_EQ(AviFrameColor(0), canvas.pixel(80, 60)) << "the frame at twice the size";
+    EXPECT_EQ(RGB(0, 255, 0), canvas.pixel(230, 60));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.pixel(290, 60)) << "nothing beyond the sound";
 }
 
 TEST(MediaGeometry, VideoRectangleFitsTheNaturalSize)
