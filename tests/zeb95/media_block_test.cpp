@@ -7,6 +7,7 @@
 
 #include "library/library_state.h"
 #include "media/media_block.h"
+#include "media/media_files.h"
 #include "media/media_record.h"
 #include "media_fixtures.h"
 #include "pic_fixtures.h"
@@ -263,6 +264,27 @@ TEST_F(MediaFiles, WhiteBoardFileCarriesMoviesAndSounds)
     EXPECT_EQ(ReadBytes(board).size(), ReadBytes(again).size()) << "written again with the same data";
     zebDestroyWhiteBoard(hWb2);
     EXPECT_FALSE(FileExists(temp));
+}
+
+// Temporary media names have the prefix as extension and are never those
+// of files that exist already.
+TEST(MediaTempNames, NewFilesOnly)
+{
+    char szFirst[MAX_PATH];
+    char szSecond[MAX_PATH];
+    ASSERT_EQ(1, MakeTempMediaName(szFirst, "AVI", MAX_PATH));
+    const std::string first = szFirst;
+    EXPECT_EQ(".AVI", first.substr(first.size() - 4));
+    EXPECT_EQ("AVI", first.substr(first.rfind('\\') + 1, 3));
+    WriteBytes(first, {1, 2, 3});
+    ASSERT_EQ(1, MakeTempMediaName(szSecond, "AVI", MAX_PATH));
+    EXPECT_STRNE(szFirst, szSecond);
+    EXPECT_EQ((Bytes{1, 2, 3}), ReadBytes(first)) << "the first file is left alone";
+    EXPECT_EQ(0, MakeTempMediaName(nullptr, "WAV", MAX_PATH));
+    EXPECT_EQ(-1, ExtractToFile(nullptr, nullptr, 0));
+    EXPECT_EQ(-1, EmbedFile(nullptr, "C:\\no such folder\\x.avi"));
+    ::DeleteFileA(szFirst);
+    ::DeleteFileA(szSecond);
 }
 
 }  // namespace

@@ -212,7 +212,9 @@ TEST_F(Media, OneMovieAndOneSoundAtATime)
 
 TEST_F(Media, PopupComesBackWhereItWasAndClosingItHidesIt)
 {
-    const std::string avi = File("popup.avi", BuildAvi(10, 32, 24, 10));
+    // The name's first character has a backslash as its second byte.
+    const char kName[] = "\x95\x5C.avi";
+    const std::string avi = File(kName, BuildAvi(10, 32, 24, 10));
     HWND hMovie = Movie(avi, 1);
     ASSERT_NE(nullptr, hMovie);
     HWND hDevice = MediaDevice(ZebMovieRecord::Of(hMovie)->Head());
@@ -233,7 +235,7 @@ TEST_F(Media, PopupComesBackWhereItWasAndClosingItHidesIt)
 
     char szTitle[64] = "";
     ::GetWindowTextA(hDevice, szTitle, sizeof(szTitle));
-    EXPECT_STREQ("popup.avi", szTitle);
+    EXPECT_STREQ(kName, szTitle) << "the title is the file's name, by characters";
     ::SendMessageA(hDevice, WM_SYSCOMMAND, SC_CLOSE, 0);
     Pump();
     EXPECT_TRUE(::IsWindow(hDevice));
