@@ -27,6 +27,12 @@ foreach(dll ${SUITE_RUNTIME_DLLS})
 endforeach()
 add_custom_target(runtime_dlls ALL DEPENDS ${runtime_copies} COMMENT "Runtime DLLs")
 
+# Line tables only: backtraces keep their files and lines, and every unit
+# compiles in about half the time that full debug information takes.
+foreach(lang C CXX)
+  set(CMAKE_${lang}_FLAGS_RELWITHDEBINFO "-O2 -g1 -DNDEBUG")
+endforeach()
+
 # The fuzzing build (scripts/fuzz): undefined arithmetic traps at once; no
 # runtime library is needed for that. Alignment is not checked: the
 # exported layouts are packed to 4 bytes on purpose (a DATE at a 4-byte
