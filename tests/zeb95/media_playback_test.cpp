@@ -73,10 +73,10 @@ protected:
 TEST_F(Media, SoundPlaysPausesResumesAndStops)
 {
     REQUIRE_WAVE_DEVICE();
-    HWND hSound = Sound(File("playback.wav", BuildWav(4)));
+    HWND hSound = Sound(File("playback.wav", BuildWav(20)));
     ASSERT_NE(nullptr, hSound);
     EXPECT_EQ(1, zebGetPlaybackMode(hSound));
-    EXPECT_EQ(4000, zebGetPlaybackSize(hSound));
+    EXPECT_EQ(20000, zebGetPlaybackSize(hSound));
     EXPECT_EQ(-1, zebSetPlaybackMode(hSound, 5, 0, 0)) << "pausing a stopped sound";
     EXPECT_EQ(-1, zebSetPlaybackMode(hSound, 7, 0, 0)) << "resuming a stopped sound";
     EXPECT_EQ(-1, zebSetPlaybackMode(hSound, 4, 0, 0)) << "jumping in a stopped sound";
@@ -94,7 +94,7 @@ TEST_F(Media, SoundPlaysPausesResumesAndStops)
     EXPECT_EQ(1, zebGetPlaybackMode(hSound));
     EXPECT_EQ(0, zebGetPlaybackPos(hSound)) << "stopped at the start";
     EXPECT_EQ(1, zebSetPlaybackMode(hSound, 6, 0, 0)) << "stopping a stopped sound";
-    EXPECT_EQ(1, zebSetPlaybackMode(hSound, 2, 1000, 99999)) << "an end beyond the length";
+    EXPECT_EQ(1, zebSetPlaybackMode(hSound, 2, 15000, 99999)) << "an end beyond the length";
     EXPECT_EQ(2, zebGetPlaybackMode(hSound));
     EXPECT_EQ(2, zebSetPlaybackMode(hSound, 0, 0, 0)) << "closed while playing";
     EXPECT_EQ(0, zebGetPlaybackMode(hSound));
@@ -123,10 +123,10 @@ SIZE BitmapSize(HBITMAP hBitmap)
 
 TEST_F(Media, MovieShowsItsFrameInsideTheObject)
 {
-    HWND hMovie = Movie(File("inside.avi", BuildAvi(30, 32, 24, 10)));
+    HWND hMovie = Movie(File("inside.avi", BuildAvi(100, 32, 24, 10)));
     ASSERT_NE(nullptr, hMovie);
     EXPECT_EQ(1, zebGetPlaybackMode(hMovie));
-    EXPECT_EQ(3000, zebGetPlaybackSize(hMovie));
+    EXPECT_EQ(10000, zebGetPlaybackSize(hMovie));
     RECT rcNatural = {};
     EXPECT_EQ(1, zebGetOrgRect(hMovie, &rcNatural));
     EXPECT_EQ(32, rcNatural.right);
