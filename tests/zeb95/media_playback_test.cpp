@@ -244,6 +244,21 @@ TEST_F(Media, PopupComesBackWhereItWasAndClosingItHidesIt)
     EXPECT_EQ(1, zebGetPlaybackMode(hMovie));
 }
 
+// A device window destroyed from outside (with its owner) is forgotten by
+// its movie, which is then closed.
+TEST_F(Media, DeviceWindowGoneElsewhere)
+{
+    HWND hMovie = Movie(File("gone.avi", BuildAvi(10, 32, 24, 10)));
+    HWND hDevice = MediaDevice(ZebMovieRecord::Of(hMovie)->Head());
+    ASSERT_NE(nullptr, hDevice);
+    ::DestroyWindow(hDevice);
+    EXPECT_EQ(nullptr, MediaDevice(ZebMovieRecord::Of(hMovie)->Head()));
+    EXPECT_EQ(0, Library().nMovieInUse);
+    EXPECT_EQ(0, zebGetPlaybackMode(hMovie));
+    EXPECT_EQ(-1, zebSetPlaybackMode(hMovie, 2, 0, -1));
+    EXPECT_EQ(0, zebGetPlaybackSize(hMovie));
+}
+
 TEST_F(Media, PopUpModeTakesZeroToTwoOnMoviesOnly)
 {
     HWND hMovie = zebCreateObjMovie(m_hWb, nullptr, nullptr);

@@ -139,9 +139,17 @@ void TrimSystemMenu(HWND hwnd)
     ::DeleteMenu(hMenu, SC_TASKLIST, MF_BYCOMMAND);
 }
 
+// The object forgets its device window, also when the window goes with its
+// owner before the object.
 void OnNcDestroy(HWND hwnd)
 {
     MciCloseMedia(hwnd);
+    const ZebMciRecord* pRec = MciRecordOf(hwnd);
+    ZebObjRecord* pObject = pRec != nullptr ? GetObjRecord(pRec->hObject) : nullptr;
+    if (pObject != nullptr && MediaPartOf(pObject) != nullptr && MediaDevice(*pObject) == hwnd) {
+        SetMediaDevice(*pObject, nullptr);
+        MediaPartOf(pObject)->nState = 0;
+    }
     LONG* pnInUse = reinterpret_cast<LONG*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (pnInUse != nullptr)
         *pnInUse = 0;
@@ -180,6 +188,7 @@ HWND CreateMciWindow(HWND hObject, const POINT* pPos, const SIZE* pSize, LONG* p
     *pnInUse = 1;
     pRec->hDevice = hwnd;
     pRec->hPlaying = hObject;
+    pRec->hObject = hObject;
     return hwnd;
 }
 

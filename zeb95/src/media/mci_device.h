@@ -19,6 +19,7 @@ struct ZebMciRecord
     RECT rcNatural;         // screen rectangle of the video window as MCI made it
     DWORD dwVideoStyle;
     WORD wStretch;          // 1: the video fills the playing window
+    HWND hObject;           // the movie or sound that made the device window
 };
 
 enum ZebMediaKind
