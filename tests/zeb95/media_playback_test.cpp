@@ -90,10 +90,14 @@ TEST_F(Media, SoundPlaysPausesResumesAndStops)
     EXPECT_EQ(5, zebSetPlaybackMode(hSound, 7, 0, 0));
     EXPECT_EQ(2, zebGetPlaybackMode(hSound));
     EXPECT_EQ(2, zebSetPlaybackMode(hSound, 4, 1000, -1)) << "a jump while playing";
+    EXPECT_EQ(2, zebSetPlaybackMode(hSound, 2, -500, -1)) << "a negative start plays from 0";
+    EXPECT_EQ(-1, zebSetPlaybackMode(hSound, 2, -500, 1000)) << "starts and ends compared unsigned";
     EXPECT_EQ(2, zebSetPlaybackMode(hSound, 1, 0, 0));
     EXPECT_EQ(1, zebGetPlaybackMode(hSound));
     EXPECT_EQ(0, zebGetPlaybackPos(hSound)) << "stopped at the start";
     EXPECT_EQ(1, zebSetPlaybackMode(hSound, 6, 0, 0)) << "stopping a stopped sound";
+    EXPECT_EQ(1, zebSetPlaybackMode(hSound, 2, 19990, -1)) << "a range that may end before it is seen playing";
+    EXPECT_EQ(2, zebSetPlaybackMode(hSound, 1, 0, 0));
     EXPECT_EQ(1, zebSetPlaybackMode(hSound, 2, 15000, 99999)) << "an end beyond the length";
     EXPECT_EQ(2, zebGetPlaybackMode(hSound));
     EXPECT_EQ(2, zebSetPlaybackMode(hSound, 0, 0, 0)) << "closed while playing";
