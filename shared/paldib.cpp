@@ -189,6 +189,20 @@ void CPalDIB::Draw(CDC* pDC)
 {
     if (pDC == nullptr || IsEmpty())
         return;
+    m_palette.DeleteObject();
+    DrawFitted(pDC, CreateDibPalette(&m_palette), HALFTONE);
+}
+
+void CPalDIB::DrawCopy(CDC* pDC)
+{
+    if (pDC == nullptr || IsEmpty())
+        return;
+    m_palette.DeleteObject();
+    DrawFitted(pDC, CreateScreenHalftonePalette(&m_palette), BLACKONWHITE);
+}
+
+void CPalDIB::DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode)
+{
     const int w = m_rcTarget.right - m_rcTarget.left;
     const int h = m_rcTarget.bottom - m_rcTarget.top;
     const int nHeight = std::abs(m_nHeight);   // a top-down picture's is negative
@@ -200,13 +214,12 @@ void CPalDIB::Draw(CDC* pDC)
     const int x = static_cast<int>(m_rcTarget.left + (w - cx) / 2);
     const int y = static_cast<int>(m_rcTarget.top + (h - cy) / 2);
 
-    m_palette.DeleteObject();
     CPalette* pOldPalette = nullptr;
-    if (CreateDibPalette(&m_palette)) {
+    if (bPalette) {
         pOldPalette = pDC->SelectPalette(&m_palette, FALSE);
         pDC->RealizePalette();
     }
-    const int nOldMode = pDC->SetStretchBltMode(HALFTONE);
+    const int nOldMode = pDC->SetStretchBltMode(nStretchMode);
     ::StretchDIBits(pDC->m_hDC, x, y, static_cast<int>(cx), static_cast<int>(cy), 0, 0, m_nWidth, nHeight,
         GetPixels(), GetInfo(), DIB_RGB_COLORS, SRCCOPY);
     if (nOldMode != 0)
@@ -219,12 +232,8 @@ BOOL CPalDIB::CreateDibPalette(CPalette* pPalette) const
 {
     RGBQUAD table[kMaxPaletteEntries];
     const int nEntries = IsWindowsNT() ? 0 : GetColorTable(table, kMaxPaletteEntries);
-    if (nEntries == 0) {
-        HDC hScreen = ::GetDC(nullptr);
-        HPALETTE hHalftone = ::CreateHalftonePalette(hScreen);
-        ::ReleaseDC(nullptr, hScreen);
-        return hHalftone != nullptr && pPalette->Attach(hHalftone);
-    }
+    if (nEntries == 0)
+        return CreateScreenHalftonePalette(pPalette);
     std::vector<BYTE> buffer(sizeof(LOGPALETTE) + nEntries * sizeof(PALETTEENTRY));
     LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(buffer.data());
     pLog->palVersion = 0x300;
@@ -232,6 +241,14 @@ BOOL CPalDIB::CreateDibPalette(CPalette* pPalette) const
     for (int i = 0; i < nEntries; i++)
         pLog->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
     return pPalette->CreatePalette(pLog);
+}
+
+BOOL CPalDIB::CreateScreenHalftonePalette(CPalette* pPalette)
+{
+    HDC hScreen = ::GetDC(nullptr);
+    HPALETTE hHalftone = ::CreateHalftonePalette(hScreen);
+    ::ReleaseDC(nullptr, hScreen);
+    return hHalftone != nullptr && pPalette->Attach(hHalftone);
 }
 
 int CPalDIB::GetColorTable(RGBQUAD* pEntries, int nMax) const
@@ -247,6 +264,13 @@ int CPalDIB::GetColorTable(RGBQUAD* pEntries, int nMax) const
     const int nEntries = std::max(0, std::min({nWanted, nStored, nMax}));
     std::memcpy(pEntries, pTable, nEntries * sizeof(RGBQUAD));
     return nEntries;
+}
+
+void CPalDIB::Empty()
+{
+    FreeBits();
+    m_dScale = 100.0;
+    m_rcTarget = RECT();
 }
 
 void CPalDIB::FreeBits()

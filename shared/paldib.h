@@ -21,6 +21,8 @@ public:
     int WriteBmp(CArchive& ar);
 
     BOOL IsEmpty() const { return m_pBits == nullptr; }
+    // Drops the picture: no bytes, scale 100, an empty target rectangle.
+    void Empty();
 
     // Converts a JPEG file into a new temporary BMP file whose path goes to
     // strBmpPath; 0 (and no file left behind) when the converter fails.
@@ -29,10 +31,14 @@ public:
     // Draws the picture fitted and centred into m_rcTarget and keeps the
     // scale in m_dScale; nothing without a picture.
     void Draw(CDC* pDC);
+    // The launcher's drawing: fitted in the same way, stretched as black on
+    // white with the screen's halftone palette.
+    void DrawCopy(CDC* pDC);
 
     // The picture's palette: its colour table, or the halftone palette when
     // there is none to read (as on Windows NT).
     BOOL CreateDibPalette(CPalette* pPalette) const;
+    static BOOL CreateScreenHalftonePalette(CPalette* pPalette);
     // Up to nMax colour-table entries of the picture; their number.
     int GetColorTable(RGBQUAD* pEntries, int nMax) const;
 
@@ -49,6 +55,8 @@ private:
     CPalDIB(const CPalDIB&) = delete;
     CPalDIB& operator=(const CPalDIB&) = delete;
 
+    // Draws into m_rcTarget, with m_palette selected when bPalette.
+    void DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode);
     void FreeBits();
     BOOL TakeBits(BYTE* pBits, int nBytes);
     const BITMAPINFO* GetInfo() const;

@@ -160,6 +160,26 @@ TEST(PalDibTest, DrawsFittedAndCentred)
     EXPECT_EQ(0, canvas.countInked({70, 0, 100, 30}));
 }
 
+// The launcher's drawing copies the picture over what lies beneath (a white
+// picture stays white on red), fitted and centred, and gives back the
+// context's stretch mode.
+TEST(PalDibTest, DrawCopyCopiesFittedOverTheBackground)
+{
+    CPalDIB picture;
+    LoadFrom(picture, MakeBmp(10, 20, 24, {}, 0xFF));
+    picture.m_rcTarget = {0, 0, 100, 40};
+    MemoryCanvas canvas(100, 40, RGB(255, 0, 0));
+    ::SetStretchBltMode(canvas.dc(), HALFTONE);
+    CBorrowedDC dc(canvas.dc(), canvas.dc(), FALSE);
+    picture.DrawCopy(&dc);
+    EXPECT_DOUBLE_EQ(200.0, picture.m_dScale);
+    EXPECT_EQ(RGB(255, 255, 255), canvas.pixel(50, 20));
+    EXPECT_EQ(20 * 40, canvas.countInked({40, 0, 60, 40}));
+    EXPECT_EQ(0, canvas.countInked({0, 0, 40, 40}));
+    EXPECT_EQ(0, canvas.countInked({60, 0, 100, 40}));
+    EXPECT_EQ(HALFTONE, ::GetStretchBltMode(canvas.dc()));
+}
+
 // A picture wider than 65,535 pixels is drawn whole: its black left half
 // lands on the left of the rectangle, its white right half on the right.
 // The context's stretch mode is given back.

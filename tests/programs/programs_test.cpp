@@ -157,3 +157,56 @@ TEST(Programs, LauncherEndsSilentlyWhileAnotherIsStarting)
     EXPECT_EQ(nullptr, second.mainWindow(0));
     ::CloseHandle(starting);
 }
+
+// Two launchers started together: exactly one keeps running.
+TEST(Programs, TwoLaunchersStartedTogetherLeaveOne)
+{
+    RunningProgram first("StrelMain.exe");
+    RunningProgram second("StrelMain.exe");
+    ASSERT_TRUE(first.started());
+    ASSERT_TRUE(second.started());
+    RunningProgram* pStays = nullptr;
+    for (int waited = 0; waited < 10000 && pStays == nullptr; waited += 50) {
+        if (first.ended(0))
+            pStays = &second;
+        else if (second.ended(0))
+            pStays = &first;
+        else
+            ::Sleep(50);
+    }
+    ASSERT_NE(nullptr, pStays);
+    HWND wnd = pStays->mainWindow();
+    ASSERT_NE(nullptr, wnd);
+    EXPECT_FALSE(pStays->ended(500));
+    ::PostMessageA(wnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(pStays->ended());
+}
+
+// Enter in the launcher starts the form screen on the selected sample form
+// (the first page lists the sample forms, the first one selected).
+TEST(Programs, LauncherStartsTheFormScreenOnTheSelectedForm)
+{
+    RunningProgram launcher("StrelMain.exe");
+    HWND wnd = launcher.mainWindow();
+    ASSERT_NE(nullptr, wnd);
+    ::PostMessageA(wnd, WM_COMMAND, IDOK, 0);
+    HWND frame = nullptr;
+    for (int waited = 0; waited < 15000 && frame == nullptr; waited += 50) {
+        frame = ::FindWindowA(nullptr, "納品書  - Tolvane");
+        if (frame == nullptr)
+            ::Sleep(50);
+    }
+    ASSERT_NE(nullptr, frame);
+    DWORD dwFormScreen = 0;
+    ::GetWindowThreadProcessId(frame, &dwFormScreen);
+    HANDLE hFormScreen = ::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, dwFormScreen);
+    ASSERT_NE(nullptr, hFormScreen);
+    ::PostMessageA(frame, WM_CLOSE, 0, 0);
+    if (::WaitForSingleObject(hFormScreen, 10000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the form screen did not end";
+        ::TerminateProcess(hFormScreen, 99);
+    }
+    ::CloseHandle(hFormScreen);
+    ::PostMessageA(wnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(launcher.ended());
+}

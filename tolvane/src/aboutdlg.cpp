@@ -2,6 +2,7 @@
 
 #include "mirtenv.h"
 #include "resource.h"
+#include "versiontext.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX)
 {
@@ -9,11 +10,7 @@ CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX)
 
 CString CAboutDlg::VersionText(int nVersion)
 {
-    // The first of three right-aligned digits is the major version, the
-    // last two the minor.
-    CString strNumber;
-    strNumber.Format("%3d", nVersion);
-    return CString("テッサロvora フォーム画面 Version ") + strNumber.Left(1) + "." + strNumber.Right(2);
+    return CString("テッサロvora フォーム画面 Version ") + VersionNumberText(nVersion);
 }
 
 BOOL CAboutDlg::OnInitDialog()

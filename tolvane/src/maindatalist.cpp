@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
-#include "mirtenv.h"
+#include "mainindex.h"
 #include "ownedread.h"
 #include "prtdatainfo.h"
 
 namespace {
-
-const char kFileError[] = "ファイル操作エラーです。";
 
 // The input-assistance sheet of form i of a group.
 CString SheetName(const CPrtDataInfo& group, int i)
@@ -36,53 +34,14 @@ CMainDataList::~CMainDataList()
     ClearLookup();
 }
 
-CString CMainDataList::IndexPath()
-{
-    CMirtEnv env;
-    return env.m_strInstallRoot + PRTDATA_INDEX_FILE;
-}
-
 BOOL CMainDataList::Load()
 {
-    return LoadInto(m_listIndex);
+    return LoadMainIndex(m_listIndex);
 }
 
 BOOL CMainDataList::LoadLookup()
 {
-    return LoadInto(m_listLookup);
-}
-
-BOOL CMainDataList::LoadInto(CObList& list)
-{
-    const CString strPath = IndexPath();
-    try {
-        if (::GetFileAttributesA(strPath) == INVALID_FILE_ATTRIBUTES) {
-            CFile empty(strPath, CFile::modeCreate | CFile::modeWrite);
-            const LONG nNone = 0;
-            empty.Write(&nNone, sizeof nNone);
-            empty.Close();
-        }
-        CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
-        ReadIndex(file, list);
-        file.Close();
-    } catch (CException* e) {
-        e->Delete();
-        AfxMessageBox(kFileError);
-        return FALSE;
-    }
-    return TRUE;
-}
-
-void CMainDataList::ReadIndex(CFile& file, CObList& list)
-{
-    LONG nCount = 0;
-    if (file.Read(&nCount, sizeof nCount) != sizeof nCount)
-        AfxThrowArchiveException(CArchiveException::endOfFile, file.GetFilePath());
-    if (nCount <= 0)
-        return;
-    CArchive ar(&file, CArchive::load, 4096);
-    MirtReadOwnedList(ar, list, RUNTIME_CLASS(CPrtDataInfo));
-    ar.Close();
+    return LoadMainIndex(m_listLookup);
 }
 
 CString CMainDataList::FindForm(const CObList& groups, DWORD dwLayoutID, CString& strSheet, DWORD& dwValue)

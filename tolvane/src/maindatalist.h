@@ -41,15 +41,7 @@ public:
 
     const CObList& Index() const { return m_listIndex; }
 
-    // Reads an index file's bytes (a count, then the archived group list
-    // when the count is above 0) into list; all or nothing.
-    static void ReadIndex(CFile& file, CObList& list);
-    // The index file's path under the install root.
-    static CString IndexPath();
-
 private:
-    static BOOL LoadInto(CObList& list);
-
     CObList m_listIndex;    // CPrtDataInfo, owned
     CObList m_listLookup;   // CPrtDataInfo, owned; filled while a form is registered
 };

@@ -8,6 +8,7 @@
 #include "clipreaders.h"
 #include "defaultprtdef.h"
 #include "globalmem.h"
+#include "launcherreaders.h"
 #include "mediareaders.h"
 #include "mirtbase.h"
 #include "mirtfileio.h"
@@ -304,6 +305,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"doc-object", DocObjectSeeds, RunDocObject},
         {"bmp", BmpFileSeeds, RunBmpFile},
         {"clip-fields", FieldClipboardSeeds, RunFieldClipboard},
+        {"launcher-index", LauncherIndexSeeds, RunLauncherIndex},
+        {"autoinput", AutoInputSeeds, RunAutoInput},
     };
     return readers;
 }

@@ -4,6 +4,7 @@
 
 #include "archivebytes.h"
 #include "maindatalist.h"
+#include "mainindex.h"
 #include "ownedread.h"
 #include "prtdatainfo.h"
 #include "sampledata.h"
@@ -22,7 +23,7 @@ void ReadIndexBytes(const std::string& bytes, CObList& list)
 {
     std::string copy = bytes + '\0';   // never an empty buffer
     CMemFile file(reinterpret_cast<BYTE*>(&copy[0]), static_cast<UINT>(bytes.size()));
-    CMainDataList::ReadIndex(file, list);
+    ReadMainIndex(file, list);
 }
 
 std::string IndexBytes(CObList& list)

@@ -2,12 +2,13 @@
 // data folder (a Windows path): the layout file "FMT\ON<id>.FMT" and the
 // sample data file "SAMPLES\S<id>.qmt" of every sample form, the form
 // library index "MyData\QamMainData.dat", the crop-mark map
-// "MyData\TMBFILEMAP.DAT" and its metafiles in "META\". Exit code 0 when
-// all were written.
+// "MyData\TMBFILEMAP.DAT" and its metafiles in "META\", and each form
+// drawn as "Preview\<id>.bmp". Exit code 0 when all were written.
 #include <cstdio>
 #include <memory>
 
 #include "ownedread.h"
+#include "previewpictures.h"
 #include "sampledata.h"
 #include "sampleforms.h"
 #include "tmbfile.h"
@@ -16,7 +17,8 @@ namespace {
 
 typedef CNMirtLayoutData* (*MakeLayout)();
 
-void WriteForm(const CString& strData, MakeLayout make)
+// Writes the layout and its sample data; the layout's id.
+UINT WriteForm(const CString& strData, MakeLayout make)
 {
     std::unique_ptr<CNMirtLayoutData> pLayout(make());
     CString strID;
@@ -29,6 +31,7 @@ void WriteForm(const CString& strData, MakeLayout make)
     CFile sampleFile(strData + "\\SAMPLES\\S" + strID + ".qmt", CFile::modeCreate | CFile::modeWrite);
     StoreSampleData(sampleFile, *pLayout);
     sampleFile.Close();
+    return pLayout->m_nLayoutID;
 }
 
 void WriteIndex(const CString& strData)
@@ -69,10 +72,10 @@ int main(int argc, char* argv[])
     const CString strData = argv[1];
     const MakeLayout forms[] = {MakeDeliveryNote, MakeInvoice, MakeSlip};
     try {
-        for (const char* pszFolder : {"\\FMT", "\\SAMPLES", "\\MyData", "\\META"})
+        for (const char* pszFolder : {"\\FMT", "\\SAMPLES", "\\MyData", "\\META", "\\Preview"})
             ::CreateDirectoryA(strData + pszFolder, nullptr);
         for (MakeLayout make : forms)
-            WriteForm(strData, make);
+            WritePreviewPicture(strData, WriteForm(strData, make));
         WriteIndex(strData);
         WriteCropMarkMap(strData);
     } catch (CException* e) {

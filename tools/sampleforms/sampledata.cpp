@@ -39,13 +39,35 @@ const int kMarkPaperHeight = 2970;
 const int kMarkLength = 100;
 const int kMarkGap = 30;
 
+// The sample forms as the forms of the group's one category.
+void AddSampleForms(CPrtDataInfo& group, LPCSTR lpszCategory)
+{
+    group.m_arrCategory.Add(lpszCategory);
+    group.m_arrCategoryCount.Add(static_cast<DWORD>(sizeof kSamples / sizeof kSamples[0]));
+    group.m_arrTitleWidth.Add(0);
+    for (const SampleEntry& entry : kSamples) {
+        group.m_arrLayoutID.Add(entry.dwLayoutID);
+        group.m_arrSourceID.Add(0);
+        group.m_arrTitle.Add(entry.pszTitle);
+        group.m_arrTitleNote.Add(entry.pszNote);
+        group.m_arrExtra1.Add("");
+        group.m_arrExtra2.Add("");
+        group.m_arrDescription.Add(entry.pszDescription);
+        group.m_arrPreview.Add(1);
+        group.m_arrSheetName.Add(entry.pszSheet);
+        group.m_arrTextColour.Add(0);
+        group.m_arrExtra3.Add(0);
+        group.m_arrOrgPath.Add("");
+    }
+}
+
+// The user's pick-up list starts with the sample forms, so that the
+// launcher's first page shows them.
 CPrtDataInfo* NewPickupGroup()
 {
     std::unique_ptr<CPrtDataInfo> pGroup(new CPrtDataInfo);
     pGroup->m_strGroupName = PRTDATA_PICKUP_GROUP;
-    pGroup->m_arrCategory.Add(PRTDATA_PICKUP_GROUP);
-    pGroup->m_arrCategoryCount.Add(0);
-    pGroup->m_arrTitleWidth.Add(0);
+    AddSampleForms(*pGroup, PRTDATA_PICKUP_GROUP);
     return pGroup.release();
 }
 
@@ -53,23 +75,7 @@ CPrtDataInfo* NewSampleGroup()
 {
     std::unique_ptr<CPrtDataInfo> pGroup(new CPrtDataInfo);
     pGroup->m_strGroupName = "標準フォーム";
-    pGroup->m_arrCategory.Add("伝票類");
-    pGroup->m_arrCategoryCount.Add(static_cast<DWORD>(sizeof kSamples / sizeof kSamples[0]));
-    pGroup->m_arrTitleWidth.Add(0);
-    for (const SampleEntry& entry : kSamples) {
-        pGroup->m_arrLayoutID.Add(entry.dwLayoutID);
-        pGroup->m_arrSourceID.Add(0);
-        pGroup->m_arrTitle.Add(entry.pszTitle);
-        pGroup->m_arrTitleNote.Add(entry.pszNote);
-        pGroup->m_arrExtra1.Add("");
-        pGroup->m_arrExtra2.Add("");
-        pGroup->m_arrDescription.Add(entry.pszDescription);
-        pGroup->m_arrPreview.Add(1);
-        pGroup->m_arrSheetName.Add(entry.pszSheet);
-        pGroup->m_arrTextColour.Add(0);
-        pGroup->m_arrExtra3.Add(0);
-        pGroup->m_arrOrgPath.Add("");
-    }
+    AddSampleForms(*pGroup, "伝票類");
     return pGroup.release();
 }
 

@@ -10,7 +10,8 @@
 class CMapTmbFile;
 
 // The shipped groups (CPrtDataInfo, new objects the caller owns): the
-// empty pick-up group and the group of the sample forms.
+// pick-up group and the group of the sample forms, both listing the
+// sample forms.
 void MakeSampleIndex(CObList& groups);
 // The index file: the group count, then the archived group list.
 void StoreIndex(CFile& file, CObList& groups);
