@@ -127,6 +127,9 @@ protected:
     void SetUserEvent(UINT nOrder);
 
     afx_msg LRESULT OnUserSetFocus(WPARAM wParam, LPARAM lParam);
+    // The postal customer-barcode data of the fields "郵便番号" and "住所"
+    // (lParam the mode) into the barcode field wParam, a field of the face.
+    afx_msg LRESULT OnUserBarcode(WPARAM wParam, LPARAM lParam);
 
     CObList m_listFocus;            // CNPropObj, editable, not owned
     CMirtBasePrtFrm* m_pPrtFrm;     // not owned
@@ -146,6 +149,9 @@ private:
     void CreateListEnter();
     // The next or previous focus-list field, wrapping; the first without one.
     void MoveFocus(BOOL bNext);
+    // The data of the focus-list field of that name; empty without one.
+    CString FieldText(LPCSTR pszName);
+    BOOL IsFaceField(const CNPropObj* pField) const;
     // With a window of its own, locked fields are passed over.
     BOOL IsPassedOver(CNPropObj* pField) const;
     // The first focus-list field not passed over.

@@ -39,9 +39,10 @@ public:
     BOOL m_bInvert;         // the check box's value inversion
 
 protected:
-    // The "button" window with dwStyle as the entry window (see
-    // CreateControl); moved back by the owner's margin when bMoveByMargin.
-    CWnd* CreateButtonWindow(CWnd* pParent, int bSetOwner, DWORD dwStyle, BOOL bMoveByMargin);
+    // The "button" window pNewWindow (owned from now on) with dwStyle as
+    // the entry window (see CreateControl); moved back by the owner's
+    // margin when bMoveByMargin.
+    CWnd* CreateButtonWindow(CWnd* pParent, int bSetOwner, CWnd* pNewWindow, DWORD dwStyle, BOOL bMoveByMargin);
 
     CWnd* m_pBtnWnd;        // owned
     UINT m_nBtnVersion;

@@ -64,6 +64,10 @@ public:
     // caption, else centred along the longer side.
     CRect CalcCheckRect(int nLeft, int nTop, int nRight, int nBottom);
     BOOL IsChecked() const { return m_bChecked; }
+    void SetChecked(BOOL bChecked) { m_bChecked = bChecked; }
+    // The brush of the background colour, which the check window answers
+    // to its control-colour message.
+    CBrush* GetBackBrush() { return &m_brushBack; }
 
     LOGFONT m_logFont;
     COLORREF m_crBack;

@@ -3,11 +3,14 @@
 // (CNPropObjCalndYear). The base CNPropObjCalnd holds what both share: the
 // year, the look of the grid, colours, fonts, title items and two lists of
 // marked days. The value is the shown period as text ("2024/05" or "2024").
-// The members are public: the settings pages of the form windows read and
-// write them directly.
+// The members are public; the settings sheet's pages are filled from them
+// and give them back after OK.
 #pragma once
 #include "npropobjctrl.h"
 #include <afxtempl.h>
+
+class CCalndPropPage1;
+class CCalndPropPage2;
 
 #pragma pack(push, 4)
 
@@ -45,14 +48,21 @@ public:
     // the device rectangle's corner (on paper moved by the owner's margin
     // and the printer's physical offset).
     int Draw(CDC* pDC, int nMode) override;
-    // 0: the settings sheet belongs to the form windows, which call
-    // ApplySettings after it.
+    // 0: the settings sheet is the monthly and yearly calendars'.
     int Activate() override;
-    // CreateControl and FocusControl are the control base's until the
-    // calendar display window and the layout-mode picture object exist: no
-    // entry window is made (WriteDesignBitmap renders the picture's file).
-    // Deletes the temporary bitmap and forgets the entry window; 1.
+    // The display window (a CNPropWndCalnd) on the device rectangle, moved
+    // back by the owner's margin on a face with a layout; in layout mode,
+    // when editable, a picture object showing the calendar rendered by
+    // WriteDesignBitmap. Null without mode, owner or window handle, or when
+    // the window cannot be made.
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // Deletes both windows and the temporary bitmap and forgets the entry
+    // window; 1.
     int DestroyControl() override;
+    // Focuses the display window; without one, makes the control on the
+    // owner's parent window and, when that made a display window, focuses
+    // it and posts the field's format there.
+    void FocusControl() override;
     // A new field of this field's class at its block, filled by CopyTo and
     // moved by dx, dy.
     CNPropObj* Clone(int dx, int dy) override;
@@ -143,6 +153,16 @@ public:
 protected:
     // Stores the text, 0 when it is empty.
     int StorePeriodText(const CString& strText);
+    // The settings both sheets share into their pages (page 2 holds the
+    // days under the field's date), and back from them after OK, without
+    // the enable flags.
+    void FillPages(CCalndPropPage1& page1, CCalndPropPage2& page2) const;
+    void TakePages(const CCalndPropPage1& page1, const CCalndPropPage2& page2);
+    // The layout-mode picture object on pHost; null when it cannot be made.
+    CWnd* CreateDesignPicture(CWnd* pHost);
+
+    CWnd* m_pCalndWnd = nullptr;      // owned: the display window
+    CWnd* m_pDesignWnd = nullptr;     // owned: the layout-mode picture
 
     UINT m_nCalndVersion;
 
@@ -168,6 +188,9 @@ public:
     // The calendar copy, then the month; the copy takes its period.
     void CopyTo(CNPropObj* pOther) override;
     UINT GetVersion() override;
+    // The settings sheet; after OK the field takes its values, shows the
+    // new period and the face is repainted. 1.
+    int Activate() override;
     // The month grid over the field's device rectangle with its titles; 0
     // for a month outside 1..12.
     int DrawCalendar(CDC* pDC, int nMode, int x, int y) override;
@@ -197,6 +220,8 @@ public:
     // The calendar copy, then the year title colour and the blocks.
     void CopyTo(CNPropObj* pOther) override;
     UINT GetVersion() override;
+    // The settings sheet, as the monthly calendar's. 1.
+    int Activate() override;
     // The year title, then each month in its block; 0 unless there are
     // exactly twelve blocks.
     int DrawCalendar(CDC* pDC, int nMode, int x, int y) override;

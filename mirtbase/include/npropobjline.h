@@ -32,8 +32,10 @@ public:
     void Serialize(CArchive& ar) override;
     // The shapes with the field's pen, neither filled; always 0.
     int Draw(CDC* pDC, int nMode) override;
-    // The line object of the multimedia library is not bound yet: no entry
-    // window is made.
+    // A line object of the multimedia library on the device rectangle of a
+    // client context of the window (pParent, else the owner), wrapped in a
+    // CNPropWndLine; null without mode, owner or window handle, or when the
+    // object cannot be made.
     CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
     int DestroyControl() override;
     CNPropObj* Clone(int dx, int dy) override;

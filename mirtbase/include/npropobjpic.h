@@ -28,9 +28,15 @@ public:
     // the data string and the face is redrawn. 0 when the field is not
     // editable, else 1.
     int Activate() override;
-    // The picture object of the multimedia library is not bound yet: no
-    // entry window is made.
+    // A picture object of the multimedia library on the device rectangle
+    // (framed and in edit view in layout mode when editable), wrapped in a
+    // CNPropWndObjPic; null without mode, owner or window handle, or when
+    // the object cannot be made.
     CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // Focuses the picture window; without one, makes the focus window (a
+    // CNPropWndPic) on the owner's parent window, focuses it and posts the
+    // field's format there.
+    void FocusControl() override;
     int DestroyControl() override;
     CNPropObj* Clone(int dx, int dy) override;
     void InitDefaults() override;

@@ -22,7 +22,15 @@ enum
     WCMD_DATA = 0,      // the field's data string
     WCMD_LIST = 1,      // the item list or caption
     WCMD_RESET = 2,     // clear; the direction is ignored
-    WCMD_LOCK = 3       // input lock: FALSE locks, TRUE unlocks
+    WCMD_LOCK = 3,      // input lock: FALSE locks, TRUE unlocks
+    WCMD_STYLE = 4,     // second style switch: TRUE sets, FALSE clears
+    WCMD_CUT = 5,
+    WCMD_COPY = 6,
+    WCMD_PASTE = 7,
+    WCMD_UNDO = 8,
+    WCMD_DELETE = 9,
+    WCMD_SELECTALL = 10,
+    WCMD_LAST = WCMD_SELECTALL
 };
 
 // The temporary dialog object of an exchange; it has no window.

@@ -3,6 +3,7 @@
 // printed on the CUPS "PDF" printer read back as ink.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -11,6 +12,7 @@
 #include "arial_field.h"
 #include "canvas.h"
 #include "field_fixture.h"
+#include "import_patch.h"
 #include "metafile_text.h"
 #include "npropobjmirror.h"
 #include "pdf_printer.h"
@@ -115,6 +117,48 @@ TEST(AngledTextTest, LinesThatFitTheCrossExtentAndTheZoomedFont)
     ASSERT_EQ(1u, texts.size());
     EXPECT_EQ(kPitch * 200 / 101, texts[0].height);
     EXPECT_EQ(1800, texts[0].escapement);
+}
+
+// The fonts the framework makes while a test draws.
+std::vector<LOGFONTA>* g_pMadeFonts = nullptr;
+HFONT(WINAPI* g_pCreateFont)(const LOGFONTA*) = nullptr;
+
+HFONT WINAPI RecordFont(const LOGFONTA* pFont)
+{
+    if (g_pMadeFonts != nullptr)
+        g_pMadeFonts->push_back(*pFont);
+    return g_pCreateFont(pFont);
+}
+
+// A vertical angled field at 200 % measures its lines on the display in a
+// font of its own: that font runs at 2700 as the drawing font does.
+TEST(AngledTextTest, VerticalTextIsMeasuredInAFontAt2700)
+{
+    CImportPatch patch(::GetModuleHandleA("Framework.dll"), "gdi32.dll", "CreateFontIndirectA",
+                       reinterpret_cast<void*>(&RecordFont));
+    ASSERT_TRUE(patch.Patched());
+    g_pCreateFont = reinterpret_cast<HFONT(WINAPI*)(const LOGFONTA*)>(patch.Original());
+    CTestFormWnd form;
+    form.SetPercent(200);
+    MirrorField field({0, 0, 1000, 1000}, "AB\r\nCD", &form);
+    field.m_text.m_bVertical = TRUE;
+    std::vector<LOGFONTA> made;
+    g_pMadeFonts = &made;
+    const std::vector<MetaText> texts = DrawnTexts(field);
+    g_pMadeFonts = nullptr;
+    ASSERT_EQ(4u, texts.size());
+    const LONG nMeasureHeight = kPitch;  // at 100 %, where the target's is 23
+    int nMeasureFonts = 0;
+    for (const LOGFONTA& font : made) {
+        if (std::labs(font.lfHeight) != nMeasureHeight)
+            continue;
+        ++nMeasureFonts;
+        EXPECT_EQ(2700, font.lfEscapement);
+        EXPECT_EQ(2700, font.lfOrientation);
+    }
+    EXPECT_EQ(1, nMeasureFonts) << "one measuring font of " << made.size() << " made";
+    for (const MetaText& text : texts)
+        EXPECT_EQ(2700, text.escapement) << text.text;
 }
 
 // The underline lies under the characters (toward their foot) at every

@@ -123,6 +123,9 @@ TEST_F(ChoiceButtonTest, WithoutAFileTheEditorStartsFromTheFieldAndFinishWritesI
     CStringList written;
     ASSERT_EQ(CChoiceList::READ_DONE, CChoiceList::Read(m_path.c_str(), written));
     EXPECT_EQ((std::vector<std::string>{"", "a", "B", "c"}), ItemsOf(written));
+    std::ifstream file(m_path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(std::string("\x04\x00\x00\x01" "a\x01" "B\x01" "c", 9), bytes);
     EXPECT_EQ((std::vector<std::string>{"", "a", "B", "c"}), Choices()) << "the target is reloaded";
 }
 
@@ -147,6 +150,35 @@ TEST_F(ChoiceButtonTest, CancelLeavesTheFileAndStillReloads)
     ASSERT_EQ(CChoiceList::READ_DONE, CChoiceList::Read(m_path.c_str(), kept));
     EXPECT_EQ((std::vector<std::string>{"x", "y"}), ItemsOf(kept));
     EXPECT_EQ((std::vector<std::string>{"x", "y"}), Choices());
+}
+
+TEST_F(ChoiceButtonTest, AddingOrChangingLocksTheOtherButtonsUntilOkOrAbandon)
+{
+    const int kAbandon = 1018;
+    ModalScript script;
+    std::vector<std::string> shown;
+    script.ExpectDialog([&](CWnd* pDialog) {
+        SelectEntry(pDialog, 1);
+        ModalScript::Click(pDialog, kChange);
+        for (int id : {IDOK, IDCANCEL, kAdd, kChange, kDelete})
+            EXPECT_FALSE(Enabled(pDialog, id)) << id;
+        for (int id : {kText, kCommit, kAbandon})
+            EXPECT_TRUE(Enabled(pDialog, id)) << id;
+        char text[16] = {};
+        ::GetDlgItemTextA(pDialog->GetSafeHwnd(), kText, text, sizeof(text));
+        EXPECT_STREQ("b", text);
+        ModalScript::Click(pDialog, kAbandon);
+        for (int id : {IDOK, IDCANCEL, kAdd, kChange, kDelete})
+            EXPECT_TRUE(Enabled(pDialog, id)) << id;
+        EXPECT_FALSE(Enabled(pDialog, kText));
+        ::GetDlgItemTextA(pDialog->GetSafeHwnd(), kText, text, sizeof(text));
+        EXPECT_STREQ("", text);
+        shown = ListBoxItems(pDialog);
+        ModalScript::Click(pDialog, IDOK);
+    });
+    m_pButton->Execute(0, 0, 0);
+    EXPECT_EQ((std::vector<std::string>{"a", "b"}), shown);
+    EXPECT_EQ((std::vector<std::string>{"a", "b"}), Choices()) << "finished unchanged";
 }
 
 TEST_F(ChoiceButtonTest, DamagedFileIsReportedWithoutTheEditor)

@@ -11,6 +11,7 @@
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtmsgs.h"
+#include "npropobjbarcode.h"
 #include "npropobjdoc.h"
 #include "npropobjnum.h"
 #include "other_folder.h"
@@ -104,6 +105,47 @@ TEST_F(FaceWindowTest, SearchByFieldName)
     EXPECT_EQ(nullptr, m_face.SearchFieldByFldName("name"));
     EXPECT_EQ(nullptr, m_face.SearchFieldByFldName("住"));
     EXPECT_EQ(nullptr, m_face.SearchFieldByFldName(""));
+}
+
+// The barcode message as the face window's handler takes it.
+struct BarcodeMessage : CMirtBaseMen
+{
+    static LRESULT Send(CMirtBaseMen& face, const void* pField, LPARAM nMode)
+    {
+        return (face.*(&BarcodeMessage::OnUserBarcode))(reinterpret_cast<WPARAM>(pField), nMode);
+    }
+};
+
+// The barcode message builds the postal customer-barcode data of the fields
+// "郵便番号" and "住所" into the barcode field for modes 0 and 2; other
+// modes and an empty address give no data; a pointer that is no field of
+// the face is left alone.
+TEST_F(FaceWindowTest, BarcodeMessageFillsTheBarcodeField)
+{
+    CNPropObjBarcode* pBarcode = new CNPropObjBarcode(MakeBlock(4, {100, 800, 900, 900}, 7), 0, 0);
+    Load(Face(1, {TextField(1, {100, 200, 900, 300}, "1234567"), TextField(2, {100, 400, 900, 500}), pBarcode}),
+         Face(2, {}));
+    Field(1)->m_strName = "郵便番号";
+    Field(2)->m_strName = "住所";
+    CNPropObj* pField = Field(4);
+    ASSERT_NE(nullptr, pField);
+    const struct
+    {
+        LPARAM nMode;
+        const char* pszAddress;
+        const char* pszWant;
+    } kCases[] = {{0, "３番地", "12345673"}, {2, "３番地", "12345673"}, {1, "３番地", ""}, {0, "", ""}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.nMode);
+        Field(2)->m_strData = c.pszAddress;
+        pField->m_strData = "old";
+        EXPECT_EQ(0, BarcodeMessage::Send(m_face, pField, c.nMode));
+        EXPECT_EQ(c.pszWant, std::string(pField->m_strData));
+    }
+    CNPropObjBarcode stranger(MakeBlock(4, {100, 800, 900, 900}, 7), 0, 0);
+    stranger.m_strData = "kept";
+    BarcodeMessage::Send(m_face, &stranger, 0);
+    EXPECT_EQ("kept", std::string(stranger.m_strData));
 }
 
 // In-range values of a font record reach the focused field and the page;

@@ -8,6 +8,7 @@
 
 #include "canvas.h"
 #include "field_fixture.h"
+#include "install_root.h"
 #include "mirtpath.h"
 #include "modal_script.h"
 #include "npropobjline.h"
@@ -71,22 +72,6 @@ TEST(LineFieldDrawTest, PenColourAndHiddenField)
     EXPECT_EQ(0, hidden.countInked({0, 0, 500, 300}));
 }
 
-// Every picture and metafile test runs on its own install root.
-class InstallRootTest : public testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        m_root = FreshTestFolder();
-        CMirtEnv::SetRootOverride(m_root.c_str());
-        for (const char* folder : {"\\DATA", "\\DATA\\META", "\\DATA\\Defbmp"})
-            ::CreateDirectoryA((m_root + folder).c_str(), nullptr);
-    }
-    void TearDown() override { CMirtEnv::SetRootOverride(nullptr); }
-
-    std::string m_root;
-};
-
 using PictureFieldTest = InstallRootTest;
 
 TEST_F(PictureFieldTest, EmptyEditableFieldShowsAGreyCrossOnTheScreenOnly)
@@ -133,17 +118,6 @@ TEST_F(PictureFieldTest, PaperPrintsItemOneWhateverTheValue)
 }
 
 using StaticTextFieldTest = InstallRootTest;
-
-// A metafile that fills its frame with one colour.
-void WriteMetafile(const std::string& path, COLORREF colour)
-{
-    HDC dc = ::CreateEnhMetaFileA(nullptr, path.c_str(), nullptr, nullptr);
-    HBRUSH brush = ::CreateSolidBrush(colour);
-    const RECT rect = {0, 0, 100, 100};
-    ::FillRect(dc, &rect, brush);
-    ::DeleteObject(brush);
-    ::DeleteEnhMetaFile(::CloseEnhMetaFile(dc));
-}
 
 TEST_F(StaticTextFieldTest, ScreenPlaysItemZeroPaperItemOneUnlessInMetafileMode)
 {

@@ -7,6 +7,7 @@
 
 #include "field_fixture.h"
 #include "mirtmsgs.h"
+#include "picture_host.h"
 #include "vtable_slot.h"
 
 namespace {
@@ -57,63 +58,6 @@ TEST(MirtBaseTest, LayoutIdAndTableSettings)
     }
 }
 
-// A main window that loads and draws pictures by name.
-class CPictureHost : public CWnd
-{
-public:
-    CPictureHost()
-    {
-        CreateEx(0, AfxRegisterWndClass(0), "main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr);
-    }
-    ~CPictureHost() override { DestroyWindow(); }
-
-    std::string m_loaded;
-    std::string m_copied;
-    std::string m_drawn;
-    // What a paste writes into the buffer, without a zero of its own.
-    std::string m_pasteBytes;
-    int m_nPastes = 0;
-    CDC* m_pDrawDC = nullptr;
-    CRect m_drawRect;
-    int m_nDrawFlag = 0;
-
-protected:
-    afx_msg LRESULT OnSetPicture(WPARAM wParam, LPARAM)
-    {
-        m_loaded = reinterpret_cast<LPCSTR>(wParam);
-        return m_loaded != "missing.bmp";
-    }
-    afx_msg LRESULT OnCopyPicture(WPARAM wParam, LPARAM)
-    {
-        m_copied = reinterpret_cast<LPCSTR>(wParam);
-        return 0;
-    }
-    afx_msg LRESULT OnPastePicture(WPARAM wParam, LPARAM)
-    {
-        const char* pBuffer = reinterpret_cast<char*>(wParam);
-        m_nPastes++;
-        EXPECT_EQ(std::string(MIRT_PICTURE_PATH, '\0'), std::string(pBuffer, MIRT_PICTURE_PATH));
-        std::memcpy(reinterpret_cast<char*>(wParam), m_pasteBytes.data(), m_pasteBytes.size());
-        return 0;
-    }
-    afx_msg LRESULT OnDrawPicture(WPARAM wParam, LPARAM lParam)
-    {
-        const tagDRAWPICTURE* pRequest = reinterpret_cast<const tagDRAWPICTURE*>(lParam);
-        m_drawn = reinterpret_cast<LPCSTR>(wParam);
-        m_pDrawDC = pRequest->pDC;
-        m_drawRect = *pRequest->pRect;
-        m_nDrawFlag = *pRequest->pFlag;
-        return 1;
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPictureHost, CWnd)
-    ON_MESSAGE(MsgSetPicture, OnSetPicture)
-    ON_MESSAGE(MsgDrawPicture, OnDrawPicture)
-    ON_MESSAGE(MsgCopyPicture, OnCopyPicture)
-    ON_MESSAGE(MsgPastePicture, OnPastePicture)
-END_MESSAGE_MAP()
 
 TEST(MirtBaseTest, PictureRequestsGoToTheMainWindow)
 {

@@ -7,6 +7,7 @@
 #include "canvas.h"
 #include "field_fixture.h"
 #include "field_slots.h"
+#include "modal_script.h"
 #include "npropobjcalnd.h"
 
 namespace {
@@ -291,7 +292,11 @@ TEST_F(CalendarFieldTest, AttributesNotApplicable)
     EXPECT_EQ(1u, field.GetAttr(CNPropObj::ATTRIBUTE_CLEAR));
     EXPECT_EQ(1u, field.GetAttr(CNPropObj::ATTRIBUTE_LOCK));
     EXPECT_STREQ("カレンダー", field.GetFieldName());
-    EXPECT_EQ(0, field.Activate());
+    CNPropObjCalnd base;
+    EXPECT_EQ(0, base.Activate()) << "no settings sheet of its own";
+    ModalScript script;
+    script.ExpectDialog([](CWnd* pSheet) { pSheet->EndModalLoop(IDCANCEL); });
+    EXPECT_EQ(1, field.Activate()) << "the settings sheet";
 }
 
 TEST_F(CalendarFieldTest, CloneCopiesEveryMemberAndMoves)

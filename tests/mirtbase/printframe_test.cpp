@@ -21,6 +21,11 @@
 #include "nmirtdoc.h"
 #include "npropobjcalnd.h"
 #include "npropobjdoc.h"
+#include "npropobjbtncheck.h"
+#include "npropobjpic.h"
+#include "npropwndcalnd.h"
+#include "npropwndcheck.h"
+#include "npropwndpic.h"
 #include "pdf_printer.h"
 #include "sample_install.h"
 #include "strel95data.h"
@@ -154,6 +159,69 @@ TEST_P(SamplePrintFrameTest, EditedThroughAFaceWindow)
     ::OpenClipboard(host.m_hWnd);
     ::EmptyClipboard();
     ::CloseClipboard();
+}
+
+// The entry window a face window's focus makes for a check box, a calendar
+// or a picture; null for the others.
+const CRuntimeClass* FocusWindowClass(CNPropObj* pField)
+{
+    if (dynamic_cast<CNPropObjBtnCheck*>(pField) != nullptr)
+        return RUNTIME_CLASS(CNPropWndCheck);
+    if (dynamic_cast<CNPropObjCalnd*>(pField) != nullptr)
+        return RUNTIME_CLASS(CNPropWndCalnd);
+    if (dynamic_cast<CNPropObjPic*>(pField) != nullptr)
+        return RUNTIME_CLASS(CNPropWndPic);
+    return nullptr;
+}
+
+// Each check box, calendar and picture of a sample page gets its entry
+// window on the host when the face window focuses it, and its value
+// comes back out of the print frame.
+TEST_P(SamplePrintFrameTest, FocusedFieldsGetTheirEntryWindows)
+{
+    CHostWnd host;
+    CMirtBasePrtFrm frame;
+    ASSERT_EQ(1, frame.SetFormat(GetParam()));
+    CNMirtDoc* pPage = SamplePage(GetParam());
+    ASSERT_NE(nullptr, pPage);
+    // An empty check box comes back unchecked, as "0".
+    std::map<std::string, std::string> values = ValuesOf(pPage->RefList());
+    std::vector<std::pair<UINT, UINT>> faces;
+    for (POSITION pos = pPage->RefList()->GetHeadPosition(); pos != nullptr;) {
+        const CPropData* pFace = static_cast<CPropData*>(pPage->RefList()->GetNext(pos));
+        faces.emplace_back(pFace->m_nMen, pPage->GetMaxOrder(pFace->m_nMen));
+        POSITION posField;
+        for (CNPropObj* p = pFace->GetFirstPropObj(posField); p != nullptr; p = pFace->GetNextPropObj(posField)) {
+            if (dynamic_cast<CNPropObjBtnCheck*>(p) != nullptr && p->m_strData.IsEmpty())
+                values[std::to_string(pFace->m_nMen) + "/" + std::to_string(p->m_nOrder)] = "0";
+        }
+    }
+    frame.SetData(pPage);
+    int nWindows = 0;
+    for (const auto& face : faces) {
+        CMirtBaseMen men;
+        men.SetParentWnd(&host);
+        frame.SetMen(&men, face.first);
+        for (UINT nOrder = 1; nOrder <= face.second; ++nOrder) {
+            men.SetFocusByOrderNo(nOrder);
+            CNPropObj* pField = men.GetPropObjByOrder(men.GetFocusOrderNo());
+            if (pField == nullptr || men.GetFocusOrderNo() != nOrder)
+                continue;
+            const CRuntimeClass* pExpected = FocusWindowClass(pField);
+            if (pExpected == nullptr)
+                continue;
+            CWnd* pWnd = static_cast<CNPropObjCtrl*>(pField)->GetControl();
+            ASSERT_NE(nullptr, pWnd) << nOrder;
+            EXPECT_EQ(pExpected, pWnd->GetRuntimeClass()) << nOrder;
+            EXPECT_EQ(host.m_hWnd, ::GetParent(pWnd->m_hWnd)) << nOrder;
+            nWindows++;
+        }
+        frame.GetMen(&men, face.first, 1);
+    }
+    EXPECT_GT(nWindows, 0);
+    std::unique_ptr<CNMirtDoc> pBack(frame.GetData(0, 0));
+    ASSERT_NE(nullptr, pBack);
+    EXPECT_EQ(values, ValuesOf(pBack->RefList()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SamplePrintFrameTest, ::testing::Values(9001u, 9002u, 9003u));

@@ -244,6 +244,22 @@ TEST_F(DocWindow, WindowMessagesOfSizeAndCommands)
     EXPECT_EQ(0x000000ADu, static_cast<DWORD>(::SendMessageA(m_hDoc, WM_GETDLGCODE, 0, 0)));
 }
 
+// A narrower window lays its lines out again at the new width at once.
+TEST_F(DocWindow, ANewSizeLaysTheLinesOutAtTheNewWidth)
+{
+    Start(std::string(300, 'w'));
+    RECT client = {};
+    ::GetClientRect(m_hDoc, &client);
+    const int nLinesBefore = D().Lines()->Count();
+    ::SetWindowPos(m_hDoc, nullptr, 0, 0, client.right / 2, client.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_EQ(ZebLineEndText, DocWaitLayout(m_hDoc, -1));
+    ::GetClientRect(m_hDoc, &client);
+    EXPECT_EQ(client.right, D().nDocWidth);
+    EXPECT_GT(D().Lines()->Count(), nLinesBefore);
+    for (int i = 0; i < D().Lines()->Count(); ++i)
+        EXPECT_LE(D().Lines()->At(i).width, client.right) << "line " << i;
+}
+
 TEST_F(DocWindow, TheBackgroundOutsideTheDocumentTakesTheBorderColour)
 {
     Start("abc");

@@ -61,6 +61,20 @@ protected:
     {
         return cp932::CharLength(model.data(), nAt, static_cast<int>(model.size()));
     }
+    // Once the layout is done: the text is the model's and the lines are
+    // those of a fresh layout.
+    void ExpectFreshLayout(const std::string& model)
+    {
+        ASSERT_EQ(ZebLineEndText, DocWaitLayout(m_hDoc, -1));
+        EXPECT_EQ(model, Text());
+        const std::vector<ZebLineEntry> edited = Entries(*D().Lines());
+        DocReflowFrom(m_hDoc, 0);
+        ASSERT_EQ(ZebLineEndText, DocWaitLayout(m_hDoc, -1));
+        const std::vector<ZebLineEntry> fresh = Entries(*D().Lines());
+        ASSERT_EQ(fresh.size(), edited.size());
+        for (size_t i = 0; i < fresh.size(); ++i)
+            ASSERT_TRUE(SameLine(fresh[i], edited[i])) << "line " << i;
+    }
 };
 
 TEST_F(RandomEdits, TheLinesMatchAFreshLayoutAndTheTextItsModel)
@@ -107,16 +121,41 @@ TEST_F(RandomEdits, TheLinesMatchAFreshLayoutAndTheTextItsModel)
             model.erase(nAt < nTo ? nAt : nTo, nAt < nTo ? nTo - nAt : nAt - nTo);
         }
     }
-    ASSERT_EQ(ZebLineEndText, DocWaitLayout(m_hDoc, -1));
-    EXPECT_EQ(model, Text());
     EXPECT_GT(D().Blocks()->Count(), 3);
-    const std::vector<ZebLineEntry> edited = Entries(*D().Lines());
-    DocReflowFrom(m_hDoc, 0);
-    ASSERT_EQ(ZebLineEndText, DocWaitLayout(m_hDoc, -1));
-    const std::vector<ZebLineEntry> fresh = Entries(*D().Lines());
-    ASSERT_EQ(fresh.size(), edited.size());
-    for (size_t i = 0; i < fresh.size(); ++i)
-        ASSERT_TRUE(SameLine(fresh[i], edited[i])) << "line " << i;
+    ExpectFreshLayout(model);
+}
+
+// Line feeds and characters typed into full blocks (each first keystroke
+// in a block splits it) and line ends deleted, so that the line count
+// grows and shrinks by one behind the lines laid out again.
+TEST_F(RandomEdits, TypedLineFeedsAndSplitBlocksKeepTheLinesOfAFreshLayout)
+{
+    std::string model;
+    for (int i = 0; model.size() < 30000; ++i)
+        model += std::string(i % 23 + 3, 'a' + i % 26) + "\n";
+    Lay(model);
+    const int nBlocks = D().Blocks()->Count();
+    std::mt19937 random(36);
+    for (int nStep = 0; nStep < 300; ++nStep)
+    {
+        const POINT at = RandomPosition(random);
+        ASSERT_EQ(1, DocSetCaret(m_hDoc, at.x, at.y, kCaretTakeAttrs)) << nStep;
+        const int nAt = CaretOffset();
+        const int nOp = static_cast<int>(random() % 3);
+        if (nOp == 2 && nAt > 0)
+        {
+            ASSERT_NE(0, DocBackspace(m_hDoc)) << nStep;
+            model.erase(nAt - 1, 1);
+        }
+        else
+        {
+            const char c = nOp == 0 ? '\n' : 'q';
+            ASSERT_NE(0, DocInsertChar(m_hDoc, c)) << nStep;
+            model.insert(nAt, 1, c);
+        }
+    }
+    EXPECT_GT(D().Blocks()->Count(), nBlocks) << "blocks were split";
+    ExpectFreshLayout(model);
 }
 
 }  // namespace

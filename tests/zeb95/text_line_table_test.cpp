@@ -72,6 +72,55 @@ TEST(LineTable, TopsAndTheLineAtAHeightFollowAppendsRewritesAndTruncation)
     EXPECT_EQ(-1, none.LineAt(0, &nAt));
 }
 
+// Ranges replaced by more, fewer and as many lines, near the start, across
+// run boundaries and at the end: entries and every top as a model says.
+TEST(LineTable, ReplacedRangesMoveTheLinesAfterThemAndKeepTheTops)
+{
+    ZebLineTable lines(kZebMostLines);
+    std::vector<int> heights;
+    for (int i = 0; i < 2000; ++i)
+    {
+        heights.push_back(i % 11 + 1);
+        ASSERT_TRUE(lines.Insert(i, Line(heights.back())));
+    }
+    struct Case
+    {
+        int nAt, nRemove, nNew;
+    };
+    const Case cases[] = {{0, 1, 2},    {3, 2, 1},     {250, 3, 9},   {511, 1, 1},  {100, 300, 2},
+                          {700, 0, 600}, {5, 0, 1},     {1990, 4, 0},  {0, 1, 0},    {256, 256, 300}};
+    int nMark = 1000;
+    for (const Case& c : cases)
+    {
+        std::vector<ZebLineEntry> fresh;
+        for (int i = 0; i < c.nNew; ++i)
+            fresh.push_back(Line(nMark + i));
+        ASSERT_TRUE(lines.Replace(c.nAt, c.nRemove, fresh.data(), c.nNew)) << c.nAt;
+        heights.erase(heights.begin() + c.nAt, heights.begin() + c.nAt + c.nRemove);
+        for (int i = 0; i < c.nNew; ++i)
+            heights.insert(heights.begin() + c.nAt + i, nMark + i);
+        nMark += c.nNew;
+        ASSERT_EQ(static_cast<int>(heights.size()), lines.Count()) << c.nAt;
+        long long nTop = 0;
+        for (int n = 0; n < lines.Count(); ++n)
+        {
+            ASSERT_EQ(heights[n], lines.At(n).height) << c.nAt << " line " << n;
+            ASSERT_EQ(nTop, lines.Top(n)) << c.nAt << " line " << n;
+            nTop += heights[n];
+        }
+        ASSERT_EQ(nTop, lines.Top(lines.Count())) << c.nAt;
+    }
+    const ZebLineEntry one = Line(1);
+    EXPECT_FALSE(lines.Replace(lines.Count(), 1, &one, 1)) << "beyond the last line";
+    EXPECT_FALSE(lines.Replace(-1, 0, &one, 1));
+    ZebLineTable full(3);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(full.Insert(i, Line(i)));
+    EXPECT_FALSE(full.Replace(1, 0, &one, 1)) << "past the most lines";
+    EXPECT_EQ(3, full.Count());
+    EXPECT_EQ(1, full.At(1).height);
+}
+
 // A reader on another thread reads every entry below the count it sees
 // while the writer appends.
 struct Reading

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "text/caret/doc_caret.h"
 #include "text/doc/doc_geometry.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_fonts.h"
+#include "text/edit/doc_edit.h"
 #include "text/tables/font_entry.h"
 #include "text_doc_fixture.h"
 
@@ -83,6 +85,45 @@ TEST_F(Reflow, TheThreadLaysOutTheRestAndTheWindowTakesItsCompletion)
     int nMin = -1, nMax = -1;
     ::GetScrollRange(hDoc, SB_VERT, &nMin, &nMax);
     EXPECT_EQ(nTotal - 1, nMax);
+}
+
+// Near the top of a long text in full blocks, a keystroke that splits its
+// block, a line feed and a Backspace over it each lay out a few lines and
+// keep the old ones after them: the layout is whole at once, no pass runs.
+TEST_F(Reflow, EditsAtTheTopKeepTheOldLinesAfterThem)
+{
+    HWND hDoc = StartLong();
+    ZebDocRecord& doc = Doc(hDoc);
+    ASSERT_EQ(ZebLineEndText, DocWaitLayout(hDoc, -1));
+    const int nBlocks = doc.Blocks()->Count();
+    std::string text = LongText();
+    struct Step
+    {
+        int nCode;  // 8: Backspace
+        int nLines;
+    };
+    const Step steps[] = {{'q', 0}, {'\n', 1}, {8, 0}, {'\n', 1}, {'r', 1}};
+    ASSERT_EQ(1, DocSetCaret(hDoc, 2, 1, kCaretTakeAttrs));
+    size_t nAt = std::string("line 0\nli").size();
+    for (const Step& step : steps)
+    {
+        SCOPED_TRACE(step.nCode);
+        if (step.nCode == 8)
+        {
+            ASSERT_NE(0, DocBackspace(hDoc));
+            text.erase(--nAt, 1);
+        }
+        else
+        {
+            ASSERT_NE(0, DocInsertChar(hDoc, step.nCode));
+            text.insert(nAt++, 1, static_cast<char>(step.nCode));
+        }
+        EXPECT_EQ(nullptr, doc.LayoutRun());
+        EXPECT_EQ(ZebLineEndText, doc.nLayoutResult);
+        EXPECT_EQ(kLines + 1 + step.nLines, doc.Lines()->Count());
+        EXPECT_TRUE(text == LinesText(*doc.Blocks(), *doc.Lines())) << "the lines hold the text";
+    }
+    EXPECT_EQ(nBlocks + 1, doc.Blocks()->Count()) << "the first keystroke split its block";
 }
 
 TEST_F(Reflow, AnAbortedPassNeverStopsTheNextOne)

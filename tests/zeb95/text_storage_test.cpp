@@ -241,6 +241,38 @@ TEST(BlockList, FillsToThirtyThousandBlocksAndRefusesMore)
     EXPECT_NE(nullptr, list.BlockInsert(5000));
 }
 
+// Blocks of 3, 0 and 2 bytes: a place carried forward and back over their
+// ends, the empty block included.
+TEST(BlockList, CarriesAPlaceOverBlockEnds)
+{
+    ZebBlockList list;
+    Put(list.BlockInsert(-1), 0, "abc", 0);
+    ASSERT_NE(nullptr, list.BlockInsert(-1));
+    Put(list.BlockInsert(-1), 0, "de", 3);
+    struct Case
+    {
+        int nBlock, nOffset;
+        bool bAtByte;
+        bool bIn;
+        int nWantBlock, nWantOffset;
+    };
+    const Case cases[] = {
+        {0, 1, true, true, 0, 1},      {0, 3, false, true, 0, 3},    {0, 3, true, true, 2, 0},
+        {0, 4, false, true, 2, 1},     {0, 5, true, false, 2, 2},    {0, 5, false, true, 2, 2},
+        {0, 6, false, false, 2, 3},    {2, -1, true, true, 0, 2},    {1, 0, true, true, 2, 0},
+        {2, -3, false, true, 0, 0},    {2, -4, true, false, 0, -1},  {3, 0, false, false, 3, 0},
+        {-1, 0, false, false, -1, 0},
+    };
+    for (const Case& c : cases)
+    {
+        int nBlock = c.nBlock;
+        int nOffset = c.nOffset;
+        EXPECT_EQ(c.bIn, list.Carry(nBlock, nOffset, c.bAtByte)) << c.nBlock << "," << c.nOffset;
+        EXPECT_EQ(c.nWantBlock, nBlock) << c.nBlock << "," << c.nOffset;
+        EXPECT_EQ(c.nWantOffset, nOffset) << c.nBlock << "," << c.nOffset;
+    }
+}
+
 TEST(StableTable, EntriesKeepTheirAddressWhileTheTableGrows)
 {
     ZebStableTable<int> table(1000);

@@ -645,6 +645,32 @@ TEST_F(WbFiles, ItemsGoInAtTheirStoredIndex)
     }
 }
 
+// Two text items stored at index 0 end in the reverse of the file's order:
+// read, written and read again, the whiteboard (its font table and
+// current font too) writes the same bytes.
+TEST_F(WbFiles, ItemsAtOneIndexReadBackToThemselves)
+{
+    HWND hSource = NewWhiteBoard();
+    const POINT pt = {5, 5};
+    const LOGFONTA lfSmall = TestFont(12), lfLarge = TestFont(20);
+    ASSERT_EQ(0, zebAddText(hSource, "small", &lfSmall, &pt, FALSE));
+    ASSERT_EQ(1, zebAddText(hSource, "large", &lfLarge, &pt, FALSE));
+    std::vector<Bytes> blocks = SplitBlocks(Stored(hSource));
+    ASSERT_EQ(3u, blocks.size()) << "WB, WT, WT";
+    PutDword(blocks[2], 8 + 8, 0);
+    const std::string path = TempPath("zebwb-same-index.zwb");
+    PutFile(path, blocks[0] + blocks[1] + blocks[2]);
+    ASSERT_GT(zebReadWhiteBoard(m_hWb, path.c_str(), nullptr, nullptr), 0);
+    const ZebWbRecord& wb = *ZebWbRecord::From(GetObjRecord(m_hWb));
+    ASSERT_EQ(2, wb.ChildCount(0));
+    EXPECT_STREQ("large", wb.TextItems()[0].pszText);
+    const Bytes first = Stored(m_hWb);
+    PutFile(path, first);
+    HWND hAgain = NewWhiteBoard();
+    ASSERT_GT(zebReadWhiteBoard(hAgain, path.c_str(), nullptr, nullptr), 0);
+    EXPECT_TRUE(SameBytes(first, Stored(hAgain)));
+}
+
 TEST_F(WbFiles, BadObjectFileLeavesTheObjectAsItWas)
 {
     const std::string bmp = BmpFile("zebwb-objdamage.bmp");
@@ -790,11 +816,14 @@ TEST_F(WbFiles, ReadObjectFailureLeavesNoNewObject)
     EXPECT_EQ(-1, zebReadObject(m_hWb, 128, -1, path.c_str()));
     EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 128, 0));
     EXPECT_EQ(-1, zebReadObject(m_hWb, 512, 0, path.c_str()));
-    // A text document reads any other file as plain text; a block of its
-    // own that does not hold is refused.
-    PutFile(path, StringBytes("DO and more bytes"));
+    // A text document reads a file whose first 8 bytes are text as plain
+    // text; a block of its own that does not hold is refused.
+    const std::vector<BYTE> badBlock = {'D', 'O', 5, 0, 0, 0, 'x', 'y', 'z'};
+    PutFile(path, badBlock);
     EXPECT_EQ(-1, zebReadObject(m_hWb, 8, -1, path.c_str()));
     EXPECT_EQ(nullptr, zebGetObjWindow(m_hWb, 8, 0));
+    PutFile(path, StringBytes("DO and more bytes"));
+    EXPECT_EQ(17, zebReadObject(m_hWb, 8, -1, path.c_str()));
 }
 
 TEST_F(WbFiles, AppChildBlockThatNobodyServesIsRefused)

@@ -427,6 +427,11 @@ ZEBAPI LONG WINAPI zebGetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPST
 // A copy of pszText (null: none) replaces the child's text: 1; 0 on
 // failure, the old text then kept.
 ZEBAPI LONG WINAPI zebSetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszText);
+// The object text of any object: the same as the two above on the object
+// itself (-1 / 0 without record). The copy has no size: ask for the length
+// with a null buffer first.
+ZEBAPI LONG WINAPI zebGetText(HWND hObject, LPSTR pszBuffer);
+ZEBAPI LONG WINAPI zebSetText(HWND hObject, LPCSTR pszText);
 
 // A line's drawing properties: its draw form (ZEBLINE_TOP ...), mix mode,
 // pen style and pen width, on the line or by its index among a
@@ -523,8 +528,10 @@ ZEBAPI LONG WINAPI zebSetDocFilter(HWND hWhiteBoard, LONG nDoc, LPCSTR pszMatch,
 // Selection anchor of a text document: 1 and (column, line) when there is
 // a selection, else 0 and (-1, -1).
 ZEBAPI LONG WINAPI zebGetSelect(HWND hDocument, POINT* pAnchor);
-// Sets the anchor; null clears the selection, (const POINT*)-1 selects all.
-// 1, or 0.
+// Sets the anchor at a valid position (kept off a trail byte): 1, 0.
+// (const POINT*)-1 selects all (anchor (0, 0), caret at the end): the
+// caret move's result. Null or a position with a negative part drops the
+// selection: 1 when there was one, else 0.
 ZEBAPI LONG WINAPI zebSetSelect(HWND hDocument, const POINT* pAnchor);
 
 // The same on a whiteboard's child of a kind and index.
@@ -561,7 +568,9 @@ ZEBAPI LONG WINAPI zebAddText(HWND hWhiteBoard, LPCSTR pszText, const LOGFONTA* 
 ZEBAPI LONG WINAPI zebAddTextEx(HWND hWhiteBoard, LPCSTR pszText, const LOGFONTA* pFont, const POINT* pPosition,
                                 BOOL bVertical, LONG nIndex);
 // Removes a whiteboard's text item (negative: all): 1, 0 for an index beyond
-// them or a window of another kind, -1 without record.
+// them or a window of another kind, -1 without record. On a text document
+// an index of 0 or more deletes the selection, a negative one all text:
+// the deletion's result.
 ZEBAPI LONG WINAPI zebRemoveText(HWND hObject, LONG nIndex);
 
 // Whiteboard files. Reading replaces the whiteboard's content when the
@@ -636,4 +645,132 @@ struct ZebPrinterBlocks
 ZEBAPI LONG WINAPI zebPreview(HWND hWhiteBoard, LPCSTR pszCaption, LPCSTR pszDocName, LPCSTR pszSecondLine);
 ZEBAPI LONG WINAPI zebPreviewEx(HWND hWhiteBoard, HGLOBAL hDevNames, HGLOBAL hDevMode, LPCSTR pszCaption,
                                 LPCSTR pszDocName, LPCSTR pszSecondLine, ZebPrinterBlocks* pOut);
+
+// Text documents. Each function takes the document window (failing for
+// any other window); a zebGetDoc..., zebSetDoc... or ...Doc... twin takes a
+// whiteboard and the index of one of its text documents instead and fails
+// the same way for a bad pair. Failure: -1 for a count, size, index or
+// position, 0 for a window or success. Sizes are bytes of Shift-JIS text;
+// a line feed is handed out as CR LF. Full text: u32 count N, N bytes, N
+// 32-bit attributes; extended full text: a 32-byte header (0xBCB0B2DF,
+// total, part sizes) then its parts, as the clip mode chooses.
+//
+// A new document on the parent at the record's place (whiteboard
+// coordinates) with its fields applied; without record 1 x 1 at (0, 0)
+// without border. *pnIndex (when given) = its index, -1 on another parent.
+ZEBAPI HWND WINAPI zebCreateObjDoc(HWND hParent, const ZebDocCreateInfo* pInfo, LONG* pnIndex);
+
+// Text out: with a buffer the bytes written before the NUL, at most
+// nSize - 1; without one the size a whole copy takes (zebGetAllText with
+// its NUL, zebGetLine without). A negative line is the caret line.
+ZEBAPI LONG WINAPI zebGetAllText(HWND hDocument, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetDocAllText(HWND hWhiteBoard, LONG nDoc, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetLine(HWND hDocument, LONG nLine, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetDocLine(HWND hWhiteBoard, LONG nDoc, LONG nLine, LPSTR pszBuffer, LONG nSize);
+// As full text: whole characters that fit, N x 5 + 4 bytes.
+ZEBAPI LONG WINAPI zebGetRawLine(HWND hDocument, LONG nLine, LPVOID pBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetDocRawLine(HWND hWhiteBoard, LONG nDoc, LONG nLine, LPVOID pBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetAllFullText(HWND hDocument, LPVOID pBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetDocAllFullText(HWND hWhiteBoard, LONG nDoc, LPVOID pBuffer, LONG nSize);
+// Lines once the layout is done, without an empty last line.
+ZEBAPI LONG WINAPI zebGetLineCount(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocLineCount(HWND hWhiteBoard, LONG nDoc);
+// Top of the line in pixels (saturated), -1 outside the lines.
+ZEBAPI LONG WINAPI zebGetLineTop(HWND hDocument, LONG nLine);
+ZEBAPI LONG WINAPI zebGetDocLineTop(HWND hWhiteBoard, LONG nDoc, LONG nLine);
+// Height of the line in pixels, 0 outside the lines; 0 for another window,
+// -1 for a bad whiteboard and index.
+ZEBAPI LONG WINAPI zebGetLineHeight(HWND hDocument, LONG nLine);
+ZEBAPI LONG WINAPI zebGetDocLineHeight(HWND hWhiteBoard, LONG nDoc, LONG nLine);
+// Waits for the layout: how its last line ends (3 the end of the text).
+ZEBAPI LONG WINAPI zebUpdateInfo(HWND hDocument);
+ZEBAPI LONG WINAPI zebUpdateDocInfo(HWND hWhiteBoard, LONG nDoc);
+
+// Caret (column, line): 1, 0. Setting scrolls it into view and takes the
+// typing attributes there; (-1, -1) is the current position.
+ZEBAPI LONG WINAPI zebGetCaret(HWND hDocument, POINT* pCaret);
+ZEBAPI LONG WINAPI zebGetDocCaret(HWND hWhiteBoard, LONG nDoc, POINT* pCaret);
+ZEBAPI LONG WINAPI zebSetCaret(HWND hDocument, LONG nColumn, LONG nLine);
+ZEBAPI LONG WINAPI zebSetDocCaret(HWND hWhiteBoard, LONG nDoc, LONG nColumn, LONG nLine);
+// Selection anchor, part by part: -1 when the selection is empty; setting
+// a negative value drops a selection. 1, 0.
+ZEBAPI LONG WINAPI zebGetSelCol(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocSelCol(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetSelRow(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocSelRow(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetSelCol(HWND hDocument, LONG nColumn);
+ZEBAPI LONG WINAPI zebSetDocSelCol(HWND hWhiteBoard, LONG nDoc, LONG nColumn);
+ZEBAPI LONG WINAPI zebSetSelRow(HWND hDocument, LONG nLine);
+ZEBAPI LONG WINAPI zebSetDocSelRow(HWND hWhiteBoard, LONG nDoc, LONG nLine);
+
+// The selected text: its size with the NUL, and a copy (-1 for a null
+// buffer or a size below 1); as full text, its size and a copy of the
+// whole characters that fit; as extended full text, the size asked for
+// (it may exceed what is written by 8) and a copy (-1 when it does not fit).
+ZEBAPI LONG WINAPI zebGetSelLength(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocSelLength(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetSelText(HWND hDocument, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetDocSelText(HWND hWhiteBoard, LONG nDoc, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetSelFullLength(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocSelFullLength(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetSelFullText(HWND hDocument, LPVOID pBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetDocSelFullText(HWND hWhiteBoard, LONG nDoc, LPVOID pBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebGetSelFullLengthEx(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetSelFullTextEx(HWND hDocument, LPVOID pBuffer, UINT nSize);
+// Replacing the selection: a selection is first copied to the clipboard
+// unless clip-mode bit 0x10 is set, then deleted; the text goes in at the
+// caret. Under the default clip mode (4) this replaces the user's
+// clipboard: callers that must keep it set bit 0x10. A full text must be
+// whole (zebSetSelFullText: an extended one exactly nSize bytes). The
+// insertion's result; 0 on failure, nothing changed by a refused argument
+// or a failed copy.
+ZEBAPI LONG WINAPI zebSetSelText(HWND hDocument, LPCSTR pszText);
+ZEBAPI LONG WINAPI zebSetDocSelText(HWND hWhiteBoard, LONG nDoc, LPCSTR pszText);
+ZEBAPI LONG WINAPI zebSetSelFullText(HWND hDocument, LPCVOID pFullText, LONG nSize);
+ZEBAPI LONG WINAPI zebSetDocSelFullText(HWND hWhiteBoard, LONG nDoc, LPCVOID pFullText, LONG nSize);
+ZEBAPI LONG WINAPI zebSetSelFullTextEx(HWND hDocument, LPCVOID pFullText, LONG nSize);
+// The clipboard: CF_TEXT and the full text in "zebDocObjText" (extended
+// under a nonzero clip mode). Copy 1, 0; cut the deletion's result; paste
+// the insertion's result (1 for an empty clipboard).
+ZEBAPI LONG WINAPI zebCopyText(HWND hDocument);
+ZEBAPI LONG WINAPI zebCutText(HWND hDocument);
+ZEBAPI LONG WINAPI zebPasteText(HWND hDocument);
+
+// Search flags: 1 backward, 2 ignore the case of single-byte letters, 4
+// report the position only (else the match is selected). From *pPosition
+// when given, else from the caret. 1 found, 0.
+ZEBAPI LONG WINAPI zebFindText(HWND hDocument, LPCSTR pszText, UINT nFlags, POINT* pPosition);
+ZEBAPI LONG WINAPI zebFindDocText(HWND hWhiteBoard, LONG nDoc, LPCSTR pszText, UINT nFlags, POINT* pPosition);
+// Searches a whiteboard's text items, bitmap item names, object texts (text
+// documents' content with bInDocuments) and application children after the
+// match that *pwKind, *pnIndex name (another kind: from the start or, with
+// bBackward, the end). Found: 1, the kind and index there, an object
+// window selected; 0.
+ZEBAPI LONG WINAPI zebFindString(HWND hWhiteBoard, LPCSTR pszText, BOOL bBackward, BOOL bInDocuments,
+                                 WORD* pwKind, LONG* pnIndex);
+
+// The first and last visible lines and the first visible column; setting
+// scrolls and gives the one before. -1 on failure.
+ZEBAPI LONG WINAPI zebGetFirstLine(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocFirstLine(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetLastLine(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocLastLine(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetFirstColumn(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocFirstColumn(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetFirstLine(HWND hDocument, LONG nLine);
+ZEBAPI LONG WINAPI zebSetDocFirstLine(HWND hWhiteBoard, LONG nDoc, LONG nLine);
+ZEBAPI LONG WINAPI zebSetFirstColumn(HWND hDocument, LONG nColumn);
+ZEBAPI LONG WINAPI zebSetDocFirstColumn(HWND hWhiteBoard, LONG nDoc, LONG nColumn);
+
+// A text document drawn into a device context: the source part (object
+// client coordinates; null: the client area with its scroll bars) at the
+// place (tenths of a millimetre), clipped to the place and to the client
+// area at the context's resolution, on the document's back colour unless it
+// is transparent. The stretching form scales both axes by the smaller ratio
+// of place to source. 1, or 0 when not a text document.
+ZEBAPI LONG WINAPI zebDrawImage(HWND hDocument, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
+ZEBAPI LONG WINAPI zebDrawStretchImage(HWND hDocument, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
+ZEBAPI LONG WINAPI zebDrawDocImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
+ZEBAPI LONG WINAPI zebDrawDocStretchImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource,
+                                          const RECT* prcPlace);
 }

@@ -4,12 +4,14 @@
 #include "mirtbaseprtfrm.h"
 #include "mirtmsgs.h"
 #include "nmirtlayoutdata.h"
+#include "postalbarcode.h"
 #include "windows/formfields.h"
 
 IMPLEMENT_DYNAMIC(CMirtBaseMen, CMirtBase)
 
 BEGIN_MESSAGE_MAP(CMirtBaseMen, CMirtBase)
     ON_MESSAGE(MsgUserSetFocus, OnUserSetFocus)
+    ON_MESSAGE(MsgUserBarcode, OnUserBarcode)
 END_MESSAGE_MAP()
 
 CMirtBaseMen::CMirtBaseMen() : m_pPrtFrm(nullptr), m_pRemoved(nullptr), m_pSharedLayout(nullptr)
@@ -276,6 +278,30 @@ CNPropObj* CMirtBaseMen::SearchFieldByFldName(CString strName)
             return pField;
     }
     return nullptr;
+}
+
+CString CMirtBaseMen::FieldText(LPCSTR pszName)
+{
+    CString strText;
+    if (CNPropObj* pField = SearchFieldByFldName(pszName))
+        pField->GetText(strText);
+    return strText;
+}
+
+BOOL CMirtBaseMen::IsFaceField(const CNPropObj* pField) const
+{
+    BOOL bFound = FALSE;
+    MirtForEachField(m_listMen, [&](const CPropData&, CNPropObj& field) { bFound = bFound || &field == pField; });
+    return bFound;
+}
+
+LRESULT CMirtBaseMen::OnUserBarcode(WPARAM wParam, LPARAM lParam)
+{
+    CNPropObj* pBarcode = reinterpret_cast<CNPropObj*>(wParam);
+    if (!IsFaceField(pBarcode))
+        return 0;
+    pBarcode->SetText(CPostalBarcodeData::ForMode(static_cast<int>(lParam), FieldText("郵便番号"), FieldText("住所")), 0);
+    return 0;
 }
 
 UINT CMirtBaseMen::SetNumberCount(UINT nOrder, UINT nValue)

@@ -79,11 +79,11 @@ void DeleteWindowObject(CWnd*& pWindow)
     pWindow = nullptr;
 }
 
-CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, LPCSTR lpszClass, DWORD dwStyle,
-    BOOL bMoveByMargin)
+CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, CWnd* pNewWindow, LPCSTR lpszClass,
+    DWORD dwStyle, BOOL bMoveByMargin)
 {
     DeleteWindowObject(pWindow);
-    pWindow = new CWnd;
+    pWindow = pNewWindow;
     if (!CreateEntryWindow(field, pHost, *pWindow, lpszClass, dwStyle, bMoveByMargin))
         DeleteWindowObject(pWindow);
     return pWindow;

@@ -52,11 +52,12 @@ BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR l
 // null afterwards.
 void DeleteWindowObject(CWnd*& pWindow);
 
-// A standard control of class lpszClass on pHost as the field's window, in
-// a new object in pWindow (the old one deleted first): CreateEntryWindow's
-// steps. Null, with pWindow null, when the window cannot be made.
-CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, LPCSTR lpszClass, DWORD dwStyle,
-    BOOL bMoveByMargin);
+// A standard control of class lpszClass on pHost as the field's window:
+// pNewWindow, which pWindow owns from now on (the old one deleted first),
+// made by CreateEntryWindow's steps. Null, with pWindow null, when the
+// window cannot be made.
+CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, CWnd* pNewWindow, LPCSTR lpszClass,
+    DWORD dwStyle, BOOL bMoveByMargin);
 
 // When the field is live: a reset when it is cleared for a new page, then,
 // unless hidden, the list and the data (an empty one only when bEmptyData)

@@ -28,12 +28,3 @@ LONG WINAPI zebSetDocFilter(HWND hWhiteBoard, LONG nDoc, LPCSTR pszMatch, LPCSTR
     HWND hDocument = WbChildAt(hWhiteBoard, ZebKindDoc, nDoc);
     return hDocument != nullptr ? zebSetFilter(hDocument, pszMatch, pszReplacement) : 0;
 }
-
-LONG WINAPI zebGetSelect(HWND, POINT* pAnchor)
-{
-    if (pAnchor != nullptr)
-        *pAnchor = {-1, -1};
-    return 0;
-}
-
-LONG WINAPI zebSetSelect(HWND, const POINT*) { return 0; }

@@ -5,6 +5,7 @@
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
+#include "text/block/doc_object_block.h"
 #include "whiteboard/wb_children.h"
 #include "zeb95.h"
 
@@ -25,13 +26,21 @@ HANDLE OpenFileForReading(LPCSTR pszPath)
                          nullptr);
 }
 
+// The kind's reader of an object file: a text document's may be plain text
+// as well as its block.
+BOOL ReadObjectOfKind(const ZebBlockKind& kind, HWND hObject, HANDLE hFile, LPCSTR pszPath)
+{
+    return kind.wKind == ZebKindDoc ? ReadDocObjectFile(hObject, hFile, pszPath)
+                                    : kind.pfnRead(hObject, hFile, pszPath);
+}
+
 // The kind's reader on the file: the file's size, or -1.
 LONG ReadObjectFile(HWND hObject, const ZebBlockKind& kind, LPCSTR pszPath)
 {
     HANDLE hFile = OpenFileForReading(pszPath);
     if (hFile == INVALID_HANDLE_VALUE)
         return -1;
-    const LONG nSize = kind.pfnRead(hObject, hFile, pszPath) ? FileSize(hFile) : -1;
+    const LONG nSize = ReadObjectOfKind(kind, hObject, hFile, pszPath) ? FileSize(hFile) : -1;
     ::CloseHandle(hFile);
     if (nSize >= 0)
         InvalidateObj(hObject);

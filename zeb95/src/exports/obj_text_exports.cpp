@@ -15,11 +15,10 @@ ZebObjRecord* ChildRecord(HWND hWhiteBoard, LONG nKind, LONG nIndex)
     return GetObjRecord(WbChildAt(hWhiteBoard, nKind, nIndex));
 }
 
-}  // namespace
-
-LONG WINAPI zebGetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPSTR pszBuffer)
+// The object text's length; with a buffer a copy of it (empty without
+// text) with its NUL. -1 without record.
+LONG CopyObjText(const ZebObjRecord* pRecord, LPSTR pszBuffer)
 {
-    ZebObjRecord* pRecord = ChildRecord(hWhiteBoard, nKind, nIndex);
     if (pRecord == nullptr)
         return -1;
     const char* pszText = pRecord->Text() != nullptr ? pRecord->Text() : "";
@@ -29,9 +28,10 @@ LONG WINAPI zebGetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPSTR pszBu
     return static_cast<LONG>(cch);
 }
 
-LONG WINAPI zebSetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszText)
+// A copy of the text (null: none) replaces the object text: 1; 0 without
+// record or copy, the old text kept.
+LONG ReplaceObjText(ZebObjRecord* pRecord, LPCSTR pszText)
 {
-    ZebObjRecord* pRecord = ChildRecord(hWhiteBoard, nKind, nIndex);
     if (pRecord == nullptr)
         return 0;
     char* pszCopy = nullptr;
@@ -44,3 +44,19 @@ LONG WINAPI zebSetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszT
     pRecord->SetText(pszCopy);
     return 1;
 }
+
+}  // namespace
+
+LONG WINAPI zebGetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPSTR pszBuffer)
+{
+    return CopyObjText(ChildRecord(hWhiteBoard, nKind, nIndex), pszBuffer);
+}
+
+LONG WINAPI zebSetObjText(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszText)
+{
+    return ReplaceObjText(ChildRecord(hWhiteBoard, nKind, nIndex), pszText);
+}
+
+LONG WINAPI zebGetText(HWND hObject, LPSTR pszBuffer) { return CopyObjText(GetObjRecord(hObject), pszBuffer); }
+
+LONG WINAPI zebSetText(HWND hObject, LPCSTR pszText) { return ReplaceObjText(GetObjRecord(hObject), pszText); }

@@ -1,4 +1,5 @@
 #include "objects/obj_record.h"
+#include "text/edit/doc_edit.h"
 #include "whiteboard/wb_record.h"
 #include "whiteboard/wb_text_items.h"
 #include "zeb95.h"
@@ -41,13 +42,13 @@ LONG WINAPI zebAddText(HWND hWhiteBoard, LPCSTR pszText, const LOGFONTA* pFont, 
     return zebAddTextEx(hWhiteBoard, pszText, pFont, pPosition, bVertical, -1);
 }
 
-// A text document's text is removed by the text engine; until it is here,
-// documents answer as other kinds do.
 LONG WINAPI zebRemoveText(HWND hObject, LONG nIndex)
 {
     ZebObjRecord* pRecord = GetObjRecord(hObject);
     if (pRecord == nullptr)
         return -1;
+    if (pRecord->Kind() == ZebKindDoc)
+        return nIndex >= 0 ? DocDeleteSelection(hObject) : DocClearText(hObject);
     if (pRecord->Kind() != ZebKindWhiteBoard || !WbRemoveTextItem(hObject, nIndex))
         return 0;
     Repaint(hObject);

@@ -30,7 +30,7 @@ const ZebBlockKind kBlockKinds[] = {
     {{'S', 'O'}, ZebKindSound, CreateSound, WriteSoundObject, ReadSoundObject},
     {{'M', 'O'}, ZebKindMovie, CreateMovie, WriteMovieObject, ReadMovieObject},
     {{'L', 'O'}, ZebKindLine, CreateLine, WriteLineObject, ReadLineObject},
-    {{'D', 'O'}, ZebKindDoc, CreateDoc, WriteDocObject, ReadDocObjectFile},
+    {{'D', 'O'}, ZebKindDoc, CreateDoc, WriteDocObject, ReadDocObject},
 };
 
 }  // namespace

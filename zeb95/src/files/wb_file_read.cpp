@@ -73,6 +73,25 @@ bool IndexesFit(const std::vector<Item>& items, LONG nBase)
     return true;
 }
 
+// Items entered one after another, each at its stored index in an empty
+// table (they fit), end in this order: the items in it, each with its
+// place as its index.
+template <typename Item>
+void InFinalOrder(std::vector<Item>& items)
+{
+    std::vector<size_t> order;
+    order.reserve(items.size());
+    for (size_t i = 0; i < items.size(); ++i)
+        order.insert(order.begin() + items[i].nIndex, i);
+    std::vector<Item> placed;
+    placed.reserve(items.size());
+    for (size_t at = 0; at < order.size(); ++at) {
+        placed.push_back(items[order[at]]);
+        placed.back().nIndex = static_cast<LONG>(at);
+    }
+    items.swap(placed);
+}
+
 struct NewObject
 {
     HWND hwnd;
@@ -398,8 +417,15 @@ void WbFileLoad::TakeRecord()
 }
 
 // Enters the prepared items at their stored indexes; the room was made.
+// Into an emptied whiteboard they go in the order they end in, so that what
+// follows from the order of entering (the fonts' order, the current font)
+// is the same when the whiteboard is written and read again.
 void WbFileLoad::AddItems()
 {
+    if (m_bWb) {
+        InFinalOrder(m_texts);
+        InFinalOrder(m_bmps);
+    }
     ZebObjRecord& head = m_wb.Head();
     const COLORREF crFore = head.ForeColor();
     for (PendingText& item : m_texts) {

@@ -162,6 +162,14 @@ public:
         m_selectedIndex = nIndex;
     }
     void ClearSelection() { SetSelected(nullptr, 0, 0); }
+    // Kind and index of what the last string search found (0, 0: none).
+    void SetSearchState(WORD wKind, LONG nIndex)
+    {
+        m_searchKind = wKind;
+        m_searchIndex = nIndex;
+    }
+    WORD SearchKind() const { return m_searchKind; }
+    LONG SearchIndex() const { return m_searchIndex; }
 
 private:
     enum WbSlot
@@ -198,7 +206,10 @@ private:
     LONG m_selectedIndex;             // 150
     DWORD m_selectedWord;             // 151, value in a slot
     DWORD m_flags;                    // 152
-    DWORD m_reserved153[3];           // 153-155
+    WORD m_searchKind;                // 153, low half
+    WORD m_searchKindReserved;        // 153, high half
+    LONG m_searchIndex;               // 154
+    DWORD m_reserved155;              // 155
     DWORD m_docFontMode;              // 156
     DWORD m_sharedHorzFontsWord;      // 157, value in a slot
     DWORD m_sharedVertFontsWord;      // 158, value in a slot
@@ -224,6 +235,7 @@ inline void ZebWbRecord::CheckLayout()
     static_assert(offsetof(ZebWbRecord, m_dpiX) == kDpiWord * 4, "resolution is words 147, 148");
     static_assert(offsetof(ZebWbRecord, m_selectedKind) == 149 * 4, "selected kind is word 149");
     static_assert(offsetof(ZebWbRecord, m_selectedWord) == 151 * 4, "selected window is word 151");
+    static_assert(offsetof(ZebWbRecord, m_searchKind) == 153 * 4, "search state is words 153, 154");
     static_assert(offsetof(ZebWbRecord, m_docFontMode) == 156 * 4, "document font mode is word 156");
     static_assert(offsetof(ZebWbRecord, m_gridCx) == 161 * 4, "grid size is words 161, 162");
     static_assert(ZebWbRecord::kSlotSharedVertFonts < kZebRecordSlots, "slots fit after the record");

@@ -1,6 +1,7 @@
 #include "npropobjbtn.h"
 
 #include "fields/fieldcommon.h"
+#include "npropwndbtn.h"
 #include "windowcommand.h"
 
 IMPLEMENT_SERIAL(CNPropObjBtn, CNPropObjCtrl, 1)
@@ -48,12 +49,15 @@ int CNPropObjBtn::Activate()
     return 0;
 }
 
-CWnd* CNPropObjBtn::CreateButtonWindow(CWnd* pParent, int bSetOwner, DWORD dwStyle, BOOL bMoveByMargin)
+CWnd* CNPropObjBtn::CreateButtonWindow(CWnd* pParent, int bSetOwner, CWnd* pNewWindow, DWORD dwStyle,
+    BOOL bMoveByMargin)
 {
     CWnd* pHost = EntryHost(*this, pParent, bSetOwner);
-    if (pHost == nullptr)
+    if (pHost == nullptr) {
+        delete pNewWindow;
         return nullptr;
-    m_pCtrlWnd = MakeStandardControl(*this, pHost, m_pBtnWnd, "button", dwStyle, bMoveByMargin);
+    }
+    m_pCtrlWnd = MakeStandardControl(*this, pHost, m_pBtnWnd, pNewWindow, "button", dwStyle, bMoveByMargin);
     if (m_pCtrlWnd != nullptr && !IsEditable())
         ExchangeWithControl(WCMD_LOCK, FALSE);
     return m_pCtrlWnd;
@@ -61,7 +65,9 @@ CWnd* CNPropObjBtn::CreateButtonWindow(CWnd* pParent, int bSetOwner, DWORD dwSty
 
 CWnd* CNPropObjBtn::CreateControl(CWnd* pParent, int bSetOwner)
 {
-    return CreateButtonWindow(pParent, bSetOwner, m_dwStyle, FALSE);
+    CNPropWndBtn* pWindow = new CNPropWndBtn;
+    pWindow->m_pField = this;
+    return CreateButtonWindow(pParent, bSetOwner, pWindow, m_dwStyle, FALSE);
 }
 
 int CNPropObjBtn::DestroyControl()

@@ -1,7 +1,7 @@
 #include "npropobjbtnsub.h"
 
 #include "choicelist.h"
-#include "fields/combo/choiceeditdlg.h"
+#include "dialogs/choiceeditdlg.h"
 #include "fields/fieldcommon.h"
 #include "mirtbase.h"
 

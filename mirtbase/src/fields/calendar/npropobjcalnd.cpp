@@ -100,7 +100,7 @@ CNPropObjCalnd::CNPropObjCalnd(const tagPROPBLOCK& block, DWORD dwStyle, DWORD d
 
 CNPropObjCalnd::~CNPropObjCalnd()
 {
-    DeleteDesignBitmap();
+    CNPropObjCalnd::DestroyControl();
 }
 
 void CNPropObjCalnd::InitDefaults()
@@ -191,13 +191,6 @@ int CNPropObjCalnd::DrawCalendar(CDC*, int, int, int)
 int CNPropObjCalnd::Activate()
 {
     return 0;
-}
-
-int CNPropObjCalnd::DestroyControl()
-{
-    DeleteDesignBitmap();
-    CNPropObjCtrl::DestroyControl();
-    return 1;
 }
 
 CNPropObj* CNPropObjCalnd::Clone(int dx, int dy)

@@ -5,6 +5,7 @@
 #include "fields/fieldcommon.h"
 #include "draw/fontarchive.h"
 #include "mirtbase.h"
+#include "npropwndcheck.h"
 
 IMPLEMENT_SERIAL(CNPropObjBtnCheck, CNPropObjBtn, 1)
 
@@ -77,7 +78,9 @@ int CNPropObjBtnCheck::Draw(CDC* pDC, int nMode)
 
 CWnd* CNPropObjBtnCheck::CreateControl(CWnd* pParent, int bSetOwner)
 {
-    return CreateButtonWindow(pParent, bSetOwner, m_dwStyle | BS_OWNERDRAW, TRUE);
+    CNPropWndCheck* pWindow = new CNPropWndCheck;
+    pWindow->m_pCheckField = this;
+    return CreateButtonWindow(pParent, bSetOwner, pWindow, m_dwStyle | BS_OWNERDRAW, TRUE);
 }
 
 CNPropObj* CNPropObjBtnCheck::Clone(int dx, int dy)

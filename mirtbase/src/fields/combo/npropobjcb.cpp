@@ -4,6 +4,7 @@
 #include "fields/fieldcommon.h"
 #include "draw/fontarchive.h"
 #include "mirtbase.h"
+#include "npropwndcb.h"
 #include "windowcommand.h"
 
 IMPLEMENT_SERIAL(CNPropObjCB, CNPropObjCtrl, 1)
@@ -72,7 +73,9 @@ CWnd* CNPropObjCB::CreateControl(CWnd* pParent, int bSetOwner)
     CWnd* pHost = EntryHost(*this, pParent, bSetOwner);
     if (pHost == nullptr)
         return nullptr;
-    m_pCtrlWnd = MakeStandardControl(*this, pHost, m_pComboWnd, "combobox", m_dwStyle, FALSE);
+    CNPropWndCB* pWindow = new CNPropWndCB;
+    pWindow->m_pField = this;
+    m_pCtrlWnd = MakeStandardControl(*this, pHost, m_pComboWnd, pWindow, "combobox", m_dwStyle, FALSE);
     if (m_pCtrlWnd == nullptr)
         return nullptr;
     if (!IsEditable())

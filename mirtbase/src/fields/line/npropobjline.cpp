@@ -1,11 +1,18 @@
 #include "npropobjline.h"
 
+#include <zeb95.h>
+
 #include "fields/base/clampint.h"
 #include "fields/fieldcommon.h"
+#include "npropwndline.h"
 
 IMPLEMENT_SERIAL(CNPropObjLine, CNPropObjCtrl, 1)
 
 namespace {
+
+// The line object's creation fields: cursor, pointer, colour, shapes,
+// mix mode, pen style and width, view mode and grid.
+const DWORD kLineMask = 0x7FC;
 
 // Widest pen a record may hold, in device units: the system strokes a pen
 // of millions of pixels for minutes, even into a small context.
@@ -78,9 +85,43 @@ int CNPropObjLine::Draw(CDC* pDC, int)
     return 0;
 }
 
-CWnd* CNPropObjLine::CreateControl(CWnd*, int)
+CWnd* CNPropObjLine::CreateControl(CWnd* pParent, int bSetOwner)
 {
-    return nullptr;
+    CWnd* pHost = EntryHost(*this, pParent, bSetOwner);
+    if (pHost == nullptr)
+        return nullptr;
+    {
+        CClientDC dc(pHost);
+        CalcDeviceRect(&dc);
+    }
+    DeleteWindowObject(m_pLineWnd);
+    m_pCtrlWnd = nullptr;
+    ZebLineCreateInfo info = {};
+    info.dwMask = kLineMask;
+    info.x = m_rcDevice.left;
+    info.y = m_rcDevice.top;
+    info.cx = m_rcDevice.right - m_rcDevice.left;
+    info.cy = m_rcDevice.bottom - m_rcDevice.top;
+    info.hCursor = ::GetCursor();
+    info.nPointerNumber = 1;
+    info.crColor = m_crPen;
+    info.wDrawForm = m_wShapes;
+    info.nDrawMode = m_nDrawMode;
+    info.nDrawStyle = m_nPenStyle;
+    info.nDrawWidth = m_nPenWidth;
+    info.nViewMode = 1;
+    const HWND hLine = zebCreateObjLine(pHost->GetSafeHwnd(), &info, nullptr);
+    if (hLine == nullptr)
+        return nullptr;
+    CNPropWndLine* pWindow = new CNPropWndLine;
+    if (!pWindow->SubclassWindow(hLine)) {
+        delete pWindow;
+        zebDestroyObjLine(hLine);
+        return nullptr;
+    }
+    m_pLineWnd = pWindow;
+    m_pCtrlWnd = pWindow;
+    return pWindow;
 }
 
 int CNPropObjLine::DestroyControl()

@@ -2,12 +2,23 @@
 
 #include <afxdlgs.h>
 #include <picsel.h>
+#include <zeb95.h>
 
 #include "fields/fieldcommon.h"
 #include "mirtbase.h"
 #include "mirtpath.h"
+#include "npropwndobjpic.h"
+#include "npropwndpic.h"
 
 IMPLEMENT_SERIAL(CNPropObjPic, CNPropObjCtrl, 1)
+
+namespace {
+
+// The picture object's creation fields: styles, pointer, back colour, file,
+// stretch, view mode, grid and cache mode.
+const DWORD kPictureMask = 0x7F9;
+
+}  // namespace
 
 CNPropObjPic::CNPropObjPic() : m_pPicWnd(nullptr), m_pFocusWnd(nullptr)
 {
@@ -106,9 +117,68 @@ int CNPropObjPic::Activate()
     return 1;
 }
 
-CWnd* CNPropObjPic::CreateControl(CWnd*, int)
+CWnd* CNPropObjPic::CreateControl(CWnd* pParent, int bSetOwner)
 {
-    return nullptr;
+    CWnd* pHost = EntryHost(*this, pParent, bSetOwner);
+    if (pHost == nullptr)
+        return nullptr;
+    CWaitCursor wait;
+    CDC display;
+    display.CreateIC("DISPLAY", nullptr, nullptr, nullptr);
+    CalcDeviceRect(&display);
+    const BOOL bDesign = m_nMode == MODE_SHOWN && IsEditable();
+    ZebPicCreateInfo info = {};
+    info.dwMask = kPictureMask;
+    info.dwStyle = bDesign ? (m_dwStyle | WS_BORDER) : m_dwStyle;
+    info.x = m_rcDevice.left;
+    info.y = m_rcDevice.top;
+    info.cx = m_rcDevice.right - m_rcDevice.left;
+    info.cy = m_rcDevice.bottom - m_rcDevice.top;
+    info.nPointerNumber = IsEditable() ? 2 : 1;
+    info.crBack = m_crBack;
+    info.nStretch = m_bStretch;
+    info.nViewMode = bDesign ? 0 : 1;
+    info.dwExStyle = m_dwExStyle;
+    const HWND hPicture = zebCreateObjPic(pHost->GetSafeHwnd(), &info, nullptr);
+    if (hPicture == nullptr)
+        return nullptr;
+    zebSetDither(hPicture, m_bDither);
+    DeleteWindowObject(m_pPicWnd);
+    m_pCtrlWnd = nullptr;
+    CNPropWndObjPic* pWindow = new CNPropWndObjPic;
+    pWindow->m_pField = this;
+    if (!pWindow->SubclassWindow(hPicture)) {
+        delete pWindow;
+        zebDestroyObjPic(hPicture);
+        return nullptr;
+    }
+    m_pPicWnd = pWindow;
+    m_pCtrlWnd = pWindow;
+    return pWindow;
+}
+
+void CNPropObjPic::FocusControl()
+{
+    if (m_pPicWnd != nullptr) {
+        if (m_pPicWnd->GetSafeHwnd() != nullptr)
+            m_pPicWnd->SetFocus();
+        return;
+    }
+    CWnd* pParent = m_pOwner != nullptr ? m_pOwner->GetParentWnd() : nullptr;
+    if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
+        return;
+    CWaitCursor wait;
+    DeleteWindowObject(m_pFocusWnd);
+    CNPropWndPic* pWindow = new CNPropWndPic;
+    pWindow->m_pField = this;
+    m_pFocusWnd = pWindow;
+    if (!CreateEntryWindow(*this, pParent, *pWindow, nullptr, m_dwStyle, TRUE)) {
+        DeleteWindowObject(m_pFocusWnd);
+        return;
+    }
+    m_pCtrlWnd = pWindow;
+    pWindow->SetFocus();
+    PostFormatToView(pParent);
 }
 
 int CNPropObjPic::DestroyControl()

@@ -3,6 +3,7 @@
 #include "fields/fieldcommon.h"
 #include "mirtbase.h"
 #include "mirtpath.h"
+#include "npropwndmeta.h"
 
 IMPLEMENT_SERIAL(CNPropObjStc, CNPropObjCtrl, 1)
 
@@ -65,7 +66,9 @@ CWnd* CNPropObjStc::CreateControl(CWnd* pParent, int bSetOwner)
     CClientDC dc(pWindow);
     CalcDeviceRect(&dc);
     DeleteWindowObject(m_pStaticWnd);
-    m_pStaticWnd = new CWnd;
+    CNPropWndMeta* pMeta = new CNPropWndMeta;
+    pMeta->m_pField = this;
+    m_pStaticWnd = pMeta;
     if (!m_pStaticWnd->CreateEx(m_dwExStyle, "static", "", m_dwStyle | WS_CLIPSIBLINGS | SS_ENHMETAFILE,
             m_rcDevice, pWindow, m_nOrder + CONTROL_ID_BASE)) {
         DestroyControl();

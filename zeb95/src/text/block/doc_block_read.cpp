@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "cp932.h"
 #include "dib/bmp_file.h"
 #include "dib/dib_handle.h"
 #include "dib/file_io.h"
@@ -15,6 +16,31 @@
 #include "text/full/full_text_parse.h"
 
 namespace {
+
+// Bytes at the start of a document's object file that tell plain text
+// from a block.
+const int kHeadBytes = 8;
+
+// A byte of plain text on its own: a letter, digit, punctuation or blank,
+// white space, or a single-byte katakana or symbol.
+bool IsTextByte(unsigned char b)
+{
+    return (b >= 0x20 && b <= 0x7E) || (b >= '\t' && b <= '\r') || (b >= 0xA1 && b <= 0xDF);
+}
+
+// Whether the head is text: text bytes and double-byte characters; a lead
+// byte in the last place is taken as the start of one, its trail byte
+// lying beyond the head.
+bool IsTextHead(const unsigned char* p)
+{
+    for (int i = 0; i < kHeadBytes; ++i) {
+        if (cp932::IsLeadByte(p[i]) && (i + 1 == kHeadBytes || cp932::IsTrailByte(p[i + 1])))
+            ++i;
+        else if (!IsTextByte(p[i]))
+            return false;
+    }
+    return true;
+}
 
 const DWORD kMostEntries = 256;
 const size_t kLogFontInEntry = 4 + 2 * 256;
@@ -206,12 +232,12 @@ BOOL ReadDocObject(HWND hwnd, HANDLE hFile, LPCSTR pszPath)
 
 BOOL ReadDocObjectFile(HWND hwnd, HANDLE hFile, LPCSTR pszPath)
 {
-    char tag[2] = {};
     UINT64 pos = 0;
     if (!GetFilePos(hFile, &pos))
-        return FALSE;
-    const bool bBlock = ReadExact(hFile, tag, sizeof(tag)) && IsTag(tag, "DO");
+        return ReadDocText(hwnd, hFile);
+    unsigned char head[kHeadBytes] = {};
+    const bool bHead = ReadExact(hFile, head, sizeof(head));
     if (!SeekFile(hFile, pos))
         return FALSE;
-    return bBlock ? ReadDocObject(hwnd, hFile, pszPath) : ReadDocText(hwnd, hFile);
+    return !bHead || IsTextHead(head) ? ReadDocText(hwnd, hFile) : ReadDocObject(hwnd, hFile, pszPath);
 }

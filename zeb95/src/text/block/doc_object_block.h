@@ -17,7 +17,8 @@ LONG WriteDocObject(HWND hwnd, HANDLE hFile, int nMode, const POINT* pOrigin, co
 // entries, a bitmap that cannot be read or is named by a network path).
 // The position is then after the block.
 BOOL ReadDocObject(HWND hwnd, HANDLE hFile, LPCSTR pszPath);
-// An object file of a text document: a "DO" block, else a plain text file.
+// An object file of a text document: plain text when its first 8 bytes
+// are text or cannot be read, else a "DO" block.
 BOOL ReadDocObjectFile(HWND hwnd, HANDLE hFile, LPCSTR pszPath);
 
 // The text with every line feed written as CR LF: the bytes written; 0

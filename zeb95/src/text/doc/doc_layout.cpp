@@ -1,5 +1,7 @@
 #include "text/doc/doc_layout.h"
 
+#include <vector>
+
 #include "objects/obj_children.h"
 #include "text/caret/doc_caret.h"
 #include "text/doc/doc_fonts.h"
@@ -186,7 +188,7 @@ bool ShiftedStart(const ZebLineEntry& line, const ZebTextEdit& edit, ZebTextSpot
     return true;
 }
 
-// Where the line after line n starts.
+// Where the line after the line starts.
 ZebTextSpot NextLineStart(const ZebBlockList& blocks, const ZebLineEntry& line)
 {
     const ZebTextCursor at(blocks, line.block, line.offset + line.length);
@@ -205,6 +207,18 @@ void ShiftOldLines(ZebLineTable& lines, int n, const ZebTextEdit& edit)
     }
 }
 
+// The first old line from n on that starts, after the change, at the text
+// place or beyond it; the line count when none does.
+int OldLineFrom(const ZebLineTable& lines, int n, const ZebTextEdit& edit, const ZebTextSpot& at, ZebTextSpot* pStart)
+{
+    for (; n < lines.Count(); ++n)
+    {
+        if (ShiftedStart(lines.At(n), edit, pStart) && !SpotBefore(*pStart, at))
+            break;
+    }
+    return n;
+}
+
 }  // namespace
 
 int DocReflowEdit(HWND hwnd, int nLine, const ZebTextEdit* pEdit)
@@ -216,34 +230,66 @@ int DocReflowEdit(HWND hwnd, int nLine, const ZebTextEdit* pEdit)
     DocStopLayout(doc);
     ZebLineTable& lines = *doc.Lines();
     const int nOld = lines.Count();
+    const int nFirst = nLine < 0 ? 0 : nLine;
+    if (nFirst >= nOld)
+        return DocReflowFrom(hwnd, nFirst);
     const ZebTableFonts fonts(DocFontTable(doc, false), doc.head.Vertical() != 0);
     const ZebLayoutInput in = InputOf(hwnd, doc, fonts);
     const long long nReach = VisibleEnd(hwnd, doc);
-    const int nFirst = nLine < 0 ? 0 : (nLine < nOld ? nLine : nOld);
     long long nHeight = lines.Top(nFirst);
-    int nKept = nFirst;  // the lines that are right; the reflow goes on from there
-    for (int n = nFirst; n < nOld; ++n)
+    ZebTextSpot at = nFirst > 0 ? NextLineStart(*in.pBlocks, lines.At(nFirst - 1)) : ZebTextSpot{0, 0};
+    // The lines laid out anew, until one ends where an old line (shifted by
+    // the change) starts: from there the old lines stay.
+    std::vector<ZebLineEntry> fresh;
+    int nResume = nOld;  // the first old line kept
+    for (int nOldAt = nFirst + 1;;)
     {
+        ZebLineEntry entry = {};
+        const int nKind = LayoutEntry(in, at.block, at.offset, &entry);
+        fresh.push_back(entry);
+        nHeight += entry.height;
+        if (nKind == ZebLineEndText || nKind == ZebLineEndNone)
+            break;
+        at = NextLineStart(*in.pBlocks, entry);
         ZebTextSpot old = {};
-        if (n > nFirst && ShiftedStart(lines.At(n), *pEdit, &old))
+        nOldAt = OldLineFrom(lines, nOldAt, *pEdit, at, &old);
+        if (nOldAt < nOld && old.block == at.block && old.offset == at.offset)
         {
-            const ZebTextSpot now = NextLineStart(*in.pBlocks, lines.At(n - 1));
-            if (now.block == old.block && now.offset == old.offset)
-            {
-                ShiftOldLines(lines, n, *pEdit);
-                nKept = nOld;
-                break;
-            }
+            nResume = nOldAt;
+            break;
         }
-        const int nKind = LayoutLine(in, lines, n);
-        nKept = n + 1;
-        nHeight += lines.At(n).height;
-        if (nKind == ZebLineEndText || nKind == ZebLineEndNone || (nHeight > nReach && n + 1 - nFirst >= 3))
+        if (nHeight > nReach && fresh.size() >= 3)
             break;
     }
-    lines.Truncate(nKept);
+    const int nFresh = static_cast<int>(fresh.size());
+    if (nResume == nOld || !lines.Replace(nFirst, nResume - nFirst, fresh.data(), nFresh))
+    {
+        lines.Truncate(nFirst);
+        for (int i = 0; i < nFresh && lines.Insert(nFirst + i, fresh[i]); ++i)
+        {
+        }
+    }
+    else
+    {
+        ShiftOldLines(lines, nFirst + nFresh, *pEdit);
+    }
     doc.nLayoutResult = ZebLineEndNone;
     return DocReflow(hwnd);
+}
+
+void DocSplitLines(ZebDocRecord& doc, const ZebTextSpot& at)
+{
+    ZebLineTable& lines = *doc.Lines();
+    for (int n = 0; n < lines.Count(); ++n)
+    {
+        ZebLineEntry line = lines.At(n);
+        if (line.block < at.block || (line.block == at.block && line.offset < at.offset))
+            continue;
+        if (line.block == at.block)
+            line.offset = static_cast<WORD>(line.offset - at.offset);
+        ++line.block;
+        lines.Set(n, line);
+    }
 }
 
 void DocRelayout(HWND hwnd, bool bRepaint)

@@ -69,11 +69,15 @@ struct ZebTextEdit
     int nRemoved;
     int nAdded;
 };
-// As DocReflowFrom after such a change, but the lines are laid out again
-// over the old ones, and from the first new line that starts where an old
-// one did (shifted by the change) the old lines stay. Without a change
-// given (null), as DocReflowFrom.
+// As DocReflowFrom after such a change, but the lines are laid out anew
+// only until one ends where an old line (shifted by the change) starts:
+// from there the old lines stay, however many lines the change made or
+// took before them. Without a change given (null), as DocReflowFrom.
 int DocReflowEdit(HWND hwnd, int nLine, const ZebTextEdit* pEdit);
+// After the block at the text place was split there (its bytes from that
+// offset on moved into a new block after it), the lines follow their bytes
+// into the renumbered blocks. With the layout stopped.
+void DocSplitLines(ZebDocRecord& doc, const ZebTextSpot& at);
 // Lays the whole document out again after a change of its settings, fonts
 // or bitmaps. The caret and the anchor keep their places in the text (the
 // caret takes the typing attributes there); repaints when asked.

@@ -60,6 +60,20 @@ const ZebTextEdit* ChangeIn(const ZebBlockList& blocks, int nBlocksBefore, ZebTe
     return pEdit;
 }
 
+// The change of bytes stored at a place, n of them now before the spot:
+// when the block list grew, the block was split at the place and the lines
+// follow the split first.
+const ZebTextEdit* StoreChange(ZebDocRecord& doc, int nBlocksBefore, const ZebTextSpot& at, const ZebTextSpot& spot,
+                               int n, ZebTextEdit* pEdit)
+{
+    const ZebBlockList& blocks = *doc.Blocks();
+    if (blocks.Count() != nBlocksBefore + 1)
+        return ChangeIn(blocks, nBlocksBefore, at, 0, n, pEdit);
+    DocSplitLines(doc, at);
+    *pEdit = {spot.block, spot.offset - n, 0, n};
+    return pEdit;
+}
+
 // Lays the lines out again after an edit at the position (over the old
 // lines as far as they change when the change is known), repaints from the
 // first line laid out to the end and puts the caret at the spot.
@@ -92,7 +106,7 @@ int InsertAtCaret(HWND hwnd, ZebDocRecord& doc, const char* pBytes, const ZebCha
     if (!StoreBytes(blocks, spot, pBytes, pAttrs, n))
         return 0;
     ZebTextEdit change = {};
-    return Finish(hwnd, doc, doc.head.CaretPos(), spot, ChangeIn(blocks, nBlocks, at, 0, n, &change), nMode, false);
+    return Finish(hwnd, doc, doc.head.CaretPos(), spot, StoreChange(doc, nBlocks, at, spot, n, &change), nMode, false);
 }
 
 // Deletes the character at the caret and finishes the edit.

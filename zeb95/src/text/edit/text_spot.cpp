@@ -4,19 +4,7 @@
 
 bool SpotNormalise(const ZebBlockList& blocks, ZebTextSpot& spot, bool bAtByte)
 {
-    const ZebTextBlock* pBlock = blocks.Block(spot.block);
-    if (pBlock == nullptr || spot.offset < 0)
-        return false;
-    while (bAtByte ? spot.offset >= BlockTextLength(pBlock) : spot.offset > BlockTextLength(pBlock))
-    {
-        const ZebTextBlock* pNext = blocks.Block(spot.block + 1);
-        if (pNext == nullptr)
-            return false;
-        spot.offset -= BlockTextLength(pBlock);
-        ++spot.block;
-        pBlock = pNext;
-    }
-    return true;
+    return blocks.Carry(spot.block, spot.offset, bAtByte);
 }
 
 bool SpotNextByte(const ZebBlockList& blocks, ZebTextSpot& spot)
@@ -27,16 +15,10 @@ bool SpotNextByte(const ZebBlockList& blocks, ZebTextSpot& spot)
 
 bool SpotPrevByte(const ZebBlockList& blocks, ZebTextSpot& spot)
 {
-    int nBlock = spot.block;
-    int nOffset = spot.offset;
-    while (nOffset <= 0)
-    {
-        const ZebTextBlock* pPrev = blocks.Block(--nBlock);
-        if (pPrev == nullptr)
-            return false;
-        nOffset = BlockTextLength(pPrev);
-    }
-    spot = {nBlock, nOffset - 1};
+    ZebTextSpot back = {spot.block, spot.offset - 1};
+    if (!blocks.Carry(back.block, back.offset, true))
+        return false;
+    spot = back;
     return true;
 }
 

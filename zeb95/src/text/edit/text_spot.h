@@ -17,10 +17,10 @@ inline bool SpotBefore(const ZebTextSpot& a, const ZebTextSpot& b)
     return a.block < b.block || (a.block == b.block && a.offset < b.offset);
 }
 
-// Carries an offset beyond its block's text into the following blocks.
-// For inserting, an offset at the end of a block's text stays there; for
+// Carries the spot into the block that holds it (ZebBlockList::Carry). For
+// inserting, an offset at the end of a block's text stays there; for
 // deleting (bAtByte), it moves on to a following block so that a byte
-// follows it. false when the spot lies beyond the text (for bAtByte: when
+// follows it. false when the spot lies outside the text (for bAtByte: when
 // no byte follows it).
 bool SpotNormalise(const ZebBlockList& blocks, ZebTextSpot& spot, bool bAtByte);
 // The spot one byte on or back, over block edges; false at the end or the

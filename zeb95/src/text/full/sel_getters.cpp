@@ -38,7 +38,9 @@ int DocGetSelText(HWND hwnd, char* pBuffer, int cb)
     std::string text;
     if (pDoc == nullptr || pBuffer == nullptr || cb < 1 || !DocSelectedPlainText(*pDoc, &text))
         return -1;
-    const size_t n = text.size() < static_cast<size_t>(cb) ? text.size() : static_cast<size_t>(cb) - 1;
+    size_t n = text.size() < static_cast<size_t>(cb) ? text.size() : static_cast<size_t>(cb) - 1;
+    if (n > 0 && n < text.size() && text[n - 1] == '\r' && text[n] == '\n')
+        --n;
     std::memcpy(pBuffer, text.data(), n);
     pBuffer[n] = '\0';
     return static_cast<int>(n);

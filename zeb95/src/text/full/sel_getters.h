@@ -8,8 +8,9 @@
 // The selected bytes + 1 per line feed among them + 1 for the NUL (1
 // without a selection).
 int DocGetSelLength(HWND hwnd);
-// The selection with CR LF line ends, cut to cb - 1 bytes, NUL-terminated:
-// the bytes before the NUL; -1 without buffer or for cb below 1.
+// The selection with CR LF line ends, cut to cb - 1 bytes (a CR LF pair
+// that does not fit whole left out), NUL-terminated: the bytes before the
+// NUL; -1 without buffer or for cb below 1.
 int DocGetSelText(HWND hwnd, char* pBuffer, int cb);
 // N x 5 + 4 for the N selected bytes (4 without a selection).
 int DocGetSelFullLength(HWND hwnd);

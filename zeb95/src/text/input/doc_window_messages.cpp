@@ -15,15 +15,18 @@ const LPARAM kResultReadClause = 0x400;
 
 SIZE OwnGrid(const ZebDocRecord& doc) { return {doc.nGridCx, doc.nGridCy}; }
 
-// A new size lays the document out again (extent included) without
-// repainting; the place is stored and the "changed" event
+// A new size lays the document out again at the extent of the new client
+// area, without repainting; the place is stored and the "changed" event
 // posted up once the document was painted.
 void OnPlaceChanged(HWND hwnd, ZebDocRecord& doc, WPARAM wParam, LPARAM lParam)
 {
     const auto* pPos = reinterpret_cast<const WINDOWPOS*>(lParam);
     const SIZE old = doc.head.Size();
     if ((pPos->flags & SWP_NOSIZE) == 0 && (pPos->cx != old.cx || pPos->cy != old.cy))
+    {
+        DocUpdateExtent(hwnd);
         DocRelayout(hwnd, false);
+    }
     if (doc.head.IsTransparent())
         InvalidateObj(hwnd);
     OnObjPlaceChanged(hwnd, wParam, lParam, (doc.dwFlags & kDocNotPainted) != 0);

@@ -168,6 +168,28 @@ int Fill(const ZebLayoutInput& in, ZebTextCursor& at, LineState* pLine)
 
 }  // namespace
 
+int LayoutEntry(const ZebLayoutInput& in, int nBlock, int nOffset, ZebLineEntry* pEntry)
+{
+    ZebTextCursor at(*in.pBlocks, nBlock, nOffset);
+    ZebLineEntry& entry = *pEntry;
+    entry = {};
+    entry.block = static_cast<WORD>(at.Block());
+    entry.offset = static_cast<WORD>(at.Offset());
+    LineState line = {0, in.nEmptyHeight, 0, kZebUnitSingle, 0, 0, 0};
+    int nKind = Fill(in, at, &line);
+    if (line.nLength == 0)
+    {
+        nKind = ZebLineEndText;
+        line = {0, in.nEmptyHeight, 0, kZebUnitSingle, 0, 0, 0};
+    }
+    entry.width = static_cast<int>(line.nWidth < INT_MAX ? line.nWidth : INT_MAX);
+    entry.height = line.nHeight;
+    entry.length = static_cast<short>(line.nLength);
+    entry.endKind = static_cast<BYTE>(nKind);
+    entry.lastUnit = line.bLastUnit;
+    return nKind;
+}
+
 int LayoutLine(const ZebLayoutInput& in, ZebLineTable& lines, int n)
 {
     const int nCount = lines.Count();
@@ -183,22 +205,8 @@ int LayoutLine(const ZebLayoutInput& in, ZebLineTable& lines, int n)
         nBlock = previous.block;
         nOffset = previous.offset + previous.length;
     }
-    ZebTextCursor at(*in.pBlocks, nBlock, nOffset);
     ZebLineEntry entry = {};
-    entry.block = static_cast<WORD>(at.Block());
-    entry.offset = static_cast<WORD>(at.Offset());
-    LineState line = {0, in.nEmptyHeight, 0, kZebUnitSingle, 0, 0, 0};
-    int nKind = Fill(in, at, &line);
-    if (line.nLength == 0)
-    {
-        nKind = ZebLineEndText;
-        line = {0, in.nEmptyHeight, 0, kZebUnitSingle, 0, 0, 0};
-    }
-    entry.width = static_cast<int>(line.nWidth < INT_MAX ? line.nWidth : INT_MAX);
-    entry.height = line.nHeight;
-    entry.length = static_cast<short>(line.nLength);
-    entry.endKind = static_cast<BYTE>(nKind);
-    entry.lastUnit = line.bLastUnit;
+    const int nKind = LayoutEntry(in, nBlock, nOffset, &entry);
     if (n < nCount)
         lines.Set(n, entry);
     else if (!lines.Insert(n, entry))

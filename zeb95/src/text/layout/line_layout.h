@@ -33,6 +33,9 @@ struct ZebLayoutInput
     int nCells;
 };
 
+// Lays out the line that starts nOffset bytes into block nBlock into its
+// entry (the table untouched) and returns its end kind.
+int LayoutEntry(const ZebLayoutInput& in, int nBlock, int nOffset, ZebLineEntry* pEntry);
 // Lays out line n (0 to the line count) into its entry and returns its end
 // kind. Line n starts where line n - 1 ends. A new line is appended to the
 // table unless line n - 1 ended the text; 0 when the table cannot grow.

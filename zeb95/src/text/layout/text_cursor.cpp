@@ -8,15 +8,10 @@ ZebTextCursor::ZebTextCursor(const ZebBlockList& blocks, int nBlock, int nOffset
 
 void ZebTextCursor::Normalise()
 {
-    while (m_pBlock != nullptr && m_nOffset >= BlockTextLength(m_pBlock))
-    {
-        ZebTextBlock* pNext = m_pBlocks->Block(m_nBlock + 1);
-        if (pNext == nullptr)
-            return;
-        m_nOffset -= BlockTextLength(m_pBlock);
-        m_pBlock = pNext;
-        ++m_nBlock;
-    }
+    if (m_pBlock == nullptr || m_nOffset < BlockTextLength(m_pBlock))
+        return;
+    m_pBlocks->Carry(m_nBlock, m_nOffset, true);
+    m_pBlock = m_pBlocks->Block(m_nBlock);
 }
 
 BYTE ZebTextCursor::NextByte() const

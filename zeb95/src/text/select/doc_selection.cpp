@@ -62,3 +62,9 @@ int DocClearSelection(HWND hwnd, int nHow)
 int DocSetSelCol(HWND hwnd, int nColumn) { return SetAnchorPart(hwnd, nColumn, true); }
 
 int DocSetSelRow(HWND hwnd, int nLine) { return SetAnchorPart(hwnd, nLine, false); }
+
+int DocSetAnchor(HWND hwnd, POINT anchor)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    return pDoc != nullptr ? MoveAnchor(hwnd, *pDoc, anchor) : 0;
+}

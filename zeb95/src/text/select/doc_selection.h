@@ -13,3 +13,8 @@ int DocClearSelection(HWND hwnd, int nHow);
 // kept off the second byte of a double-byte character. 1 when done.
 int DocSetSelCol(HWND hwnd, int nColumn);
 int DocSetSelRow(HWND hwnd, int nLine);
+// Moves the anchor to a valid position, kept off the second byte of a
+// double-byte character, repainting the text between it and the old anchor
+// (the caret without a selection). 1; 0 without record or for a position
+// outside the lines.
+int DocSetAnchor(HWND hwnd, POINT anchor);

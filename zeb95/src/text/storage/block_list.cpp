@@ -5,6 +5,33 @@ ZebTextBlock* ZebBlockList::Block(int nIndex) const
     return nIndex >= 0 && nIndex < Count() ? m_table.At(nIndex) : nullptr;
 }
 
+bool ZebBlockList::Carry(int& nBlock, int& nOffset, bool bAtByte) const
+{
+    const ZebTextBlock* pBlock = Block(nBlock);
+    if (pBlock == nullptr)
+        return false;
+    while (nOffset < 0)
+    {
+        const ZebTextBlock* pPrev = Block(nBlock - 1);
+        if (pPrev == nullptr)
+            return false;
+        --nBlock;
+        nOffset += BlockTextLength(pPrev);
+        pBlock = pPrev;
+    }
+    for (int nLength = BlockTextLength(pBlock); bAtByte ? nOffset >= nLength : nOffset > nLength;
+         nLength = BlockTextLength(pBlock))
+    {
+        const ZebTextBlock* pNext = Block(nBlock + 1);
+        if (pNext == nullptr)
+            return false;
+        nOffset -= nLength;
+        ++nBlock;
+        pBlock = pNext;
+    }
+    return true;
+}
+
 ZebTextBlock* ZebBlockList::BlockInsert(int nIndex)
 {
     if (nIndex < 0 || nIndex > Count())

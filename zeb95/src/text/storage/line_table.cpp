@@ -8,6 +8,58 @@ long long ZebLineTable::RunSum(int nRun, int n) const
     return nSum;
 }
 
+long long ZebLineTable::Heights(int i, int n) const
+{
+    const int nEnd = i + n < Count() ? i + n : Count();
+    long long nSum = 0;
+    for (; i < nEnd; ++i)
+        nSum += m_lines.At(i).height;
+    return nSum;
+}
+
+bool ZebLineTable::Replace(int nAt, int nRemove, const ZebLineEntry* pNew, int nNew)
+{
+    const int nCount = Count();
+    if (nAt < 0 || nRemove < 0 || nRemove > nCount - nAt)
+        return false;
+    if (nNew == nRemove)
+    {
+        for (int i = 0; i < nNew; ++i)
+            Set(nAt + i, pNew[i]);
+        return true;
+    }
+    const int nRuns = (nCount - nRemove + nNew) / kRun + 1;
+    while (m_sums.Count() < nRuns)
+    {
+        if (!m_sums.Insert(m_sums.Count(), 0))
+            return false;
+    }
+    if (!m_lines.Replace(nAt, nRemove, pNew, nNew))
+        return false;
+    m_sums.Truncate(nRuns);
+    ResumRuns(nAt, nAt + nNew, nNew - nRemove);
+    return true;
+}
+
+void ZebLineTable::ResumRuns(int nAt, int nFirst, int nMoved)
+{
+    // A run whose lines (and the nMoved before or after them) all moved
+    // takes the lines that entered it and gives up those that left it;
+    // the others are summed anew.
+    const int nCount = Count();
+    const int nWhole = nFirst + (nMoved < 0 ? -nMoved : 0);
+    for (int r = nAt / kRun; r < m_sums.Count(); ++r)
+    {
+        const int nStart = r * kRun;
+        if (nStart < nWhole)
+            m_sums.At(r) = RunSum(r, nStart + kRun < nCount ? nStart + kRun : nCount);
+        else if (nMoved > 0)
+            m_sums.At(r) += Heights(nStart, nMoved) - Heights(nStart + kRun, nMoved);
+        else
+            m_sums.At(r) += Heights(nStart + kRun + nMoved, -nMoved) - Heights(nStart + nMoved, -nMoved);
+    }
+}
+
 bool ZebLineTable::Insert(int nAt, const ZebLineEntry& entry)
 {
     const int nCount = Count();

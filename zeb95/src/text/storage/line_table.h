@@ -48,6 +48,10 @@ public:
     // runs out (the table is then unchanged). Appending is what readers on
     // another thread may see happen.
     bool Insert(int nAt, const ZebLineEntry& entry);
+    // Replaces lines nAt .. nAt + nRemove - 1 by the nNew entries at pNew,
+    // the lines after them moving as a whole; false when the table cannot
+    // take them (the table is then unchanged). Only with readers stopped.
+    bool Replace(int nAt, int nRemove, const ZebLineEntry* pNew, int nNew);
     // Rewrites the entry of a line below the count.
     void Set(int n, const ZebLineEntry& entry);
     // Keeps the first n lines (and the memory of the others).
@@ -62,6 +66,11 @@ private:
     static const int kRun = 256;
     // Sums the heights of the run from its first line up to line n.
     long long RunSum(int nRun, int n) const;
+    // The heights of the n lines from line i on (none at or past the count).
+    long long Heights(int i, int n) const;
+    // The sums of the runs after lines from nFirst on moved by nMoved lines
+    // (from nFirst - nMoved), the lines before nFirst laid anew.
+    void ResumRuns(int nAt, int nFirst, int nMoved);
 
     ZebStableTable<ZebLineEntry, kRun> m_lines;
     // Height of each run; a reader reads only the sums of runs wholly below

@@ -11,8 +11,10 @@
 #pragma once
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <type_traits>
 
 #include "objects/global_mem.h"
 
@@ -53,6 +55,30 @@ public:
         m_nCount.store(nCount - 1, std::memory_order_release);
         for (int i = nAt; i + 1 < nCount; ++i)
             At(i) = At(i + 1);
+        return true;
+    }
+
+    // Replaces the nRemove entries from nAt on by the nNew values at pNew,
+    // moving the entries after them as a whole; false outside the table, at
+    // the most entries or when memory runs out (the entries are then
+    // unchanged).
+    bool Replace(int nAt, int nRemove, const T* pNew, int nNew)
+    {
+        const int nCount = m_nCount.load(std::memory_order_relaxed);
+        if (nAt < 0 || nRemove < 0 || nNew < 0 || nRemove > nCount - nAt || nNew - nRemove > m_nMost - nCount)
+            return false;
+        const int nNewCount = nCount - nRemove + nNew;
+        while (Capacity() < nNewCount)
+        {
+            if (!Grow())
+                return false;
+        }
+        if (nNewCount < nCount)
+            m_nCount.store(nNewCount, std::memory_order_release);
+        Move(nAt + nRemove, nCount, nAt + nNew);
+        for (int i = 0; i < nNew; ++i)
+            At(nAt + i) = pNew[i];
+        m_nCount.store(nNewCount, std::memory_order_release);
         return true;
     }
 
@@ -103,6 +129,29 @@ private:
         m_ppDirectory.store(ppNew, std::memory_order_release);
         m_nDirectorySlots = nSlots;
         return true;
+    }
+
+    // Moves the entries nFrom .. nEnd - 1 to start at nTo, a piece within
+    // one segment at a time; the segments must exist.
+    void Move(int nFrom, int nEnd, int nTo)
+    {
+        static_assert(std::is_trivially_copyable<T>::value, "entries are moved bytewise");
+        if (nTo > nFrom)
+        {
+            for (int n = nEnd - nFrom; n > 0;)
+            {
+                const int nPiece = std::min({n, (nFrom + n - 1) % kStep + 1, (nTo + n - 1) % kStep + 1});
+                n -= nPiece;
+                std::memmove(&At(nTo + n), &At(nFrom + n), sizeof(T) * nPiece);
+            }
+            return;
+        }
+        for (int i = 0, n = nEnd - nFrom; i < n;)
+        {
+            const int nPiece = std::min({n - i, kStep - (nFrom + i) % kStep, kStep - (nTo + i) % kStep});
+            std::memmove(&At(nTo + i), &At(nFrom + i), sizeof(T) * nPiece);
+            i += nPiece;
+        }
     }
 
     bool Grow()

@@ -1,6 +1,6 @@
-#include "fields/combo/choiceeditdlg.h"
+#include "dialogs/choiceeditdlg.h"
 
-#include "fields/combo/choiceeditres.h"
+#include "dialogs/choiceeditres.h"
 
 BEGIN_MESSAGE_MAP(CChoiceEditDlg, CDialog)
     ON_BN_CLICKED(IDC_CHOICE_ADD, OnAdd)
@@ -13,12 +13,6 @@ END_MESSAGE_MAP()
 
 CChoiceEditDlg::CChoiceEditDlg(CWnd* pParent) : CDialog(IDD_CHOICE_EDIT, pParent), m_nMode(MODE_BROWSE)
 {
-}
-
-CChoiceEditDlg::~CChoiceEditDlg()
-{
-    m_listChoices.RemoveAll();
-    m_arrayWork.RemoveAll();
 }
 
 LRESULT CChoiceEditDlg::ListMessage(UINT nMessage, WPARAM wParam, LPARAM lParam) const
@@ -106,12 +100,15 @@ void CChoiceEditDlg::CommitChange(const CString& strText, int nSel)
 {
     const LRESULT nInserted = nSel == LB_ERR ? LB_ERR
         : ListMessage(LB_INSERTSTRING, static_cast<WPARAM>(nSel), reinterpret_cast<LPARAM>(static_cast<LPCSTR>(strText)));
-    if (nInserted == LB_ERR || nInserted == LB_ERRSPACE ||
-        ListMessage(LB_DELETESTRING, static_cast<WPARAM>(nSel + 1)) == LB_ERR) {
-        AfxMessageBox("変更に失敗しました。");
+    const BOOL bInserted = nInserted != LB_ERR && nInserted != LB_ERRSPACE;
+    if (bInserted && ListMessage(LB_DELETESTRING, static_cast<WPARAM>(nSel + 1)) != LB_ERR) {
+        m_arrayWork[nSel] = strText;
         return;
     }
-    m_arrayWork[nSel] = strText;
+    // The list box keeps the working copy's entries.
+    if (bInserted)
+        ListMessage(LB_DELETESTRING, static_cast<WPARAM>(nSel));
+    AfxMessageBox("変更に失敗しました。");
 }
 
 void CChoiceEditDlg::OnCommit()

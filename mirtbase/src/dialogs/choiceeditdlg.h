@@ -11,7 +11,6 @@ public:
     enum Mode { MODE_BROWSE = 0, MODE_ADD = 1, MODE_CHANGE = 2 };
 
     explicit CChoiceEditDlg(CWnd* pParent = nullptr);
-    ~CChoiceEditDlg() override;
 
     CStringList m_listChoices;   // in before DoModal, out after IDOK
 
