@@ -2,12 +2,14 @@
 #include "objects/obj_children.h"
 #include "picture/pic_props.h"
 #include "picture/pic_record.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_record.h"
 #include "whiteboard/wb_record.h"
 #include "whiteboard/wb_scroll.h"
 #include "zeb95.h"
 
 // Text documents take the properties that need their layout (3-D edge,
-// fore colour, vertical mode, page rectangle) with the text interface;
+// fore colour, page rectangle) with the text interface;
 // until then those setters answer their failure value for documents.
 
 namespace {
@@ -325,6 +327,8 @@ LONG WINAPI zebGetVertMode(HWND hObject)
 
 LONG WINAPI zebSetVertMode(HWND hObject, LONG nMode)
 {
+    if (ZebDocRecord::From(hObject) != nullptr)
+        return DocSetVertMode(hObject, static_cast<DWORD>(nMode));
     return SetHead(hObject, ZebKindWhiteBoard, kVertical, static_cast<DWORD>(nMode), 0, NoRefresh);
 }
 
