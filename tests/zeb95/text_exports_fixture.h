@@ -151,6 +151,9 @@ struct ZebTextApi
     ZEB_NAMED(zebSetOptions);
     ZEB_NAMED(zebGetVertMode);
     ZEB_NAMED(zebSetVertMode);
+    ZEB_NAMED(zebGetDocRect);
+    ZEB_NAMED(zebSetDocRect);
+    ZEB_NAMED(zebGetHeight);
     decltype(&::zebGetFilter) zebGetFilter = Resolved<decltype(&::zebGetFilter)>(m_hDll, "_zebGetFilter@16");
     decltype(&::zebSetFilter) zebSetFilter = Resolved<decltype(&::zebSetFilter)>(m_hDll, "_zebSetFilter@12");
 };

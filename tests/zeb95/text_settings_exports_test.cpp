@@ -389,4 +389,21 @@ TEST_F(TextExports, VerticalModeAndFilterOfADocument)
     EXPECT_EQ(3, z.zebGetFilter(m_hDoc, nullptr, nullptr, 8));
 }
 
+TEST_F(TextExports, PageRectangleOfADocumentSetsItsFixedSizeAndOrigin)
+{
+    const ZebTextApi& z = Z();
+    const RECT rc = {-10, -4, 290, 116};
+    EXPECT_EQ(1, z.zebSetDocRect(m_hWb, m_nDoc, &rc));
+    RECT got = {};
+    EXPECT_EQ(1, z.zebGetDocRect(m_hWb, m_nDoc, &got));
+    EXPECT_EQ(-10, got.left);
+    EXPECT_EQ(-4, got.top);
+    EXPECT_EQ(290, got.right);
+    EXPECT_EQ(116, got.bottom);
+    EXPECT_EQ(300, z.zebGetWidth(m_hDoc));
+    EXPECT_EQ(120, z.zebGetHeight(m_hDoc));
+    EXPECT_EQ(0, z.zebSetDocRect(m_hWb, 9, &rc));
+    EXPECT_EQ(0, z.zebGetDocRect(m_hWb, m_nDoc, nullptr));
+}
+
 }  // namespace
