@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -203,6 +204,22 @@ protected:
     }
 
     static const ZebTextApi& Z() { return *s_pApi; }
+    struct BoundExport
+    {
+        WORD wOrdinal;
+        const char* pszName;
+    };
+    // Each bound name is exported at its ordinal, each other name by name.
+    static void ExpectExported(std::initializer_list<BoundExport> bound, std::initializer_list<const char*> names)
+    {
+        for (const BoundExport& b : bound) {
+            FARPROC pfn = ::GetProcAddress(s_hDll, b.pszName);
+            EXPECT_NE(nullptr, pfn) << b.pszName;
+            EXPECT_EQ(pfn, ::GetProcAddress(s_hDll, MAKEINTRESOURCEA(b.wOrdinal))) << b.pszName;
+        }
+        for (const char* pszName : names)
+            EXPECT_NE(nullptr, ::GetProcAddress(s_hDll, pszName)) << pszName;
+    }
     HWND NewWhiteBoard()
     {
         ZebWbCreateInfo info = {};

@@ -6,38 +6,23 @@ namespace {
 
 TEST_F(TextExports, FontBitmapAndSettingNamesAreExportedAndTheBoundOnesAtTheirOrdinals)
 {
-    const struct
-    {
-        WORD wOrdinal;
-        const char* pszName;
-    } kBound[] = {{306, "zebAddFont"},        {326, "zebSetStaticMode"},  {350, "zebSetRectOverflow"},
-                  {357, "zebSetClipMode"},    {367, "zebSetDocFontMode"}, {369, "zebSetDefaultFont"},
-                  {374, "zebSetAlignment"}};
-    for (const auto& bound : kBound) {
-        FARPROC pfn = ::GetProcAddress(s_hDll, bound.pszName);
-        EXPECT_NE(nullptr, pfn) << bound.pszName;
-        EXPECT_EQ(pfn, ::GetProcAddress(s_hDll, MAKEINTRESOURCEA(bound.wOrdinal))) << bound.pszName;
-    }
-    for (const char* pszName :
-         {"zebFindFontIndex",     "zebFindDocFontIndex",  "zebAddDocFont",        "zebInsertFont",
-          "zebInsertDocFont",     "zebRemoveFont",        "zebRemoveDocFont",     "zebGetFontCount",
-          "zebGetDocFontCount",   "zebGetFont",           "zebGetDocFont",        "zebGetIndexFont",
-          "zebGetDocIndexFont",   "zebGetFontIndex",      "zebGetDocFontIndex",   "zebSetFont",
-          "zebSetDocFont",        "zebSetFontIndex",      "zebSetDocFontIndex",   "zebSetIndexFont",
-          "zebSetDocIndexFont",   "zebSetDocDefaultFont", "zebSetIMEFont",        "zebSetDocIMEFont",
-          "zebGetDocFontMode",    "zebAddBmp",            "zebAddBmpEx",          "zebAddDocBmp",
-          "zebAddDocBmpEx",       "zebGetBmpCount",       "zebGetDocBmpCount",    "zebGetIndexBmp",
-          "zebGetDocIndexBmp",    "zebInsertBmp",         "zebInsertDocBmp",      "zebRemoveBmp",
-          "zebRemoveDocBmp",      "zebGetSelBmpCount",    "zebGetSelBmp",         "zebGetDocSelBmp",
-          "zebGetDocSelBmpCount", "zebGetAlignment",      "zebGetKinsoku",        "zebSetKinsoku",
-          "zebGetLimit",          "zebSetLimit",          "zebGetNewLine",        "zebGetFormFeed",
-          "zebSetNewLine",        "zebSetFormFeed",       "zebGetVPos",           "zebSetVPos",
-          "zebGetUserAttr",       "zebSetUserAttr",       "zebGetIMEMode",        "zebSetIMEMode",
-          "zebGetUserAlignment",  "zebSetUserAlignment",  "zebSetCharExtra",      "zebGetWidth",
-          "zebGetHeight",         "zebSetWidth",          "zebSetHeight",         "zebGetDocRect",
-          "zebSetDocRect",        "zebGetDocStaticMode",  "zebSetDocStaticMode",  "_zebGetDocFilter@20",
-          "_zebSetDocFilter@16"})
-        EXPECT_NE(nullptr, ::GetProcAddress(s_hDll, pszName)) << pszName;
+    ExpectExported(
+        {{306, "zebAddFont"}, {326, "zebSetStaticMode"}, {350, "zebSetRectOverflow"}, {357, "zebSetClipMode"},
+         {367, "zebSetDocFontMode"}, {369, "zebSetDefaultFont"}, {374, "zebSetAlignment"}},
+        {"zebFindFontIndex", "zebFindDocFontIndex", "zebAddDocFont", "zebInsertFont", "zebInsertDocFont",
+         "zebRemoveFont", "zebRemoveDocFont", "zebGetFontCount", "zebGetDocFontCount", "zebGetFont",
+         "zebGetDocFont", "zebGetIndexFont", "zebGetDocIndexFont", "zebGetFontIndex", "zebGetDocFontIndex",
+         "zebSetFont", "zebSetDocFont", "zebSetFontIndex", "zebSetDocFontIndex", "zebSetIndexFont",
+         "zebSetDocIndexFont", "zebSetDocDefaultFont", "zebSetIMEFont", "zebSetDocIMEFont",
+         "zebGetDocFontMode", "zebAddBmp", "zebAddBmpEx", "zebAddDocBmp", "zebAddDocBmpEx", "zebGetBmpCount",
+         "zebGetDocBmpCount", "zebGetIndexBmp", "zebGetDocIndexBmp", "zebInsertBmp", "zebInsertDocBmp",
+         "zebRemoveBmp", "zebRemoveDocBmp", "zebGetSelBmpCount", "zebGetSelBmp", "zebGetDocSelBmp",
+         "zebGetDocSelBmpCount", "zebGetAlignment", "zebGetKinsoku", "zebSetKinsoku", "zebGetLimit",
+         "zebSetLimit", "zebGetNewLine", "zebGetFormFeed", "zebSetNewLine", "zebSetFormFeed", "zebGetVPos",
+         "zebSetVPos", "zebGetUserAttr", "zebSetUserAttr", "zebGetIMEMode", "zebSetIMEMode",
+         "zebGetUserAlignment", "zebSetUserAlignment", "zebSetCharExtra", "zebGetWidth", "zebGetHeight",
+         "zebSetWidth", "zebSetHeight", "zebGetDocRect", "zebSetDocRect", "zebGetDocStaticMode",
+         "zebSetDocStaticMode", "_zebGetDocFilter@20", "_zebSetDocFilter@16"});
 }
 
 // A setter on the document: the value it is given, the previous one it

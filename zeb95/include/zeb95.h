@@ -747,6 +747,7 @@ struct ZebSelBmpEntry
     LONG nBitmap;
     BYTE bReserved[2];
 };
+static_assert(sizeof(ZebSelBmpEntry) == 16, "three words and two bytes, padded to a word");
 ZEBAPI LONG WINAPI zebGetSelBmpCount(HWND hDocument);
 ZEBAPI LONG WINAPI zebGetDocSelBmpCount(HWND hWhiteBoard, LONG nDoc);
 ZEBAPI LONG WINAPI zebGetSelBmp(HWND hDocument, ZebSelBmpEntry* pEntries, LONG nMost);
