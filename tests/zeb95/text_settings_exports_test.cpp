@@ -391,4 +391,36 @@ TEST_F(TextExports, PageRectangleOfADocumentSetsItsFixedSizeAndOrigin)
     EXPECT_EQ(0, z.zebGetDocRect(m_hWb, m_nDoc, nullptr));
 }
 
+TEST_F(TextExports, AWhiteBoardAnswersForItsTextItemFontsMarksAndPage)
+{
+    const ZebTextApi& z = Z();
+    const LONG nFonts = z.zebGetFontCount(m_hWb);
+    ASSERT_GE(nFonts, 0);
+    LOGFONTA lf = JapaneseFont(16);
+    const LONG nFont = z.zebAddFont(m_hWb, &lf);
+    EXPECT_EQ(nFonts, nFont);
+    EXPECT_EQ(nFont, z.zebAddFont(m_hWb, &lf));
+    EXPECT_EQ(nFont, z.zebFindFontIndex(m_hWb, &lf));
+    EXPECT_EQ(nFonts + 1, z.zebGetFontCount(m_hWb));
+    EXPECT_EQ(nFont, z.zebGetFontIndex(m_hWb));
+    LOGFONTA other = JapaneseFont(20, "IPAMincho");
+    EXPECT_EQ(1, z.zebSetIndexFont(m_hWb, nFont, &other, TRUE));
+    LOGFONTA got = {};
+    ASSERT_EQ(1, z.zebGetIndexFont(m_hWb, nFont, &got));
+    EXPECT_STREQ("IPAMincho", got.lfFaceName);
+    EXPECT_EQ(0, z.zebSetIndexFont(m_hWb, nFont + 1, &other, TRUE));
+    EXPECT_EQ(1, z.zebSetIndexFont(m_hWb, -1, nullptr, TRUE));
+
+    EXPECT_EQ(1, z.zebSetNewLine(m_hWb, 'A', &lf));
+    WORD wCode = 0;
+    EXPECT_EQ(1, z.zebGetNewLine(m_hWb, &wCode, &got));
+    EXPECT_EQ('A', wCode);
+    EXPECT_EQ(16, got.lfHeight);
+
+    EXPECT_EQ(0, z.zebGetBmpCount(m_hWb));
+    EXPECT_EQ(0, z.zebSetWidth(m_hWb, 800)) << "a new whiteboard has no page";
+    EXPECT_EQ(800, z.zebGetWidth(m_hWb));
+    EXPECT_EQ(-1, z.zebGetWidth(m_parent.Hwnd()));
+}
+
 }  // namespace
