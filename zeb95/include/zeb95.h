@@ -507,10 +507,13 @@ ZEBAPI LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode);
 // {0, 0, width, height} of a picture's image: 1, or 0.
 ZEBAPI LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect);
 // Settings of text documents only; every other window gets the failure
-// value, and so, for now, does a text document.
-// Static mode: the previous one, -1.
+// value.
+// Static mode (0 editable, 1 static, 2 read-only), stored unchecked: the
+// previous one, -1.
 ZEBAPI LONG WINAPI zebGetStaticMode(HWND hDocument);
 ZEBAPI LONG WINAPI zebSetStaticMode(HWND hDocument, LONG nMode);
+ZEBAPI LONG WINAPI zebGetDocStaticMode(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocStaticMode(HWND hWhiteBoard, LONG nDoc, LONG nMode);
 // Zoom 1..1000 percent (-1 only reads): the previous one, -1.
 ZEBAPI LONG WINAPI zebSetScale(HWND hDocument, LONG nPercent);
 // Option word: operation 0 reads, 1 sets, 2 ors, 3 ands, 4 xors; the
@@ -773,4 +776,121 @@ ZEBAPI LONG WINAPI zebDrawStretchImage(HWND hDocument, HDC hdc, const RECT* prcS
 ZEBAPI LONG WINAPI zebDrawDocImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
 ZEBAPI LONG WINAPI zebDrawDocStretchImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource,
                                           const RECT* prcPlace);
+// Fonts of a whiteboard's text items or of a text document (the table it
+// uses: its own, or its whiteboard's shared pair in document font mode 0).
+// Font numbers, -1 on failure; an equivalent font is found rather than
+// added by the Add forms; position -1 appends.
+ZEBAPI LONG WINAPI zebFindFontIndex(HWND hObject, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebFindDocFontIndex(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebAddFont(HWND hObject, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebAddDocFont(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebInsertFont(HWND hObject, const LOGFONTA* plf, LONG nPosition);
+ZEBAPI LONG WINAPI zebInsertDocFont(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf, LONG nPosition);
+// Removing re-points what used the font: nonzero, 0 (the document form -1
+// for a bad whiteboard and index).
+ZEBAPI LONG WINAPI zebRemoveFont(HWND hObject, LONG nFont);
+ZEBAPI LONG WINAPI zebRemoveDocFont(HWND hWhiteBoard, LONG nDoc, LONG nFont);
+ZEBAPI LONG WINAPI zebGetFontCount(HWND hObject);
+ZEBAPI LONG WINAPI zebGetDocFontCount(HWND hWhiteBoard, LONG nDoc);
+// The current (typing) font and a font by number: 1, 0.
+ZEBAPI LONG WINAPI zebGetFont(HWND hObject, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetDocFont(HWND hWhiteBoard, LONG nDoc, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetIndexFont(HWND hObject, LONG nFont, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetDocIndexFont(HWND hWhiteBoard, LONG nDoc, LONG nFont, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetFontIndex(HWND hObject);
+ZEBAPI LONG WINAPI zebGetDocFontIndex(HWND hWhiteBoard, LONG nDoc);
+// Setting the current font applies it to a document's selection: 1, 0.
+ZEBAPI LONG WINAPI zebSetFont(HWND hObject, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetDocFont(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetFontIndex(HWND hObject, LONG nFont);
+ZEBAPI LONG WINAPI zebSetDocFontIndex(HWND hWhiteBoard, LONG nDoc, LONG nFont);
+// Replaces a font of the table, laid out again with bRelayout; font -1
+// without LOGFONT and with bRelayout only lays out again (the document
+// form with document -1: every document of the whiteboard). 1, 0.
+ZEBAPI LONG WINAPI zebSetIndexFont(HWND hObject, LONG nFont, const LOGFONTA* plf, BOOL bRelayout);
+ZEBAPI LONG WINAPI zebSetDocIndexFont(HWND hWhiteBoard, LONG nDoc, LONG nFont, const LOGFONTA* plf, BOOL bRelayout);
+// A document's default font and its IME font selector (-1 only reads):
+// the previous value, -1.
+ZEBAPI LONG WINAPI zebSetDefaultFont(HWND hDocument, LONG nFont);
+ZEBAPI LONG WINAPI zebSetDocDefaultFont(HWND hWhiteBoard, LONG nDoc, LONG nFont);
+ZEBAPI LONG WINAPI zebSetIMEFont(HWND hDocument, LONG nSelector);
+ZEBAPI LONG WINAPI zebSetDocIMEFont(HWND hWhiteBoard, LONG nDoc, LONG nSelector);
+// Document font mode of a whiteboard: 0 its documents share its tables,
+// 1 each has its own. Switching moves every document's fonts, all or none:
+// the previous mode, -1.
+ZEBAPI LONG WINAPI zebGetDocFontMode(HWND hWhiteBoard);
+ZEBAPI LONG WINAPI zebSetDocFontMode(HWND hWhiteBoard, LONG nMode);
+
+// Bitmap items of a whiteboard or inline bitmaps of a text document (taken
+// over from the caller on success). Indexes, -1; handles, null; 1, 0.
+ZEBAPI LONG WINAPI zebAddBmp(HWND hObject, HGLOBAL hDib, LPCSTR pszName, const POINT* pPosition);
+ZEBAPI LONG WINAPI zebAddBmpEx(HWND hObject, HGLOBAL hDib, LPCSTR pszName, const POINT* pPosition, LONG nAt);
+ZEBAPI LONG WINAPI zebAddDocBmp(HWND hWhiteBoard, LONG nDoc, HGLOBAL hDib);
+ZEBAPI LONG WINAPI zebAddDocBmpEx(HWND hWhiteBoard, LONG nDoc, HGLOBAL hDib, LONG nAt);
+ZEBAPI LONG WINAPI zebGetBmpCount(HWND hObject);
+ZEBAPI LONG WINAPI zebGetDocBmpCount(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI HGLOBAL WINAPI zebGetIndexBmp(HWND hObject, LONG nBitmap);
+ZEBAPI HGLOBAL WINAPI zebGetDocIndexBmp(HWND hWhiteBoard, LONG nDoc, LONG nBitmap);
+// Replaces a document's selection with the inline bitmap.
+ZEBAPI LONG WINAPI zebInsertBmp(HWND hDocument, LONG nBitmap);
+ZEBAPI LONG WINAPI zebInsertDocBmp(HWND hWhiteBoard, LONG nDoc, LONG nBitmap);
+ZEBAPI LONG WINAPI zebRemoveBmp(HWND hObject, LONG nBitmap);
+ZEBAPI LONG WINAPI zebRemoveDocBmp(HWND hWhiteBoard, LONG nDoc, LONG nBitmap);
+// The selected inline bitmaps in text order (at most nMost): their number,
+// -1.
+struct ZebSelBmpEntry
+{
+    LONG nColumn;
+    LONG nLine;
+    LONG nBitmap;
+    BYTE bReserved[2];
+};
+static_assert(sizeof(ZebSelBmpEntry) == 16, "three words and two bytes, padded to a word");
+ZEBAPI LONG WINAPI zebGetSelBmpCount(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocSelBmpCount(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetSelBmp(HWND hDocument, ZebSelBmpEntry* pEntries, LONG nMost);
+ZEBAPI LONG WINAPI zebGetDocSelBmp(HWND hWhiteBoard, LONG nDoc, ZebSelBmpEntry* pEntries, LONG nMost);
+
+// Layout and input settings of a text document; setters give the previous
+// value. Alignment 0..18, -1.
+ZEBAPI LONG WINAPI zebGetAlignment(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetAlignment(HWND hDocument, LONG nMode);
+// Line-start string of a whiteboard or document: its length, the copy cut
+// to nSize - 1 bytes and ended; -1. Setting (null or "" for none): 1, 0.
+ZEBAPI LONG WINAPI zebGetKinsoku(HWND hObject, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebSetKinsoku(HWND hObject, LPCSTR pszLineStart);
+ZEBAPI LONG WINAPI zebGetLimit(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetLimit(HWND hDocument, LONG nLimit);
+// Line-feed and form-feed marks of a whiteboard or document: code 65535
+// none; without LOGFONT the code is a bitmap number. 1, 0.
+ZEBAPI LONG WINAPI zebGetNewLine(HWND hObject, WORD* pwCode, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetFormFeed(HWND hObject, WORD* pwCode, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetNewLine(HWND hObject, LONG nCode, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetFormFeed(HWND hObject, LONG nCode, const LOGFONTA* plf);
+// Typing vertical position (-32768 on failure) and user attribute.
+ZEBAPI LONG WINAPI zebGetVPos(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetVPos(HWND hDocument, LONG nVPos);
+ZEBAPI LONG WINAPI zebGetUserAttr(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetUserAttr(HWND hDocument, LONG nAttr);
+// IME mode 0..7.
+ZEBAPI LONG WINAPI zebGetIMEMode(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetIMEMode(HWND hDocument, LONG nMode);
+// User cells: getting gives the number (null list: only that), -1 when the
+// list holds fewer (its first cells copied); setting validates them: 1, 0.
+ZEBAPI LONG WINAPI zebGetUserAlignment(HWND hDocument, ZebUserCellList* pList);
+ZEBAPI LONG WINAPI zebSetUserAlignment(HWND hDocument, const ZebUserCellList* pList);
+// Character extra 0..32767; 0x80000000 only reads and is the failure.
+ZEBAPI LONG WINAPI zebSetCharExtra(HWND hDocument, LONG nExtra);
+// Clip mode (6 bits; 0xFFFF only reads and is the failure).
+ZEBAPI WORD WINAPI zebSetClipMode(HWND hDocument, WORD wMode);
+// Rectangle overflow report 0..2 (-1 only reads).
+ZEBAPI LONG WINAPI zebSetRectOverflow(HWND hDocument, LONG nMode);
+// Fixed width and height of a document (0: the client size), page size of
+// a whiteboard; stored unchecked.
+ZEBAPI LONG WINAPI zebGetWidth(HWND hObject);
+ZEBAPI LONG WINAPI zebGetHeight(HWND hObject);
+ZEBAPI LONG WINAPI zebSetWidth(HWND hObject, LONG nWidth);
+ZEBAPI LONG WINAPI zebSetHeight(HWND hObject, LONG nHeight);
+ZEBAPI LONG WINAPI zebGetDocRect(HWND hWhiteBoard, LONG nDoc, RECT* pRect);
+ZEBAPI LONG WINAPI zebSetDocRect(HWND hWhiteBoard, LONG nDoc, const RECT* pRect);
 }

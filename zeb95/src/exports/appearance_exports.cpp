@@ -4,12 +4,16 @@
 #include "objects/obj_children.h"
 #include "picture/pic_props.h"
 #include "picture/pic_record.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_geometry.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
 #include "whiteboard/wb_record.h"
 #include "whiteboard/wb_scroll.h"
 #include "zeb95.h"
 
 // Text documents take the properties that need their layout (3-D edge,
-// fore colour, vertical mode, page rectangle) with the text interface;
+// fore colour) with the text interface;
 // until then those setters answer their failure value for documents.
 
 namespace {
@@ -95,6 +99,42 @@ void MoveWbOrigin(HWND hwnd, ZebObjRecord* pRecord, int nBar, LONG nOrigin)
     }
     ::ScrollWindow(hwnd, bHorz ? nNow - nOrigin : 0, bHorz ? 0 : nNow - nOrigin, nullptr, nullptr);
     pRecord->SetOrigin(bHorz ? POINT{nOrigin, origin.y} : POINT{origin.x, nOrigin});
+}
+
+// A text document's origin along one axis moved to nOrigin: through its
+// scroll operation when it has the bar, else its client area scrolled by
+// the zoomed difference.
+void MoveDocOrigin(HWND hwnd, ZebDocRecord& doc, int nBar, LONG nOrigin)
+{
+    const POINT origin = doc.head.Origin();
+    const bool bHorz = nBar == SB_HORZ;
+    const LONG nNow = bHorz ? origin.x : origin.y;
+    if (nNow == nOrigin)
+        return;
+    if ((::GetWindowLongPtrA(hwnd, GWL_STYLE) & (bHorz ? WS_HSCROLL : WS_VSCROLL)) != 0) {
+        if (bHorz)
+            DocHScroll(hwnd, SB_THUMBPOSITION, nOrigin);
+        else
+            DocVScroll(hwnd, SB_THUMBPOSITION, nOrigin);
+        return;
+    }
+    const int nBy = DocToClientPixels(nNow, doc.nScale) + DocToClientPixels(-nOrigin, doc.nScale);
+    ::ScrollWindow(hwnd, bHorz ? nBy : 0, bHorz ? 0 : nBy, nullptr, nullptr);
+    doc.head.SetOrigin(bHorz ? POINT{nOrigin, origin.y} : POINT{origin.x, nOrigin});
+}
+
+// A text document's page rectangle: its fixed size, then its origin.
+LONG SetDocRect(HWND hwnd, ZebDocRecord& doc, const RECT& rc)
+{
+    {
+        ZebLayoutPause pause(hwnd);
+        doc.head.SetPageSize({rc.right - rc.left, rc.bottom - rc.top});
+    }
+    DocApplySize(hwnd);
+    MoveDocOrigin(hwnd, doc, SB_HORZ, -rc.left);
+    MoveDocOrigin(hwnd, doc, SB_VERT, -rc.top);
+    InvalidateObj(hwnd);
+    return 1;
 }
 
 LPARAM SenderParam(HWND hwnd)
@@ -301,6 +341,9 @@ LONG WINAPI zebGetRect(HWND hObject, RECT* pRect)
 
 LONG WINAPI zebSetRect(HWND hObject, const RECT* pRect)
 {
+    ZebDocRecord* pDoc = ZebDocRecord::From(hObject);
+    if (pDoc != nullptr && pRect != nullptr)
+        return SetDocRect(hObject, *pDoc, *pRect);
     ZebObjRecord* pRecord = RecordOf(hObject, ZebKindWhiteBoard);
     if (pRecord == nullptr || pRect == nullptr)
         return 0;
@@ -339,6 +382,8 @@ LONG WINAPI zebGetVertMode(HWND hObject)
 
 LONG WINAPI zebSetVertMode(HWND hObject, LONG nMode)
 {
+    if (ZebDocRecord::From(hObject) != nullptr)
+        return DocSetVertMode(hObject, static_cast<DWORD>(nMode));
     return SetHead(hObject, ZebKindWhiteBoard, kVertical, static_cast<DWORD>(nMode), 0, NoRefresh);
 }
 
