@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -105,6 +106,57 @@ struct ZebTextApi
     ZEB_NAMED(zebDrawStretchImage);
     ZEB_NAMED(zebDrawDocImage);
     ZEB_NAMED(zebDrawDocStretchImage);
+    ZEB_BOUND(zebAddFont, 306);
+    ZEB_BOUND(zebSetStaticMode, 326);
+    ZEB_BOUND(zebSetRectOverflow, 350);
+    ZEB_BOUND(zebSetClipMode, 357);
+    ZEB_BOUND(zebSetDocFontMode, 367);
+    ZEB_BOUND(zebSetDefaultFont, 369);
+    ZEB_BOUND(zebSetAlignment, 374);
+    ZEB_NAMED(zebGetDocFontMode);
+    ZEB_NAMED(zebGetFontCount);
+    ZEB_NAMED(zebSetFont);
+    ZEB_NAMED(zebRemoveFont);
+    ZEB_NAMED(zebGetIndexFont);
+    ZEB_NAMED(zebFindFontIndex);
+    ZEB_NAMED(zebInsertFont);
+    ZEB_NAMED(zebSetFontIndex);
+    ZEB_NAMED(zebGetFontIndex);
+    ZEB_NAMED(zebSetIndexFont);
+    ZEB_NAMED(zebSetIMEFont);
+    ZEB_NAMED(zebAddBmp);
+    ZEB_NAMED(zebGetBmpCount);
+    ZEB_NAMED(zebGetIndexBmp);
+    ZEB_NAMED(zebInsertBmp);
+    ZEB_NAMED(zebRemoveDocBmp);
+    ZEB_NAMED(zebRemoveDocFont);
+    ZEB_NAMED(zebGetSelBmpCount);
+    ZEB_NAMED(zebGetSelBmp);
+    ZEB_NAMED(zebGetAlignment);
+    ZEB_NAMED(zebGetKinsoku);
+    ZEB_NAMED(zebSetKinsoku);
+    ZEB_NAMED(zebGetLimit);
+    ZEB_NAMED(zebSetLimit);
+    ZEB_NAMED(zebGetNewLine);
+    ZEB_NAMED(zebSetNewLine);
+    ZEB_NAMED(zebGetIMEMode);
+    ZEB_NAMED(zebSetIMEMode);
+    ZEB_NAMED(zebGetUserAlignment);
+    ZEB_NAMED(zebSetUserAlignment);
+    ZEB_NAMED(zebSetCharExtra);
+    ZEB_NAMED(zebGetWidth);
+    ZEB_NAMED(zebSetWidth);
+    ZEB_NAMED(zebGetDocStaticMode);
+    ZEB_NAMED(zebGetStaticMode);
+    ZEB_NAMED(zebSetScale);
+    ZEB_NAMED(zebSetOptions);
+    ZEB_NAMED(zebGetVertMode);
+    ZEB_NAMED(zebSetVertMode);
+    ZEB_NAMED(zebGetDocRect);
+    ZEB_NAMED(zebSetDocRect);
+    ZEB_NAMED(zebGetHeight);
+    decltype(&::zebGetFilter) zebGetFilter = Resolved<decltype(&::zebGetFilter)>(m_hDll, "_zebGetFilter@16");
+    decltype(&::zebSetFilter) zebSetFilter = Resolved<decltype(&::zebSetFilter)>(m_hDll, "_zebSetFilter@12");
 };
 
 #undef ZEB_BOUND
@@ -152,6 +204,22 @@ protected:
     }
 
     static const ZebTextApi& Z() { return *s_pApi; }
+    struct BoundExport
+    {
+        WORD wOrdinal;
+        const char* pszName;
+    };
+    // Each bound name is exported at its ordinal, each other name by name.
+    static void ExpectExported(std::initializer_list<BoundExport> bound, std::initializer_list<const char*> names)
+    {
+        for (const BoundExport& b : bound) {
+            FARPROC pfn = ::GetProcAddress(s_hDll, b.pszName);
+            EXPECT_NE(nullptr, pfn) << b.pszName;
+            EXPECT_EQ(pfn, ::GetProcAddress(s_hDll, MAKEINTRESOURCEA(b.wOrdinal))) << b.pszName;
+        }
+        for (const char* pszName : names)
+            EXPECT_NE(nullptr, ::GetProcAddress(s_hDll, pszName)) << pszName;
+    }
     HWND NewWhiteBoard()
     {
         ZebWbCreateInfo info = {};

@@ -9,37 +9,24 @@ const char kJapanese[] = "\x82\xa0\x82\xa2\r\n\x82\xa9\x82\xab\x82\xadX\r\n";
 
 TEST_F(TextExports, EveryNameIsExportedAndTheBoundOnesAtTheirOrdinals)
 {
-    const struct
-    {
-        WORD wOrdinal;
-        const char* pszName;
-    } kBound[] = {{108, "zebCreateObjDoc"},     {121, "zebGetCaret"},   {159, "zebGetLineCount"},
-                  {186, "zebGetSelFullLength"}, {188, "zebGetSelLength"}, {190, "zebGetSelText"},
-                  {213, "zebSetCaret"},         {262, "zebSetSelText"}, {280, "zebGetLine"},
-                  {282, "zebGetAllText"},       {291, "zebSetSelCol"},  {292, "zebSetSelRow"},
-                  {336, "zebGetSelCol"},        {337, "zebGetSelRow"},  {352, "zebUpdateInfo"},
-                  {363, "zebSetSelect"}};
-    for (const auto& bound : kBound) {
-        FARPROC pfn = ::GetProcAddress(s_hDll, bound.pszName);
-        EXPECT_NE(nullptr, pfn) << bound.pszName;
-        EXPECT_EQ(pfn, ::GetProcAddress(s_hDll, MAKEINTRESOURCEA(bound.wOrdinal))) << bound.pszName;
-    }
-    for (const char* pszName :
-         {"zebGetText",          "zebSetText",           "zebGetTextCount",        "zebAddText",
-          "zebAddTextEx",        "zebRemoveText",        "zebGetDocAllText",       "zebGetDocLine",
-          "zebGetRawLine",       "zebGetDocRawLine",     "zebGetAllFullText",      "zebGetDocAllFullText",
-          "zebGetDocLineCount",  "zebGetLineTop",        "zebGetDocLineTop",       "zebGetLineHeight",
-          "zebGetDocLineHeight", "zebUpdateDocInfo",     "zebGetDocCaret",         "zebSetDocCaret",
-          "zebGetDocSelCol",     "zebGetDocSelRow",      "zebSetDocSelCol",        "zebSetDocSelRow",
-          "zebGetDocSelLength",  "zebGetDocSelText",     "zebGetDocSelFullLength", "zebGetSelFullText",
-          "zebGetDocSelFullText", "zebGetSelFullLengthEx", "zebGetSelFullTextEx",  "zebSetDocSelText",
-          "zebSetSelFullText",   "zebSetDocSelFullText", "zebSetSelFullTextEx",    "zebCopyText",
-          "zebCutText",          "zebPasteText",         "zebFindText",            "zebFindDocText",
-          "zebFindString",       "zebGetFirstLine",      "zebGetDocFirstLine",     "zebGetLastLine",
-          "zebGetDocLastLine",   "zebGetFirstColumn",    "zebGetDocFirstColumn",   "zebSetFirstLine",
-          "zebSetDocFirstLine",  "zebSetFirstColumn",    "zebSetDocFirstColumn",   "zebGetSelect",
-          "zebDrawImage",        "zebDrawStretchImage",  "zebDrawDocImage",        "zebDrawDocStretchImage"})
-        EXPECT_NE(nullptr, ::GetProcAddress(s_hDll, pszName)) << pszName;
+    ExpectExported(
+        {{108, "zebCreateObjDoc"}, {121, "zebGetCaret"}, {159, "zebGetLineCount"},
+         {186, "zebGetSelFullLength"}, {188, "zebGetSelLength"}, {190, "zebGetSelText"}, {213, "zebSetCaret"},
+         {262, "zebSetSelText"}, {280, "zebGetLine"}, {282, "zebGetAllText"}, {291, "zebSetSelCol"},
+         {292, "zebSetSelRow"}, {336, "zebGetSelCol"}, {337, "zebGetSelRow"}, {352, "zebUpdateInfo"},
+         {363, "zebSetSelect"}},
+        {"zebGetText", "zebSetText", "zebGetTextCount", "zebAddText", "zebAddTextEx", "zebRemoveText",
+         "zebGetDocAllText", "zebGetDocLine", "zebGetRawLine", "zebGetDocRawLine", "zebGetAllFullText",
+         "zebGetDocAllFullText", "zebGetDocLineCount", "zebGetLineTop", "zebGetDocLineTop",
+         "zebGetLineHeight", "zebGetDocLineHeight", "zebUpdateDocInfo", "zebGetDocCaret", "zebSetDocCaret",
+         "zebGetDocSelCol", "zebGetDocSelRow", "zebSetDocSelCol", "zebSetDocSelRow", "zebGetDocSelLength",
+         "zebGetDocSelText", "zebGetDocSelFullLength", "zebGetSelFullText", "zebGetDocSelFullText",
+         "zebGetSelFullLengthEx", "zebGetSelFullTextEx", "zebSetDocSelText", "zebSetSelFullText",
+         "zebSetDocSelFullText", "zebSetSelFullTextEx", "zebCopyText", "zebCutText", "zebPasteText",
+         "zebFindText", "zebFindDocText", "zebFindString", "zebGetFirstLine", "zebGetDocFirstLine",
+         "zebGetLastLine", "zebGetDocLastLine", "zebGetFirstColumn", "zebGetDocFirstColumn",
+         "zebSetFirstLine", "zebSetDocFirstLine", "zebSetFirstColumn", "zebSetDocFirstColumn", "zebGetSelect",
+         "zebDrawImage", "zebDrawStretchImage", "zebDrawDocImage", "zebDrawDocStretchImage"});
 }
 
 TEST_F(TextExports, CreationRecordShapesTheWindow)

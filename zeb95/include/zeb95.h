@@ -176,6 +176,79 @@ static_assert(offsetof(ZebLineCreateInfo, nDrawMode) == offsetof(ZebLineCreateIn
               "the draw mode follows the draw form after two bytes of padding");
 static_assert(sizeof(void*) != 4 || sizeof(ZebLineCreateInfo) == 60, "the 32-bit record is 60 bytes");
 static_assert(sizeof(void*) != 8 || sizeof(ZebLineCreateInfo) == 72, "the 64-bit record is 72 bytes");
+// Which optional fields of a ZebMovieCreateInfo count; position and size
+// always count.
+#define ZEBMOVIE_STYLE    0x0001  // dwStyle and dwExStyle
+#define ZEBMOVIE_CURSOR   0x0008
+#define ZEBMOVIE_POINTER  0x0010
+#define ZEBMOVIE_BKCOLOR  0x0020
+#define ZEBMOVIE_FILE     0x0040
+#define ZEBMOVIE_STRETCH  0x0080
+#define ZEBMOVIE_POPUP    0x0100
+#define ZEBMOVIE_VIEWMODE 0x0200
+#define ZEBMOVIE_GRID     0x0400
+
+// The creation record of zebCreateObjMovie, with natural alignment on every
+// build. Of dwStyle only WS_BORDER counts (0x20 asks for a transparent
+// movie); the extended styles as for pictures.
+#pragma pack(push, 8)
+struct ZebMovieCreateInfo
+{
+    DWORD dwMask;
+    DWORD dwStyle;
+    LONG x;  // whiteboard coordinates
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;  // copied
+    LONG nPointerNumber;
+    COLORREF crBack;
+    LPCSTR pszFile;  // AVI file or movie object file read and opened at once; null for none
+    LONG nStretch;
+    LONG nPopupMode;  // 0 in the object, 1 popup at its last place, 2 popup sized to the video
+    LONG nViewMode;
+    DWORD dwExStyle;
+    LONG nGridCx;
+    LONG nGridCy;
+};
+#pragma pack(pop)
+static_assert(sizeof(void*) != 4 || sizeof(ZebMovieCreateInfo) == 64, "the 32-bit record is 64 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebMovieCreateInfo) == 72, "the 64-bit record is 72 bytes");
+
+// Which optional fields of a ZebSoundCreateInfo count; position and size
+// always count.
+#define ZEBSOUND_STYLE    0x0001  // dwStyle and dwExStyle
+#define ZEBSOUND_CURSOR   0x0008
+#define ZEBSOUND_POINTER  0x0010
+#define ZEBSOUND_BKCOLOR  0x0020
+#define ZEBSOUND_FILE     0x0040
+#define ZEBSOUND_VIEWMODE 0x0080
+#define ZEBSOUND_GRID     0x0100
+
+// The creation record of zebCreateObjSound, as the movie's without stretch
+// and popup mode.
+#pragma pack(push, 8)
+struct ZebSoundCreateInfo
+{
+    DWORD dwMask;
+    DWORD dwStyle;
+    LONG x;  // whiteboard coordinates
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;  // copied
+    LONG nPointerNumber;
+    COLORREF crBack;
+    LPCSTR pszFile;  // WAV, MID or RMI file or sound object file read and opened at once; null for none
+    LONG nViewMode;
+    DWORD dwExStyle;
+    LONG nGridCx;
+    LONG nGridCy;
+};
+#pragma pack(pop)
+static_assert(sizeof(void*) != 4 || sizeof(ZebSoundCreateInfo) == 56, "the 32-bit record is 56 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebSoundCreateInfo) == 64, "the 64-bit record is 64 bytes");
+
 // Which optional fields of a ZebDocCreateInfo count; the position and size
 // always do.
 #define ZEBDOC_STYLE         0x0000001  // dwStyle and dwExStyle
@@ -317,6 +390,31 @@ ZEBAPI BOOL WINAPI zebDestroyObject(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 // given) = its index in the whiteboard. Null on failure.
 ZEBAPI HWND WINAPI zebCreateObjPic(HWND hParent, const ZebPicCreateInfo* pInfo, LONG* pnIndex);
 ZEBAPI HWND WINAPI zebCreateObjLine(HWND hParent, const ZebLineCreateInfo* pInfo, LONG* pnIndex);
+// A movie or sound on a whiteboard, as zebCreateObjPic; its file is read
+// and, while no other movie (sound) is open, opened at once.
+ZEBAPI HWND WINAPI zebCreateObjMovie(HWND hParent, const ZebMovieCreateInfo* pInfo, LONG* pnIndex);
+ZEBAPI HWND WINAPI zebCreateObjSound(HWND hParent, const ZebSoundCreateInfo* pInfo, LONG* pnIndex);
+
+// Playback of movies and sounds (milliseconds). States: 0 closed, 1
+// stopped, 2 playing, 4 seeking, 5 paused, 6 open, -1 unknown. Commands of
+// zebSetPlaybackMode: 0 close, 1 and 6 stop, 2 play from..to (to -1: to
+// the end), 4 jump (while playing), 5 pause, 7 resume; it answers the
+// previous state, or -1.
+ZEBAPI LONG WINAPI zebGetPlaybackMode(HWND hObject);
+ZEBAPI LONG WINAPI zebSetPlaybackMode(HWND hObject, LONG nCommand, LONG nFrom, LONG nTo);
+ZEBAPI LONG WINAPI zebGetPlaybackPos(HWND hObject);
+ZEBAPI LONG WINAPI zebGetPlaybackSize(HWND hObject);
+// Where a movie shows from its next open: 0 in the object, 1 popup at its
+// last place, 2 popup sized to the video.
+ZEBAPI LONG WINAPI zebGetPopUpMode(HWND hMovie);
+ZEBAPI LONG WINAPI zebSetPopUpMode(HWND hMovie, LONG nMode);
+ZEBAPI LONG WINAPI zebGetMoviePopUpMode(HWND hWhiteBoard, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetMoviePopUpMode(HWND hWhiteBoard, LONG nIndex, LONG nMode);
+ZEBAPI LONG WINAPI zebGetObjPlaybackMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjPlaybackMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nCommand, LONG nFrom,
+                                         LONG nTo);
+ZEBAPI LONG WINAPI zebGetObjPlaybackPos(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebGetObjPlaybackSize(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 // The picture made from the bitmap (at the display's depth, through the
 // palette) replaces the picture's; a null bitmap empties it. 1; 0 for a
 // window that is no picture or when the bitmap cannot be converted (the
@@ -409,10 +507,13 @@ ZEBAPI LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode);
 // {0, 0, width, height} of a picture's image: 1, or 0.
 ZEBAPI LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect);
 // Settings of text documents only; every other window gets the failure
-// value, and so, for now, does a text document.
-// Static mode: the previous one, -1.
+// value.
+// Static mode (0 editable, 1 static, 2 read-only), stored unchecked: the
+// previous one, -1.
 ZEBAPI LONG WINAPI zebGetStaticMode(HWND hDocument);
 ZEBAPI LONG WINAPI zebSetStaticMode(HWND hDocument, LONG nMode);
+ZEBAPI LONG WINAPI zebGetDocStaticMode(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocStaticMode(HWND hWhiteBoard, LONG nDoc, LONG nMode);
 // Zoom 1..1000 percent (-1 only reads): the previous one, -1.
 ZEBAPI LONG WINAPI zebSetScale(HWND hDocument, LONG nPercent);
 // Option word: operation 0 reads, 1 sets, 2 ors, 3 ands, 4 xors; the
@@ -675,4 +776,121 @@ ZEBAPI LONG WINAPI zebDrawStretchImage(HWND hDocument, HDC hdc, const RECT* prcS
 ZEBAPI LONG WINAPI zebDrawDocImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource, const RECT* prcPlace);
 ZEBAPI LONG WINAPI zebDrawDocStretchImage(HWND hWhiteBoard, LONG nDoc, HDC hdc, const RECT* prcSource,
                                           const RECT* prcPlace);
+// Fonts of a whiteboard's text items or of a text document (the table it
+// uses: its own, or its whiteboard's shared pair in document font mode 0).
+// Font numbers, -1 on failure; an equivalent font is found rather than
+// added by the Add forms; position -1 appends.
+ZEBAPI LONG WINAPI zebFindFontIndex(HWND hObject, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebFindDocFontIndex(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebAddFont(HWND hObject, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebAddDocFont(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebInsertFont(HWND hObject, const LOGFONTA* plf, LONG nPosition);
+ZEBAPI LONG WINAPI zebInsertDocFont(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf, LONG nPosition);
+// Removing re-points what used the font: nonzero, 0 (the document form -1
+// for a bad whiteboard and index).
+ZEBAPI LONG WINAPI zebRemoveFont(HWND hObject, LONG nFont);
+ZEBAPI LONG WINAPI zebRemoveDocFont(HWND hWhiteBoard, LONG nDoc, LONG nFont);
+ZEBAPI LONG WINAPI zebGetFontCount(HWND hObject);
+ZEBAPI LONG WINAPI zebGetDocFontCount(HWND hWhiteBoard, LONG nDoc);
+// The current (typing) font and a font by number: 1, 0.
+ZEBAPI LONG WINAPI zebGetFont(HWND hObject, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetDocFont(HWND hWhiteBoard, LONG nDoc, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetIndexFont(HWND hObject, LONG nFont, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetDocIndexFont(HWND hWhiteBoard, LONG nDoc, LONG nFont, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetFontIndex(HWND hObject);
+ZEBAPI LONG WINAPI zebGetDocFontIndex(HWND hWhiteBoard, LONG nDoc);
+// Setting the current font applies it to a document's selection: 1, 0.
+ZEBAPI LONG WINAPI zebSetFont(HWND hObject, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetDocFont(HWND hWhiteBoard, LONG nDoc, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetFontIndex(HWND hObject, LONG nFont);
+ZEBAPI LONG WINAPI zebSetDocFontIndex(HWND hWhiteBoard, LONG nDoc, LONG nFont);
+// Replaces a font of the table, laid out again with bRelayout; font -1
+// without LOGFONT and with bRelayout only lays out again (the document
+// form with document -1: every document of the whiteboard). 1, 0.
+ZEBAPI LONG WINAPI zebSetIndexFont(HWND hObject, LONG nFont, const LOGFONTA* plf, BOOL bRelayout);
+ZEBAPI LONG WINAPI zebSetDocIndexFont(HWND hWhiteBoard, LONG nDoc, LONG nFont, const LOGFONTA* plf, BOOL bRelayout);
+// A document's default font and its IME font selector (-1 only reads):
+// the previous value, -1.
+ZEBAPI LONG WINAPI zebSetDefaultFont(HWND hDocument, LONG nFont);
+ZEBAPI LONG WINAPI zebSetDocDefaultFont(HWND hWhiteBoard, LONG nDoc, LONG nFont);
+ZEBAPI LONG WINAPI zebSetIMEFont(HWND hDocument, LONG nSelector);
+ZEBAPI LONG WINAPI zebSetDocIMEFont(HWND hWhiteBoard, LONG nDoc, LONG nSelector);
+// Document font mode of a whiteboard: 0 its documents share its tables,
+// 1 each has its own. Switching moves every document's fonts, all or none:
+// the previous mode, -1.
+ZEBAPI LONG WINAPI zebGetDocFontMode(HWND hWhiteBoard);
+ZEBAPI LONG WINAPI zebSetDocFontMode(HWND hWhiteBoard, LONG nMode);
+
+// Bitmap items of a whiteboard or inline bitmaps of a text document (taken
+// over from the caller on success). Indexes, -1; handles, null; 1, 0.
+ZEBAPI LONG WINAPI zebAddBmp(HWND hObject, HGLOBAL hDib, LPCSTR pszName, const POINT* pPosition);
+ZEBAPI LONG WINAPI zebAddBmpEx(HWND hObject, HGLOBAL hDib, LPCSTR pszName, const POINT* pPosition, LONG nAt);
+ZEBAPI LONG WINAPI zebAddDocBmp(HWND hWhiteBoard, LONG nDoc, HGLOBAL hDib);
+ZEBAPI LONG WINAPI zebAddDocBmpEx(HWND hWhiteBoard, LONG nDoc, HGLOBAL hDib, LONG nAt);
+ZEBAPI LONG WINAPI zebGetBmpCount(HWND hObject);
+ZEBAPI LONG WINAPI zebGetDocBmpCount(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI HGLOBAL WINAPI zebGetIndexBmp(HWND hObject, LONG nBitmap);
+ZEBAPI HGLOBAL WINAPI zebGetDocIndexBmp(HWND hWhiteBoard, LONG nDoc, LONG nBitmap);
+// Replaces a document's selection with the inline bitmap.
+ZEBAPI LONG WINAPI zebInsertBmp(HWND hDocument, LONG nBitmap);
+ZEBAPI LONG WINAPI zebInsertDocBmp(HWND hWhiteBoard, LONG nDoc, LONG nBitmap);
+ZEBAPI LONG WINAPI zebRemoveBmp(HWND hObject, LONG nBitmap);
+ZEBAPI LONG WINAPI zebRemoveDocBmp(HWND hWhiteBoard, LONG nDoc, LONG nBitmap);
+// The selected inline bitmaps in text order (at most nMost): their number,
+// -1.
+struct ZebSelBmpEntry
+{
+    LONG nColumn;
+    LONG nLine;
+    LONG nBitmap;
+    BYTE bReserved[2];
+};
+static_assert(sizeof(ZebSelBmpEntry) == 16, "three words and two bytes, padded to a word");
+ZEBAPI LONG WINAPI zebGetSelBmpCount(HWND hDocument);
+ZEBAPI LONG WINAPI zebGetDocSelBmpCount(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebGetSelBmp(HWND hDocument, ZebSelBmpEntry* pEntries, LONG nMost);
+ZEBAPI LONG WINAPI zebGetDocSelBmp(HWND hWhiteBoard, LONG nDoc, ZebSelBmpEntry* pEntries, LONG nMost);
+
+// Layout and input settings of a text document; setters give the previous
+// value. Alignment 0..18, -1.
+ZEBAPI LONG WINAPI zebGetAlignment(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetAlignment(HWND hDocument, LONG nMode);
+// Line-start string of a whiteboard or document: its length, the copy cut
+// to nSize - 1 bytes and ended; -1. Setting (null or "" for none): 1, 0.
+ZEBAPI LONG WINAPI zebGetKinsoku(HWND hObject, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebSetKinsoku(HWND hObject, LPCSTR pszLineStart);
+ZEBAPI LONG WINAPI zebGetLimit(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetLimit(HWND hDocument, LONG nLimit);
+// Line-feed and form-feed marks of a whiteboard or document: code 65535
+// none; without LOGFONT the code is a bitmap number. 1, 0.
+ZEBAPI LONG WINAPI zebGetNewLine(HWND hObject, WORD* pwCode, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetFormFeed(HWND hObject, WORD* pwCode, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetNewLine(HWND hObject, LONG nCode, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetFormFeed(HWND hObject, LONG nCode, const LOGFONTA* plf);
+// Typing vertical position (-32768 on failure) and user attribute.
+ZEBAPI LONG WINAPI zebGetVPos(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetVPos(HWND hDocument, LONG nVPos);
+ZEBAPI LONG WINAPI zebGetUserAttr(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetUserAttr(HWND hDocument, LONG nAttr);
+// IME mode 0..7.
+ZEBAPI LONG WINAPI zebGetIMEMode(HWND hDocument);
+ZEBAPI LONG WINAPI zebSetIMEMode(HWND hDocument, LONG nMode);
+// User cells: getting gives the number (null list: only that), -1 when the
+// list holds fewer (its first cells copied); setting validates them: 1, 0.
+ZEBAPI LONG WINAPI zebGetUserAlignment(HWND hDocument, ZebUserCellList* pList);
+ZEBAPI LONG WINAPI zebSetUserAlignment(HWND hDocument, const ZebUserCellList* pList);
+// Character extra 0..32767; 0x80000000 only reads and is the failure.
+ZEBAPI LONG WINAPI zebSetCharExtra(HWND hDocument, LONG nExtra);
+// Clip mode (6 bits; 0xFFFF only reads and is the failure).
+ZEBAPI WORD WINAPI zebSetClipMode(HWND hDocument, WORD wMode);
+// Rectangle overflow report 0..2 (-1 only reads).
+ZEBAPI LONG WINAPI zebSetRectOverflow(HWND hDocument, LONG nMode);
+// Fixed width and height of a document (0: the client size), page size of
+// a whiteboard; stored unchecked.
+ZEBAPI LONG WINAPI zebGetWidth(HWND hObject);
+ZEBAPI LONG WINAPI zebGetHeight(HWND hObject);
+ZEBAPI LONG WINAPI zebSetWidth(HWND hObject, LONG nWidth);
+ZEBAPI LONG WINAPI zebSetHeight(HWND hObject, LONG nHeight);
+ZEBAPI LONG WINAPI zebGetDocRect(HWND hWhiteBoard, LONG nDoc, RECT* pRect);
+ZEBAPI LONG WINAPI zebSetDocRect(HWND hWhiteBoard, LONG nDoc, const RECT* pRect);
 }

@@ -1,13 +1,19 @@
 #include "line/line_record.h"
+#include "media/media_capture.h"
+#include "media/media_record.h"
 #include "objects/obj_children.h"
 #include "picture/pic_props.h"
 #include "picture/pic_record.h"
+#include "text/doc/doc_fonts.h"
+#include "text/doc/doc_geometry.h"
+#include "text/doc/doc_layout.h"
+#include "text/doc/doc_record.h"
 #include "whiteboard/wb_record.h"
 #include "whiteboard/wb_scroll.h"
 #include "zeb95.h"
 
 // Text documents take the properties that need their layout (3-D edge,
-// fore colour, vertical mode, page rectangle) with the text interface;
+// fore colour) with the text interface;
 // until then those setters answer their failure value for documents.
 
 namespace {
@@ -55,6 +61,8 @@ bool GetGrid(ZebObjRecord* pRecord, SIZE* pGrid)
         *pGrid = pPic->Grid();
     else if (ZebLineRecord* pLine = ZebLineRecord::From(pRecord))
         *pGrid = pLine->Grid();
+    else if (ZebMediaPart* pMedia = MediaPartOf(pRecord))
+        *pGrid = {pMedia->nGridCx, pMedia->nGridCy};
     else
         return false;
     return true;
@@ -68,7 +76,10 @@ bool SetGrid(ZebObjRecord* pRecord, SIZE grid)
         pPic->SetGrid(grid);
     else if (ZebLineRecord* pLine = ZebLineRecord::From(pRecord))
         pLine->SetGrid(grid);
-    else
+    else if (ZebMediaPart* pMedia = MediaPartOf(pRecord)) {
+        pMedia->nGridCx = grid.cx;
+        pMedia->nGridCy = grid.cy;
+    } else
         return false;
     return true;
 }
@@ -88,6 +99,42 @@ void MoveWbOrigin(HWND hwnd, ZebObjRecord* pRecord, int nBar, LONG nOrigin)
     }
     ::ScrollWindow(hwnd, bHorz ? nNow - nOrigin : 0, bHorz ? 0 : nNow - nOrigin, nullptr, nullptr);
     pRecord->SetOrigin(bHorz ? POINT{nOrigin, origin.y} : POINT{origin.x, nOrigin});
+}
+
+// A text document's origin along one axis moved to nOrigin: through its
+// scroll operation when it has the bar, else its client area scrolled by
+// the zoomed difference.
+void MoveDocOrigin(HWND hwnd, ZebDocRecord& doc, int nBar, LONG nOrigin)
+{
+    const POINT origin = doc.head.Origin();
+    const bool bHorz = nBar == SB_HORZ;
+    const LONG nNow = bHorz ? origin.x : origin.y;
+    if (nNow == nOrigin)
+        return;
+    if ((::GetWindowLongPtrA(hwnd, GWL_STYLE) & (bHorz ? WS_HSCROLL : WS_VSCROLL)) != 0) {
+        if (bHorz)
+            DocHScroll(hwnd, SB_THUMBPOSITION, nOrigin);
+        else
+            DocVScroll(hwnd, SB_THUMBPOSITION, nOrigin);
+        return;
+    }
+    const int nBy = DocToClientPixels(nNow, doc.nScale) + DocToClientPixels(-nOrigin, doc.nScale);
+    ::ScrollWindow(hwnd, bHorz ? nBy : 0, bHorz ? 0 : nBy, nullptr, nullptr);
+    doc.head.SetOrigin(bHorz ? POINT{nOrigin, origin.y} : POINT{origin.x, nOrigin});
+}
+
+// A text document's page rectangle: its fixed size, then its origin.
+LONG SetDocRect(HWND hwnd, ZebDocRecord& doc, const RECT& rc)
+{
+    {
+        ZebLayoutPause pause(hwnd);
+        doc.head.SetPageSize({rc.right - rc.left, rc.bottom - rc.top});
+    }
+    DocApplySize(hwnd);
+    MoveDocOrigin(hwnd, doc, SB_HORZ, -rc.left);
+    MoveDocOrigin(hwnd, doc, SB_VERT, -rc.top);
+    InvalidateObj(hwnd);
+    return 1;
 }
 
 LPARAM SenderParam(HWND hwnd)
@@ -294,6 +341,9 @@ LONG WINAPI zebGetRect(HWND hObject, RECT* pRect)
 
 LONG WINAPI zebSetRect(HWND hObject, const RECT* pRect)
 {
+    ZebDocRecord* pDoc = ZebDocRecord::From(hObject);
+    if (pDoc != nullptr && pRect != nullptr)
+        return SetDocRect(hObject, *pDoc, *pRect);
     ZebObjRecord* pRecord = RecordOf(hObject, ZebKindWhiteBoard);
     if (pRecord == nullptr || pRect == nullptr)
         return 0;
@@ -306,12 +356,19 @@ LONG WINAPI zebSetRect(HWND hObject, const RECT* pRect)
 
 LONG WINAPI zebGetStretch(HWND hObject)
 {
+    if (ZebMovieRecord* pMovie = ZebMovieRecord::Of(hObject))
+        return pMovie->Stretch();
     ZebPicRecord* pRec = ZebPicRecord::Of(hObject);
     return pRec != nullptr ? static_cast<LONG>(pRec->Stretch()) : 0;
 }
 
+// A movie's flag counts at its next open.
 LONG WINAPI zebSetStretch(HWND hObject, LONG nStretch)
 {
+    if (ZebMovieRecord* pMovie = ZebMovieRecord::Of(hObject)) {
+        pMovie->SetStretch(nStretch);
+        return 1;
+    }
     if (ZebPicRecord::Of(hObject) == nullptr)
         return 0;
     PicSetStretch(hObject, static_cast<DWORD>(nStretch));
@@ -325,6 +382,8 @@ LONG WINAPI zebGetVertMode(HWND hObject)
 
 LONG WINAPI zebSetVertMode(HWND hObject, LONG nMode)
 {
+    if (ZebDocRecord::From(hObject) != nullptr)
+        return DocSetVertMode(hObject, static_cast<DWORD>(nMode));
     return SetHead(hObject, ZebKindWhiteBoard, kVertical, static_cast<DWORD>(nMode), 0, NoRefresh);
 }
 
@@ -356,5 +415,7 @@ LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode)
 
 LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect)
 {
+    if (ZebMovieRecord::Of(hObject) != nullptr)
+        return MovieGetOrgRect(hObject, pRect);
     return PicGetOrgRect(hObject, pRect);
 }

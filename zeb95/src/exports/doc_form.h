@@ -10,6 +10,11 @@
 
 inline bool IsTextDoc(HWND hwnd) { return ZebDocRecord::From(hwnd) != nullptr; }
 
+// Removes a selection that covers text before it is replaced, first copied
+// to the clipboard (by pfnCopy) unless the clip mode says not to. false
+// when the copy or the deletion failed.
+bool ClearForReplacement(HWND hDocument, int (*pfnCopy)(HWND));
+
 // The export on the whiteboard's text document nDoc, or the failure value
 // when the pair names none.
 template <typename R, typename... Params, typename... Args>

@@ -10,11 +10,6 @@
 #include "text/full/sel_getters.h"
 #include "text/input/typing.h"
 
-namespace {
-
-// Removes a selection that covers text before it is replaced, first copied
-// to the clipboard (by pfnCopy) unless the clip mode says not to. false
-// when the copy or the deletion failed.
 bool ClearForReplacement(HWND hDocument, int (*pfnCopy)(HWND))
 {
     const ZebDocRecord& doc = *ZebDocRecord::From(hDocument);
@@ -24,6 +19,8 @@ bool ClearForReplacement(HWND hDocument, int (*pfnCopy)(HWND))
         return false;
     return DocDeleteSelection(hDocument) != 0;
 }
+
+namespace {
 
 // Whether the caller's full text is whole: plain within its size, an
 // extended one within it too and, with bExactTotal, exactly its total.

@@ -147,6 +147,7 @@ public:
 
     // 0: the text documents share the pair of font tables below.
     DWORD DocFontMode() const { return m_docFontMode; }
+    void SetDocFontMode(DWORD dwMode) { m_docFontMode = dwMode; }
     // The documents' shared pair of font tables (horizontal and vertical
     // twins in one object), or none yet.
     ZebFontTable* SharedFonts() const { return reinterpret_cast<ZebFontTable*>(m_head.Slot(kSlotSharedHorzFonts)); }

@@ -7,6 +7,7 @@
 #include "text/doc/doc_record.h"
 #include "text/edit/doc_edit.h"
 #include "text/storage/engine_alloc.h"
+#include "text/tables/font_entry.h"
 #include "text/tables/font_table.h"
 #include "whiteboard/wb_record.h"
 
@@ -103,6 +104,39 @@ int DocAddFont(HWND hwnd, const LOGFONTA& lf)
     return ChangeFonts(hwnd, [&](ZebFontTable& table, const std::vector<ZebIndexHolder>& holders) {
         return table.Add(hwnd, lf, holders);
     });
+}
+
+int DocFindFont(HWND hwnd, const LOGFONTA& lf)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    const ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, false) : nullptr;
+    if (pTable == nullptr)
+        return -1;
+    LOGFONTA ruled = lf;
+    ApplyFontRules(ruled, !pTable->IsShared() && pDoc->head.Vertical() != 0);
+    return pTable->Find(ruled);
+}
+
+int DocReplaceFont(HWND hwnd, int nAt, const LOGFONTA& lf, bool bRelayout)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    ZebFontTable* pTable = pDoc != nullptr ? DocFontTable(*pDoc, false) : nullptr;
+    if (pTable == nullptr)
+        return 0;
+    try
+    {
+        const std::vector<HWND> users = DocFontUsers(hwnd);
+        const PausedUsers paused(users);
+        if (!pTable->Replace(hwnd, nAt, lf))
+            return 0;
+        for (HWND hUser : bRelayout ? users : std::vector<HWND>())
+            DocRelayout(hUser);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return 0;
+    }
+    return 1;
 }
 
 int DocSetFont(HWND hwnd, const LOGFONTA* plf)

@@ -26,6 +26,14 @@ std::vector<HWND> DocFontUsers(HWND hDoc);
 // record, when the table is full, the font cannot be made or memory runs
 // out.
 int DocAddFont(HWND hwnd, const LOGFONTA& lf);
+// The index of an equivalent font (escapement and charset rules applied)
+// in the table in use; -1 when there is none or without record.
+int DocFindFont(HWND hwnd, const LOGFONTA& lf);
+// Replaces font nAt of the table in use (rules applied) and measures it
+// again; with bRelayout every user of the table is laid out anew. 1; 0
+// without record or table, for an index outside it or a font that cannot
+// be made (the entry stays).
+int DocReplaceFont(HWND hwnd, int nAt, const LOGFONTA& lf, bool bRelayout);
 // Makes the font (escapement and charset rules applied) the typing font,
 // found in the table in use or appended to it; null keeps the typing font.
 // The selected text then takes the typing font (DocSetSelectionFont). 1,

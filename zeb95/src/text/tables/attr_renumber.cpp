@@ -19,15 +19,7 @@ ZebCharAttr ZebRenumber::Apply(ZebCharAttr a) const
 
 void RenumberAttrs(const ZebBlockList& blocks, const ZebRenumber& change)
 {
-    for (int i = 0; i < blocks.Count(); ++i)
-    {
-        ZebTextBlock* pBlock = blocks.Block(i);
-        const int nAfter = pBlock->gapStart + pBlock->gapLength;
-        for (int j = 0; j < pBlock->gapStart; ++j)
-            pBlock->attrs[j] = change.Apply(pBlock->attrs[j]);
-        for (int j = nAfter; j < ZebTextBlock::kBytes; ++j)
-            pBlock->attrs[j] = change.Apply(pBlock->attrs[j]);
-    }
+    ForEachAttr(blocks, [&](ZebCharAttr& a) { a = change.Apply(a); });
 }
 
 void RenumberHolder(const ZebIndexHolder& holder, const ZebRenumber& change)

@@ -40,6 +40,22 @@ struct ZebRenumber
     ZebCharAttr Apply(ZebCharAttr a) const;
 };
 
+// Calls f with a reference to every attribute of the text (the gaps left
+// out), in text order.
+template <class F>
+void ForEachAttr(const ZebBlockList& blocks, F f)
+{
+    for (int i = 0; i < blocks.Count(); ++i)
+    {
+        ZebTextBlock* pBlock = blocks.Block(i);
+        const int nAfter = pBlock->gapStart + pBlock->gapLength;
+        for (int j = 0; j < pBlock->gapStart; ++j)
+            f(pBlock->attrs[j]);
+        for (int j = nAfter; j < ZebTextBlock::kBytes; ++j)
+            f(pBlock->attrs[j]);
+    }
+}
+
 // Renumbers every attribute of the text in place. The text and the gaps
 // stay where they are; the caller has stopped the layout thread.
 void RenumberAttrs(const ZebBlockList& blocks, const ZebRenumber& change);

@@ -60,6 +60,25 @@ ZebFontEntry MadeEntry(HWND hwnd, const LOGFONTA& lf)
 
 }  // namespace
 
+bool ZebFontTable::MakePair(HWND hwnd, const LOGFONTA& lf, ZebFontEntry* pHorz, ZebFontEntry* pVert) const
+{
+    const LOGFONTA ruled = Ruled(lf);
+    *pHorz = MadeEntry(hwnd, ruled);
+    *pVert = {};
+    if (m_bShared && pHorz->font != nullptr)
+    {
+        LOGFONTA turned = ruled;
+        turned.lfEscapement = RoundEscapement(ruled.lfEscapement, 3);
+        turned.lfOrientation = RoundEscapement(ruled.lfOrientation, 3);
+        *pVert = MadeEntry(hwnd, turned);
+    }
+    if (pHorz->font != nullptr && (!m_bShared || pVert->font != nullptr))
+        return true;
+    ReleaseFontEntry(*pHorz);
+    ReleaseFontEntry(*pVert);
+    return false;
+}
+
 int ZebFontTable::Insert(HWND hwnd, const LOGFONTA& lf, int nAt, const std::vector<ZebIndexHolder>& users)
 {
     const int nCount = Count();
@@ -67,22 +86,15 @@ int ZebFontTable::Insert(HWND hwnd, const LOGFONTA& lf, int nAt, const std::vect
         return -1;
     if (nAt < 0 || nAt > nCount)
         nAt = nCount;
-    const LOGFONTA ruled = Ruled(lf);
-    ZebFontEntry horz = MadeEntry(hwnd, ruled);
+    ZebFontEntry horz = {};
     ZebFontEntry vert = {};
-    if (m_bShared && horz.font != nullptr)
-    {
-        LOGFONTA turned = ruled;
-        turned.lfEscapement = RoundEscapement(ruled.lfEscapement, 3);
-        turned.lfOrientation = RoundEscapement(ruled.lfOrientation, 3);
-        vert = MadeEntry(hwnd, turned);
-    }
+    if (!MakePair(hwnd, lf, &horz, &vert))
+        return -1;
     // The twin goes in first: the count that readers go by is the
     // horizontal table's, so an index is never seen without its twin.
-    const bool bMade = horz.font != nullptr && (!m_bShared || vert.font != nullptr);
-    if (!bMade || (m_bShared && !m_vert.Insert(nAt, vert)) || !m_horz.Insert(nAt, horz))
+    if ((m_bShared && !m_vert.Insert(nAt, vert)) || !m_horz.Insert(nAt, horz))
     {
-        if (bMade && m_vert.Count() > nCount)
+        if (m_vert.Count() > nCount)
             m_vert.Remove(nAt);
         ReleaseFontEntry(horz);
         ReleaseFontEntry(vert);
@@ -90,6 +102,19 @@ int ZebFontTable::Insert(HWND hwnd, const LOGFONTA& lf, int nAt, const std::vect
     }
     Renumber(users, ZebRenumber::Insert(ZebAttrTable::Fonts, nCount, nAt));
     return nAt;
+}
+
+bool ZebFontTable::Replace(HWND hwnd, int nAt, const LOGFONTA& lf)
+{
+    ZebFontEntry horz = {};
+    ZebFontEntry vert = {};
+    if (nAt < 0 || nAt >= Count() || !MakePair(hwnd, lf, &horz, &vert))
+        return false;
+    DeleteFonts(nAt);
+    m_horz.At(nAt) = horz;
+    if (m_bShared)
+        m_vert.At(nAt) = vert;
+    return true;
 }
 
 void ZebFontTable::SetVertical(HWND hwnd, bool bVertical)

@@ -48,6 +48,10 @@ public:
     // of it become 0 and higher ones fall by 1. An emptied table receives
     // the fallback font. 1, or 0 for an index at or beyond the count.
     int Remove(HWND hwnd, int nAt, const std::vector<ZebIndexHolder>& users);
+    // Replaces the font of the entry (the table's rules applied, a shared
+    // pair's twin turned by 2700) and measures it again. False for an index
+    // outside the table or a font that cannot be made: the entry stays.
+    bool Replace(HWND hwnd, int nAt, const LOGFONTA& lf);
     // A document's own table: turns every font for vertical writing (a
     // further 2700) or back (900), remaking it, and ruling fonts added from
     // then on the same way; a font that cannot be made again stays as it
@@ -56,6 +60,9 @@ public:
 
 private:
     LOGFONTA Ruled(const LOGFONTA& lf) const;
+    // The entry (and a shared pair's twin) made for the font with the
+    // table's rules; false, nothing left made, when a font cannot be made.
+    bool MakePair(HWND hwnd, const LOGFONTA& lf, ZebFontEntry* pHorz, ZebFontEntry* pVert) const;
     // Deletes the font (and its twin) of the entry; the entry stays.
     void DeleteFonts(int nAt);
     static void Renumber(const std::vector<ZebIndexHolder>& users, const ZebRenumber& change);
