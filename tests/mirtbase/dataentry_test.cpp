@@ -253,7 +253,7 @@ protected:
     CTestEnter m_enter;
 };
 
-TEST_F(OverflowCutTest, FiveLinesInAThreeLineFieldKeepTheFirstThreeAndTheCaretAndAnchorAboveTheCut)
+TEST_F(OverflowCutTest, FiveLinesInAThreeLineFieldKeepTheFirstThreeTheCaretAndAnchorAboveTheCutAndReArm)
 {
     ASSERT_NE(nullptr, m_hDoc);
     struct Case
@@ -273,6 +273,7 @@ TEST_F(OverflowCutTest, FiveLinesInAThreeLineFieldKeepTheFirstThreeAndTheCaretAn
         zebSetSelRow(m_hDoc, 0);
         zebSetSelCol(m_hDoc, 0);
         ASSERT_EQ(0, zebGetSelRow(m_hDoc));
+        zebSetRectOverflow(m_hDoc, 0);
         m_enter.OnUserRovf(MAKEWPARAM(3, kOverflow), reinterpret_cast<LPARAM>(m_hDoc));
         EXPECT_EQ(c.pszKept, Text()) << c.pszText;
         POINT ptCaret = {-1, -1};
@@ -281,6 +282,7 @@ TEST_F(OverflowCutTest, FiveLinesInAThreeLineFieldKeepTheFirstThreeAndTheCaretAn
         EXPECT_EQ(1, ptCaret.y) << c.pszText;
         EXPECT_EQ(0, zebGetSelRow(m_hDoc)) << "an anchor at the start is kept";
         EXPECT_EQ(0, zebGetSelCol(m_hDoc));
+        EXPECT_EQ(1, zebSetRectOverflow(m_hDoc, -1)) << "the next overflow is reported again";
     }
 }
 

@@ -86,4 +86,5 @@ void MirtCutOverflow(HWND hDoc, LONG nFit)
         zebUpdateInfo(hDoc);
         ::MessageBeep(0);
     }
+    zebSetRectOverflow(hDoc, 1);
 }

@@ -8,7 +8,8 @@
 // the same document (lParam), ahead of those for other documents.
 void MirtQueueOverflowNotice(HWND hWnd, WPARAM wParam, LPARAM lParam);
 // Cuts the lines of the document from line nFit on, keeping the caret and
-// the selection anchor that lie above the cut; beeps when it cut.
+// the selection anchor that lie above the cut; beeps when it cut. The
+// document reports its next overflow again.
 void MirtCutOverflow(HWND hDoc, LONG nFit);
 // Where the document's text ends: after the last line, at the start of the
 // line after it when it ends with a line break. FALSE when the line cannot

@@ -71,6 +71,8 @@ HWND CNPropWndWB::Create(int nLeft, int nTop, int nRight, int nBottom, CMirtBase
     const HWND hWhiteBoard = zebCreateWhiteBoard(&info);
     if (hWhiteBoard == nullptr)
         return nullptr;
+    // Documents keep their own font tables.
+    zebSetDocFontMode(hWhiteBoard, 0);
     if (!SubclassWindow(hWhiteBoard)) {
         zebDestroyWhiteBoard(hWhiteBoard);
         return nullptr;
