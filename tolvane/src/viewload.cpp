@@ -31,7 +31,7 @@ const char kOlderWarning[] =
 
 int ToPixels(int nUnits)
 {
-    return MulDiv(nUnits, kPixelsPer1000, 1000);
+    return nUnits * kPixelsPer1000 / 1000;
 }
 
 }  // namespace
