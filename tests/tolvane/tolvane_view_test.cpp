@@ -47,14 +47,20 @@ protected:
     {
         return View()->GetDlgItem(static_cast<int>(nOrder + CNPropObjCtrl::CONTROL_ID_BASE));
     }
-    void ClickCheckBox()
+    // A click on the check box, which does not report the change itself.
+    void ClickCheckBoxQuietly()
     {
         CWnd* pCheck = EntryWindow(kCheckOrder);
         ASSERT_NE(nullptr, pCheck);
         pCheck->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
         pCheck->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-        // The change report, as the entry windows post it to their parent.
-        ::PostMessageA(::GetParent(pCheck->m_hWnd), MsgUserModify, 0, 1);
+        m_app.PumpPending();
+    }
+    // The click with the change report, as the entry windows post it.
+    void ClickCheckBox()
+    {
+        ClickCheckBoxQuietly();
+        ::PostMessageA(View()->m_hWnd, MsgUserModify, 0, 1);
         m_app.PumpPending();
     }
     // The check box's value in page nPage of the document.
@@ -184,12 +190,12 @@ TEST_F(ViewTest, ValuesSurvivePageSwitchesAndASave)
     EXPECT_NE("1", CheckValue(1)) << "the empty new page was committed as it was";
     EXPECT_EQ(0, View()->m_bPageChanged);
 
-    // Paging without a change commits nothing: the page list stays.
-    CObList* pBefore = Doc()->m_pFileIO->GetStrelData()->GetMirtDocList();
-    const void* pFirst = pBefore->GetHead();
+    // A change that no entry window reports is committed by the switch too.
     Command(ID_NEXT_PAGE);
+    ClickCheckBoxQuietly();
+    EXPECT_EQ(0, View()->m_bPageChanged);
     Command(ID_PREV_PAGE);
-    EXPECT_EQ(pFirst, Doc()->m_pFileIO->GetStrelData()->GetMirtDocList()->GetHead());
+    EXPECT_EQ("1", CheckValue(1));
 
     const std::string path = Root() + "\\二頁.qmt";
     ASSERT_TRUE(Doc()->OnSaveDocument(path.c_str()));
@@ -337,18 +343,16 @@ TEST_F(ViewTest, ScrollStepsEndInOneRedrawAndThePaperFollows)
     const CPoint ptScroll = pView->GetDeviceScrollPosition();
     ASSERT_GT(ptScroll.y, 0);
 
-    // The erased background has the paper, scrolled, in white.
-    CClientDC screen(pView);
-    CDC dc;
-    dc.CreateCompatibleDC(&screen);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&screen, 200, 200);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    pView->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()));
-    const int nPaperBottom = MulDiv(pView->m_rectPaperPix.bottom, pView->m_nZoom, 100) - ptScroll.y;
-    EXPECT_EQ(RGB(255, 255, 255), dc.GetPixel(10, 10));
-    EXPECT_GT(nPaperBottom, 200);
-    dc.SelectObject(pOld);
+    // The erased background has the paper in white, moved with the scroll
+    // position (a black canvas shows where it ends).
+    const CRect rectPaper(MulDiv(pView->m_rectPaperPix.left, pView->m_nZoom, 100),
+        MulDiv(pView->m_rectPaperPix.top, pView->m_nZoom, 100), MulDiv(pView->m_rectPaperPix.right, pView->m_nZoom, 100),
+        MulDiv(pView->m_rectPaperPix.bottom, pView->m_nZoom, 100));
+    MemoryCanvas canvas(rectPaper.right + 10, rectPaper.bottom + 10, RGB(0, 0, 0));
+    pView->SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()));
+    const int nBottom = rectPaper.bottom - ptScroll.y;
+    EXPECT_EQ(RGB(255, 255, 255), canvas.pixel(rectPaper.left + 5, nBottom - 2));
+    EXPECT_EQ(RGB(0, 0, 0), canvas.pixel(rectPaper.left + 5, nBottom + 2));
 }
 
 // The view drawn as the screen shows it, at the fit zoom and at 100 %, into

@@ -169,8 +169,9 @@ private:
     // A page of the print frame with its fields cleared, or null.
     CNMirtDoc* EmptyPage() const;
     BOOL AddOrDuplicate(int nPosition, BOOL bDuplicate);
-    // The shown page committed when it changed; FALSE (reported) on failure.
-    BOOL CommitIfChanged();
+    // The shown page committed; FALSE (reported) on failure, and the page
+    // stays shown with its values.
+    BOOL CommitShownPage();
     void ShowPage(int nPage);
     // The page dialog's place as a position; FALSE when nothing is to be done.
     BOOL AskPagePosition(int& nPosition);

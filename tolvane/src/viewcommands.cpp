@@ -68,7 +68,7 @@ void CTolvaneView::OnGotoPage()
         nPage = GetPageCount();
     if (nPage < 1)
         nPage = 1;
-    if (!CommitIfChanged())
+    if (!CommitShownPage())
         return;
     if (PageAt(nPage - 1) != nullptr)
         ShowPage(nPage - 1);

@@ -172,9 +172,11 @@ BOOL CTolvaneView::DuplicatePage(int nPosition)
     return AddOrDuplicate(nPosition, TRUE);
 }
 
-BOOL CTolvaneView::CommitIfChanged()
+BOOL CTolvaneView::CommitShownPage()
 {
-    if (!m_bPageChanged || CommitAndSwitchPage(PAGE_COMMIT, 0, TRUE))
+    // Not every entry window reports its changes: the shown page is always
+    // committed before another is shown.
+    if (CommitAndSwitchPage(PAGE_COMMIT, 0, TRUE))
         return TRUE;
     AfxMessageBox(kFailed);
     return FALSE;
@@ -188,7 +190,7 @@ void CTolvaneView::ShowPage(int nPage)
 
 void CTolvaneView::OnNextPage()
 {
-    if (!CommitIfChanged() || GetPageCount() <= 0)
+    if (!CommitShownPage() || GetPageCount() <= 0)
         return;
     if (m_nCurrentPage + 1 < GetPageCount())
         ShowPage(m_nCurrentPage + 1);
@@ -196,7 +198,7 @@ void CTolvaneView::OnNextPage()
 
 void CTolvaneView::OnPrevPage()
 {
-    if (!CommitIfChanged() || GetPageCount() <= 0)
+    if (!CommitShownPage() || GetPageCount() <= 0)
         return;
     if (m_nCurrentPage != 0)
         ShowPage(m_nCurrentPage - 1);
@@ -204,13 +206,13 @@ void CTolvaneView::OnPrevPage()
 
 void CTolvaneView::OnFirstPage()
 {
-    if (CommitIfChanged() && GetPageCount() > 0)
+    if (CommitShownPage() && GetPageCount() > 0)
         ShowPage(0);
 }
 
 void CTolvaneView::OnLastPage()
 {
-    if (CommitIfChanged() && GetPageCount() > 0)
+    if (CommitShownPage() && GetPageCount() > 0)
         ShowPage(GetPageCount() - 1);
 }
 
