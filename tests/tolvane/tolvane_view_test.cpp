@@ -167,6 +167,28 @@ TEST_F(ViewTest, EachSampleFormShowsFaceOneWithItsFieldsAndFocus)
     }
 }
 
+TEST_F(ViewTest, FaceWindowMessagesMoveTheFocusAndRepaint)
+{
+    StartOn(9001);
+    CMirtBaseMen* pMen = Doc()->m_pMen;
+    CNPropObj* pFirst = pMen->GetCurrentField();
+    ASSERT_NE(nullptr, pFirst);
+    View()->SendMessage(MsgUserMove, 0, 1);
+    EXPECT_NE(pFirst, pMen->GetCurrentField());
+    View()->SendMessage(MsgUserMove, 0, 0);
+    EXPECT_EQ(pFirst, pMen->GetCurrentField());
+
+    // A repaint rectangle of the face window, one pixel larger, stays the
+    // sender's.
+    View()->ValidateRect(nullptr);
+    RECT rect = {10, 20, 30, 40};
+    EXPECT_EQ(0, View()->SendMessage(MsgRedrawRect, reinterpret_cast<WPARAM>(&rect),
+                     reinterpret_cast<LPARAM>(static_cast<CMirtBase*>(pMen))));
+    CRect rectUpdate;
+    ASSERT_TRUE(::GetUpdateRect(View()->m_hWnd, &rectUpdate, FALSE));
+    EXPECT_EQ(CRect(10, 20, 31, 41), rectUpdate);
+}
+
 TEST_F(ViewTest, ValuesSurvivePageSwitchesAndASave)
 {
     StartOn(9002);

@@ -277,6 +277,7 @@ void CTolvaneDoc::OnFileOpen()
     }
     m_strFileName = strTitle;
     m_strFileExt = strExt;
+    ActiveView()->m_nZoom = 0;   // fit again
     UpdateAllViews(nullptr, 1);
 }
 

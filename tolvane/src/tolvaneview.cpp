@@ -7,6 +7,7 @@
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtmsgs.h"
+#include "spaceinfo.h"
 #include "mirtenv.h"
 #include "resource.h"
 #include "tmbfile.h"
@@ -23,6 +24,9 @@ BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
     ON_MESSAGE(MsgUserModify, OnUserModify)
     ON_MESSAGE(MsgUserSetGrp, OnUserSetGrp)
     ON_MESSAGE(MsgFirstField, OnFirstField)
+    ON_MESSAGE(MsgUserMove, OnUserMove)
+    ON_MESSAGE(MsgRedrawRect, OnRedrawRect)
+    ON_MESSAGE(MsgFieldFormat, OnFieldFormat)
     ON_MESSAGE(MsgFocusFirstChild, OnFocusFirstChild)
     ON_MESSAGE(MsgZoomDone, OnZoomDone)
     ON_COMMAND(ID_NEXT_PAGE, OnNextPage)
@@ -167,6 +171,43 @@ LRESULT CTolvaneView::OnFirstField(WPARAM, LPARAM)
 {
     if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr && IsEntryMode() && !m_bDataLink)
         pMen->SetFirstField();
+    return 0;
+}
+
+LRESULT CTolvaneView::OnUserMove(WPARAM, LPARAM lParam)
+{
+    CMirtBaseMen* pMen = FaceWindow();
+    if (pMen == nullptr || !IsEntryMode() || m_bDataLink)
+        return 0;
+    if (lParam == 1)
+        pMen->SetNextField();
+    else
+        pMen->SetPrevField();
+    return 0;
+}
+
+LRESULT CTolvaneView::OnRedrawRect(WPARAM wParam, LPARAM lParam)
+{
+    CTolvaneDoc* pDoc = GetDocument();
+    const RECT* pRect = reinterpret_cast<const RECT*>(wParam);
+    if (pRect == nullptr) {
+        if (pDoc->m_pPrtFrm != nullptr && pDoc->m_pMen != nullptr)
+            pDoc->m_pPrtFrm->GetMen(pDoc->m_pMen, static_cast<UINT>(m_nCurrentMen), 1);
+        return 0;
+    }
+    // The sender frees the rectangle.
+    CRect rect(pRect->left, pRect->top, pRect->right + 1, pRect->bottom + 1);
+    if (pDoc->m_pMen != nullptr && reinterpret_cast<CMirtBase*>(lParam) == static_cast<CMirtBase*>(pDoc->m_pMen)) {
+        const CPoint ptScroll = GetDeviceScrollPosition();
+        rect.OffsetRect(-ptScroll.x, -ptScroll.y);
+        InvalidateRect(&rect);
+    }
+    return 0;
+}
+
+LRESULT CTolvaneView::OnFieldFormat(WPARAM wParam, LPARAM)
+{
+    delete reinterpret_cast<tagSPACEINFO*>(wParam);
     return 0;
 }
 

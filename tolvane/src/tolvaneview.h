@@ -115,6 +115,13 @@ protected:
     afx_msg LRESULT OnUserModify(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnUserSetGrp(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFirstField(WPARAM wParam, LPARAM lParam);
+    // The next (lParam 1) or previous field of the face.
+    afx_msg LRESULT OnUserMove(WPARAM wParam, LPARAM lParam);
+    // A repaint request of the face window: its rectangle (the sender keeps
+    // it), or the whole face written back into the print frame.
+    afx_msg LRESULT OnRedrawRect(WPARAM wParam, LPARAM lParam);
+    // The focused field's format record; only freed here.
+    afx_msg LRESULT OnFieldFormat(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFocusFirstChild(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnZoomDone(WPARAM wParam, LPARAM lParam);
 

@@ -158,6 +158,7 @@ BOOL CTolvaneView::LoadForm(LPARAM lHint, CNMirtDoc* pGiven)
         m_nScale = 100;
     }
     pDoc->m_pPrtFrm->SetPrintPaper(static_cast<UINT>(m_nPaperKind));
+    pDoc->m_pPrtFrm->SetMetaFile(static_cast<UINT>(m_nRuledLineColor));
     m_bLoaded = 1;
     if (!TakeFaceInformation())
         return FALSE;
