@@ -65,7 +65,7 @@ TEST_F(Properties, BackAndBorderColours)
            {"null", nullptr, -1}},
           [=](HWND h) { return zebSetBkColor(h, static_cast<COLORREF>(kRed)); });
     EXPECT_EQ(kRed, zebGetBorderColor(m_hPic)) << "the border follows";
-    EXPECT_EQ(0, zebGetBkColor(m_hSound)) << "never set";
+    EXPECT_EQ(static_cast<LONG>(::GetSysColor(COLOR_WINDOW)), zebGetBkColor(m_hSound)) << "set at creation";
     EXPECT_EQ(0, zebGetBkColor(m_hLine)) << "any kind reads";
     EXPECT_EQ(-1, zebGetBkColor(m_hForeign));
     const LONG nDocBorder = zebGetBorderColor(m_hDoc);

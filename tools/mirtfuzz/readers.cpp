@@ -9,6 +9,7 @@
 #include "defaultprtdef.h"
 #include "globalmem.h"
 #include "launcherreaders.h"
+#include "mediareaders.h"
 #include "mirtbase.h"
 #include "mirtfileio.h"
 #include "mirtpath.h"
@@ -296,6 +297,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"choicelist", ChoiceListSeeds, RunChoiceList},
         {"wb", WhiteBoardFileSeeds, RunWhiteBoardFile},
         {"wb-object", ObjectFileSeeds, RunObjectFile},
+        {"wb-movie", MovieFileSeeds, RunMovieFile},
+        {"wb-sound", SoundFileSeeds, RunSoundFile},
         {"index", IndexSeeds, RunIndex},
         {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
         {"doc-fulltext", DocFullTextSeeds, RunDocFullText},

@@ -176,6 +176,79 @@ static_assert(offsetof(ZebLineCreateInfo, nDrawMode) == offsetof(ZebLineCreateIn
               "the draw mode follows the draw form after two bytes of padding");
 static_assert(sizeof(void*) != 4 || sizeof(ZebLineCreateInfo) == 60, "the 32-bit record is 60 bytes");
 static_assert(sizeof(void*) != 8 || sizeof(ZebLineCreateInfo) == 72, "the 64-bit record is 72 bytes");
+// Which optional fields of a ZebMovieCreateInfo count; position and size
+// always count.
+#define ZEBMOVIE_STYLE    0x0001  // dwStyle and dwExStyle
+#define ZEBMOVIE_CURSOR   0x0008
+#define ZEBMOVIE_POINTER  0x0010
+#define ZEBMOVIE_BKCOLOR  0x0020
+#define ZEBMOVIE_FILE     0x0040
+#define ZEBMOVIE_STRETCH  0x0080
+#define ZEBMOVIE_POPUP    0x0100
+#define ZEBMOVIE_VIEWMODE 0x0200
+#define ZEBMOVIE_GRID     0x0400
+
+// The creation record of zebCreateObjMovie, with natural alignment on every
+// build. Of dwStyle only WS_BORDER counts (0x20 asks for a transparent
+// movie); the extended styles as for pictures.
+#pragma pack(push, 8)
+struct ZebMovieCreateInfo
+{
+    DWORD dwMask;
+    DWORD dwStyle;
+    LONG x;  // whiteboard coordinates
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;  // copied
+    LONG nPointerNumber;
+    COLORREF crBack;
+    LPCSTR pszFile;  // AVI file or movie object file read and opened at once; null for none
+    LONG nStretch;
+    LONG nPopupMode;  // 0 in the object, 1 popup at its last place, 2 popup sized to the video
+    LONG nViewMode;
+    DWORD dwExStyle;
+    LONG nGridCx;
+    LONG nGridCy;
+};
+#pragma pack(pop)
+static_assert(sizeof(void*) != 4 || sizeof(ZebMovieCreateInfo) == 64, "the 32-bit record is 64 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebMovieCreateInfo) == 72, "the 64-bit record is 72 bytes");
+
+// Which optional fields of a ZebSoundCreateInfo count; position and size
+// always count.
+#define ZEBSOUND_STYLE    0x0001  // dwStyle and dwExStyle
+#define ZEBSOUND_CURSOR   0x0008
+#define ZEBSOUND_POINTER  0x0010
+#define ZEBSOUND_BKCOLOR  0x0020
+#define ZEBSOUND_FILE     0x0040
+#define ZEBSOUND_VIEWMODE 0x0080
+#define ZEBSOUND_GRID     0x0100
+
+// The creation record of zebCreateObjSound, as the movie's without stretch
+// and popup mode.
+#pragma pack(push, 8)
+struct ZebSoundCreateInfo
+{
+    DWORD dwMask;
+    DWORD dwStyle;
+    LONG x;  // whiteboard coordinates
+    LONG y;
+    LONG cx;
+    LONG cy;
+    HCURSOR hCursor;  // copied
+    LONG nPointerNumber;
+    COLORREF crBack;
+    LPCSTR pszFile;  // WAV, MID or RMI file or sound object file read and opened at once; null for none
+    LONG nViewMode;
+    DWORD dwExStyle;
+    LONG nGridCx;
+    LONG nGridCy;
+};
+#pragma pack(pop)
+static_assert(sizeof(void*) != 4 || sizeof(ZebSoundCreateInfo) == 56, "the 32-bit record is 56 bytes");
+static_assert(sizeof(void*) != 8 || sizeof(ZebSoundCreateInfo) == 64, "the 64-bit record is 64 bytes");
+
 // Which optional fields of a ZebDocCreateInfo count; the position and size
 // always do.
 #define ZEBDOC_STYLE         0x0000001  // dwStyle and dwExStyle
@@ -317,6 +390,31 @@ ZEBAPI BOOL WINAPI zebDestroyObject(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 // given) = its index in the whiteboard. Null on failure.
 ZEBAPI HWND WINAPI zebCreateObjPic(HWND hParent, const ZebPicCreateInfo* pInfo, LONG* pnIndex);
 ZEBAPI HWND WINAPI zebCreateObjLine(HWND hParent, const ZebLineCreateInfo* pInfo, LONG* pnIndex);
+// A movie or sound on a whiteboard, as zebCreateObjPic; its file is read
+// and, while no other movie (sound) is open, opened at once.
+ZEBAPI HWND WINAPI zebCreateObjMovie(HWND hParent, const ZebMovieCreateInfo* pInfo, LONG* pnIndex);
+ZEBAPI HWND WINAPI zebCreateObjSound(HWND hParent, const ZebSoundCreateInfo* pInfo, LONG* pnIndex);
+
+// Playback of movies and sounds (milliseconds). States: 0 closed, 1
+// stopped, 2 playing, 4 seeking, 5 paused, 6 open, -1 unknown. Commands of
+// zebSetPlaybackMode: 0 close, 1 and 6 stop, 2 play from..to (to -1: to
+// the end), 4 jump (while playing), 5 pause, 7 resume; it answers the
+// previous state, or -1.
+ZEBAPI LONG WINAPI zebGetPlaybackMode(HWND hObject);
+ZEBAPI LONG WINAPI zebSetPlaybackMode(HWND hObject, LONG nCommand, LONG nFrom, LONG nTo);
+ZEBAPI LONG WINAPI zebGetPlaybackPos(HWND hObject);
+ZEBAPI LONG WINAPI zebGetPlaybackSize(HWND hObject);
+// Where a movie shows from its next open: 0 in the object, 1 popup at its
+// last place, 2 popup sized to the video.
+ZEBAPI LONG WINAPI zebGetPopUpMode(HWND hMovie);
+ZEBAPI LONG WINAPI zebSetPopUpMode(HWND hMovie, LONG nMode);
+ZEBAPI LONG WINAPI zebGetMoviePopUpMode(HWND hWhiteBoard, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetMoviePopUpMode(HWND hWhiteBoard, LONG nIndex, LONG nMode);
+ZEBAPI LONG WINAPI zebGetObjPlaybackMode(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebSetObjPlaybackMode(HWND hWhiteBoard, LONG nKind, LONG nIndex, LONG nCommand, LONG nFrom,
+                                         LONG nTo);
+ZEBAPI LONG WINAPI zebGetObjPlaybackPos(HWND hWhiteBoard, LONG nKind, LONG nIndex);
+ZEBAPI LONG WINAPI zebGetObjPlaybackSize(HWND hWhiteBoard, LONG nKind, LONG nIndex);
 // The picture made from the bitmap (at the display's depth, through the
 // palette) replaces the picture's; a null bitmap empties it. 1; 0 for a
 // window that is no picture or when the bitmap cannot be converted (the

@@ -1,4 +1,6 @@
 #include "line/line_record.h"
+#include "media/media_capture.h"
+#include "media/media_record.h"
 #include "objects/obj_children.h"
 #include "picture/pic_props.h"
 #include "picture/pic_record.h"
@@ -55,6 +57,8 @@ bool GetGrid(ZebObjRecord* pRecord, SIZE* pGrid)
         *pGrid = pPic->Grid();
     else if (ZebLineRecord* pLine = ZebLineRecord::From(pRecord))
         *pGrid = pLine->Grid();
+    else if (ZebMediaPart* pMedia = MediaPartOf(pRecord))
+        *pGrid = {pMedia->nGridCx, pMedia->nGridCy};
     else
         return false;
     return true;
@@ -68,7 +72,10 @@ bool SetGrid(ZebObjRecord* pRecord, SIZE grid)
         pPic->SetGrid(grid);
     else if (ZebLineRecord* pLine = ZebLineRecord::From(pRecord))
         pLine->SetGrid(grid);
-    else
+    else if (ZebMediaPart* pMedia = MediaPartOf(pRecord)) {
+        pMedia->nGridCx = grid.cx;
+        pMedia->nGridCy = grid.cy;
+    } else
         return false;
     return true;
 }
@@ -306,12 +313,19 @@ LONG WINAPI zebSetRect(HWND hObject, const RECT* pRect)
 
 LONG WINAPI zebGetStretch(HWND hObject)
 {
+    if (ZebMovieRecord* pMovie = ZebMovieRecord::Of(hObject))
+        return pMovie->Stretch();
     ZebPicRecord* pRec = ZebPicRecord::Of(hObject);
     return pRec != nullptr ? static_cast<LONG>(pRec->Stretch()) : 0;
 }
 
+// A movie's flag counts at its next open.
 LONG WINAPI zebSetStretch(HWND hObject, LONG nStretch)
 {
+    if (ZebMovieRecord* pMovie = ZebMovieRecord::Of(hObject)) {
+        pMovie->SetStretch(nStretch);
+        return 1;
+    }
     if (ZebPicRecord::Of(hObject) == nullptr)
         return 0;
     PicSetStretch(hObject, static_cast<DWORD>(nStretch));
@@ -356,5 +370,7 @@ LONG WINAPI zebSetWrapMode(HWND hWhiteBoard, LONG nMode)
 
 LONG WINAPI zebGetOrgRect(HWND hObject, RECT* pRect)
 {
+    if (ZebMovieRecord::Of(hObject) != nullptr)
+        return MovieGetOrgRect(hObject, pRect);
     return PicGetOrgRect(hObject, pRect);
 }

@@ -1,6 +1,7 @@
 #include "files/block_kinds.h"
 #include "files/wb_file_read.h"
 #include "files/wb_file_write.h"
+#include "media/media_device.h"
 #include "objects/obj_children.h"
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
@@ -80,9 +81,15 @@ LONG WINAPI zebReadObject(HWND hWhiteBoard, LONG nKind, LONG nIndex, LPCSTR pszP
         return -1;
     char szCopy[MAX_PATH] = "";
     const bool bMemFile = nKind == ZebKindPicture && zebReadMemPic(pszPath, szCopy) != 0;
-    const LONG nSize = ReadObjectFile(hObject, *pKind, bMemFile ? szCopy : pszPath);
+    LONG nSize = ReadObjectFile(hObject, *pKind, bMemFile ? szCopy : pszPath);
     if (bMemFile)
         ::DeleteFileA(szCopy);
+    if (nSize >= 0 && (nKind == ZebKindSound || nKind == ZebKindMovie)) {
+        if (MediaKindBusy(static_cast<WORD>(nKind)))
+            nSize = -2;
+        else
+            OpenMediaAfterRead(hObject);
+    }
     if (nIndex < 0 && nSize < 0)
         ::DestroyWindow(hObject);
     else if (nIndex < 0)

@@ -12,29 +12,7 @@
 
 namespace {
 
-const DWORD kKeptExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
-
 bool Has(const ZebPicCreateInfo& info, DWORD dwBit) { return (info.dwMask & dwBit) != 0; }
-
-// The style rule: the record's kept styles (or a border), and a transparent
-// picture keeps only its scroll bars.
-void StylesOf(const ZebPicCreateInfo* pInfo, DWORD* pdwStyle, DWORD* pdwExStyle)
-{
-    *pdwStyle = 0;
-    *pdwExStyle = 0;
-    if (pInfo == nullptr)
-        return;
-    if (!Has(*pInfo, ZEBPIC_STYLE)) {
-        *pdwStyle = WS_BORDER;
-        return;
-    }
-    *pdwStyle = pInfo->dwStyle & kPicStyles;
-    *pdwExStyle = (pInfo->dwExStyle | (pInfo->dwStyle & WS_EX_TRANSPARENT)) & kKeptExStyles;
-    if ((*pdwExStyle & WS_EX_TRANSPARENT) != 0) {
-        *pdwStyle &= ~WS_BORDER;
-        *pdwExStyle = WS_EX_TRANSPARENT;
-    }
-}
 
 void ApplyFields(HWND hwnd, ZebPicRecord& rec, const ZebPicCreateInfo& info)
 {
@@ -71,7 +49,8 @@ void LoadFile(HWND hwnd, LPCSTR pszFile)
 HWND WINAPI zebCreateObjPic(HWND hParent, const ZebPicCreateInfo* pInfo, LONG* pnIndex)
 {
     DWORD dwStyle, dwExStyle;
-    StylesOf(pInfo, &dwStyle, &dwExStyle);
+    ObjCreateStyles(pInfo != nullptr, pInfo != nullptr && Has(*pInfo, ZEBPIC_STYLE), pInfo != nullptr ? pInfo->dwStyle : 0,
+                    pInfo != nullptr ? pInfo->dwExStyle : 0, kPicStyles, &dwStyle, &dwExStyle);
     const RECT rcPlace = pInfo != nullptr ? RECT{pInfo->x, pInfo->y, pInfo->x + pInfo->cx, pInfo->y + pInfo->cy}
                                           : RECT{0, 0, 1, 1};
     HWND hwnd = CreateObjWindow(hParent, kPicClass, dwStyle, dwExStyle, rcPlace);

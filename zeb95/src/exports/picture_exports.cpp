@@ -1,3 +1,4 @@
+#include "media/media_capture.h"
 #include "objects/obj_record.h"
 #include "picture/pic_capture.h"
 #include "whiteboard/wb_capture.h"
@@ -22,10 +23,27 @@ BOOL GetPictureOfWhiteBoard(HWND hWb, HBITMAP* phBitmap, HPALETTE* phPalette)
     return TRUE;
 }
 
+// A sound's face or a movie's frame with its palette; what is not asked
+// for is deleted.
+BOOL GetMediaPicture(HWND hObject, HBITMAP* phBitmap, HPALETTE* phPalette)
+{
+    HBITMAP hBitmap = nullptr;
+    HPALETTE hPalette = nullptr;
+    if (!GetMediaLook(hObject, &hBitmap, &hPalette))
+        return FALSE;
+    if (phBitmap != nullptr)
+        *phBitmap = hBitmap;
+    else
+        ::DeleteObject(hBitmap);
+    if (phPalette != nullptr)
+        *phPalette = hPalette;
+    else if (hPalette != nullptr)
+        ::DeleteObject(hPalette);
+    return TRUE;
+}
+
 } // namespace
 
-// Sounds and movies give their look with their objects; until then they
-// answer as lines and other kinds do.
 BOOL WINAPI zebGetPicture(HWND hObject, HBITMAP* phBitmap, HPALETTE* phPalette)
 {
     const ZebObjRecord* pRecord = GetObjRecord(hObject);
@@ -33,5 +51,7 @@ BOOL WINAPI zebGetPicture(HWND hObject, HBITMAP* phBitmap, HPALETTE* phPalette)
         return FALSE;
     if (pRecord->Kind() == ZebKindWhiteBoard)
         return GetPictureOfWhiteBoard(hObject, phBitmap, phPalette);
+    if (pRecord->Kind() == ZebKindSound || pRecord->Kind() == ZebKindMovie)
+        return GetMediaPicture(hObject, phBitmap, phPalette);
     return GetPictureOfObject(hObject, phBitmap, phPalette) == 1;
 }

@@ -44,6 +44,28 @@ void TakeStoredFileName(ZebObjRecord& head, const std::vector<BYTE>& fixed)
     pszName[ZebObjRecord::kFileNameChars - 1] = '\0';
 }
 
+void RefreshStoredStyles(HWND hwnd, ZebObjRecord& head, DWORD dwKeptStyles)
+{
+    StoreObjPlace(hwnd);
+    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    head.SetTransparent((exStyle & WS_EX_TRANSPARENT) != 0);
+    head.SetClientEdge((exStyle & WS_EX_CLIENTEDGE) != 0);
+    head.SetStyle(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE)) & dwKeptStyles);
+}
+
+void TakeStoredStyles(HWND hwnd, ZebObjRecord& head, const std::vector<BYTE>& fixed, DWORD dwKeptStyles)
+{
+    head.SetTransparent(StoredWord(fixed, kTransparentWord) != 0);
+    head.SetClientEdge(StoredWord(fixed, kClientEdgeWord) != 0);
+    LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE);
+    exStyle |= (head.IsTransparent() ? WS_EX_TRANSPARENT : 0) | (head.HasClientEdge() ? WS_EX_CLIENTEDGE : 0);
+    ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle);
+    const DWORD dwStyle = StoredWord(fixed, kStyleWord) & dwKeptStyles;
+    head.SetStyle(dwStyle);
+    ::SetWindowLongPtrA(hwnd, GWL_STYLE, (::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(dwKeptStyles)) |
+                                             static_cast<LONG_PTR>(dwStyle));
+}
+
 void MoveToStoredPlace(HWND hwnd, const std::vector<BYTE>& fixed)
 {
     const POINT pos = {static_cast<LONG>(StoredWord(fixed, kPositionWord)),

@@ -22,6 +22,12 @@ std::string StoredText(const ZebObjRecord& head);
 bool TakeStoredText(ZebObjRecord& head, const std::string& text);
 // The stored file name, ending within its field.
 void TakeStoredFileName(ZebObjRecord& head, const std::vector<BYTE>& fixed);
+// The record's place, transparent and client-edge flags and its kept styles
+// as the window has them now.
+void RefreshStoredStyles(HWND hwnd, ZebObjRecord& head, DWORD dwKeptStyles);
+// The stored transparent and client-edge flags and the kept styles (of the
+// stored style word) applied to the record and the window.
+void TakeStoredStyles(HWND hwnd, ZebObjRecord& head, const std::vector<BYTE>& fixed, DWORD dwKeptStyles);
 // Moves the object to the stored position and size and keeps them.
 void MoveToStoredPlace(HWND hwnd, const std::vector<BYTE>& fixed);
 

@@ -9,6 +9,7 @@
 #include "files/block_io.h"
 #include "files/block_kinds.h"
 #include "files/stored_object.h"
+#include "media/media_device.h"
 #include "objects/global_mem.h"
 #include "objects/obj_children.h"
 #include "objects/obj_place.h"
@@ -265,7 +266,10 @@ bool WbFileLoad::ReadObjectBlock(const ZebBlockKind& kind)
     if (hObject == nullptr)
         return false;
     m_objects.push_back({hObject, false});
-    return kind.pfnRead(hObject, m_hFile, m_pszPath) != FALSE;
+    if (!kind.pfnRead(hObject, m_hFile, m_pszPath))
+        return false;
+    OpenMediaAfterRead(hObject);
+    return true;
 }
 
 bool WbFileLoad::ReadBlock(const char* pTag)

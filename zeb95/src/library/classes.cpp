@@ -4,6 +4,8 @@
 #include "objects/obj_classes.h"
 #include "objects/obj_record.h"
 #include "line/line_window.h"
+#include "media/mci_device.h"
+#include "media/media_window.h"
 #include "objects/obj_window.h"
 #include "picture/pic_window.h"
 #include "text/doc/doc_window.h"
@@ -23,8 +25,7 @@ struct ClassEntry
 };
 
 // In this order. Window word 0 holds the record pointer; the bitmap item
-// keeps a second word. The movie's device window gets its own procedure
-// with its object; until then it is a plain window. A failure part-way
+// keeps a second word. A failure part-way
 // takes back the classes registered before it (so also the first half of a
 // pair: whiteboard and bitmap item, movie and device window), and only
 // those: a class of that name that another module registered stays.
@@ -33,9 +34,9 @@ const ClassEntry kClasses[] = {
     {kWbBmpClass, CS_GLOBALCLASS, 2 * sizeof(LONG_PTR), WbBmpItemWndProc},
     {kDocClass, kObjectClassStyle, sizeof(LONG_PTR), DocObjWndProc},
     {kPicClass, kObjectClassStyle, sizeof(LONG_PTR), PicObjWndProc},
-    {kSoundClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindSound>},
-    {kMovieClass, kObjectClassStyle, sizeof(LONG_PTR), ObjKindWndProc<ZebKindMovie>},
-    {kMciClass, CS_GLOBALCLASS, sizeof(LONG_PTR), DefWindowProcA},
+    {kSoundClass, kObjectClassStyle, sizeof(LONG_PTR), SoundObjWndProc},
+    {kMovieClass, kObjectClassStyle, sizeof(LONG_PTR), MovieObjWndProc},
+    {kMciClass, CS_GLOBALCLASS, sizeof(LONG_PTR), MciWndProc},
     {kLineClass, kObjectClassStyle, sizeof(LONG_PTR), LineObjWndProc},
 };
 const int kClassCount = static_cast<int>(sizeof(kClasses) / sizeof(kClasses[0]));

@@ -12,6 +12,9 @@ struct ZebLibraryState
     FARPROC pfnCheckCursor;   // the display driver's "CHECKCURSOR", or null
     UINT uDocClipFormat;      // "zebDocObjText"
     bool bClassesRegistered;  // start-up succeeded
+    // 1 while the movie (sound) device window exists: one of each at a time.
+    LONG nMovieInUse;
+    LONG nSoundInUse;
 };
 
 ZebLibraryState& Library();

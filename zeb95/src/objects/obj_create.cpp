@@ -38,3 +38,19 @@ void SetObjCursorCopy(ZebObjRecord& rec, HCURSOR hCursor)
         ::DestroyCursor(rec.Cursor());
     rec.SetCursor(hCursor != nullptr ? reinterpret_cast<HCURSOR>(::CopyIcon(hCursor)) : nullptr);
 }
+
+void ObjCreateStyles(bool bRecord, bool bStyleBit, DWORD dwStyle, DWORD dwExStyle, DWORD dwKeptStyles,
+                     DWORD* pdwStyle, DWORD* pdwExStyle)
+{
+    const DWORD kKeptExStyles = WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE;
+    *pdwStyle = bRecord && !bStyleBit ? WS_BORDER : 0;
+    *pdwExStyle = 0;
+    if (!bRecord || !bStyleBit)
+        return;
+    *pdwStyle = dwStyle & dwKeptStyles;
+    *pdwExStyle = (dwExStyle | (dwStyle & WS_EX_TRANSPARENT)) & kKeptExStyles;
+    if ((*pdwExStyle & WS_EX_TRANSPARENT) != 0) {
+        *pdwStyle &= ~static_cast<DWORD>(WS_BORDER);
+        *pdwExStyle = WS_EX_TRANSPARENT;
+    }
+}

@@ -15,3 +15,11 @@ void BringObjToTop(HWND hwnd);
 HWND CreateObjWindow(HWND hParent, const char* pszClass, DWORD dwStyle, DWORD dwExStyle, const RECT& rcPlace);
 // A copy of hCursor (null: none) replaces the record's own cursor.
 void SetObjCursorCopy(ZebObjRecord& rec, HCURSOR hCursor);
+// The styles of a new picture, movie or sound: none without a creation
+// record (bRecord false); WS_BORDER with a record whose style bit is not
+// set; else the kept bits of dwStyle and, of dwExStyle and of the value
+// 0x20 in dwStyle, WS_EX_TRANSPARENT, WS_EX_CLIENTEDGE and
+// WS_EX_STATICEDGE. A transparent object has no border and no other
+// extended style.
+void ObjCreateStyles(bool bRecord, bool bStyleBit, DWORD dwStyle, DWORD dwExStyle, DWORD dwKeptStyles,
+                     DWORD* pdwStyle, DWORD* pdwExStyle);

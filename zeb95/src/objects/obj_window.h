@@ -10,10 +10,3 @@ LRESULT ObjDefWindowProc(WORD wKind, HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM
 // The cursor of a mouse-pointer number 0-13 for an object whose own cursor
 // is hOwn; null above 13.
 HCURSOR PointerCursor(DWORD dwNumber, HCURSOR hOwn);
-
-// The window procedure of a kind's objects until the kind brings its own.
-template <WORD wKind>
-LRESULT CALLBACK ObjKindWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    return ObjDefWindowProc(wKind, hwnd, uMsg, wParam, lParam);
-}

@@ -56,19 +56,9 @@ LONG WriteData(ZebPicRecord& rec, HANDLE hFile)
     return cb != 0 ? static_cast<LONG>(cb) : -1;
 }
 
-// The record's place, flags and style as the window has them now.
-void RefreshFromWindow(HWND hwnd, ZebPicRecord& rec)
-{
-    StoreObjPlace(hwnd);
-    const LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
-    rec.Head().SetTransparent((exStyle & WS_EX_TRANSPARENT) != 0);
-    rec.Head().SetClientEdge((exStyle & WS_EX_CLIENTEDGE) != 0);
-    rec.Head().SetStyle(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE)) & kPicStyles);
-}
-
 LONG WriteBlock(HWND hwnd, ZebPicRecord& rec, HANDLE hFile, bool bData)
 {
-    RefreshFromWindow(hwnd, rec);
+    RefreshStoredStyles(hwnd, rec.Head(), kPicStyles);
     std::vector<BYTE> cursor;
     const std::string text = StoredText(rec.Head());
     if (!StoredCursor(rec.Head(), &cursor) || cursor.size() > 0xFFFF || text.size() > 0xFFFF)
@@ -164,19 +154,6 @@ bool ReadData(HANDLE hFile, DWORD dwData, UINT64 end, PicBlockData* pData)
     return pData->hDib != nullptr && GetFilePos(hFile, &pos) && pos <= end;
 }
 
-void TakeStyles(HWND hwnd, ZebObjRecord& head, const std::vector<BYTE>& fixed)
-{
-    head.SetTransparent(StoredWord(fixed, kTransparentWord) != 0);
-    head.SetClientEdge(StoredWord(fixed, kClientEdgeWord) != 0);
-    LONG_PTR exStyle = ::GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT | WS_EX_CLIENTEDGE);
-    exStyle |= (head.IsTransparent() ? WS_EX_TRANSPARENT : 0) | (head.HasClientEdge() ? WS_EX_CLIENTEDGE : 0);
-    ::SetWindowLongPtrA(hwnd, GWL_EXSTYLE, exStyle);
-    const DWORD dwStyle = StoredWord(fixed, kStyleWord) & kPicStyles;
-    head.SetStyle(dwStyle);
-    ::SetWindowLongPtrA(hwnd, GWL_STYLE, (::GetWindowLongPtrA(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(kPicStyles)) |
-                                             static_cast<LONG_PTR>(dwStyle));
-}
-
 void TakeOver(HWND hwnd, ZebPicRecord& rec, PicBlockData& data)
 {
     ZebObjRecord& head = rec.Head();
@@ -197,7 +174,7 @@ void TakeOver(HWND hwnd, ZebPicRecord& rec, PicBlockData& data)
     TakeStoredFileName(head, fixed);
     ::lstrcpynA(rec.JpegSource(), data.szJpegSource, ZebObjRecord::kFileNameChars);
     data.bTempJpeg = false;
-    TakeStyles(hwnd, head, fixed);
+    TakeStoredStyles(hwnd, head, fixed, kPicStyles);
     MoveToStoredPlace(hwnd, fixed);
     RefreshObjFrame(hwnd);
 }

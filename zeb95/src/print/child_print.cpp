@@ -4,6 +4,11 @@
 #include "draw/scroll_bars.h"
 #include "line/line_draw.h"
 #include "line/line_record.h"
+#include "dib/dib_convert.h"
+#include "dib/dib_draw.h"
+#include "dib/dib_handle.h"
+#include "library/library_state.h"
+#include "media/media_capture.h"
 #include "picture/pic_paint.h"
 #include "picture/pic_record.h"
 #include "picture/pic_scroll.h"
@@ -72,7 +77,33 @@ void PrintPicture(HWND hPic, const ZebPrintTarget& target, const ChildPlace& pla
         ::SelectPalette(target.hdc, hOld, FALSE);
 }
 
-// Kinds 8 and 16 within a clip region of their window rectangle.
+// A sound's face or a movie's frame as a DIB (through its palette, or the
+// default one) stretched onto the client rectangle.
+void PrintMedia(HWND hChild, const ZebPrintTarget& target, const ChildPlace& place)
+{
+    HBITMAP hBitmap = nullptr;
+    HPALETTE hPalette = nullptr;
+    if (!GetMediaLook(hChild, &hBitmap, &hPalette))
+        return;
+    BITMAP bm = {};
+    ::GetObjectA(hBitmap, sizeof(bm), &bm);
+    HPALETTE hUse = hPalette != nullptr ? hPalette : static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE));
+    HGLOBAL hDib = BitmapToDib(hBitmap, NormaliseBitCount(static_cast<UINT>(ZebDisplayBits())), hUse, FALSE);
+    ::DeleteObject(hBitmap);
+    if (hDib != nullptr) {
+        HPALETTE hOld = ::SelectPalette(target.hdc, hUse, FALSE);
+        ::RealizePalette(target.hdc);
+        const RECT rcDest = target.scale.Rect(place.rcClient);
+        DrawDibStretch(target.hdc, rcDest.left, rcDest.top, rcDest.right - rcDest.left, rcDest.bottom - rcDest.top,
+                       hDib, 0, 0, bm.bmWidth, bm.bmHeight, SRCCOPY);
+        ::SelectPalette(target.hdc, hOld, FALSE);
+        ::GlobalFree(hDib);
+    }
+    if (hPalette != nullptr)
+        ::DeleteObject(hPalette);
+}
+
+// Kinds 8 to 64 within a clip region of their window rectangle.
 LONG PrintClipped(HWND hChild, WORD wKind, const ZebPrintTarget& target, const ChildPlace& place, HRGN hClip,
                   bool bWholePage)
 {
@@ -86,12 +117,15 @@ LONG PrintClipped(HWND hChild, WORD wKind, const ZebPrintTarget& target, const C
     ::SelectClipRgn(target.hdc, hRegion);
     const DWORD dwStyle = static_cast<DWORD>(::GetWindowLongPtrA(hChild, GWL_STYLE));
     const DWORD dwExStyle = static_cast<DWORD>(::GetWindowLongPtrA(hChild, GWL_EXSTYLE));
-    if ((dwExStyle & WS_EX_TRANSPARENT) == 0)
+    const bool bBox = wKind == ZebKindDoc || wKind == ZebKindPicture;
+    if (bBox && (dwExStyle & WS_EX_TRANSPARENT) == 0)
         FillBackground(target.hdc, rcDevice, GetObjRecord(hChild)->BkColor());
     if (wKind == ZebKindDoc)
         PrintDoc(hChild, target, place, bWholePage);
-    else
+    else if (wKind == ZebKindPicture)
         PrintPicture(hChild, target, place, bWholePage);
+    else
+        PrintMedia(hChild, target, place);
     if (bWholePage) {
         RECT rcBorder = place.rcWindow;
         PrintObjBorder(target, &rcBorder, dwStyle, dwExStyle);
@@ -196,6 +230,8 @@ LONG PrintWbChild(HWND hWb, HWND hChild, const ZebPrintTarget& target, const REC
     switch (pRecord->Kind()) {
     case ZebKindDoc:
     case ZebKindPicture:
+    case ZebKindSound:
+    case ZebKindMovie:
         return PrintClipped(hChild, pRecord->Kind(), target, place, hClip, bWholePage);
     case ZebKindLine:
         return PrintLineObj(hChild, target, {place.rcClient.left, place.rcClient.top});

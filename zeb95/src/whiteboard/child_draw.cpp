@@ -2,6 +2,7 @@
 
 #include "draw/object_paint.h"
 #include "line/line_capture.h"
+#include "media/media_capture.h"
 #include "objects/obj_record.h"
 #include "picture/pic_capture.h"
 #include "text/paint/doc_child_paint.h"
@@ -14,13 +15,12 @@ struct ChildPainterEntry
     ZebChildPainter pfnPaint;
 };
 
-// One entry per kind that a whiteboard draws; null until the kind brings
-// its painter.
+// One entry per kind that a whiteboard draws.
 const ChildPainterEntry kChildPainters[] = {
     {ZebKindDoc, DrawDocChildToDC},
     {ZebKindPicture, DrawPicChildToDC},
-    {ZebKindSound, nullptr},
-    {ZebKindMovie, nullptr},
+    {ZebKindSound, DrawMediaChildToDC},
+    {ZebKindMovie, DrawMediaChildToDC},
     {ZebKindLine, DrawLineChildToDC},
 };
 

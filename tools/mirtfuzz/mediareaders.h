@@ -1,0 +1,16 @@
+// The multimedia object library's movie and sound blocks under the fuzzer:
+// object files read into an existing and a new movie (sound) while the
+// kind's device is held by another object, so that nothing is played.
+#pragma once
+#include <string>
+#include <vector>
+
+#include <afxwin.h>
+
+std::vector<std::string> MovieFileSeeds();
+std::vector<std::string> SoundFileSeeds();
+// A refused file must leave the object as it was; a file read whole has a
+// block that reads into another object and is written again to the same
+// bytes (but for the name of the file last read).
+void RunMovieFile(const std::string& bytes, CDC& screen, CDC& printer);
+void RunSoundFile(const std::string& bytes, CDC& screen, CDC& printer);
