@@ -107,6 +107,13 @@ void TolvaneTest::WriteSampleData()
 
     for (CNMirtLayoutData* (*make)() : {MakeDeliveryNote, MakeInvoice, MakeSlip}) {
         std::unique_ptr<CNMirtLayoutData> pLayout(make());
+        CString strLayoutPath;
+        strLayoutPath.Format("%s\\DATA\\FMT\\ON%u.FMT", m_root.c_str(), pLayout->m_nLayoutID);
+        CFile layoutFile(strLayoutPath, CFile::modeCreate | CFile::modeWrite);
+        CArchive layoutArchive(&layoutFile, CArchive::store);
+        pLayout->Serialize(layoutArchive);
+        layoutArchive.Close();
+        layoutFile.Close();
         CString strPath;
         strPath.Format("%s\\DATA\\SAMPLES\\S%u.qmt", m_root.c_str(), pLayout->m_nLayoutID);
         CFile sample(strPath, CFile::modeCreate | CFile::modeWrite);

@@ -35,7 +35,7 @@ protected:
     const std::string& Root() const { return m_root; }
     std::string Path(const char* pszTail) const { return m_root + pszTail; }
 
-    // Writes the sample index, crop-mark map and the layouts' samples.
+    // Writes the sample index, crop-mark map, the layouts and their samples.
     void WriteSampleData();
     void WriteIndex(CObList& groups);
     // The template, as the program makes it, and File New through it.

@@ -92,6 +92,7 @@ TEST_F(StartupTest, EmptyCommandLineEndsWithAMessage)
 
 TEST_F(StartupTest, PathWithBlanksOpensThatFile)
 {
+    WriteSampleData();
     ::CreateDirectoryA(Path("\\my forms").c_str(), nullptr);
     std::unique_ptr<CMirtFileIO> pFile(NewSampleFile(2));
     const std::string path = Path("\\my forms\\a b.qmt");

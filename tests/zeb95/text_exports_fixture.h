@@ -157,6 +157,31 @@ struct ZebTextApi
     ZEB_NAMED(zebGetHeight);
     decltype(&::zebGetFilter) zebGetFilter = Resolved<decltype(&::zebGetFilter)>(m_hDll, "_zebGetFilter@16");
     decltype(&::zebSetFilter) zebSetFilter = Resolved<decltype(&::zebSetFilter)>(m_hDll, "_zebSetFilter@12");
+    ZEB_NAMED(zebGetDocAlignment);
+    ZEB_NAMED(zebSetDocAlignment);
+    ZEB_NAMED(zebGetDocKinsoku);
+    ZEB_NAMED(zebSetDocKinsoku);
+    ZEB_NAMED(zebGetDocLimit);
+    ZEB_NAMED(zebSetDocLimit);
+    ZEB_NAMED(zebGetDocNewLine);
+    ZEB_NAMED(zebGetDocFormFeed);
+    ZEB_NAMED(zebSetDocNewLine);
+    ZEB_NAMED(zebSetDocFormFeed);
+    ZEB_NAMED(zebGetDocVPos);
+    ZEB_NAMED(zebSetDocVPos);
+    ZEB_NAMED(zebGetDocUserAttr);
+    ZEB_NAMED(zebSetDocUserAttr);
+    ZEB_NAMED(zebGetDocIMEMode);
+    ZEB_NAMED(zebSetDocIMEMode);
+    ZEB_NAMED(zebGetDocUserAlignment);
+    ZEB_NAMED(zebSetDocUserAlignment);
+    ZEB_NAMED(zebSetDocCharExtra);
+    ZEB_NAMED(zebSetDocClipMode);
+    ZEB_NAMED(zebSetDocRectOverflow);
+    ZEB_NAMED(zebGetDocWidth);
+    ZEB_NAMED(zebSetDocWidth);
+    ZEB_NAMED(zebGetDocHeight);
+    ZEB_NAMED(zebSetDocHeight);
 };
 
 #undef ZEB_BOUND

@@ -22,7 +22,7 @@ TEST_F(TextExports, FontBitmapAndSettingNamesAreExportedAndTheBoundOnesAtTheirOr
          "zebSetVPos", "zebGetUserAttr", "zebSetUserAttr", "zebGetIMEMode", "zebSetIMEMode",
          "zebGetUserAlignment", "zebSetUserAlignment", "zebSetCharExtra", "zebGetWidth", "zebGetHeight",
          "zebSetWidth", "zebSetHeight", "zebGetDocRect", "zebSetDocRect", "zebGetDocStaticMode",
-         "zebSetDocStaticMode", "_zebGetDocFilter@20", "_zebSetDocFilter@16"});
+         "zebSetDocStaticMode", "_zebGetDocFilter@20", "_zebSetDocFilter@16", "zebGetDocAlignment", "zebSetDocAlignment", "zebGetDocKinsoku", "zebSetDocKinsoku", "zebGetDocLimit", "zebSetDocLimit", "zebGetDocNewLine", "zebGetDocFormFeed", "zebSetDocNewLine", "zebSetDocFormFeed", "zebGetDocVPos", "zebSetDocVPos", "zebGetDocUserAttr", "zebSetDocUserAttr", "zebGetDocIMEMode", "zebSetDocIMEMode", "zebGetDocUserAlignment", "zebSetDocUserAlignment", "zebSetDocCharExtra", "zebSetDocClipMode", "zebSetDocRectOverflow", "zebGetDocWidth", "zebSetDocWidth", "zebGetDocHeight", "zebSetDocHeight"});
 }
 
 // A setter on the document: the value it is given, the previous one it
@@ -102,6 +102,62 @@ TEST_F(TextExports, SettersAnswerThePreviousValueAndRefuseWhatLiesOutOfRange)
         EXPECT_EQ(-1, z.zebGetIMEMode(hOther));
     }
     EXPECT_EQ(-1, z.zebGetDocStaticMode(m_hWb, 5));
+}
+
+// The document forms set and read the whiteboard's document; an index
+// that names none gives each one's failure value.
+TEST_F(TextExports, DocumentFormsOfTheSettingsReachTheDocument)
+{
+    const ZebTextApi& z = Z();
+    EXPECT_EQ(0, z.zebSetDocAlignment(m_hWb, m_nDoc, 5));
+    EXPECT_EQ(5, z.zebGetAlignment(m_hDoc));
+    EXPECT_EQ(5, z.zebGetDocAlignment(m_hWb, m_nDoc));
+    const LONG nWidth = z.zebGetWidth(m_hDoc);
+    EXPECT_EQ(nWidth, z.zebSetDocWidth(m_hWb, m_nDoc, 150));
+    EXPECT_EQ(150, z.zebGetDocWidth(m_hWb, m_nDoc));
+    EXPECT_EQ(4, z.zebSetDocClipMode(m_hWb, m_nDoc, 0x10));
+    EXPECT_EQ(0x10, z.zebSetClipMode(m_hDoc, 0xFFFF));
+
+    const HWND hWb = m_hWb;
+    const LONG nNone = m_nDoc + 1;
+    WORD wCode = 0;
+    LOGFONTA lf = {};
+    ZebUserCellList cells = {};
+    char szBuffer[8] = "";
+    const struct
+    {
+        const char* pszWhat;
+        std::function<LONG()> call;
+        LONG nFailure;
+    } kNone[] = {
+        {"alignment", [&] { return z.zebGetDocAlignment(hWb, nNone); }, -1},
+        {"set alignment", [&] { return z.zebSetDocAlignment(hWb, nNone, 1); }, -1},
+        {"kinsoku", [&] { return z.zebGetDocKinsoku(hWb, nNone, szBuffer, 8); }, -1},
+        {"set kinsoku", [&] { return z.zebSetDocKinsoku(hWb, nNone, "x"); }, 0},
+        {"limit", [&] { return z.zebGetDocLimit(hWb, nNone); }, -1},
+        {"set limit", [&] { return z.zebSetDocLimit(hWb, nNone, 9); }, -1},
+        {"new line", [&] { return z.zebGetDocNewLine(hWb, nNone, &wCode, &lf); }, 0},
+        {"form feed", [&] { return z.zebGetDocFormFeed(hWb, nNone, &wCode, &lf); }, 0},
+        {"set new line", [&] { return z.zebSetDocNewLine(hWb, nNone, 'x', nullptr); }, 0},
+        {"set form feed", [&] { return z.zebSetDocFormFeed(hWb, nNone, 'x', nullptr); }, 0},
+        {"vpos", [&] { return z.zebGetDocVPos(hWb, nNone); }, -32768},
+        {"set vpos", [&] { return z.zebSetDocVPos(hWb, nNone, 1); }, 0},
+        {"user attr", [&] { return z.zebGetDocUserAttr(hWb, nNone); }, -1},
+        {"set user attr", [&] { return z.zebSetDocUserAttr(hWb, nNone, 1); }, 0},
+        {"ime", [&] { return z.zebGetDocIMEMode(hWb, nNone); }, -1},
+        {"set ime", [&] { return z.zebSetDocIMEMode(hWb, nNone, 1); }, -1},
+        {"user cells", [&] { return z.zebGetDocUserAlignment(hWb, nNone, &cells); }, -1},
+        {"set user cells", [&] { return z.zebSetDocUserAlignment(hWb, nNone, &cells); }, 0},
+        {"char extra", [&] { return z.zebSetDocCharExtra(hWb, nNone, 1); }, static_cast<LONG>(0x80000000)},
+        {"clip mode", [&] { return static_cast<LONG>(z.zebSetDocClipMode(hWb, nNone, 1)); }, 0xFFFF},
+        {"overflow", [&] { return z.zebSetDocRectOverflow(hWb, nNone, 1); }, -1},
+        {"width", [&] { return z.zebGetDocWidth(hWb, nNone); }, -1},
+        {"set width", [&] { return z.zebSetDocWidth(hWb, nNone, 1); }, -1},
+        {"height", [&] { return z.zebGetDocHeight(hWb, nNone); }, -1},
+        {"set height", [&] { return z.zebSetDocHeight(hWb, nNone, 1); }, -1},
+    };
+    for (const auto& c : kNone)
+        EXPECT_EQ(c.nFailure, c.call()) << c.pszWhat;
 }
 
 TEST_F(TextExports, LineStartStringIsCopiedEndedWithinTheSize)

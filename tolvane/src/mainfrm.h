@@ -1,10 +1,28 @@
-// CMainFrame: the form screen's main frame. For now the framework's frame
-// with the template's menu; the bars and screen-wide state come later.
+// CMainFrame: the form screen's main frame: the framework's frame with the
+// template's menu, the status bar with the field-name and page panes, and
+// the screen-wide state the form view reads.
 #pragma once
 #include <afxwin.h>
 #include <afxdocview.h>
+#include <afxext.h>
+
+#include "resource.h"
 
 class CMainFrame : public CFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
+public:
+    CMainFrame();
+
+    CString m_strFieldName;   // status pane 61456
+    CString m_strPageText;    // status pane 61457
+    int m_bEntryMode;         // 1 entry mode, 0 layout mode
+
+    CStatusBar m_wndStatusBar;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnUpdateFieldName(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePage(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
 };

@@ -5,3 +5,30 @@
 #define IDD_ABOUTBOX 100
 #define IDC_ABOUT_VERSION 1037
 #define IDC_ABOUT_NOTE 1038
+
+// Page dialogs.
+#define IDD_PAGE 234
+#define IDD_GOTO_PAGE 235
+#define IDC_PAGE_PLACE 1045       // first of the four place buttons 1045-1048
+#define IDC_PAGE_PLACE_AFTER 1048
+#define IDC_PAGE_NUMBER 1049
+
+// Commands of the view.
+#define ID_FILE_NEW_FORM 32803
+#define ID_PRINT_PREVIEW_FORM 32806
+#define ID_PAPER_INFO 32815
+#define ID_PRINT_FORM 32832
+#define ID_PREV_PAGE 32866
+#define ID_NEXT_PAGE 32867
+#define ID_FIRST_PAGE 32868
+#define ID_LAST_PAGE 32869
+#define ID_DELETE_PAGE 32871
+#define ID_CALCULATOR 32892
+#define ID_GOTO_PAGE 32893
+#define ID_NEW_PAGE 32898
+#define ID_DUPLICATE_PAGE 32899
+#define ID_REGISTER_FORM 32921
+
+// Status panes.
+#define ID_INDICATOR_FIELDNAME 61456
+#define ID_INDICATOR_PAGE 61457

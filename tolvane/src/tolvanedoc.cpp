@@ -6,6 +6,8 @@
 #include <afxdlgs.h>
 
 #include "cp932.h"
+#include "mirtbasemen.h"
+#include "mirtbaseprtfrm.h"
 #include "mirtenv.h"
 #include "mirtfileio.h"
 #include "tolvaneapp.h"
@@ -67,7 +69,8 @@ int InstallMode()
 
 }  // namespace
 
-CTolvaneDoc::CTolvaneDoc() : m_pFileIO(new CMirtFileIO), m_cVersion(kCurrentVersion), m_bFirstDocument(1)
+CTolvaneDoc::CTolvaneDoc()
+    : m_pFileIO(new CMirtFileIO), m_pPrtFrm(nullptr), m_pMen(nullptr), m_cVersion(kCurrentVersion), m_bFirstDocument(1)
 {
     CMirtEnv env;
     m_strFolder = env.m_strUserFolder;
@@ -76,7 +79,21 @@ CTolvaneDoc::CTolvaneDoc() : m_pFileIO(new CMirtFileIO), m_cVersion(kCurrentVers
 
 CTolvaneDoc::~CTolvaneDoc()
 {
+    DeleteFaceWindow();
+    DeletePrintFrame();
     delete m_pFileIO;
+}
+
+void CTolvaneDoc::DeleteFaceWindow()
+{
+    delete m_pMen;
+    m_pMen = nullptr;
+}
+
+void CTolvaneDoc::DeletePrintFrame()
+{
+    delete m_pPrtFrm;
+    m_pPrtFrm = nullptr;
 }
 
 CTolvaneView* CTolvaneDoc::ActiveView()
@@ -101,7 +118,11 @@ void CTolvaneDoc::Store(CArchive& ar)
 {
     // Without the view the shown page cannot be committed: nothing valid
     // can be written.
-    if (ActiveView() == nullptr)
+    CTolvaneView* pView = ActiveView();
+    if (pView == nullptr)
+        AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
+    if (m_pPrtFrm != nullptr && m_pPrtFrm->IsPrintForm() &&
+        !pView->CommitAndSwitchPage(CTolvaneView::PAGE_COMMIT, 0, TRUE))
         AfxThrowArchiveException(CArchiveException::generic, ar.m_strFileName);
     m_pFileIO->Serialize(ar);
     if (m_cVersion != 0)
@@ -256,6 +277,7 @@ void CTolvaneDoc::OnFileOpen()
     }
     m_strFileName = strTitle;
     m_strFileExt = strExt;
+    ActiveView()->m_nZoom = 0;   // fit again
     UpdateAllViews(nullptr, 1);
 }
 

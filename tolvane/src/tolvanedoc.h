@@ -1,13 +1,16 @@
 // CTolvaneDoc: the form screen's document. It owns the form data file
 // object (its page container holds one page document per page) and reads
 // and writes ".qmt" files: the file object's body followed by one version
-// byte, '1' for the current format. A file without that byte comes from an
+// byte, '1' for the current format. It also owns the print frame of the
+// shown page and the face window of the shown face. A file without that byte comes from an
 // older product: it can be shown but not saved. The document keeps the
 // folder, name and extension of its file itself.
 #pragma once
 #include <afxwin.h>
 #include <afxdocview.h>
 
+class CMirtBaseMen;
+class CMirtBasePrtFrm;
 class CMirtFileIO;
 class CTolvaneView;
 
@@ -40,7 +43,13 @@ public:
     // "name.ext", or empty without a name.
     CString GetFileNameWithExt() const;
 
+    // The form windows of the shown page and face; the view makes them.
+    void DeleteFaceWindow();
+    void DeletePrintFrame();
+
     CMirtFileIO* m_pFileIO;
+    CMirtBasePrtFrm* m_pPrtFrm;   // owned, or null
+    CMirtBaseMen* m_pMen;         // owned, or null
     char m_cVersion;
     CString m_strFolder;      // without a trailing backslash
     CString m_strFileName;    // without extension

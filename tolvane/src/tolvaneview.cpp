@@ -3,21 +3,67 @@
 #include <memory>
 
 #include "maindatalist.h"
+#include "mainfrm.h"
+#include "mirtbasemen.h"
+#include "mirtbaseprtfrm.h"
+#include "mirtmsgs.h"
+#include "spaceinfo.h"
 #include "mirtenv.h"
+#include "resource.h"
 #include "tmbfile.h"
 #include "tolvaneapp.h"
 #include "tolvanedoc.h"
 
 IMPLEMENT_DYNCREATE(CTolvaneView, CScrollView)
 
-namespace {
+BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
+    ON_WM_ERASEBKGND()
+    ON_WM_VSCROLL()
+    ON_WM_HSCROLL()
+    ON_MESSAGE(MsgViewRedraw, OnViewRedraw)
+    ON_MESSAGE(MsgUserModify, OnUserModify)
+    ON_MESSAGE(MsgUserSetGrp, OnUserSetGrp)
+    ON_MESSAGE(MsgFirstField, OnFirstField)
+    ON_MESSAGE(MsgUserMove, OnUserMove)
+    ON_MESSAGE(MsgRedrawRect, OnRedrawRect)
+    ON_MESSAGE(MsgFieldFormat, OnFieldFormat)
+    ON_MESSAGE(MsgFocusFirstChild, OnFocusFirstChild)
+    ON_MESSAGE(MsgZoomDone, OnZoomDone)
+    ON_COMMAND(ID_NEXT_PAGE, OnNextPage)
+    ON_COMMAND(ID_PREV_PAGE, OnPrevPage)
+    ON_COMMAND(ID_FIRST_PAGE, OnFirstPage)
+    ON_COMMAND(ID_LAST_PAGE, OnLastPage)
+    ON_COMMAND(ID_DELETE_PAGE, OnDeletePage)
+    ON_UPDATE_COMMAND_UI(ID_NEXT_PAGE, OnUpdateNextPage)
+    ON_UPDATE_COMMAND_UI(ID_LAST_PAGE, OnUpdateNextPage)
+    ON_UPDATE_COMMAND_UI(ID_PREV_PAGE, OnUpdatePrevPage)
+    ON_UPDATE_COMMAND_UI(ID_FIRST_PAGE, OnUpdatePrevPage)
+    ON_UPDATE_COMMAND_UI(ID_DELETE_PAGE, OnUpdateDeletePage)
+    ON_COMMAND(ID_NEW_PAGE, OnNewPage)
+    ON_COMMAND(ID_DUPLICATE_PAGE, OnDuplicatePage)
+    ON_COMMAND(ID_GOTO_PAGE, OnGotoPage)
+    ON_COMMAND(ID_FILE_NEW_FORM, OnFileNewForm)
+    ON_COMMAND(ID_CALCULATOR, OnCalculator)
+    ON_UPDATE_COMMAND_UI(ID_FILE_NEW_FORM, OnUpdateNewOrSave)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateNewOrSave)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateNotOlder)
+    ON_UPDATE_COMMAND_UI(ID_REGISTER_FORM, OnUpdateNotOlder)
+    ON_UPDATE_COMMAND_UI(ID_FILE_OPEN, OnUpdateNotDataLink)
+    ON_UPDATE_COMMAND_UI(ID_PRINT_PREVIEW_FORM, OnUpdateNotDataLink)
+    ON_UPDATE_COMMAND_UI(ID_PRINT_FORM, OnUpdateNotDataLink)
+    ON_UPDATE_COMMAND_UI(ID_APP_EXIT, OnUpdateNotDataLink)
+    ON_UPDATE_COMMAND_UI(ID_NEW_PAGE, OnUpdateNotDataLink)
+    ON_UPDATE_COMMAND_UI(ID_DUPLICATE_PAGE, OnUpdateNotDataLink)
+    ON_UPDATE_COMMAND_UI(ID_PAPER_INFO, OnUpdatePaperInfo)
+    ON_UPDATE_COMMAND_UI(ID_GOTO_PAGE, OnUpdateGotoPage)
+END_MESSAGE_MAP()
 
-// Registered forms have ids from here on.
-const UINT kFirstUserForm = 40000;
-
-}  // namespace
-
-CTolvaneView::CTolvaneView() : m_dwSheetValue(0), m_bSheetPresent(0), m_bMapErrorShown(FALSE)
+CTolvaneView::CTolvaneView()
+    : m_dwSheetValue(0), m_bSheetPresent(0), m_bDataLink(0), m_nMenCount(0), m_bMultiMen(0), m_nCurrentMen(0),
+      m_bLoaded(0), m_nZoom(0), m_nCurrentPage(0), m_bPageChanged(0), m_rectForm(0, 0, 0, 0),
+      m_rectPaper(0, 0, 0, 0), m_rectPaperPix(0, 0, 0, 0), m_nPaperKind(0), m_nRuledLineColor(1),
+      m_nCutLineKind(-1), m_nScale(100), m_nAutoPaper(1), m_nKeptFocusOrder(0), m_bZoomBusy(0),
+      m_bMapErrorShown(FALSE)
 {
 }
 
@@ -26,24 +72,149 @@ CTolvaneDoc* CTolvaneView::GetDocument() const
     return static_cast<CTolvaneDoc*>(m_pDocument);
 }
 
-void CTolvaneView::OnDraw(CDC*)
+CMainFrame* CTolvaneView::MainFrame() const
 {
+    CWnd* pMain = AfxGetMainWnd();
+    return pMain != nullptr && pMain->IsKindOf(RUNTIME_CLASS(CMainFrame)) ? static_cast<CMainFrame*>(pMain) : nullptr;
+}
+
+BOOL CTolvaneView::IsEntryMode() const
+{
+    const CMainFrame* pFrame = MainFrame();
+    return pFrame != nullptr && pFrame->m_bEntryMode != 0;
+}
+
+CMirtBaseMen* CTolvaneView::FaceWindow() const
+{
+    return GetDocument() != nullptr ? GetDocument()->m_pMen : nullptr;
+}
+
+BOOL CTolvaneView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    cs.style |= WS_CLIPCHILDREN;
+    return CScrollView::PreCreateWindow(cs);
+}
+
+void CTolvaneView::OnDraw(CDC* pDC)
+{
+    if (pDC->IsPrinting())
+        return;
+    if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr)
+        pMen->DrawFormat(pDC);
+}
+
+BOOL CTolvaneView::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    pDC->FillSolidRect(&rectClient, ::GetSysColor(COLOR_BTNFACE));
+    // The paper lies under the form: it scrolls with it.
+    CRect rectPaper(MulDiv(m_rectPaperPix.left, m_nZoom, 100), MulDiv(m_rectPaperPix.top, m_nZoom, 100),
+        MulDiv(m_rectPaperPix.right, m_nZoom, 100), MulDiv(m_rectPaperPix.bottom, m_nZoom, 100));
+    const CPoint ptScroll = GetDeviceScrollPosition();
+    rectPaper.OffsetRect(-ptScroll.x, -ptScroll.y);
+    pDC->FillSolidRect(&rectPaper, RGB(255, 255, 255));
+    return 0;
+}
+
+void CTolvaneView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CScrollView::OnVScroll(nSBCode, nPos, pScrollBar);
+    PostMessage(MsgViewRedraw);
+}
+
+void CTolvaneView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    CScrollView::OnHScroll(nSBCode, nPos, pScrollBar);
+    PostMessage(MsgViewRedraw);
+}
+
+LRESULT CTolvaneView::OnViewRedraw(WPARAM, LPARAM)
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, MsgViewRedraw, MsgViewRedraw, PM_REMOVE)) {
+    }
+    if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr && IsEntryMode())
+        pMen->SetMargin(ScrollMargin());
+    RedrawNow();
+    return 0;
+}
+
+void CTolvaneView::RedrawNow()
+{
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+CSize CTolvaneView::ScrollMargin() const
+{
+    // The face window takes its margin in layout units.
+    const CPoint ptScroll = GetDeviceScrollPosition();
+    const int nZoom = m_nZoom > 0 ? m_nZoom : 100;
+    return CSize(MulDiv(ptScroll.x, 1000 * 100, 378 * nZoom), MulDiv(ptScroll.y, 1000 * 100, 378 * nZoom));
+}
+
+LRESULT CTolvaneView::OnUserModify(WPARAM, LPARAM)
+{
+    GetDocument()->SetModifiedFlag(TRUE);
+    m_bPageChanged = 1;
+    return 0;
+}
+
+LRESULT CTolvaneView::OnUserSetGrp(WPARAM wParam, LPARAM lParam)
+{
+    if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr)
+        pMen->SetUsrGrp(wParam, lParam);
+    return 0;
+}
+
+LRESULT CTolvaneView::OnFirstField(WPARAM, LPARAM)
+{
+    if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr && IsEntryMode() && !m_bDataLink)
+        pMen->SetFirstField();
+    return 0;
+}
+
+LRESULT CTolvaneView::OnUserMove(WPARAM, LPARAM lParam)
+{
+    CMirtBaseMen* pMen = FaceWindow();
+    if (pMen == nullptr || !IsEntryMode() || m_bDataLink)
+        return 0;
+    if (lParam == 1)
+        pMen->SetNextField();
+    else
+        pMen->SetPrevField();
+    return 0;
+}
+
+LRESULT CTolvaneView::OnRedrawRect(WPARAM wParam, LPARAM lParam)
+{
+    CTolvaneDoc* pDoc = GetDocument();
+    const RECT* pRect = reinterpret_cast<const RECT*>(wParam);
+    if (pRect == nullptr) {
+        if (pDoc->m_pPrtFrm != nullptr && pDoc->m_pMen != nullptr)
+            pDoc->m_pPrtFrm->GetMen(pDoc->m_pMen, static_cast<UINT>(m_nCurrentMen), 1);
+        return 0;
+    }
+    // The sender frees the rectangle.
+    CRect rect(pRect->left, pRect->top, pRect->right + 1, pRect->bottom + 1);
+    if (pDoc->m_pMen != nullptr && reinterpret_cast<CMirtBase*>(lParam) == static_cast<CMirtBase*>(pDoc->m_pMen)) {
+        const CPoint ptScroll = GetDeviceScrollPosition();
+        rect.OffsetRect(-ptScroll.x, -ptScroll.y);
+        InvalidateRect(&rect);
+    }
+    return 0;
+}
+
+LRESULT CTolvaneView::OnFieldFormat(WPARAM wParam, LPARAM)
+{
+    delete reinterpret_cast<tagSPACEINFO*>(wParam);
+    return 0;
 }
 
 void CTolvaneView::OnInitialUpdate()
 {
     SetScrollSizes(MM_TEXT, CSize(1, 1));
     CScrollView::OnInitialUpdate();
-}
-
-void CTolvaneView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
-{
-    const CTolvaneApp* pApp = TolvaneApp();
-    const int nLayoutID = pApp != nullptr ? pApp->m_nLayoutID : 0;
-    UpdateTitle(lHint == 0, nLayoutID);
-    if (lHint == 0 && nLayoutID > 0)
-        ReadTmbFileMap(static_cast<UINT>(nLayoutID));
-    CScrollView::OnUpdate(pSender, lHint, pHint);
 }
 
 BOOL CTolvaneView::ReadTmbFileMap(UINT nLayoutID)

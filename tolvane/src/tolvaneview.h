@@ -1,17 +1,45 @@
-// CTolvaneView: the form screen's view. This is the start of the form
-// view: it keeps the form's name and input-assistance sheet from the form
-// library index, the window title and the crop-mark pictures of the form.
-// Showing and editing the form's faces is not here yet; it draws nothing.
+// CTolvaneView: the form screen's view. It shows one face of the shown page
+// of the form at a zoom: the document's print frame holds the page, its face
+// window the face with the entry windows of its fields (children of the
+// view). It builds both at every form load and page change, keeps the page
+// list of the document, and keeps the form's name and input-assistance
+// sheet from the form library index, the window title and the crop-mark
+// pictures of the form.
 #pragma once
 #include <afxwin.h>
 #include <afxdocview.h>
 
+class CMainFrame;
+class CMirtBaseMen;
+class CNMirtDoc;
+class CStrel95Data;
 class CTolvaneDoc;
+
+// The view's own messages.
+#define MsgViewRedraw 0x40F
+#define MsgFocusFirstChild 0x4FA
+#define MsgZoomDone 0x698
 
 class CTolvaneView : public CScrollView
 {
     DECLARE_DYNCREATE(CTolvaneView)
 public:
+    // What CommitAndSwitchPage does after committing the shown page.
+    enum
+    {
+        PAGE_CREATE = 0,         // the container, with the shown page only
+        PAGE_APPEND_EMPTY = 1,
+        PAGE_INSERT_EMPTY = 2,
+        PAGE_APPEND_COPY = 3,
+        PAGE_INSERT_COPY = 4,
+        PAGE_COMMIT = 5,
+        PAGE_DELETE = 6,
+        PAGE_COMMIT_QUIET = 7    // no focus given back
+    };
+
+    // Registered forms have ids from here on.
+    static const UINT kFirstUserForm = 40000;
+
     CTolvaneView();
 
     CTolvaneDoc* GetDocument() const;
@@ -26,6 +54,24 @@ public:
     // blank and the file name with its extension. TRUE.
     BOOL UpdateTitle(BOOL bRenew, int nLayoutID);
 
+    // The shown page into the page list, which is then rebuilt from copies
+    // as the operation says; FALSE (the old list kept) on failure.
+    BOOL CommitAndSwitchPage(int nOperation, int nPosition, BOOL bRestoreFocus);
+    // A new empty page or a copy of the shown page before page nPosition
+    // (-1 or the count: at the end), then shown.
+    BOOL AddPage(int nPosition);
+    BOOL DuplicatePage(int nPosition);
+    // The pages of the document; -1 without a page container.
+    int GetPageCount() const;
+    // "shown/countﾍﾟｰｼﾞ" in the main frame's page pane.
+    void UpdatePageIndicator();
+    // The field of the kept focus order, else the first field, gets the focus.
+    void RestoreFocus();
+
+    // The fit zoom for a paper of that size (0.1 mm) on a screen of that
+    // size (pixels), held to the zoom steps.
+    static int FitZoom(int nPaperWidth, int nPaperHeight, int nScreenWidth, int nScreenHeight);
+
     CString m_strFormName;
     CString m_strSheetName;      // input-assistance sheet
     DWORD m_dwSheetValue;
@@ -33,15 +79,116 @@ public:
     CString m_strTmbCropMarks;   // metafile for cut-line kind 1
     CString m_strTmbFrame;       // metafile for cut-line kind 2
 
+    int m_bDataLink;
+    int m_nMenCount;
+    int m_bMultiMen;
+    int m_nCurrentMen;           // 1-based
+    int m_bLoaded;
+    int m_nZoom;                 // percent; 0: fit at the next form load
+    int m_nCurrentPage;          // 0-based
+    int m_bPageChanged;
+    CRect m_rectForm;            // 0.1 mm
+    CRect m_rectPaper;           // 0.1 mm
+    CRect m_rectPaperPix;        // pixels at 100 %
+    int m_nPaperKind;
+    int m_nRuledLineColor;
+    int m_nCutLineKind;
+    int m_nScale;
+    int m_nAutoPaper;
+    UINT m_nKeptFocusOrder;
+    int m_bZoomBusy;
+
 protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
-    // Hint 0 (a form for the application's layout): title and crop marks
-    // anew; other hints renew the title's file name.
+    // Rebuilds the print frame and the face window: hint 0 the form of the
+    // application's layout, 1 the given page (or the first), 2 a new page
+    // of the held form.
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg LRESULT OnViewRedraw(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnUserModify(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnUserSetGrp(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFirstField(WPARAM wParam, LPARAM lParam);
+    // The next (lParam 1) or previous field of the face.
+    afx_msg LRESULT OnUserMove(WPARAM wParam, LPARAM lParam);
+    // A repaint request of the face window: its rectangle (the sender keeps
+    // it), or the whole face written back into the print frame.
+    afx_msg LRESULT OnRedrawRect(WPARAM wParam, LPARAM lParam);
+    // The focused field's format record; only freed here.
+    afx_msg LRESULT OnFieldFormat(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnFocusFirstChild(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnZoomDone(WPARAM wParam, LPARAM lParam);
+
+    // Pages.
+    afx_msg void OnNextPage();
+    afx_msg void OnPrevPage();
+    afx_msg void OnFirstPage();
+    afx_msg void OnLastPage();
+    afx_msg void OnDeletePage();
+    afx_msg void OnUpdateNextPage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePrevPage(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateDeletePage(CCmdUI* pCmdUI);
+    afx_msg void OnNewPage();
+    afx_msg void OnDuplicatePage();
+    afx_msg void OnGotoPage();
+
+    // Small commands and the enabling of the data mode.
+    afx_msg void OnFileNewForm();
+    afx_msg void OnCalculator();
+    afx_msg void OnUpdateNewOrSave(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNotOlder(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNotDataLink(CCmdUI* pCmdUI);
+    afx_msg void OnUpdatePaperInfo(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateGotoPage(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
 
 private:
+    CMainFrame* MainFrame() const;
+    BOOL IsEntryMode() const;
+    CStrel95Data* PageContainer() const;
+    CNMirtDoc* PageAt(int nIndex) const;
+    // The face window of the document, or null.
+    CMirtBaseMen* FaceWindow() const;
+
+    // Form loading steps.
+    BOOL LoadForm(LPARAM lHint, CNMirtDoc* pHint);
+    BOOL LoadLayout(LPARAM lHint, int nLayoutID, CNMirtDoc* pChosen);
+    // Form rectangle, paper rectangle and faces from the print frame.
+    BOOL TakeFaceInformation();
+    // The flag of CreateWindowForGroup for the hint and the start's layout.
+    int GroupFlag(LPARAM lHint, int nStartID) const;
+    // Face 1 of the print frame into the face window with its entry windows.
+    void ShowFirstFace(int nGroupFlag);
+    void SetScrollSizesForZoom();
+    // The device scroll position in layout units, for the face window.
+    CSize ScrollMargin() const;
+    // A new face window of the document, for the view at the zoom.
+    void NewFaceWindow();
+
+    // The face window written into the print frame and made anew.
+    void RenewFaceWindow(BOOL bRestoreFocus, int nOperation);
+    // A page of the print frame with its fields cleared, or null.
+    CNMirtDoc* EmptyPage() const;
+    BOOL AddOrDuplicate(int nPosition, BOOL bDuplicate);
+    // The shown page committed; FALSE (reported) on failure, and the page
+    // stays shown with its values.
+    BOOL CommitShownPage();
+    void ShowPage(int nPage);
+    // The page dialog's place as a position; FALSE when nothing is to be done.
+    BOOL AskPagePosition(int& nPosition);
+
     void ReportMapError(CException* e);
+    // The whole view and its children at once.
+    void RedrawNow();
 
     BOOL m_bMapErrorShown;
 };
+
+// A copy of the page (header and blob); null when memory runs out.
+CNMirtDoc* CopyPage(CNMirtDoc* pPage);

@@ -891,6 +891,33 @@ ZEBAPI LONG WINAPI zebGetWidth(HWND hObject);
 ZEBAPI LONG WINAPI zebGetHeight(HWND hObject);
 ZEBAPI LONG WINAPI zebSetWidth(HWND hObject, LONG nWidth);
 ZEBAPI LONG WINAPI zebSetHeight(HWND hObject, LONG nHeight);
+// The document forms of the settings above, on the whiteboard's text
+// document nDoc, with the same results and failure values.
+ZEBAPI LONG WINAPI zebGetDocAlignment(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocAlignment(HWND hWhiteBoard, LONG nDoc, LONG nMode);
+ZEBAPI LONG WINAPI zebGetDocKinsoku(HWND hWhiteBoard, LONG nDoc, LPSTR pszBuffer, LONG nSize);
+ZEBAPI LONG WINAPI zebSetDocKinsoku(HWND hWhiteBoard, LONG nDoc, LPCSTR pszLineStart);
+ZEBAPI LONG WINAPI zebGetDocLimit(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocLimit(HWND hWhiteBoard, LONG nDoc, LONG nLimit);
+ZEBAPI LONG WINAPI zebGetDocNewLine(HWND hWhiteBoard, LONG nDoc, WORD* pwCode, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetDocFormFeed(HWND hWhiteBoard, LONG nDoc, WORD* pwCode, LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetDocNewLine(HWND hWhiteBoard, LONG nDoc, LONG nCode, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebSetDocFormFeed(HWND hWhiteBoard, LONG nDoc, LONG nCode, const LOGFONTA* plf);
+ZEBAPI LONG WINAPI zebGetDocVPos(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocVPos(HWND hWhiteBoard, LONG nDoc, LONG nVPos);
+ZEBAPI LONG WINAPI zebGetDocUserAttr(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocUserAttr(HWND hWhiteBoard, LONG nDoc, LONG nAttr);
+ZEBAPI LONG WINAPI zebGetDocIMEMode(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocIMEMode(HWND hWhiteBoard, LONG nDoc, LONG nMode);
+ZEBAPI LONG WINAPI zebGetDocUserAlignment(HWND hWhiteBoard, LONG nDoc, ZebUserCellList* pList);
+ZEBAPI LONG WINAPI zebSetDocUserAlignment(HWND hWhiteBoard, LONG nDoc, const ZebUserCellList* pList);
+ZEBAPI LONG WINAPI zebSetDocCharExtra(HWND hWhiteBoard, LONG nDoc, LONG nExtra);
+ZEBAPI WORD WINAPI zebSetDocClipMode(HWND hWhiteBoard, LONG nDoc, WORD wMode);
+ZEBAPI LONG WINAPI zebSetDocRectOverflow(HWND hWhiteBoard, LONG nDoc, LONG nMode);
+ZEBAPI LONG WINAPI zebGetDocWidth(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocWidth(HWND hWhiteBoard, LONG nDoc, LONG nWidth);
+ZEBAPI LONG WINAPI zebGetDocHeight(HWND hWhiteBoard, LONG nDoc);
+ZEBAPI LONG WINAPI zebSetDocHeight(HWND hWhiteBoard, LONG nDoc, LONG nHeight);
 ZEBAPI LONG WINAPI zebGetDocRect(HWND hWhiteBoard, LONG nDoc, RECT* pRect);
 ZEBAPI LONG WINAPI zebSetDocRect(HWND hWhiteBoard, LONG nDoc, const RECT* pRect);
 }

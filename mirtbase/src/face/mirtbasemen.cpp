@@ -83,7 +83,7 @@ int CMirtBaseMen::CreateWindowForGroup(int nFlag)
     if (m_pLayout == nullptr || m_pParentWnd == nullptr || m_pParentWnd->GetSafeHwnd() == nullptr)
         return 0;
     for (POSITION pos = m_listMen.GetHeadPosition(); pos != nullptr;)
-        static_cast<CPropData*>(m_listMen.GetNext(pos))->CreateControls(m_pParentWnd, nFlag, FALSE);
+        static_cast<CPropData*>(m_listMen.GetNext(pos))->CreateControls(m_pParentWnd, nFlag, TRUE);
     return 1;
 }
 
