@@ -24,5 +24,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnUpdateFieldName(CCmdUI* pCmdUI);
     afx_msg void OnUpdatePage(CCmdUI* pCmdUI);
+    // The active view shows face wParam.
+    afx_msg LRESULT OnFaceSelected(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -18,6 +18,7 @@ class CTolvaneDoc;
 // The view's own messages.
 #define MsgViewRedraw 0x40F
 #define MsgFocusFirstChild 0x4FA
+#define MsgForcedZoom 0x697
 #define MsgZoomDone 0x698
 
 class CTolvaneView : public CScrollView
@@ -71,6 +72,13 @@ public:
     // The fit zoom for a paper of that size (0.1 mm) on a screen of that
     // size (pixels), held to the zoom steps.
     static int FitZoom(int nPaperWidth, int nPaperHeight, int nScreenWidth, int nScreenHeight);
+    // The zoom step after (bIn) or before nZoom; nZoom itself at an end of
+    // the steps or when it is no step.
+    static int NextZoomStep(int nZoom, BOOL bIn);
+    // The face window rebuilt at that zoom; nothing when it has it already.
+    void SetZoom(int nPercent);
+    // Face nMen (1-based) shown; gives the face shown before.
+    int ShowMen(int nMen);
 
     CString m_strFormName;
     CString m_strSheetName;      // input-assistance sheet
@@ -124,6 +132,16 @@ protected:
     afx_msg LRESULT OnFieldFormat(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnFocusFirstChild(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnZoomDone(WPARAM wParam, LPARAM lParam);
+    // wParam: the zoom to go back to, with a message.
+    afx_msg LRESULT OnForcedZoom(WPARAM wParam, LPARAM lParam);
+
+    // Zoom.
+    afx_msg void OnZoomIn();
+    afx_msg void OnZoomOut();
+    afx_msg void OnZoom100();
+    afx_msg void OnUpdateZoomIn(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoomOut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoom100(CCmdUI* pCmdUI);
 
     // Pages.
     afx_msg void OnNextPage();
@@ -182,6 +200,11 @@ private:
     void ShowPage(int nPage);
     // The page dialog's place as a position; FALSE when nothing is to be done.
     BOOL AskPagePosition(int& nPosition);
+
+    // A zoom step unless a zoom command is still running.
+    void StepZoom(BOOL bIn);
+    // The waiting messages handled, then the busy flag cleared.
+    void EndZoomCommand();
 
     void ReportMapError(CException* e);
     // The whole view and its children at once.
