@@ -17,7 +17,7 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_FIELDNAME, ID_INDICATOR_P
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_bEntryMode(1)
+CMainFrame::CMainFrame() : m_bEntryMode(1), m_nAlign(1)
 {
 }
 

@@ -17,6 +17,7 @@ public:
     CString m_strFieldName;   // status pane 61456
     CString m_strPageText;    // status pane 61457
     int m_bEntryMode;         // 1 entry mode, 0 layout mode
+    int m_nAlign;             // of the current field: 1 left, 2 right, 3 centre, 4 distributed
 
     CStatusBar m_wndStatusBar;
 
