@@ -408,3 +408,94 @@ TEST_F(ViewTest, ViewPictureAtTwoZooms)
 }
 
 }  // namespace
+
+TEST(ViewZoomSteps, NextStepStopsAtTheEndsAndKeepsOddZooms)
+{
+    struct Case
+    {
+        int nZoom;
+        BOOL bIn;
+        int nNext;
+    };
+    const Case cases[] = {
+        {25, TRUE, 40}, {25, FALSE, 25}, {200, TRUE, 200}, {200, FALSE, 180},
+        {100, TRUE, 120}, {100, FALSE, 80}, {90, TRUE, 90}, {90, FALSE, 90},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.nNext, CTolvaneView::NextZoomStep(c.nZoom, c.bIn)) << c.nZoom << (c.bIn ? " in" : " out");
+}
+
+TEST_F(ViewTest, ZoomCommandsRebuildTheFaceAtTheNewZoomAndKeepTheFocus)
+{
+    StartOn(9003);
+    CTolvaneView* pView = View();
+    Command(ID_ZOOM_100);
+    EXPECT_EQ(100, pView->m_nZoom);
+    EXPECT_EQ(100u, Doc()->m_pMen->GetPercent());
+    EXPECT_EQ(pView->m_rectPaperPix.Size(), pView->GetTotalSize());
+    EXPECT_FALSE(IsCommandEnabled(pView, ID_ZOOM_100));
+    EXPECT_EQ(0, pView->m_bZoomBusy) << "cleared once the queue drained";
+
+    Doc()->m_pMen->SetNextField();
+    const UINT nOrder = Doc()->m_pMen->GetFocusOrderNo();
+    ASSERT_NE(0u, nOrder);
+    Command(ID_ZOOM_IN);
+    EXPECT_EQ(120, pView->m_nZoom);
+    EXPECT_EQ(120u, Doc()->m_pMen->GetPercent());
+    EXPECT_EQ(CSize(MulDiv(pView->m_rectPaperPix.Width(), 120, 100), MulDiv(pView->m_rectPaperPix.Height(), 120, 100)),
+        pView->GetTotalSize());
+    EXPECT_EQ(nOrder, Doc()->m_pMen->GetFocusOrderNo());
+    EXPECT_EQ(1, pView->m_nCurrentMen);
+
+    // A zoom command while another runs is dropped.
+    pView->m_bZoomBusy = 1;
+    Command(ID_ZOOM_IN);
+    EXPECT_EQ(120, pView->m_nZoom);
+    pView->m_bZoomBusy = 0;
+
+    for (int i = 0; i < 12; ++i)
+        Command(ID_ZOOM_IN);
+    EXPECT_EQ(200, pView->m_nZoom);
+    EXPECT_EQ(200u, Doc()->m_pMen->GetPercent());
+    EXPECT_FALSE(IsCommandEnabled(pView, ID_ZOOM_IN));
+    EXPECT_TRUE(IsCommandEnabled(pView, ID_ZOOM_OUT));
+    for (int i = 0; i < 12; ++i)
+        Command(ID_ZOOM_OUT);
+    EXPECT_EQ(25, pView->m_nZoom);
+    EXPECT_EQ(25u, Doc()->m_pMen->GetPercent());
+    EXPECT_FALSE(IsCommandEnabled(pView, ID_ZOOM_OUT));
+    EXPECT_TRUE(IsCommandEnabled(pView, ID_ZOOM_IN));
+    EXPECT_EQ(0, pView->m_bZoomBusy);
+}
+
+TEST_F(ViewTest, FaceSelectedShowsThatFaceAndKeepsTheValuesOfTheOthers)
+{
+    StartOn(9003);
+    CTolvaneView* pView = View();
+    const UINT nOrder = Doc()->m_pMen->GetFocusOrderNo();
+    ASSERT_NE(0u, nOrder);
+    CWnd* pEntry = CWnd::GetFocus();
+    ASSERT_NE(nullptr, pEntry);
+    ASSERT_EQ(pView, pEntry->GetParent());
+    const HWND hEntry = pEntry->m_hWnd;
+    pEntry->SetWindowText("123");
+    Doc()->m_pMen->GetCurrentField()->m_strData = "123";
+
+    EXPECT_EQ(0, Frame()->SendMessage(MsgFaceSelected, 2));
+    m_app.PumpPending();
+    EXPECT_EQ(2, pView->m_nCurrentMen);
+    EXPECT_EQ(pView->m_nZoom, static_cast<int>(Doc()->m_pMen->GetPercent()));
+    EXPECT_FALSE(::IsWindow(hEntry)) << "face 1's entry windows are gone";
+
+    // Faces out of range change nothing.
+    for (int nMen : {0, 4, -1}) {
+        EXPECT_EQ(2, pView->ShowMen(nMen)) << nMen;
+        EXPECT_EQ(2, pView->m_nCurrentMen);
+    }
+    EXPECT_EQ(2, pView->ShowMen(1));
+    m_app.PumpPending();
+    EXPECT_EQ(1, pView->m_nCurrentMen);
+    EXPECT_EQ(nOrder, Doc()->m_pMen->GetFocusOrderNo()) << "the first field has the focus again";
+    ASSERT_NE(nullptr, Doc()->m_pMen->GetCurrentField());
+    EXPECT_STREQ("123", Doc()->m_pMen->GetCurrentField()->m_strData);
+}

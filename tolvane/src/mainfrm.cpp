@@ -1,11 +1,14 @@
 #include "mainfrm.h"
 
+#include "tolvaneview.h"
+
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_FIELDNAME, OnUpdateFieldName)
     ON_UPDATE_COMMAND_UI(ID_INDICATOR_PAGE, OnUpdatePage)
+    ON_MESSAGE(MsgFaceSelected, OnFaceSelected)
 END_MESSAGE_MAP()
 
 namespace {
@@ -14,7 +17,7 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_FIELDNAME, ID_INDICATOR_P
 
 }  // namespace
 
-CMainFrame::CMainFrame() : m_bEntryMode(1)
+CMainFrame::CMainFrame() : m_bEntryMode(1), m_nAlign(1)
 {
 }
 
@@ -38,4 +41,12 @@ void CMainFrame::OnUpdatePage(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable();
     pCmdUI->SetText(m_strPageText);
+}
+
+LRESULT CMainFrame::OnFaceSelected(WPARAM wParam, LPARAM)
+{
+    CView* pView = GetActiveView();
+    if (pView != nullptr && pView->IsKindOf(RUNTIME_CLASS(CTolvaneView)))
+        static_cast<CTolvaneView*>(pView)->ShowMen(static_cast<int>(wParam));
+    return 0;
 }

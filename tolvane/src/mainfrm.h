@@ -17,6 +17,7 @@ public:
     CString m_strFieldName;   // status pane 61456
     CString m_strPageText;    // status pane 61457
     int m_bEntryMode;         // 1 entry mode, 0 layout mode
+    int m_nAlign;             // of the current field: 1 left, 2 right, 3 centre, 4 distributed
 
     CStatusBar m_wndStatusBar;
 
@@ -24,5 +25,7 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnUpdateFieldName(CCmdUI* pCmdUI);
     afx_msg void OnUpdatePage(CCmdUI* pCmdUI);
+    // The active view shows face wParam.
+    afx_msg LRESULT OnFaceSelected(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -14,6 +14,21 @@
 #define IDC_PAGE_NUMBER 1049
 
 // Commands of the view.
+#define ID_FONT_NAME_COMBO 106
+#define ID_FONT_SIZE_COMBO 107
+#define ID_COLOR_COMBO 108
+#define ID_ALIGN_LEFT 112
+#define ID_ALIGN_RIGHT 113
+#define ID_ALIGN_CENTER 114
+#define ID_ALIGN_DISTRIBUTED 115
+#define ID_BOLD 32782
+#define ID_ITALIC 32783
+#define ID_NUM_INTEGER 32881
+#define ID_NUM_DECIMAL2 32882
+#define ID_NUM_NONE 32883
+#define ID_ZOOM_IN 1002
+#define ID_ZOOM_OUT 1003
+#define ID_ZOOM_100 32835
 #define ID_FILE_NEW_FORM 32803
 #define ID_PRINT_PREVIEW_FORM 32806
 #define ID_PAPER_INFO 32815
@@ -28,6 +43,9 @@
 #define ID_NEW_PAGE 32898
 #define ID_DUPLICATE_PAGE 32899
 #define ID_REGISTER_FORM 32921
+
+// Messages of the main frame.
+#define MsgFaceSelected 0x600   // wParam: the face to show, 1-based
 
 // Status panes.
 #define ID_INDICATOR_FIELDNAME 61456

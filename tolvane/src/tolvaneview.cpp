@@ -29,6 +29,22 @@ BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
     ON_MESSAGE(MsgFieldFormat, OnFieldFormat)
     ON_MESSAGE(MsgFocusFirstChild, OnFocusFirstChild)
     ON_MESSAGE(MsgZoomDone, OnZoomDone)
+    ON_MESSAGE(MsgForcedZoom, OnForcedZoom)
+    ON_MESSAGE(MsgApplyAttributes, OnApplyAttributes)
+    ON_COMMAND(ID_BOLD, OnBold)
+    ON_COMMAND(ID_ITALIC, OnItalic)
+    ON_UPDATE_COMMAND_UI(ID_BOLD, OnUpdateBold)
+    ON_UPDATE_COMMAND_UI(ID_ITALIC, OnUpdateItalic)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_ALIGN_LEFT, ID_ALIGN_DISTRIBUTED, OnUpdateAlign)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_FONT_NAME_COMBO, ID_COLOR_COMBO, OnUpdateFormatCombo)
+    ON_COMMAND_RANGE(ID_NUM_INTEGER, ID_NUM_NONE, OnNumKind)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_NUM_INTEGER, ID_NUM_NONE, OnUpdateNumKind)
+    ON_COMMAND(ID_ZOOM_IN, OnZoomIn)
+    ON_COMMAND(ID_ZOOM_OUT, OnZoomOut)
+    ON_COMMAND(ID_ZOOM_100, OnZoom100)
+    ON_UPDATE_COMMAND_UI(ID_ZOOM_IN, OnUpdateZoomIn)
+    ON_UPDATE_COMMAND_UI(ID_ZOOM_OUT, OnUpdateZoomOut)
+    ON_UPDATE_COMMAND_UI(ID_ZOOM_100, OnUpdateZoom100)
     ON_COMMAND(ID_NEXT_PAGE, OnNextPage)
     ON_COMMAND(ID_PREV_PAGE, OnPrevPage)
     ON_COMMAND(ID_FIRST_PAGE, OnFirstPage)
@@ -155,8 +171,7 @@ CSize CTolvaneView::ScrollMargin() const
 
 LRESULT CTolvaneView::OnUserModify(WPARAM, LPARAM)
 {
-    GetDocument()->SetModifiedFlag(TRUE);
-    m_bPageChanged = 1;
+    MarkChanged();
     return 0;
 }
 
@@ -202,12 +217,6 @@ LRESULT CTolvaneView::OnRedrawRect(WPARAM wParam, LPARAM lParam)
         rect.OffsetRect(-ptScroll.x, -ptScroll.y);
         InvalidateRect(&rect);
     }
-    return 0;
-}
-
-LRESULT CTolvaneView::OnFieldFormat(WPARAM wParam, LPARAM)
-{
-    delete reinterpret_cast<tagSPACEINFO*>(wParam);
     return 0;
 }
 

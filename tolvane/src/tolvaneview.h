@@ -9,6 +9,8 @@
 #include <afxwin.h>
 #include <afxdocview.h>
 
+#include "fieldattributes.h"
+
 class CMainFrame;
 class CMirtBaseMen;
 class CNMirtDoc;
@@ -18,6 +20,9 @@ class CTolvaneDoc;
 // The view's own messages.
 #define MsgViewRedraw 0x40F
 #define MsgFocusFirstChild 0x4FA
+#define MsgApplyAttributes 0x40E   // wParam 1: the attribute state; 0: keep all
+#define MsgApplyToSpaces 0x6BE
+#define MsgForcedZoom 0x697
 #define MsgZoomDone 0x698
 
 class CTolvaneView : public CScrollView
@@ -71,6 +76,13 @@ public:
     // The fit zoom for a paper of that size (0.1 mm) on a screen of that
     // size (pixels), held to the zoom steps.
     static int FitZoom(int nPaperWidth, int nPaperHeight, int nScreenWidth, int nScreenHeight);
+    // The zoom step after (bIn) or before nZoom; nZoom itself at an end of
+    // the steps or when it is no step.
+    static int NextZoomStep(int nZoom, BOOL bIn);
+    // The face window rebuilt at that zoom; nothing when it has it already.
+    void SetZoom(int nPercent);
+    // Face nMen (1-based) shown; gives the face shown before.
+    int ShowMen(int nMen);
 
     CString m_strFormName;
     CString m_strSheetName;      // input-assistance sheet
@@ -97,6 +109,7 @@ public:
     int m_nAutoPaper;
     UINT m_nKeptFocusOrder;
     int m_bZoomBusy;
+    CFieldAttributes m_attr;     // of the current field
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -120,10 +133,34 @@ protected:
     // A repaint request of the face window: its rectangle (the sender keeps
     // it), or the whole face written back into the print frame.
     afx_msg LRESULT OnRedrawRect(WPARAM wParam, LPARAM lParam);
-    // The focused field's format record; only freed here.
+    // The focused field's format record: the attribute state, the frame's
+    // alignment and field name. The record is freed here.
     afx_msg LRESULT OnFieldFormat(WPARAM wParam, LPARAM lParam);
+    // The attribute state (wParam 1) or a keep-all record (wParam 0,
+    // lParam 0) to the focused field.
+    afx_msg LRESULT OnApplyAttributes(WPARAM wParam, LPARAM lParam);
+
+    // Attributes.
+    afx_msg void OnBold();
+    afx_msg void OnItalic();
+    afx_msg void OnUpdateBold(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateItalic(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAlign(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateFormatCombo(CCmdUI* pCmdUI);
+    afx_msg void OnNumKind(UINT nID);
+    afx_msg void OnUpdateNumKind(CCmdUI* pCmdUI);
     afx_msg LRESULT OnFocusFirstChild(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnZoomDone(WPARAM wParam, LPARAM lParam);
+    // wParam: the zoom to go back to, with a message.
+    afx_msg LRESULT OnForcedZoom(WPARAM wParam, LPARAM lParam);
+
+    // Zoom.
+    afx_msg void OnZoomIn();
+    afx_msg void OnZoomOut();
+    afx_msg void OnZoom100();
+    afx_msg void OnUpdateZoomIn(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoomOut(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateZoom100(CCmdUI* pCmdUI);
 
     // Pages.
     afx_msg void OnNextPage();
@@ -182,6 +219,18 @@ private:
     void ShowPage(int nPage);
     // The page dialog's place as a position; FALSE when nothing is to be done.
     BOOL AskPagePosition(int& nPosition);
+
+    // Whether the focus allows attributes.
+    BOOL CanSetAttributes() const;
+    // The bold (3) or italic (4) change to the field or the picked spaces.
+    void PostStyleChange(int nKind);
+    // The document modified and the page changed.
+    void MarkChanged();
+
+    // A zoom step unless a zoom command is still running.
+    void StepZoom(BOOL bIn);
+    // The waiting messages handled, then the busy flag cleared.
+    void EndZoomCommand();
 
     void ReportMapError(CException* e);
     // The whole view and its children at once.

@@ -18,6 +18,7 @@ namespace {
 // Screen pixels of 1000 layout units (0.1 mm) at 100 %.
 const int kPixelsPer1000 = 378;
 const int kZoomSteps[] = {25, 40, 60, 80, 100, 120, 140, 160, 180, 200};
+const int kZoomStepCount = static_cast<int>(sizeof(kZoomSteps) / sizeof(kZoomSteps[0]));
 
 const char kPageShowNoMemory[] =
     "メモリ不足により、ページの表示に失敗しました。\n起動中の他のｱﾌﾟﾘｹｰｼｮﾝを終了し､再度操作を行ってみてください。";
@@ -54,6 +55,17 @@ CNMirtDoc* CopyPage(CNMirtDoc* pPage)
     if (record.hBlob != nullptr)
         ::GlobalFree(record.hBlob);
     return pCopy.release();
+}
+
+int CTolvaneView::NextZoomStep(int nZoom, BOOL bIn)
+{
+    for (int i = 0; i < kZoomStepCount; ++i) {
+        if (kZoomSteps[i] != nZoom)
+            continue;
+        const int nNext = bIn ? i + 1 : i - 1;
+        return nNext >= 0 && nNext < kZoomStepCount ? kZoomSteps[nNext] : nZoom;
+    }
+    return nZoom;
 }
 
 int CTolvaneView::FitZoom(int nPaperWidth, int nPaperHeight, int nScreenWidth, int nScreenHeight)
