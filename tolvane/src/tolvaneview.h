@@ -72,6 +72,10 @@ public:
     // size (pixels), held to the zoom steps.
     static int FitZoom(int nPaperWidth, int nPaperHeight, int nScreenWidth, int nScreenHeight);
 
+    // The application's printer settings set to fit the form; FALSE
+    // (reported) without a printer.
+    BOOL MatchPrinterPaper();
+
     CString m_strFormName;
     CString m_strSheetName;      // input-assistance sheet
     DWORD m_dwSheetValue;
