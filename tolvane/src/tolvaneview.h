@@ -10,6 +10,7 @@
 #include <afxdocview.h>
 
 class CMainFrame;
+class CMirtBasePrtFrm;
 class CMirtBaseMen;
 class CNMirtDoc;
 class CStrel95Data;
@@ -99,6 +100,10 @@ public:
     int m_nCutLineKind;
     int m_nScale;
     int m_nAutoPaper;
+    int m_nLeftOffset;           // mm
+    int m_nTopOffset;            // mm
+    CMirtBasePrtFrm* m_pJobFrame;   // the print job's, owned, or null
+    BOOL m_bCollate;
     UINT m_nKeptFocusOrder;
     int m_bZoomBusy;
 
@@ -111,6 +116,15 @@ protected:
     // of the held form.
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+
+    // Printing: copies and collation are the view's; each running page
+    // loads its document page into the job frame.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    afx_msg void OnPrintForm();
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -190,6 +204,12 @@ private:
     void ReportMapError(CException* e);
     // The whole view and its children at once.
     void RedrawNow();
+
+    // The page on paper: placed, scaled and overlaid as the options say.
+    void DrawOnPaper(CDC* pDC);
+    // The job frame with the form's layout; FALSE (reported) when it
+    // cannot take it.
+    BOOL MakeJobFrame();
 
     BOOL m_bMapErrorShown;
 };
