@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "modal_script.h"
+#include "msgbox_recorder.h"
 #include "pdf_printer.h"
 #include "resource.h"
 #include "tolvane_fixture.h"
@@ -117,6 +118,20 @@ TEST_F(TolvanePrintTest, OnlyBlankPaperCarriesTheFormsLines)
         adMean[nKind] = image.mean(0, 0, image.width, image.height);
     }
     EXPECT_LT(adMean[1], adMean[0] - 1.0) << "stationery " << adMean[0] << ", blank " << adMean[1];
+}
+
+// Pages times copies past the print loop's 16-bit page numbers would wrap:
+// the job is refused before its first page.
+TEST_F(TolvanePrintTest, TooManyCopiesAreRefused)
+{
+    StartWithPages(2);
+    PdfPrinterLock lock;
+    NewJobTitle("TolvaneTooMany");
+    MessageBoxRecorder boxes;
+    PrintWithCopies(40000);
+    ASSERT_EQ(1u, boxes.shown().size());
+    EXPECT_EQ("印刷するページ数が多すぎます。ページ範囲または部数を減らしてください。", boxes.shown()[0].text);
+    EXPECT_EQ(nullptr, View()->m_pJobFrame);
 }
 
 }  // namespace

@@ -71,6 +71,11 @@ CTolvaneView::CTolvaneView()
 {
 }
 
+CTolvaneView::~CTolvaneView()
+{
+    delete m_pJobFrame;
+}
+
 CTolvaneDoc* CTolvaneView::GetDocument() const
 {
     return static_cast<CTolvaneDoc*>(m_pDocument);

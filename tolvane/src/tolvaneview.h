@@ -42,6 +42,7 @@ public:
     static const UINT kFirstUserForm = 40000;
 
     CTolvaneView();
+    ~CTolvaneView() override;
 
     CTolvaneDoc* GetDocument() const;
 
