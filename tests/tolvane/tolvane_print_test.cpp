@@ -7,6 +7,7 @@
 #include "msgbox_recorder.h"
 #include "pdf_printer.h"
 #include "resource.h"
+#include "sampledata.h"
 #include "tolvane_fixture.h"
 
 namespace {
@@ -118,6 +119,31 @@ TEST_F(TolvanePrintTest, OnlyBlankPaperCarriesTheFormsLines)
         adMean[nKind] = image.mean(0, 0, image.width, image.height);
     }
     EXPECT_LT(adMean[1], adMean[0] - 1.0) << "stationery " << adMean[0] << ", blank " << adMean[1];
+}
+
+// The dotted frame of the form is played over blank paper only.
+TEST_F(TolvanePrintTest, CutLinesAreDrawnOnBlankPaperOnly)
+{
+    StartWithPages(1);
+    WriteCropMarkPictures(Path("\\DATA\\META").c_str());
+    PdfPrinterLock lock;
+    // Paper kind and cut-line kind of each job.
+    const int anJob[4][2] = {{0, 2}, {0, 0}, {1, 2}, {1, 0}};
+    double adMean[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        View()->m_nPaperKind = anJob[i][0];
+        View()->m_nCutLineKind = anJob[i][1];
+        const std::string title = NewJobTitle("TolvaneCutLines");
+        View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        m_app.PumpPending();
+        const std::string pdf = WaitForPrintedPdf(title);
+        ASSERT_FALSE(pdf.empty());
+        const GrayImage image = RasterizePdf(pdf, 30);
+        ASSERT_GT(image.width, 0);
+        adMean[i] = image.mean(0, 0, image.width, image.height);
+    }
+    EXPECT_DOUBLE_EQ(adMean[1], adMean[0]) << "stationery shows no cut lines";
+    EXPECT_LT(adMean[2], adMean[3]) << "blank with frame " << adMean[2] << ", without " << adMean[3];
 }
 
 // Pages times copies past the print loop's 16-bit page numbers would wrap:

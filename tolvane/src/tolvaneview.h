@@ -208,6 +208,9 @@ private:
 
     // The page on paper: placed, scaled and overlaid as the options say.
     void DrawOnPaper(CDC* pDC);
+    // The form's crop-mark or dotted-frame picture over the blank page,
+    // shifted by the print offsets.
+    void PlayCutLines(CDC* pDC);
     // The job frame with the form's layout; FALSE (reported) when it
     // cannot take it.
     BOOL MakeJobFrame();

@@ -6,6 +6,7 @@
 #include <afxcomdlg.h>
 
 #include "mirtbaseprtfrm.h"
+#include "mirtenv.h"
 #include "nmirtdoc.h"
 #include "papermatch.h"
 #include "printrange.h"
@@ -185,4 +186,26 @@ void CTolvaneView::DrawOnPaper(CDC* pDC)
     pFrame->SetPercent(static_cast<UINT>(bBlank ? m_nScale : 100));
     pFrame->SetMetaFile(static_cast<UINT>(bBlank ? m_nRuledLineColor : 1));
     pFrame->DrawFormat(pDC);
+    if (bBlank && (m_nCutLineKind == 1 || m_nCutLineKind == 2))
+        PlayCutLines(pDC);
+}
+
+void CTolvaneView::PlayCutLines(CDC* pDC)
+{
+    const CString& strName = m_nCutLineKind == 1 ? m_strTmbCropMarks : m_strTmbFrame;
+    HENHMETAFILE hPicture = ::GetEnhMetaFileA(CMirtEnv().m_strInstallRoot + "\\DATA\\META\\" + strName);
+    if (hPicture == nullptr)
+        return;
+    CRect rectForm(m_rectForm.left, -m_rectForm.top, m_rectForm.right, -m_rectForm.bottom);
+    CPoint ptOffset(m_nLeftOffset * 10, m_nTopOffset * -10);
+    const int nOldMode = pDC->SetMapMode(MM_LOMETRIC);
+    pDC->LPtoDP(&rectForm);
+    pDC->LPtoDP(&ptOffset);
+    pDC->SetMapMode(nOldMode);
+    ptOffset -= CSize(pDC->GetDeviceCaps(PHYSICALOFFSETX), pDC->GetDeviceCaps(PHYSICALOFFSETY));
+    pDC->OffsetViewportOrg(ptOffset.x, ptOffset.y);
+    const RECT rectPlay = {rectForm.left, rectForm.top, MulDiv(rectForm.right, m_nScale, 100),
+        MulDiv(rectForm.bottom, m_nScale, 100)};
+    ::PlayEnhMetaFile(pDC->m_hDC, hPicture, &rectPlay);
+    ::DeleteEnhMetaFile(hPicture);
 }
