@@ -60,6 +60,9 @@ BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
     ON_COMMAND(ID_GOTO_PAGE, OnGotoPage)
     ON_COMMAND(ID_FILE_NEW_FORM, OnFileNewForm)
     ON_COMMAND(ID_CALCULATOR, OnCalculator)
+    ON_COMMAND(ID_PRINT_FORM, OnPrintForm)
+    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
     ON_UPDATE_COMMAND_UI(ID_FILE_NEW_FORM, OnUpdateNewOrSave)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateNewOrSave)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateNotOlder)
@@ -78,9 +81,15 @@ CTolvaneView::CTolvaneView()
     : m_dwSheetValue(0), m_bSheetPresent(0), m_bDataLink(0), m_nMenCount(0), m_bMultiMen(0), m_nCurrentMen(0),
       m_bLoaded(0), m_nZoom(0), m_nCurrentPage(0), m_bPageChanged(0), m_rectForm(0, 0, 0, 0),
       m_rectPaper(0, 0, 0, 0), m_rectPaperPix(0, 0, 0, 0), m_nPaperKind(0), m_nRuledLineColor(1),
-      m_nCutLineKind(-1), m_nScale(100), m_nAutoPaper(1), m_nKeptFocusOrder(0), m_bZoomBusy(0),
+      m_nCutLineKind(-1), m_nScale(100), m_nAutoPaper(1), m_nLeftOffset(0), m_nTopOffset(0),
+      m_pJobFrame(nullptr), m_bCollate(FALSE), m_nKeptFocusOrder(0), m_bZoomBusy(0),
       m_bMapErrorShown(FALSE)
 {
+}
+
+CTolvaneView::~CTolvaneView()
+{
+    delete m_pJobFrame;
 }
 
 CTolvaneDoc* CTolvaneView::GetDocument() const
@@ -113,8 +122,10 @@ BOOL CTolvaneView::PreCreateWindow(CREATESTRUCT& cs)
 
 void CTolvaneView::OnDraw(CDC* pDC)
 {
-    if (pDC->IsPrinting())
+    if (pDC->IsPrinting()) {
+        DrawOnPaper(pDC);
         return;
+    }
     if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr)
         pMen->DrawFormat(pDC);
 }

@@ -12,6 +12,7 @@
 #include "fieldattributes.h"
 
 class CMainFrame;
+class CMirtBasePrtFrm;
 class CMirtBaseMen;
 class CNMirtDoc;
 class CStrel95Data;
@@ -46,6 +47,7 @@ public:
     static const UINT kFirstUserForm = 40000;
 
     CTolvaneView();
+    ~CTolvaneView() override;
 
     CTolvaneDoc* GetDocument() const;
 
@@ -84,6 +86,10 @@ public:
     // Face nMen (1-based) shown; gives the face shown before.
     int ShowMen(int nMen);
 
+    // The application's printer settings set to fit the form; FALSE
+    // (reported) without a printer.
+    BOOL MatchPrinterPaper();
+
     CString m_strFormName;
     CString m_strSheetName;      // input-assistance sheet
     DWORD m_dwSheetValue;
@@ -107,6 +113,10 @@ public:
     int m_nCutLineKind;
     int m_nScale;
     int m_nAutoPaper;
+    int m_nLeftOffset;           // mm
+    int m_nTopOffset;            // mm
+    CMirtBasePrtFrm* m_pJobFrame;   // the print job's, owned, or null
+    BOOL m_bCollate;
     UINT m_nKeptFocusOrder;
     int m_bZoomBusy;
     CFieldAttributes m_attr;     // of the current field
@@ -120,6 +130,15 @@ protected:
     // of the held form.
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+
+    // Printing: copies and collation are the view's; each running page
+    // loads its document page into the job frame.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    afx_msg void OnPrintForm();
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -235,6 +254,15 @@ private:
     void ReportMapError(CException* e);
     // The whole view and its children at once.
     void RedrawNow();
+
+    // The page on paper: placed, scaled and overlaid as the options say.
+    void DrawOnPaper(CDC* pDC);
+    // The form's crop-mark or dotted-frame picture over the blank page,
+    // shifted by the print offsets.
+    void PlayCutLines(CDC* pDC);
+    // The job frame with the form's layout; FALSE (reported) when it
+    // cannot take it.
+    BOOL MakeJobFrame();
 
     BOOL m_bMapErrorShown;
 };
