@@ -1,10 +1,10 @@
 #include "fieldmapfile.h"
 
+#include "file/archivedread.h"
 #include "mirtpath.h"
 
 namespace {
 
-const int kArchiveBuffer = 4096;
 const char kMissing[] = "対応するﾏｯﾌﾟﾌｧｲﾙが存在しません";
 const char kDamaged[] = "ﾏｯﾌﾟﾃﾞｰﾀ読み込みｴﾗｰです";
 
@@ -19,20 +19,10 @@ CString CFieldMapFile::PathOf(UINT nFromID, UINT nToID)
 
 CFieldMapFile::Result CFieldMapFile::Read(LPCSTR lpszPath, CFieldMap& map)
 {
-    if (::GetFileAttributesA(lpszPath) == INVALID_FILE_ATTRIBUTES)
-        return READ_MISSING;
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyWrite))
-        return READ_MISSING;
     CFieldMap read;
-    try {
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        read.Serialize(ar);
-        ar.Close();
-    } catch (CException* e) {
-        e->Delete();
-        return READ_FAILED;
-    }
+    const ArchivedRead result = ReadArchivedFile(lpszPath, [&read](CArchive& ar) { read.Serialize(ar); });
+    if (result != ArchivedRead::Done)
+        return result == ArchivedRead::Damaged ? READ_FAILED : READ_MISSING;
     map.RemoveAll();
     WORD wKey = 0, wValue = 0;
     for (POSITION pos = read.GetStartPosition(); pos != nullptr;) {

@@ -1,5 +1,6 @@
 #include "choicelist.h"
 
+#include "file/archivedread.h"
 #include "mirtpath.h"
 
 namespace {
@@ -17,20 +18,10 @@ CString CChoiceList::PathOf(UINT nLayoutID, UINT nOrder)
 
 CChoiceList::Result CChoiceList::Read(LPCSTR lpszPath, CStringList& list)
 {
-    if (::GetFileAttributesA(lpszPath) == INVALID_FILE_ATTRIBUTES)
-        return READ_MISSING;
-    CFile file;
-    if (!file.Open(lpszPath, CFile::modeRead | CFile::shareDenyWrite))
-        return READ_FAILED;
     CStringList read;
-    try {
-        CArchive ar(&file, CArchive::load, kArchiveBuffer);
-        read.Serialize(ar);
-        ar.Close();
-    } catch (CException* e) {
-        e->Delete();
-        return READ_FAILED;
-    }
+    const ArchivedRead result = ReadArchivedFile(lpszPath, [&read](CArchive& ar) { read.Serialize(ar); });
+    if (result != ArchivedRead::Done)
+        return result == ArchivedRead::Missing ? READ_MISSING : READ_FAILED;
     list.RemoveAll();
     for (POSITION pos = read.GetHeadPosition(); pos != nullptr;)
         list.AddTail(read.GetNext(pos));
