@@ -161,20 +161,6 @@ TEST(FieldAttributes, FontAndColourRoundTrip)
 class AttributeViewTest : public TolvaneTest
 {
 protected:
-    void StartOn(int nLayoutID)
-    {
-        WriteSampleData();
-        m_app.m_nLayoutID = nLayoutID;
-        m_app.m_bSampleExists = 1;
-        AddTemplate();
-        NewDocument();
-        m_app.PumpPending();
-    }
-    void Command(UINT nID)
-    {
-        Frame()->SendMessage(WM_COMMAND, nID);
-        m_app.PumpPending();
-    }
     CNPropObj* Field() const { return Doc()->m_pMen->GetCurrentField(); }
     // The focused field reports its format to the view.
     void ReportFormat(CNPropObj* pField)

@@ -143,6 +143,22 @@ void TolvaneTest::NewDocumentWithPages(int nPages)
     Doc()->m_pFileIO = NewSampleFile(nPages);
 }
 
+void TolvaneTest::StartOn(int nLayoutID)
+{
+    WriteSampleData();
+    m_app.m_nLayoutID = nLayoutID;
+    m_app.m_bSampleExists = 1;
+    AddTemplate();
+    NewDocument();
+    m_app.PumpPending();
+}
+
+void TolvaneTest::Command(UINT nID)
+{
+    Frame()->SendMessage(WM_COMMAND, nID);
+    m_app.PumpPending();
+}
+
 bool TolvaneTest::OpenWrittenFile(const std::string& path, int nPages, const char* pszTrailer)
 {
     AddTemplate();

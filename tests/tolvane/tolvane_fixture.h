@@ -43,6 +43,10 @@ protected:
     void NewDocument();
     // File New, then the document holds nPages pages of the delivery note.
     void NewDocumentWithPages(int nPages);
+    // The sample form nLayoutID as a launcher start shows it.
+    void StartOn(int nLayoutID);
+    // A command to the main frame, then the messages it posted.
+    void Command(UINT nID);
     // File New, then Open of a file written with nPages pages and the
     // trailer.
     bool OpenWrittenFile(const std::string& path, int nPages, const char* pszTrailer);

@@ -28,21 +28,6 @@ const UINT kCheckOrder = 55;   // "領収書同封" on the invoice
 class ViewTest : public TolvaneTest
 {
 protected:
-    // The sample form nLayoutID as a launcher start shows it.
-    void StartOn(int nLayoutID)
-    {
-        WriteSampleData();
-        m_app.m_nLayoutID = nLayoutID;
-        m_app.m_bSampleExists = 1;
-        AddTemplate();
-        NewDocument();
-        m_app.PumpPending();
-    }
-    void Command(UINT nID)
-    {
-        Frame()->SendMessage(WM_COMMAND, nID);
-        m_app.PumpPending();
-    }
     CWnd* EntryWindow(UINT nOrder) const
     {
         return View()->GetDlgItem(static_cast<int>(nOrder + CNPropObjCtrl::CONTROL_ID_BASE));
