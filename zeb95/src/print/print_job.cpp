@@ -56,6 +56,9 @@ HGLOBAL CopyBlock(HGLOBAL h)
     if (pCopy != nullptr) {
         std::memcpy(pCopy, pSource, cb);
         ::GlobalUnlock(hCopy);
+    } else if (hCopy != nullptr) {
+        ::GlobalFree(hCopy);
+        hCopy = nullptr;
     }
     ::GlobalUnlock(h);
     return hCopy;

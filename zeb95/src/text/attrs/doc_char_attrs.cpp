@@ -18,7 +18,7 @@ const int kKeepSelection = kCaretScroll | kCaretExtend | kCaretAlways;
 // result.
 int SetOnSelection(HWND hwnd, ZebDocRecord& doc, ZebCharAttr mask, ZebCharAttr value)
 {
-    DocStopLayout(doc);
+    ZebLayoutPause pause(hwnd);
     POINT start = {};
     ZebTextSpot from = {};
     ZebTextSpot to = {};

@@ -208,7 +208,7 @@ bool DocTakeBlock(HWND hwnd, ZebDocBlockData& data)
     ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
     if (pDoc == nullptr)
         return false;
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     TakeStrings(*pDoc, data);
     TakeFields(hwnd, *pDoc, data.image);
     MoveToStoredPlace(hwnd, data.image);

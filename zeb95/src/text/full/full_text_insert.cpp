@@ -254,7 +254,7 @@ int DocInsertFullText(HWND hwnd, const BYTE* pBuffer, UINT64 cb, ZebFullSource s
     }
     if (bBitmaps && !TakeBitmaps(hwnd, full, dibs, maps))
         return 0;
-    DocStopLayout(*pDoc);
+    ZebLayoutPause pause(hwnd);
     const bool bMarks = TakeMarks(hwnd, *pDoc, full, maps);
     return InsertMapped(hwnd, *pDoc, full, maps, bMarks);
 }
