@@ -2,6 +2,7 @@
 
 #include <afxtempl.h>
 
+#include "cp932.h"
 #include "mirtenv.h"
 
 namespace {
@@ -15,23 +16,12 @@ struct Replacement
     CString strTo;
 };
 
-bool IsLeadByte(char c)
-{
-    return ::IsDBCSLeadByteEx(932, static_cast<BYTE>(c)) != FALSE;
-}
-
-// Bytes of the character at nPos (2 for a lead byte followed by a trail).
-int CharLength(const CString& strText, int nPos)
-{
-    return IsLeadByte(strText[nPos]) && nPos + 1 < strText.GetLength() ? 2 : 1;
-}
-
 // The characters of a text, one string each.
 void SplitChars(LPCSTR lpszText, CStringArray& chars)
 {
     const CString strText = lpszText;
     for (int i = 0; i < strText.GetLength();) {
-        const int n = CharLength(strText, i);
+        const int n = cp932::CharLength(strText, i, strText.GetLength());
         chars.Add(strText.Mid(i, n));
         i += n;
     }
@@ -64,7 +54,7 @@ CString RunPass(const CString& strText, const CArray<Replacement>& pass)
             strOut += pass[nMatched].strTo;
             i += pass[nMatched].strFrom.GetLength();
         } else {
-            const int n = CharLength(strText, i);
+            const int n = cp932::CharLength(strText, i, strText.GetLength());
             strOut += strText.Mid(i, n);
             i += n;
         }

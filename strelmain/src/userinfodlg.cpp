@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include "cp932.h"
 #include "mirtenv.h"
 #include "resource.h"
 
@@ -42,7 +43,7 @@ CString LeadingBytes(const CString& strText, int nBytes)
 {
     int nEnd = 0;
     while (nEnd < strText.GetLength()) {
-        const int nNext = nEnd + (::IsDBCSLeadByteEx(932, static_cast<BYTE>(strText[nEnd])) ? 2 : 1);
+        const int nNext = nEnd + cp932::CharLength(strText, nEnd, strText.GetLength());
         if (nNext > nBytes)
             break;
         nEnd = nNext;

@@ -1,5 +1,8 @@
 #include "dialogs/subscreendlg.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "dialogs/subscreenres.h"
 #include "mirtbaseref.h"
 
@@ -114,8 +117,10 @@ void CSubScreenDlg::Scroll(int nBar, UINT nSBCode, UINT nPos)
         CRect rcClient;
         GetClientRect(&rcClient);
         const BOOL bVertical = nBar == SB_VERT;
-        const int nExcess = bVertical ? m_rcSub.Height() - rcClient.Height() : m_rcSub.Width() - rcClient.Width();
-        const int nOffset = (nOld - nNew) * nExcess / SCROLL_LAST;
+        const LONGLONG nExcess = bVertical ? LONGLONG{m_rcSub.bottom} - m_rcSub.top - rcClient.Height()
+                                           : LONGLONG{m_rcSub.right} - m_rcSub.left - rcClient.Width();
+        const int nOffset = static_cast<int>(std::clamp<LONGLONG>((LONGLONG{nOld} - nNew) * nExcess / SCROLL_LAST,
+                                                                   INT_MIN, INT_MAX));
         m_rcSub.OffsetRect(bVertical ? 0 : nOffset, bVertical ? nOffset : 0);
         if (m_pSubWnd != nullptr && m_pSubWnd->GetSafeHwnd() != nullptr) {
             m_pSubWnd->MoveWindow(&m_rcSub);
