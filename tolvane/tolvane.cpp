@@ -1,3 +1,3 @@
-#include "tolvaneapp.h"
+#include "app/tolvaneapp.h"
 
 CTolvaneApp theApp;

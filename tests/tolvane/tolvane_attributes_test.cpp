@@ -3,8 +3,8 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "fieldattributes.h"
-#include "mainfrm.h"
+#include "view/fieldattributes.h"
+#include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "npropobj.h"
 #include "npropobjctrl.h"

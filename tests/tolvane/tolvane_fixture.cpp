@@ -14,7 +14,7 @@
 #include "sampleforms.h"
 #include "strel95data.h"
 #include "test_paths.h"
-#include "tmbfile.h"
+#include "printing/tmbfile.h"
 
 std::string ReadFileBytes(const std::string& path)
 {

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "mainfrm.h"
-#include "tolvaneapp.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "frame/mainfrm.h"
+#include "app/tolvaneapp.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 
 class CMirtFileIO;
 class CObList;

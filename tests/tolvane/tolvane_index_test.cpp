@@ -2,7 +2,7 @@
 // from a written index, a missing index made empty, damaged ones refused.
 #include <memory>
 
-#include "maindatalist.h"
+#include "document/maindatalist.h"
 #include "msgbox_recorder.h"
 #include "prtdatainfo.h"
 #include "tolvane_fixture.h"

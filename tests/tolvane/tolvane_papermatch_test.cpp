@@ -1,6 +1,6 @@
 // Paper matching of form sizes against printer paper lists.
 #include <gtest/gtest.h>
-#include "papermatch.h"
+#include "printing/papermatch.h"
 
 namespace {
 

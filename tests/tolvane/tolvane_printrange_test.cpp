@@ -1,7 +1,7 @@
 // The print job's running page numbers: copies, collation and range limits.
 #include <gtest/gtest.h>
 #include <vector>
-#include "printrange.h"
+#include "printing/printrange.h"
 
 namespace {
 

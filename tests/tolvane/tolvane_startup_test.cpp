@@ -3,7 +3,7 @@
 // help file; the About box; the message pump.
 #include <memory>
 
-#include "aboutdlg.h"
+#include "app/aboutdlg.h"
 #include "mirtfileio.h"
 #include "modal_script.h"
 #include "msgbox_recorder.h"

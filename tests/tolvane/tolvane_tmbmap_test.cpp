@@ -1,11 +1,11 @@
 // The crop-mark map: the pictures of a layout, a registered form's from
 // its source form, no pictures of an earlier form for a form without an
 // entry, and a missing or damaged map reported once.
-#include "maindatalist.h"
+#include "document/maindatalist.h"
 #include "msgbox_recorder.h"
 #include "prtdatainfo.h"
 #include "sampledata.h"
-#include "tmbfile.h"
+#include "printing/tmbfile.h"
 #include "tolvane_fixture.h"
 
 namespace {

@@ -3,12 +3,12 @@
 #include <stdexcept>
 
 #include "archivebytes.h"
-#include "maindatalist.h"
+#include "document/maindatalist.h"
 #include "mainindex.h"
 #include "ownedread.h"
 #include "prtdatainfo.h"
 #include "sampledata.h"
-#include "tmbfile.h"
+#include "printing/tmbfile.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "previewpictures.h"
 #include "sampledata.h"
 #include "sampleforms.h"
-#include "tmbfile.h"
+#include "printing/tmbfile.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "prtdatainfo.h"
 #include "sampleforms.h"
 #include "strel95data.h"
-#include "tmbfile.h"
+#include "printing/tmbfile.h"
 
 namespace {
 

@@ -1,18 +1,18 @@
-#include "tolvaneview.h"
+#include "view/tolvaneview.h"
 
 #include <memory>
 
-#include "maindatalist.h"
-#include "mainfrm.h"
+#include "document/maindatalist.h"
+#include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtmsgs.h"
 #include "spaceinfo.h"
 #include "mirtenv.h"
 #include "resource.h"
-#include "tmbfile.h"
-#include "tolvaneapp.h"
-#include "tolvanedoc.h"
+#include "printing/tmbfile.h"
+#include "app/tolvaneapp.h"
+#include "document/tolvanedoc.h"
 
 IMPLEMENT_DYNCREATE(CTolvaneView, CScrollView)
 

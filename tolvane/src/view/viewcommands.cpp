@@ -1,11 +1,11 @@
 // CTolvaneView: the page dialogs' commands, the small commands, focus on
 // activation and the enabling of commands in the data mode and for files
 // of an older product.
-#include "mainfrm.h"
+#include "frame/mainfrm.h"
 #include "mirtenv.h"
-#include "pagedlg.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "view/pagedlg.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 
 namespace {
 

@@ -2,12 +2,12 @@
 // and number-display commands and the applying of the state to the field.
 #include <memory>
 
-#include "mainfrm.h"
+#include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "resource.h"
 #include "spaceinfo.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 
 BOOL CTolvaneView::CanSetAttributes() const
 {

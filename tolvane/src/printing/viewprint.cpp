@@ -1,5 +1,5 @@
 // CTolvaneView: printing.
-#include "tolvaneview.h"
+#include "view/tolvaneview.h"
 
 #include <memory>
 
@@ -8,11 +8,11 @@
 #include "mirtbaseprtfrm.h"
 #include "mirtenv.h"
 #include "nmirtdoc.h"
-#include "papermatch.h"
-#include "printrange.h"
+#include "printing/papermatch.h"
+#include "printing/printrange.h"
 #include "resource.h"
-#include "tolvaneapp.h"
-#include "tolvanedoc.h"
+#include "app/tolvaneapp.h"
+#include "document/tolvanedoc.h"
 
 namespace {
 

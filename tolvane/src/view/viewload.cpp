@@ -2,16 +2,16 @@
 // page change, and the zoom and scroll sizes of the form.
 #include <memory>
 
-#include "mainfrm.h"
+#include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtfileio.h"
 #include "mirtmsgs.h"
 #include "nmirtdoc.h"
 #include "strel95data.h"
-#include "tolvaneapp.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "app/tolvaneapp.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 
 namespace {
 

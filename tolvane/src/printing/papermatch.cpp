@@ -1,4 +1,4 @@
-#include "papermatch.h"
+#include "printing/papermatch.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 // CTolvaneView: the zoom steps and the face switch. Both rebuild the face
 // window after writing it back into the print frame.
-#include "mainfrm.h"
+#include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtmsgs.h"
 #include "resource.h"
-#include "tolvaneapp.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "app/tolvaneapp.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 
 namespace {
 

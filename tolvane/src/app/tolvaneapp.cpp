@@ -1,16 +1,16 @@
-#include "tolvaneapp.h"
+#include "app/tolvaneapp.h"
 
 #include <cstdlib>
 
 #include <afxdisp.h>
 
-#include "aboutdlg.h"
-#include "mainfrm.h"
+#include "app/aboutdlg.h"
+#include "frame/mainfrm.h"
 #include "mirtenv.h"
 #include "resource.h"
 #include "suitewindows.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 #include "waitdlg.h"
 
 IMPLEMENT_DYNAMIC(CTolvaneApp, CWinApp)

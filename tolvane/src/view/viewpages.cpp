@@ -3,15 +3,15 @@
 // is rebuilt from copies.
 #include <memory>
 
-#include "mainfrm.h"
+#include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtfileio.h"
 #include "mirtmsgs.h"
 #include "nmirtdoc.h"
 #include "strel95data.h"
-#include "tolvanedoc.h"
-#include "tolvaneview.h"
+#include "document/tolvanedoc.h"
+#include "view/tolvaneview.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "aboutdlg.h"
+#include "app/aboutdlg.h"
 
 #include "mirtenv.h"
 #include "resource.h"

@@ -1,4 +1,4 @@
-#include "maindatalist.h"
+#include "document/maindatalist.h"
 
 #include <algorithm>
 

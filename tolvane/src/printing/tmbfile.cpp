@@ -1,4 +1,4 @@
-#include "tmbfile.h"
+#include "printing/tmbfile.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "tolvanedoc.h"
+#include "document/tolvanedoc.h"
 
 #include <memory>
 
@@ -10,8 +10,8 @@
 #include "mirtbaseprtfrm.h"
 #include "mirtenv.h"
 #include "mirtfileio.h"
-#include "tolvaneapp.h"
-#include "tolvaneview.h"
+#include "app/tolvaneapp.h"
+#include "view/tolvaneview.h"
 
 IMPLEMENT_DYNCREATE(CTolvaneDoc, CDocument)
 

@@ -9,7 +9,7 @@
 #include <afxwin.h>
 #include <afxdocview.h>
 
-#include "fieldattributes.h"
+#include "view/fieldattributes.h"
 
 class CMainFrame;
 class CMirtBasePrtFrm;

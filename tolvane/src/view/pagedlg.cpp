@@ -1,4 +1,4 @@
-#include "pagedlg.h"
+#include "view/pagedlg.h"
 
 #include "resource.h"
 

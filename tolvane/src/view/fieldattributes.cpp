@@ -1,4 +1,4 @@
-#include "fieldattributes.h"
+#include "view/fieldattributes.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "printrange.h"
+#include "printing/printrange.h"
 
 int PrintRange::ExpandedEnd() const
 {

@@ -1,6 +1,6 @@
-#include "mainfrm.h"
+#include "frame/mainfrm.h"
 
-#include "tolvaneview.h"
+#include "view/tolvaneview.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
