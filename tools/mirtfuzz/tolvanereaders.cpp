@@ -171,8 +171,11 @@ void RunPrintOffset(const std::string& bytes, CDC&, CDC&)
     std::string copy = bytes + '\0';   // never an empty buffer
     CMemFile file(reinterpret_cast<BYTE*>(&copy[0]), static_cast<UINT>(bytes.size()));
     PrnOffset offset = {99, 99};
-    if (!LoadPrnOffset(file, offset))
-        return;
+    if (!LoadPrnOffset(file, offset)) {
+        if (offset.nLeft != 99 || offset.nTop != 99)
+            throw std::logic_error("refused offsets changed the values");
+        AfxThrowArchiveException(CArchiveException::generic);
+    }
     CMemFile written;
     StorePrnOffset(written, offset);
     if (MemFileBytes(written) != bytes)
