@@ -2,7 +2,6 @@
 #include <dlgs.h>
 #include <algorithm>
 #include <cstring>
-#include <sstream>
 
 #include "modal_script.h"
 #include "msgbox_recorder.h"
@@ -44,11 +43,9 @@ protected:
     // A title of its own for the next job of the document.
     std::string NewJobTitle(const char* pszName)
     {
-        static int nJob = 0;
-        std::ostringstream title;
-        title << pszName << "-" << ::GetCurrentProcessId() << "-" << ++nJob;
-        Doc()->SetTitle(title.str().c_str());
-        return title.str();
+        const std::string title = PrintJobTitle(pszName);
+        Doc()->SetTitle(title.c_str());
+        return title;
     }
 
     // The print command with the copies given in the print dialog.
