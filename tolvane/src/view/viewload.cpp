@@ -1,5 +1,6 @@
 // CTolvaneView: the rebuild of the form windows at every form load and
-// page change, and the zoom and scroll sizes of the form.
+// page change (a registered form's layout from its ".ORG" file), and the
+// zoom and scroll sizes of the form.
 #include <memory>
 
 #include "frame/mainfrm.h"
