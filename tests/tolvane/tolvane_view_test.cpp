@@ -32,15 +32,17 @@ protected:
     {
         return View()->GetDlgItem(static_cast<int>(nOrder + CNPropObjCtrl::CONTROL_ID_BASE));
     }
-    // A click on the check box, which does not report the change itself.
-    void ClickCheckBoxQuietly()
+    // A click on the field's entry window.
+    void ClickEntryWindow(UINT nOrder)
     {
-        CWnd* pCheck = EntryWindow(kCheckOrder);
-        ASSERT_NE(nullptr, pCheck);
-        pCheck->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        pCheck->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        CWnd* pEntry = EntryWindow(nOrder);
+        ASSERT_NE(nullptr, pEntry);
+        pEntry->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+        pEntry->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
         m_app.PumpPending();
     }
+    // A click on the check box, which does not report the change itself.
+    void ClickCheckBoxQuietly() { ClickEntryWindow(kCheckOrder); }
     // The click with the change report, as the entry windows post it.
     void ClickCheckBox()
     {
@@ -217,6 +219,95 @@ TEST_F(ViewTest, ValuesSurvivePageSwitchesAndASave)
     CNPropObj* pField = Doc()->m_pMen->GetPropObjByOrder(kCheckOrder);
     ASSERT_NE(nullptr, pField);
     EXPECT_EQ("1", std::string(pField->m_strData));
+}
+
+// Each sample form filled on two pages (the customer's name set through
+// the field, a check box clicked where the form has one), the pages
+// switched, saved and reopened.
+TEST_F(ViewTest, EachSampleFormKeepsTwoFilledPagesThroughSaveAndReopen)
+{
+    struct Sample
+    {
+        int nLayoutID;
+        UINT nNameOrder;
+        UINT nCheckOrder;   // 0: none
+    };
+    const char* const names[] = {"一頁目の御客様", "二頁目の御客様"};
+    for (const Sample& sample : {Sample{9001, 1, 0}, Sample{9002, 1, kCheckOrder}, Sample{9003, 3, 8}}) {
+        SCOPED_TRACE(sample.nLayoutID);
+        StartOn(sample.nLayoutID);
+        auto fill = [&](int nPage) {
+            CNPropObj* pName = Doc()->m_pMen->GetPropObjByOrder(sample.nNameOrder);
+            ASSERT_NE(nullptr, pName);
+            pName->SetText(names[nPage]);
+            if (sample.nCheckOrder != 0 && nPage == 1)
+                ClickEntryWindow(sample.nCheckOrder);
+        };
+        auto expectShown = [&](int nPage) {
+            EXPECT_EQ(nPage, View()->m_nCurrentPage);
+            EXPECT_STREQ(names[nPage], Doc()->m_pMen->GetPropObjByOrder(sample.nNameOrder)->m_strData);
+            if (sample.nCheckOrder != 0) {
+                EXPECT_EQ(nPage == 1, Doc()->m_pMen->GetPropObjByOrder(sample.nCheckOrder)->m_strData == "1");
+            }
+        };
+        fill(0);
+        ChoosePlace(ID_NEW_PAGE, 2);
+        ASSERT_EQ(2, PageCount(Doc()));
+        EXPECT_STREQ("", Doc()->m_pMen->GetPropObjByOrder(sample.nNameOrder)->m_strData) << "a new page is empty";
+        fill(1);
+        Command(ID_PREV_PAGE);
+        expectShown(0);
+        Command(ID_NEXT_PAGE);
+        expectShown(1);
+
+        const std::string path = Root() + "\\記入済" + std::to_string(sample.nLayoutID) + ".qmt";
+        ASSERT_TRUE(Doc()->OnSaveDocument(path.c_str()));
+        m_app.m_pMainWnd = nullptr;
+        m_app.CloseAllDocuments(FALSE);
+        AddTemplate();
+        m_app.OpenDocumentFile(path.c_str());
+        m_app.PumpPending();
+        ASSERT_NE(nullptr, m_app.m_pMainWnd);
+        EXPECT_EQ(2, PageCount(Doc()));
+        EXPECT_EQ("1/2ﾍﾟｰｼﾞ", PageText());
+        expectShown(0);
+        Command(ID_LAST_PAGE);
+        expectShown(1);
+        m_app.m_pMainWnd = nullptr;
+        m_app.CloseAllDocuments(FALSE);
+    }
+}
+
+// A commit that fails (here: the page list is gone) keeps the shown page
+// with its values; nothing else is shown.
+TEST_F(ViewTest, FailedCommitKeepsThePageAndItsValues)
+{
+    StartOn(9002);
+    ASSERT_TRUE(View()->AddPage(-1));
+    CNPropObj* pName = Doc()->m_pMen->GetPropObjByOrder(1);
+    ASSERT_NE(nullptr, pName);
+    pName->SetText("残す値");
+    ClickCheckBox();
+    delete Doc()->m_pFileIO;
+    Doc()->m_pFileIO = new CMirtFileIO;
+    for (UINT nID : {ID_PREV_PAGE, ID_FIRST_PAGE}) {
+        MessageBoxRecorder boxes;
+        Command(nID);
+        ASSERT_EQ(1u, boxes.shown().size()) << nID;
+        EXPECT_EQ("処理に失敗しました。", boxes.shown()[0].text);
+        EXPECT_EQ(1, View()->m_nCurrentPage);
+        ASSERT_NE(nullptr, Doc()->m_pMen);
+        EXPECT_STREQ("残す値", Doc()->m_pMen->GetPropObjByOrder(1)->m_strData);
+        EXPECT_STREQ("1", Doc()->m_pMen->GetPropObjByOrder(kCheckOrder)->m_strData);
+        EXPECT_NE(nullptr, EntryWindow(kCheckOrder)) << "the page's entry windows stay";
+    }
+    {
+        MessageBoxRecorder boxes;
+        EXPECT_FALSE(View()->AddPage(-1));
+        ASSERT_EQ(1u, boxes.shown().size());
+        EXPECT_EQ("処理に失敗しました。", boxes.shown()[0].text);
+    }
+    EXPECT_STREQ("残す値", Doc()->m_pMen->GetPropObjByOrder(1)->m_strData);
 }
 
 TEST_F(ViewTest, PageCommandsAddDuplicateDeleteAndGoTo)

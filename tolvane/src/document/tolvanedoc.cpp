@@ -129,14 +129,21 @@ void CTolvaneDoc::Store(CArchive& ar)
         ar << static_cast<BYTE>(m_cVersion);
 }
 
-void CTolvaneDoc::Load(CArchive& ar)
+CMirtFileIO* CTolvaneDoc::ReadBody(CArchive& ar, char& cVersion)
 {
     std::unique_ptr<CMirtFileIO> pLoaded(new CMirtFileIO);
     pLoaded->Serialize(ar);
     BYTE byVersion = 0;
-    const char cVersion = ar.Read(&byVersion, 1) == 1 ? static_cast<char>(byVersion) : 0;
+    cVersion = ar.Read(&byVersion, 1) == 1 ? static_cast<char>(byVersion) : 0;
+    return pLoaded.release();
+}
+
+void CTolvaneDoc::Load(CArchive& ar)
+{
+    char cVersion = 0;
+    CMirtFileIO* pLoaded = ReadBody(ar, cVersion);
     delete m_pFileIO;
-    m_pFileIO = pLoaded.release();
+    m_pFileIO = pLoaded;
     m_cVersion = cVersion;
     TakeFilePath(ar.m_strFileName);
 }

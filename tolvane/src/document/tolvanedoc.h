@@ -37,6 +37,10 @@ public:
     // Asks before changes are lost: TRUE to go on, FALSE to stay.
     BOOL SaveModified() override;
 
+    // A form data file's body and its version byte (0 when the data end
+    // with the body); archive and file exceptions pass to the caller.
+    static CMirtFileIO* ReadBody(CArchive& ar, char& cVersion);
+
     // The document has no file name any more: a later Save asks for one.
     void ClearFileName();
     BOOL IsUntitled() const;

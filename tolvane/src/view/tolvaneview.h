@@ -9,6 +9,8 @@
 #include <afxwin.h>
 #include <afxdocview.h>
 
+#include <memory>
+
 #include "printing/prnopt.h"
 #include "view/fieldattributes.h"
 
@@ -233,7 +235,22 @@ private:
 
     // Form loading steps.
     BOOL LoadForm(LPARAM lHint, CNMirtDoc* pHint);
-    BOOL LoadLayout(LPARAM lHint, int nLayoutID, CNMirtDoc* pChosen);
+    // The print frame takes the layout of the application's layout id;
+    // pChosen is the page to show (a registered form may supply it).
+    BOOL LoadLayout(LPARAM lHint, std::unique_ptr<CNMirtDoc>& pChosen);
+    // The chosen page's layout into the print frame; FALSE (reported with
+    // bReport) without a page or layout.
+    BOOL TakeChosenLayout(CNMirtDoc* pChosen, BOOL bReport);
+    // A registered form: its ".ORG" file, or the base layout of the chosen
+    // page when the file is missing, unreadable, empty or of another base.
+    BOOL LoadUserForm(LPARAM lHint, UINT nLayoutID, std::unique_ptr<CNMirtDoc>& pChosen);
+    // The chosen page's layout and the application take its base layout id;
+    // the document is modified.
+    void FallBackToBaseLayout(CNMirtDoc* pChosen);
+    // Every face of a registered form once through entry windows of a
+    // temporary face window, written back into the print frame.
+    void PassFacesThroughEntryWindows(int nGroupFlag);
+    static BOOL IsUserForm(int nLayoutID);
     // Form rectangle, paper rectangle and faces from the print frame.
     BOOL TakeFaceInformation();
     // The flag of CreateWindowForGroup for the hint and the start's layout.

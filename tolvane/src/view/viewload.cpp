@@ -1,12 +1,15 @@
 // CTolvaneView: the rebuild of the form windows at every form load and
-// page change, and the zoom and scroll sizes of the form.
+// page change (a registered form's layout from its ".ORG" file), and the
+// zoom and scroll sizes of the form.
 #include <memory>
 
 #include "frame/mainfrm.h"
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtfileio.h"
+#include "mirtenv.h"
 #include "mirtmsgs.h"
+#include "nmirtlayoutdata.h"
 #include "nmirtdoc.h"
 #include "strel95data.h"
 #include "app/tolvaneapp.h"
@@ -26,6 +29,8 @@ const char kShowNoMemory[] =
     "メモリ不足により、表示に失敗しました。\n起動中の他のｱﾌﾟﾘｹｰｼｮﾝを終了し､再度操作を行ってみてください。";
 const char kLayoutReadFailed[] = "ファイルの読み込みに失敗しました";
 const char kPageBuildFailed[] = "ページ作成に失敗しました。";
+const char kUserFormMissing[] = "対応するフォームが存在しませんでした。\nピックアップフォームの設定が正しくありません。\n"
+                                "デフォルトフォームとして開きます。";
 const char kOlderWarning[] =
     "このファイルは旧製品（テッサロ1またはテッサロ2）の旧バージョンのファイルです。\n"
     "罫線が正しく表示されない場合があります。\nまた、変更した内容は保存できません。";
@@ -33,6 +38,40 @@ const char kOlderWarning[] =
 int ToPixels(int nUnits)
 {
     return nUnits * kPixelsPer1000 / 1000;
+}
+
+// The built-in layout that a registered form was made from (setting B of
+// the page's layout); 0 without a layout.
+UINT BaseLayoutOf(const CNMirtDoc* pPage)
+{
+    return pPage != nullptr && pPage->GetFormat() != nullptr ? pPage->GetFormat()->m_dwSettingB : 0;
+}
+
+// The registered form's file object (a form data file) and its version
+// byte; null when the file is missing or unreadable.
+CMirtFileIO* ReadUserFormFile(UINT nLayoutID, char& cVersion)
+{
+    CMirtEnv env;
+    CString strPath;
+    strPath.Format("%s\\DATA\\ORG\\%u.ORG", static_cast<LPCSTR>(env.m_strInstallRoot), nLayoutID);
+    try {
+        CFile file(strPath, CFile::modeRead | CFile::shareDenyWrite);
+        CArchive ar(&file, CArchive::load, 4096);
+        std::unique_ptr<CMirtFileIO> pFile(CTolvaneDoc::ReadBody(ar, cVersion));
+        ar.Close();
+        return pFile.release();
+    } catch (CException* e) {
+        e->Delete();
+        return nullptr;
+    }
+}
+
+CNMirtDoc* FirstPage(CMirtFileIO& file)
+{
+    CStrel95Data* pData = file.GetStrelData();
+    if (pData == nullptr || pData->GetMirtDocList()->IsEmpty())
+        return nullptr;
+    return static_cast<CNMirtDoc*>(pData->GetMirtDocList()->GetHead());
 }
 
 }  // namespace
@@ -142,7 +181,7 @@ BOOL CTolvaneView::LoadForm(LPARAM lHint, CNMirtDoc* pGiven)
         }
         if (pChosen != nullptr)
             pApp->m_nLayoutID = static_cast<int>(pChosen->GetLayoutID());
-        if (!LoadLayout(lHint, pApp->m_nLayoutID, pChosen.get()))
+        if (!LoadLayout(lHint, pChosen))
             return FALSE;
         if (pDoc->m_cVersion == 0)
             AfxMessageBox(kOlderWarning);
@@ -179,27 +218,94 @@ BOOL CTolvaneView::LoadForm(LPARAM lHint, CNMirtDoc* pGiven)
         m_nZoom = FitZoom(m_rectPaper.Width(), m_rectPaper.Height(), ::GetSystemMetrics(SM_CXSCREEN),
             ::GetSystemMetrics(SM_CYSCREEN));
     SetScrollSizesForZoom();
-    ShowFirstFace(GroupFlag(lHint, nStartID));
+    const int nGroupFlag = GroupFlag(lHint, nStartID);
+    ShowFirstFace(nGroupFlag);
+    if (IsUserForm(pApp->m_nLayoutID))
+        PassFacesThroughEntryWindows(nGroupFlag);
     return TRUE;
 }
 
-BOOL CTolvaneView::LoadLayout(LPARAM lHint, int nLayoutID, CNMirtDoc* pChosen)
+BOOL CTolvaneView::IsUserForm(int nLayoutID)
+{
+    return nLayoutID >= static_cast<int>(kFirstUserForm);
+}
+
+BOOL CTolvaneView::LoadLayout(LPARAM lHint, std::unique_ptr<CNMirtDoc>& pChosen)
+{
+    const int nLayoutID = TolvaneApp()->m_nLayoutID;
+    if (IsUserForm(nLayoutID))
+        return LoadUserForm(lHint, static_cast<UINT>(nLayoutID), pChosen);
+    if (lHint != 1 && lHint != 2 && nLayoutID > 0 &&
+        GetDocument()->m_pPrtFrm->SetFormat(static_cast<UINT>(nLayoutID)) != 0)
+        return TRUE;
+    // Without a layout id and a page there is no form to show.
+    return TakeChosenLayout(pChosen.get(), nLayoutID > 0 || pChosen != nullptr);
+}
+
+BOOL CTolvaneView::TakeChosenLayout(CNMirtDoc* pChosen, BOOL bReport)
+{
+    if (pChosen != nullptr && GetDocument()->m_pPrtFrm->SetFormat(pChosen->GetFormat()) != 0)
+        return TRUE;
+    if (bReport)
+        AfxMessageBox(kLayoutReadFailed);
+    return FALSE;
+}
+
+BOOL CTolvaneView::LoadUserForm(LPARAM lHint, UINT nLayoutID, std::unique_ptr<CNMirtDoc>& pChosen)
+{
+    char cVersion = 0;
+    std::unique_ptr<CMirtFileIO> pFile(ReadUserFormFile(nLayoutID, cVersion));
+    CNMirtDoc* pFirst = pFile != nullptr ? FirstPage(*pFile) : nullptr;
+    // A new form takes the file's version and, without a page, its first page.
+    const BOOL bNewForm = lHint != 1 && lHint != 2;
+    if (bNewForm && pFile != nullptr) {
+        GetDocument()->m_cVersion = cVersion;
+        if (pChosen == nullptr && pFirst != nullptr) {
+            pChosen.reset(CopyPage(pFirst));
+            if (pChosen == nullptr) {
+                AfxMessageBox(kShowNoMemory);
+                return FALSE;
+            }
+        }
+    }
+    const BOOL bMatches = pFirst != nullptr && pChosen != nullptr && pChosen->GetFormat() != nullptr &&
+                          BaseLayoutOf(pFirst) == BaseLayoutOf(pChosen.get());
+    if (!bMatches) {
+        AfxMessageBox(kUserFormMissing);
+        FallBackToBaseLayout(pChosen.get());
+    } else if (bNewForm) {
+        pChosen->GetFormat()->m_nLayoutID = nLayoutID;
+    }
+    return TakeChosenLayout(pChosen.get(), TRUE);
+}
+
+void CTolvaneView::FallBackToBaseLayout(CNMirtDoc* pChosen)
+{
+    if (pChosen == nullptr || pChosen->GetFormat() == nullptr)
+        return;
+    const UINT nBase = BaseLayoutOf(pChosen);
+    pChosen->GetFormat()->m_nLayoutID = nBase;
+    TolvaneApp()->m_nLayoutID = static_cast<int>(nBase);
+    GetDocument()->SetModifiedFlag(TRUE);
+}
+
+void CTolvaneView::PassFacesThroughEntryWindows(int nGroupFlag)
 {
     CMirtBasePrtFrm* pPrtFrm = GetDocument()->m_pPrtFrm;
-    BOOL bLoaded = FALSE;
-    if (lHint != 1 && lHint != 2 && nLayoutID > 0)
-        bLoaded = pPrtFrm->SetFormat(static_cast<UINT>(nLayoutID)) != 0;
-    if (!bLoaded && pChosen != nullptr)
-        bLoaded = pPrtFrm->SetFormat(pChosen->GetFormat()) != 0;
-    // Without a layout id and a page there is no form to show.
-    if (!bLoaded && (nLayoutID > 0 || pChosen != nullptr))
-        AfxMessageBox(kLayoutReadFailed);
-    return bLoaded;
+    for (int nMen = 1; nMen <= m_nMenCount; ++nMen) {
+        CMirtBaseMen men;
+        men.SetMargin(ScrollMargin());
+        men.SetParentWnd(this);
+        men.SetPercent(static_cast<UINT>(m_nZoom));
+        pPrtFrm->SetMen(&men, static_cast<UINT>(nMen));
+        men.CreateWindowForGroup(nGroupFlag);
+        pPrtFrm->GetMen(&men, static_cast<UINT>(nMen), 1);
+    }
 }
 
 int CTolvaneView::GroupFlag(LPARAM lHint, int nStartID) const
 {
-    if (static_cast<UINT>(nStartID) < kFirstUserForm || lHint == 1)
+    if (!IsUserForm(nStartID) || lHint == 1)
         return 0;
     if (lHint == 2)
         return 1;
