@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
@@ -150,17 +151,29 @@ int CPalDIB::ReadBmp(CArchive& ar)
     CFile* pFile = ar.GetFile();
     const DWORD dwLength = pFile->GetLength();
     FreeBits();
-    BYTE* pBits = dwLength <= static_cast<DWORD>(INT_MAX) ? new (std::nothrow) BYTE[dwLength] : nullptr;
+    std::unique_ptr<BYTE[]> pBits(dwLength <= static_cast<DWORD>(INT_MAX) ? new (std::nothrow) BYTE[dwLength] : nullptr);
     if (pBits == nullptr) {
         AfxMessageBox("画像ファイルが大きすぎてメモリ確保できませんでした｡\n起動中の他のｱﾌﾟﾘｹｰｼｮﾝを終了し､再度操作を行ってみてください。");
         return 0;
     }
-    const UINT nRead = pFile->Read(pBits, dwLength);
-    if (nRead != dwLength || !IsWholeBmp(pBits, static_cast<int>(dwLength))) {
-        delete[] pBits;
+    const UINT nRead = pFile->Read(pBits.get(), dwLength);
+    if (nRead != dwLength || !IsWholeBmp(pBits.get(), static_cast<int>(dwLength)))
         return 0;
+    return TakeBits(pBits.release(), static_cast<int>(dwLength));
+}
+
+BOOL CPalDIB::ReadFile(LPCSTR lpszPath)
+{
+    m_bReadFailed = 1;
+    try {
+        CFile file(lpszPath, CFile::modeRead | CFile::shareDenyWrite);
+        CArchive ar(&file, CArchive::load, 4096);
+        Serialize(ar);
+        ar.Close();
+    } catch (CException* e) {
+        e->Delete();
     }
-    return TakeBits(pBits, static_cast<int>(dwLength));
+    return !m_bReadFailed;
 }
 
 int CPalDIB::WriteBmp(CArchive& ar)
@@ -190,7 +203,16 @@ void CPalDIB::Draw(CDC* pDC)
     if (pDC == nullptr || IsEmpty())
         return;
     m_palette.DeleteObject();
-    DrawFitted(pDC, CreateDibPalette(&m_palette), HALFTONE);
+    DrawInto(pDC, FitTarget(), CreateDibPalette(&m_palette), HALFTONE, SRCCOPY);
+}
+
+void CPalDIB::Draw(CDC* pDC, int nMode)
+{
+    if (pDC == nullptr || IsEmpty())
+        return;
+    const CRect rect = nMode == DRAW_STRETCHED ? CRect(m_rcTarget) : FitTarget();
+    m_palette.DeleteObject();
+    DrawInto(pDC, rect, CreateDibPalette(&m_palette), HALFTONE, SRCAND);
 }
 
 void CPalDIB::DrawCopy(CDC* pDC)
@@ -198,10 +220,10 @@ void CPalDIB::DrawCopy(CDC* pDC)
     if (pDC == nullptr || IsEmpty())
         return;
     m_palette.DeleteObject();
-    DrawFitted(pDC, CreateScreenHalftonePalette(&m_palette), BLACKONWHITE);
+    DrawInto(pDC, FitTarget(), CreateScreenHalftonePalette(&m_palette), BLACKONWHITE, SRCCOPY);
 }
 
-void CPalDIB::DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode)
+CRect CPalDIB::FitTarget()
 {
     const int w = m_rcTarget.right - m_rcTarget.left;
     const int h = m_rcTarget.bottom - m_rcTarget.top;
@@ -213,15 +235,19 @@ void CPalDIB::DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode)
     const double cy = nHeight * m_dScale / 100.0;
     const int x = static_cast<int>(m_rcTarget.left + (w - cx) / 2);
     const int y = static_cast<int>(m_rcTarget.top + (h - cy) / 2);
+    return CRect(CPoint(x, y), CSize(static_cast<int>(cx), static_cast<int>(cy)));
+}
 
+void CPalDIB::DrawInto(CDC* pDC, const CRect& rect, BOOL bPalette, int nStretchMode, DWORD dwRop)
+{
     CPalette* pOldPalette = nullptr;
     if (bPalette) {
         pOldPalette = pDC->SelectPalette(&m_palette, FALSE);
         pDC->RealizePalette();
     }
     const int nOldMode = pDC->SetStretchBltMode(nStretchMode);
-    ::StretchDIBits(pDC->m_hDC, x, y, static_cast<int>(cx), static_cast<int>(cy), 0, 0, m_nWidth, nHeight,
-        GetPixels(), GetInfo(), DIB_RGB_COLORS, SRCCOPY);
+    ::StretchDIBits(pDC->m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, m_nWidth,
+        std::abs(m_nHeight), GetPixels(), GetInfo(), DIB_RGB_COLORS, dwRop);
     if (nOldMode != 0)
         pDC->SetStretchBltMode(nOldMode);
     if (pOldPalette != nullptr)

@@ -315,6 +315,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"wb-sound", SoundFileSeeds, RunSoundFile},
         {"index", IndexSeeds, RunIndex},
         {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
+        {"clip-dib", ClipDibSeeds, RunClipDib},
         {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
         {"doc-object", DocObjectSeeds, RunDocObject},
         {"bmp", BmpFileSeeds, RunBmpFile},

@@ -1,6 +1,7 @@
 // The form screen's readers under the fuzzer: the form library index
 // "QamMainData.dat" and the crop-mark map "TMBFILEMAP.DAT", each read,
-// written and read again to the same content, then looked up.
+// written and read again to the same content, then looked up; and the
+// pictures pasted from the clipboard (CF_DIB) made into BMP files.
 #pragma once
 #include <string>
 #include <vector>
@@ -11,3 +12,5 @@ std::vector<std::string> IndexSeeds();
 std::vector<std::string> CropMarkMapSeeds();
 void RunIndex(const std::string& bytes, CDC& screen, CDC& printer);
 void RunCropMarkMap(const std::string& bytes, CDC& screen, CDC& printer);
+std::vector<std::string> ClipDibSeeds();
+void RunClipDib(const std::string& bytes, CDC& screen, CDC& printer);
