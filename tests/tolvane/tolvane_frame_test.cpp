@@ -78,6 +78,7 @@ TEST_F(FrameTest, BarsAndPanesInTheirOrder)
     ASSERT_EQ(7, pFrame->m_wndStatusBar.GetCount());
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(panes[i], pFrame->m_wndStatusBar.GetItemID(i)) << i;
+    EXPECT_STREQ("レディ", pFrame->m_wndStatusBar.GetPaneText(0));
 
     // The bar commands hide and show their bars and check their items.
     for (int nTurn = 0; nTurn < 2; ++nTurn) {

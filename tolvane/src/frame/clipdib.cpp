@@ -4,30 +4,12 @@
 #include <cstring>
 
 #include "globalmem.h"
+#include "lebytes.h"
 
 namespace {
 
 const LONGLONG kClipDibFileHeader = 14;
 const LONGLONG kClipDibInfoHeader = 40;
-
-LONG ClipDibLong(const BYTE* p)
-{
-    LONG value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-DWORD ClipDibDword(const BYTE* p)
-{
-    return static_cast<DWORD>(ClipDibLong(p));
-}
-
-WORD ClipDibWord(const BYTE* p)
-{
-    WORD value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
 
 void PutClipDibDword(std::string& bytes, DWORD value)
 {
@@ -51,14 +33,14 @@ LONGLONG ClipDibColours(WORD bitCount, LONGLONG nUsed)
 // within nSize; 0 when they are not, or the picture is of a kind not taken.
 LONGLONG ClipDibBytes(const BYTE* pDib, LONGLONG nSize, LONGLONG& colourBytes)
 {
-    const LONGLONG infoSize = ClipDibDword(pDib);
-    const LONGLONG width = ClipDibLong(pDib + 4);
-    const LONGLONG height = ClipDibLong(pDib + 8);
-    const WORD bitCount = ClipDibWord(pDib + 14);
+    const LONGLONG infoSize = LeDword(pDib);
+    const LONGLONG width = LeLong(pDib + 4);
+    const LONGLONG height = LeLong(pDib + 8);
+    const WORD bitCount = LeWord(pDib + 14);
     if (infoSize < kClipDibInfoHeader || infoSize > nSize || width <= 0 || height == 0 ||
-        ClipDibDword(pDib + 16) != BI_RGB || (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24))
+        LeDword(pDib + 16) != BI_RGB || (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24))
         return 0;
-    const LONGLONG nColours = ClipDibColours(bitCount, ClipDibDword(pDib + 32));
+    const LONGLONG nColours = ClipDibColours(bitCount, LeDword(pDib + 32));
     if (nColours < 0 || nColours * 4 > nSize - infoSize)
         return 0;
     colourBytes = nColours * 4;
@@ -67,7 +49,7 @@ LONGLONG ClipDibBytes(const BYTE* pDib, LONGLONG nSize, LONGLONG& colourBytes)
     const LONGLONG rows = height < 0 ? -height : height;
     if (rows > available / rowBytes)
         return 0;
-    const LONGLONG imageSize = ClipDibDword(pDib + 20);
+    const LONGLONG imageSize = LeDword(pDib + 20);
     const LONGLONG pixelBytes = imageSize != 0 ? imageSize : rows * rowBytes;
     if (pixelBytes < rows * rowBytes || pixelBytes > available)
         return 0;
@@ -107,7 +89,7 @@ std::string BmpFileOfPackedDib(const BYTE* pDib, SIZE_T nSize)
     std::string file = "BM";
     PutClipDibDword(file, static_cast<DWORD>(kClipDibFileHeader + dibBytes));
     PutClipDibDword(file, 0);
-    PutClipDibDword(file, static_cast<DWORD>(kClipDibFileHeader + ClipDibDword(pDib) + colourBytes));
+    PutClipDibDword(file, static_cast<DWORD>(kClipDibFileHeader + LeDword(pDib) + colourBytes));
     file.append(reinterpret_cast<const char*>(pDib), static_cast<size_t>(dibBytes));
     return file;
 }

@@ -84,6 +84,7 @@ BOOL CMainFrame::CreateMainBars()
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    SetMessageText(AFX_IDS_IDLEMESSAGE);
     return TRUE;
 }
 
