@@ -4,8 +4,11 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
+
+#include "lebytes.h"
 
 IMPLEMENT_SERIAL(CPalDIB, CObject, 1)
 
@@ -19,32 +22,13 @@ const int kMaxPaletteEntries = 256;
 const LONGLONG kRunLengthRatio = 128;
 const LONGLONG kRunLengthSlack = 65536;
 
-LONG LongAt(const BYTE* p)
-{
-    LONG value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-WORD WordAt(const BYTE* p)
-{
-    WORD value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-DWORD DwordAt(const BYTE* p)
-{
-    return static_cast<DWORD>(LongAt(p));
-}
-
 // Bytes of colour table (and of the colour masks of a 40-byte header) that
 // the information header asks for; -1 for a kind GDI does not draw.
 LONGLONG ColourBytesNeeded(const BYTE* pBits)
 {
-    const WORD bitCount = WordAt(pBits + 28);
-    const DWORD compression = DwordAt(pBits + 30);
-    const LONGLONG nUsed = DwordAt(pBits + 46);
+    const WORD bitCount = LeWord(pBits + 28);
+    const DWORD compression = LeDword(pBits + 30);
+    const LONGLONG nUsed = LeDword(pBits + 46);
     const bool bRgb = compression == BI_RGB;
     const bool bKnown = (bRgb && (bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 ||
                                      bitCount == 24 || bitCount == 32)) ||
@@ -59,7 +43,7 @@ LONGLONG ColourBytesNeeded(const BYTE* pBits)
             return -1;
         nEntries = nUsed == 0 ? nMax : nUsed;
     }
-    const LONGLONG nMasks = compression == BI_BITFIELDS && DwordAt(pBits + 14) == kInfoHeaderSize ? 12 : 0;
+    const LONGLONG nMasks = compression == BI_BITFIELDS && LeDword(pBits + 14) == kInfoHeaderSize ? 12 : 0;
     return nMasks + nEntries * static_cast<LONGLONG>(sizeof(RGBQUAD));
 }
 
@@ -67,15 +51,15 @@ LONGLONG ColourBytesNeeded(const BYTE* pBits)
 // stored size of compressed rows.
 bool PixelsFit(const BYTE* pBits, LONGLONG nAvailable)
 {
-    const LONGLONG width = LongAt(pBits + 18);
-    const LONGLONG height = LongAt(pBits + 22);
-    const DWORD compression = DwordAt(pBits + 30);
-    const LONGLONG rowBytes = (width * WordAt(pBits + 28) + 31) / 32 * 4;
+    const LONGLONG width = LeLong(pBits + 18);
+    const LONGLONG height = LeLong(pBits + 22);
+    const DWORD compression = LeDword(pBits + 30);
+    const LONGLONG rowBytes = (width * LeWord(pBits + 28) + 31) / 32 * 4;
     const LONGLONG rows = height < 0 ? -height : height;
     if (compression == BI_RLE8 || compression == BI_RLE4) {
         // Stored bottom-up only; GDI unpacks the whole picture, which runs
         // of at most 255 pixels per two bytes bound by the stored size.
-        const LONGLONG stored = DwordAt(pBits + 34);
+        const LONGLONG stored = LeDword(pBits + 34);
         return height >= 0 && stored <= nAvailable &&
                (rowBytes == 0 || rows <= (kRunLengthRatio * stored + kRunLengthSlack) / rowBytes);
     }
@@ -89,11 +73,11 @@ bool IsWholeBmp(const BYTE* pBits, int nBytes)
 {
     if (nBytes < kFileHeaderSize + kInfoHeaderSize || pBits[0] != 'B' || pBits[1] != 'M')
         return false;
-    const LONGLONG infoSize = DwordAt(pBits + 14);
-    const LONGLONG pixelOffset = DwordAt(pBits + 10);
-    if (infoSize < kInfoHeaderSize || pixelOffset > nBytes || WordAt(pBits + 26) != 1)
+    const LONGLONG infoSize = LeDword(pBits + 14);
+    const LONGLONG pixelOffset = LeDword(pBits + 10);
+    if (infoSize < kInfoHeaderSize || pixelOffset > nBytes || LeWord(pBits + 26) != 1)
         return false;
-    if (LongAt(pBits + 18) < 0 || LongAt(pBits + 22) == INT_MIN)
+    if (LeLong(pBits + 18) < 0 || LeLong(pBits + 22) == INT_MIN)
         return false;
     const LONGLONG colourBytes = ColourBytesNeeded(pBits);
     if (colourBytes < 0 || kFileHeaderSize + infoSize + colourBytes > pixelOffset)
@@ -150,17 +134,29 @@ int CPalDIB::ReadBmp(CArchive& ar)
     CFile* pFile = ar.GetFile();
     const DWORD dwLength = pFile->GetLength();
     FreeBits();
-    BYTE* pBits = dwLength <= static_cast<DWORD>(INT_MAX) ? new (std::nothrow) BYTE[dwLength] : nullptr;
+    std::unique_ptr<BYTE[]> pBits(dwLength <= static_cast<DWORD>(INT_MAX) ? new (std::nothrow) BYTE[dwLength] : nullptr);
     if (pBits == nullptr) {
         AfxMessageBox("画像ファイルが大きすぎてメモリ確保できませんでした｡\n起動中の他のｱﾌﾟﾘｹｰｼｮﾝを終了し､再度操作を行ってみてください。");
         return 0;
     }
-    const UINT nRead = pFile->Read(pBits, dwLength);
-    if (nRead != dwLength || !IsWholeBmp(pBits, static_cast<int>(dwLength))) {
-        delete[] pBits;
+    const UINT nRead = pFile->Read(pBits.get(), dwLength);
+    if (nRead != dwLength || !IsWholeBmp(pBits.get(), static_cast<int>(dwLength)))
         return 0;
+    return TakeBits(pBits.release(), static_cast<int>(dwLength));
+}
+
+BOOL CPalDIB::ReadFile(LPCSTR lpszPath)
+{
+    m_bReadFailed = 1;
+    try {
+        CFile file(lpszPath, CFile::modeRead | CFile::shareDenyWrite);
+        CArchive ar(&file, CArchive::load, 4096);
+        Serialize(ar);
+        ar.Close();
+    } catch (CException* e) {
+        e->Delete();
     }
-    return TakeBits(pBits, static_cast<int>(dwLength));
+    return !m_bReadFailed;
 }
 
 int CPalDIB::WriteBmp(CArchive& ar)
@@ -190,7 +186,16 @@ void CPalDIB::Draw(CDC* pDC)
     if (pDC == nullptr || IsEmpty())
         return;
     m_palette.DeleteObject();
-    DrawFitted(pDC, CreateDibPalette(&m_palette), HALFTONE);
+    DrawInto(pDC, FitTarget(), CreateDibPalette(&m_palette), HALFTONE, SRCCOPY);
+}
+
+void CPalDIB::Draw(CDC* pDC, int nMode)
+{
+    if (pDC == nullptr || IsEmpty())
+        return;
+    const CRect rect = nMode == DRAW_STRETCHED ? CRect(m_rcTarget) : FitTarget();
+    m_palette.DeleteObject();
+    DrawInto(pDC, rect, CreateDibPalette(&m_palette), HALFTONE, SRCAND);
 }
 
 void CPalDIB::DrawCopy(CDC* pDC)
@@ -198,10 +203,10 @@ void CPalDIB::DrawCopy(CDC* pDC)
     if (pDC == nullptr || IsEmpty())
         return;
     m_palette.DeleteObject();
-    DrawFitted(pDC, CreateScreenHalftonePalette(&m_palette), BLACKONWHITE);
+    DrawInto(pDC, FitTarget(), CreateScreenHalftonePalette(&m_palette), BLACKONWHITE, SRCCOPY);
 }
 
-void CPalDIB::DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode)
+CRect CPalDIB::FitTarget()
 {
     const int w = m_rcTarget.right - m_rcTarget.left;
     const int h = m_rcTarget.bottom - m_rcTarget.top;
@@ -213,15 +218,19 @@ void CPalDIB::DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode)
     const double cy = nHeight * m_dScale / 100.0;
     const int x = static_cast<int>(m_rcTarget.left + (w - cx) / 2);
     const int y = static_cast<int>(m_rcTarget.top + (h - cy) / 2);
+    return CRect(CPoint(x, y), CSize(static_cast<int>(cx), static_cast<int>(cy)));
+}
 
+void CPalDIB::DrawInto(CDC* pDC, const CRect& rect, BOOL bPalette, int nStretchMode, DWORD dwRop)
+{
     CPalette* pOldPalette = nullptr;
     if (bPalette) {
         pOldPalette = pDC->SelectPalette(&m_palette, FALSE);
         pDC->RealizePalette();
     }
     const int nOldMode = pDC->SetStretchBltMode(nStretchMode);
-    ::StretchDIBits(pDC->m_hDC, x, y, static_cast<int>(cx), static_cast<int>(cy), 0, 0, m_nWidth, nHeight,
-        GetPixels(), GetInfo(), DIB_RGB_COLORS, SRCCOPY);
+    ::StretchDIBits(pDC->m_hDC, rect.left, rect.top, rect.Width(), rect.Height(), 0, 0, m_nWidth,
+        std::abs(m_nHeight), GetPixels(), GetInfo(), DIB_RGB_COLORS, dwRop);
     if (nOldMode != 0)
         pDC->SetStretchBltMode(nOldMode);
     if (pOldPalette != nullptr)
@@ -255,11 +264,11 @@ int CPalDIB::GetColorTable(RGBQUAD* pEntries, int nMax) const
 {
     if (IsEmpty())
         return 0;
-    const WORD bitCount = WordAt(m_pBits + 28);
-    int nWanted = LongAt(m_pBits + 46);   // colours used
+    const WORD bitCount = LeWord(m_pBits + 28);
+    int nWanted = LeLong(m_pBits + 46);   // colours used
     if (nWanted == 0 && bitCount <= 8)
         nWanted = 1 << bitCount;
-    const BYTE* pTable = m_pBits + kFileHeaderSize + LongAt(m_pBits + 14);
+    const BYTE* pTable = m_pBits + kFileHeaderSize + LeLong(m_pBits + 14);
     const int nStored = static_cast<int>((GetPixels() - pTable) / sizeof(RGBQUAD));
     const int nEntries = std::max(0, std::min({nWanted, nStored, nMax}));
     std::memcpy(pEntries, pTable, nEntries * sizeof(RGBQUAD));
@@ -284,8 +293,8 @@ BOOL CPalDIB::TakeBits(BYTE* pBits, int nBytes)
 {
     m_pBits = pBits;
     m_nBytes = nBytes;
-    m_nWidth = LongAt(pBits + 18);
-    m_nHeight = LongAt(pBits + 22);
+    m_nWidth = LeLong(pBits + 18);
+    m_nHeight = LeLong(pBits + 22);
     return TRUE;
 }
 
@@ -296,5 +305,5 @@ const BITMAPINFO* CPalDIB::GetInfo() const
 
 const BYTE* CPalDIB::GetPixels() const
 {
-    return m_pBits + LongAt(m_pBits + 10);
+    return m_pBits + LeLong(m_pBits + 10);
 }

@@ -19,6 +19,9 @@ public:
     void Serialize(CArchive& ar) override;
     int ReadBmp(CArchive& ar);
     int WriteBmp(CArchive& ar);
+    // Reads the file through a loading archive; FALSE (m_bReadFailed set)
+    // when it cannot be opened or is no BMP file.
+    BOOL ReadFile(LPCSTR lpszPath);
 
     BOOL IsEmpty() const { return m_pBits == nullptr; }
     // Drops the picture: no bytes, scale 100, an empty target rectangle.
@@ -31,6 +34,11 @@ public:
     // Draws the picture fitted and centred into m_rcTarget and keeps the
     // scale in m_dScale; nothing without a picture.
     void Draw(CDC* pDC);
+    // The form screen's drawing: stretched over m_rcTarget (DRAW_STRETCHED)
+    // or fitted and centred (DRAW_FITTED), combined with what lies beneath
+    // by AND.
+    enum { DRAW_FITTED = 0, DRAW_STRETCHED = 2 };
+    void Draw(CDC* pDC, int nMode);
     // The launcher's drawing: fitted in the same way, stretched as black on
     // white with the screen's halftone palette.
     void DrawCopy(CDC* pDC);
@@ -55,8 +63,11 @@ private:
     CPalDIB(const CPalDIB&) = delete;
     CPalDIB& operator=(const CPalDIB&) = delete;
 
-    // Draws into m_rcTarget, with m_palette selected when bPalette.
-    void DrawFitted(CDC* pDC, BOOL bPalette, int nStretchMode);
+    // The fitted and centred place in m_rcTarget; the scale into m_dScale.
+    CRect FitTarget();
+    // Draws the whole picture into rect, with m_palette selected when
+    // bPalette.
+    void DrawInto(CDC* pDC, const CRect& rect, BOOL bPalette, int nStretchMode, DWORD dwRop);
     void FreeBits();
     BOOL TakeBits(BYTE* pBits, int nBytes);
     const BITMAPINFO* GetInfo() const;

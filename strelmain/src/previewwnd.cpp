@@ -19,16 +19,7 @@ CPreviewWnd::~CPreviewWnd()
 
 void CPreviewWnd::ReadPicture(CPalDIB& picture, LPCSTR lpszPath)
 {
-    try {
-        CFile file(lpszPath, CFile::modeRead | CFile::shareDenyWrite);
-        CArchive ar(&file, CArchive::load, 4096);
-        picture.Serialize(ar);
-        ar.Close();
-        file.Close();
-    } catch (CException* e) {
-        e->Delete();
-        picture.m_bReadFailed = 1;
-    }
+    picture.ReadFile(lpszPath);
 }
 
 void CPreviewWnd::LoadPicture()

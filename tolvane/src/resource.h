@@ -1,7 +1,8 @@
 // Resource ids of the form screen.
 #pragma once
 
-#define IDR_MAINFRAME 128   // document template string, menu, accelerators
+#define IDR_MAINFRAME 128   // document template string, menu, accelerators, main tool bar
+#define IDR_PAGEBAR 236     // the page bar's tool-bar resource
 #define IDD_ABOUTBOX 100
 #define IDC_ABOUT_VERSION 1037
 #define IDC_ABOUT_NOTE 1038
@@ -73,6 +74,22 @@
 #define ID_NEW_PAGE 32898
 #define ID_DUPLICATE_PAGE 32899
 #define ID_REGISTER_FORM 32921
+
+// Commands of the main frame.
+#define ID_LAYOUT_MODE 1001
+#define ID_VIEW_FORMATBAR 32790   // also the bars' window ids
+#define ID_VIEW_EDITBAR 32816
+#define ID_VIEW_PAGEBAR 32913
+#define ID_GRID_NONE 32829        // grid modes 0-2
+#define ID_GRID_SHOW 32830
+#define ID_GRID_SNAP 32831
+
+// Prompts of commands in layout mode.
+#define IDS_LAYOUT_MODE_END 61446
+#define IDS_LAYOUT_CUT 61447
+#define IDS_LAYOUT_COPY 61448
+#define IDS_LAYOUT_PASTE 61449
+#define IDS_LAYOUT_CLEAR 61450
 
 // Messages of the main frame.
 #define MsgFaceSelected 0x600   // wParam: the face to show, 1-based

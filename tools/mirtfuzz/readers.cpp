@@ -317,6 +317,7 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
         {"prnopt", PrintOptionSeeds, RunPrintOptions},
         {"prnoffset", PrintOffsetSeeds, RunPrintOffset},
+        {"clip-dib", ClipDibSeeds, RunClipDib},
         {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
         {"doc-object", DocObjectSeeds, RunDocObject},
         {"bmp", BmpFileSeeds, RunBmpFile},

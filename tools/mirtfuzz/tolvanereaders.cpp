@@ -3,9 +3,12 @@
 #include <stdexcept>
 
 #include "archivebytes.h"
+#include "bmpreader.h"
+#include "frame/clipdib.h"
 #include "document/maindatalist.h"
 #include "mainindex.h"
 #include "ownedread.h"
+#include "paldib.h"
 #include "prtdatainfo.h"
 #include "sampledata.h"
 #include "printing/prnoffset.h"
@@ -180,4 +183,37 @@ void RunPrintOffset(const std::string& bytes, CDC&, CDC&)
     StorePrnOffset(written, offset);
     if (MemFileBytes(written) != bytes)
         throw std::logic_error("the offsets do not write back to their bytes");
+}
+
+std::vector<std::string> ClipDibSeeds()
+{
+    // The packed DIBs of the bitmap files, and a 24-bit one without its
+    // image size.
+    std::vector<std::string> seeds;
+    for (const std::string& file : BmpFileSeeds())
+        seeds.push_back(file.substr(14));
+    std::string noSize = seeds[5];
+    noSize.replace(20, 4, 4, '\0');
+    seeds.push_back(noSize);
+    return seeds;
+}
+
+void RunClipDib(const std::string& bytes, CDC& screen, CDC& printer)
+{
+    const std::string file = BmpFileOfPackedDib(reinterpret_cast<const BYTE*>(bytes.data()), bytes.size());
+    if (file.empty())
+        AfxThrowArchiveException(CArchiveException::generic);
+    if (file.compare(14, std::string::npos, bytes, 0, file.size() - 14) != 0)
+        throw std::logic_error("the BMP file does not carry the DIB's bytes");
+    CPalDIB picture;
+    std::string copy = file;
+    CMemFile mem(reinterpret_cast<BYTE*>(&copy[0]), static_cast<UINT>(copy.size()));
+    CArchive ar(&mem, CArchive::load);
+    picture.Serialize(ar);
+    ar.Close();
+    for (CDC* pDC : {&screen, &printer}) {
+        picture.m_rcTarget = RECT{0, 0, 40, 30};
+        picture.Draw(pDC, CPalDIB::DRAW_STRETCHED);
+        picture.Draw(pDC, CPalDIB::DRAW_FITTED);
+    }
 }

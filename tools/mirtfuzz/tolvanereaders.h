@@ -1,7 +1,8 @@
 // The form screen's readers under the fuzzer: the form library index
 // "QamMainData.dat", the crop-mark map "TMBFILEMAP.DAT", the print options
 // "PrnOptFile.DAT" and the print offsets "PrnOffset.dat", each read,
-// written and read again to the same content, then looked up.
+// written and read again to the same content, then looked up; and the
+// pictures pasted from the clipboard (CF_DIB) made into BMP files.
 #pragma once
 #include <string>
 #include <vector>
@@ -16,3 +17,5 @@ std::vector<std::string> PrintOptionSeeds();
 std::vector<std::string> PrintOffsetSeeds();
 void RunPrintOptions(const std::string& bytes, CDC& screen, CDC& printer);
 void RunPrintOffset(const std::string& bytes, CDC& screen, CDC& printer);
+std::vector<std::string> ClipDibSeeds();
+void RunClipDib(const std::string& bytes, CDC& screen, CDC& printer);

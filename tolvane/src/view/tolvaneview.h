@@ -22,6 +22,7 @@ class CStrel95Data;
 class CTolvaneDoc;
 
 // The view's own messages.
+#define MsgLayoutModeSwitch 0x40D   // wParam: the new entry-mode flag
 #define MsgViewRedraw 0x40F
 #define MsgFocusFirstChild 0x4FA
 #define MsgApplyAttributes 0x40E   // wParam 1: the attribute state; 0: keep all

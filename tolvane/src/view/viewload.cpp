@@ -131,6 +131,7 @@ void CTolvaneView::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
     CTolvaneApp* pApp = TolvaneApp();
     if (MainFrame() == nullptr || GetDocument() == nullptr || pApp == nullptr)
         return;
+    MainFrame()->ClearPictureCache();
     m_bPageChanged = 0;
     const BOOL bLoaded = LoadForm(lHint, dynamic_cast<CNMirtDoc*>(pHint));
     UpdateTitle(TRUE, pApp->m_nLayoutID);

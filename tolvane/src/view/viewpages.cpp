@@ -111,6 +111,7 @@ BOOL CTolvaneView::CommitAndSwitchPage(int nOperation, int nPosition, BOOL bRest
         return FALSE;
     }
     if (pOld == nullptr) {
+        pFrame->KeepPagePictures(pShown.get());
         pNew->AddTail(pShown.release());
         pDoc->m_pFileIO->AddList(pNew.release());
         return TRUE;
@@ -135,6 +136,8 @@ BOOL CTolvaneView::CommitAndSwitchPage(int nOperation, int nPosition, BOOL bRest
         return FALSE;
     if (nOperation == PAGE_APPEND_EMPTY && !AppendPage(*pNew, EmptyPage(), kNoMemoryContainer))
         return FALSE;
+    if (nOperation != PAGE_DELETE)
+        pFrame->KeepPagePictures(pShownPage);
     pDoc->m_pFileIO->AddList(pNew.release());
     return TRUE;
 }

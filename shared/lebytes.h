@@ -1,0 +1,19 @@
+// Little-endian values of stored formats, read from bytes at any address.
+#pragma once
+#include <windows.h>
+
+inline DWORD LeDword(const BYTE* p)
+{
+    return static_cast<DWORD>(p[0]) | static_cast<DWORD>(p[1]) << 8 | static_cast<DWORD>(p[2]) << 16 |
+           static_cast<DWORD>(p[3]) << 24;
+}
+
+inline LONG LeLong(const BYTE* p)
+{
+    return static_cast<LONG>(LeDword(p));
+}
+
+inline WORD LeWord(const BYTE* p)
+{
+    return static_cast<WORD>(p[0] | p[1] << 8);
+}
