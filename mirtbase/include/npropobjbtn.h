@@ -24,6 +24,8 @@ public:
     // mode, owner or window handle.
     CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
     int DestroyControl() override;
+    // Focuses the button window, made on the owner's parent when missing.
+    void FocusControl() override;
     CNPropObj* Clone(int dx, int dy) override;
     void InitDefaults() override;
     // Unless hidden: the caption (list) and the data into the window.

@@ -38,9 +38,6 @@ public:
     void InitDefaults() override;
     // The checked state from the value, then the button's exchanges.
     void LoadToControl(int bAlsoList) override;
-    // Focuses the window, first making it on the owner's parent when there
-    // is none.
-    void FocusControl() override;
     void SetLogFont(const LOGFONT* pLogFont) override;
     LOGFONT* GetLogFont() override;
     void SetTextColor(COLORREF crText) override;

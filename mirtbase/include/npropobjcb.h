@@ -25,6 +25,8 @@ public:
     // when the field is not editable; null without mode, owner or handle.
     CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
     int DestroyControl() override;
+    // Focuses the combo box, made on the owner's parent when missing.
+    void FocusControl() override;
     CNPropObj* Clone(int dx, int dy) override;
     void InitDefaults() override;
     // Unless hidden: the list, then a value that is not empty, into the

@@ -15,7 +15,6 @@
 #include "mirtbasemen.h"
 #include "mirtbaseprtfrm.h"
 #include "mirtenv.h"
-#include "mirtfileio.h"
 #include "mirtmsgs.h"
 #include "modal_script.h"
 #include "nmirtdoc.h"
@@ -28,7 +27,6 @@
 #include "npropwndpic.h"
 #include "pdf_printer.h"
 #include "sample_install.h"
-#include "strel95data.h"
 
 namespace {
 
@@ -49,24 +47,6 @@ std::map<std::string, std::string> ValuesOf(const CObList* pListMen)
         }
     }
     return values;
-}
-
-// The first page of the installed sample data of a form, the caller's.
-CNMirtDoc* SamplePage(UINT nID)
-{
-    CString strPath;
-    strPath.Format("%s\\DATA\\SAMPLES\\S%u.qmt", SampleInstallRoot().c_str(), nID);
-    CFile file;
-    if (!file.Open(strPath, CFile::modeRead))
-        return nullptr;
-    CMirtFileIO data;
-    CArchive ar(&file, CArchive::load);
-    data.Serialize(ar);
-    ar.Close();
-    CStrel95Data* pPages = data.GetStrelData();
-    if (pPages == nullptr || pPages->GetMirtDocList()->IsEmpty())
-        return nullptr;
-    return static_cast<CNMirtDoc*>(pPages->GetMirtDocList()->RemoveHead());
 }
 
 // The install root of the sample forms while it lives.

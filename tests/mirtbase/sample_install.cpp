@@ -1,7 +1,10 @@
 #include "sample_install.h"
 
-#include <windows.h>
+#include <afx.h>
 
+#include "mirtfileio.h"
+#include "nmirtdoc.h"
+#include "strel95data.h"
 #include "test_paths.h"
 
 std::string TestProgramFolder()
@@ -20,4 +23,21 @@ std::string SampleInstallRoot()
         exeDir = exeDir.substr(0, exeDir.rfind('\\')) + "\\install\\exe";
     }
     return exeDir.substr(0, exeDir.rfind('\\'));
+}
+
+CNMirtDoc* SamplePage(UINT nID)
+{
+    CString strPath;
+    strPath.Format("%s\\DATA\\SAMPLES\\S%u.qmt", SampleInstallRoot().c_str(), nID);
+    CFile file;
+    if (!file.Open(strPath, CFile::modeRead))
+        return nullptr;
+    CMirtFileIO data;
+    CArchive ar(&file, CArchive::load);
+    data.Serialize(ar);
+    ar.Close();
+    CStrel95Data* pPages = data.GetStrelData();
+    if (pPages == nullptr || pPages->GetMirtDocList()->IsEmpty())
+        return nullptr;
+    return static_cast<CNMirtDoc*>(pPages->GetMirtDocList()->RemoveHead());
 }

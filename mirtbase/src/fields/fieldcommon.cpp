@@ -60,9 +60,11 @@ BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR l
     field.CalcDeviceRect(&display);
     RECT rect = field.m_rcDevice;
     if (bMoveByMargin && field.IsPrintForm() && field.m_nMode != CNPropObj::MODE_SHOWN) {
+        // The margin is a layout length: zoomed like the rectangle.
         CSize margin = field.m_pOwner->GetMargin();
         CNPropObj::ConvertSizeUnits(&display, &margin, TRUE);
-        ::OffsetRect(&rect, -margin.cx, -margin.cy);
+        const int nPercent = MirtClampInt(field.m_pOwner->GetPercent());
+        ::OffsetRect(&rect, -MirtMulDiv(margin.cx, nPercent, 100), -MirtMulDiv(margin.cy, nPercent, 100));
     }
     if (!window.CreateEx(field.m_dwExStyle, lpszClass, "", dwStyle, rect, pHost,
             field.m_nOrder + CNPropObjCtrl::CONTROL_ID_BASE))
@@ -77,6 +79,24 @@ void DeleteWindowObject(CWnd*& pWindow)
         pWindow->DestroyWindow();
     delete pWindow;
     pWindow = nullptr;
+}
+
+void FocusEntryWindow(CNPropObjCtrl& field, CWnd* const& pWindow)
+{
+    if (pWindow != nullptr) {
+        if (pWindow->GetSafeHwnd() != nullptr)
+            pWindow->SetFocus();
+        return;
+    }
+    CWnd* pParent = field.m_pOwner != nullptr ? field.m_pOwner->GetParentWnd() : nullptr;
+    if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
+        return;
+    // A sub-form button answers 0 when it has no sub-form but keeps its button.
+    field.CreateControl(pParent, 1);
+    if (pWindow == nullptr)
+        return;
+    pWindow->SetFocus();
+    field.PostFormatToView(pParent);
 }
 
 CWnd* MakeStandardControl(CNPropObjCtrl& field, CWnd* pHost, CWnd*& pWindow, CWnd* pNewWindow, LPCSTR lpszClass,

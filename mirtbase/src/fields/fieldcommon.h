@@ -52,6 +52,12 @@ BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR l
 // null afterwards.
 void DeleteWindowObject(CWnd*& pWindow);
 
+// Focuses pWindow, the field's entry window, when it has a handle. Without
+// one, makes the entry window on the owner's parent window (CreateControl,
+// flag 1) and, when that made pWindow, focuses it and posts the field's
+// format to that parent.
+void FocusEntryWindow(CNPropObjCtrl& field, CWnd* const& pWindow);
+
 // A standard control of class lpszClass on pHost as the field's window:
 // pNewWindow, which pWindow owns from now on (the old one deleted first),
 // made by CreateEntryWindow's steps. Null, with pWindow null, when the

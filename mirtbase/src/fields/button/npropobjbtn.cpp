@@ -77,6 +77,11 @@ int CNPropObjBtn::DestroyControl()
     return 1;
 }
 
+void CNPropObjBtn::FocusControl()
+{
+    FocusEntryWindow(*this, m_pBtnWnd);
+}
+
 CNPropObj* CNPropObjBtn::Clone(int dx, int dy)
 {
     return CloneField(*this, dx, dy);

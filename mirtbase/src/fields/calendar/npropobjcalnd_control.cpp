@@ -91,15 +91,5 @@ int CNPropObjCalnd::DestroyControl()
 
 void CNPropObjCalnd::FocusControl()
 {
-    if (m_pCalndWnd != nullptr) {
-        if (m_pCalndWnd->GetSafeHwnd() != nullptr)
-            m_pCalndWnd->SetFocus();
-        return;
-    }
-    CWnd* pParent = m_pOwner != nullptr ? m_pOwner->GetParentWnd() : nullptr;
-    if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr || CreateControl(pParent, 1) == nullptr ||
-        m_pCalndWnd == nullptr)
-        return;
-    m_pCalndWnd->SetFocus();
-    PostFormatToView(pParent);
+    FocusEntryWindow(*this, m_pCalndWnd);
 }

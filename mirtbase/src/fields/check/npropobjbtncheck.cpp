@@ -94,20 +94,6 @@ void CNPropObjBtnCheck::LoadToControl(int bAlsoList)
     CNPropObjBtn::LoadToControl(bAlsoList);
 }
 
-void CNPropObjBtnCheck::FocusControl()
-{
-    if (m_pBtnWnd == nullptr && m_pOwner != nullptr) {
-        CWnd* pParent = m_pOwner->GetParentWnd();
-        if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr || CreateControl(pParent, 1) == nullptr)
-            return;
-        m_pBtnWnd->SetFocus();
-        PostFormatToView(pParent);
-        return;
-    }
-    if (m_pBtnWnd != nullptr && m_pBtnWnd->GetSafeHwnd() != nullptr)
-        m_pBtnWnd->SetFocus();
-}
-
 void CNPropObjBtnCheck::SetLogFont(const LOGFONT* pLogFont)
 {
     m_logFont = MirtHeldLogFont(*pLogFont, MIRT_MAX_FONT_POINTS);

@@ -93,6 +93,11 @@ int CNPropObjCB::DestroyControl()
     return 1;
 }
 
+void CNPropObjCB::FocusControl()
+{
+    FocusEntryWindow(*this, m_pComboWnd);
+}
+
 CNPropObj* CNPropObjCB::Clone(int dx, int dy)
 {
     return CloneField(*this, dx, dy);
