@@ -168,4 +168,61 @@ TEST_F(DocGeometry, ApplySizeSetsTheBarAndKeepsTheOriginInside)
     EXPECT_EQ(0, ::GetWindowLongA(hDoc, GWL_STYLE) & WS_VSCROLL);
 }
 
+
+// A real resize applies the new size at once: the bar's page, the origin
+// and the document's width follow before any message is pumped, and a bar
+// that the new height no longer needs goes and comes back. (The client
+// size that a bar's coming or going changes is no new size: the tests
+// above keep the bars they set.)
+TEST_F(DocGeometry, ResizingTheWindowAppliesItsSizeAndTheBarsFollow)
+{
+    HWND hDoc = Create(WS_VSCROLL, 200, 100);
+    ZebDocRecord& doc = Doc(hDoc);
+    doc.head.SetPageSize({0, 100000});
+    FillBlocks(*doc.Blocks(), Repeated("x\n", 29));
+    ASSERT_EQ(1, DocApplySize(hDoc));
+    ASSERT_EQ(ZebLineEndText, DocWaitLayout(hDoc, -1));
+    Pump();
+    const int nTotal = 30 * DocGetLineHeight(hDoc, 0);
+    ASSERT_GT(nTotal, 200);
+    const int cxBar = ::GetSystemMetrics(SM_CXVSCROLL);
+    auto page = [hDoc] {
+        SCROLLINFO si = {sizeof(si), SIF_ALL};
+        ::GetScrollInfo(hDoc, SB_VERT, &si);
+        return si;
+    };
+    auto hasBar = [hDoc] { return (::GetWindowLongA(hDoc, GWL_STYLE) & WS_VSCROLL) != 0; };
+    auto settled = [hDoc, &doc] {
+        EXPECT_EQ(ZebLineEndText, DocWaitLayout(hDoc, -1));
+        Pump();
+        EXPECT_EQ(nullptr, doc.LayoutRun()) << "no pass left running";
+    };
+
+    doc.head.SetOrigin({0, nTotal});
+    DocClampScroll(hDoc);
+    ASSERT_TRUE(::MoveWindow(hDoc, 0, 0, 200 + cxBar, 150, TRUE));
+    EXPECT_EQ(150u, page().nPage) << "the page follows the new height at once";
+    EXPECT_EQ(nTotal - 1, page().nMax);
+    EXPECT_EQ(nTotal - 1 - 150, OriginY(hDoc)) << "the maximum less the new visible height";
+    settled();
+    EXPECT_EQ(200, doc.nDocWidth);
+
+    ASSERT_TRUE(::SetWindowPos(hDoc, nullptr, 0, 0, 200 + cxBar, nTotal + 10, SWP_NOMOVE | SWP_NOZORDER));
+    EXPECT_FALSE(hasBar()) << "everything fits: the bar goes at once";
+    EXPECT_EQ(0, OriginY(hDoc));
+    settled();
+    RECT client;
+    ::GetClientRect(hDoc, &client);
+    EXPECT_EQ(200 + cxBar, client.right);
+    EXPECT_EQ(200 + cxBar, doc.nDocWidth) << "the width the bar left";
+
+    ASSERT_TRUE(::SetWindowPos(hDoc, nullptr, 0, 0, 200 + cxBar, 100, SWP_NOMOVE | SWP_NOZORDER));
+    EXPECT_TRUE(hasBar()) << "the bar comes back at once";
+    EXPECT_EQ(100u, page().nPage);
+    settled();
+    ::GetClientRect(hDoc, &client);
+    EXPECT_EQ(200, client.right);
+    EXPECT_EQ(200, doc.nDocWidth);
+}
+
 }  // namespace

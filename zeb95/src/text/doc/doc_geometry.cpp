@@ -194,10 +194,30 @@ void DocClampScroll(HWND hwnd)
         InvalidateObj(hwnd);
 }
 
+void DocKeepAppliedSize(HWND hwnd)
+{
+    ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    RECT rc;
+    if (pDoc != nullptr && ::GetWindowRect(hwnd, &rc))
+        pDoc->SetAppliedSize({rc.right - rc.left, rc.bottom - rc.top});
+}
+
+void DocOnSize(HWND hwnd)
+{
+    const ZebDocRecord* pDoc = ZebDocRecord::From(hwnd);
+    RECT rc;
+    if (pDoc == nullptr || !::GetWindowRect(hwnd, &rc))
+        return;
+    const SIZE applied = pDoc->AppliedSize();
+    if (rc.right - rc.left != applied.cx || rc.bottom - rc.top != applied.cy)
+        DocApplySize(hwnd);
+}
+
 int DocApplySize(HWND hwnd)
 {
     if (ZebDocRecord::From(hwnd) == nullptr)
         return 0;
+    DocKeepAppliedSize(hwnd);
     DocUpdateExtent(hwnd);
     DocRelayout(hwnd);
     DocRefreshScrollBars(hwnd);

@@ -36,6 +36,13 @@ void DocClampScroll(HWND hwnd);
 // vertical one only with a fixed height above 0, as the record's style
 // asks). 1; 0 without record.
 int DocApplySize(HWND hwnd);
+// Takes the window's present size as the one the document is laid out at
+// (DocApplySize does so itself).
+void DocKeepAppliedSize(HWND hwnd);
+// WM_SIZE: DocApplySize when the window's size is not the one last laid
+// out at; a client area that only a scroll bar coming or going changed
+// changes nothing.
+void DocOnSize(HWND hwnd);
 // After layout: the scroll bars wanted (as for DocApplySize) get ranges and
 // pages for the extent at the scale, or both ranges become 0..0; a
 // direction without a bar takes the visible size as its extent; the origin

@@ -59,6 +59,16 @@ struct ZebDocRecord
     // take (extent, scroll bars), or 0.
     UINT LayoutDoneRun() const { return static_cast<UINT>(head.Slot(kSlotLayoutDoneRun)); }
     void SetLayoutDoneRun(UINT n) { head.SetSlot(kSlotLayoutDoneRun, n); }
+    // The window size the document was last laid out at.
+    SIZE AppliedSize() const
+    {
+        return {static_cast<LONG>(head.Slot(kSlotAppliedCx)), static_cast<LONG>(head.Slot(kSlotAppliedCy))};
+    }
+    void SetAppliedSize(SIZE size)
+    {
+        head.SetSlot(kSlotAppliedCx, static_cast<UINT_PTR>(size.cx));
+        head.SetSlot(kSlotAppliedCy, static_cast<UINT_PTR>(size.cy));
+    }
     // Own copies of the user cells and of the two input filter strings.
     void* UserCells() const { return reinterpret_cast<void*>(head.Slot(kSlotUserCells)); }
     void SetUserCells(void* p) { head.SetSlot(kSlotUserCells, reinterpret_cast<UINT_PTR>(p)); }
@@ -143,6 +153,8 @@ private:
         kSlotFilterMatch,
         kSlotFilterReplacement,
         kSlotLayoutDoneRun,
+        kSlotAppliedCx,
+        kSlotAppliedCy,
     };
     static void CheckLayout();
 };
@@ -154,5 +166,5 @@ inline void ZebDocRecord::CheckLayout()
     static_assert(offsetof(ZebDocRecord, fontCountWord) == 448, "font count at byte 448");
     static_assert(offsetof(ZebDocRecord, nDocWidth) == 492, "document extent at byte 492");
     static_assert(offsetof(ZebDocRecord, nTypingColor) == 508, "typing colour at byte 508");
-    static_assert(kSlotLayoutDoneRun < kZebRecordSlots, "slots fit before the record");
+    static_assert(kSlotAppliedCy < kZebRecordSlots, "slots fit before the record");
 }

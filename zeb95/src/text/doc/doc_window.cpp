@@ -7,6 +7,7 @@
 #include "text/tables/bmp_table.h"
 #include "text/tables/color_index.h"
 #include "text/doc/doc_fonts.h"
+#include "text/doc/doc_geometry.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_record.h"
 #include "text/input/char_input.h"
@@ -153,6 +154,7 @@ LRESULT CALLBACK DocObjWndProc(HWND hwnd, UINT uMsg, WPARAM wParam, LPARAM lPara
         return InitDocRecord(hwnd, *reinterpret_cast<const CREATESTRUCTA*>(lParam)) ? TRUE : FALSE;
     case WM_CREATE:
         RecordRect(hwnd);
+        DocKeepAppliedSize(hwnd);
         return 0;
     case WM_NCDESTROY:
         FreeParts(hwnd);

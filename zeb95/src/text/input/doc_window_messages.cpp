@@ -120,6 +120,7 @@ bool OnPassedOn(HWND hwnd, ZebDocRecord& doc, UINT uMsg, WPARAM wParam, LPARAM l
 {
     switch (uMsg)
     {
+    case WM_SIZE: DocOnSize(hwnd); break;
     case WM_EXITSIZEMOVE: DocApplySize(hwnd); break;
     case WM_WINDOWPOSCHANGED: OnPlaceChanged(hwnd, doc, wParam, lParam); break;
     case WM_MOUSEACTIVATE: ::PostMessageA(hwnd, WM_CHILDACTIVATE, 0, 0); break;
