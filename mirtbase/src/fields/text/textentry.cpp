@@ -30,6 +30,24 @@ const int kPitchTenths = 10;
 // Display pixels of 1000 units of 0.1 mm at 100 %.
 const int kPixelsPer1000 = 378;
 
+// A text document takes the focus when it is made; one made for a field
+// the user is not in leaves the focus where it was.
+class CKeptFocus
+{
+public:
+    CKeptFocus() : m_hFocus(::GetFocus()) {}
+    ~CKeptFocus()
+    {
+        if (m_hFocus != nullptr && ::IsWindow(m_hFocus) && ::GetFocus() != m_hFocus)
+            ::SetFocus(m_hFocus);
+    }
+    CKeptFocus(const CKeptFocus&) = delete;
+    CKeptFocus& operator=(const CKeptFocus&) = delete;
+
+private:
+    HWND m_hFocus;
+};
+
 }  // namespace
 
 CTextEntry::CTextEntry(CNPropObjCtrl& field, const CTextAttr& text, CWnd*& pCtrlWnd, CNPropWndDoc*& pWndDoc,
@@ -137,6 +155,7 @@ CWnd* CTextEntry::MakeTextWindow(CWnd* pParent, int bSetOwner, CNPropWndDoc* pNe
     CDC display;
     display.CreateIC("DISPLAY", nullptr, nullptr, nullptr);
     const ZebDocCreateInfo info = DocInfo(&display, kind);
+    const CKeptFocus focus;
     const HWND hDoc = zebCreateObjDoc(pHost->GetSafeHwnd(), &info, nullptr);
     if (hDoc == nullptr)
         return nullptr;
