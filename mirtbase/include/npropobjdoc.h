@@ -43,11 +43,15 @@ public:
     int Draw(CDC* pDC, int nMode) override;
     // 0: no action of its own.
     int Activate() override;
-    // CreateControl, FocusControl and the in-place editor are the control
-    // base's until the text document windows (CNPropWndDoc, CNPropWndWB)
-    // exist: no entry window is made.
-    // Forgets the entry window; 1.
+    // The text window (CNPropWndDoc over a text document) on pParent, else
+    // on the owner's window; null when none can be made.
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // Deletes the text window and the in-place editor; 1.
     int DestroyControl() override;
+    // Focus to the text window or the in-place editor; without either, a new
+    // in-place editor on the owner's parent window, which is told the
+    // field's format.
+    void FocusControl() override;
     // A CNPropObjDoc filled by CopyTo, moved by dx, dy, remembering the move.
     CNPropObj* Clone(int dx, int dy) override;
     // nConvert: vertical text through HalfToFullKana, then line feeds
@@ -116,8 +120,6 @@ protected:
         return pCopy;
     }
 
-    // Not built yet: the entry windows of the form windows. Both stay null
-    // and CreateControl makes no window.
     CNPropWndDoc* m_pWndDoc;  // text window, owned
     CNPropWndWB* m_pWndWB;    // in-place editor, owned
 

@@ -38,11 +38,13 @@ public:
     int Draw(CDC* pDC, int nMode) override;
     // 0: no action of its own.
     int Activate() override;
-    // CreateControl, FocusControl and the in-place editor are the control
-    // base's until the text document windows (CNPropWndDoc, CNPropWndWB)
-    // exist: no entry window is made.
-    // Forgets the entry window; 1.
+    // As the text field's, without character pitch; a text window of a
+    // field that is not editable is read-only.
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // Deletes the in-place editor and the text window; 1.
     int DestroyControl() override;
+    // As the text field's.
+    void FocusControl() override;
     // A CNPropObjEdt filled by CopyTo, moved by dx, dy, remembering the move.
     CNPropObj* Clone(int dx, int dy) override;
     void InitDefaults() override;
@@ -60,7 +62,6 @@ public:
     int m_nFrameKind;         // frame colour of the in-place editor
 
 protected:
-    // Not built yet: the entry windows of the form windows. Both stay null.
     CNPropWndWB* m_pWndWB;    // in-place editor, owned
     CNPropWndDoc* m_pWndDoc;  // text window, owned
     UINT m_nEdtVersion;

@@ -53,6 +53,12 @@ public:
     // without data.
     int SetText(const CString& strText, int nConvert = 0, const int* pExtra = nullptr) override;
     void InitDefaults() override;
+    // The text field's text window, as CNPropWndDocNum, without character
+    // pitch.
+    CWnd* CreateControl(CWnd* pParent, int bSetOwner) override;
+    // As the text field's, with an in-place editor of the number kind that
+    // EditorKind gives, which reports overflow when the field is editable.
+    void FocusControl() override;
     void SetAutoCalc(int nAutoCalc) override;
     int GetAutoCalc() override;
     int GetNumKind() override;
@@ -69,6 +75,10 @@ public:
     static CString SeparatedNumber(const CString& strText);
     // The prefix (item 2) and the suffix (item 3) round a non-empty text.
     CString WithAffixes(const CString& strText) const;
+    // The in-place editor's number kind: for draw styles 1 to 5 and 11 whole
+    // numbers for number kind 0, two decimals for 1 and 2, free text
+    // otherwise; six digits for style 10, digits and "-" for the others.
+    int EditorKind() const;
 
     CDWordArray m_arrayLeft;    // digit box edges, 0.1 mm from the field's left
     CDWordArray m_arrayRight;

@@ -8,7 +8,6 @@
 #include <afxwin.h>
 #include "entrywnd.h"
 
-class CMirtBase;
 class CNPropObj;
 class CNPropWndEdt;
 
@@ -37,10 +36,11 @@ public:
     ~CNPropWndWB() override;
 
     using CWnd::Create;
-    // The whiteboard two pixels around the field rectangle on the owner's
-    // window: its window, or null (nothing left) when the owner has no
-    // window or the whiteboard cannot be made or subclassed.
-    HWND Create(int nLeft, int nTop, int nRight, int nBottom, CMirtBase* pOwner, CNPropObj* pField, int nNumKind,
+    // The whiteboard two pixels around the field rectangle on pParent (the
+    // form window, or the host window of one that has none): its window, or
+    // null (nothing left) when pParent has no window or the whiteboard
+    // cannot be made or subclassed.
+    HWND Create(int nLeft, int nTop, int nRight, int nBottom, CWnd* pParent, CNPropObj* pField, int nNumKind,
         int nFrameKind);
     // A new editor over the document in place of the old one; 1, or 0 for
     // null and for a document that cannot be subclassed (it is destroyed).

@@ -62,8 +62,9 @@ public:
 // The field operations a text field answers from its CTextAttr m_text: font,
 // alignment, row height, text colour, entry mode and row limit. Declare them
 // in the class (public) with DECLARE_TEXT_ATTR_OPERATIONS() and define them
-// with IMPLEMENT_TEXT_ATTR_OPERATIONS(class). The in-place editor's document
-// will follow the alignment once that editor exists.
+// with IMPLEMENT_TEXT_ATTR_OPERATIONS(class) after including
+// "fields/text/textentry.h". The in-place editor's document (m_pWndWB)
+// follows the alignment.
 #define DECLARE_TEXT_ATTR_OPERATIONS()                  \
     void SetLogFont(const LOGFONT* pLogFont) override;  \
     LOGFONT* GetLogFont() override;                     \
@@ -79,7 +80,11 @@ public:
 #define IMPLEMENT_TEXT_ATTR_OPERATIONS(class_name)                                         \
     void class_name::SetLogFont(const LOGFONT* pLogFont) { m_text.SetLogFont(*pLogFont); }    \
     LOGFONT* class_name::GetLogFont() { return &m_text.m_logFont; }                        \
-    void class_name::SetAlign(int nAlign) { m_text.m_nAlign = nAlign; }                    \
+    void class_name::SetAlign(int nAlign)                                                  \
+    {                                                                                      \
+        m_text.m_nAlign = nAlign;                                                          \
+        CTextEntry::AlignEditor(m_pWndWB, nAlign);                                         \
+    }                                                                                      \
     int class_name::GetAlign() { return m_text.m_nAlign; }                                 \
     void class_name::SetRowHeight(int nRowHeight) { m_text.m_nRowHeight = nRowHeight; }    \
     int class_name::GetRowHeight() { return m_text.GetRowHeight(); }                       \

@@ -74,7 +74,7 @@ TEST_F(FaceWindowTest, FocusWrapsOverTheEditableFields)
     EXPECT_EQ(Field(3), m_frame.GetCurrentField());
 
     // The value of the field left goes into the page.
-    Field(3)->m_strData = "三";
+    Field(3)->SetText("三");
     m_face.SetFocusByOrderNo(2);
     EXPECT_EQ("三", std::string(PageField(3, 1)->m_strData));
     // A field that takes no input is never focused; a click finds the field.

@@ -20,9 +20,12 @@
 #include "nmirtdoc.h"
 #include "npropobjcalnd.h"
 #include "npropobjdoc.h"
+#include "npropobjedt.h"
+#include "npropobjnum.h"
 #include "npropobjbtncheck.h"
 #include "npropobjpic.h"
 #include "npropwndcalnd.h"
+#include "npropwndwb.h"
 #include "npropwndcheck.h"
 #include "npropwndpic.h"
 #include "pdf_printer.h"
@@ -151,12 +154,15 @@ const CRuntimeClass* FocusWindowClass(CNPropObj* pField)
         return RUNTIME_CLASS(CNPropWndCalnd);
     if (dynamic_cast<CNPropObjPic*>(pField) != nullptr)
         return RUNTIME_CLASS(CNPropWndPic);
+    if (dynamic_cast<CNPropObjDoc*>(pField) != nullptr || dynamic_cast<CNPropObjEdt*>(pField) != nullptr)
+        return RUNTIME_CLASS(CNPropWndWB);
     return nullptr;
 }
 
-// Each check box, calendar and picture of a sample page gets its entry
-// window on the host when the face window focuses it, and its value
-// comes back out of the print frame.
+// Each check box, calendar, picture and text field of a sample page gets
+// its entry window on the host when the face window focuses it (an
+// in-place editor for a text field), and its value comes back out of the
+// print frame.
 TEST_P(SamplePrintFrameTest, FocusedFieldsGetTheirEntryWindows)
 {
     CHostWnd host;
@@ -164,7 +170,8 @@ TEST_P(SamplePrintFrameTest, FocusedFieldsGetTheirEntryWindows)
     ASSERT_EQ(1, frame.SetFormat(GetParam()));
     CNMirtDoc* pPage = SamplePage(GetParam());
     ASSERT_NE(nullptr, pPage);
-    // An empty check box comes back unchecked, as "0".
+    // An empty check box comes back unchecked, as "0", an empty serial
+    // number from its editor as six zeros.
     std::map<std::string, std::string> values = ValuesOf(pPage->RefList());
     std::vector<std::pair<UINT, UINT>> faces;
     for (POSITION pos = pPage->RefList()->GetHeadPosition(); pos != nullptr;) {
@@ -172,8 +179,11 @@ TEST_P(SamplePrintFrameTest, FocusedFieldsGetTheirEntryWindows)
         faces.emplace_back(pFace->m_nMen, pPage->GetMaxOrder(pFace->m_nMen));
         POSITION posField;
         for (CNPropObj* p = pFace->GetFirstPropObj(posField); p != nullptr; p = pFace->GetNextPropObj(posField)) {
+            const std::string strKey = std::to_string(pFace->m_nMen) + "/" + std::to_string(p->m_nOrder);
             if (dynamic_cast<CNPropObjBtnCheck*>(p) != nullptr && p->m_strData.IsEmpty())
-                values[std::to_string(pFace->m_nMen) + "/" + std::to_string(p->m_nOrder)] = "0";
+                values[strKey] = "0";
+            if (dynamic_cast<CNPropObjDocNumRen*>(p) != nullptr && p->m_strData.IsEmpty())
+                values[strKey] = "000000";
         }
     }
     frame.SetData(pPage);

@@ -550,12 +550,12 @@ TEST_F(ViewTest, FaceSelectedShowsThatFaceAndKeepsTheValuesOfTheOthers)
     CTolvaneView* pView = View();
     const UINT nOrder = Doc()->m_pMen->GetFocusOrderNo();
     ASSERT_NE(0u, nOrder);
-    CWnd* pEntry = CWnd::GetFocus();
+    CWnd* pEntry = static_cast<CNPropObjCtrl*>(Doc()->m_pMen->GetCurrentField())->GetControl();
     ASSERT_NE(nullptr, pEntry);
     ASSERT_EQ(pView, pEntry->GetParent());
     const HWND hEntry = pEntry->m_hWnd;
-    pEntry->SetWindowText("123");
-    Doc()->m_pMen->GetCurrentField()->m_strData = "123";
+    for (char ch : std::string("123"))
+        pEntry->SendMessage(WM_CHAR, static_cast<BYTE>(ch), 1);
 
     EXPECT_EQ(0, Frame()->SendMessage(MsgFaceSelected, 2));
     m_app.PumpPending();

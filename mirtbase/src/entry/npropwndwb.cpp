@@ -3,7 +3,6 @@
 #include <zeb95.h>
 
 #include "enter/textoverflow.h"
-#include "mirtbase.h"
 #include "mirtmsgs.h"
 #include "npropobj.h"
 
@@ -47,14 +46,14 @@ CNPropWndWB::~CNPropWndWB()
         zebDestroyWhiteBoard(UnsubclassWindow());
 }
 
-HWND CNPropWndWB::Create(int nLeft, int nTop, int nRight, int nBottom, CMirtBase* pOwner, CNPropObj* pField,
+HWND CNPropWndWB::Create(int nLeft, int nTop, int nRight, int nBottom, CWnd* pParent, CNPropObj* pField,
     int nNumKind, int nFrameKind)
 {
-    if (pOwner == nullptr || pOwner->GetSafeHwnd() == nullptr || m_hWnd != nullptr)
+    if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr || m_hWnd != nullptr)
         return nullptr;
     ZebWbCreateInfo info = {};
     info.dwMask = kCreateMask;
-    info.hParent = pOwner->GetSafeHwnd();
+    info.hParent = pParent->GetSafeHwnd();
     info.dwStyle = kStyle;
     info.x = nLeft - kFrame;
     info.y = nTop - kFrame;

@@ -52,20 +52,26 @@ CWnd* EntryHost(CNPropObjCtrl& field, CWnd* pParent, int bSetOwner)
     return pHost;
 }
 
+RECT EntryRectOnForm(CNPropObjCtrl& field, CDC* pDisplay)
+{
+    RECT rect = field.m_rcDevice;
+    if (field.IsPrintForm() && field.m_nMode != CNPropObj::MODE_SHOWN) {
+        // The margin is a layout length: zoomed like the rectangle.
+        CSize margin = field.m_pOwner->GetMargin();
+        CNPropObj::ConvertSizeUnits(pDisplay, &margin, TRUE);
+        const int nPercent = MirtClampInt(field.m_pOwner->GetPercent());
+        ::OffsetRect(&rect, -MirtMulDiv(margin.cx, nPercent, 100), -MirtMulDiv(margin.cy, nPercent, 100));
+    }
+    return rect;
+}
+
 BOOL CreateEntryWindow(CNPropObjCtrl& field, CWnd* pHost, CWnd& window, LPCSTR lpszClass, DWORD dwStyle,
     BOOL bMoveByMargin)
 {
     CDC display;
     display.CreateIC("DISPLAY", nullptr, nullptr, nullptr);
     field.CalcDeviceRect(&display);
-    RECT rect = field.m_rcDevice;
-    if (bMoveByMargin && field.IsPrintForm() && field.m_nMode != CNPropObj::MODE_SHOWN) {
-        // The margin is a layout length: zoomed like the rectangle.
-        CSize margin = field.m_pOwner->GetMargin();
-        CNPropObj::ConvertSizeUnits(&display, &margin, TRUE);
-        const int nPercent = MirtClampInt(field.m_pOwner->GetPercent());
-        ::OffsetRect(&rect, -MirtMulDiv(margin.cx, nPercent, 100), -MirtMulDiv(margin.cy, nPercent, 100));
-    }
+    const RECT rect = bMoveByMargin ? EntryRectOnForm(field, &display) : field.m_rcDevice;
     if (!window.CreateEx(field.m_dwExStyle, lpszClass, "", dwStyle, rect, pHost,
             field.m_nOrder + CNPropObjCtrl::CONTROL_ID_BASE))
         return FALSE;

@@ -41,6 +41,11 @@ T* AsField(CNPropObj* pOther)
 // when bSetOwner is 0, without an owner, or when that window has no handle.
 CWnd* EntryHost(CNPropObjCtrl& field, CWnd* pParent, int bSetOwner);
 
+// The device rectangle (m_rcDevice, computed on pDisplay), moved back by
+// the owner's margin at the owner's zoom when the owner holds a layout and
+// the run-time mode is not MODE_SHOWN.
+RECT EntryRectOnForm(CNPropObjCtrl& field, CDC* pDisplay);
+
 // Creates window as the field's entry window on pHost: class lpszClass,
 // style dwStyle, the device rectangle on a display context (moved back by
 // the owner's margin when bMoveByMargin, the owner holds a layout and the

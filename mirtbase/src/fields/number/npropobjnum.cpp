@@ -2,8 +2,18 @@
 
 #include "fields/fieldcommon.h"
 #include "fields/text/textdrawfield.h"
+#include "fields/text/textentry.h"
+#include "npropwnddoc.h"
+#include "npropwndwb.h"
 
 IMPLEMENT_SERIAL(CNPropObjDocNum, CNPropObjDoc, 1)
+
+namespace {
+
+// Draw styles from 1 to this one take numbers in the in-place editor.
+const int kLastNumberStyle = 5;
+
+}  // namespace
 
 CNPropObjDocNum::CNPropObjDocNum()
 {
@@ -48,6 +58,34 @@ void CNPropObjDocNum::Serialize(CArchive& ar)
     }
     m_arrayLeft.Serialize(ar);
     m_arrayRight.Serialize(ar);
+}
+
+CWnd* CNPropObjDocNum::CreateControl(CWnd* pParent, int bSetOwner)
+{
+    CNPropWndDocNum* pWindow = new CNPropWndDocNum;
+    pWindow->m_pNumField = this;
+    const tagTEXTENTRYKIND kind = {0, FALSE, EditorKind(), TRUE};
+    return CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).MakeTextWindow(pParent, bSetOwner, pWindow, kind);
+}
+
+void CNPropObjDocNum::FocusControl()
+{
+    const tagTEXTENTRYKIND kind = {0, FALSE, EditorKind(), TRUE};
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Focus(kind, m_nFrameKind);
+}
+
+int CNPropObjDocNum::EditorKind() const
+{
+    const BOOL bNumberStyle = (m_nDrawStyle >= STYLE_PLAIN && m_nDrawStyle <= kLastNumberStyle) ||
+                              m_nDrawStyle == STYLE_BOXES_NO_POINT;
+    if (!bNumberStyle)
+        return m_nDrawStyle == CNPropObjDocNumRen::REN_DRAW_STYLE ? CNPropWndWB::KIND_SIX_DIGITS : CNPropWndWB::KIND_DIGITS;
+    switch (m_nNumKind) {
+    case NUMKIND_INTEGER: return CNPropWndWB::KIND_WHOLE;
+    case NUMKIND_DECIMAL:
+    case NUMKIND_TRIMMED: return CNPropWndWB::KIND_DECIMAL;
+    default: return CNPropWndWB::KIND_TEXT;
+    }
 }
 
 CNPropObj* CNPropObjDocNum::Clone(int dx, int dy)

@@ -3,8 +3,11 @@
 #include "draw/textdraw.h"
 #include "fields/base/clampint.h"
 #include "fields/text/textdrawfield.h"
+#include "fields/text/textentry.h"
 #include "mirtbase.h"
 #include "npropobjmirror.h"
+#include "npropwnddoc.h"
+#include "npropwndwb.h"
 
 IMPLEMENT_SERIAL(CNPropObjDoc, CNPropObjCtrl, 1)
 IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjDoc)
@@ -28,9 +31,10 @@ CNPropObjDoc::CNPropObjDoc(const tagPROPBLOCK& block, DWORD dwStyle, DWORD dwExS
     CNPropObjDoc::InitDefaults();
 }
 
-// The window objects are deleted here once the text document windows exist;
-// until then none is made.
-CNPropObjDoc::~CNPropObjDoc() = default;
+CNPropObjDoc::~CNPropObjDoc()
+{
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Delete();
+}
 
 void CNPropObjDoc::InitDefaults()
 {
@@ -171,10 +175,25 @@ int CNPropObjDoc::Activate()
     return 0;
 }
 
+CWnd* CNPropObjDoc::CreateControl(CWnd* pParent, int bSetOwner)
+{
+    CNPropWndDoc* pWindow = new CNPropWndDoc;
+    pWindow->m_pField = this;
+    const tagTEXTENTRYKIND kind = {m_nPichRate, FALSE, CNPropWndWB::KIND_TEXT, FALSE};
+    return CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).MakeTextWindow(pParent, bSetOwner, pWindow, kind);
+}
+
 int CNPropObjDoc::DestroyControl()
 {
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Delete();
     CNPropObjCtrl::DestroyControl();
     return 1;
+}
+
+void CNPropObjDoc::FocusControl()
+{
+    const tagTEXTENTRYKIND kind = {m_nPichRate, FALSE, CNPropWndWB::KIND_TEXT, FALSE};
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Focus(kind, m_nFrameKind);
 }
 
 CNPropObj* CNPropObjDoc::Clone(int dx, int dy)

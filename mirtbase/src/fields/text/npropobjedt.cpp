@@ -2,11 +2,16 @@
 
 #include "draw/textdraw.h"
 #include "fields/text/textdrawfield.h"
+#include "fields/text/textentry.h"
+#include "npropwnddoc.h"
+#include "npropwndwb.h"
 
 IMPLEMENT_SERIAL(CNPropObjEdt, CNPropObjCtrl, 1)
 IMPLEMENT_TEXT_ATTR_OPERATIONS(CNPropObjEdt)
 
 namespace {
+
+const tagTEXTENTRYKIND kEditEntry = {0, TRUE, CNPropWndWB::KIND_TEXT, FALSE};
 
 // The alignment a version-1 record's edit style gives.
 int AlignOfStyle(DWORD dwStyle)
@@ -30,9 +35,10 @@ CNPropObjEdt::CNPropObjEdt(const tagPROPBLOCK& block, DWORD dwStyle, DWORD dwExS
     CNPropObjEdt::InitDefaults();
 }
 
-// The window objects are deleted here once the text document windows exist;
-// until then none is made.
-CNPropObjEdt::~CNPropObjEdt() = default;
+CNPropObjEdt::~CNPropObjEdt()
+{
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Delete();
+}
 
 void CNPropObjEdt::InitDefaults()
 {
@@ -67,10 +73,24 @@ int CNPropObjEdt::Activate()
     return 0;
 }
 
+CWnd* CNPropObjEdt::CreateControl(CWnd* pParent, int bSetOwner)
+{
+    CNPropWndDoc* pWindow = new CNPropWndDoc;
+    pWindow->m_pField = this;
+    return CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB)
+        .MakeTextWindow(pParent, bSetOwner, pWindow, kEditEntry);
+}
+
 int CNPropObjEdt::DestroyControl()
 {
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Delete();
     CNPropObjCtrl::DestroyControl();
     return 1;
+}
+
+void CNPropObjEdt::FocusControl()
+{
+    CTextEntry(*this, m_text, m_pCtrlWnd, m_pWndDoc, m_pWndWB).Focus(kEditEntry, m_nFrameKind);
 }
 
 CNPropObj* CNPropObjEdt::Clone(int dx, int dy)
