@@ -28,6 +28,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndStatusBar.Create(this) ||
         !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(sizeof(kIndicators) / sizeof(kIndicators[0]))))
         return -1;
+    if (!m_wndFormatBar.CreateOn(this) || !m_wndEditBar.CreateOn(this))
+        return -1;
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndFormatBar, AFX_IDW_DOCKBAR_TOP);
+    DockControlBar(&m_wndEditBar, AFX_IDW_DOCKBAR_LEFT);
     return 0;
 }
 

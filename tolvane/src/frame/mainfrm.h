@@ -6,6 +6,8 @@
 #include <afxdocview.h>
 #include <afxext.h>
 
+#include "frame/editbar.h"
+#include "frame/formatbar.h"
 #include "resource.h"
 
 class CMainFrame : public CFrameWnd
@@ -20,6 +22,8 @@ public:
     int m_nAlign;             // of the current field: 1 left, 2 right, 3 centre, 4 distributed
 
     CStatusBar m_wndStatusBar;
+    CFormatBar m_wndFormatBar;
+    CEditBar m_wndEditBar;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
