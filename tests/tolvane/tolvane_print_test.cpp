@@ -1,7 +1,6 @@
 // Printing of the form screen on the "PDF" printer.
 #include <dlgs.h>
 #include <cstring>
-#include <sstream>
 
 #include "modal_script.h"
 #include "msgbox_recorder.h"
@@ -43,11 +42,9 @@ protected:
     // A title of its own for the next job of the document.
     std::string NewJobTitle(const char* pszName)
     {
-        static int nJob = 0;
-        std::ostringstream title;
-        title << pszName << "-" << ::GetCurrentProcessId() << "-" << ++nJob;
-        Doc()->SetTitle(title.str().c_str());
-        return title.str();
+        const std::string title = PrintJobTitle(pszName);
+        Doc()->SetTitle(title.c_str());
+        return title;
     }
 
     // The print command with the copies given in the print dialog.
