@@ -97,3 +97,19 @@
 // Status panes.
 #define ID_INDICATOR_FIELDNAME 61456
 #define ID_INDICATOR_PAGE 61457
+
+// Format bar, edit bar and the whole-image window.
+#define IDR_FORMAT_BAR 138
+#define IDR_EDIT_BAR 175
+#define ID_ZOOM_DISPLAY 123
+#define ID_UNDERLINE 32890
+#define ID_STRIKEOUT 32891
+#define IDD_WHOLEIMAGE 165
+#define IDR_WHOLEIMAGE_MENU 166
+#define IDR_WHOLEIMAGE_BAR 248
+#define IDC_WHOLEIMAGE_PICTURE 1020
+#define ID_FACE_UNDO 32791
+#define ID_FACE_PASTE 32792
+#define ID_FACE_COPY 32793
+#define ID_FACE_PASTE_ALL 32794
+#define ID_NEXT_FACE 32826

@@ -69,6 +69,10 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!CreatePageBar())
         return -1;
+    if (!m_wndFormatBar.CreateOn(this) || !m_wndEditBar.CreateOn(this))
+        return -1;
+    DockControlBar(&m_wndFormatBar, AFX_IDW_DOCKBAR_TOP);
+    DockControlBar(&m_wndEditBar, AFX_IDW_DOCKBAR_LEFT);
     return 0;
 }
 

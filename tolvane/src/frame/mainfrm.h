@@ -9,6 +9,8 @@
 #include <afxdocview.h>
 #include <afxext.h>
 
+#include "frame/editbar.h"
+#include "frame/formatbar.h"
 #include "resource.h"
 
 class CNMirtDoc;
@@ -54,6 +56,8 @@ public:
     CToolBar m_wndToolBar;
     CToolBar m_wndPageBar;
     UINT m_cfPicture;               // "CF_VLMDIB"; 0 until the first copy
+    CFormatBar m_wndFormatBar;
+    CEditBar m_wndEditBar;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -117,17 +117,23 @@ BOOL CTolvaneView::MakeJobFrame()
     const int nLayoutID = static_cast<CTolvaneApp*>(AfxGetApp())->m_nLayoutID;
     if (nLayoutID > 0 && m_pJobFrame->SetFormat(static_cast<UINT>(nLayoutID)) != 0)
         return TRUE;
-    std::unique_ptr<CNMirtDoc> pPage(pDoc->m_pPrtFrm->GetData(0, 0));
-    if (pPage == nullptr || m_pJobFrame->SetFormat(pPage->GetFormat()) == 0) {
+    return CopyDocumentPage(m_pJobFrame);
+}
+
+BOOL CTolvaneView::CopyDocumentPage(CMirtBasePrtFrm* pTarget)
+{
+    CMirtBasePrtFrm* pSource = GetDocument()->m_pPrtFrm;
+    std::unique_ptr<CNMirtDoc> pPage(pSource->GetData(0, 0));
+    if (pPage == nullptr || pTarget->SetFormat(pPage->GetFormat()) == 0) {
         // The document frame gives its page back.
         if (pPage != nullptr)
-            delete pDoc->m_pPrtFrm->SetData(pPage.release());
+            delete pSource->SetData(pPage.release());
         return FALSE;
     }
     std::unique_ptr<CNMirtDoc> pCopy(CopyPage(pPage.get()));
-    delete pDoc->m_pPrtFrm->SetData(pPage.release());
+    delete pSource->SetData(pPage.release());
     if (pCopy != nullptr)
-        delete m_pJobFrame->SetData(pCopy.release());
+        delete pTarget->SetData(pCopy.release());
     return TRUE;
 }
 

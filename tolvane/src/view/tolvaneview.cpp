@@ -14,6 +14,7 @@
 #include "printing/tmbfile.h"
 #include "app/tolvaneapp.h"
 #include "document/tolvanedoc.h"
+#include "frame/formatbar.h"
 
 IMPLEMENT_DYNCREATE(CTolvaneView, CScrollView)
 
@@ -89,7 +90,8 @@ CTolvaneView::CTolvaneView()
       m_rectPaper(0, 0, 0, 0), m_rectPaperPix(0, 0, 0, 0), m_nPaperKind(0), m_nRuledLineColor(1),
       m_nCutLineKind(-1), m_nScale(100), m_nAutoPaper(1), m_nLeftOffset(0), m_nTopOffset(0),
       m_pJobFrame(nullptr), m_bRestricted(FALSE), m_nPreviewFitClass(10), m_bCollate(FALSE),
-      m_nKeptFocusOrder(0), m_bZoomBusy(0), m_bMapErrorShown(FALSE)
+      m_nKeptFocusOrder(0), m_bZoomBusy(0), m_bFontListFilled(0), m_pWholeImageFrame(nullptr),
+      m_bMapErrorShown(FALSE)
 {
     m_prnOpts.LoadFile();
 }
@@ -97,6 +99,9 @@ CTolvaneView::CTolvaneView()
 CTolvaneView::~CTolvaneView()
 {
     delete m_pJobFrame;
+    if (m_wndWholeImage.GetSafeHwnd() != nullptr)
+        m_wndWholeImage.DestroyWindow();
+    delete m_pWholeImageFrame;
 }
 
 CTolvaneDoc* CTolvaneView::GetDocument() const
@@ -190,6 +195,8 @@ CSize CTolvaneView::ScrollMargin() const
 LRESULT CTolvaneView::OnUserModify(WPARAM, LPARAM)
 {
     MarkChanged();
+    DropWholeImageCopy();
+    RefreshWholeImage();
     return 0;
 }
 
@@ -226,6 +233,8 @@ LRESULT CTolvaneView::OnRedrawRect(WPARAM wParam, LPARAM lParam)
     if (pRect == nullptr) {
         if (pDoc->m_pPrtFrm != nullptr && pDoc->m_pMen != nullptr)
             pDoc->m_pPrtFrm->GetMen(pDoc->m_pMen, static_cast<UINT>(m_nCurrentMen), 1);
+        DropWholeImageCopy();
+        RefreshWholeImage();
         return 0;
     }
     // The sender frees the rectangle.
@@ -242,6 +251,10 @@ void CTolvaneView::OnInitialUpdate()
 {
     SetScrollSizes(MM_TEXT, CSize(1, 1));
     CScrollView::OnInitialUpdate();
+    if (CFormatBar* pBar = FormatBar(); pBar != nullptr && !m_bFontListFilled) {
+        pBar->m_wndFontName.AddTrueTypeFamilies();
+        m_bFontListFilled = 1;
+    }
 }
 
 BOOL CTolvaneView::ReadTmbFileMap(UINT nLayoutID)

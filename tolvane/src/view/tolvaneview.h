@@ -13,7 +13,10 @@
 
 #include "printing/prnopt.h"
 #include "view/fieldattributes.h"
+#include "view/wholeimagedlg.h"
 
+class CEditBar;
+class CFormatBar;
 class CMainFrame;
 class CMirtBasePrtFrm;
 class CMirtBaseMen;
@@ -137,6 +140,9 @@ public:
     UINT m_nKeptFocusOrder;
     int m_bZoomBusy;
     CFieldAttributes m_attr;     // of the current field
+    int m_bFontListFilled;
+    CWholeImageDlg m_wndWholeImage;        // made at the first form load
+    CMirtBasePrtFrm* m_pWholeImageFrame;   // the page it shows, owned, or null
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -282,6 +288,9 @@ private:
     void PostStyleChange(int nKind);
     // The document modified and the page changed.
     void MarkChanged();
+    // What the user chose in the format bar's boxes into the attribute
+    // state; the attributes not chosen keep the field's values.
+    void TakeFormatBarChanges();
 
     // A zoom step unless a zoom command is still running.
     void StepZoom(BOOL bIn);
@@ -305,6 +314,24 @@ private:
     // A record of the view's values replaces the form's, and the file is
     // written.
     void StorePrintOptions();
+    // The document frame's page and its layout copied into pTarget; FALSE
+    // without a page or when pTarget cannot take its layout.
+    BOOL CopyDocumentPage(CMirtBasePrtFrm* pTarget);
+
+    // The frame's bars; null without them.
+    CFormatBar* FormatBar() const;
+    CEditBar* EditBar() const;
+    // The zoom in the edit bar's zoom display.
+    void ShowZoomText();
+    // The whole-image window made on first use and placed at the screen's
+    // lower right, given the sheet's faces, shown for a form of several
+    // faces and hidden otherwise.
+    void ShowWholeImage();
+    // The whole-image window's page copy made anew from the document's
+    // frame and the picture repainted; nothing without the window or for
+    // a form of one face.
+    void RefreshWholeImage();
+    void DropWholeImageCopy();
 
     BOOL m_bMapErrorShown;
 };

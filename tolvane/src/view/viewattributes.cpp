@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "frame/mainfrm.h"
+#include "frame/formatbar.h"
 #include "mirtbasemen.h"
 #include "resource.h"
 #include "spaceinfo.h"
@@ -22,6 +23,8 @@ LRESULT CTolvaneView::OnFieldFormat(WPARAM wParam, LPARAM)
     if (pInfo == nullptr)
         return 0;
     m_attr.Take(*pInfo);
+    if (CFormatBar* pBar = FormatBar(); pBar != nullptr)
+        pBar->ShowFont(m_attr.m_strFaceName, m_attr.m_nHeight, m_attr.m_crText);
     if (CMainFrame* pFrame = MainFrame(); pFrame != nullptr) {
         pFrame->m_nAlign = pInfo->nAlign;
         pFrame->m_strFieldName = CString(pInfo->szName, static_cast<int>(strnlen(pInfo->szName, sizeof(pInfo->szName))));
@@ -37,13 +40,35 @@ LRESULT CTolvaneView::OnApplyAttributes(WPARAM wParam, LPARAM lParam)
     const CMainFrame* pFrame = MainFrame();
     const int nAlign = pFrame != nullptr ? pFrame->m_nAlign : 0;
     std::unique_ptr<tagSPACEINFO> pInfo(new tagSPACEINFO);
-    if (wParam == 1)
+    if (wParam == 1) {
+        TakeFormatBarChanges();
         m_attr.Fill(*pInfo, nAlign);
+    }
     else
         CFieldAttributes::FillKeepAll(*pInfo, nAlign);
     pMen->SetFontEtc(pInfo.release());
     MarkChanged();
     return 0;
+}
+
+void CTolvaneView::TakeFormatBarChanges()
+{
+    CFormatBar* pBar = FormatBar();
+    if (pBar == nullptr)
+        return;
+    const UINT nChanged = pBar->TakeChanges();
+    if (nChanged & CFormatBar::CHANGED_NAME) {
+        if (const LOGFONTA* pFont = pBar->m_wndFontName.FontAt(pBar->m_wndFontName.GetCurSel()); pFont != nullptr) {
+            m_attr.m_lfFont = *pFont;
+            m_attr.m_strFaceName = CString(pFont->lfFaceName, static_cast<int>(strnlen(pFont->lfFaceName, LF_FACESIZE)));
+        }
+    }
+    if (nChanged & CFormatBar::CHANGED_SIZE) {
+        if (const int nSize = CFormatBar::SizeAt(pBar->m_wndFontSize.GetCurSel()); nSize > 0)
+            m_attr.m_nHeight = nSize;
+    }
+    if ((nChanged & CFormatBar::CHANGED_COLOR) && pBar->m_wndColor.GetCurSel() >= 0)
+        m_attr.m_crText = CColorCombo::ColorFromIndex(pBar->m_wndColor.GetCurSel() + 1);
 }
 
 void CTolvaneView::MarkChanged()

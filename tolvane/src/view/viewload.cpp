@@ -132,11 +132,14 @@ void CTolvaneView::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
     if (MainFrame() == nullptr || GetDocument() == nullptr || pApp == nullptr)
         return;
     MainFrame()->ClearPictureCache();
+    DropWholeImageCopy();
     m_bPageChanged = 0;
     const BOOL bLoaded = LoadForm(lHint, dynamic_cast<CNMirtDoc*>(pHint));
     UpdateTitle(TRUE, pApp->m_nLayoutID);
     if (!bLoaded)
         return;
+    ShowZoomText();
+    ShowWholeImage();
     MainFrame()->m_bEntryMode = 1;
     UpdatePageIndicator();
     PostMessage(MsgFirstField);

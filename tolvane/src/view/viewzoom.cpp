@@ -35,6 +35,7 @@ void CTolvaneView::StepZoom(BOOL bIn)
     if (nZoom != m_nZoom) {
         m_nZoom = nZoom;
         SetZoom(m_nZoom);
+        ShowZoomText();
     }
     EndZoomCommand();
 }
@@ -47,6 +48,7 @@ void CTolvaneView::OnZoom100()
     m_nZoom = 100;
     SetZoom(m_nZoom);
     RedrawNow();
+    ShowZoomText();
     EndZoomCommand();
 }
 
@@ -63,6 +65,7 @@ LRESULT CTolvaneView::OnForcedZoom(WPARAM wParam, LPARAM)
     strText.Format("処理に失敗しました。強制的に%d％に戻します", m_nZoom);
     AfxMessageBox(strText);
     SetZoom(m_nZoom);
+    ShowZoomText();
     return 0;
 }
 
@@ -110,6 +113,8 @@ int CTolvaneView::ShowMen(int nMen)
     if (IsEntryMode())
         PostMessage(MsgFirstField);
     m_nCurrentMen = nMen;
+    DropWholeImageCopy();
+    RefreshWholeImage();
     RedrawNow();
     return nPrevious;
 }

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include "dialogs/dlg_internal.h"
+#include "afxtoolbarres.h"
 
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
@@ -31,17 +32,9 @@ private:
     CToolBar* m_pBar;
 };
 
-// The words of a tool-bar resource: version, width, height, count, ids.
-struct ToolBarResource
-{
-    WORD wVersion;
-    WORD wWidth;
-    WORD wHeight;
-    WORD wItemCount;
-    const WORD* pItems;
-};
+}  // namespace
 
-BOOL ReadToolBarResource(HINSTANCE hInst, LPCSTR lpszResourceName, ToolBarResource& res)
+BOOL AfxReadToolBarResource(HINSTANCE hInst, LPCSTR lpszResourceName, AFX_TOOLBARDATA& data)
 {
     const HRSRC hResource = ::FindResourceA(hInst, lpszResourceName, RT_TOOLBAR);
     const HGLOBAL hData = hResource != nullptr ? ::LoadResource(hInst, hResource) : nullptr;
@@ -49,11 +42,9 @@ BOOL ReadToolBarResource(HINSTANCE hInst, LPCSTR lpszResourceName, ToolBarResour
     const DWORD cbSize = hResource != nullptr ? ::SizeofResource(hInst, hResource) : 0;
     if (pWords == nullptr || cbSize < 4 * sizeof(WORD))
         return FALSE;
-    res = {pWords[0], pWords[1], pWords[2], pWords[3], pWords + 4};
-    return res.wVersion == 1 && cbSize >= (4u + res.wItemCount) * sizeof(WORD);
+    data = {pWords[0], pWords[1], pWords[2], pWords[3], pWords + 4};
+    return data.wVersion == 1 && cbSize >= (4u + data.wItemCount) * sizeof(WORD);
 }
-
-}  // namespace
 
 CToolBar::CToolBar() : m_sizeImage(16, 15), m_nIDFlyBy(0)
 {
@@ -77,8 +68,8 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
 BOOL CToolBar::LoadToolBar(LPCSTR lpszResourceName)
 {
     const HINSTANCE hInst = AfxGetResourceHandle();
-    ToolBarResource res;
-    if (!ReadToolBarResource(hInst, lpszResourceName, res))
+    AFX_TOOLBARDATA res;
+    if (!AfxReadToolBarResource(hInst, lpszResourceName, res))
         return FALSE;
     UINT ids[256];
     const int nCount = std::min(static_cast<int>(res.wItemCount), static_cast<int>(ARRAYSIZE(ids)));
