@@ -49,6 +49,18 @@ bool CFormListBox::IsListableForm(const CPrtDataInfo& record, int nForm)
            ::GetFileAttributesA(PreviewPath(record.m_arrLayoutID[nForm])) != INVALID_FILE_ATTRIBUTES;
 }
 
+int CFormListBox::CountListableForms(const CPrtDataInfo& record)
+{
+    const int nFirst = record.m_arrCategoryCount.GetSize() > 0 ? static_cast<int>(record.m_arrCategoryCount[0]) : 0;
+    const int nForms = std::min(nFirst, FormCount(record));
+    int nListable = 0;
+    for (int f = 0; f < nForms; ++f) {
+        if (IsListableForm(record, f))
+            ++nListable;
+    }
+    return nListable;
+}
+
 CString CFormListBox::RowText(const CPrtDataInfo& record, DWORD_PTR dwData)
 {
     if (dwData >= kCategoryBase)

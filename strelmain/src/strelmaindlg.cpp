@@ -258,18 +258,6 @@ void CStrelMainDlg::SelectPage(int nPage)
     ShowFormList();
 }
 
-int CStrelMainDlg::CountListableForms(const CPrtDataInfo& record) const
-{
-    const int nFirst = record.m_arrCategoryCount.GetSize() > 0 ? static_cast<int>(record.m_arrCategoryCount[0]) : 0;
-    const int nForms = std::min(nFirst, CFormListBox::FormCount(record));
-    int nListable = 0;
-    for (int f = 0; f < nForms; ++f) {
-        if (CFormListBox::IsListableForm(record, f))
-            ++nListable;
-    }
-    return nListable;
-}
-
 bool CStrelMainDlg::ShowFormList()
 {
     m_listForms.ResetContent();
@@ -283,7 +271,7 @@ bool CStrelMainDlg::ShowFormList()
     const DWORD dwFirst = pRecord->m_arrCategoryCount.GetSize() > 0 ? pRecord->m_arrCategoryCount[0] : 0;
     bool bListable = dwFirst != 0;
     if (bListable && pRecord->m_strGroupName == PRTDATA_PICKUP_GROUP)
-        bListable = CountListableForms(*pRecord) > 0;
+        bListable = CFormListBox::CountListableForms(*pRecord) > 0;
     if (!bListable) {
         ShowPlaceholder();
         return false;

@@ -128,6 +128,15 @@ void RunMediaFile(LONG nKind, const std::string& bytes)
 
 }  // namespace
 
+void AddMediaObjects(HWND hWb)
+{
+    for (LONG nKind : {kMovie, kSound}) {
+        const std::string path = MediaFile(nKind);
+        if (CreateMedia(hWb, nKind, path.c_str()) == nullptr)
+            throw std::runtime_error("no media objects");
+    }
+}
+
 std::vector<std::string> MovieFileSeeds() { return Seeds(kMovie); }
 std::vector<std::string> SoundFileSeeds() { return Seeds(kSound); }
 

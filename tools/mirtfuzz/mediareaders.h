@@ -7,6 +7,8 @@
 
 #include <afxwin.h>
 
+// A movie and a sound, each of a small media file, on the whiteboard.
+void AddMediaObjects(HWND hWb);
 std::vector<std::string> MovieFileSeeds();
 std::vector<std::string> SoundFileSeeds();
 // A refused file must leave the object as it was; a file read whole has a

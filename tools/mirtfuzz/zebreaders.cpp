@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "docreaders.h"
 #include "fuzzfiles.h"
 #include "zeb95.h"
 
@@ -204,7 +205,10 @@ std::vector<std::string> WhiteBoardFileSeeds()
 {
     FuzzBoard board(true);
     FuzzBoard empty(false);
-    return {board.Stored(), empty.Stored(), MarkedWhiteBoard()};
+    std::vector<std::string> seeds = {board.Stored(), empty.Stored(), MarkedWhiteBoard()};
+    for (const std::string& seed : ObjectWhiteBoardSeeds())
+        seeds.push_back(seed);
+    return seeds;
 }
 
 std::vector<std::string> ObjectFileSeeds()
