@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "mirtenv.h"
+#include "mirtpath.h"
 #include "prtdatainfo.h"
 
 namespace {
@@ -29,11 +29,9 @@ CFormListBox::CFormListBox() : m_pRecord(nullptr), m_crErase(::GetSysColor(COLOR
 
 CString CFormListBox::PreviewPath(DWORD dwLayoutID)
 {
-    CMirtEnv env;
-    CString strPath;
-    strPath.Format("%s\\data\\Preview\\%ld.jpg", static_cast<LPCSTR>(env.m_strInstallRoot),
-        static_cast<long>(dwLayoutID));
-    return strPath;
+    CString strName;
+    strName.Format("%ld.jpg", static_cast<long>(dwLayoutID));
+    return MirtInstallPath("\\data\\Preview\\") + strName;
 }
 
 int CFormListBox::FormCount(const CPrtDataInfo& record)

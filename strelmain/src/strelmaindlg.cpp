@@ -2,7 +2,7 @@
 
 #include "aboutbox.h"
 #include "mainindex.h"
-#include "mirtenv.h"
+#include "mirtpath.h"
 #include "ownedread.h"
 #include "programstart.h"
 #include "prtdatainfo.h"
@@ -62,12 +62,6 @@ enum
     kHelpPopup = 1,
     kExcelPopup = 2
 };
-
-CString InstallRoot()
-{
-    CMirtEnv env;
-    return env.m_strInstallRoot;
-}
 
 bool FileExists(LPCSTR lpszPath)
 {
@@ -152,7 +146,7 @@ bool CStrelMainDlg::LoadMainData()
 
 void CStrelMainDlg::LoadBackground()
 {
-    const CString strPath = InstallRoot() + "\\Exe\\QamMain.bmp";
+    const CString strPath = MirtInstallPath("\\Exe\\QamMain.bmp");
     if (!FileExists(strPath)) {
         AfxMessageBox("背景となる絵がありません。");
         return;
@@ -354,7 +348,7 @@ LRESULT CStrelMainDlg::OnPreviewDblClk(WPARAM, LPARAM)
 
 void CStrelMainDlg::LaunchFormScreen()
 {
-    const CString strPath = InstallRoot() + "\\exe\\Tolvane.EXE";
+    const CString strPath = MirtInstallPath("\\exe\\Tolvane.EXE");
     const int nRow = m_listForms.GetCurSel();
     if (nRow < 0)
         return;
@@ -569,6 +563,6 @@ void CStrelMainDlg::OnHelpAbout()
 void CStrelMainDlg::OnExcelReset()
 {
     CString strArgs;
-    strArgs.Format("\"%s\" /K:%d", static_cast<LPCSTR>(InstallRoot() + "\\exe\\Plovex.exe"), 4);
-    StartProgram(InstallRoot() + "\\exe\\Plovex.exe", strArgs);
+    strArgs.Format("\"%s\" /K:%d", static_cast<LPCSTR>(MirtInstallPath("\\exe\\Plovex.exe")), 4);
+    StartProgram(MirtInstallPath("\\exe\\Plovex.exe"), strArgs);
 }
