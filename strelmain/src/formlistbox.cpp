@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "launcherfont.h"
 #include "mirtpath.h"
 #include "prtdatainfo.h"
 
@@ -9,22 +10,12 @@ namespace {
 
 const char kIndexError[] = "ｲﾝﾃﾞｯｸｽ設定ｴﾗｰ";
 
-void MakeListFont(CFont& font, int nWeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = 12;
-    lf.lfWeight = nWeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpyA(lf.lfFaceName, "ＭＳ Ｐゴシック");
-    font.CreateFontIndirect(&lf);
-}
-
 }  // namespace
 
 CFormListBox::CFormListBox() : m_pRecord(nullptr), m_crErase(::GetSysColor(COLOR_WINDOW))
 {
-    MakeListFont(m_fontForm, 0);
-    MakeListFont(m_fontCategory, FW_BOLD);
+    MakeLauncherFont(m_fontForm, 12, 0);
+    MakeLauncherFont(m_fontCategory, 12, FW_BOLD);
 }
 
 CString CFormListBox::PreviewPath(DWORD dwLayoutID)

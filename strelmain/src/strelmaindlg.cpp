@@ -1,6 +1,7 @@
 #include "strelmaindlg.h"
 
 #include "aboutbox.h"
+#include "launcherfont.h"
 #include "mainindex.h"
 #include "mirtpath.h"
 #include "ownedread.h"
@@ -70,17 +71,6 @@ bool FileExists(LPCSTR lpszPath)
 
 // A font of the dialog: height 18 when given 0; the default face when the
 // name does not fit.
-void MakeFont(CFont& font, LPCSTR lpszFace, int nHeight, int nWeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = nHeight == 0 ? 18 : nHeight;
-    lf.lfWeight = nWeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    if (lstrlenA(lpszFace) < LF_FACESIZE)
-        lstrcpyA(lf.lfFaceName, lpszFace);
-    font.CreateFontIndirect(&lf);
-}
-
 bool IsPaletteScreen()
 {
     HDC hScreen = ::GetDC(nullptr);
@@ -235,8 +225,8 @@ void CStrelMainDlg::BuildRegions()
 
 void CStrelMainDlg::CreateFonts()
 {
-    MakeFont(m_fontTitle, "ＭＳ Ｐゴシック", 14, FW_BOLD);
-    MakeFont(m_fontDescription, "ＭＳ Ｐゴシック", 12, 0);
+    MakeLauncherFont(m_fontTitle, 14, FW_BOLD);
+    MakeLauncherFont(m_fontDescription, 12, 0);
 }
 
 CPrtDataInfo* CStrelMainDlg::CurrentRecord() const
