@@ -95,12 +95,14 @@ void LoadQmt(CTolvaneDoc& doc, const std::string& bytes)
 
 }  // namespace
 
+// Plain containers, with and without the version byte (a mail container
+// names the pictures it stores after the receive folder, so it does not
+// store the same bytes twice).
 std::vector<std::string> QmtSeeds()
 {
     std::vector<std::string> seeds;
     for (const std::string& data : PlainDataSeeds())
         seeds.push_back(data + CTolvaneDoc::kCurrentVersion);
-    seeds.push_back(BoardDataSeeds().front() + CTolvaneDoc::kCurrentVersion);
     seeds.push_back(PlainDataSeeds().front());
     return seeds;
 }
