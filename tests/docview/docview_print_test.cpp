@@ -3,7 +3,6 @@
 // OnBeginPrinting sets, the print dialog (a derived one through the job's
 // record) answered through the modal seam, and a missing printer.
 #include <new>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,15 +13,6 @@
 #include "test_paths.h"
 
 namespace {
-
-// A title the PDF of this job can be found by.
-std::string JobTitle(const char* pszName)
-{
-    static int nJob = 0;
-    std::ostringstream title;
-    title << pszName << "-" << ::GetCurrentProcessId() << "-" << ++nJob;
-    return title.str();
-}
 
 // Mean grey level of the part of the page that bar (out of 100) covers,
 // shrunk by a little on each side.
@@ -100,7 +90,7 @@ public:
 TEST_F(DocViewTest, TwoPagesGoThroughThePrintLoopToThePrinter)
 {
     NewDocument();
-    const std::string title = JobTitle("DocViewTwoPages");
+    const std::string title = PrintJobTitle("DocViewTwoPages");
     Doc()->SetTitle(title.c_str());
     PdfPrinterLock lock;
     Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
@@ -130,7 +120,7 @@ TEST_F(DocViewTest, PagesComeFromTheRangeSetAtBeginPrintingHeldToTheLimits)
     PdfPrinterLock lock;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nPages * 100 + c.nFrom * 10 + c.nTo);
-        const std::string title = JobTitle("DocViewRange");
+        const std::string title = PrintJobTitle("DocViewRange");
         Doc()->SetTitle(title.c_str());
         View()->m_printLog.clear();
         View()->m_nPages = c.nPages;
@@ -153,7 +143,7 @@ TEST_F(DocViewTest, APrintDialogOfItsOwnGetsItsMessagesAndCancelPrintsNothing)
 {
     NewDocument();
     PdfPrinterLock lock;
-    const std::string title = JobTitle("DocViewDialog");
+    const std::string title = PrintJobTitle("DocViewDialog");
     Doc()->SetTitle(title.c_str());
     {
         CCountingPrintDialog* pDialog = new CCountingPrintDialog;
@@ -256,7 +246,7 @@ BOOL RunCommandLine(CWinApp& app, const std::string& commandLine)
 
 TEST_F(DocViewTest, PrintToCommandLinePrintsOnTheNamedPrinter)
 {
-    const std::string title = JobTitle("DocViewPrintTo");
+    const std::string title = PrintJobTitle("DocViewPrintTo");
     const std::string path = SavedMemo(title);
     // The application's own printer does not exist: only the named one can print.
     UseMissingPrinter();
@@ -269,7 +259,7 @@ TEST_F(DocViewTest, PrintToCommandLinePrintsOnTheNamedPrinter)
 
 TEST_F(DocViewTest, PrintToAMissingPrinterTellsTheUserAndPrintsNothing)
 {
-    const std::string path = SavedMemo(JobTitle("DocViewPrintToMissing"));
+    const std::string path = SavedMemo(PrintJobTitle("DocViewPrintToMissing"));
     MessageBoxRecorder boxes;
     EXPECT_FALSE(RunCommandLine(m_app, "/pt \"" + path + "\" NoSuchPrinter winspool NUL:"));
     ASSERT_EQ(1u, boxes.shown().size());
@@ -306,7 +296,7 @@ TEST_F(DocViewTest, AnExceptionInThePrintLoopEndsTheJobOnceAndIsReported)
     PdfPrinterLock lock;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pszThrowAt);
-        Doc()->SetTitle(JobTitle("DocViewThrows").c_str());
+        Doc()->SetTitle(PrintJobTitle("DocViewThrows").c_str());
         View()->m_printLog.clear();
         View()->m_onPrintStep = [&c](const std::string& entry) {
             if (entry != c.pszThrowAt)
@@ -331,7 +321,7 @@ TEST_F(DocViewTest, CancelInThePrintingWindowStopsTheJob)
 {
     NewDocument();
     View()->m_nPages = 3;
-    Doc()->SetTitle(JobTitle("DocViewCancel").c_str());
+    Doc()->SetTitle(PrintJobTitle("DocViewCancel").c_str());
     BOOL bShownOverDisabledFrame = FALSE;
     View()->m_onPrintStep = [&](const std::string& entry) {
         if (entry != "print 1")

@@ -115,18 +115,34 @@ bool RunUnix(const std::string& program, const std::string& commandLine)
     return true;
 }
 
-PdfPrinterLock::PdfPrinterLock() : m_lock(::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter"))
+PdfPrinterLock::PdfPrinterLock()
+    : m_file(::CreateFileA("Z:\\tmp\\suite-test-pdf-printer.lock", GENERIC_READ | GENERIC_WRITE,
+          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS, 0, nullptr))
 {
-    if (m_lock != nullptr)
-        ::WaitForSingleObject(m_lock, 60000);
+    if (m_file == INVALID_HANDLE_VALUE)
+        return;
+    // A lock held by another wineserver cannot wake a waiter here: poll.
+    OVERLAPPED at = {};
+    for (int i = 0; i < 2400; ++i) {
+        if (::LockFileEx(m_file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at))
+            return;
+        ::Sleep(50);
+    }
 }
 
 PdfPrinterLock::~PdfPrinterLock()
 {
-    if (m_lock != nullptr) {
-        ::ReleaseMutex(m_lock);
-        ::CloseHandle(m_lock);
-    }
+    if (m_file != INVALID_HANDLE_VALUE)
+        ::CloseHandle(m_file);  // closing the handle releases its lock
+}
+
+std::string PrintJobTitle(const char* pszName)
+{
+    static int nJob = 0;
+    std::ostringstream title;
+    title << pszName << "-" << (sizeof(void*) == 8 ? "x64" : "x86") << "-" << ::GetCurrentProcessId() << "-"
+          << ++nJob;
+    return title.str();
 }
 
 std::string WaitForPrintedPdf(const std::string& title)
@@ -142,14 +158,8 @@ std::string WaitForPrintedPdf(const std::string& title)
 }
 
 PdfPrintJob::PdfPrintJob(const std::string& title)
-    : m_lock(::CreateMutexA(nullptr, FALSE, "SuiteTestPdfPrinter")), m_dc(nullptr), m_started(false)
+    : m_lock(new PdfPrinterLock), m_dc(nullptr), m_title(PrintJobTitle(title.c_str())), m_started(false)
 {
-    if (m_lock != nullptr)
-        ::WaitForSingleObject(m_lock, 60000);
-    static int counter = 0;
-    std::ostringstream name;
-    name << title << "-" << ::GetCurrentProcessId() << "-" << ++counter;
-    m_title = name.str();
     m_dc = ::CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);
     if (m_dc == nullptr)
         return;
@@ -163,22 +173,12 @@ PdfPrintJob::~PdfPrintJob()
 {
     if (m_dc != nullptr)
         ::DeleteDC(m_dc);
-    ReleaseLock();
-}
-
-void PdfPrintJob::ReleaseLock()
-{
-    if (m_lock != nullptr) {
-        ::ReleaseMutex(m_lock);
-        ::CloseHandle(m_lock);
-    }
-    m_lock = nullptr;
 }
 
 std::string PdfPrintJob::finish()
 {
     std::string pdf = WaitForPdf();
-    ReleaseLock();
+    m_lock.reset();
     return pdf;
 }
 

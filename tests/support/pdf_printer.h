@@ -2,16 +2,37 @@
 // spooler, the PDF that cups-pdf writes, and its first page as grey pixels.
 #pragma once
 #include <windows.h>
+#include <memory>
 #include <string>
 #include <vector>
+
+// The lock of the "PDF" printer, for a job a test makes through other code
+// (a program's print loop) and for every PdfPrintJob. It is an exclusive
+// lock on a file under /tmp, which Wine holds as a Unix lock: it also keeps
+// out the test programs of the other build, which run beside in a Wine
+// prefix (and wineserver) of their own.
+class PdfPrinterLock {
+public:
+    PdfPrinterLock();
+    ~PdfPrinterLock();
+    PdfPrinterLock(const PdfPrinterLock&) = delete;
+    PdfPrinterLock& operator=(const PdfPrinterLock&) = delete;
+
+private:
+    HANDLE m_file;
+};
+
+// A title of its own for a job: the name, the build and the process, and a
+// count, so that no two jobs of one run, in either build, share a PDF name.
+std::string PrintJobTitle(const char* pszName);
 
 class PdfPrintJob {
 public:
     // Starts a document whose title begins with `title` and its first page.
     // Jobs of all test programs run one at a time (Wine's spooler refuses a
-    // second document while one is being written): the job holds a named
-    // mutex from here until finish() or destruction; the context stays
-    // valid until destruction.
+    // second document while one is being written): the job holds the
+    // printer's lock (PdfPrinterLock) from here until finish() or
+    // destruction; the context stays valid until destruction.
     explicit PdfPrintJob(const std::string& title);
     ~PdfPrintJob();
     PdfPrintJob(const PdfPrintJob&) = delete;
@@ -25,25 +46,11 @@ public:
 
 private:
     std::string WaitForPdf();
-    void ReleaseLock();
 
-    HANDLE m_lock;
+    std::unique_ptr<PdfPrinterLock> m_lock;
     HDC m_dc;
     std::string m_title;
     bool m_started;
-};
-
-// Holds the lock of the "PDF" printer that PdfPrintJob takes, for a job a
-// test makes through other code (a program's print loop).
-class PdfPrinterLock {
-public:
-    PdfPrinterLock();
-    ~PdfPrinterLock();
-    PdfPrinterLock(const PdfPrinterLock&) = delete;
-    PdfPrinterLock& operator=(const PdfPrinterLock&) = delete;
-
-private:
-    HANDLE m_lock;
 };
 
 // Waits for the PDF of a finished job whose title begins with `title`;

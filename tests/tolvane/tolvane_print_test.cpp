@@ -1,7 +1,7 @@
 // Printing of the form screen on the "PDF" printer.
 #include <dlgs.h>
+#include <algorithm>
 #include <cstring>
-#include <sstream>
 
 #include "modal_script.h"
 #include "msgbox_recorder.h"
@@ -43,11 +43,9 @@ protected:
     // A title of its own for the next job of the document.
     std::string NewJobTitle(const char* pszName)
     {
-        static int nJob = 0;
-        std::ostringstream title;
-        title << pszName << "-" << ::GetCurrentProcessId() << "-" << ++nJob;
-        Doc()->SetTitle(title.str().c_str());
-        return title.str();
+        const std::string title = PrintJobTitle(pszName);
+        Doc()->SetTitle(title.c_str());
+        return title;
     }
 
     // The print command with the copies given in the print dialog.
@@ -144,6 +142,52 @@ TEST_F(TolvanePrintTest, CutLinesAreDrawnOnBlankPaperOnly)
     }
     EXPECT_DOUBLE_EQ(adMean[1], adMean[0]) << "stationery shows no cut lines";
     EXPECT_LT(adMean[2], adMean[3]) << "blank with frame " << adMean[2] << ", without " << adMean[3];
+}
+
+// The top-left corner of the ink of a page, in pixels.
+CPoint InkCorner(const GrayImage& image)
+{
+    CPoint corner(image.width, image.height);
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (image.at(x, y) < 128) {
+                corner.x = std::min<LONG>(corner.x, x);
+                corner.y = std::min<LONG>(corner.y, y);
+            }
+        }
+    }
+    return corner;
+}
+
+// The print offsets move the whole printout, the entered data on
+// stationery and the form on blank paper, by their millimetres.
+TEST_F(TolvanePrintTest, OffsetsMoveThePrintout)
+{
+    StartWithPages(1);
+    PdfPrinterLock lock;
+    const int nDpi = 50;
+    for (int nKind : {0, 1}) {
+        SCOPED_TRACE(nKind);
+        View()->m_nPaperKind = nKind;
+        CPoint corners[2];
+        const int anOffset[2][2] = {{0, 0}, {20, 10}};
+        for (int i = 0; i < 2; ++i) {
+            View()->m_nLeftOffset = anOffset[i][0];
+            View()->m_nTopOffset = anOffset[i][1];
+            const std::string title = NewJobTitle("TolvaneOffsets");
+            View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+            m_app.PumpPending();
+            const std::string pdf = WaitForPrintedPdf(title);
+            ASSERT_FALSE(pdf.empty());
+            const GrayImage image = RasterizePdf(pdf, nDpi);
+            ASSERT_GT(image.width, 0);
+            corners[i] = InkCorner(image);
+            ASSERT_LT(corners[i].x, image.width) << "no ink";
+        }
+        const CSize moved = corners[1] - corners[0];
+        EXPECT_NEAR(20 * nDpi / 25.4, moved.cx, 2.0);
+        EXPECT_NEAR(10 * nDpi / 25.4, moved.cy, 2.0);
+    }
 }
 
 // Pages times copies past the print loop's 16-bit page numbers would wrap:

@@ -565,7 +565,7 @@ TEST_F(Pictures, PrintingScalesEachAxisByItsOwnResolution)
     HWND hPic = Make(info);
     Show(hPic, FilledBitmap(16, 16, kBlack));
     ZebWbRecord::From(GetObjRecord(m_hWb))->SetDpi(48, 96);
-    const std::string title = "ZebPictureDpi-" + std::to_string(::GetCurrentProcessId());
+    const std::string title = PrintJobTitle("ZebPictureDpi");
     {
         PdfPrinterLock lock;
         HDC hdc = ::CreateDCA("WINSPOOL", "PDF", nullptr, nullptr);

@@ -315,6 +315,8 @@ const std::vector<FuzzReader>& FuzzReaders()
         {"wb-sound", SoundFileSeeds, RunSoundFile},
         {"index", IndexSeeds, RunIndex},
         {"tmbmap", CropMarkMapSeeds, RunCropMarkMap},
+        {"prnopt", PrintOptionSeeds, RunPrintOptions},
+        {"prnoffset", PrintOffsetSeeds, RunPrintOffset},
         {"qmt", QmtSeeds, RunQmtFile},
         {"doc-fulltext", DocFullTextSeeds, RunDocFullText},
         {"doc-setfull", DocFullTextSeeds, RunDocSetFullText},

@@ -11,6 +11,8 @@
 #include "ownedread.h"
 #include "prtdatainfo.h"
 #include "sampledata.h"
+#include "printing/prnoffset.h"
+#include "printing/prnopt.h"
 #include "printing/tmbfile.h"
 #include "seeds.h"
 
@@ -30,14 +32,19 @@ void ReadIndexBytes(const std::string& bytes, CObList& list)
     ReadMainIndex(file, list);
 }
 
-std::string IndexBytes(CObList& list)
+std::string MemFileBytes(CMemFile& file)
 {
-    CMemFile file;
-    StoreIndex(file, list);
     std::string bytes(static_cast<size_t>(file.GetLength()), '\0');
     file.SeekToBegin();
     file.Read(&bytes[0], static_cast<UINT>(bytes.size()));
     return bytes;
+}
+
+std::string IndexBytes(CObList& list)
+{
+    CMemFile file;
+    StoreIndex(file, list);
+    return MemFileBytes(file);
 }
 
 // Every form's title and sheet, and every source id.
@@ -91,6 +98,19 @@ std::string QmtBytes(CTolvaneDoc& doc)
 void LoadQmt(CTolvaneDoc& doc, const std::string& bytes)
 {
     LoadBytes(bytes, [&](CArchive& ar) { doc.Serialize(ar); });
+}
+
+std::string OptionMapBytes(CPrnOptMap& map)
+{
+    return StoreBytes([&](CArchive& ar) { map.Serialize(ar); });
+}
+
+bool SameOptions(const CPrnOpt& one, const CPrnOpt& two)
+{
+    return one.m_nPaperKind == two.m_nPaperKind && one.m_nScale == two.m_nScale &&
+        one.m_nRuledLineColor == two.m_nRuledLineColor && one.m_nCutLineKind == two.m_nCutLineKind &&
+        one.m_nLeftOffset == two.m_nLeftOffset && one.m_nTopOffset == two.m_nTopOffset &&
+        one.m_nAutoPaper == two.m_nAutoPaper;
 }
 
 }  // namespace
@@ -176,4 +196,58 @@ void RunCropMarkMap(const std::string& bytes, CDC&, CDC&)
                                     pOne->m_strDottedFrame != pTwo->m_strDottedFrame)))
             throw std::logic_error("the written map does not read back to itself");
     }
+}
+
+std::vector<std::string> PrintOptionSeeds()
+{
+    CPrnOptMap map;
+    map.Replace(9001, new CPrnOpt);
+    auto* pBlank = new CPrnOpt;
+    pBlank->m_nPaperKind = 1;
+    pBlank->m_nScale = 75;
+    pBlank->m_nCutLineKind = 2;
+    pBlank->m_nLeftOffset = -30;
+    pBlank->m_nTopOffset = 12;
+    map.Replace(9002, pBlank);
+    map.Replace(9003, nullptr);
+    return {OptionMapBytes(map), std::string(2, '\0')};
+}
+
+std::vector<std::string> PrintOffsetSeeds()
+{
+    CMemFile file;
+    StorePrnOffset(file, PrnOffset{-7, 30});
+    return {MemFileBytes(file)};
+}
+
+void RunPrintOptions(const std::string& bytes, CDC&, CDC&)
+{
+    CPrnOptMap map;
+    LoadBytes(bytes, [&](CArchive& ar) { map.Serialize(ar); });
+    CPrnOptMap again;
+    LoadBytes(OptionMapBytes(map), [&](CArchive& ar) { again.Serialize(ar); });
+    for (UINT nKey = 0; nKey <= 0xFFFF; ++nKey) {
+        const CPrnOpt* pOne = map.Lookup(static_cast<WORD>(nKey));
+        const CPrnOpt* pTwo = again.Lookup(static_cast<WORD>(nKey));
+        if ((pOne == nullptr) != (pTwo == nullptr) || (pOne != nullptr && !SameOptions(*pOne, *pTwo)))
+            throw std::logic_error("the written options do not read back to themselves");
+        if (pOne != nullptr && !pOne->IsValid())
+            throw std::logic_error("options out of range were taken");
+    }
+}
+
+void RunPrintOffset(const std::string& bytes, CDC&, CDC&)
+{
+    std::string copy = bytes + '\0';   // never an empty buffer
+    CMemFile file(reinterpret_cast<BYTE*>(&copy[0]), static_cast<UINT>(bytes.size()));
+    PrnOffset offset = {99, 99};
+    if (!LoadPrnOffset(file, offset)) {
+        if (offset.nLeft != 99 || offset.nTop != 99)
+            throw std::logic_error("refused offsets changed the values");
+        AfxThrowArchiveException(CArchiveException::generic);
+    }
+    CMemFile written;
+    StorePrnOffset(written, offset);
+    if (MemFileBytes(written) != bytes)
+        throw std::logic_error("the offsets do not write back to their bytes");
 }

@@ -42,7 +42,6 @@ public:
 
 private:
     void Load(CArchive& ar);
-    static void DeleteAll(CMapWordToOb& map);
 
     CMapWordToOb m_map;
 };

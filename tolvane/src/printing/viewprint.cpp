@@ -8,6 +8,7 @@
 #include "mirtbaseprtfrm.h"
 #include "mirtenv.h"
 #include "nmirtdoc.h"
+#include "printing/orgprintdialog.h"
 #include "printing/papermatch.h"
 #include "printing/printrange.h"
 #include "resource.h"
@@ -21,10 +22,13 @@ const char kPrintFailed[] = "印刷に失敗しました。";
 const char kJobFailed[] = "印刷ﾌﾟﾚﾋﾞｭｰ作成／印刷に失敗しました。";
 const char kTooManyPages[] = "印刷するページ数が多すぎます。ページ範囲または部数を減らしてください。";
 
+// The copies are the program's when its own dialog asked for them.
 PrintRange RangeOf(const CPrintInfo* pInfo, bool bCollate)
 {
     const CPrintDialog* pPD = pInfo->m_pPD;
-    return PrintRange{pPD->GetFromPage(), pPD->GetToPage(), pPD->GetCopies(), bCollate};
+    const int nCopies = pPD->IsKindOf(RUNTIME_CLASS(COrgPrintDialog)) ? static_cast<const COrgPrintDialog*>(pPD)->m_nCopies
+                                                                      : pPD->GetCopies();
+    return PrintRange{pPD->GetFromPage(), pPD->GetToPage(), nCopies, bCollate};
 }
 
 }  // namespace
@@ -64,14 +68,17 @@ BOOL CTolvaneView::OnPreparePrinting(CPrintInfo* pInfo)
     if (m_nAutoPaper && !MatchPrinterPaper())
         return FALSE;
     delete pInfo->m_pPD;
-    pInfo->m_pPD = new CPrintDialog(FALSE, PD_ALLPAGES | PD_NOSELECTION | PD_HIDEPRINTTOFILE);
+    // The program counts copies and collates: the dialog reports them.
+    auto* pDialog = new COrgPrintDialog(FALSE, PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE);
+    pDialog->m_pd.Flags &= ~static_cast<DWORD>(PD_USEDEVMODECOPIESANDCOLLATE);
+    pInfo->m_pPD = pDialog;
     const int nPages = GetPageCount() < 1 ? 1 : GetPageCount();
     pInfo->SetMinPage(1);
     pInfo->SetMaxPage(static_cast<UINT>(nPages));
     pInfo->m_nCurPage = static_cast<UINT>(m_nCurrentPage < 0 ? 1 : m_nCurrentPage >= nPages ? nPages : m_nCurrentPage + 1);
     pInfo->m_nNumPreviewPages = 1;
     const BOOL bResult = DoPreparePrinting(pInfo);
-    m_bCollate = pInfo->m_pPD->PrintCollate();
+    m_bCollate = pDialog->m_bCollate;
     return bResult;
 }
 

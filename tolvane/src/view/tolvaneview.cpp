@@ -10,6 +10,7 @@
 #include "spaceinfo.h"
 #include "mirtenv.h"
 #include "resource.h"
+#include "printing/ownedwordmap.h"
 #include "printing/tmbfile.h"
 #include "app/tolvaneapp.h"
 #include "document/tolvanedoc.h"
@@ -61,6 +62,11 @@ BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
     ON_COMMAND(ID_FILE_NEW_FORM, OnFileNewForm)
     ON_COMMAND(ID_CALCULATOR, OnCalculator)
     ON_COMMAND(ID_PRINT_FORM, OnPrintForm)
+    ON_COMMAND(ID_PRINT_PREVIEW_FORM, OnPrintPreviewForm)
+    ON_COMMAND(ID_FILE_PRINT_SETUP, OnPrinterSelect)
+    ON_COMMAND(ID_PRINT_OPTIONS, OnPrintOptions)
+    ON_COMMAND(ID_AUTO_PAPER_SIZE, OnAutoPaperSize)
+    ON_UPDATE_COMMAND_UI(ID_AUTO_PAPER_SIZE, OnUpdateAutoPaperSize)
     ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
     ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
     ON_UPDATE_COMMAND_UI(ID_FILE_NEW_FORM, OnUpdateNewOrSave)
@@ -82,9 +88,10 @@ CTolvaneView::CTolvaneView()
       m_bLoaded(0), m_nZoom(0), m_nCurrentPage(0), m_bPageChanged(0), m_rectForm(0, 0, 0, 0),
       m_rectPaper(0, 0, 0, 0), m_rectPaperPix(0, 0, 0, 0), m_nPaperKind(0), m_nRuledLineColor(1),
       m_nCutLineKind(-1), m_nScale(100), m_nAutoPaper(1), m_nLeftOffset(0), m_nTopOffset(0),
-      m_pJobFrame(nullptr), m_bCollate(FALSE), m_nKeptFocusOrder(0), m_bZoomBusy(0),
-      m_bMapErrorShown(FALSE)
+      m_pJobFrame(nullptr), m_bRestricted(FALSE), m_nPreviewFitClass(10), m_bCollate(FALSE),
+      m_nKeptFocusOrder(0), m_bZoomBusy(0), m_bMapErrorShown(FALSE)
 {
+    m_prnOpts.LoadFile();
 }
 
 CTolvaneView::~CTolvaneView()
@@ -270,11 +277,7 @@ void CTolvaneView::ReportMapError(CException* e)
     if (m_bMapErrorShown)
         return;
     m_bMapErrorShown = TRUE;
-    int nCause = CFileException::generic;
-    if (e->IsKindOf(RUNTIME_CLASS(CFileException)))
-        nCause = static_cast<CFileException*>(e)->m_cause;
-    else if (e->IsKindOf(RUNTIME_CLASS(CArchiveException)))
-        nCause = static_cast<CArchiveException*>(e)->m_cause;
+    const int nCause = ExceptionCause(e);
     if (e->IsKindOf(RUNTIME_CLASS(CFileException)) && nCause == CFileException::fileNotFound) {
         AfxMessageBox("TMBFILEMAP.DATﾌｧｲﾙがありません", MB_ICONEXCLAMATION);
         return;

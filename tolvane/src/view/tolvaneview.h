@@ -9,6 +9,7 @@
 #include <afxwin.h>
 #include <afxdocview.h>
 
+#include "printing/prnopt.h"
 #include "view/fieldattributes.h"
 
 class CMainFrame;
@@ -90,6 +91,16 @@ public:
     // (reported) without a printer.
     BOOL MatchPrinterPaper();
 
+    // The preview's first zoom state (7..12) for a form of that size in
+    // screen pixels in a client area of that size; 0 for an empty form.
+    static UINT PreviewFitClass(CSize sizeClient, CSize sizeForm);
+    // The form's stored print options, when it has a record, become the
+    // view's.
+    BOOL LookupPrintOptions();
+    // The print options dialog; the view, the print frame and the stored
+    // record take what it gives. TRUE when a value changed.
+    BOOL EditPrintOptions();
+
     CString m_strFormName;
     CString m_strSheetName;      // input-assistance sheet
     DWORD m_dwSheetValue;
@@ -116,6 +127,9 @@ public:
     int m_nLeftOffset;           // mm
     int m_nTopOffset;            // mm
     CMirtBasePrtFrm* m_pJobFrame;   // the print job's, owned, or null
+    CPrnOptMap m_prnOpts;        // by base layout id
+    BOOL m_bRestricted;          // an older product's document
+    UINT m_nPreviewFitClass;
     BOOL m_bCollate;
     UINT m_nKeptFocusOrder;
     int m_bZoomBusy;
@@ -139,6 +153,11 @@ protected:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     afx_msg void OnPrintForm();
+    afx_msg void OnPrintPreviewForm();
+    afx_msg void OnPrinterSelect();
+    afx_msg void OnPrintOptions();
+    afx_msg void OnAutoPaperSize();
+    afx_msg void OnUpdateAutoPaperSize(CCmdUI* pCmdUI);
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -263,6 +282,11 @@ private:
     // The job frame with the form's layout; FALSE (reported) when it
     // cannot take it.
     BOOL MakeJobFrame();
+    // The key of the form's print options: the base layout id.
+    BOOL PrintOptionKey(WORD& wKey) const;
+    // A record of the view's values replaces the form's, and the file is
+    // written.
+    void StorePrintOptions();
 
     BOOL m_bMapErrorShown;
 };

@@ -169,9 +169,10 @@ BOOL CTolvaneView::LoadForm(LPARAM lHint, CNMirtDoc* pGiven)
         m_nRuledLineColor = 1;
         m_nScale = 100;
     }
+    m_bLoaded = 1;
+    LookupPrintOptions();
     pDoc->m_pPrtFrm->SetPrintPaper(static_cast<UINT>(m_nPaperKind));
     pDoc->m_pPrtFrm->SetMetaFile(static_cast<UINT>(m_nRuledLineColor));
-    m_bLoaded = 1;
     if (!TakeFaceInformation())
         return FALSE;
     if (m_nZoom == 0)
