@@ -128,6 +128,19 @@ void RunMediaFile(LONG nKind, const std::string& bytes)
 
 }  // namespace
 
+std::string WithoutGivenNames(std::string b)
+{
+    for (size_t at = 0; at + 8 <= b.size();) {
+        const auto byteAt = [&b](size_t n) { return static_cast<size_t>(static_cast<unsigned char>(b[n])); };
+        const size_t cbFixed = byteAt(at + 2) | (byteAt(at + 3) << 8);
+        const size_t cbVariable = byteAt(at + 4) | (byteAt(at + 5) << 8) | (byteAt(at + 6) << 16) | (byteAt(at + 7) << 24);
+        if ((b[at] == 'M' || b[at] == 'S') && b[at + 1] == 'O' && at + kGivenNameAt + kGivenNameBytes <= b.size())
+            b.replace(at + kGivenNameAt, kGivenNameBytes, kGivenNameBytes, '\0');
+        at += 8 + cbFixed + cbVariable;
+    }
+    return b;
+}
+
 void AddMediaObjects(HWND hWb)
 {
     for (LONG nKind : {kMovie, kSound}) {

@@ -5,6 +5,7 @@
 
 #include "docreaders.h"
 #include "fuzzfiles.h"
+#include "mediareaders.h"
 #include "zeb95.h"
 
 namespace {
@@ -108,14 +109,15 @@ void Refused(const FuzzBoard& board, const std::string& before, const char* pszW
 }
 
 // What was read, written and read into an empty whiteboard, writes the
-// same bytes.
+// same bytes (but for the given names of movie and sound blocks).
 void CheckBoardRoundTrip(const FuzzBoard& board)
 {
     const std::string first = board.Stored();
     const std::string path = TempFile("zwb2");
     PutFile(path, first);
     FuzzBoard again(false);
-    if (zebReadWhiteBoard(again.Wb(), path.c_str(), nullptr, nullptr) < 0 || again.Stored() != first)
+    if (zebReadWhiteBoard(again.Wb(), path.c_str(), nullptr, nullptr) < 0 ||
+        WithoutGivenNames(again.Stored()) != WithoutGivenNames(first))
         throw std::logic_error("the stored whiteboard does not read back to itself");
 }
 
