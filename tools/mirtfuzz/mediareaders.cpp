@@ -44,7 +44,8 @@ HWND CreateMedia(HWND hWb, LONG nKind, const char* pszFile)
     return zebCreateObjSound(hWb, &info, nullptr);
 }
 
-// A movie and a sound opened for the whole run: they hold both devices.
+}  // namespace
+
 void HoldDevices()
 {
     static HWND hWb = nullptr;
@@ -58,6 +59,8 @@ void HoldDevices()
             throw std::runtime_error("the media device cannot be held");
     }
 }
+
+namespace {
 
 // A whiteboard with two unopened objects of the kind.
 class MediaBoard

@@ -221,6 +221,7 @@ std::vector<std::string> ObjectFileSeeds()
 
 void RunWhiteBoardFile(const std::string& bytes, CDC&, CDC&)
 {
+    HoldDevices();
     FuzzBoard board(true);
     const std::string before = board.Stored();
     const std::string path = TempFile("in");
