@@ -1,13 +1,12 @@
 #include "mainindex.h"
 
-#include "mirtenv.h"
+#include "mirtpath.h"
 #include "ownedread.h"
 #include "prtdatainfo.h"
 
 CString MainIndexPath()
 {
-    CMirtEnv env;
-    return env.m_strInstallRoot + PRTDATA_INDEX_FILE;
+    return MirtInstallPath(PRTDATA_INDEX_FILE);
 }
 
 void ReadMainIndex(CFile& file, CObList& list)

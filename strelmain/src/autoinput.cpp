@@ -3,7 +3,7 @@
 #include <afxtempl.h>
 
 #include "cp932.h"
-#include "mirtenv.h"
+#include "mirtpath.h"
 
 namespace {
 
@@ -211,6 +211,5 @@ BOOL ReadAutoInputFile(LPCSTR lpszPath, CString& strText)
 
 CString AutoInputFolder()
 {
-    CMirtEnv env;
-    return env.m_strInstallRoot + "\\Data\\Other";
+    return MirtInstallPath("\\Data\\Other");
 }

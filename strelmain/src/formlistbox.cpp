@@ -2,38 +2,27 @@
 
 #include <algorithm>
 
-#include "mirtenv.h"
+#include "launcherfont.h"
+#include "mirtpath.h"
 #include "prtdatainfo.h"
 
 namespace {
 
 const char kIndexError[] = "ｲﾝﾃﾞｯｸｽ設定ｴﾗｰ";
 
-void MakeListFont(CFont& font, int nWeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = 12;
-    lf.lfWeight = nWeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lstrcpyA(lf.lfFaceName, "ＭＳ Ｐゴシック");
-    font.CreateFontIndirect(&lf);
-}
-
 }  // namespace
 
 CFormListBox::CFormListBox() : m_pRecord(nullptr), m_crErase(::GetSysColor(COLOR_WINDOW))
 {
-    MakeListFont(m_fontForm, 0);
-    MakeListFont(m_fontCategory, FW_BOLD);
+    MakeLauncherFont(m_fontForm, 12, 0);
+    MakeLauncherFont(m_fontCategory, 12, FW_BOLD);
 }
 
 CString CFormListBox::PreviewPath(DWORD dwLayoutID)
 {
-    CMirtEnv env;
-    CString strPath;
-    strPath.Format("%s\\data\\Preview\\%ld.jpg", static_cast<LPCSTR>(env.m_strInstallRoot),
-        static_cast<long>(dwLayoutID));
-    return strPath;
+    CString strName;
+    strName.Format("%ld.jpg", static_cast<long>(dwLayoutID));
+    return MirtInstallPath("\\data\\Preview\\") + strName;
 }
 
 int CFormListBox::FormCount(const CPrtDataInfo& record)
@@ -47,6 +36,18 @@ bool CFormListBox::IsListableForm(const CPrtDataInfo& record, int nForm)
 {
     return record.m_arrPreview[nForm] == 0 || record.m_arrSourceID[nForm] != 0 ||
            ::GetFileAttributesA(PreviewPath(record.m_arrLayoutID[nForm])) != INVALID_FILE_ATTRIBUTES;
+}
+
+int CFormListBox::CountListableForms(const CPrtDataInfo& record)
+{
+    const int nFirst = record.m_arrCategoryCount.GetSize() > 0 ? static_cast<int>(record.m_arrCategoryCount[0]) : 0;
+    const int nForms = std::min(nFirst, FormCount(record));
+    int nListable = 0;
+    for (int f = 0; f < nForms; ++f) {
+        if (IsListableForm(record, f))
+            ++nListable;
+    }
+    return nListable;
 }
 
 CString CFormListBox::RowText(const CPrtDataInfo& record, DWORD_PTR dwData)

@@ -37,6 +37,8 @@ public:
     static bool IsListableForm(const CPrtDataInfo& record, int nForm);
     // Number of forms the record's arrays describe in full.
     static int FormCount(const CPrtDataInfo& record);
+    // The listable forms among those the first category counts.
+    static int CountListableForms(const CPrtDataInfo& record);
     // install root + "\data\Preview\" + the layout id + ".jpg".
     static CString PreviewPath(DWORD dwLayoutID);
     // The text of a row: "■" and the category, or five blanks, the title,

@@ -1,6 +1,6 @@
 #include "previewwnd.h"
 
-#include "mirtenv.h"
+#include "mirtpath.h"
 
 BEGIN_MESSAGE_MAP(CPreviewWnd, CWnd)
     ON_WM_PAINT()
@@ -25,8 +25,7 @@ void CPreviewWnd::ReadPicture(CPalDIB& picture, LPCSTR lpszPath)
 void CPreviewWnd::LoadPicture()
 {
     m_picture.Empty();
-    CMirtEnv env;
-    const CString strPath = env.m_strInstallRoot + "\\Data\\Preview\\" + m_strFileName;
+    const CString strPath = MirtInstallPath("\\Data\\Preview\\") + m_strFileName;
     ReadPicture(m_picture, strPath);
     if (!m_picture.m_bReadFailed)
         return;

@@ -3,7 +3,7 @@
 #include <afxdisp.h>
 #include <cstdlib>
 
-#include "mirtenv.h"
+#include "mirtpath.h"
 #include "strelmaindlg.h"
 
 BEGIN_MESSAGE_MAP(CStrelMainApp, CWinApp)
@@ -35,19 +35,14 @@ BOOL CStrelMainApp::ClaimSingleInstance()
 
 BOOL CStrelMainApp::InitInstance()
 {
-    CString root;
-    {
-        CMirtEnv env;
-        root = env.m_strInstallRoot;
-    }
     // The programs the launcher starts inherit this folder.
-    ::SetCurrentDirectoryA(root + "\\exe");
+    ::SetCurrentDirectoryA(MirtInstallPath("\\exe"));
     if (!ClaimSingleInstance())
         return FALSE;
     AfxEnableControlContainer();
     Enable3dControls();
     std::free(const_cast<LPSTR>(m_pszHelpFilePath));
-    m_pszHelpFilePath = _strdup(root + "\\exe\\DevEdiz.hlp");
+    m_pszHelpFilePath = _strdup(MirtInstallPath("\\exe\\DevEdiz.hlp"));
 
     CStrelMainDlg dlg;
     m_pMainWnd = &dlg;

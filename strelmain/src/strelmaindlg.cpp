@@ -1,8 +1,9 @@
 #include "strelmaindlg.h"
 
 #include "aboutbox.h"
+#include "launcherfont.h"
 #include "mainindex.h"
-#include "mirtenv.h"
+#include "mirtpath.h"
 #include "ownedread.h"
 #include "programstart.h"
 #include "prtdatainfo.h"
@@ -63,12 +64,6 @@ enum
     kExcelPopup = 2
 };
 
-CString InstallRoot()
-{
-    CMirtEnv env;
-    return env.m_strInstallRoot;
-}
-
 bool FileExists(LPCSTR lpszPath)
 {
     return ::GetFileAttributesA(lpszPath) != INVALID_FILE_ATTRIBUTES;
@@ -76,17 +71,6 @@ bool FileExists(LPCSTR lpszPath)
 
 // A font of the dialog: height 18 when given 0; the default face when the
 // name does not fit.
-void MakeFont(CFont& font, LPCSTR lpszFace, int nHeight, int nWeight)
-{
-    LOGFONTA lf = {};
-    lf.lfHeight = nHeight == 0 ? 18 : nHeight;
-    lf.lfWeight = nWeight;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    if (lstrlenA(lpszFace) < LF_FACESIZE)
-        lstrcpyA(lf.lfFaceName, lpszFace);
-    font.CreateFontIndirect(&lf);
-}
-
 bool IsPaletteScreen()
 {
     HDC hScreen = ::GetDC(nullptr);
@@ -152,7 +136,7 @@ bool CStrelMainDlg::LoadMainData()
 
 void CStrelMainDlg::LoadBackground()
 {
-    const CString strPath = InstallRoot() + "\\Exe\\QamMain.bmp";
+    const CString strPath = MirtInstallPath("\\Exe\\QamMain.bmp");
     if (!FileExists(strPath)) {
         AfxMessageBox("背景となる絵がありません。");
         return;
@@ -241,8 +225,8 @@ void CStrelMainDlg::BuildRegions()
 
 void CStrelMainDlg::CreateFonts()
 {
-    MakeFont(m_fontTitle, "ＭＳ Ｐゴシック", 14, FW_BOLD);
-    MakeFont(m_fontDescription, "ＭＳ Ｐゴシック", 12, 0);
+    MakeLauncherFont(m_fontTitle, 14, FW_BOLD);
+    MakeLauncherFont(m_fontDescription, 12, 0);
 }
 
 CPrtDataInfo* CStrelMainDlg::CurrentRecord() const
@@ -258,18 +242,6 @@ void CStrelMainDlg::SelectPage(int nPage)
     ShowFormList();
 }
 
-int CStrelMainDlg::CountListableForms(const CPrtDataInfo& record) const
-{
-    const int nFirst = record.m_arrCategoryCount.GetSize() > 0 ? static_cast<int>(record.m_arrCategoryCount[0]) : 0;
-    const int nForms = std::min(nFirst, CFormListBox::FormCount(record));
-    int nListable = 0;
-    for (int f = 0; f < nForms; ++f) {
-        if (CFormListBox::IsListableForm(record, f))
-            ++nListable;
-    }
-    return nListable;
-}
-
 bool CStrelMainDlg::ShowFormList()
 {
     m_listForms.ResetContent();
@@ -283,7 +255,7 @@ bool CStrelMainDlg::ShowFormList()
     const DWORD dwFirst = pRecord->m_arrCategoryCount.GetSize() > 0 ? pRecord->m_arrCategoryCount[0] : 0;
     bool bListable = dwFirst != 0;
     if (bListable && pRecord->m_strGroupName == PRTDATA_PICKUP_GROUP)
-        bListable = CountListableForms(*pRecord) > 0;
+        bListable = CFormListBox::CountListableForms(*pRecord) > 0;
     if (!bListable) {
         ShowPlaceholder();
         return false;
@@ -366,7 +338,7 @@ LRESULT CStrelMainDlg::OnPreviewDblClk(WPARAM, LPARAM)
 
 void CStrelMainDlg::LaunchFormScreen()
 {
-    const CString strPath = InstallRoot() + "\\exe\\Tolvane.EXE";
+    const CString strPath = MirtInstallPath("\\exe\\Tolvane.EXE");
     const int nRow = m_listForms.GetCurSel();
     if (nRow < 0)
         return;
@@ -581,6 +553,6 @@ void CStrelMainDlg::OnHelpAbout()
 void CStrelMainDlg::OnExcelReset()
 {
     CString strArgs;
-    strArgs.Format("\"%s\" /K:%d", static_cast<LPCSTR>(InstallRoot() + "\\exe\\Plovex.exe"), 4);
-    StartProgram(InstallRoot() + "\\exe\\Plovex.exe", strArgs);
+    strArgs.Format("\"%s\" /K:%d", static_cast<LPCSTR>(MirtInstallPath("\\exe\\Plovex.exe")), 4);
+    StartProgram(MirtInstallPath("\\exe\\Plovex.exe"), strArgs);
 }

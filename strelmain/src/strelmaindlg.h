@@ -90,7 +90,6 @@ private:
     void DrawSelectedForm(CDC& dc);
     void SetLook(int nRegion, Look look);
     int RegionAt(CPoint point) const;
-    int CountListableForms(const CPrtDataInfo& record) const;
     void ShowPlaceholder();
     void RedrawPreviewArea();
 

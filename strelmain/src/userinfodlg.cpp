@@ -3,7 +3,7 @@
 #include <imm.h>
 
 #include "cp932.h"
-#include "mirtenv.h"
+#include "mirtpath.h"
 #include "resource.h"
 
 namespace {
@@ -84,8 +84,7 @@ CUserInfoDlg::CUserInfoDlg(CWnd* pParent) : CDialog(IDD_USERINFO, pParent), m_bF
 
 CString CUserInfoDlg::MarkerPath()
 {
-    CMirtEnv env;
-    return env.m_strInstallRoot + "\\DATA\\MyData\\FTtemp.dat";
+    return MirtInstallPath("\\DATA\\MyData\\FTtemp.dat");
 }
 
 void CUserInfoDlg::DoDataExchange(CDataExchange* pDX)

@@ -3,42 +3,72 @@
 #pragma once
 #include <windows.h>
 
-#include <utility>
+#include <algorithm>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "held_keys.h"
+#include "zeb_fixtures.h"
 
-// Puts the text on the clipboard as CF_TEXT, or empties it for null.
-inline void SetClipText(const char* psz)
+// Empties the clipboard and puts the bytes on it in the format (nothing for
+// null).
+inline void SetClipBytes(UINT uFormat, const void* pBytes, size_t cb)
 {
     ASSERT_TRUE(::OpenClipboard(nullptr));
     ::EmptyClipboard();
-    if (psz != nullptr)
+    if (pBytes != nullptr)
     {
-        const size_t cb = std::string(psz).size() + 1;
         HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, cb);
-        ::memcpy(::GlobalLock(hMem), psz, cb);
+        ::memcpy(::GlobalLock(hMem), pBytes, cb);
         ::GlobalUnlock(hMem);
-        ::SetClipboardData(CF_TEXT, hMem);
+        ::SetClipboardData(uFormat, hMem);
     }
     ::CloseClipboard();
 }
 
-// The clipboard's CF_TEXT; "(none)" when it holds none.
+inline void SetClipBlock(UINT uFormat, const std::vector<BYTE>& bytes)
+{
+    SetClipBytes(uFormat, bytes.data(), bytes.size());
+}
+
+// Puts the text on the clipboard as CF_TEXT, or empties it for null.
+inline void SetClipText(const char* psz)
+{
+    SetClipBytes(CF_TEXT, psz, psz != nullptr ? std::string(psz).size() + 1 : 0);
+}
+
+// The clipboard's block of a format as bytes; false when it holds none or
+// cannot be opened.
+inline bool ReadClipBlock(UINT uFormat, std::vector<BYTE>* pBytes)
+{
+    pBytes->clear();
+    if (!::OpenClipboard(nullptr))
+        return false;
+    HGLOBAL hMem = ::GetClipboardData(uFormat);
+    if (hMem != nullptr)
+        *pBytes = BlockBytes(hMem);
+    ::CloseClipboard();
+    return hMem != nullptr;
+}
+
+// The clipboard's block of a format; empty when it holds none.
+inline std::vector<BYTE> ClipBlock(UINT uFormat)
+{
+    std::vector<BYTE> bytes;
+    ReadClipBlock(uFormat, &bytes);
+    return bytes;
+}
+
+// The clipboard's CF_TEXT up to its NUL; "(none)" when it holds none.
 inline std::string ClipText()
 {
-    if (!::OpenClipboard(nullptr))
-        return "(not opened)";
-    std::string text = "(none)";
-    HGLOBAL hMem = ::GetClipboardData(CF_TEXT);
-    if (hMem != nullptr)
-    {
-        text = static_cast<const char*>(::GlobalLock(hMem));
-        ::GlobalUnlock(hMem);
-    }
-    ::CloseClipboard();
-    return text;
+    std::vector<BYTE> bytes;
+    if (!ReadClipBlock(CF_TEXT, &bytes))
+        return "(none)";
+    const char* p = reinterpret_cast<const char*>(bytes.data());
+    return std::string(p, std::find(p, p + bytes.size(), '\0'));
 }
 
 // Keeps the clipboard open for a window of its own while it lives, so that

@@ -251,6 +251,45 @@ TEST_F(DocBlocks, HostileFieldsAreRefused)
     }
 }
 
+// An inline bitmap whose DIB, a 1 x 11 1-bit image, takes its bits from
+// its own header (bfOffBits 14): with its whole colour table the entry is
+// 62 bytes; cut to 58, its second colour would be the text count after it.
+Bytes OverlappingDib(bool bWholeTable)
+{
+    const Bytes header = RecordWords(40, {{0, 40}, {1, 1}, {2, 11}, {3, 0x00010001}, {8, 2}});
+    return StringBytes("BM") + RecordWords(12, {{2, 14}}) + header +
+           RecordWords(bWholeTable ? 8 : 4, {{0, 0x00FFFFFF}});
+}
+
+TEST_F(DocBlocks, AnInlineBitmapIsReadWithinItsEntry)
+{
+    FilledDoc(m_hWb);
+    const std::string path = TempPath("zebdoc-inline.zob");
+    ASSERT_GT(zebWriteObject(m_hWb, kDocKind, 0, path.c_str(), 2, nullptr, nullptr), 0);
+    const Bytes golden = FileBytes(path);
+    const size_t cbFixed = golden[2] | (golden[3] << 8);
+    // Two font entries, then the bitmap: its name "inline.bmp", its size.
+    const size_t nSizeAt = 8 + cbFixed + 2 * 576 + 4 + 11;
+    const DWORD cbOld = golden[nSizeAt] | (golden[nSizeAt + 1] << 8) | (golden[nSizeAt + 2] << 16);
+    const Bytes before = Stored(m_hWb);
+    for (bool bWholeTable : {false, true})
+    {
+        const Bytes dib = OverlappingDib(bWholeTable);
+        Bytes file(golden.begin(), golden.begin() + static_cast<long>(nSizeAt));
+        file = file + RecordWords(4, {{0, static_cast<DWORD>(dib.size())}}) + dib +
+               Bytes(golden.begin() + static_cast<long>(nSizeAt + 4 + cbOld), golden.end());
+        PutDword(file, 4, static_cast<DWORD>(file.size() - 8 - cbFixed));
+        PutFile(path, file);
+        if (bWholeTable)
+        {
+            EXPECT_EQ(static_cast<LONG>(file.size()), zebReadObject(m_hWb, kDocKind, -1, path.c_str()));
+            continue;
+        }
+        EXPECT_EQ(-1, zebReadObject(m_hWb, kDocKind, 0, path.c_str())) << "a colour table past the entry";
+        EXPECT_TRUE(SameBytes(before, Stored(m_hWb)));
+    }
+}
+
 TEST_F(DocBlocks, AFixedPartBeyond16BitsIsNotWritten)
 {
     FilledDoc(m_hWb);

@@ -23,30 +23,6 @@ bool operator==(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
-// The clipboard's block of a format as bytes; empty when it holds none.
-std::vector<BYTE> ClipBlock(UINT uFormat)
-{
-    std::vector<BYTE> bytes;
-    if (!::OpenClipboard(nullptr))
-        return bytes;
-    HGLOBAL hMem = ::GetClipboardData(uFormat);
-    if (hMem != nullptr)
-        bytes = BlockBytes(hMem);
-    ::CloseClipboard();
-    return bytes;
-}
-
-void SetClipBlock(UINT uFormat, const std::vector<BYTE>& bytes)
-{
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, bytes.size());
-    ::memcpy(::GlobalLock(hMem), bytes.data(), bytes.size());
-    ::GlobalUnlock(hMem);
-    ::SetClipboardData(uFormat, hMem);
-    ::CloseClipboard();
-}
-
 class DocWindow : public FullTextDocs
 {
 protected:

@@ -166,6 +166,22 @@ TEST(FontTable, AddFindsAnEquivalentFontBeforeAddingOne)
     EXPECT_EQ(2, table.Count());
 }
 
+// A TrueType face made again from the cell height it measured may come
+// out a pixel taller: the entry's own font is what a new one must match.
+TEST(FontTable, AddingATrueTypeFontTwiceFindsTheFirstEntry)
+{
+    ZebFontTable table(false, false);
+    for (const char* pszFace : {"IPAGothic", "IPAMincho"})
+    {
+        const LOGFONTA lf = Font(pszFace, 24);
+        const int nFirst = table.Add(nullptr, lf, {});
+        ASSERT_GE(nFirst, 0) << pszFace;
+        EXPECT_EQ(nFirst, table.Add(nullptr, lf, {})) << pszFace;
+        EXPECT_EQ(nFirst, table.Find(lf)) << pszFace;
+    }
+    EXPECT_EQ(2, table.Count());
+}
+
 TEST(FontTable, VerticalOwnTableTurnsEscapementAndHoldsAtMost256Fonts)
 {
     ZebFontTable table(false, true);

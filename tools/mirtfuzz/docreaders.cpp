@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "fuzzfiles.h"
+#include "mediareaders.h"
 #include "zeb95.h"
 
 namespace {
@@ -199,6 +200,16 @@ std::vector<std::string> DocObjectSeeds()
     return {board.ObjectFile(0), plain.ObjectFile(0, 1)};
 }
 
+std::vector<std::string> ObjectWhiteBoardSeeds()
+{
+    FuzzDocBoard board("ab\rcd");
+    if (board.Paste(ExtendedSeed()) == 0)
+        throw std::logic_error("the extended seed is refused");
+    AddMediaObjects(board.Wb());
+    FuzzDocBoard plain("\x8E\x52\x93\x63\r\x0C" "end");
+    return {board.Stored(), plain.Stored()};
+}
+
 void RunDocFullText(const std::string& bytes, CDC&, CDC&)
 {
     FuzzDocBoard board("keep\r");
@@ -209,6 +220,26 @@ void RunDocFullText(const std::string& bytes, CDC&, CDC&)
             throw std::logic_error("a refused paste changed the document");
         AfxThrowArchiveException(CArchiveException::generic);
     }
+    CheckReadBack(board, 0);
+}
+
+// The bytes as the caller's full text, plain and extended: a call that is
+// refused leaves the document as it was.
+void RunDocSetFullText(const std::string& bytes, CDC&, CDC&)
+{
+    FuzzDocBoard board("keep\r");
+    const LONG nSize = static_cast<LONG>(bytes.size());
+    bool bTaken = false;
+    for (auto set : {zebSetSelFullText, zebSetSelFullTextEx})
+    {
+        const std::string before = board.ObjectFile(0);
+        if (set(board.Doc(), bytes.data(), nSize) != 0)
+            bTaken = true;
+        else if (board.ObjectFile(0) != before)
+            throw std::logic_error("a refused full text changed the document");
+    }
+    if (!bTaken)
+        AfxThrowArchiveException(CArchiveException::generic);
     CheckReadBack(board, 0);
 }
 

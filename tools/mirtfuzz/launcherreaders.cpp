@@ -64,6 +64,9 @@ void RunLauncherIndex(const std::string& bytes, CDC&, CDC&)
         CFormListBox::ListRows(group, rows);
         for (int i = 0; i < rows.GetSize(); ++i)
             CFormListBox::RowText(group, rows[i].dwData);
+        const int nListable = CFormListBox::CountListableForms(group);
+        if (nListable < 0 || nListable > CFormListBox::FormCount(group))
+            throw std::logic_error("more listable forms than the group describes");
     }
 }
 

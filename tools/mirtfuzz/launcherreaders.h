@@ -1,6 +1,7 @@
 // The launcher's readers under the fuzzer: the form library index as the
-// form list reads it (rows and their texts), and the auto-input files as
-// the user registration reads them back and writes them again.
+// form list reads it (rows and their texts, the listable forms counted),
+// and the auto-input files as the user registration reads them back and
+// writes them again.
 #pragma once
 #include <string>
 #include <vector>

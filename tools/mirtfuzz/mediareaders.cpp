@@ -44,7 +44,8 @@ HWND CreateMedia(HWND hWb, LONG nKind, const char* pszFile)
     return zebCreateObjSound(hWb, &info, nullptr);
 }
 
-// A movie and a sound opened for the whole run: they hold both devices.
+}  // namespace
+
 void HoldDevices()
 {
     static HWND hWb = nullptr;
@@ -58,6 +59,8 @@ void HoldDevices()
             throw std::runtime_error("the media device cannot be held");
     }
 }
+
+namespace {
 
 // A whiteboard with two unopened objects of the kind.
 class MediaBoard
@@ -127,6 +130,28 @@ void RunMediaFile(LONG nKind, const std::string& bytes)
 }
 
 }  // namespace
+
+std::string WithoutGivenNames(std::string b)
+{
+    for (size_t at = 0; at + 8 <= b.size();) {
+        const auto byteAt = [&b](size_t n) { return static_cast<size_t>(static_cast<unsigned char>(b[n])); };
+        const size_t cbFixed = byteAt(at + 2) | (byteAt(at + 3) << 8);
+        const size_t cbVariable = byteAt(at + 4) | (byteAt(at + 5) << 8) | (byteAt(at + 6) << 16) | (byteAt(at + 7) << 24);
+        if ((b[at] == 'M' || b[at] == 'S') && b[at + 1] == 'O' && at + kGivenNameAt + kGivenNameBytes <= b.size())
+            b.replace(at + kGivenNameAt, kGivenNameBytes, kGivenNameBytes, '\0');
+        at += 8 + cbFixed + cbVariable;
+    }
+    return b;
+}
+
+void AddMediaObjects(HWND hWb)
+{
+    for (LONG nKind : {kMovie, kSound}) {
+        const std::string path = MediaFile(nKind);
+        if (CreateMedia(hWb, nKind, path.c_str()) == nullptr)
+            throw std::runtime_error("no media objects");
+    }
+}
 
 std::vector<std::string> MovieFileSeeds() { return Seeds(kMovie); }
 std::vector<std::string> SoundFileSeeds() { return Seeds(kSound); }

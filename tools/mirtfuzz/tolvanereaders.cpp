@@ -1,12 +1,15 @@
 #include "tolvanereaders.h"
 
+#include <memory>
 #include <stdexcept>
 
 #include "archivebytes.h"
 #include "bmpreader.h"
 #include "frame/clipdib.h"
 #include "document/maindatalist.h"
+#include "document/tolvanedoc.h"
 #include "mainindex.h"
+#include "mirtfileio.h"
 #include "ownedread.h"
 #include "paldib.h"
 #include "prtdatainfo.h"
@@ -14,6 +17,7 @@
 #include "printing/prnoffset.h"
 #include "printing/prnopt.h"
 #include "printing/tmbfile.h"
+#include "seeds.h"
 
 namespace {
 
@@ -65,6 +69,40 @@ std::string MapBytes(CMapTmbFile& map)
     return StoreBytes([&](CArchive& ar) { map.Serialize(ar); });
 }
 
+// A form screen document; the current folder that its making changes is
+// put back.
+class QmtDocument
+{
+public:
+    QmtDocument()
+    {
+        char szCurrent[MAX_PATH];
+        ::GetCurrentDirectoryA(sizeof szCurrent, szCurrent);
+        m_pDoc.reset(new CTolvaneDoc);
+        ::SetCurrentDirectoryA(szCurrent);
+    }
+    CTolvaneDoc& operator*() const { return *m_pDoc; }
+    CTolvaneDoc* operator->() const { return m_pDoc.get(); }
+
+private:
+    std::unique_ptr<CTolvaneDoc> m_pDoc;
+};
+
+// The document's file object and version byte as a ".qmt" file holds them.
+std::string QmtBytes(CTolvaneDoc& doc)
+{
+    return StoreBytes([&](CArchive& ar) {
+        doc.m_pFileIO->Serialize(ar);
+        if (doc.m_cVersion != 0)
+            ar << static_cast<BYTE>(doc.m_cVersion);
+    });
+}
+
+void LoadQmt(CTolvaneDoc& doc, const std::string& bytes)
+{
+    LoadBytes(bytes, [&](CArchive& ar) { doc.Serialize(ar); });
+}
+
 std::string OptionMapBytes(CPrnOptMap& map)
 {
     return StoreBytes([&](CArchive& ar) { map.Serialize(ar); });
@@ -79,6 +117,38 @@ bool SameOptions(const CPrnOpt& one, const CPrnOpt& two)
 }
 
 }  // namespace
+
+// Plain containers, with and without the version byte (a mail container
+// names the pictures it stores after the receive folder, so it does not
+// store the same bytes twice).
+std::vector<std::string> QmtSeeds()
+{
+    std::vector<std::string> seeds;
+    for (const std::string& data : PlainDataSeeds())
+        seeds.push_back(data + CTolvaneDoc::kCurrentVersion);
+    seeds.push_back(PlainDataSeeds().front());
+    return seeds;
+}
+
+// A refused file leaves the document's file object and version as they
+// were; one read stores and reads back to itself.
+void RunQmtFile(const std::string& bytes, CDC&, CDC&)
+{
+    QmtDocument doc;
+    const CMirtFileIO* pBefore = doc->m_pFileIO;
+    try {
+        LoadQmt(*doc, bytes);
+    } catch (...) {
+        if (doc->m_pFileIO != pBefore || doc->m_cVersion != CTolvaneDoc::kCurrentVersion)
+            throw std::logic_error("a refused file changed the document");
+        throw;
+    }
+    const std::string first = QmtBytes(*doc);
+    QmtDocument again;
+    LoadQmt(*again, first);
+    if (QmtBytes(*again) != first)
+        throw std::logic_error("the stored document does not read back to itself");
+}
 
 std::vector<std::string> IndexSeeds()
 {

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "file/archivedread.h"
 #include "mirtpath.h"
 
 namespace {
@@ -13,20 +14,11 @@ const char kDefaultRounding = 'D';
 
 BOOL MirtReadValueFile(const CString& strPath, CString& strValue)
 {
-    CFile file;
-    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
+    CString strRead;
+    if (ReadArchivedFile(strPath, [&strRead](CArchive& ar) { ar >> strRead; }) != ArchivedRead::Done)
         return FALSE;
-    try {
-        CArchive ar(&file, CArchive::load, 4096);
-        CString strRead;
-        ar >> strRead;
-        ar.Close();
-        strValue = strRead;
-        return TRUE;
-    } catch (CException* e) {
-        e->Delete();
-        return FALSE;
-    }
+    strValue = strRead;
+    return TRUE;
 }
 
 CString MirtReadValueFile(const CString& strPath)

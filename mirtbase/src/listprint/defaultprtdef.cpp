@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "draw/fontarchive.h"
+#include "file/archivedread.h"
 #include "mirtpath.h"
 #include "ownedread.h"
 
@@ -53,21 +54,15 @@ BOOL CDefaultPrtDef::ReadDefFile(UINT nLayoutID, int nKind)
         return FALSE;
     CString strName;
     strName.Format(nKind == DEF_KIND_BBS ? "ON%d.DPB" : "ON%d.DPD", static_cast<int>(nLayoutID));
-    CFile file;
-    if (!file.Open(MirtInstallPath(MIRT_FMT_FOLDER) + strName, CFile::modeRead | CFile::shareDenyWrite))
-        return FALSE;
-    Reset();
-    try {
-        CArchive ar(&file, CArchive::load);
-        ar.m_strFileName = file.GetFilePath();
-        Serialize(ar);
-        ar.Close();
-    } catch (CException* e) {
-        e->Delete();
+    const CString strPath = MirtInstallPath(MIRT_FMT_FOLDER) + strName;
+    const ArchivedRead result = ReadArchivedFile(strPath, [&](CArchive& ar) {
         Reset();
-        return FALSE;
-    }
-    return TRUE;
+        ar.m_strFileName = strPath;
+        Serialize(ar);
+    });
+    if (result == ArchivedRead::Damaged)
+        Reset();
+    return result == ArchivedRead::Done;
 }
 
 void CDefaultPrtDef::Reset()

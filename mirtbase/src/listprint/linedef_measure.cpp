@@ -6,6 +6,7 @@
 #include <afxseam.h>
 
 #include "defaultprtdef.h"
+#include "file/archivedread.h"
 #include "mirtpath.h"
 #include "npropobj.h"
 #include "paldib.h"
@@ -20,18 +21,9 @@ const int kPreviewGrowth = 20;
 // archive fails.
 std::unique_ptr<CPalDIB> ReadDibFile(const CString& strPath)
 {
-    CFile file;
-    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyWrite))
-        return nullptr;
     auto pDib = std::make_unique<CPalDIB>();
-    try {
-        CArchive ar(&file, CArchive::load);
-        pDib->Serialize(ar);
-        ar.Close();
-    } catch (CException* e) {
-        e->Delete();
+    if (ReadArchivedFile(strPath, [&pDib](CArchive& ar) { pDib->Serialize(ar); }) != ArchivedRead::Done)
         return nullptr;
-    }
     return pDib;
 }
 

@@ -10,6 +10,17 @@ inline bool IsLeadByte(unsigned char c)
     return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
+const int kLeadByteCount = 60;
+
+// The place of a lead byte among the kLeadByteCount (0x81 is 0, 0xE0 is
+// 31); -1 for any other byte.
+inline int LeadByteIndex(unsigned char c)
+{
+    if (!IsLeadByte(c))
+        return -1;
+    return c <= 0x9F ? c - 0x81 : c - 0xE0 + 31;
+}
+
 // 0x40-0x7E and 0x80-0xFC may follow a lead byte.
 inline bool IsTrailByte(unsigned char c)
 {

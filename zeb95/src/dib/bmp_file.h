@@ -11,6 +11,9 @@ HGLOBAL ReadDibHeader(HANDLE hFile);
 // Header, colour table, bits and palette slot (a palette of the DIB's own
 // when bMakePalette).
 HGLOBAL ReadDib(HANDLE hFile, BOOL bMakePalette);
+// ReadDib of an image that lies whole before the file position end: no
+// byte at or past it is read.
+HGLOBAL ReadDibWithin(HANDLE hFile, UINT64 end, BOOL bMakePalette);
 HGLOBAL ReadDibFile(LPCSTR pszPath, BOOL bMakePalette);
 // Whether ReadDib takes a DIB of this 40-byte header.
 bool IsReadableDibHeader(const BITMAPINFOHEADER& info);

@@ -1,6 +1,7 @@
 #include <cstring>
 
 #include "dib/bmp_file.h"
+#include "dib/bounded_reader.h"
 #include "dib/dib_handle.h"
 #include "dib/file_io.h"
 #include "dib/palette.h"
@@ -15,20 +16,20 @@ const UINT64 kMaxBmpImageBytes = 0x40000000;
 // Reads the DIB header at the file position as an info header: a core
 // header is widened (compression, image size and resolutions 0, both colour
 // counts those of the bit count).
-bool ReadInfoHeader(HANDLE hFile, BITMAPINFOHEADER* pInfo, bool* pbCore)
+bool ReadInfoHeader(const BoundedReader& in, BITMAPINFOHEADER* pInfo, bool* pbCore)
 {
     DWORD dwSize;
-    if (!ReadExact(hFile, &dwSize, sizeof(dwSize)))
+    if (!in.Read(&dwSize, sizeof(dwSize)))
         return false;
     *pbCore = dwSize == sizeof(BITMAPCOREHEADER);
     if (dwSize == sizeof(BITMAPINFOHEADER)) {
         pInfo->biSize = dwSize;
-        return ReadExact(hFile, &pInfo->biWidth, sizeof(BITMAPINFOHEADER) - sizeof(dwSize));
+        return in.Read(&pInfo->biWidth, sizeof(BITMAPINFOHEADER) - sizeof(dwSize));
     }
     if (!*pbCore)
         return false;
     BITMAPCOREHEADER core;
-    if (!ReadExact(hFile, &core.bcWidth, sizeof(core) - sizeof(dwSize)))
+    if (!in.Read(&core.bcWidth, sizeof(core) - sizeof(dwSize)))
         return false;
     *pInfo = {};
     pInfo->biSize = sizeof(BITMAPINFOHEADER);
@@ -71,25 +72,25 @@ bool AcceptHeader(BITMAPINFOHEADER* pInfo)
 }
 
 // Reads nColors entries of 3 (core) or 4 bytes into an RGBQUAD table.
-bool ReadColorTable(HANDLE hFile, RGBQUAD* pTable, DWORD nColors, bool bCore)
+bool ReadColorTable(const BoundedReader& in, RGBQUAD* pTable, DWORD nColors, bool bCore)
 {
     if (!bCore)
-        return ReadExact(hFile, pTable, nColors * sizeof(RGBQUAD));
+        return in.Read(pTable, nColors * sizeof(RGBQUAD));
     RGBTRIPLE triples[256];
-    if (!ReadExact(hFile, triples, nColors * sizeof(RGBTRIPLE)))
+    if (!in.Read(triples, nColors * sizeof(RGBTRIPLE)))
         return false;
     for (DWORD i = 0; i < nColors; ++i)
         pTable[i] = {triples[i].rgbtBlue, triples[i].rgbtGreen, triples[i].rgbtRed, 0};
     return true;
 }
 
-}  // namespace
-
-HGLOBAL ReadDibHeader(HANDLE hFile)
+// The header and colour table; the file is left at the pixel bits.
+HGLOBAL ReadBoundedHeader(const BoundedReader& in)
 {
+    HANDLE hFile = in.File();
     UINT64 start;
     BITMAPFILEHEADER fileHeader;
-    if (!GetFilePos(hFile, &start) || !ReadExact(hFile, &fileHeader, sizeof(fileHeader)))
+    if (!GetFilePos(hFile, &start) || !in.Read(&fileHeader, sizeof(fileHeader)))
         return nullptr;
     DWORD dwOffBits = 0;
     if (fileHeader.bfType == kBmpSignature)
@@ -99,14 +100,14 @@ HGLOBAL ReadDibHeader(HANDLE hFile)
 
     BITMAPINFOHEADER info;
     bool bCore = false;
-    if (!ReadInfoHeader(hFile, &info, &bCore) || !AcceptHeader(&info))
+    if (!ReadInfoHeader(in, &info, &bCore) || !AcceptHeader(&info))
         return nullptr;
     HGLOBAL hDib = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(info) + info.biClrUsed * sizeof(RGBQUAD));
     if (hDib == nullptr)
         return nullptr;
     hDib = FillDibOrFree(hDib, [&](BYTE* pBytes) {
         std::memcpy(pBytes, &info, sizeof(info));
-        return ReadColorTable(hFile, reinterpret_cast<RGBQUAD*>(pBytes + sizeof(info)), info.biClrUsed, bCore);
+        return ReadColorTable(in, reinterpret_cast<RGBQUAD*>(pBytes + sizeof(info)), info.biClrUsed, bCore);
     });
     if (hDib != nullptr && dwOffBits != 0 && !SeekFile(hFile, start + dwOffBits)) {
         ::GlobalFree(hDib);
@@ -115,14 +116,40 @@ HGLOBAL ReadDibHeader(HANDLE hFile)
     return hDib;
 }
 
+// The file's end, as the bound of a read from the file position.
+bool FileEnd(HANDLE hFile, UINT64* pEnd)
+{
+    UINT64 pos = 0;
+    UINT64 left = 0;
+    if (!GetFilePos(hFile, &pos) || !GetBytesLeft(hFile, &left))
+        return false;
+    *pEnd = pos + left;
+    return true;
+}
+
+}  // namespace
+
+HGLOBAL ReadDibHeader(HANDLE hFile)
+{
+    UINT64 end = 0;
+    return FileEnd(hFile, &end) ? ReadBoundedHeader(BoundedReader(hFile, end)) : nullptr;
+}
+
 HGLOBAL ReadDib(HANDLE hFile, BOOL bMakePalette)
 {
-    HGLOBAL hDib = ReadDibHeader(hFile);
+    UINT64 end = 0;
+    return FileEnd(hFile, &end) ? ReadDibWithin(hFile, end, bMakePalette) : nullptr;
+}
+
+HGLOBAL ReadDibWithin(HANDLE hFile, UINT64 end, BOOL bMakePalette)
+{
+    const BoundedReader in(hFile, end);
+    HGLOBAL hDib = ReadBoundedHeader(in);
     if (hDib == nullptr)
         return nullptr;
     DibGeometry g;
     UINT64 left;
-    if (!GetDibHandleGeometry(hDib, &g) || !GetBytesLeft(hFile, &left) || left < g.dwImageBytes) {
+    if (!GetDibHandleGeometry(hDib, &g) || !in.Left(&left) || left < g.dwImageBytes) {
         ::GlobalFree(hDib);
         return nullptr;
     }
@@ -130,7 +157,7 @@ HGLOBAL ReadDib(HANDLE hFile, BOOL bMakePalette)
     if (hDib == nullptr)
         return nullptr;
     return FillDibOrFree(hDib, [&](BYTE* pBytes) {
-        if (!ReadExact(hFile, pBytes + DibBitsOffset(g), g.dwImageBytes))
+        if (!in.Read(pBytes + DibBitsOffset(g), g.dwImageBytes))
             return false;
         WritePaletteSlot(pBytes + DibSlotOffset(g), bMakePalette ? CreatePackedDibPalette(pBytes) : nullptr);
         return true;

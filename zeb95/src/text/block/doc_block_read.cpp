@@ -5,6 +5,7 @@
 
 #include "cp932.h"
 #include "dib/bmp_file.h"
+#include "dib/bounded_reader.h"
 #include "dib/dib_handle.h"
 #include "dib/file_io.h"
 #include "files/block_io.h"
@@ -45,40 +46,6 @@ bool IsTextHead(const unsigned char* p)
 const DWORD kMostEntries = 256;
 const size_t kLogFontInEntry = 4 + 2 * 256;
 
-// The variable part's end, and reads within it.
-class VariablePart
-{
-public:
-    VariablePart(HANDLE hFile, UINT64 end) : m_hFile(hFile), m_end(end) {}
-
-    bool Left(UINT64* pLeft) const
-    {
-        UINT64 pos = 0;
-        if (!GetFilePos(m_hFile, &pos) || pos > m_end)
-            return false;
-        *pLeft = m_end - pos;
-        return true;
-    }
-    bool Read(void* p, UINT64 cb) const
-    {
-        UINT64 left = 0;
-        return Left(&left) && cb <= left && ReadExact(m_hFile, p, static_cast<DWORD>(cb));
-    }
-    bool ReadDword(DWORD* pdw) const
-    {
-        BYTE bytes[4];
-        if (!Read(bytes, 4))
-            return false;
-        *pdw = static_cast<DWORD>(bytes[0] | (bytes[1] << 8) | (bytes[2] << 16)) | (static_cast<DWORD>(bytes[3]) << 24);
-        return true;
-    }
-    HANDLE File() const { return m_hFile; }
-
-private:
-    HANDLE m_hFile;
-    UINT64 m_end;
-};
-
 // The string a locator names in the fixed part: false when it lies outside
 // it or holds no NUL; a locator of 0 is no string.
 bool LocatedString(const std::vector<BYTE>& fixed, DWORD dwLocator, std::string* pText, bool* pbPresent)
@@ -101,7 +68,7 @@ bool LocatedString(const std::vector<BYTE>& fixed, DWORD dwLocator, std::string*
 
 // The fonts of the variable part: at most 256 entries, their sizes held
 // within what a window can take.
-bool ReadFonts(const VariablePart& part, DWORD nCount, ZebDocBlockData* pData)
+bool ReadFonts(const BoundedReader& part, DWORD nCount, ZebDocBlockData* pData)
 {
     if (nCount > kMostEntries)
         return false;
@@ -134,7 +101,7 @@ bool LinkedPath(const std::string& name, LPCSTR pszFile, std::string* pPath)
 }
 
 // One bitmap: its name, then its image, or the BMP file it names.
-bool ReadBitmap(const VariablePart& part, LPCSTR pszFile, ZebDocBlockData* pData)
+bool ReadBitmap(const BoundedReader& part, LPCSTR pszFile, ZebDocBlockData* pData)
 {
     DWORD cbName = 0;
     DWORD cbImage = 0;
@@ -157,16 +124,14 @@ bool ReadBitmap(const VariablePart& part, LPCSTR pszFile, ZebDocBlockData* pData
         return taken.hDib != nullptr;
     }
     UINT64 start = 0;
-    UINT64 end = 0;
     if (!GetFilePos(part.File(), &start))
         return false;
-    taken.hDib = ReadDib(part.File(), FALSE);
-    return taken.hDib != nullptr && GetFilePos(part.File(), &end) && end <= start + cbImage &&
-           SeekFile(part.File(), start + cbImage);
+    taken.hDib = ReadDibWithin(part.File(), start + cbImage, FALSE);
+    return taken.hDib != nullptr && SeekFile(part.File(), start + cbImage);
 }
 
 // The rest of the variable part as plain full text.
-bool ReadText(const VariablePart& part, ZebDocBlockData* pData)
+bool ReadText(const BoundedReader& part, ZebDocBlockData* pData)
 {
     UINT64 left = 0;
     if (!part.Left(&left) || left > 0x7FFFFFFF)
@@ -178,7 +143,7 @@ bool ReadText(const VariablePart& part, ZebDocBlockData* pData)
 
 bool ReadVariable(HANDLE hFile, UINT64 end, LPCSTR pszFile, ZebDocBlockData* pData)
 {
-    const VariablePart part(hFile, end);
+    const BoundedReader part(hFile, end);
     const DWORD nBitmaps = ImageDword(pData->image, kImageBitmapCount);
     if (!ReadFonts(part, ImageDword(pData->image, kImageFontCount), pData) || nBitmaps > kMostEntries)
         return false;

@@ -36,9 +36,8 @@ LOGFONTA FallbackLogFont()
 
 namespace {
 
-bool ScreenMetrics(const LOGFONTA& lf, TEXTMETRICA& tm)
+bool ScreenMetrics(HFONT hFont, TEXTMETRICA& tm)
 {
-    HFONT hFont = ::CreateFontIndirectA(&lf);
     if (hFont == nullptr)
         return false;
     HDC hdc = ::GetDC(nullptr);
@@ -46,8 +45,28 @@ bool ScreenMetrics(const LOGFONTA& lf, TEXTMETRICA& tm)
     const bool bRead = ::GetTextMetricsA(hdc, &tm) != FALSE;
     ::SelectObject(hdc, hOld);
     ::ReleaseDC(nullptr, hdc);
+    return bRead;
+}
+
+bool ScreenMetrics(const LOGFONTA& lf, TEXTMETRICA& tm)
+{
+    HFONT hFont = ::CreateFontIndirectA(&lf);
+    const bool bRead = ScreenMetrics(hFont, tm);
     ::DeleteObject(hFont);
     return bRead;
+}
+
+// The entry's LOGFONT and the font with its metrics against the LOGFONT.
+bool IsSameAs(const LOGFONTA& lfEntry, const TEXTMETRICA& a, const LOGFONTA& lf)
+{
+    if (lfEntry.lfWidth != lf.lfWidth || lfEntry.lfEscapement != lf.lfEscapement ||
+        lfEntry.lfOrientation != lf.lfOrientation || ::lstrcmpiA(lfEntry.lfFaceName, lf.lfFaceName) != 0)
+        return false;
+    TEXTMETRICA b = {};
+    if (!ScreenMetrics(lf, b))
+        return false;
+    return a.tmHeight == b.tmHeight && a.tmWeight == b.tmWeight && a.tmItalic == b.tmItalic &&
+           a.tmUnderlined == b.tmUnderlined && a.tmStruckOut == b.tmStruckOut && a.tmCharSet == b.tmCharSet;
 }
 
 // GetCharWidth less the overhang; a Japanese font gives every lead-byte
@@ -80,14 +99,14 @@ bool ReadAbcWidths(HDC hdc, const TEXTMETRICA& tm, short* pWidths)
 
 bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf)
 {
-    if (lfEntry.lfWidth != lf.lfWidth || lfEntry.lfEscapement != lf.lfEscapement ||
-        lfEntry.lfOrientation != lf.lfOrientation || ::lstrcmpiA(lfEntry.lfFaceName, lf.lfFaceName) != 0)
-        return false;
-    TEXTMETRICA a = {}, b = {};
-    if (!ScreenMetrics(lfEntry, a) || !ScreenMetrics(lf, b))
-        return false;
-    return a.tmHeight == b.tmHeight && a.tmWeight == b.tmWeight && a.tmItalic == b.tmItalic &&
-           a.tmUnderlined == b.tmUnderlined && a.tmStruckOut == b.tmStruckOut && a.tmCharSet == b.tmCharSet;
+    TEXTMETRICA a = {};
+    return ScreenMetrics(lfEntry, a) && IsSameAs(lfEntry, a, lf);
+}
+
+bool IsSameEntryFont(const ZebFontEntry& entry, const LOGFONTA& lf)
+{
+    TEXTMETRICA a = {};
+    return ScreenMetrics(entry.font, a) && IsSameAs(entry.logfont, a, lf);
 }
 
 bool IsVariableJapanese(const LOGFONTA& lf)

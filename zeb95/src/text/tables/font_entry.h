@@ -36,6 +36,10 @@ LOGFONTA FallbackLogFont();
 // strike-out and character set on the screen. A font that cannot be made
 // is equal to none.
 bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf);
+// IsSameFont of a table entry, its own font standing for the one its
+// LOGFONT would make: that lfHeight is the measured cell height, which
+// need not make the same font again (a TrueType face may grow by a pixel).
+bool IsSameEntryFont(const ZebFontEntry& entry, const LOGFONTA& lf);
 // Measures the entry's font (its font and logfont filled) in the window's
 // device context: stores tmHeight as lfHeight, fills a default pitch from
 // the font and reads the widths; a variable-pitch Japanese font gets an

@@ -2,22 +2,15 @@
 
 #include <algorithm>
 
+#include "cp932.h"
 #include "objects/global_mem.h"
 
 namespace {
 
 const short kUnmeasured = -32768;
-const int kLeadRows = 60;  // 0x81-0x9F and 0xE0-0xFC
+const int kLeadRows = cp932::kLeadByteCount;  // a row of widths for each lead byte
 const UINT kFirstTrail = 0x40;
 const UINT kLastTrail = 0xFC;
-
-// The row of the lead byte in a table of double-byte widths, -1 for none.
-int LeadRow(UINT nLead)
-{
-    if (nLead >= 0x81 && nLead <= 0x9F)
-        return static_cast<int>(nLead - 0x81);
-    return nLead >= 0xE0 && nLead <= 0xFC ? static_cast<int>(nLead - 0xE0 + 31) : -1;
-}
 
 // Measures the trail bytes of the code's lead byte in one call into the
 // row (trail bytes that are none keep the stored width); false when the
@@ -43,7 +36,7 @@ bool MeasureRow(HDC hdc, const ZebFontEntry& entry, UINT nLead, short* pRow)
 int MeasuredWidth(HWND hwnd, const ZebFontEntry& entry, UINT nCode)
 {
     const UINT nLead = (nCode >> 8) & 0xFF;
-    const int nRow = LeadRow(nLead);
+    const int nRow = cp932::LeadByteIndex(static_cast<unsigned char>(nLead));
     short* pRow = entry.pDoubleWidths != nullptr && nRow >= 0 ? entry.pDoubleWidths + nRow * 256 : nullptr;
     if (pRow != nullptr && pRow[nCode & 0xFF] != kUnmeasured)
         return pRow[nCode & 0xFF];

@@ -21,7 +21,7 @@ const ZebFontEntry* ZebFontTable::Entry(int nIndex, bool bVerticalTwin) const
 int ZebFontTable::Find(const LOGFONTA& lf) const
 {
     for (int i = 0; i < Count(); ++i)
-        if (IsSameFont(m_horz.At(i).logfont, lf))
+        if (IsSameEntryFont(m_horz.At(i), lf))
             return i;
     return -1;
 }

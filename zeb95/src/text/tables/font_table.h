@@ -34,7 +34,7 @@ public:
     // The entry at the index (of the vertical twin table when asked and
     // shared), null outside the table.
     const ZebFontEntry* Entry(int nIndex, bool bVerticalTwin = false) const;
-    // Lowest index whose font is the same (IsSameFont), -1 when none.
+    // Lowest index whose font is the same (IsSameEntryFont), -1 when none.
     int Find(const LOGFONTA& lf) const;
     // The font with the table's escapement and charset rules applied: an
     // equivalent entry's index, else the index of a new entry appended;
