@@ -153,13 +153,13 @@ TEST_F(FrameTest, LayoutModeReplacesThePromptsOfTheEditCommandsAndOfItsOwnSwitch
         const char* pszPrompt;
     };
     const Case cases[] = {
-        {1, ID_EDIT_COPY, "選択範囲をコピーします"},
+        {1, ID_EDIT_COPY, "データをコピーします"},
         {0, ID_EDIT_COPY, "入力スペースをコピーします"},
         {0, ID_EDIT_CUT, "入力スペースを切取ります"},
         {0, ID_EDIT_PASTE, "入力スペースを貼付けます"},
         {0, ID_EDIT_CLEAR, "入力スペースを削除します"},
         {0, ID_LAYOUT_MODE, "レイアウトモードを解除し、通常モードへ戻します"},
-        {1, ID_LAYOUT_MODE, "入力スペースの配置を変更するレイアウトモードにします"},
+        {1, ID_LAYOUT_MODE, "レイアウトモードに切替えます"},
         {0, ID_ZOOM_IN, "フォームを拡大して表示します"},
     };
     for (const Case& c : cases) {
