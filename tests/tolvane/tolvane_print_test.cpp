@@ -48,6 +48,18 @@ protected:
         return title;
     }
 
+    // The form printed at once as a job of its own, its first page read
+    // back at nDpi; an empty image (and a failure) when none came out.
+    GrayImage PrintedPage(const char* pszName, int nDpi)
+    {
+        const std::string title = NewJobTitle(pszName);
+        View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+        m_app.PumpPending();
+        const std::string pdf = WaitForPrintedPdf(title);
+        EXPECT_FALSE(pdf.empty()) << "no PDF for " << title;
+        return pdf.empty() ? GrayImage() : RasterizePdf(pdf, nDpi);
+    }
+
     // The print command with the copies given in the print dialog.
     void PrintWithCopies(int nCopies)
     {
@@ -107,12 +119,7 @@ TEST_F(TolvanePrintTest, OnlyBlankPaperCarriesTheFormsLines)
     double adMean[2] = {};
     for (int nKind : {0, 1}) {
         View()->m_nPaperKind = nKind;
-        const std::string title = NewJobTitle("TolvanePaper");
-        View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-        m_app.PumpPending();
-        const std::string pdf = WaitForPrintedPdf(title);
-        ASSERT_FALSE(pdf.empty());
-        const GrayImage image = RasterizePdf(pdf, 30);
+        const GrayImage image = PrintedPage("TolvanePaper", 30);
         ASSERT_GT(image.width, 0);
         adMean[nKind] = image.mean(0, 0, image.width, image.height);
     }
@@ -131,12 +138,7 @@ TEST_F(TolvanePrintTest, CutLinesAreDrawnOnBlankPaperOnly)
     for (int i = 0; i < 4; ++i) {
         View()->m_nPaperKind = anJob[i][0];
         View()->m_nCutLineKind = anJob[i][1];
-        const std::string title = NewJobTitle("TolvaneCutLines");
-        View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-        m_app.PumpPending();
-        const std::string pdf = WaitForPrintedPdf(title);
-        ASSERT_FALSE(pdf.empty());
-        const GrayImage image = RasterizePdf(pdf, 30);
+        const GrayImage image = PrintedPage("TolvaneCutLines", 30);
         ASSERT_GT(image.width, 0);
         adMean[i] = image.mean(0, 0, image.width, image.height);
     }
@@ -174,12 +176,7 @@ TEST_F(TolvanePrintTest, OffsetsMoveThePrintout)
         for (int i = 0; i < 2; ++i) {
             View()->m_nLeftOffset = anOffset[i][0];
             View()->m_nTopOffset = anOffset[i][1];
-            const std::string title = NewJobTitle("TolvaneOffsets");
-            View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
-            m_app.PumpPending();
-            const std::string pdf = WaitForPrintedPdf(title);
-            ASSERT_FALSE(pdf.empty());
-            const GrayImage image = RasterizePdf(pdf, nDpi);
+            const GrayImage image = PrintedPage("TolvaneOffsets", nDpi);
             ASSERT_GT(image.width, 0);
             corners[i] = InkCorner(image);
             ASSERT_LT(corners[i].x, image.width) << "no ink";
