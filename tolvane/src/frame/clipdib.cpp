@@ -11,12 +11,6 @@ namespace {
 const LONGLONG kClipDibFileHeader = 14;
 const LONGLONG kClipDibInfoHeader = 40;
 
-void PutClipDibDword(std::string& bytes, DWORD value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 // Colour-table entries of an uncompressed picture of that depth; -1 when
 // the header asks for more than the depth has.
 LONGLONG ClipDibColours(WORD bitCount, LONGLONG nUsed)
@@ -87,9 +81,9 @@ std::string BmpFileOfPackedDib(const BYTE* pDib, SIZE_T nSize)
     if (dibBytes == 0 || dibBytes > INT_MAX - kClipDibFileHeader)
         return std::string();
     std::string file = "BM";
-    PutClipDibDword(file, static_cast<DWORD>(kClipDibFileHeader + dibBytes));
-    PutClipDibDword(file, 0);
-    PutClipDibDword(file, static_cast<DWORD>(kClipDibFileHeader + LeDword(pDib) + colourBytes));
+    AppendLeDword(file, static_cast<DWORD>(kClipDibFileHeader + dibBytes));
+    AppendLeDword(file, 0);
+    AppendLeDword(file, static_cast<DWORD>(kClipDibFileHeader + LeDword(pDib) + colourBytes));
     file.append(reinterpret_cast<const char*>(pDib), static_cast<size_t>(dibBytes));
     return file;
 }
