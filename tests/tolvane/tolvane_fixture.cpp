@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <stdexcept>
 
 #include "mirtenv.h"
 #include "mirtfileio.h"
@@ -131,8 +132,9 @@ void TolvaneTest::AddTemplate()
 void TolvaneTest::NewDocument()
 {
     m_app.OnFileNew();
-    ASSERT_NE(nullptr, m_app.m_pMainWnd);
-    ASSERT_NE(nullptr, Frame()->GetActiveView());
+    // Thrown rather than asserted: the callers go on to use the frame.
+    if (m_app.m_pMainWnd == nullptr || Frame()->GetActiveView() == nullptr)
+        throw std::runtime_error("the form screen's frame and view were not created");
 }
 
 void TolvaneTest::NewDocumentWithPages(int nPages)
