@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_marks.h"
 #include "text/edit/doc_edit.h"
+#include "text/full/text_getters.h"
 #include "text/tables/bmp_table.h"
 #include "text/tables/font_entry.h"
 #include "text/tables/font_table.h"
@@ -110,6 +112,12 @@ protected:
         return FileBytes(path);
     }
     static std::string AllText(HWND hDoc) { return BlocksText(*Doc(hDoc).Blocks()); }
+    static Bytes FullText(HWND hDoc)
+    {
+        Bytes full(static_cast<size_t>(DocGetAllFullTextLength(hDoc)));
+        EXPECT_EQ(static_cast<int>(full.size()), DocGetAllFullText(hDoc, full.data(), static_cast<int>(full.size())));
+        return full;
+    }
 
     std::vector<HWND> m_others;
 };
@@ -135,6 +143,65 @@ TEST_F(DocBlocks, AWhiteBoardWithADocumentReadsBackIdentical)
     EXPECT_EQ(RGB(1, 2, 3), doc.head.BkColor());
     EXPECT_EQ(12, doc.head.Position().x);
     EXPECT_EQ(180, doc.head.Size().cx);
+}
+
+// A document in several fonts (font 0, IPAGothic at 24 set twice, a bold
+// IPAMincho), with both marks and an inline bitmap, on a whiteboard that
+// shares its fonts and on one whose documents keep their own: stored, read
+// and stored again it gives the same bytes, and the document read holds
+// the same text, attributes and fonts.
+TEST_F(DocBlocks, AWhiteBoardWithFontsMarksAndABitmapReadsBackToItself)
+{
+    LOGFONTA mincho = Gothic(16);
+    lstrcpyA(mincho.lfFaceName, "IPAMincho");
+    mincho.lfWeight = FW_BOLD;
+    for (LONG nFontMode : {0L, 1L})
+    {
+        SCOPED_TRACE(nFontMode == 0 ? "shared fonts" : "own fonts");
+        HWND hWb = NewWhiteBoard();
+        ASSERT_EQ(0, zebSetDocFontMode(hWb, nFontMode));
+        HWND hDoc = DocCreateObj(hWb, nullptr, nullptr);
+        ASSERT_NE(nullptr, hDoc);
+        ZebDocRecord& doc = Doc(hDoc);
+        ASSERT_EQ(1, DocInsertText(hDoc, "a0"));
+        const LOGFONTA gothic = Gothic(24);
+        ASSERT_NE(0, DocSetFont(hDoc, &gothic));
+        ASSERT_EQ(1, DocInsertText(hDoc, "\x82\xA0g\n"));
+        ASSERT_NE(0, DocSetFont(hDoc, &gothic));
+        ASSERT_EQ(2, DocFontTable(doc, false)->Count()) << "the same font set twice is one entry";
+        ASSERT_NE(0, DocSetFont(hDoc, &mincho));
+        ASSERT_EQ(1, DocInsertText(hDoc, "m\f\x88\x9F"));
+        ASSERT_EQ(0, DocAddBmp(hDoc, -1, MakeSolidDib(3, 2, RGB(10, 20, 30)), nullptr));
+        ASSERT_NE(0, DocInsertBmp(hDoc, 0));
+        ASSERT_EQ(1, DocSetNewLineMark(hDoc, 0x25, &gothic, TRUE));
+        ASSERT_EQ(1, DocSetFormFeedMark(hDoc, 0, nullptr, TRUE));
+        DocWaitLayout(hDoc, -1);
+        ASSERT_EQ(3, DocFontTable(doc, false)->Count());
+
+        const Bytes first = Stored(hWb);
+        const std::string path = TempPath("zebdoc-fonts.zwb");
+        PutFile(path, first);
+        HWND hWb2 = NewWhiteBoard();
+        ASSERT_EQ(0, zebSetDocFontMode(hWb2, nFontMode));
+        ASSERT_GT(zebReadWhiteBoard(hWb2, path.c_str(), nullptr, nullptr), 0);
+        EXPECT_TRUE(SameBytes(first, Stored(hWb2)));
+        HWND hRead = WbChildAt(hWb2, kDocKind, 0);
+        ASSERT_NE(nullptr, hRead);
+        ZebDocRecord& read = Doc(hRead);
+        EXPECT_EQ(FullText(hDoc), FullText(hRead)) << "text and attributes";
+        ASSERT_EQ(3, DocFontTable(read, false)->Count());
+        for (int i = 0; i < 3; ++i)
+        {
+            const ZebFontEntry& want = *DocFontEntry(doc, i);
+            const ZebFontEntry& got = *DocFontEntry(read, i);
+            EXPECT_EQ(0, std::memcmp(&want.logfont, &got.logfont, sizeof(LOGFONTA))) << "font " << i;
+            EXPECT_EQ(0, std::memcmp(want.widths, got.widths, sizeof(want.widths))) << "font " << i;
+        }
+        EXPECT_EQ(doc.wLineFeedCode, read.wLineFeedCode);
+        EXPECT_EQ(doc.lineFeedAttr, read.lineFeedAttr);
+        EXPECT_EQ(doc.formFeedAttr, read.formFeedAttr);
+        EXPECT_EQ(1, read.Bitmaps()->Count());
+    }
 }
 
 TEST_F(DocBlocks, TheBlockLayoutIsAsStored)

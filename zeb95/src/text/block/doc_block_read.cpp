@@ -77,7 +77,7 @@ bool ReadFonts(const BoundedReader& part, DWORD nCount, ZebDocBlockData* pData)
     {
         if (!part.Read(entry.data(), kDocFontEntryBytes))
             return false;
-        pData->fonts.push_back(FontWithinSize(StoredLogFont(entry.data() + kLogFontInEntry)));
+        pData->fonts.push_back(StoredFontRequest(StoredLogFont(entry.data() + kLogFontInEntry)));
     }
     return true;
 }

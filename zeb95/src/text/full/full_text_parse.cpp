@@ -3,6 +3,7 @@
 #include "files/block_io.h"
 #include "text/full/full_run.h"
 #include "text/full/full_text_ex.h"
+#include "text/tables/font_entry.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ bool ParseFonts(const BYTE* p, UINT64 cb, ZebFullText* pFull)
         const BYTE* pEntry = p + 4 + static_cast<size_t>(i) * kFullTextFontBytes;
         if (GetLe32(pEntry) >= kMostIndex)
             return false;
-        pFull->fonts.push_back({static_cast<int>(GetLe32(pEntry)), FontWithinSize(StoredLogFont(pEntry + 4))});
+        pFull->fonts.push_back({static_cast<int>(GetLe32(pEntry)), StoredFontRequest(StoredLogFont(pEntry + 4))});
     }
     return true;
 }
@@ -105,13 +106,13 @@ bool ParseExtended(const BYTE* p, UINT64 cb, ZebFullText* pFull)
 
 }  // namespace
 
-LOGFONTA FontWithinSize(LOGFONTA lf)
+LOGFONTA StoredFontRequest(LOGFONTA lf)
 {
     const LONG kMost = 0x7FFF;
     auto held = [&](LONG n) { return n < -kMost ? -kMost : n > kMost ? kMost : n; };
     lf.lfHeight = held(lf.lfHeight);
     lf.lfWidth = held(lf.lfWidth);
-    return lf;
+    return HeldFontRequest(lf);
 }
 
 ZebCharAttr ZebFullText::Attr(DWORD i) const { return GetLe32(pAttrs + 4 * static_cast<size_t>(i)); }

@@ -45,9 +45,10 @@ struct ZebFullText
     ZebCharAttr Attr(DWORD i) const;
 };
 
-// The font with its height and width held within +-32,767 pixels, as a
-// font read from full text or a stored font table takes them.
-LOGFONTA FontWithinSize(LOGFONTA lf);
+// A font read from full text or a stored font table as the request that
+// makes it again: its height and width held within +-32,767 pixels, the
+// stored cell height then asked for as HeldFontRequest finds it.
+LOGFONTA StoredFontRequest(LOGFONTA lf);
 
 // Plain full text: N below 2^31 with N x 5 + 4 within the cb bytes, and
 // attributes whose lead and trail flags pair up (a lead byte's attribute is
@@ -58,7 +59,7 @@ bool ParsePlainFullText(const BYTE* p, UINT64 cb, ZebFullText* pFull);
 // cb bytes with its total; its section sizes must add up to the total, its
 // plain part be exactly N x 5 + 4, each mark section 0 or 8 bytes, the font
 // section 0 or 4 + 64 x its count (each font's size held by
-// FontWithinSize), and the bitmap section 0 or its count,
+// StoredFontRequest), and the bitmap section 0 or its count,
 // entries and data blocks laid one after another to the section's end;
 // source indexes of fonts and bitmaps must be below 256.
 bool ParseFullText(const BYTE* p, UINT64 cb, ZebFullText* pFull);

@@ -95,7 +95,28 @@ bool ReadAbcWidths(HDC hdc, const TEXTMETRICA& tm, short* pWidths)
     return true;
 }
 
+// The cell height of the font the LOGFONT makes on the screen, 0 when it
+// cannot be made.
+LONG ScreenCellHeight(const LOGFONTA& lf)
+{
+    TEXTMETRICA tm = {};
+    return ScreenMetrics(lf, tm) ? tm.tmHeight : 0;
+}
+
 }  // namespace
+
+LOGFONTA HeldFontRequest(const LOGFONTA& held)
+{
+    const LONG nSteps[] = {0, 1, -1, 2, -2};
+    LOGFONTA lf = held;
+    for (size_t i = 0; held.lfHeight > 0 && i < sizeof(nSteps) / sizeof(nSteps[0]); ++i)
+    {
+        lf.lfHeight = held.lfHeight + nSteps[i];
+        if (lf.lfHeight > 0 && ScreenCellHeight(lf) == held.lfHeight)
+            return lf;
+    }
+    return held;
+}
 
 bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf)
 {

@@ -36,6 +36,13 @@ LOGFONTA FallbackLogFont();
 // strike-out and character set on the screen. A font that cannot be made
 // is equal to none.
 bool IsSameFont(const LOGFONTA& lfEntry, const LOGFONTA& lf);
+// A held LOGFONT (its lfHeight the cell height its font showed, as an
+// entry keeps it and files and full text store it) as the request that
+// makes a font of that cell height again: the font mapper need not give a
+// request its own height back (IPAGothic asked for 24 shows 23, asked for
+// 23 shows 22). The nearest request within two pixels that shows the
+// height; the LOGFONT as it is when none does or lfHeight is not above 0.
+LOGFONTA HeldFontRequest(const LOGFONTA& held);
 // IsSameFont of a table entry, its own font standing for the one its
 // LOGFONT would make: that lfHeight is the measured cell height, which
 // need not make the same font again (a TrueType face may grow by a pixel).
