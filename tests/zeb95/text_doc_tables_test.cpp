@@ -6,6 +6,7 @@
 #include "text/caret/doc_caret.h"
 #include "text/doc/doc_bitmaps.h"
 #include "text/doc/doc_create.h"
+#include "text/doc/doc_font_mode.h"
 #include "text/doc/doc_fonts.h"
 #include "text/doc/doc_layout.h"
 #include "text/doc/doc_marks.h"
@@ -104,6 +105,34 @@ TEST_F(TextDocs, VerticalModeTurnsTheOwnFontsOnce)
     EXPECT_EQ(0, DocSetVertMode(hShared, 1));
     EXPECT_EQ(2700, DocFontEntry(shared, 0)->logfont.lfEscapement);
     EXPECT_EQ(0, Wb().SharedFonts()->Entry(0)->logfont.lfEscapement);
+}
+
+// IPAGothic asked for at 24 shows a cell of 23, and asked for at 23 shows
+// 22: fonts made again from what an entry holds, when the vertical mode
+// turns them and when the whiteboard's font mode moves them between
+// tables, keep their cell height.
+TEST_F(TextDocs, FontsMadeAgainKeepTheirHeight)
+{
+    HWND hOwn = DocCreateObj(m_parent.Hwnd(), nullptr, nullptr);
+    HWND hShared = DocCreateObj(m_hWb, nullptr, nullptr);
+    ASSERT_TRUE(hOwn != nullptr && hShared != nullptr);
+    const LOGFONTA gothic = Gothic(24);
+    for (HWND hDoc : {hOwn, hShared})
+        ASSERT_EQ(1, DocSetFont(hDoc, &gothic));
+    auto height = [](HWND hDoc) { return DocFontEntry(Doc(hDoc), Doc(hDoc).nTypingFont)->logfont.lfHeight; };
+    const LONG nHeight = height(hOwn);
+    ASSERT_EQ(nHeight, height(hShared));
+
+    ASSERT_EQ(0, DocSetVertMode(hOwn, 1));
+    EXPECT_EQ(nHeight, height(hOwn)) << "turned";
+    ASSERT_EQ(1, DocSetVertMode(hOwn, 0));
+    EXPECT_EQ(nHeight, height(hOwn)) << "turned back";
+
+    ASSERT_EQ(0, WbSetDocFontMode(m_hWb, 1));
+    EXPECT_EQ(nHeight, height(hShared)) << "into an own table";
+    ASSERT_EQ(1, WbSetDocFontMode(m_hWb, 0));
+    EXPECT_EQ(nHeight, height(hShared)) << "back into the shared one";
+    EXPECT_EQ(2, Wb().SharedFonts()->Count());
 }
 
 TEST_F(TextDocs, MarksTakeAFontOrABitmap)

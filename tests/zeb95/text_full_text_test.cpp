@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,38 @@ TEST_F(FullText, PastedFullTextBringsItsFontsAndBitmaps)
     EXPECT_EQ(AttrWithFont(source[0], nFirst), pasted[1]) << "font 0 mapped too";
     EXPECT_EQ(AttrWithFont(source[6], 0), pasted[7]) << "the first paste's bitmap";
     EXPECT_EQ(AttrWithFont(source[6], 1), pasted[15]) << "the second paste's own bitmap";
+}
+
+// IPAGothic asked for at 24 shows a cell of 23, and asked for at 23 shows
+// 22: a pasted font is the source's own, found where the receiver has it
+// and appended as the source holds it where not.
+TEST_F(FullText, PastedFontsAreTheSourcesOwn)
+{
+    LayAttrs(m_hDoc, "abcd", 0);
+    const LOGFONTA gothic = Gothic(24);
+    D().anchor = {1, 0};
+    ASSERT_EQ(1, DocSetCaret(m_hDoc, 3, 0, kCaretExtend));
+    ASSERT_NE(0, DocSetFont(m_hDoc, &gothic));
+    const int nSource = AttrFont(AttrsOf(m_hDoc)[1]);
+    const ZebFontEntry& source = *DocFontEntry(D(), nSource);
+    SetClipMode(m_hDoc, 0x04);
+    SetClipMode(m_hDoc2, 0x04);
+    SelectAll(m_hDoc);
+    const Bytes full = SelFullEx(m_hDoc);
+    ASSERT_NE(0, DocSetFont(m_hDoc2, &gothic));
+    const int nOwn = Doc(m_hDoc2).nTypingFont;
+    ASSERT_EQ(1, DocInsertFullText(m_hDoc2, full.data(), full.size(), ZebFullSource::Foreign));
+    EXPECT_EQ(nOwn, AttrFont(AttrsOf(m_hDoc2)[1])) << "the receiver's IPAGothic at 24";
+
+    ASSERT_EQ(1, DocRemoveFont(m_hDoc2, nOwn));
+    const int nFonts = FontCount(m_hDoc2);
+    ASSERT_EQ(1, DocInsertFullText(m_hDoc2, full.data(), full.size(), ZebFullSource::Foreign));
+    EXPECT_EQ(nFonts + 1, FontCount(m_hDoc2)) << "appended";
+    ASSERT_EQ("abcdabcd", TextOf(m_hDoc2));
+    const int nPasted = AttrFont(AttrsOf(m_hDoc2)[5]);
+    const ZebFontEntry& pasted = *DocFontEntry(Doc(m_hDoc2), nPasted);
+    EXPECT_EQ(0, std::memcmp(&source.logfont, &pasted.logfont, sizeof(LOGFONTA)));
+    EXPECT_EQ(0, std::memcmp(source.widths, pasted.widths, sizeof(source.widths)));
 }
 
 TEST_F(FullText, BitmapsNotCarriedBecomePlainCharacters)

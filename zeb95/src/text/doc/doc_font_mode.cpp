@@ -66,10 +66,11 @@ std::vector<int> UsedFonts(ZebDocRecord& doc)
     return used;
 }
 
-// The LOGFONT of an own-table entry turned back to horizontal writing.
+// The LOGFONT of an own-table entry turned back to horizontal writing, as
+// the request that makes it again.
 LOGFONTA Upright(const ZebFontEntry& entry, bool bVertical)
 {
-    LOGFONTA lf = entry.logfont;
+    LOGFONTA lf = HeldFontRequest(entry.logfont);
     if (bVertical)
     {
         lf.lfEscapement = RoundEscapement(lf.lfEscapement, 1);
@@ -122,7 +123,7 @@ bool MakeOwnFonts(const ZebFontTable& shared, const std::vector<HWND>& docs, std
         for (int nShared : bMade ? UsedFonts(doc) : std::vector<int>())
         {
             const ZebFontEntry* pEntry = shared.Entry(nShared);
-            const int nOwn = pEntry != nullptr ? pOwn->Add(hDoc, pEntry->logfont, {}) : 0;
+            const int nOwn = pEntry != nullptr ? pOwn->Add(hDoc, HeldFontRequest(pEntry->logfont), {}) : 0;
             bMade = bMade && nOwn >= 0;
             if (pEntry != nullptr)
                 map[static_cast<size_t>(nShared)] = nOwn;

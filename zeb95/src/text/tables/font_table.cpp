@@ -126,7 +126,7 @@ void ZebFontTable::SetVertical(HWND hwnd, bool bVertical)
     for (int i = 0; i < Count(); ++i)
     {
         ZebFontEntry& entry = m_horz.At(i);
-        LOGFONTA lf = entry.logfont;
+        LOGFONTA lf = HeldFontRequest(entry.logfont);
         lf.lfEscapement = RoundEscapement(lf.lfEscapement, nTurns);
         lf.lfOrientation = RoundEscapement(lf.lfOrientation, nTurns);
         const ZebFontEntry made = MadeEntry(hwnd, lf);
