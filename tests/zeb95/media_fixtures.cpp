@@ -4,10 +4,11 @@
 
 namespace {
 
+// The value's cb low bytes, little-endian; bytes past the fourth are 0.
 void Put(std::vector<BYTE>& b, DWORD v, int cb)
 {
     for (int i = 0; i < cb; ++i)
-        b.push_back(static_cast<BYTE>(v >> (8 * i)));
+        b.push_back(i < 4 ? static_cast<BYTE>(v >> (8 * i)) : 0);
 }
 
 void PutBigEndian(std::vector<BYTE>& b, DWORD v, int cb)
