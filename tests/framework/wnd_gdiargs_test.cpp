@@ -70,9 +70,10 @@ TEST_F(WndGdiArgs, RedrawWindowWithoutRegionPaintsTheWholeClientArea)
 TEST_F(WndGdiArgs, CreateCaretWithoutBitmapMakesASolidCaret)
 {
     ::DestroyCaret();
-    EXPECT_FALSE(::SetCaretPos(1, 1)) << "no caret yet";
+    EXPECT_FALSE(::ShowCaret(m_wnd.m_hWnd)) << "no caret yet";
     m_wnd.CreateCaret(nullptr);
-    EXPECT_TRUE(::SetCaretPos(3, 4));
+    EXPECT_TRUE(::ShowCaret(m_wnd.m_hWnd));
+    CWnd::SetCaretPos(CPoint(3, 4));
     EXPECT_EQ(CPoint(3, 4), CWnd::GetCaretPos());
     ::DestroyCaret();
 }
