@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "canvas.h"
 #include "mirtenv.h"
 #include "mirtfileio.h"
 #include "nmirtdoc.h"
@@ -66,6 +67,17 @@ CMirtFileIO* NewSampleFile(int nPages)
         pData->AddTail(pPage);
     }
     return pFile.release();
+}
+
+bool HasPixels(const MemoryCanvas& canvas)
+{
+    for (int y = 0; y < canvas.height(); y += 7) {
+        for (int x = 0; x < canvas.width(); x += 7) {
+            if (canvas.pixel(x, y) != canvas.pixel(0, 0))
+                return true;
+        }
+    }
+    return false;
 }
 
 void TolvaneTest::SetUp()

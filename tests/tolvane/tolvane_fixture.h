@@ -14,6 +14,7 @@
 
 class CMirtFileIO;
 class CObList;
+class MemoryCanvas;
 
 // The bytes of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
@@ -24,6 +25,9 @@ std::string StoreBody(CMirtFileIO& file);
 int PageCount(CTolvaneDoc* pDoc);
 // A file object of nPages pages of the delivery note, titled by number.
 CMirtFileIO* NewSampleFile(int nPages);
+// Whether the picture has more than one colour on a grid of points; the
+// null display driver keeps no pixels of the windows.
+bool HasPixels(const MemoryCanvas& canvas);
 
 class TolvaneTest : public testing::Test
 {

@@ -184,19 +184,6 @@ TEST_F(FrameTest, TopLevelMenusOfTheFrame)
     }
 }
 
-// Whether the picture has more than one colour on a grid of points; the
-// null display driver keeps no pixels of the windows.
-bool HasPixels(const MemoryCanvas& canvas)
-{
-    for (int y = 0; y < canvas.height(); y += 7) {
-        for (int x = 0; x < canvas.width(); x += 7) {
-            if (canvas.pixel(x, y) != canvas.pixel(0, 0))
-                return true;
-        }
-    }
-    return false;
-}
-
 // The frame with its bars on the form as the display shows it, saved as a
 // PNG in the test's folder under the build tree; on the null display driver
 // there is nothing to see (the test "tolvane_frame_screen" runs it on Xvfb).

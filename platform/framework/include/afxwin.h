@@ -286,7 +286,7 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, CRgn* prgnUpdate = nullptr,
         UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
     {
-        return ::RedrawWindow(m_hWnd, lpRectUpdate, static_cast<HRGN>(prgnUpdate->GetSafeHandle()), flags);
+        return ::RedrawWindow(m_hWnd, lpRectUpdate, static_cast<HRGN>(HandleOrNull(prgnUpdate)), flags);
     }
 
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
@@ -311,7 +311,7 @@ public:
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
 
     // The caret of this window: a bitmap's shape, a solid or a grey block.
-    void CreateCaret(CBitmap* pBitmap) { ::CreateCaret(m_hWnd, static_cast<HBITMAP>(pBitmap->GetSafeHandle()), 0, 0); }
+    void CreateCaret(CBitmap* pBitmap) { ::CreateCaret(m_hWnd, static_cast<HBITMAP>(HandleOrNull(pBitmap)), 0, 0); }
     void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, nullptr, nWidth, nHeight); }
     void CreateGrayCaret(int nWidth, int nHeight)
     {
@@ -334,7 +334,7 @@ public:
 
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE)
     {
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont->GetSafeHandle()), bRedraw);
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(HandleOrNull(pFont)), bRedraw);
     }
     CFont* GetFont() const { return CFont::FromHandle(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT))); }
 
@@ -428,6 +428,8 @@ private:
     // The default handling of a notification: the control's, else Default().
     void ReflectOrDefault();
     void CleanUpAfterNcDestroy();
+    // The object's handle; null for no object (never a call through null).
+    static HGDIOBJ HandleOrNull(const CGdiObject* pObject) { return pObject != nullptr ? pObject->GetSafeHandle() : nullptr; }
     friend struct AfxWndInternals;
 };
 

@@ -41,6 +41,11 @@ BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
     ON_UPDATE_COMMAND_UI_RANGE(ID_FONT_NAME_COMBO, ID_COLOR_COMBO, OnUpdateFormatCombo)
     ON_COMMAND_RANGE(ID_NUM_INTEGER, ID_NUM_NONE, OnNumKind)
     ON_UPDATE_COMMAND_UI_RANGE(ID_NUM_INTEGER, ID_NUM_NONE, OnUpdateNumKind)
+    ON_COMMAND(ID_FACE_COPY, OnFaceCopy)
+    ON_COMMAND(ID_FACE_PASTE, OnFacePaste)
+    ON_COMMAND(ID_FACE_PASTE_ALL, OnFacePasteAll)
+    ON_COMMAND(ID_FACE_UNDO, OnFaceUndo)
+    ON_COMMAND(ID_NEXT_FACE, OnNextFace)
     ON_COMMAND(ID_ZOOM_IN, OnZoomIn)
     ON_COMMAND(ID_ZOOM_OUT, OnZoomOut)
     ON_COMMAND(ID_ZOOM_100, OnZoom100)
@@ -91,7 +96,7 @@ CTolvaneView::CTolvaneView()
       m_nCutLineKind(-1), m_nScale(100), m_nAutoPaper(1), m_nLeftOffset(0), m_nTopOffset(0),
       m_pJobFrame(nullptr), m_bRestricted(FALSE), m_nPreviewFitClass(10), m_bCollate(FALSE),
       m_nKeptFocusOrder(0), m_bZoomBusy(0), m_bFontListFilled(0), m_pWholeImageFrame(nullptr),
-      m_bMapErrorShown(FALSE)
+      m_pFaceClipboard(nullptr), m_pFaceUndoPage(nullptr), m_bMapErrorShown(FALSE)
 {
     m_prnOpts.LoadFile();
 }
@@ -102,6 +107,8 @@ CTolvaneView::~CTolvaneView()
     if (m_wndWholeImage.GetSafeHwnd() != nullptr)
         m_wndWholeImage.DestroyWindow();
     delete m_pWholeImageFrame;
+    delete m_pFaceClipboard;
+    delete m_pFaceUndoPage;
 }
 
 CTolvaneDoc* CTolvaneView::GetDocument() const
@@ -195,7 +202,8 @@ CSize CTolvaneView::ScrollMargin() const
 LRESULT CTolvaneView::OnUserModify(WPARAM, LPARAM)
 {
     MarkChanged();
-    DropWholeImageCopy();
+    if (m_pFaceUndoPage != nullptr)
+        DropFaceUndoPage();
     RefreshWholeImage();
     return 0;
 }
@@ -231,9 +239,7 @@ LRESULT CTolvaneView::OnRedrawRect(WPARAM wParam, LPARAM lParam)
     CTolvaneDoc* pDoc = GetDocument();
     const RECT* pRect = reinterpret_cast<const RECT*>(wParam);
     if (pRect == nullptr) {
-        if (pDoc->m_pPrtFrm != nullptr && pDoc->m_pMen != nullptr)
-            pDoc->m_pPrtFrm->GetMen(pDoc->m_pMen, static_cast<UINT>(m_nCurrentMen), 1);
-        DropWholeImageCopy();
+        CommitFaceWindow();
         RefreshWholeImage();
         return 0;
     }

@@ -143,6 +143,8 @@ public:
     int m_bFontListFilled;
     CWholeImageDlg m_wndWholeImage;        // made at the first form load
     CMirtBasePrtFrm* m_pWholeImageFrame;   // the page it shows, owned, or null
+    CMirtBaseMen* m_pFaceClipboard;        // the copied face, window-less, owned, or null
+    CMirtBasePrtFrm* m_pFaceUndoPage;      // the page before the last face paste, owned, or null
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -200,6 +202,14 @@ protected:
     afx_msg LRESULT OnZoomDone(WPARAM wParam, LPARAM lParam);
     // wParam: the zoom to go back to, with a message.
     afx_msg LRESULT OnForcedZoom(WPARAM wParam, LPARAM lParam);
+
+    // Face commands of the whole-image window.
+    afx_msg void OnFaceCopy();
+    afx_msg void OnFacePaste();
+    afx_msg void OnFacePasteAll();
+    // The page and the face undo page change places.
+    afx_msg void OnFaceUndo();
+    afx_msg void OnNextFace();
 
     // Zoom.
     afx_msg void OnZoomIn();
@@ -328,10 +338,32 @@ private:
     // faces and hidden otherwise.
     void ShowWholeImage();
     // The whole-image window's page copy made anew from the document's
-    // frame and the picture repainted; nothing without the window or for
-    // a form of one face.
+    // frame and the picture repainted; no copy without the window or for a
+    // form of one face.
     void RefreshWholeImage();
     void DropWholeImageCopy();
+    // The page copy alone made anew; FALSE when the picture has none.
+    BOOL RenewWholeImageCopy();
+
+    // The face clipboard into the current face, or into every face.
+    void PasteFace(BOOL bAll);
+    // A window-less face for the view at the zoom, filled with face nMen of
+    // the print frame.
+    CMirtBaseMen* NewWindowlessFace(UINT nMen);
+    // A window-less copy of the document frame's page at the zoom, every
+    // face copied in; null when it cannot take the layout.
+    CMirtBasePrtFrm* NewFaceUndoPage();
+    // Every face of pFrom written into pTo through a window-less face.
+    void CopyFaces(CMirtBasePrtFrm* pFrom, CMirtBasePrtFrm* pTo);
+    // The face window written back into the print frame.
+    void CommitFaceWindow();
+    // The face window made anew from the current face of the print frame;
+    // the shown one is dropped unwritten.
+    void RebuildFaceWindow();
+    // The whole-image window's buttons as its flags say (several faces).
+    void RefreshFaceButtons();
+    void DropFaceUndoPage();
+    void DropFaceClipboard();
 
     BOOL m_bMapErrorShown;
 };

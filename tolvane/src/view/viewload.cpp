@@ -133,6 +133,10 @@ void CTolvaneView::OnUpdate(CView*, LPARAM lHint, CObject* pHint)
         return;
     MainFrame()->ClearPictureCache();
     DropWholeImageCopy();
+    DropFaceUndoPage();
+    // A copied face stays for another page of the same form.
+    if (lHint != 1 && lHint != 2)
+        DropFaceClipboard();
     m_bPageChanged = 0;
     const BOOL bLoaded = LoadForm(lHint, dynamic_cast<CNMirtDoc*>(pHint));
     UpdateTitle(TRUE, pApp->m_nLayoutID);

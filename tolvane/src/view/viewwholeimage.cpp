@@ -56,25 +56,30 @@ void CTolvaneView::ShowWholeImage()
         picture.SetSheet(rectPaper, *pOrigins);
     picture.m_nCurrentMen = m_nCurrentMen;
     picture.m_bFrame = m_bMultiMen;
-    DropWholeImageCopy();
     RefreshWholeImage();
+    RefreshFaceButtons();
     m_wndWholeImage.ShowWindow(m_bMultiMen ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void CTolvaneView::RefreshWholeImage()
 {
+    if (RenewWholeImageCopy())
+        m_wndWholeImage.m_wndPicture.Invalidate();
+}
+
+BOOL CTolvaneView::RenewWholeImageCopy()
+{
+    DropWholeImageCopy();
     if (m_wndWholeImage.GetSafeHwnd() == nullptr || !m_bMultiMen || GetDocument()->m_pPrtFrm == nullptr)
-        return;
-    if (m_pWholeImageFrame == nullptr) {
-        std::unique_ptr<CMirtBasePrtFrm> pCopy(new CMirtBasePrtFrm);
-        if (!CopyDocumentPage(pCopy.get()))
-            return;
-        m_pWholeImageFrame = pCopy.release();
-    }
+        return FALSE;
+    std::unique_ptr<CMirtBasePrtFrm> pCopy(new CMirtBasePrtFrm);
+    if (!CopyDocumentPage(pCopy.get()))
+        return FALSE;
+    m_pWholeImageFrame = pCopy.release();
     CWholeImageWnd& picture = m_wndWholeImage.m_wndPicture;
     picture.m_pPageFrame = m_pWholeImageFrame;
     picture.m_nCurrentMen = m_nCurrentMen;
-    picture.Invalidate();
+    return TRUE;
 }
 
 void CTolvaneView::DropWholeImageCopy()

@@ -103,17 +103,9 @@ int CTolvaneView::ShowMen(int nMen)
     if (pDoc == nullptr || pDoc->m_pPrtFrm == nullptr || nMen < 1 || nMen > m_nMenCount)
         return nPrevious;
     CWaitCursor wait;
-    if (pDoc->m_pMen != nullptr) {
-        pDoc->m_pPrtFrm->GetMen(pDoc->m_pMen, static_cast<UINT>(m_nCurrentMen), 1);
-        pDoc->DeleteFaceWindow();
-    }
-    NewFaceWindow();
-    pDoc->m_pPrtFrm->SetMen(pDoc->m_pMen, static_cast<UINT>(nMen));
-    pDoc->m_pMen->CreateWindowForGroup(0);
-    if (IsEntryMode())
-        PostMessage(MsgFirstField);
+    CommitFaceWindow();
     m_nCurrentMen = nMen;
-    DropWholeImageCopy();
+    RebuildFaceWindow();
     RefreshWholeImage();
     RedrawNow();
     return nPrevious;
