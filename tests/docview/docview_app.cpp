@@ -143,6 +143,8 @@ void CMemoView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
         pInfo->m_pPD->m_pd.nFromPage = static_cast<WORD>(m_nFrom);
         pInfo->m_pPD->m_pd.nToPage = static_cast<WORD>(m_nTo);
     }
+    if (m_bStopAtBegin)
+        pInfo->m_bContinuePrinting = FALSE;
     CScrollView::OnBeginPrinting(pDC, pInfo);
 }
 

@@ -68,14 +68,16 @@ public:
     void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd) override;
 
     // Printing: the document has m_nPages pages; OnBeginPrinting sets the
-    // range to m_nFrom..m_nTo when they are not 0; OnPrepareDC ends the
-    // job after page m_nStopAfter when it is not 0. Each call is logged
+    // range to m_nFrom..m_nTo when they are not 0, and ends the job with
+    // m_bStopAtBegin; OnPrepareDC ends the job after page m_nStopAfter
+    // when it is not 0. Each call is logged
     // ("prepare", "begin", "dc 1", "print 1", ..., "end"). Page n is a
     // black bar whose place depends on n.
     UINT m_nPages = 2;
     UINT m_nFrom = 0;
     UINT m_nTo = 0;
     UINT m_nStopAfter = 0;
+    BOOL m_bStopAtBegin = FALSE;
     // Put in the job's record in place of the framework's print dialog.
     CPrintDialog* m_pOwnDialog = nullptr;
     std::vector<std::string> m_printLog;

@@ -340,3 +340,24 @@ TEST_F(DocViewTest, CancelInThePrintingWindowStopsTheJob)
     EXPECT_EQ(nullptr, PrintingWindow());
     EXPECT_TRUE(Frame()->IsWindowEnabled());
 }
+
+// A view that ends the job in OnBeginPrinting gets no document and no
+// printing window: OnEndPrinting follows at once.
+TEST_F(DocViewTest, AJobEndedAtBeginPrintingStartsNoDocument)
+{
+    NewDocument();
+    View()->m_bStopAtBegin = TRUE;
+    Doc()->SetTitle(PrintJobTitle("DocViewStoppedAtBegin").c_str());
+    BOOL bPrintingWindowAtEnd = TRUE;
+    View()->m_onPrintStep = [&](const std::string& entry) {
+        if (entry == "end")
+            bPrintingWindowAtEnd = PrintingWindow() != nullptr;
+    };
+    PdfPrinterLock lock;
+    MessageBoxRecorder boxes;
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    View()->m_onPrintStep = nullptr;
+    EXPECT_EQ((Log{"prepare", "begin", "end"}), View()->m_printLog);
+    EXPECT_FALSE(bPrintingWindowAtEnd);
+    EXPECT_TRUE(boxes.shown().empty());
+}

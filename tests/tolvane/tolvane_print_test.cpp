@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "mirtbaseprtfrm.h"
 #include "modal_script.h"
 #include "msgbox_recorder.h"
 #include "pdf_printer.h"
@@ -198,6 +199,30 @@ TEST_F(TolvanePrintTest, TooManyCopiesAreRefused)
     PrintWithCopies(40000);
     ASSERT_EQ(1u, boxes.shown().size());
     EXPECT_EQ("印刷するページ数が多すぎます。ページ範囲または部数を減らしてください。", boxes.shown()[0].text);
+    EXPECT_EQ(nullptr, View()->m_pJobFrame);
+}
+
+// A form whose layout the job cannot take (a registered form that did not
+// load) is refused before its first sheet, and the job frame is gone.
+TEST_F(TolvanePrintTest, JobWithoutTheFormsLayoutIsCancelled)
+{
+    WriteSampleData();
+    {
+        MessageBoxRecorder loadBoxes;   // the registered form's file is missing
+        m_app.m_nLayoutID = 40000;
+        m_app.m_bSampleExists = 0;
+        AddTemplate();
+        NewDocument();
+        m_app.PumpPending();
+    }
+    ASSERT_FALSE(Doc()->m_pPrtFrm->IsPrintForm());
+    PdfPrinterLock lock;
+    NewJobTitle("TolvaneNoLayout");
+    MessageBoxRecorder boxes;
+    View()->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    m_app.PumpPending();
+    ASSERT_EQ(1u, boxes.shown().size());
+    EXPECT_EQ("印刷ﾌﾟﾚﾋﾞｭｰ作成／印刷に失敗しました。", boxes.shown()[0].text);
     EXPECT_EQ(nullptr, View()->m_pJobFrame);
 }
 

@@ -39,6 +39,9 @@ TEST_F(TmbMapTest, LayoutGetsItsPictures)
     EXPECT_EQ("FRAMESLIP.EMF", std::string(View()->m_strTmbFrame));
     EXPECT_TRUE(View()->ReadTmbFileMap(9001));
     EXPECT_EQ("FRAMEA4.EMF", std::string(View()->m_strTmbFrame));
+    // An id past 16 bits is not the entry of its low half.
+    EXPECT_FALSE(View()->ReadTmbFileMap(0x10000 + 9001));
+    EXPECT_EQ("", std::string(View()->m_strTmbFrame));
 }
 
 TEST_F(TmbMapTest, RegisteredFormTakesItsSourcePictures)

@@ -12,7 +12,10 @@
 #include "msgbox_recorder.h"
 #include "nmirtdoc.h"
 #include "nmirtlayoutdata.h"
+#include "printing/prnopt.h"
 #include "prtdatainfo.h"
+#include "quorix.h"
+#include "resource.h"
 #include "sampledata.h"
 #include "sampleforms.h"
 #include "tolvane_fixture.h"
@@ -168,4 +171,85 @@ TEST_F(UserFormTest, ReopenedFileFallsBackToItsBaseLayout)
     }
 }
 
+// The print options of a registered form are its base layout's, at a start
+// and at a reopen, and a change is stored under the base layout; a record
+// under the form's own id is never taken.
+TEST_F(UserFormTest, PrintOptionsAreKeyedByTheBaseLayout)
+{
+    {
+        CPrnOptMap stored;
+        auto* pBase = new CPrnOpt;
+        pBase->m_nPaperKind = 1;
+        pBase->m_nScale = 80;
+        pBase->m_nLeftOffset = 5;
+        stored.Replace(SAMPLE_DELIVERY_NOTE, pBase);
+        auto* pOwn = new CPrnOpt;
+        pOwn->m_nScale = 150;
+        pOwn->m_nLeftOffset = -9;
+        stored.Replace(kUserForm, pOwn);
+        WriteFileBytes(Path(PRNOPT_FILE), "");
+        ASSERT_TRUE(stored.SaveFile());
+    }
+    WriteUserForm(SAMPLE_DELIVERY_NOTE);
+    StartOnUserForm();
+    const auto expectBaseOptions = [this] {
+        EXPECT_EQ(1, View()->m_nPaperKind);
+        EXPECT_EQ(80, View()->m_nScale);
+        EXPECT_EQ(5, View()->m_nLeftOffset);
+    };
+    expectBaseOptions();
+    SaveAndReopen();
+    expectBaseOptions();
+
+    Command(ID_AUTO_PAPER_SIZE);
+    CPrnOptMap stored;
+    ASSERT_TRUE(stored.LoadFile());
+    ASSERT_NE(nullptr, stored.Lookup(SAMPLE_DELIVERY_NOTE));
+    EXPECT_EQ(0, stored.Lookup(SAMPLE_DELIVERY_NOTE)->m_nAutoPaper);
+    EXPECT_EQ(80, stored.Lookup(SAMPLE_DELIVERY_NOTE)->m_nScale);
+    ASSERT_NE(nullptr, stored.Lookup(kUserForm));
+    EXPECT_EQ(1, stored.Lookup(kUserForm)->m_nAutoPaper) << "the own id's record is left alone";
+}
+
+// The supported-paper command shows the papers of the shown form, of its
+// source form for a registered one, captioned with that form's title, and
+// takes the form's sheet from the index again.
+TEST_F(UserFormTest, PaperInfoShowsTheSourceFormsPaper)
+{
+    WriteUserForm(SAMPLE_DELIVERY_NOTE);
+    struct Case
+    {
+        int nStart;
+        const char* pszCaption;
+        const char* pszText;
+        const char* pszSheet;
+    };
+    const Case cases[] = {
+        {static_cast<int>(kUserForm), "納品書", "様式番号 9001\n対応用紙: 幅 210.0 mm × 高さ 297.0 mm",
+            "A4縦 納品書.xls"},
+        // StartOn writes the plain sample index; the invoice has no sheet.
+        {SAMPLE_INVOICE, "請求書", "様式番号 9002\n対応用紙: 幅 210.0 mm × 高さ 297.0 mm", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nStart);
+        if (c.nStart == static_cast<int>(kUserForm))
+            StartOnUserForm();
+        else
+            StartOn(c.nStart);
+        View()->m_strSheetName.Empty();
+        View()->m_bSheetPresent = 0;
+        MessageBoxRecorder boxes;
+        Command(ID_PAPER_INFO);
+        ASSERT_EQ(1u, boxes.shown().size());
+        EXPECT_EQ(c.pszCaption, boxes.shown()[0].caption);
+        EXPECT_EQ(c.pszText, boxes.shown()[0].text);
+        EXPECT_EQ(c.pszSheet, std::string(View()->m_strSheetName));
+        EXPECT_EQ(*c.pszSheet != '\0', View()->m_bSheetPresent != 0);
+        m_app.m_pMainWnd = nullptr;
+        m_app.CloseAllDocuments(FALSE);
+    }
+    EXPECT_EQ("様式番号 12345\nこの様式の用紙の情報がありません。", std::string(CQuorix::PaperText(12345)));
+}
+
 }  // namespace
+

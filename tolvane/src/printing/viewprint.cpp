@@ -11,8 +11,10 @@
 #include "printing/orgprintdialog.h"
 #include "printing/papermatch.h"
 #include "printing/printrange.h"
+#include "quorix.h"
 #include "resource.h"
 #include "app/tolvaneapp.h"
+#include "document/maindatalist.h"
 #include "document/tolvanedoc.h"
 
 namespace {
@@ -48,6 +50,17 @@ BOOL CTolvaneView::MatchPrinterPaper()
     GlobalUnlock(pd.hDevMode);
     GlobalUnlock(pd.hDevNames);
     return TRUE;
+}
+
+void CTolvaneView::OnPaperInfo()
+{
+    const CMainDataList index;
+    const UINT nLayoutID = SourceLayoutOf(index, static_cast<UINT>(TolvaneApp()->m_nLayoutID));
+    m_strSheetName.Empty();
+    m_dwSheetValue = 0;
+    const CString strTitle = index.FindForm(nLayoutID, m_strSheetName, m_dwSheetValue);
+    m_bSheetPresent = !m_strSheetName.IsEmpty();
+    CQuorix::CallQuorix(strTitle, nLayoutID);
 }
 
 void CTolvaneView::OnPrintForm()

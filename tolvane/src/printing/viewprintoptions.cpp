@@ -14,12 +14,9 @@
 
 BOOL CTolvaneView::PrintOptionKey(WORD& wKey) const
 {
-    UINT nLayoutID = static_cast<UINT>(static_cast<CTolvaneApp*>(AfxGetApp())->m_nLayoutID);
-    const CTolvaneDoc* pDoc = GetDocument();
-    if (nLayoutID >= kFirstUserForm && pDoc != nullptr && pDoc->m_pPrtFrm != nullptr &&
-        pDoc->m_pPrtFrm->GetLayoutID() != 0)
-        nLayoutID = pDoc->m_pPrtFrm->GetLayoutID();
-    return CPrnOptMap::KeyOf(nLayoutID, wKey);
+    const int nLayoutID = TolvaneApp()->m_nLayoutID;
+    return CPrnOptMap::KeyOf(IsUserForm(nLayoutID) ? BaseLayoutOf(PageAt(m_nCurrentPage)) : static_cast<UINT>(nLayoutID),
+        wKey);
 }
 
 BOOL CTolvaneView::LookupPrintOptions()

@@ -72,6 +72,7 @@ BEGIN_MESSAGE_MAP(CTolvaneView, CScrollView)
     ON_COMMAND(ID_FILE_PRINT_SETUP, OnPrinterSelect)
     ON_COMMAND(ID_PRINT_OPTIONS, OnPrintOptions)
     ON_COMMAND(ID_AUTO_PAPER_SIZE, OnAutoPaperSize)
+    ON_COMMAND(ID_PAPER_INFO, OnPaperInfo)
     ON_UPDATE_COMMAND_UI(ID_AUTO_PAPER_SIZE, OnUpdateAutoPaperSize)
     ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
     ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
@@ -263,14 +264,15 @@ void CTolvaneView::OnInitialUpdate()
     }
 }
 
+UINT CTolvaneView::SourceLayoutOf(const CMainDataList& index, UINT nLayoutID)
+{
+    const DWORD dwSource = nLayoutID >= kFirstUserForm ? index.FindSourceId(nLayoutID) : 0;
+    return dwSource != 0 ? dwSource : nLayoutID;
+}
+
 BOOL CTolvaneView::ReadTmbFileMap(UINT nLayoutID)
 {
-    UINT nKey = nLayoutID;
-    if (nLayoutID >= kFirstUserForm) {
-        CMainDataList index;
-        if (const DWORD dwSource = index.FindSourceId(nLayoutID); dwSource != 0)
-            nKey = dwSource;
-    }
+    const UINT nKey = SourceLayoutOf(CMainDataList(), nLayoutID);
     CMirtEnv env;
     std::unique_ptr<CMapTmbFile> pMap(new CMapTmbFile);
     try {
@@ -285,7 +287,7 @@ BOOL CTolvaneView::ReadTmbFileMap(UINT nLayoutID)
         return FALSE;
     }
     // A form without an entry plays no pictures of the form before it.
-    const CTmbFile* pEntry = pMap->Lookup(static_cast<WORD>(nKey));
+    const CTmbFile* pEntry = nKey <= 0xFFFF ? pMap->Lookup(static_cast<WORD>(nKey)) : nullptr;
     m_strTmbFrame = pEntry != nullptr ? pEntry->m_strDottedFrame : CString();
     m_strTmbCropMarks = pEntry != nullptr ? pEntry->m_strCropMarks : CString();
     return pEntry != nullptr;

@@ -17,6 +17,7 @@
 
 class CEditBar;
 class CFormatBar;
+class CMainDataList;
 class CMainFrame;
 class CMirtBasePrtFrm;
 class CMirtBaseMen;
@@ -169,6 +170,9 @@ protected:
     afx_msg void OnPrintOptions();
     afx_msg void OnAutoPaperSize();
     afx_msg void OnUpdateAutoPaperSize(CCmdUI* pCmdUI);
+    // The supported papers of the form (a registered form: of its source
+    // form) shown by CQuorix; the form's sheet comes again from the index.
+    afx_msg void OnPaperInfo();
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
@@ -307,6 +311,9 @@ private:
     // The waiting messages handled, then the busy flag cleared.
     void EndZoomCommand();
 
+    // The source layout id that the index gives a registered form; else,
+    // or without one, the layout id itself.
+    static UINT SourceLayoutOf(const CMainDataList& index, UINT nLayoutID);
     void ReportMapError(CException* e);
     // The whole view and its children at once.
     void RedrawNow();
@@ -319,7 +326,9 @@ private:
     // The job frame with the form's layout; FALSE (reported) when it
     // cannot take it.
     BOOL MakeJobFrame();
-    // The key of the form's print options: the base layout id.
+    // The key of the form's print options: the layout id, for a registered
+    // form the base layout id of the shown page's layout; FALSE when there
+    // is none or it does not fit a key.
     BOOL PrintOptionKey(WORD& wKey) const;
     // A record of the view's values replaces the form's, and the file is
     // written.
@@ -370,3 +379,6 @@ private:
 
 // A copy of the page (header and blob); null when memory runs out.
 CNMirtDoc* CopyPage(CNMirtDoc* pPage);
+// The built-in layout that a registered form was made from (setting B of
+// the page's layout); 0 without a layout or for a built-in form.
+UINT BaseLayoutOf(const CNMirtDoc* pPage);

@@ -40,13 +40,6 @@ int ToPixels(int nUnits)
     return nUnits * kPixelsPer1000 / 1000;
 }
 
-// The built-in layout that a registered form was made from (setting B of
-// the page's layout); 0 without a layout.
-UINT BaseLayoutOf(const CNMirtDoc* pPage)
-{
-    return pPage != nullptr && pPage->GetFormat() != nullptr ? pPage->GetFormat()->m_dwSettingB : 0;
-}
-
 // The registered form's file object (a form data file) and its version
 // byte; null when the file is missing or unreadable.
 CMirtFileIO* ReadUserFormFile(UINT nLayoutID, char& cVersion)
@@ -75,6 +68,11 @@ CNMirtDoc* FirstPage(CMirtFileIO& file)
 }
 
 }  // namespace
+
+UINT BaseLayoutOf(const CNMirtDoc* pPage)
+{
+    return pPage != nullptr && pPage->GetFormat() != nullptr ? pPage->GetFormat()->m_dwSettingB : 0;
+}
 
 CNMirtDoc* CopyPage(CNMirtDoc* pPage)
 {

@@ -158,6 +158,11 @@ private:
     void Print()
     {
         m_view.OnBeginPrinting(&m_dc, &m_info);
+        // A view that stops the job here has it end before its document.
+        if (!m_info.m_bContinuePrinting) {
+            End();
+            return;
+        }
         CDocument* pDocument = m_view.GetDocument();
         const CString title = pDocument != nullptr ? pDocument->GetTitle() : CString();
         CWnd* pMainWnd = AfxGetMainWnd();
