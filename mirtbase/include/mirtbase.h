@@ -159,9 +159,14 @@ protected:
     // MsgFieldKey: the key record is deleted; 0.
     afx_msg LRESULT OnFieldKey(WPARAM wParam, LPARAM lParam);
     // MsgUserMove over a focus list: the field after pField (bNext) or
-    // before it, wrapping at the ends; null when pField is null or not in
-    // the list, or is the only field.
+    // before it that takes the focus, wrapping at the ends; null when pField
+    // is null or not in the list, or no other field takes the focus.
     static CNPropObj* GetMoveTarget(const CObList& listFocus, CNPropObj* pField, BOOL bNext);
+    // The first field of a focus list that takes the focus; null for none.
+    static CNPropObj* GetFirstTarget(const CObList& listFocus);
+    // A field with no entry window (a barcode, which the program fills)
+    // never takes the focus.
+    static BOOL TakesFocus(const CNPropObj* pField);
 
     CNMirtLayoutData* m_pLayout;
     CWnd* m_pParentWnd;         // not owned

@@ -163,6 +163,9 @@ private:
     void MergeIntoFrame();
     // SaveFromControl, DestroyControl, FocusControl, LoadToControl (0).
     void RefreshCurrentControl();
+    // The parent's child window that holds the focus goes on top of its
+    // siblings, so that the host's first child is the field being typed in.
+    void RaiseFocusedWindow();
     // A field joins the first face list at the face window.
     void AddNewField(CNPropObj* pField);
     // Every field of the face lists, found by order 0 .. highest, once.

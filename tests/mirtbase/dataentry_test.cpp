@@ -102,6 +102,23 @@ CNMirtDoc* OtherPage(UINT nLayoutID)
     return pDoc;
 }
 
+// A page of layout 9 that tells when it is deleted.
+class CWatchedPage : public CNMirtDoc
+{
+public:
+    explicit CWatchedPage(bool& bDeleted) : m_bDeleted(bDeleted)
+    {
+        std::unique_ptr<CNMirtDoc> pModel(OtherPage(9));
+        tagNMIRTDOC record;
+        pModel->GetMIRTDOC(&record, 1);
+        SetMIRTDOC(&record, 1);
+    }
+    ~CWatchedPage() override { m_bDeleted = true; }
+
+private:
+    bool& m_bDeleted;
+};
+
 class DataEntryTest : public testing::Test
 {
 protected:
@@ -193,6 +210,19 @@ TEST_F(DataEntryTest, AMapFileCarriesAPageOfAnotherLayout)
 
     ASSERT_EQ(1, enter.SetDefMapData(OtherPage(9))) << "a page of this layout needs no map file";
     EXPECT_NE(pDoc, enter.GetHeldData()) << "the page held before was deleted";
+}
+
+TEST_F(DataEntryTest, TheHeldPageGoesWhenAnotherComesAndStaysWhenGivenAgain)
+{
+    bool bDeleted = false;
+    CWatchedPage* pPage = new CWatchedPage(bDeleted);
+    CTestEnter enter;
+    ASSERT_EQ(1, enter.SetDefMapData(pPage));
+    ASSERT_EQ(1, enter.SetDefMapData(pPage));
+    EXPECT_FALSE(bDeleted) << "the page held is the page given";
+    EXPECT_EQ(pPage, enter.GetHeldData());
+    ASSERT_EQ(1, enter.SetDefMapData(OtherPage(9)));
+    EXPECT_TRUE(bDeleted) << "the page held before is deleted";
 }
 
 TEST_F(DataEntryTest, AMissingOrShortMapFileIsReportedAndChangesNothing)

@@ -13,6 +13,7 @@ public:
     BOOL CreateUnder(CWnd* pParent);
 
     using CMirtBase::ChangeRectPix;
+    using CMirtBase::GetFirstTarget;
     using CMirtBase::GetMoveTarget;
     using CMirtBase::PropObjFromClipboard;
     using CMirtBase::PropObjToClipboard;

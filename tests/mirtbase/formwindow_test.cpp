@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "leakcheck.h"
 #include "mirtenv.h"
 #include "mirtmsgs.h"
+#include "npropobjbarcode.h"
 #include "npropobjbtncheck.h"
 #include "sample_install.h"
 
@@ -181,16 +183,24 @@ TEST(FormWindowTest, DrawFormatDrawsEveryFace)
 }
 
 // MsgUserMove's target over a focus list: the next or previous field,
-// wrapping at the ends, never the field itself.
+// wrapping at the ends, never the field itself, passing over barcodes,
+// which have no entry window to take the focus.
 TEST(FormWindowTest, MoveTargets)
 {
     CTestGroup a(MakeBlock(1, {})), b(MakeBlock(2, {})), c(MakeBlock(3, {})), stranger(MakeBlock(4, {}));
+    CNPropObjBarcode barFirst, barMiddle;
     CObList listFocus;
     listFocus.AddTail(&a);
     listFocus.AddTail(&b);
     listFocus.AddTail(&c);
     CObList listOne;
     listOne.AddTail(&a);
+    CObList listBarcodes;
+    for (CNPropObj* pField : std::initializer_list<CNPropObj*>{&barFirst, &a, &barMiddle, &c})
+        listBarcodes.AddTail(pField);
+    CObList listBarcodeAndOne;
+    listBarcodeAndOne.AddTail(&barFirst);
+    listBarcodeAndOne.AddTail(&a);
     const struct
     {
         const CObList* pList;
@@ -201,11 +211,17 @@ TEST(FormWindowTest, MoveTargets)
         {&listFocus, &a, TRUE, &b}, {&listFocus, &c, TRUE, &a}, {&listFocus, &a, FALSE, &c},
         {&listFocus, &b, FALSE, &a}, {&listFocus, nullptr, TRUE, nullptr}, {&listFocus, &stranger, TRUE, nullptr},
         {&listOne, &a, TRUE, nullptr}, {&listOne, &a, FALSE, nullptr},
+        {&listBarcodes, &a, TRUE, &c}, {&listBarcodes, &c, TRUE, &a}, {&listBarcodes, &a, FALSE, &c},
+        {&listBarcodes, &c, FALSE, &a}, {&listBarcodeAndOne, &a, TRUE, nullptr},
+        {&listBarcodeAndOne, &a, FALSE, nullptr},
     };
     for (const auto& t : cases) {
         EXPECT_EQ(t.pTarget, CWindowedFormWnd::GetMoveTarget(*t.pList, t.pField, t.bNext))
             << (t.pField != nullptr ? t.pField->m_nOrder : 0) << (t.bNext ? " next" : " previous");
     }
+    EXPECT_EQ(&a, CWindowedFormWnd::GetFirstTarget(listFocus));
+    EXPECT_EQ(&a, CWindowedFormWnd::GetFirstTarget(listBarcodes)) << "the barcode at the head is passed over";
+    EXPECT_EQ(nullptr, CWindowedFormWnd::GetFirstTarget(CObList()));
 }
 
 class FormMessageTest : public ::testing::Test

@@ -1,6 +1,8 @@
 #include "sampledata.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include <afxwin.h>
 
@@ -136,6 +138,13 @@ void WriteMetafile(const CString& strPath, int nPenStyle, Draw draw)
     ::DeleteEnhMetaFile(hDone);
 }
 
+// Empty copies of the templates at the origin, appended to the face.
+void AddSampleClones(CPropData& face, const CObList& templates, CPoint origin)
+{
+    for (POSITION pos = templates.GetHeadPosition(); pos != nullptr;)
+        face.AddPropObj(static_cast<CNPropObj*>(templates.GetNext(pos))->Clone(origin.x, origin.y));
+}
+
 }  // namespace
 
 void MakeSampleIndex(CObList& groups)
@@ -172,15 +181,20 @@ void WriteCropMarkPictures(const CString& strMetaFolder)
 
 void StoreSampleData(CFile& file, const CNMirtLayoutData& layout)
 {
-    // Face 1 holds empty copies of the layout's fields.
-    std::unique_ptr<CPropData> pFace(new CPropData);
-    pFace->m_nMen = 1;
-    for (const CObList* pList : {&layout.m_listOutside, &layout.m_listFaces}) {
-        for (POSITION pos = pList->GetHeadPosition(); pos != nullptr;)
-            pFace->AddPropObj(static_cast<CNPropObj*>(pList->GetNext(pos))->Clone(0, 0));
-    }
+    // Each face holds empty copies of the face fields at its origin; face 1
+    // also those outside the faces.
+    const CArray<CPoint, CPoint>& origins = layout.m_LayoutData.m_arrayMen;
+    std::vector<std::unique_ptr<CPropData>> faceLists;
     CObList faces;
-    faces.AddTail(pFace.get());
+    for (INT_PTR i = 0; i < std::max<INT_PTR>(origins.GetSize(), 1); i++) {
+        faceLists.emplace_back(new CPropData);
+        CPropData& face = *faceLists.back();
+        face.m_nMen = static_cast<UINT>(i + 1);
+        if (i == 0)
+            AddSampleClones(face, layout.m_listOutside, CPoint(0, 0));
+        AddSampleClones(face, layout.m_listFaces, origins.GetSize() > 0 ? origins[i] : CPoint(0, 0));
+        faces.AddTail(&face);
+    }
     tagNMIRTDOC record;
     record.head.nLayoutID = layout.m_nLayoutID;
     record.head.date = COleDateTime(2024, 4, 1, 9, 0, 0);

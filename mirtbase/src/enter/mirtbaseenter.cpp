@@ -197,8 +197,8 @@ LRESULT CMirtBaseEnter::OnUserMove(WPARAM wParam, LPARAM lParam)
 
 LRESULT CMirtBaseEnter::OnFirstField(WPARAM, LPARAM)
 {
-    if (!m_listFocus.IsEmpty())
-        SetUserFocus(static_cast<CNPropObj*>(m_listFocus.GetHead()));
+    if (CNPropObj* pFirst = GetFirstTarget(m_listFocus))
+        SetUserFocus(pFirst);
     return 0;
 }
 

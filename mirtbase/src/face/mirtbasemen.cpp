@@ -117,7 +117,7 @@ CNPropObj* CMirtBaseMen::FirstFocusable() const
 {
     for (POSITION pos = m_listFocus.GetHeadPosition(); pos != nullptr;) {
         CNPropObj* pField = static_cast<CNPropObj*>(m_listFocus.GetNext(pos));
-        if (!IsPassedOver(pField))
+        if (!IsPassedOver(pField) && TakesFocus(pField))
             return pField;
     }
     return nullptr;
@@ -180,10 +180,22 @@ void CMirtBaseMen::SetUserFocus(CNPropObj* pField)
         return;
     pField->m_pOwner = this;
     pField->FocusControl();
+    RaiseFocusedWindow();
     pField->LoadToControl(0);
     if (m_pPrtFrm != nullptr)
         m_pPrtFrm->m_pCurPropObj = pField;
     RedrawAria(pField);
+}
+
+void CMirtBaseMen::RaiseFocusedWindow()
+{
+    const HWND hParent = m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : nullptr;
+    for (HWND hWnd = ::GetFocus(); hWnd != nullptr && hParent != nullptr; hWnd = ::GetParent(hWnd)) {
+        if (::GetParent(hWnd) == hParent) {
+            ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        }
+    }
 }
 
 void CMirtBaseMen::SetFirstField()

@@ -184,7 +184,7 @@ LRESULT CMirtBasePrtFrm::OnUserMove(WPARAM wParam, LPARAM lParam)
 
 LRESULT CMirtBasePrtFrm::OnFirstField(WPARAM, LPARAM)
 {
-    if (!m_listFocus.IsEmpty())
-        SetUserFocus(static_cast<CNPropObj*>(m_listFocus.GetHead()));
+    if (CNPropObj* pFirst = GetFirstTarget(m_listFocus))
+        SetUserFocus(pFirst);
     return 0;
 }

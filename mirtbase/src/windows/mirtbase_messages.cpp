@@ -4,6 +4,7 @@
 
 #include "mirtmsgs.h"
 #include "npropobj.h"
+#include "npropobjbarcode.h"
 #include "windowcommand.h"
 
 BEGIN_MESSAGE_MAP(CMirtBase, CWnd)
@@ -78,12 +79,32 @@ CNPropObj* CMirtBase::GetMoveTarget(const CObList& listFocus, CNPropObj* pField,
     POSITION pos = listFocus.Find(pField);
     if (pos == nullptr)
         return nullptr;
-    if (bNext)
-        listFocus.GetNext(pos);
-    else
-        listFocus.GetPrev(pos);
-    if (pos == nullptr)
-        pos = bNext ? listFocus.GetHeadPosition() : listFocus.GetTailPosition();
-    CNPropObj* pTarget = static_cast<CNPropObj*>(listFocus.GetAt(pos));
-    return pTarget != pField ? pTarget : nullptr;
+    for (;;) {
+        if (bNext)
+            listFocus.GetNext(pos);
+        else
+            listFocus.GetPrev(pos);
+        if (pos == nullptr)
+            pos = bNext ? listFocus.GetHeadPosition() : listFocus.GetTailPosition();
+        CNPropObj* pTarget = static_cast<CNPropObj*>(listFocus.GetAt(pos));
+        if (pTarget == pField)
+            return nullptr;
+        if (TakesFocus(pTarget))
+            return pTarget;
+    }
+}
+
+CNPropObj* CMirtBase::GetFirstTarget(const CObList& listFocus)
+{
+    for (POSITION pos = listFocus.GetHeadPosition(); pos != nullptr;) {
+        CNPropObj* pField = static_cast<CNPropObj*>(listFocus.GetNext(pos));
+        if (TakesFocus(pField))
+            return pField;
+    }
+    return nullptr;
+}
+
+BOOL CMirtBase::TakesFocus(const CNPropObj* pField)
+{
+    return !pField->IsKindOf(RUNTIME_CLASS(CNPropObjBarcode));
 }

@@ -216,25 +216,6 @@ LRESULT CTolvaneView::OnUserSetGrp(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CTolvaneView::OnFirstField(WPARAM, LPARAM)
-{
-    if (CMirtBaseMen* pMen = FaceWindow(); pMen != nullptr && IsEntryMode() && !m_bDataLink)
-        pMen->SetFirstField();
-    return 0;
-}
-
-LRESULT CTolvaneView::OnUserMove(WPARAM, LPARAM lParam)
-{
-    CMirtBaseMen* pMen = FaceWindow();
-    if (pMen == nullptr || !IsEntryMode() || m_bDataLink)
-        return 0;
-    if (lParam == 1)
-        pMen->SetNextField();
-    else
-        pMen->SetPrevField();
-    return 0;
-}
-
 LRESULT CTolvaneView::OnRedrawRect(WPARAM wParam, LPARAM lParam)
 {
     CTolvaneDoc* pDoc = GetDocument();

@@ -89,6 +89,12 @@ public:
     // The zoom step after (bIn) or before nZoom; nZoom itself at an end of
     // the steps or when it is no step.
     static int NextZoomStep(int nZoom, BOOL bIn);
+    // Where the view scrolls to bring a field whose top-left corner is at
+    // ptField (scrolled pixels) into sight: the first cell of the cell
+    // size that holds it, cells taken column by column over the total size
+    // with the last column and row at its far edges. FALSE beyond 100 cells
+    // or when no cell holds the point.
+    static BOOL FindScrollCell(CPoint ptField, CSize sizeTotal, CSize sizeCell, CPoint& ptScroll);
     // The face window rebuilt at that zoom; nothing when it has it already.
     void SetZoom(int nPercent);
     // Face nMen (1-based) shown; gives the face shown before.
@@ -281,6 +287,9 @@ private:
     void SetScrollSizesForZoom();
     // The device scroll position in layout units, for the face window.
     CSize ScrollMargin() const;
+    // The window with the focus scrolled into sight unless 2 by 2 pixels of
+    // it show; the face window's margin follows.
+    void ScrollFocusIntoView();
     // A new face window of the document, for the view at the zoom.
     void NewFaceWindow();
 
