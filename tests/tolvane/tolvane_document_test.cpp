@@ -4,8 +4,8 @@
 #include <memory>
 
 #include <afxcomdlg.h>
-#include <dlgs.h>
 
+#include "file_dialog.h"
 #include "mirtfileio.h"
 #include "modal_script.h"
 #include "msgbox_recorder.h"
@@ -89,12 +89,7 @@ void TypeNameIntoSaveDialog(ModalScript& script, const std::string& typed)
         CFileDialog* pFileDialog = dynamic_cast<CFileDialog*>(pDialog);
         ASSERT_NE(nullptr, pFileDialog);
         EXPECT_STREQ("qmt", pFileDialog->m_ofn.lpstrDefExt);
-        HWND hName = ::GetDlgItem(pDialog->m_hWnd, cmb13);
-        if (hName == nullptr)
-            hName = ::GetDlgItem(pDialog->m_hWnd, edt1);
-        ASSERT_NE(nullptr, hName) << "no file name field";
-        ::SetWindowTextA(hName, typed.c_str());
-        ModalScript::Click(pDialog, IDOK);
+        ChooseFileInDialog(pDialog, typed);
     });
 }
 
