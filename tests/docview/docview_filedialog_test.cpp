@@ -2,24 +2,9 @@
 #include <string>
 
 #include "docview_app.h"
-#include <dlgs.h>
+#include "file_dialog.h"
 #include "modal_script.h"
 #include "test_paths.h"
-
-namespace {
-
-// Types the name into the explorer dialog's file name field and presses OK.
-void ChooseFile(CWnd* pDialog, const std::string& path)
-{
-    HWND hName = ::GetDlgItem(pDialog->m_hWnd, cmb13);
-    if (hName == nullptr)
-        hName = ::GetDlgItem(pDialog->m_hWnd, edt1);
-    ASSERT_NE(nullptr, hName) << "no file name field";
-    ::SetWindowTextA(hName, path.c_str());
-    ModalScript::Click(pDialog, IDOK);
-}
-
-}  // namespace
 
 TEST_F(DocViewTest, OpenAndSaveAsAskForTheFileThroughTheFileDialog)
 {
@@ -32,7 +17,7 @@ TEST_F(DocViewTest, OpenAndSaveAsAskForTheFileThroughTheFileDialog)
         ModalScript script;
         script.ExpectDialog([&](CWnd* pDialog) {
             EXPECT_TRUE(pDialog->IsKindOf(RUNTIME_CLASS(CFileDialog)));
-            ChooseFile(pDialog, first);
+            ChooseFileInDialog(pDialog, first);
         });
         EXPECT_TRUE(Doc()->DoSave(nullptr));
     }
@@ -43,7 +28,7 @@ TEST_F(DocViewTest, OpenAndSaveAsAskForTheFileThroughTheFileDialog)
     m_app.OnFileNew();
     {
         ModalScript script;
-        script.ExpectDialog([&](CWnd* pDialog) { ChooseFile(pDialog, second); });
+        script.ExpectDialog([&](CWnd* pDialog) { ChooseFileInDialog(pDialog, second); });
         Frame()->SendMessage(WM_COMMAND, ID_FILE_OPEN);
     }
     EXPECT_EQ(second, std::string(Doc()->GetPathName()));

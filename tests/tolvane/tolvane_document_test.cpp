@@ -3,7 +3,11 @@
 // and the title.
 #include <memory>
 
+#include <afxcomdlg.h>
+
+#include "file_dialog.h"
 #include "mirtfileio.h"
+#include "modal_script.h"
 #include "msgbox_recorder.h"
 #include "nmirtdoc.h"
 #include "strel95data.h"
@@ -76,6 +80,18 @@ const TrailerCase kTrailerCases[] = {
 class TrailerTest : public TolvaneTest, public testing::WithParamInterface<TrailerCase>
 {
 };
+
+// Answers the save dialog with a name typed into its file name field; the
+// dialog must add the extension "qmt" itself.
+void TypeNameIntoSaveDialog(ModalScript& script, const std::string& typed)
+{
+    script.ExpectDialog([typed](CWnd* pDialog) {
+        CFileDialog* pFileDialog = dynamic_cast<CFileDialog*>(pDialog);
+        ASSERT_NE(nullptr, pFileDialog);
+        EXPECT_STREQ("qmt", pFileDialog->m_ofn.lpstrDefExt);
+        ChooseFileInDialog(pDialog, typed);
+    });
+}
 
 }  // namespace
 
@@ -287,4 +303,33 @@ TEST_F(TolvaneTest, ClosingQuestionSavesANamedFile)
     ASSERT_EQ(3u, boxes.shown().size());
     EXPECT_EQ("このデータは変更後まだ保存されていません。保存しますか？", boxes.shown()[0].text);
     EXPECT_EQ(static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION), boxes.shown()[0].type);
+}
+
+// The save dialogs of the closing question and of Save As: a name typed
+// without an extension is saved as a ".qmt" file, and the document takes
+// that name.
+TEST_F(TolvaneTest, SaveDialogsGiveATypedNameTheQmtExtension)
+{
+    StartOn(9001);
+    ASSERT_TRUE(Doc()->IsUntitled());
+    const std::string closing = Root() + "\\閉じる前";
+    {
+        ModalScript script;
+        TypeNameIntoSaveDialog(script, closing);
+        MessageBoxRecorder boxes(IDYES);
+        Doc()->SetModifiedFlag();
+        EXPECT_TRUE(Doc()->SaveModified());
+        EXPECT_EQ(1u, boxes.shown().size()) << "only the question";
+    }
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((closing + ".qmt").c_str()));
+
+    const std::string saveAs = Root() + "\\名前を付けた";
+    {
+        ModalScript script;
+        TypeNameIntoSaveDialog(script, saveAs);
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
+    }
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((saveAs + ".qmt").c_str()));
+    EXPECT_EQ("名前を付けた", std::string(Doc()->m_strFileName));
+    EXPECT_EQ("qmt", std::string(Doc()->m_strFileExt));
 }

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "mirtbasemen.h"
 #include "mirtfileio.h"
@@ -50,14 +51,22 @@ protected:
         ::PostMessageA(View()->m_hWnd, MsgUserModify, 0, 1);
         m_app.PumpPending();
     }
-    // The check box's value in page nPage of the document.
-    std::string CheckValue(int nPage) const
+    // The value of the field nOrder in page nPage of the document.
+    std::string PageValue(int nPage, UINT nOrder) const
     {
         POSITION pos = Doc()->m_pFileIO->GetStrelData()->GetMirtDocList()->FindIndex(nPage);
         CNMirtDoc* pPage = static_cast<CNMirtDoc*>(Doc()->m_pFileIO->GetStrelData()->GetMirtDocList()->GetAt(pos));
         UINT nIndex = 0;
         CString strName;
-        return std::string(pPage->GetStrDataByOrder(kCheckOrder, 1, nIndex, strName));
+        return std::string(pPage->GetStrDataByOrder(nOrder, 1, nIndex, strName));
+    }
+    // The check box's value in page nPage of the document.
+    std::string CheckValue(int nPage) const { return PageValue(nPage, kCheckOrder); }
+    // The value of the field nOrder in the face window.
+    std::string ShownValue(UINT nOrder) const
+    {
+        CNPropObj* pField = Doc()->m_pMen->GetPropObjByOrder(nOrder);
+        return pField != nullptr ? std::string(pField->m_strData) : "(no field)";
     }
     std::string PageText() const { return std::string(Frame()->m_strPageText); }
     // Answers the go-to-page dialog with the number.
@@ -219,6 +228,28 @@ TEST_F(ViewTest, ValuesSurvivePageSwitchesAndASave)
     CNPropObj* pField = Doc()->m_pMen->GetPropObjByOrder(kCheckOrder);
     ASSERT_NE(nullptr, pField);
     EXPECT_EQ("1", std::string(pField->m_strData));
+}
+
+// The sample's page is the first page of a new form: its empty serial
+// number and saved values (the delivery note's slip number, company, address,
+// telephone and person in charge) are filled as on an added page.
+TEST_F(ViewTest, SamplePageFillsItsSelfFillingFieldsAsAnAddedPage)
+{
+    const UINT kSerialOrder = 4;
+    const UINT kSelfFilled[] = {kSerialOrder, 5, 6, 7, 10};
+    StartOn(9001);
+    EXPECT_EQ("000001", ShownValue(kSerialOrder));
+    EXPECT_EQ("TEL ", ShownValue(7).substr(0, 4)) << "the prefix of the saved telephone number";
+    std::vector<std::string> first;
+    for (UINT nOrder : kSelfFilled)
+        first.push_back(ShownValue(nOrder));
+    EXPECT_FALSE(Doc()->IsModified());
+
+    ASSERT_TRUE(View()->AddPage(-1));
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_EQ(first[i], ShownValue(kSelfFilled[i])) << "added page, order " << kSelfFilled[i];
+        EXPECT_EQ(first[i], PageValue(0, kSelfFilled[i])) << "committed first page, order " << kSelfFilled[i];
+    }
 }
 
 // Each sample form filled on two pages (the customer's name set through

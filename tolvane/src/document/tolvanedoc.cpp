@@ -23,6 +23,8 @@ END_MESSAGE_MAP()
 
 namespace {
 
+// The file dialogs add it to a name typed without one.
+const char kQmtExtension[] = "qmt";
 const char kQmtFilter[] = "voraﾌｧｲﾙ(*.qmt)|*.qmt||";
 const char kStandardFilter[] =
     "voraﾌｧｲﾙ(*.qmt)|*.qmt|Microsoft Excelｼｰﾄ(*.xls)|*.xls|Microsoft Accessﾃﾞｰﾀﾍﾞｰｽ(*.mdb)|*.mdb|"
@@ -209,7 +211,7 @@ CString CTolvaneDoc::CurrentPath() const
 
 BOOL CTolvaneDoc::HasQmtName() const
 {
-    return !m_strFileName.IsEmpty() && m_strFileExt.CompareNoCase("qmt") == 0;
+    return !m_strFileName.IsEmpty() && m_strFileExt.CompareNoCase(kQmtExtension) == 0;
 }
 
 BOOL CTolvaneDoc::SaveInPlace()
@@ -221,7 +223,7 @@ BOOL CTolvaneDoc::SaveInPlace()
 BOOL CTolvaneDoc::ChooseFile(BOOL bOpen, LPCSTR pszFilter, CString& strPath, CString& strTitle,
     CString& strExt) const
 {
-    CFileDialog dlg(bOpen, pszFilter != nullptr ? "*.qmt" : nullptr,
+    CFileDialog dlg(bOpen, pszFilter != nullptr ? kQmtExtension : nullptr,
         bOpen ? nullptr : static_cast<LPCSTR>(m_strFileName), OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, pszFilter);
     dlg.m_ofn.lpstrInitialDir = m_strFolder;
     if (dlg.DoModal() != IDOK)

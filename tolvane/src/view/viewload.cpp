@@ -194,6 +194,11 @@ BOOL CTolvaneView::LoadForm(LPARAM lHint, CNMirtDoc* pGiven)
         CMirtBasePrtFrm* pPrtFrm = pDoc->m_pPrtFrm;
         pPrtFrm->SetParentWnd(this);
         pPrtFrm->SetPercent(static_cast<UINT>(m_nZoom));
+        // A form shown afresh (the sample, a registered form's page) is a new
+        // page: it goes in before the dummy window, whose loading fills its
+        // empty serial numbers and saved values as on an added page.
+        if (lHint == 0 && pChosen != nullptr)
+            delete pPrtFrm->SetData(pChosen.release());
         pPrtFrm->CreateWindowDmy(1);
         if (pChosen != nullptr)
             delete pPrtFrm->SetData(pChosen.release());

@@ -25,9 +25,13 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
         // "name|pattern|..." becomes "name\0pattern\0...\0".
         m_strFilter = lpszFilter;
         LPSTR pszFilter = m_strFilter.GetBuffer(m_strFilter.GetLength());
-        for (LPSTR p = pszFilter; *p != '\0'; p = ::CharNextA(p)) {
+        // The next character is found before the bar becomes the end of a
+        // string: CharNextA does not step over a NUL.
+        for (LPSTR p = pszFilter; *p != '\0';) {
+            LPSTR pNext = ::CharNextA(p);
             if (*p == '|')
                 *p = '\0';
+            p = pNext;
         }
         m_strFilter.ReleaseBuffer(m_strFilter.GetLength());
         m_ofn.lpstrFilter = m_strFilter;
