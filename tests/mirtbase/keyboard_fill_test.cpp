@@ -22,6 +22,7 @@
 #include "npropwnddoc.h"
 #include "sample_install.h"
 #include "spaceinfo.h"
+#include "typed_keys.h"
 
 namespace {
 
@@ -125,15 +126,10 @@ BOOL HoldsFocus(CNPropObj* pField)
     return pWnd != nullptr && hFocus != nullptr && (hFocus == pWnd->m_hWnd || ::IsChild(pWnd->m_hWnd, hFocus));
 }
 
-// WM_KEYDOWN and WM_CHAR of each character to the window with the focus.
+// Each character typed to the window with the focus.
 void Type(const char* pszKeys)
 {
-    for (const char* p = pszKeys; *p != '\0'; ++p) {
-        const HWND hFocus = ::GetFocus();
-        const BYTE ch = static_cast<BYTE>(*p);
-        ::SendMessageA(hFocus, WM_KEYDOWN, LOBYTE(::VkKeyScanA(static_cast<CHAR>(ch))), 1);
-        ::SendMessageA(hFocus, WM_CHAR, ch, 1);
-    }
+    TypeKeys(pszKeys);
     ModalScript::PumpPending();
 }
 

@@ -17,6 +17,7 @@
 #include "npropobjnum.h"
 #include "npropwnddoc.h"
 #include "resource.h"
+#include "typed_keys.h"
 #include "sampleforms.h"
 #include "tolvane_fixture.h"
 
@@ -83,13 +84,7 @@ protected:
     // Keys as the keyboard gives them, to the window with the focus.
     void Type(const char* pszKeys)
     {
-        for (const char* p = pszKeys; *p != '\0'; ++p) {
-            const HWND hFocus = ::GetFocus();
-            const BYTE ch = static_cast<BYTE>(*p);
-            ::SendMessageA(hFocus, WM_KEYDOWN, LOBYTE(::VkKeyScanA(static_cast<CHAR>(ch))), 1);
-            ::SendMessageA(hFocus, WM_CHAR, ch, 1);
-            ::SendMessageA(hFocus, WM_KEYUP, LOBYTE(::VkKeyScanA(static_cast<CHAR>(ch))), 1);
-        }
+        TypeKeys(pszKeys);
         m_app.PumpPending();
     }
     // Types into the focused field by its kind; what its value must then
